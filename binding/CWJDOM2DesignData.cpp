@@ -1,0 +1,353 @@
+#include "CWJDOM2DesignData.h"
+
+#include "XMLText.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+
+#include <xercesc/util/PlatformUtils.hpp>
+
+#include <cstring>
+#include <string_view>
+
+using namespace xercesc;
+
+namespace {
+
+const XMLCh kXmlnsNamespace[] = u"http://www.w3.org/2000/xmlns/";
+const XMLCh kXsiNamespace[] = u"http://www.w3.org/2001/XMLSchema-instance";
+
+const XMLCh* localNameOf(const DOMNode* node)
+{
+    const XMLCh* name = node->getLocalName();
+    return name ? name : node->getNodeName();
+}
+
+DOMElement* firstChildNamed(const DOMElement* parent, std::string_view tag)
+{
+    const std::string name(tag);
+    for (DOMElement* child = parent->getFirstElementChild(); child; child = child->getNextElementSibling()) {
+        if (wjxml::equalsAscii(localNameOf(child), name.c_str()))
+            return child;
+    }
+    return nullptr;
+}
+
+std::vector<std::string_view> splitPath(std::string_view path)
+{
+    std::vector<std::string_view> steps;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t colon = path.find(':', start);
+        steps.push_back(path.substr(start, colon == std::string_view::npos ? colon : colon - start));
+        if (colon == std::string_view::npos)
+            return steps;
+        start = colon + 1;
+    }
+}
+
+// Position of tag in a tag sequence, comparing each entry up to its first ':'.
+int rankOf(const std::vector<std::string>& sequence, std::string_view tag)
+{
+    for (std::size_t i = 0; i < sequence.size(); ++i) {
+        std::string_view entry(sequence[i]);
+        entry = entry.substr(0, entry.find(':'));
+        if (entry == tag)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void appendText(std::string& out, const DOMElement* element)
+{
+    for (const DOMNode* child = element->getFirstChild(); child; child = child->getNextSibling()) {
+        const auto type = child->getNodeType();
+        if (type == DOMNode::TEXT_NODE || type == DOMNode::CDATA_SECTION_NODE)
+            wjxml::appendUtf8(out, child->getNodeValue());
+    }
+}
+
+} // namespace
+
+CWJDOM2DesignData::CWJDOM2DesignData()
+{
+    XMLPlatformUtils::Initialize();
+}
+
+CWJDOM2DesignData* getDesignData()
+{
+    static CWJDOM2DesignData* const binder = new CWJDOM2DesignData();
+    return binder;
+}
+
+void CWJDOM2DesignData::Register(const char* tag, WJObjectFactory factory)
+{
+    for (Factory& entry : m_factories) {
+        if (entry.tag == tag) {
+            entry.create = factory;
+            return;
+        }
+    }
+    m_factories.push_back({tag, factory});
+}
+
+void CWJDOM2DesignData::RegisterTagSequence(const char* tag, const std::vector<std::string>& sequence)
+{
+    const auto found = m_sequences.find(std::string_view(tag));
+    if (found == m_sequences.end())
+        m_sequences.emplace(tag, sequence);
+    else if (found->second != sequence)
+        found->second = sequence;
+}
+
+WJObjectFactory CWJDOM2DesignData::factoryFor(const std::string& tag) const
+{
+    for (const Factory& entry : m_factories) {
+        if (entry.tag == tag)
+            return entry.create;
+    }
+    return nullptr;
+}
+
+std::string CWJDOM2DesignData::nameOf(const DOMNode* node)
+{
+    std::string name;
+    wjxml::appendUtf8(name, localNameOf(node));
+    return name;
+}
+
+std::string CWJDOM2DesignData::textOf(const DOMElement* element)
+{
+    std::string text;
+    appendText(text, element);
+    return text;
+}
+
+void CWJDOM2DesignData::Transform(DOMNode* node, IWJXMLObject* parent, const char* path)
+{
+    if (!node || !parent || node->getNodeType() != DOMNode::ELEMENT_NODE)
+        return;
+    std::string buffer(path ? path : "");
+    transformElement(static_cast<DOMElement*>(node), parent, buffer);
+}
+
+void CWJDOM2DesignData::transformElement(DOMElement* element, IWJXMLObject* parent, std::string& path)
+{
+    const std::string name = nameOf(element);
+    if (WJObjectFactory create = factoryFor(name)) {
+        if (IWJXMLObject* child = create(parent, element)) {
+            std::string childPath;
+            feedContent(element, child, childPath);
+            parent->AddChild(element, child);
+        }
+        return;
+    }
+    const std::size_t mark = path.size();
+    if (mark)
+        path += ':';
+    path += name;
+    if (parent->HasTagHandler(path.c_str())) {
+        m_text.clear();
+        appendText(m_text, element);
+        parent->SetTagText(path.c_str(), m_text.c_str());
+    }
+    feedContent(element, parent, path);
+    path.resize(mark);
+}
+
+void CWJDOM2DesignData::feedContent(DOMElement* element, IWJXMLObject* object, std::string& path)
+{
+    const std::size_t mark = path.size();
+    const DOMNamedNodeMap* attributes = element->getAttributes();
+    const XMLSize_t count = attributes ? attributes->getLength() : 0;
+    for (XMLSize_t i = 0; i < count; ++i) {
+        const DOMNode* attribute = attributes->item(i);
+        // Namespace declarations and xsi attributes are not model content.
+        if (attribute->getNamespaceURI())
+            continue;
+        if (mark)
+            path += ':';
+        wjxml::appendUtf8(path, localNameOf(attribute));
+        m_text.clear();
+        wjxml::appendUtf8(m_text, attribute->getNodeValue());
+        object->SetAttribute(path.c_str(), m_text.c_str());
+        path.resize(mark);
+    }
+    for (DOMElement* child = element->getFirstElementChild(); child; child = child->getNextElementSibling())
+        transformElement(child, object, path);
+}
+
+DOMDocument* CWJDOM2DesignData::CreateDocument(const char* tag, const char* namespaceURI)
+{
+    DOMImplementation* implementation = DOMImplementationRegistry::getDOMImplementation(u"LS");
+    const std::u16string name = wjxml::toXMLCh(tag);
+    const std::u16string uri = wjxml::toXMLCh(namespaceURI);
+    return implementation->createDocument(namespaceURI ? uri.c_str() : nullptr, name.c_str(), nullptr);
+}
+
+DOMElement* CWJDOM2DesignData::newChild(DOMElement* parent, const char* tag)
+{
+    std::u16string qualified;
+    if (const XMLCh* prefix = parent->getPrefix()) {
+        qualified = prefix;
+        qualified += u':';
+    }
+    qualified += wjxml::toXMLCh(tag);
+    DOMElement* child = parent->getOwnerDocument()->createElementNS(parent->getNamespaceURI(), qualified.c_str());
+
+    const auto sequence = m_sequences.find(nameOf(parent));
+    const int rank = sequence == m_sequences.end() ? -1 : rankOf(sequence->second, tag);
+    if (rank >= 0) {
+        for (DOMElement* sibling = parent->getFirstElementChild(); sibling; sibling = sibling->getNextElementSibling()) {
+            if (rankOf(sequence->second, nameOf(sibling)) > rank) {
+                parent->insertBefore(child, sibling);
+                return child;
+            }
+        }
+    }
+    parent->appendChild(child);
+    return child;
+}
+
+DOMElement* CWJDOM2DesignData::CreateDOMNode(DOMElement* parent, const char* tag, bool alwaysNew)
+{
+    if (!parent)
+        return nullptr;
+    if (!alwaysNew) {
+        DOMElement* existing = firstChildNamed(parent, tag);
+        if (existing || loading)
+            return existing;
+    } else if (loading) {
+        return nullptr;
+    }
+    return newChild(parent, tag);
+}
+
+void CWJDOM2DesignData::UpdateDOMTag(DOMElement* element, const char* path, const char* text, bool alwaysNew)
+{
+    if (!element || loading)
+        return;
+    const std::vector<std::string_view> steps = splitPath(path);
+    DOMElement* target = element;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const bool last = i + 1 == steps.size();
+        target = CreateDOMNode(target, std::string(steps[i]).c_str(), last && alwaysNew);
+    }
+    while (DOMNode* child = target->getFirstChild())
+        target->removeChild(child)->release();
+    if (text && *text)
+        target->appendChild(target->getOwnerDocument()->createTextNode(wjxml::toXMLCh(text).c_str()));
+}
+
+void CWJDOM2DesignData::UpdateDOMAttr(DOMElement* element, const char* path, const char* value)
+{
+    if (!element || loading)
+        return;
+    const std::vector<std::string_view> steps = splitPath(path);
+    DOMElement* target = element;
+    for (std::size_t i = 0; i + 1 < steps.size(); ++i)
+        target = CreateDOMNode(target, std::string(steps[i]).c_str(), false);
+    target->setAttribute(wjxml::toXMLCh(std::string(steps.back()).c_str()).c_str(), wjxml::toXMLCh(value).c_str());
+}
+
+void CWJDOM2DesignData::AddDOMAttribute(DOMElement* element, const char* name, const char* value)
+{
+    if (!element || loading)
+        return;
+    const std::u16string qualified = wjxml::toXMLCh(name);
+    const std::u16string text = wjxml::toXMLCh(value);
+    if (std::strcmp(name, "xmlns") == 0 || std::strncmp(name, "xmlns:", 6) == 0)
+        element->setAttributeNS(kXmlnsNamespace, qualified.c_str(), text.c_str());
+    else if (std::strncmp(name, "xsi:", 4) == 0)
+        element->setAttributeNS(kXsiNamespace, qualified.c_str(), text.c_str());
+    else
+        element->setAttribute(qualified.c_str(), text.c_str());
+}
+
+void CWJDOM2DesignData::RemoveDOMNode(DOMElement* element)
+{
+    if (!element || loading)
+        return;
+    if (DOMNode* parent = element->getParentNode())
+        parent->removeChild(element);
+    element->release();
+}
+
+void CWJDOM2DesignData::RemoveDOMAttr(DOMElement* element, const char* container, const char* itemKey,
+                                      const char* value)
+{
+    if (!element || loading)
+        return;
+    DOMElement* holder = firstChildNamed(element, container);
+    if (!holder)
+        return;
+    const std::vector<std::string_view> key = splitPath(itemKey);
+    const std::string item(key.front());
+    const std::string attribute(key.back());
+    DOMElement* child = holder->getFirstElementChild();
+    while (child) {
+        DOMElement* next = child->getNextElementSibling();
+        if (MatchNodeName(child, item.c_str()) && MatchAttr(child, attribute.c_str(), value))
+            RemoveDOMNode(child);
+        child = next;
+    }
+}
+
+bool CWJDOM2DesignData::MatchNodeName(const DOMElement* element, const char* name) const
+{
+    return element && wjxml::equalsAscii(localNameOf(element), name);
+}
+
+const DOMElement* CWJDOM2DesignData::findPath(const DOMElement* element, const std::string& path, bool skipLast) const
+{
+    const std::vector<std::string_view> steps = splitPath(path);
+    const std::size_t count = skipLast ? steps.size() - 1 : steps.size();
+    for (std::size_t i = 0; i < count && element; ++i)
+        element = firstChildNamed(element, steps[i]);
+    return element;
+}
+
+bool CWJDOM2DesignData::MatchAttr(const DOMElement* element, const char* path, const char* value) const
+{
+    if (!element)
+        return false;
+    const std::string key(path);
+    const DOMElement* target = findPath(element, key, true);
+    if (!target)
+        return false;
+    const DOMAttr* attribute = target->getAttributeNode(wjxml::toXMLCh(key.substr(key.rfind(':') + 1).c_str()).c_str());
+    if (!attribute)
+        return false;
+    std::string text;
+    wjxml::appendUtf8(text, attribute->getValue());
+    return text == value;
+}
+
+bool CWJDOM2DesignData::MatchNodeValue(const DOMElement* element, const char* path, const char* value) const
+{
+    const DOMElement* target = element ? findPath(element, path, false) : nullptr;
+    return target && textOf(target) == value;
+}
+
+bool CWJDOM2DesignData::hasChildNodes(const DOMElement* element) const
+{
+    return element && element->hasChildNodes();
+}
+
+std::vector<DOMElement*> CWJDOM2DesignData::GetElementList(DOMElement* element, const char* tag,
+                                                           std::size_t* count) const
+{
+    std::vector<DOMElement*> list;
+    if (element) {
+        for (DOMElement* child = element->getFirstElementChild(); child; child = child->getNextElementSibling()) {
+            if (MatchNodeName(child, tag))
+                list.push_back(child);
+        }
+    }
+    if (count)
+        *count = list.size();
+    return list;
+}
+
+DOMElement* CWJDOM2DesignData::GetNthElement(const std::vector<DOMElement*>& list, std::size_t index) const
+{
+    return index < list.size() ? list[index] : nullptr;
+}

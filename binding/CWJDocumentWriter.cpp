@@ -1,0 +1,161 @@
+#include "CWJDocumentWriter.h"
+
+#include "XMLText.h"
+
+#include <xercesc/dom/DOM.hpp>
+
+#include <vector>
+
+using namespace xercesc;
+
+namespace {
+
+void appendEscaped(std::string& out, const XMLCh* text, bool attribute)
+{
+    std::string plain;
+    wjxml::appendUtf8(plain, text);
+    for (const char c : plain) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '\r': out += "&#13;"; break;
+        case '"': out += attribute ? "&quot;" : "\""; break;
+        case '\t': out += attribute ? "&#9;" : "\t"; break;
+        case '\n': out += attribute ? "&#10;" : "\n"; break;
+        default: out += c;
+        }
+    }
+}
+
+void appendCData(std::string& out, const XMLCh* text)
+{
+    std::string plain;
+    wjxml::appendUtf8(plain, text);
+    // "]]>" cannot stand inside a CDATA section: split it across two.
+    std::size_t start = 0;
+    out += "<![CDATA[";
+    for (std::size_t end; (end = plain.find("]]>", start)) != std::string::npos; start = end + 2)
+        out.append(plain, start, end + 2 - start).append("]]><![CDATA[");
+    out.append(plain, start, std::string::npos);
+    out += "]]>";
+}
+
+bool isMarkup(const DOMNode* node)
+{
+    const auto type = node->getNodeType();
+    return type == DOMNode::ELEMENT_NODE || type == DOMNode::COMMENT_NODE ||
+           type == DOMNode::PROCESSING_INSTRUCTION_NODE;
+}
+
+// True when every child is an element, comment or processing instruction, so
+// the children can be laid out on lines of their own without changing content.
+bool hasOnlyMarkup(const DOMNode* element)
+{
+    const DOMNode* child = element->getFirstChild();
+    if (!child)
+        return false;
+    for (; child; child = child->getNextSibling()) {
+        if (!isMarkup(child))
+            return false;
+    }
+    return true;
+}
+
+void appendStartTag(std::string& out, const DOMElement* element)
+{
+    out += '<';
+    wjxml::appendUtf8(out, element->getNodeName());
+    const DOMNamedNodeMap* attributes = element->getAttributes();
+    for (XMLSize_t i = 0; attributes && i < attributes->getLength(); ++i) {
+        const DOMNode* attribute = attributes->item(i);
+        out += ' ';
+        wjxml::appendUtf8(out, attribute->getNodeName());
+        out += "=\"";
+        appendEscaped(out, attribute->getNodeValue(), true);
+        out += '"';
+    }
+    out += element->getFirstChild() ? ">" : "/>";
+}
+
+void appendLeaf(std::string& out, const DOMNode* node)
+{
+    switch (node->getNodeType()) {
+    case DOMNode::TEXT_NODE:
+        appendEscaped(out, node->getNodeValue(), false);
+        break;
+    case DOMNode::CDATA_SECTION_NODE:
+        appendCData(out, node->getNodeValue());
+        break;
+    case DOMNode::COMMENT_NODE:
+        out += "<!--";
+        wjxml::appendUtf8(out, node->getNodeValue());
+        out += "-->";
+        break;
+    case DOMNode::PROCESSING_INSTRUCTION_NODE:
+        out += "<?";
+        wjxml::appendUtf8(out, node->getNodeName());
+        if (const XMLCh* data = node->getNodeValue(); data && *data) {
+            out += ' ';
+            wjxml::appendUtf8(out, data);
+        }
+        out += "?>";
+        break;
+    default:
+        break;
+    }
+}
+
+void appendIndent(std::string& out, unsigned depth)
+{
+    out += '\n';
+    out.append(2 * depth, ' ');
+}
+
+} // namespace
+
+void CWJDocumentWriter::write(const DOMDocument* document, std::string& out)
+{
+    out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+    // Nodes go on lines of their own only inside an element whose children
+    // are all markup (and at the top of the document): there the whitespace
+    // added is not content. Everything else is written exactly as it stands.
+    struct Open {
+        const DOMNode* element;
+        bool block;
+    };
+    std::vector<Open> open;
+    const DOMNode* node = document->getFirstChild();
+    unsigned depth = 0;
+    bool block = true;
+    while (node) {
+        if (block)
+            appendIndent(out, depth);
+        if (node->getNodeType() == DOMNode::ELEMENT_NODE) {
+            appendStartTag(out, static_cast<const DOMElement*>(node));
+            if (node->getFirstChild()) {
+                open.push_back({node, block});
+                block = hasOnlyMarkup(node);
+                ++depth;
+                node = node->getFirstChild();
+                continue;
+            }
+        } else {
+            appendLeaf(out, node);
+        }
+        while (!node->getNextSibling() && !open.empty()) {
+            const Open parent = open.back();
+            open.pop_back();
+            --depth;
+            if (block)
+                appendIndent(out, depth);
+            out += "</";
+            wjxml::appendUtf8(out, parent.element->getNodeName());
+            out += '>';
+            block = parent.block;
+            node = parent.element;
+        }
+        node = node->getNextSibling();
+    }
+    out += '\n';
+}

@@ -1,0 +1,37 @@
+#ifndef WJXML_BINDING_CWJGUARDEDDOMPARSER_H
+#define WJXML_BINDING_CWJGUARDEDDOMPARSER_H
+
+#include <xercesc/parsers/XercesDOMParser.hpp>
+
+class CWJParseErrors;
+
+// A DOM parser that refuses what our files never contain and what could harm
+// the host: any DOCTYPE (so no DTD, internal or external, and no entity is
+// ever declared or loaded) and element nesting deeper than maxDepth (the DOM
+// and its serialiser recurse per level). Either stops the parse at once with a
+// diagnostic.
+class CWJGuardedDOMParser : public xercesc::XercesDOMParser {
+public:
+    // Thrown out of parse() when the parse is stopped.
+    struct Stopped {};
+
+    CWJGuardedDOMParser(xercesc::XMLGrammarPool* grammarPool, CWJParseErrors& errors, unsigned maxDepth);
+
+    void startDocument() override;
+    void startElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId,
+                      const XMLCh* const elemPrefix, const xercesc::RefVectorOf<xercesc::XMLAttr>& attrList,
+                      const XMLSize_t attrCount, const bool isEmpty, const bool isRoot) override;
+    void endElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId, const bool isRoot,
+                    const XMLCh* const elemPrefix) override;
+    void doctypeDecl(const xercesc::DTDElementDecl& elemDecl, const XMLCh* const publicId,
+                     const XMLCh* const systemId, const bool hasIntSubset, const bool hasExtSubset) override;
+
+private:
+    [[noreturn]] void stop(const char* message);
+
+    CWJParseErrors& m_errors;
+    unsigned m_maxDepth;
+    unsigned m_depth = 0;
+};
+
+#endif

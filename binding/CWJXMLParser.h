@@ -1,0 +1,53 @@
+#ifndef WJXML_BINDING_CWJXMLPARSER_H
+#define WJXML_BINDING_CWJXMLPARSER_H
+
+#include <xercesc/dom/DOMDocument.hpp>
+#include <xercesc/framework/XMLGrammarPool.hpp>
+
+#include <memory>
+#include <string>
+
+class CWJGuardedDOMParser;
+class CWJParseErrors;
+
+// Parses and validates interface exchange files and writes documents back.
+//
+// Files are validated against the schema compiled into the library, with or
+// without the format's namespace on the root; a schema location named inside
+// a file is never loaded, and nothing but the file itself is read. Whitespace
+// between elements is dropped, and documents are written indented, one
+// element per line, so writing what was read gives the same bytes again.
+class CWJXMLParser {
+public:
+    // Deepest element nesting accepted in a file.
+    static constexpr unsigned kMaxDepth = 512;
+
+    CWJXMLParser();
+    ~CWJXMLParser();
+    CWJXMLParser(const CWJXMLParser&) = delete;
+    CWJXMLParser& operator=(const CWJXMLParser&) = delete;
+
+    // Selects the schema to validate against; only the compiled-in
+    // "InterfaceExchangeSchema.xsd" is known.
+    void SetSchemaName(const char* schemaName);
+
+    // The parsed, valid document, which the caller releases; null when the
+    // file cannot be read, is not well-formed or is not valid (see lastError).
+    xercesc::DOMDocument* ParseFile(const char* fileName);
+
+    // Writes the document to fileName through a temporary file beside it, so
+    // that a failed write leaves any earlier file untouched. False on failure
+    // (see lastError).
+    bool writeXMLFile(const std::string& fileName, xercesc::DOMDocument* document);
+
+    // The problems of the last parse or write, one "file:line:column: message"
+    // per line; empty after success.
+    const std::string& lastError() const;
+
+private:
+    std::string m_schemaName;
+    std::unique_ptr<CWJParseErrors> m_errors;
+    std::unique_ptr<CWJGuardedDOMParser> m_parser;
+};
+
+#endif

@@ -1,0 +1,51 @@
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+
+#include <cstring>
+
+TWJFunctor::~TWJFunctor() = default;
+
+IWJXMLObject::IWJXMLObject(xercesc::DOMElement* element) : m_element(element) {}
+
+IWJXMLObject::~IWJXMLObject()
+{
+    for (const Handler& handler : m_handlers)
+        delete handler.functor;
+}
+
+void IWJXMLObject::AddChild(xercesc::DOMElement*, IWJXMLObject*) {}
+
+void IWJXMLObject::SetAttribute(const char* name, const char* value)
+{
+    if (TWJFunctor* functor = find(name, true))
+        (*functor)(value);
+}
+
+void IWJXMLObject::SetTagText(const char* name, const char* text)
+{
+    if (TWJFunctor* functor = find(name, false))
+        (*functor)(text);
+}
+
+bool IWJXMLObject::HasTagHandler(const char* name) const
+{
+    return find(name, false) != nullptr;
+}
+
+void IWJXMLObject::RegisterXMLTagFP(const char* name, TWJFunctor* handler)
+{
+    m_handlers.push_back({name, false, handler});
+}
+
+void IWJXMLObject::RegisterXMLAttribFP(const char* name, TWJFunctor* handler)
+{
+    m_handlers.push_back({name, true, handler});
+}
+
+TWJFunctor* IWJXMLObject::find(const char* name, bool attribute) const
+{
+    for (const Handler& handler : m_handlers) {
+        if (handler.attribute == attribute && std::strcmp(handler.name, name) == 0)
+            return handler.functor;
+    }
+    return nullptr;
+}

@@ -1,0 +1,220 @@
+#include "CWJInterfaceView.h"
+
+#include "binding/CWJDOM2DesignData.h"
+#include "binding/TWJXMLObjFunctor.h"
+#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
+#include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
+#include "wjxmlinterfaceflowreader/IWJCompInst.h"
+#include "wjxmlinterfaceflowreader/IWJFootPrint.h"
+#include "wjxmlinterfaceflowreader/IWJPartMap.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isIdCharacter(char c)
+{
+    return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == ':' || c == '.';
+}
+
+} // namespace
+
+CWJInterfaceView::CWJInterfaceView(xercesc::DOMElement* root) : IWJXMLObject(root)
+{
+    registerHandlers();
+}
+
+CWJInterfaceView::CWJInterfaceView(xercesc::DOMElement* root, const char* lastUpdatedBy, const char* lastUpdatedAt,
+                                   const char* designName)
+    : CWJInterfaceView(root)
+{
+    CWJInterfaceView::setLastUpdatedBy(lastUpdatedBy);
+    CWJInterfaceView::setLastUpdatedAt(lastUpdatedAt);
+    CWJInterfaceView::setDesignName(designName);
+}
+
+CWJInterfaceView::~CWJInterfaceView()
+{
+    for (auto walk = compInsts(); walk.isValid(); ++walk)
+        delete walk.value();
+    m_compInsts.clear();
+    for (auto walk = footprints(); walk.isValid(); ++walk)
+        delete walk.value();
+    m_footprints.clear();
+    for (auto walk = partMaps(); walk.isValid(); ++walk)
+        delete walk.value();
+    m_partMaps.clear();
+    if (m_document)
+        m_document->release();
+}
+
+void CWJInterfaceView::registerHandlers()
+{
+    static const std::vector<std::string> sequence{"LastUpdatedBy", "LastUpdatedAt", "DesignName",
+                                                   "CompInsts",     "Footprints",    "PartMaps"};
+    getDesignData()->RegisterTagSequence("InterfaceExchangeSchema", sequence);
+    RegisterXMLTagFP("LastUpdatedBy", new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setLastUpdatedBy));
+    RegisterXMLTagFP("LastUpdatedAt", new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setLastUpdatedAt));
+    RegisterXMLTagFP("DesignName", new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setDesignName));
+}
+
+CInterfaceObjectMapIterator<std::string, IWJCompInst*> CWJInterfaceView::compInsts()
+{
+    return CInterfaceObjectMapIterator<std::string, IWJCompInst*>(
+        new CSTLIOMapIterator<std::string, IWJCompInst*>(m_compInsts));
+}
+
+CInterfaceObjectMapIterator<std::string, IWJFootPrint*> CWJInterfaceView::footprints()
+{
+    return CInterfaceObjectMapIterator<std::string, IWJFootPrint*>(
+        new CSTLIOMapIterator<std::string, IWJFootPrint*>(m_footprints));
+}
+
+CInterfaceObjectIterator<IWJPartMap*> CWJInterfaceView::partMaps()
+{
+    return CInterfaceObjectIterator<IWJPartMap*>(new CSTLIOVectorIterator<IWJPartMap*>(m_partMaps));
+}
+
+IWJCompInst* CWJInterfaceView::addCompInst(const char*, const char*)
+{
+    return nullptr;
+}
+
+void CWJInterfaceView::removeCompInst(IWJCompInst* compInst)
+{
+    const auto found = std::find_if(m_compInsts.begin(), m_compInsts.end(),
+                                    [compInst](const auto& entry) { return entry.second == compInst; });
+    if (found == m_compInsts.end())
+        return;
+    removePartMapsOf(compInst, nullptr);
+    m_compInsts.erase(found);
+    delete compInst;
+}
+
+IWJFootPrint* CWJInterfaceView::addFootprint(const char*, const char*, const char*, const char*, const char*,
+                                             const char*)
+{
+    return nullptr;
+}
+
+void CWJInterfaceView::removeFootprint(const char* name)
+{
+    IWJFootPrint* footprint = nullptr;
+    for (auto walk = footprints(); walk.isValid() && !footprint; ++walk) {
+        if (std::string(walk.value()->name()) == name)
+            footprint = walk.value();
+    }
+    if (!footprint)
+        return;
+    removePartMapsOf(nullptr, footprint);
+    for (auto entry = m_footprints.begin(); entry != m_footprints.end();) {
+        if (entry->second == footprint)
+            entry = m_footprints.erase(entry);
+        else
+            ++entry;
+    }
+    delete footprint;
+}
+
+void CWJInterfaceView::removePartMapsOf(const IWJCompInst* compInst, const IWJFootPrint* footprint)
+{
+    std::vector<IWJPartMap*> kept;
+    for (IWJPartMap* partMap : m_partMaps) {
+        if ((compInst && partMap->compInst() == compInst) || (footprint && partMap->footprint() == footprint))
+            delete partMap;
+        else
+            kept.push_back(partMap);
+    }
+    m_partMaps.swap(kept);
+}
+
+IWJPartMap* CWJInterfaceView::addPartMap(IWJFootPrint*, IWJCompInst*)
+{
+    return nullptr;
+}
+
+const char* CWJInterfaceView::lastUpdatedBy()
+{
+    return m_lastUpdatedBy.c_str();
+}
+
+void CWJInterfaceView::setLastUpdatedBy(const char* text)
+{
+    m_lastUpdatedBy = text ? text : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "LastUpdatedBy", lastUpdatedBy(), false);
+}
+
+const char* CWJInterfaceView::lastUpdatedAt()
+{
+    return m_lastUpdatedAt.c_str();
+}
+
+void CWJInterfaceView::setLastUpdatedAt(const char* text)
+{
+    m_lastUpdatedAt = text ? text : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "LastUpdatedAt", lastUpdatedAt(), false);
+}
+
+const char* CWJInterfaceView::designName()
+{
+    return m_designName.c_str();
+}
+
+void CWJInterfaceView::setDesignName(const char* text)
+{
+    m_designName = text ? text : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "DesignName", designName(), false);
+}
+
+IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
+{
+    for (auto walk = partMaps(); walk.isValid(); ++walk) {
+        if (walk.value()->compInst() == compInst)
+            return walk.value();
+    }
+    return nullptr;
+}
+
+void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject*) {}
+
+const char* CWJInterfaceView::makeUniqueId(const char* name)
+{
+    if (!name)
+        name = "";
+    if (getDesignData()->loading) {
+        m_idSet.insert(name);
+        return name;
+    }
+    std::string base = isAsciiLetter(name[0]) ? std::string(name) : "TVN_" + std::string(name);
+    std::replace_if(base.begin(), base.end(), [](char c) { return !isIdCharacter(c); }, '_');
+
+    static std::string idBuffer;
+    idBuffer = base;
+    if (m_idSet.count(idBuffer)) {
+        unsigned long long& suffix = m_nextSuffix[base];
+        if (suffix == 0)
+            suffix = 1;
+        do {
+            idBuffer = base + '_' + std::to_string(suffix++);
+        } while (m_idSet.count(idBuffer));
+    }
+    m_idSet.insert(idBuffer);
+    return idBuffer.c_str();
+}
+
+IWJCompInst* CWJInterfaceView::findCompInst(const char* id)
+{
+    const auto found = m_compInsts.find(id);
+    return found == m_compInsts.end() ? nullptr : found->second;
+}
+
+IWJFootPrint* CWJInterfaceView::findFootprint(const char* id)
+{
+    const auto found = m_footprints.find(id);
+    return found == m_footprints.end() ? nullptr : found->second;
+}

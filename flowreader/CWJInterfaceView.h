@@ -1,0 +1,73 @@
+#ifndef WJXML_FLOWREADER_CWJINTERFACEVIEW_H
+#define WJXML_FLOWREADER_CWJINTERFACEVIEW_H
+
+#include "wjxmlinterfaceflowreader/IWJInterfaceView.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+
+#include <xercesc/dom/DOMDocument.hpp>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+// The design's root, bound to the document element InterfaceExchangeSchema.
+// Owns the component instances, footprints and part maps and the document,
+// and hands out the ids of every model object.
+class CWJInterfaceView : public IWJInterfaceView, public IWJXMLObject {
+public:
+    explicit CWJInterfaceView(xercesc::DOMElement* root);
+    CWJInterfaceView(xercesc::DOMElement* root, const char* lastUpdatedBy, const char* lastUpdatedAt,
+                     const char* designName);
+    ~CWJInterfaceView() override;
+
+    CInterfaceObjectMapIterator<std::string, IWJCompInst*> compInsts() override;
+    CInterfaceObjectMapIterator<std::string, IWJFootPrint*> footprints() override;
+    CInterfaceObjectIterator<IWJPartMap*> partMaps() override;
+    IWJCompInst* addCompInst(const char* cellName, const char* refdes) override;
+    void removeCompInst(IWJCompInst* compInst) override;
+    IWJFootPrint* addFootprint(const char* name, const char* width, const char* length, const char* thickness,
+                               const char* origin, const char* rotation) override;
+    void removeFootprint(const char* name) override;
+    IWJPartMap* addPartMap(IWJFootPrint* footprint, IWJCompInst* compInst) override;
+    const char* lastUpdatedBy() override;
+    void setLastUpdatedBy(const char* text) override;
+    const char* lastUpdatedAt() override;
+    void setLastUpdatedAt(const char* text) override;
+    const char* designName() override;
+    void setDesignName(const char* text) override;
+    IWJPartMap* findPartMap(IWJCompInst* compInst) override;
+
+    void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
+
+    // A valid, unused id made from name ("TVN_" in front when it does not
+    // start with a letter, other characters than letters, digits, _ - : .
+    // replaced by _, then _1, _2 ... until unused). While a file is read the
+    // name is returned as it is. Either way the id is taken: it is never
+    // handed out again by this view. The result is valid until the next call.
+    const char* makeUniqueId(const char* name);
+    IWJCompInst* findCompInst(const char* id);
+    IWJFootPrint* findFootprint(const char* id);
+
+    void setDocument(xercesc::DOMDocument* document) { m_document = document; }
+    xercesc::DOMDocument* document() const { return m_document; }
+
+private:
+    void registerHandlers();
+    // Deletes every part map that refers to the component instance or footprint.
+    void removePartMapsOf(const IWJCompInst* compInst, const IWJFootPrint* footprint);
+
+    std::string m_lastUpdatedBy;
+    std::string m_lastUpdatedAt;
+    std::string m_designName;
+    std::map<std::string, IWJCompInst*> m_compInsts;
+    std::map<std::string, IWJFootPrint*> m_footprints;
+    std::vector<IWJPartMap*> m_partMaps;
+    xercesc::DOMDocument* m_document = nullptr;
+    std::set<std::string> m_idSet;
+    // Per base name, the first suffix not yet known to be taken: ids never
+    // leave m_idSet, so the search for a free suffix resumes there.
+    std::map<std::string, unsigned long long> m_nextSuffix;
+};
+
+#endif

@@ -1,0 +1,48 @@
+#ifndef WJXMLINTERFACEFLOWREADER_CSTLIOVECTORITERATOR_H
+#define WJXMLINTERFACEFLOWREADER_CSTLIOVECTORITERATOR_H
+
+#include "wjxmlinterfaceflowreader/IInterfaceObjectIter.h"
+#include "wjxmlinterfaceflowreader/WJExport.h"
+
+#include <vector>
+
+// Walks its own copy of a vector, taken at construction, so later changes of
+// the source are not seen.
+template <class T>
+class WJ_API CSTLIOVectorIterator : public IInterfaceObjectIter<T>
+{
+public:
+    explicit CSTLIOVectorIterator(const std::vector<T>& items)
+        : m_position(), m_items(items)
+    {
+        m_position = m_items.begin();
+    }
+
+    virtual ~CSTLIOVectorIterator() {}
+
+    virtual T value() { return *m_position; }
+
+    virtual IInterfaceObjectIter<T>& operator++(int)
+    {
+        ++m_position;
+        return *this;
+    }
+
+    virtual IInterfaceObjectIter<T>& operator++()
+    {
+        ++m_position;
+        return *this;
+    }
+
+    virtual bool isValid() { return m_position != m_items.end(); }
+
+private:
+    // A copy would keep a position into the source's items.
+    CSTLIOVectorIterator(const CSTLIOVectorIterator&) = delete;
+    CSTLIOVectorIterator& operator=(const CSTLIOVectorIterator&) = delete;
+
+    typename std::vector<T>::iterator m_position;
+    std::vector<T> m_items;
+};
+
+#endif

@@ -1,0 +1,264 @@
+#include "wjxmlinterfaceflowreader/CInterfaceObjectIterator.h"
+#include "wjxmlinterfaceflowreader/CInterfaceObjectMapIterator.h"
+#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
+#include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
+#include "wjxmlinterfaceflowreader/iocounted_auto_ptr.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+typedef CInterfaceObjectIterator<int*> SeqHandle;
+typedef CInterfaceObjectMapIterator<std::string, int*> MapHandle;
+
+// Iterator objects that report their destruction, to see when the last
+// handle frees them.
+class CountedVectorIterator : public CSTLIOVectorIterator<int*>
+{
+public:
+    CountedVectorIterator(const std::vector<int*>& items, int& destroyed)
+        : CSTLIOVectorIterator<int*>(items), m_destroyed(destroyed)
+    {
+    }
+    ~CountedVectorIterator() override { ++m_destroyed; }
+
+private:
+    int& m_destroyed;
+};
+
+class CountedMapIterator : public CSTLIOMapIterator<std::string, int*>
+{
+public:
+    CountedMapIterator(const std::map<std::string, int*>& items, int& destroyed)
+        : CSTLIOMapIterator<std::string, int*>(items), m_destroyed(destroyed)
+    {
+    }
+    ~CountedMapIterator() override { ++m_destroyed; }
+
+private:
+    int& m_destroyed;
+};
+
+class IteratorTest : public ::testing::Test
+{
+protected:
+    IteratorTest() : items{&a, &b, &c} {}
+
+    SeqHandle walk() { return SeqHandle(new CSTLIOVectorIterator<int*>(items)); }
+    SeqHandle countedWalk() { return SeqHandle(new CountedVectorIterator(items, destroyed)); }
+
+    int a = 1, b = 2, c = 3;
+    std::vector<int*> items;
+    int destroyed = 0;
+};
+
+std::vector<int*> drain(SeqHandle it)
+{
+    std::vector<int*> seen;
+    for (; it.isValid(); ++it)
+        seen.push_back(it.value());
+    return seen;
+}
+
+} // namespace
+
+TEST(EmptyIteratorTest, EmptyCollectionsAndEmptyHandlesAreInvalid)
+{
+    SeqHandle seq(new CSTLIOVectorIterator<int*>(std::vector<int*>()));
+    MapHandle map(new CSTLIOMapIterator<std::string, int*>(std::map<std::string, int*>()));
+    SeqHandle noSeq;
+    MapHandle noMap;
+
+    EXPECT_FALSE(seq.isValid());
+    EXPECT_FALSE(static_cast<bool>(seq));
+    EXPECT_EQ(1, !seq);
+    EXPECT_FALSE(map.isValid());
+    EXPECT_FALSE(static_cast<bool>(map));
+    EXPECT_EQ(1, !map);
+    EXPECT_FALSE(noSeq.isValid());
+    EXPECT_EQ(1, !noSeq);
+    EXPECT_FALSE(noMap.isValid());
+    EXPECT_EQ(1, !noMap);
+}
+
+TEST(EmptyIteratorTest, IncrementsOnAnEmptyHandleAreIgnored)
+{
+    SeqHandle seq;
+    EXPECT_EQ(&seq, &seq++);
+    EXPECT_EQ(&seq, &++seq);
+    EXPECT_EQ(&seq, &seq.next());
+    EXPECT_FALSE(seq.isValid());
+
+    MapHandle map;
+    EXPECT_EQ(&map, &map++);
+    EXPECT_EQ(&map, &++map);
+    EXPECT_EQ(&map, &map.next());
+    EXPECT_FALSE(map.isValid());
+}
+
+TEST_F(IteratorTest, WalksTheSequenceInStoredOrder)
+{
+    EXPECT_EQ(items, drain(walk()));
+
+    SeqHandle it = walk();
+    EXPECT_TRUE(static_cast<bool>(it));
+    EXPECT_EQ(0, !it);
+    EXPECT_EQ(&a, *it);
+    // Every form of increment returns the handle itself and moves one on.
+    EXPECT_EQ(&it, &it++);
+    EXPECT_EQ(&b, it.value());
+    EXPECT_EQ(&it, &it.next());
+    EXPECT_EQ(&c, it.value());
+    EXPECT_EQ(&it, &++it);
+    EXPECT_FALSE(it.isValid());
+}
+
+TEST_F(IteratorTest, LaterChangesOfTheSourceAreNotSeen)
+{
+    SeqHandle it = walk();
+    int d = 4;
+    items.push_back(&d);
+    items.erase(items.begin());
+
+    std::vector<int*> expected{&a, &b, &c};
+    EXPECT_EQ(expected, drain(it));
+}
+
+TEST_F(IteratorTest, CopiesShareOnePositionAndTheLastFreesTheIterator)
+{
+    {
+        SeqHandle* first = new SeqHandle(countedWalk());
+        SeqHandle second(*first);
+
+        ++*first;
+        EXPECT_EQ(&b, second.value());
+        second++;
+        EXPECT_EQ(&c, first->value());
+
+        delete first;
+        EXPECT_EQ(0, destroyed);
+        ASSERT_TRUE(second.isValid());
+        EXPECT_EQ(&c, second.value());
+
+        {
+            SeqHandle third(second);
+        }
+        EXPECT_EQ(0, destroyed);
+    }
+    EXPECT_EQ(1, destroyed);
+}
+
+TEST_F(IteratorTest, AssignmentBetweenCopiesChangesNothing)
+{
+    SeqHandle it = countedWalk();
+    SeqHandle copy(it);
+    ++it;
+
+    SeqHandle& self = it;
+    it = self;
+    copy = it;
+    it = copy;
+    EXPECT_EQ(0, destroyed);
+    EXPECT_EQ(&b, it.value());
+    EXPECT_EQ(&b, copy.value());
+
+    // Were the count raised by those assignments, the iterator would outlive
+    // both handles.
+    it = SeqHandle();
+    copy = SeqHandle();
+    EXPECT_EQ(1, destroyed);
+}
+
+TEST_F(IteratorTest, AssigningReleasesTheTargetsIterator)
+{
+    SeqHandle it = countedWalk();
+    SeqHandle other = walk();
+    ++other;
+
+    EXPECT_EQ(&it, &(it = other));
+    EXPECT_EQ(1, destroyed);
+    EXPECT_EQ(&b, it.value());
+
+    SeqHandle target = countedWalk();
+    target = SeqHandle();
+    EXPECT_EQ(2, destroyed);
+    EXPECT_FALSE(target.isValid());
+    EXPECT_EQ(1, !target);
+}
+
+TEST(MapIteratorTest, WalksStringKeysInAscendingByteOrder)
+{
+    int one = 1, two = 2, three = 3;
+    std::map<std::string, int*> source{{"a", &one}, {"B", &two}, {"A1", &three}};
+    MapHandle it(new CSTLIOMapIterator<std::string, int*>(source));
+
+    std::vector<std::string> keys;
+    std::vector<int*> values;
+    for (; it; it++) {
+        keys.push_back(it.key());
+        values.push_back(*it);
+    }
+    EXPECT_EQ((std::vector<std::string>{"A1", "B", "a"}), keys);
+    EXPECT_EQ((std::vector<int*>{&three, &two, &one}), values);
+}
+
+TEST(MapIteratorTest, KeyIsACopyAndTheSourceIsCopied)
+{
+    int one = 1, two = 2;
+    std::map<std::string, int*> source{{"P1", &one}};
+    MapHandle it(new CSTLIOMapIterator<std::string, int*>(source));
+    source["P0"] = &two;
+    source.erase("P1");
+
+    std::string key = it.key();
+    key[0] = 'X';
+    EXPECT_EQ("P1", it.key());
+    EXPECT_EQ(&one, it.value());
+    it.next();
+    EXPECT_FALSE(it.isValid());
+}
+
+TEST(MapIteratorTest, CopiesShareOnePositionAndTheLastFreesTheIterator)
+{
+    int one = 1, two = 2, destroyed = 0;
+    std::map<std::string, int*> source{{"A", &one}, {"B", &two}};
+    MapHandle* first = new MapHandle(new CountedMapIterator(source, destroyed));
+    MapHandle second;
+    second = *first;
+    MapHandle& alias = second;
+    second = alias;
+
+    ++second;
+    EXPECT_EQ("B", first->key());
+    delete first;
+    EXPECT_EQ(0, destroyed);
+    EXPECT_EQ(&two, second.value());
+
+    second = MapHandle();
+    EXPECT_EQ(1, destroyed);
+    EXPECT_FALSE(second.isValid());
+}
+
+TEST(CountedPointerTest, GivesTheHeldObjectOrNull)
+{
+    int one = 1;
+    std::vector<int*> source{&one};
+    CSTLIOVectorIterator<int*>* object = new CSTLIOVectorIterator<int*>(source);
+    iocounted_auto_ptr<IInterfaceObjectIter<int*> > held(object);
+    iocounted_auto_ptr<IInterfaceObjectIter<int*> > copy(held);
+
+    EXPECT_EQ(object, held.get());
+    EXPECT_EQ(object, copy.operator->());
+    EXPECT_EQ(&one, (*copy).value());
+
+    iocounted_auto_ptr<IInterfaceObjectIter<int*> > empty;
+    EXPECT_EQ(nullptr, empty.get());
+    EXPECT_EQ(nullptr, empty.operator->());
+    copy = empty;
+    EXPECT_EQ(nullptr, copy.get());
+    EXPECT_EQ(object, held.get());
+}
