@@ -1,0 +1,14 @@
+#include "toUpperKey.h"
+
+#include <string>
+
+const char* toUpperKey(const char* text)
+{
+    static std::string key;
+    key.assign(text ? text : "");
+    for (char& c : key) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return key.c_str();
+}

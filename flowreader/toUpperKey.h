@@ -1,0 +1,9 @@
+#ifndef WJXML_FLOWREADER_TOUPPERKEY_H
+#define WJXML_FLOWREADER_TOUPPERKEY_H
+
+// The key of every by-name map: text with each byte passed through toupper in
+// the C locale, so name lookups ignore ASCII letter case. The result lives in
+// one buffer shared by the library, valid until the next call.
+const char* toUpperKey(const char* text);
+
+#endif

@@ -1,0 +1,67 @@
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace testsupport {
+
+std::string sourcePath(const std::string& relative)
+{
+    return std::string(WJ_SOURCE_DIR) + "/" + relative;
+}
+
+std::string outputPath(const std::string& name)
+{
+    const std::string path = std::string(WJ_TEST_OUTPUT_DIR) + "/" + name;
+    std::remove(path.c_str());
+    return path;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void writeFile(const std::string& path, const std::string& content)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+View read(const std::string& path, bool bind, std::string* error)
+{
+    CWJXMLFlowReader reader;
+    reader.readFlowXML(path.c_str(), bind);
+    if (error)
+        *error = reader.lastError();
+    return View(reader.getInterfaceView());
+}
+
+View create(const char* designName)
+{
+    CWJXMLFlowReader reader;
+    return View(reader.CreateInterfaceView("tester", "2026-12-06T12:00:00", designName));
+}
+
+std::string write(IWJInterfaceView* view, const std::string& name)
+{
+    const std::string path = outputPath(name);
+    CWJXMLFlowReader writer(view);
+    writer.writeXMLFile(path.c_str());
+    EXPECT_STREQ(writer.lastError(), "") << "writing " << path;
+    return path;
+}
+
+std::string document(const std::string& body)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<InterfaceExchangeSchema xmlns=\"http://www.wjxmlflow.org/mxa/tvn\">\n" +
+           body + "\n</InterfaceExchangeSchema>\n";
+}
+
+} // namespace testsupport

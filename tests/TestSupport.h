@@ -1,0 +1,45 @@
+#ifndef WJXML_TESTS_TESTSUPPORT_H
+#define WJXML_TESTS_TESTSUPPORT_H
+
+#include "wjxmlinterfaceflowreader.h"
+
+#include <memory>
+#include <string>
+
+// Helpers shared by the tests: files, and reading and writing designs through
+// the public interfaces as a host does.
+namespace testsupport {
+
+// A fixture file below tests/data or examples/ in the source tree.
+std::string sourcePath(const std::string& relative);
+// A fresh path in the test output folder; every file written there is
+// checked against the schema with xmllint after the suite.
+std::string outputPath(const std::string& name);
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& content);
+
+// Owns a view read or created by a reader.
+using View = std::unique_ptr<IWJInterfaceView>;
+
+View read(const std::string& path, bool bind, std::string* error = nullptr);
+View create(const char* designName = "design");
+// Writes view to a new output file and returns its path; fails the test when
+// the write reports an error.
+std::string write(IWJInterfaceView* view, const std::string& name);
+
+// The content of an interface exchange document with the given root content,
+// in the format's namespace.
+std::string document(const std::string& body);
+
+template <class Handle>
+int count(Handle walk)
+{
+    int n = 0;
+    for (; walk.isValid(); ++walk)
+        ++n;
+    return n;
+}
+
+} // namespace testsupport
+
+#endif
