@@ -16,7 +16,7 @@ const char kTexts[] = "<LastUpdatedBy>ann</LastUpdatedBy>\n"
 
 std::string fixture(const std::string& name, const std::string& content)
 {
-    const std::string path = outputPath(name);
+    const std::string path = inputPath(name);
     writeFile(path, content);
     return path;
 }
@@ -77,7 +77,7 @@ TEST(Reader, RejectsBadFilesWithADiagnosticAndNoView)
 TEST(Reader, RejectsMissingAndUnreadablePaths)
 {
     CWJXMLFlowReader reader;
-    reader.readFlowXML(outputPath("does-not-exist.xml").c_str(), false);
+    reader.readFlowXML(inputPath("does-not-exist.xml").c_str(), false);
     EXPECT_EQ(reader.getInterfaceView(), nullptr);
     EXPECT_NE(std::string(reader.lastError()).find("does-not-exist.xml:0:0: cannot open the file"), std::string::npos);
 
@@ -198,7 +198,7 @@ TEST(Writing, HostTextsThatXmlCannotCarryAreReplaced)
 TEST(Writing, AFailedWriteKeepsTheOldFileAndSaysWhy)
 {
     const View view = create("new content");
-    const std::string path = outputPath("kept.xml");
+    const std::string path = inputPath("kept.xml");
     writeFile(path, "old content");
 
     // A file-size limit makes the write fail half-way.
@@ -218,7 +218,7 @@ TEST(Writing, AFailedWriteKeepsTheOldFileAndSaysWhy)
     writer.writeXMLFile((std::string(WJ_TEST_OUTPUT_DIR) + "/no-such-folder/out.xml").c_str());
     EXPECT_NE(std::string(writer.lastError()).find("No such file or directory"), std::string::npos);
 
-    const std::string folder = outputPath("a-folder");
+    const std::string folder = inputPath("a-folder");
     mkdir(folder.c_str(), 0755);
     writer.writeXMLFile(folder.c_str());
     EXPECT_NE(std::string(writer.lastError()).find("cannot replace the file"), std::string::npos);

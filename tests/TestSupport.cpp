@@ -19,6 +19,13 @@ std::string outputPath(const std::string& name)
     return path;
 }
 
+std::string inputPath(const std::string& name)
+{
+    const std::string path = std::string(WJ_TEST_INPUT_DIR) + "/" + name;
+    std::remove(path.c_str());
+    return path;
+}
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -12,9 +12,11 @@ namespace testsupport {
 
 // A fixture file below tests/data or examples/ in the source tree.
 std::string sourcePath(const std::string& relative);
-// A fresh path in the test output folder; every file written there is
-// checked against the schema with xmllint after the suite.
+// A fresh path in the test output folder, for files the library writes:
+// every file there is checked against the schema with xmllint after the suite.
 std::string outputPath(const std::string& name);
+// A fresh path for input files a test makes itself (bad files included).
+std::string inputPath(const std::string& name);
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
 

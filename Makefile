@@ -1,0 +1,54 @@
+# Everything a fresh Debian machine needs:
+#   make demo   installs what is missing, builds, and runs ifx on the example
+#   make test   installs what is missing, builds, runs the test suite, runs it
+#               again under AddressSanitizer and UndefinedBehaviorSanitizer,
+#               then validates every file the tests wrote with xmllint
+
+PACKAGES := cmake make g++ pkg-config libxerces-c-dev libgtest-dev libxml2-utils \
+            libcli11-dev nlohmann-json3-dev
+JOBS     ?= 2
+BUILD    ?= build
+ASAN     ?= build-asan
+SCHEMA   := schema/InterfaceExchangeSchema.xsd
+EXAMPLE  := examples/board.xml
+
+.PHONY: all deps build build-asan demo test clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ] && command -v apt-get >/dev/null; then \
+	    echo "installing:$$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing >/dev/null; \
+	  else \
+	    echo "please install these Debian packages:$$missing" >&2; exit 1; \
+	  fi; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+
+build-asan: deps
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DWJ_SANITIZE=ON >/dev/null
+	cmake --build $(ASAN) -j$(JOBS)
+
+demo: build
+	$(BUILD)/tools/ifx validate $(EXAMPLE)
+	$(BUILD)/tools/ifx show $(EXAMPLE)
+
+test: build build-asan
+	rm -rf $(BUILD)/test-output $(ASAN)/test-output
+	mkdir -p $(BUILD)/test-output $(ASAN)/test-output
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+	tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN)
+
+clean:
+	rm -rf $(BUILD) $(ASAN)
