@@ -2,10 +2,12 @@
 
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "footprints/CWJFootPrint.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
 #include "wjxmlinterfaceflowreader/IWJCompInst.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrint.h"
+#include "wjxmlinterfaceflowreader/IWJFootPrintPinGroup.h"
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
 
 #include <algorithm>
@@ -46,6 +48,9 @@ CWJInterfaceView::~CWJInterfaceView()
     for (auto walk = footprints(); walk.isValid(); ++walk)
         delete walk.value();
     m_footprints.clear();
+    for (IWJFootPrint* footprint : m_displacedFootprints)
+        delete footprint;
+    m_displacedFootprints.clear();
     for (auto walk = partMaps(); walk.isValid(); ++walk)
         delete walk.value();
     m_partMaps.clear();
@@ -96,14 +101,38 @@ void CWJInterfaceView::removeCompInst(IWJCompInst* compInst)
     delete compInst;
 }
 
-IWJFootPrint* CWJInterfaceView::addFootprint(const char*, const char*, const char*, const char*, const char*,
-                                             const char*)
+IWJFootPrint* CWJInterfaceView::addFootprint(const char* name, const char* width, const char* length,
+                                             const char* thickness, const char* origin, const char* rotation)
 {
-    return nullptr;
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* container = binder->CreateDOMNode(GetDomElement(), "Footprints", false);
+    auto* footprint = new CWJFootPrint(binder->CreateDOMNode(container, "Footprint", true), this, name);
+    if (width)
+        footprint->setWidth(width);
+    if (length)
+        footprint->setLength(length);
+    if (thickness)
+        footprint->setThickness(thickness);
+    if (origin)
+        footprint->setOrigin(origin);
+    if (rotation)
+        footprint->setRotation(rotation);
+    fileFootprint(footprint);
+    return footprint;
+}
+
+void CWJInterfaceView::fileFootprint(CWJFootPrint* footprint)
+{
+    IWJFootPrint*& entry = m_footprints[footprint->id()];
+    if (entry)
+        m_displacedFootprints.push_back(entry);
+    entry = footprint;
 }
 
 void CWJInterfaceView::removeFootprint(const char* name)
 {
+    if (!name)
+        return;
     IWJFootPrint* footprint = nullptr;
     for (auto walk = footprints(); walk.isValid() && !footprint; ++walk) {
         if (std::string(walk.value()->name()) == name)
@@ -180,7 +209,15 @@ IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
     return nullptr;
 }
 
-void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject*) {}
+void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
+{
+    if (auto* footprint = dynamic_cast<CWJFootPrint*>(child))
+        fileFootprint(footprint);
+    // A pin group reaches the view only when its part map did not become an
+    // object; nothing refers to it.
+    else if (auto* pinGroup = dynamic_cast<IWJFootPrintPinGroup*>(child))
+        delete pinGroup;
+}
 
 const char* CWJInterfaceView::makeUniqueId(const char* name)
 {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+class CWJFootPrint;
+
 // The design's root, bound to the document element InterfaceExchangeSchema.
 // Owns the component instances, footprints and part maps and the document,
 // and hands out the ids of every model object.
@@ -56,12 +58,16 @@ private:
     void registerHandlers();
     // Deletes every part map that refers to the component instance or footprint.
     void removePartMapsOf(const IWJCompInst* compInst, const IWJFootPrint* footprint);
+    // Files footprint under its id; a footprint it displaces stays owned.
+    void fileFootprint(CWJFootPrint* footprint);
 
     std::string m_lastUpdatedBy;
     std::string m_lastUpdatedAt;
     std::string m_designName;
     std::map<std::string, IWJCompInst*> m_compInsts;
     std::map<std::string, IWJFootPrint*> m_footprints;
+    // Footprints displaced from m_footprints by a later one of the same id.
+    std::vector<IWJFootPrint*> m_displacedFootprints;
     std::vector<IWJPartMap*> m_partMaps;
     xercesc::DOMDocument* m_document = nullptr;
     std::set<std::string> m_idSet;

@@ -3,6 +3,7 @@
 #include "CWJInterfaceView.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/CWJXMLParser.h"
+#include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <exception>
 #include <new>
@@ -40,7 +41,10 @@ CWJXMLFlowReader::~CWJXMLFlowReader() = default;
 
 void CWJXMLFlowReader::init()
 {
-    getDesignData();
+    CWJDOM2DesignData* binder = getDesignData();
+    binder->Register("Pin", CreateFootPrintPinObject);
+    binder->Register("PinGroup", CreateFootPrintPinGroupObject);
+    binder->Register("Footprint", CreateFootPrintObject);
 }
 
 void CWJXMLFlowReader::readFlowXML(const char* fileName, bool bindElements)

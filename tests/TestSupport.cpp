@@ -40,6 +40,13 @@ void writeFile(const std::string& path, const std::string& content)
     out << content;
 }
 
+std::string readFrom(const std::string& path, const std::string& marker)
+{
+    const std::string content = readFile(path);
+    const std::size_t start = content.find(marker);
+    return start == std::string::npos ? std::string() : content.substr(start);
+}
+
 View read(const std::string& path, bool bind, std::string* error)
 {
     CWJXMLFlowReader reader;

@@ -29,6 +29,10 @@ View create(const char* designName = "design");
 // the write reports an error.
 std::string write(IWJInterfaceView* view, const std::string& name);
 
+// The file at path from the first occurrence of marker on; empty when the
+// marker is missing.
+std::string readFrom(const std::string& path, const std::string& marker);
+
 // The content of an interface exchange document with the given root content,
 // in the format's namespace.
 std::string document(const std::string& body);

@@ -52,6 +52,8 @@ int show(const std::string& fileName)
               << "Instances:       " << count(view->compInsts()) << '\n'
               << "Footprints:      " << count(view->footprints()) << '\n'
               << "Part maps:       " << count(view->partMaps()) << '\n';
+    for (auto walk = view->footprints(); walk.isValid(); ++walk)
+        std::cout << "  Footprint " << walk.value()->name() << ": " << count(walk.value()->pins()) << " pins\n";
     return 0;
 }
 

@@ -1,0 +1,191 @@
+#include "CWJFootPrint.h"
+
+#include "binding/CWJDOM2DesignData.h"
+#include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/CWJInterfaceView.h"
+#include "flowreader/toUpperKey.h"
+#include "footprints/CWJFootPrintPin.h"
+#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
+#include "wjxmlinterfaceflowreader/WJFactories.h"
+
+#include <algorithm>
+#include <new>
+
+CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
+{
+    registerHandlers();
+    m_view = dynamic_cast<CWJInterfaceView*>(parent);
+}
+
+CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name)
+    : CWJFootPrint(element, parent)
+{
+    setId(name);
+    CWJFootPrint::setName(name);
+}
+
+CWJFootPrint::~CWJFootPrint()
+{
+    for (IWJFootPrintPin* pin : m_ownedPins)
+        delete pin;
+    if (GetDomElement()) {
+        getDesignData()->RemoveDOMNode(GetDomElement());
+        SetDomElement(nullptr);
+    }
+}
+
+void CWJFootPrint::registerHandlers()
+{
+    static const std::vector<std::string> sequence{"Name", "Width", "Length", "Thickness", "Origin", "Rotation",
+                                                   "Pins"};
+    getDesignData()->RegisterTagSequence("Footprint", sequence);
+    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setName));
+    RegisterXMLTagFP("Width", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setWidth));
+    RegisterXMLTagFP("Length", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setLength));
+    RegisterXMLTagFP("Thickness", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setThickness));
+    RegisterXMLTagFP("Rotation", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setRotation));
+    RegisterXMLTagFP("Origin", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setOrigin));
+    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setId));
+}
+
+CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrint::pins()
+{
+    return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(
+        new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById));
+}
+
+IWJFootPrintPin* CWJFootPrint::findPin(const char* name)
+{
+    const auto found = m_pinsByName.find(toUpperKey(name));
+    return found == m_pinsByName.end() ? nullptr : found->second;
+}
+
+IWJFootPrintPin* CWJFootPrint::addPin(const char* name, const char* location, const char* padstack,
+                                      const char* size, const char* shape)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* container = binder->CreateDOMNode(GetDomElement(), "Pins", false);
+    auto* pin = new CWJFootPrintPin(binder->CreateDOMNode(container, "Pin", true), this, name);
+    if (location)
+        pin->setLocation(location);
+    if (padstack)
+        pin->setPadstack(padstack);
+    if (size)
+        pin->setSize(size);
+    if (shape)
+        pin->setShape(shape);
+    insertPin(pin);
+    return pin;
+}
+
+void CWJFootPrint::insertPin(IWJFootPrintPin* pin)
+{
+    auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
+    if (!own || own->footprint() != this)
+        return;
+    m_pinsByName[toUpperKey(pin->name())] = pin;
+    m_pinsById[own->id()] = pin;
+    if (std::find(m_ownedPins.begin(), m_ownedPins.end(), pin) == m_ownedPins.end())
+        m_ownedPins.push_back(pin);
+}
+
+const char* CWJFootPrint::name()
+{
+    return m_name.c_str();
+}
+
+void CWJFootPrint::setName(const char* name)
+{
+    m_name = name ? name : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Name", this->name(), false);
+}
+
+const char* CWJFootPrint::origin()
+{
+    return m_origin.c_str();
+}
+
+void CWJFootPrint::setOrigin(const char* origin)
+{
+    m_origin = origin ? origin : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Origin", this->origin(), false);
+}
+
+const char* CWJFootPrint::width()
+{
+    return m_width.c_str();
+}
+
+void CWJFootPrint::setWidth(const char* width)
+{
+    m_width = width ? width : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Width", this->width(), false);
+}
+
+const char* CWJFootPrint::length()
+{
+    return m_length.c_str();
+}
+
+void CWJFootPrint::setLength(const char* length)
+{
+    m_length = length ? length : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Length", this->length(), false);
+}
+
+const char* CWJFootPrint::thickness()
+{
+    return m_thickness.c_str();
+}
+
+void CWJFootPrint::setThickness(const char* thickness)
+{
+    m_thickness = thickness ? thickness : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Thickness", this->thickness(), false);
+}
+
+const char* CWJFootPrint::rotation()
+{
+    return m_rotation.c_str();
+}
+
+void CWJFootPrint::setRotation(const char* rotation)
+{
+    m_rotation = rotation ? rotation : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Rotation", this->rotation(), false);
+}
+
+void CWJFootPrint::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
+{
+    if (auto* pin = dynamic_cast<IWJFootPrintPin*>(child))
+        insertPin(pin);
+}
+
+const char* CWJFootPrint::id() const
+{
+    return m_id.c_str();
+}
+
+void CWJFootPrint::setId(const char* text)
+{
+    if (m_view)
+        m_id = m_view->makeUniqueId(text);
+    else
+        m_id = text ? text : "";
+    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+}
+
+IWJFootPrintPin* CWJFootPrint::findPinById(const char* id)
+{
+    const auto found = m_pinsById.find(id ? id : "");
+    return found == m_pinsById.end() ? nullptr : found->second;
+}
+
+IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element)
+{
+    try {
+        return new CWJFootPrint(getDesignData()->bindElements ? element : nullptr, parent);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}

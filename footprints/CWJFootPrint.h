@@ -1,0 +1,68 @@
+#ifndef WJXML_FOOTPRINTS_CWJFOOTPRINT_H
+#define WJXML_FOOTPRINTS_CWJFOOTPRINT_H
+
+#include "wjxmlinterfaceflowreader/IWJFootPrint.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+class CWJInterfaceView;
+
+// A footprint, bound to a "Footprint" element. It owns every pin filed with
+// insertPin, also one that a later pin of the same id displaced from the id
+// index; deleting the footprint removes its element from the document.
+class CWJFootPrint : public IWJFootPrint, public IWJXMLObject {
+public:
+    CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent);
+    // A new footprint named name, with an id made from the name.
+    CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name);
+    ~CWJFootPrint() override;
+
+    CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> pins() override;
+    IWJFootPrintPin* findPin(const char* name) override;
+    IWJFootPrintPin* addPin(const char* name, const char* location, const char* padstack, const char* size,
+                            const char* shape) override;
+    // Files only pins made for this footprint, so that no pin has two owners.
+    void insertPin(IWJFootPrintPin* pin) override;
+    const char* name() override;
+    void setName(const char* name) override;
+    const char* origin() override;
+    void setOrigin(const char* origin) override;
+    const char* width() override;
+    void setWidth(const char* width) override;
+    const char* length() override;
+    void setLength(const char* length) override;
+    const char* thickness() override;
+    void setThickness(const char* thickness) override;
+    const char* rotation() override;
+    void setRotation(const char* rotation) override;
+
+    void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
+
+    const char* id() const;
+    // Takes a unique id made from text by the view; a footprint without a
+    // view keeps text as it is.
+    void setId(const char* text);
+    // Exact, case-sensitive lookup; null when no pin has that id.
+    IWJFootPrintPin* findPinById(const char* id);
+    CWJInterfaceView* view() const { return m_view; }
+
+private:
+    void registerHandlers();
+
+    std::string m_name;
+    std::string m_width;
+    std::string m_length;
+    std::string m_thickness;
+    std::string m_rotation;
+    std::string m_origin;
+    std::string m_id;
+    std::map<std::string, IWJFootPrintPin*> m_pinsById;
+    CWJInterfaceView* m_view = nullptr;
+    std::map<std::string, IWJFootPrintPin*> m_pinsByName;
+    std::vector<IWJFootPrintPin*> m_ownedPins;
+};
+
+#endif

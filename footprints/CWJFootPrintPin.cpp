@@ -1,0 +1,133 @@
+#include "CWJFootPrintPin.h"
+
+#include "binding/CWJDOM2DesignData.h"
+#include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/CWJInterfaceView.h"
+#include "footprints/CWJFootPrint.h"
+#include "wjxmlinterfaceflowreader/WJFactories.h"
+
+#include <new>
+
+CWJFootPrintPin::CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
+{
+    registerHandlers();
+    m_footprint = dynamic_cast<CWJFootPrint*>(parent);
+}
+
+CWJFootPrintPin::CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name)
+    : CWJFootPrintPin(element, parent)
+{
+    CWJFootPrintPin::setName(name);
+    setId(name);
+}
+
+CWJFootPrintPin::~CWJFootPrintPin() = default;
+
+void CWJFootPrintPin::registerHandlers()
+{
+    static const std::vector<std::string> sequence{"Name", "XY", "Location", "Padstack", "Size", "Shape"};
+    getDesignData()->RegisterTagSequence("Pin", sequence);
+    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::setName));
+    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::setId));
+    RegisterXMLTagFP("Padstack", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::setPadstack));
+    RegisterXMLTagFP("Shape", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::setShape));
+    RegisterXMLTagFP("Size", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::setSize));
+    RegisterXMLTagFP("XY", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::readXY));
+    RegisterXMLTagFP("Location", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::readLocation));
+}
+
+const char* CWJFootPrintPin::name()
+{
+    return m_name.c_str();
+}
+
+void CWJFootPrintPin::setName(const char* name)
+{
+    m_name = name ? name : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Name", this->name(), false);
+}
+
+const char* CWJFootPrintPin::location()
+{
+    return m_location.c_str();
+}
+
+void CWJFootPrintPin::setLocation(const char* location)
+{
+    m_location = location ? location : "";
+    CWJDOM2DesignData* binder = getDesignData();
+    binder->UpdateDOMTag(GetDomElement(), "Location", this->location(), false);
+    std::size_t xyCount = 0;
+    binder->GetElementList(GetDomElement(), "XY", &xyCount);
+    if (xyCount > 0)
+        binder->UpdateDOMTag(GetDomElement(), "XY", this->location(), false);
+}
+
+void CWJFootPrintPin::readLocation(const char* text)
+{
+    m_locationRead = true;
+    setLocation(text);
+}
+
+void CWJFootPrintPin::readXY(const char* text)
+{
+    if (!m_locationRead)
+        setLocation(text);
+}
+
+const char* CWJFootPrintPin::padstack()
+{
+    return m_padstack.c_str();
+}
+
+void CWJFootPrintPin::setPadstack(const char* padstack)
+{
+    m_padstack = padstack ? padstack : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Padstack", this->padstack(), false);
+}
+
+const char* CWJFootPrintPin::size()
+{
+    return m_size.c_str();
+}
+
+void CWJFootPrintPin::setSize(const char* size)
+{
+    m_size = size ? size : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Size", this->size(), false);
+}
+
+const char* CWJFootPrintPin::shape()
+{
+    return m_shape.c_str();
+}
+
+void CWJFootPrintPin::setShape(const char* shape)
+{
+    m_shape = shape ? shape : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Shape", this->shape(), false);
+}
+
+const char* CWJFootPrintPin::id() const
+{
+    return m_id.c_str();
+}
+
+void CWJFootPrintPin::setId(const char* text)
+{
+    CWJInterfaceView* view = m_footprint ? m_footprint->view() : nullptr;
+    if (view)
+        m_id = view->makeUniqueId(text);
+    else
+        m_id = text ? text : "";
+    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+}
+
+IWJXMLObject* CreateFootPrintPinObject(IWJXMLObject* parent, xercesc::DOMElement* element)
+{
+    try {
+        return new CWJFootPrintPin(getDesignData()->bindElements ? element : nullptr, parent);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
