@@ -1,6 +1,7 @@
 #include "CWJInterfaceView.h"
 
 #include "binding/CWJDOM2DesignData.h"
+#include "components/CWJCompInst.h"
 #include "binding/TWJXMLObjFunctor.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
@@ -43,6 +44,9 @@ CWJInterfaceView::~CWJInterfaceView()
     for (auto walk = compInsts(); walk.isValid(); ++walk)
         delete walk.value();
     m_compInsts.clear();
+    for (IWJCompInst* compInst : m_displacedCompInsts)
+        delete compInst;
+    m_displacedCompInsts.clear();
     for (auto walk = footprints(); walk.isValid(); ++walk)
         delete walk.value();
     m_footprints.clear();
@@ -80,16 +84,32 @@ CInterfaceObjectIterator<IWJPartMap*> CWJInterfaceView::partMaps()
     return CInterfaceObjectIterator<IWJPartMap*>(new CSTLIOVectorIterator<IWJPartMap*>(m_partMaps));
 }
 
-IWJCompInst* CWJInterfaceView::addCompInst(const char*, const char*)
+IWJCompInst* CWJInterfaceView::addCompInst(const char* cellName, const char* refdes)
 {
-    return nullptr;
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* element =
+        binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "CompInsts", false), "CompInst", true);
+    auto* compInst = new CWJCompInst(element, this, refdes ? refdes : cellName);
+    compInst->setCellName(cellName);
+    if (refdes)
+        compInst->setRefdes(refdes);
+    fileCompInst(compInst);
+    return compInst;
+}
+
+void CWJInterfaceView::fileCompInst(CWJCompInst* compInst)
+{
+    IWJCompInst*& entry = m_compInsts[compInst->id()];
+    if (entry && entry != compInst)
+        m_displacedCompInsts.push_back(entry);
+    entry = compInst;
 }
 
 void CWJInterfaceView::removeCompInst(IWJCompInst* compInst)
 {
-    const auto found = std::find_if(m_compInsts.begin(), m_compInsts.end(),
-                                    [compInst](const auto& entry) { return entry.second == compInst; });
-    if (found == m_compInsts.end())
+    auto* ours = dynamic_cast<CWJCompInst*>(compInst);
+    const auto found = ours ? m_compInsts.find(ours->id()) : m_compInsts.end();
+    if (found == m_compInsts.end() || found->second != compInst)
         return;
     removePartMapsOf(compInst, nullptr);
     m_compInsts.erase(found);
@@ -180,7 +200,11 @@ IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
     return nullptr;
 }
 
-void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject*) {}
+void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
+{
+    if (auto* compInst = dynamic_cast<CWJCompInst*>(child))
+        fileCompInst(compInst);
+}
 
 const char* CWJInterfaceView::makeUniqueId(const char* name)
 {

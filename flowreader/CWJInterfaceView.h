@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+class CWJCompInst;
+
 // The design's root, bound to the document element InterfaceExchangeSchema.
 // Owns the component instances, footprints and part maps and the document,
 // and hands out the ids of every model object.
@@ -54,6 +56,8 @@ public:
 
 private:
     void registerHandlers();
+    // Files under its id; an instance it displaces is kept for release.
+    void fileCompInst(CWJCompInst* compInst);
     // Deletes every part map that refers to the component instance or footprint.
     void removePartMapsOf(const IWJCompInst* compInst, const IWJFootPrint* footprint);
 
@@ -61,6 +65,9 @@ private:
     std::string m_lastUpdatedAt;
     std::string m_designName;
     std::map<std::string, IWJCompInst*> m_compInsts;
+    // Instances displaced from m_compInsts by a later one with the same id;
+    // owned, released after the filed ones.
+    std::vector<IWJCompInst*> m_displacedCompInsts;
     std::map<std::string, IWJFootPrint*> m_footprints;
     std::vector<IWJPartMap*> m_partMaps;
     xercesc::DOMDocument* m_document = nullptr;

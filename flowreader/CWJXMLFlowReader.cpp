@@ -3,6 +3,7 @@
 #include "CWJInterfaceView.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/CWJXMLParser.h"
+#include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <exception>
 #include <new>
@@ -40,7 +41,12 @@ CWJXMLFlowReader::~CWJXMLFlowReader() = default;
 
 void CWJXMLFlowReader::init()
 {
-    getDesignData();
+    CWJDOM2DesignData* binder = getDesignData();
+    binder->Register("Port", CreateInterfacePortObject);
+    binder->Register("DifferentialPort", CreateInterfaceDPPortObject);
+    binder->Register("PortGroup", CreateInterfacePortGroupObject);
+    binder->Register("BusInterface", CreateCompBusInterface);
+    binder->Register("CompInst", CreateInterfaceCompInst);
 }
 
 void CWJXMLFlowReader::readFlowXML(const char* fileName, bool bindElements)
