@@ -1,8 +1,8 @@
 #include "CWJInterfaceView.h"
 
 #include "binding/CWJDOM2DesignData.h"
-#include "components/CWJCompInst.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "components/CWJCompInst.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
 #include "wjxmlinterfaceflowreader/IWJCompInst.h"
