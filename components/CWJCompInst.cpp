@@ -78,7 +78,8 @@ void CWJCompInst::setCellName(const char* cellName)
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::ports()
 {
-    return CInterfaceObjectMapIterator<std::string, IWJPort*>(new CSTLIOMapIterator<std::string, IWJPort*>(m_portsById));
+    return CInterfaceObjectMapIterator<std::string, IWJPort*>(
+        new CSTLIOMapIterator<std::string, IWJPort*>(m_portsById));
 }
 
 IWJPort* CWJCompInst::findPort(const char* name)
@@ -90,7 +91,8 @@ IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, in
                               int msb)
 {
     CWJDOM2DesignData* binder = getDesignData();
-    xercesc::DOMElement* element = binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "Ports", false), "Port", true);
+    xercesc::DOMElement* element =
+        binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "Ports", false), "Port", true);
     const bool hasInstancePortName = instancePortName && *instancePortName;
     // Owned by this instance from its construction on.
     auto* port = new CWJPort(element, this, hasInstancePortName ? instancePortName : name);
