@@ -2,12 +2,13 @@
 
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "components/CWJCompInst.h"
 #include "footprints/CWJFootPrint.h"
+#include "partmap/CWJPartMap.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
 #include "wjxmlinterfaceflowreader/IWJCompInst.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrint.h"
-#include "wjxmlinterfaceflowreader/IWJFootPrintPinGroup.h"
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
 
 #include <algorithm>
@@ -45,6 +46,9 @@ CWJInterfaceView::~CWJInterfaceView()
     for (auto walk = compInsts(); walk.isValid(); ++walk)
         delete walk.value();
     m_compInsts.clear();
+    for (IWJCompInst* compInst : m_displacedCompInsts)
+        delete compInst;
+    m_displacedCompInsts.clear();
     for (auto walk = footprints(); walk.isValid(); ++walk)
         delete walk.value();
     m_footprints.clear();
@@ -85,16 +89,32 @@ CInterfaceObjectIterator<IWJPartMap*> CWJInterfaceView::partMaps()
     return CInterfaceObjectIterator<IWJPartMap*>(new CSTLIOVectorIterator<IWJPartMap*>(m_partMaps));
 }
 
-IWJCompInst* CWJInterfaceView::addCompInst(const char*, const char*)
+IWJCompInst* CWJInterfaceView::addCompInst(const char* cellName, const char* refdes)
 {
-    return nullptr;
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* element =
+        binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "CompInsts", false), "CompInst", true);
+    auto* compInst = new CWJCompInst(element, this, refdes ? refdes : cellName);
+    compInst->setCellName(cellName);
+    if (refdes)
+        compInst->setRefdes(refdes);
+    fileCompInst(compInst);
+    return compInst;
+}
+
+void CWJInterfaceView::fileCompInst(CWJCompInst* compInst)
+{
+    IWJCompInst*& entry = m_compInsts[compInst->id()];
+    if (entry && entry != compInst)
+        m_displacedCompInsts.push_back(entry);
+    entry = compInst;
 }
 
 void CWJInterfaceView::removeCompInst(IWJCompInst* compInst)
 {
-    const auto found = std::find_if(m_compInsts.begin(), m_compInsts.end(),
-                                    [compInst](const auto& entry) { return entry.second == compInst; });
-    if (found == m_compInsts.end())
+    auto* ours = dynamic_cast<CWJCompInst*>(compInst);
+    const auto found = ours ? m_compInsts.find(ours->id()) : m_compInsts.end();
+    if (found == m_compInsts.end() || found->second != compInst)
         return;
     removePartMapsOf(compInst, nullptr);
     m_compInsts.erase(found);
@@ -162,9 +182,15 @@ void CWJInterfaceView::removePartMapsOf(const IWJCompInst* compInst, const IWJFo
     m_partMaps.swap(kept);
 }
 
-IWJPartMap* CWJInterfaceView::addPartMap(IWJFootPrint*, IWJCompInst*)
+IWJPartMap* CWJInterfaceView::addPartMap(IWJFootPrint* footprint, IWJCompInst* compInst)
 {
-    return nullptr;
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* container = binder->CreateDOMNode(GetDomElement(), "PartMaps", false);
+    auto* partMap = new CWJPartMap(binder->CreateDOMNode(container, "PartMap", true), this);
+    partMap->setCompInst(compInst);
+    partMap->setFootprint(footprint);
+    m_partMaps.push_back(partMap);
+    return partMap;
 }
 
 const char* CWJInterfaceView::lastUpdatedBy()
@@ -211,12 +237,12 @@ IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
 
 void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
 {
-    if (auto* footprint = dynamic_cast<CWJFootPrint*>(child))
+    if (auto* compInst = dynamic_cast<CWJCompInst*>(child))
+        fileCompInst(compInst);
+    else if (auto* footprint = dynamic_cast<CWJFootPrint*>(child))
         fileFootprint(footprint);
-    // A pin group reaches the view only when its part map did not become an
-    // object; nothing refers to it.
-    else if (auto* pinGroup = dynamic_cast<IWJFootPrintPinGroup*>(child))
-        delete pinGroup;
+    else if (auto* partMap = dynamic_cast<CWJPartMap*>(child))
+        m_partMaps.push_back(partMap);
 }
 
 const char* CWJInterfaceView::makeUniqueId(const char* name)

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class CWJCompInst;
 class CWJFootPrint;
 
 // The design's root, bound to the document element InterfaceExchangeSchema.
@@ -56,6 +57,8 @@ public:
 
 private:
     void registerHandlers();
+    // Files under its id; an instance it displaces is kept for release.
+    void fileCompInst(CWJCompInst* compInst);
     // Deletes every part map that refers to the component instance or footprint.
     void removePartMapsOf(const IWJCompInst* compInst, const IWJFootPrint* footprint);
     // Files footprint under its id; a footprint it displaces stays owned.
@@ -65,6 +68,9 @@ private:
     std::string m_lastUpdatedAt;
     std::string m_designName;
     std::map<std::string, IWJCompInst*> m_compInsts;
+    // Instances displaced from m_compInsts by a later one with the same id;
+    // owned, released after the filed ones.
+    std::vector<IWJCompInst*> m_displacedCompInsts;
     std::map<std::string, IWJFootPrint*> m_footprints;
     // Footprints displaced from m_footprints by a later one of the same id.
     std::vector<IWJFootPrint*> m_displacedFootprints;

@@ -42,9 +42,15 @@ CWJXMLFlowReader::~CWJXMLFlowReader() = default;
 void CWJXMLFlowReader::init()
 {
     CWJDOM2DesignData* binder = getDesignData();
+    binder->Register("Port", CreateInterfacePortObject);
+    binder->Register("DifferentialPort", CreateInterfaceDPPortObject);
+    binder->Register("PortGroup", CreateInterfacePortGroupObject);
+    binder->Register("BusInterface", CreateCompBusInterface);
+    binder->Register("CompInst", CreateInterfaceCompInst);
     binder->Register("Pin", CreateFootPrintPinObject);
     binder->Register("PinGroup", CreateFootPrintPinGroupObject);
     binder->Register("Footprint", CreateFootPrintObject);
+    binder->Register("PartMap", CreatePartMapObject);
 }
 
 void CWJXMLFlowReader::readFlowXML(const char* fileName, bool bindElements)

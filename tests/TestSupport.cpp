@@ -78,4 +78,11 @@ std::string document(const std::string& body)
            body + "\n</InterfaceExchangeSchema>\n";
 }
 
+std::string writeDocument(const std::string& name, const std::string& body)
+{
+    const std::string path = outputPath(name);
+    writeFile(path, document(body));
+    return path;
+}
+
 } // namespace testsupport

@@ -36,6 +36,8 @@ std::string readFrom(const std::string& path, const std::string& marker);
 // The content of an interface exchange document with the given root content,
 // in the format's namespace.
 std::string document(const std::string& body);
+// Writes document(body) to a new output file and returns its path.
+std::string writeDocument(const std::string& name, const std::string& body);
 
 template <class Handle>
 int count(Handle walk)
@@ -44,6 +46,17 @@ int count(Handle walk)
     for (; walk.isValid(); ++walk)
         ++n;
     return n;
+}
+
+// The value filed under key in a map handle, or null.
+template <class Handle>
+auto valueAt(Handle walk, const std::string& key) -> decltype(walk.value())
+{
+    for (; walk.isValid(); ++walk) {
+        if (walk.key() == key)
+            return walk.value();
+    }
+    return nullptr;
 }
 
 } // namespace testsupport

@@ -33,6 +33,29 @@ int count(Handle walk)
     return n;
 }
 
+const char* typeWord(int type)
+{
+    static const char* const words[] = {"input", "output", "inout", "power", "ground"};
+    return type >= 0 && type < 5 ? words[type] : "no type";
+}
+
+void showInstances(IWJInterfaceView* view)
+{
+    for (auto instances = view->compInsts(); instances.isValid(); ++instances) {
+        IWJCompInst* instance = instances.value();
+        std::cout << "Instance " << instance->refdes() << ", cell " << instance->cellName() << '\n';
+        for (auto ports = instance->ports(); ports.isValid(); ++ports) {
+            IWJPort* port = ports.value();
+            std::cout << "  Port " << port->name() << ", " << typeWord(port->type());
+            if (port->lsb() != -1 || port->msb() != -1)
+                std::cout << ", range " << port->lsb() << ".." << port->msb();
+            std::cout << '\n';
+        }
+        for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses)
+            std::cout << "  Bus interface " << buses.value()->name() << '\n';
+    }
+}
+
 int validate(const std::string& fileName)
 {
     if (!readDesign(fileName, false))
@@ -52,6 +75,7 @@ int show(const std::string& fileName)
               << "Instances:       " << count(view->compInsts()) << '\n'
               << "Footprints:      " << count(view->footprints()) << '\n'
               << "Part maps:       " << count(view->partMaps()) << '\n';
+    showInstances(view.get());
     for (auto walk = view->footprints(); walk.isValid(); ++walk)
         std::cout << "  Footprint " << walk.value()->name() << ": " << count(walk.value()->pins()) << " pins\n";
     return 0;
@@ -86,7 +110,8 @@ int main(int argc, char** argv)
     CLI::App* validateCommand = app.add_subcommand("validate", "Check a file against the schema.\n"
                                                                "Example: ifx validate board.xml");
     validateCommand->add_option("FILE", file, "interface exchange file")->required();
-    CLI::App* showCommand = app.add_subcommand("show", "Print the design's texts and counts.\n"
+    CLI::App* showCommand = app.add_subcommand("show", "Print the design's texts and counts, then each\n"
+                                                       "instance with its ports and bus interfaces.\n"
                                                        "Example: ifx show board.xml");
     showCommand->add_option("FILE", file, "interface exchange file")->required();
     CLI::App* copyCommand = app.add_subcommand("copy", "Read a file and write it again, normalised and indented.\n"

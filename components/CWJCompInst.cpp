@@ -1,0 +1,295 @@
+#include "CWJCompInst.h"
+
+#include "CWJCompBusInterface.h"
+#include "CWJDPPort.h"
+#include "CWJPort.h"
+#include "ComponentText.h"
+#include "binding/CWJDOM2DesignData.h"
+#include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/CWJInterfaceView.h"
+#include "flowreader/toUpperKey.h"
+#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
+#include "wjxmlinterfaceflowreader/WJFactories.h"
+
+#include <new>
+
+namespace {
+
+template <class T>
+T* lookUp(const std::map<std::string, T*>& map, const std::string& key)
+{
+    const auto found = map.find(key);
+    return found == map.end() ? nullptr : found->second;
+}
+
+} // namespace
+
+CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent)
+    : IWJXMLObject(element), m_view(dynamic_cast<CWJInterfaceView*>(parent))
+{
+    registerHandlers();
+}
+
+CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed)
+    : CWJCompInst(element, parent)
+{
+    setId(idSeed);
+}
+
+CWJCompInst::~CWJCompInst()
+{
+    m_ownedBusInterfaces.clear();
+    m_ownedPorts.clear();
+    getDesignData()->RemoveDOMNode(GetDomElement());
+    SetDomElement(nullptr);
+}
+
+void CWJCompInst::registerHandlers()
+{
+    static const std::vector<std::string> sequence{"Refdes", "CellName", "Ports", "DifferentialPorts",
+                                                   "BusInterfaces"};
+    getDesignData()->RegisterTagSequence("CompInst", sequence);
+    RegisterXMLTagFP("Refdes", new TWJXMLObjFunctor<CWJCompInst>(this, &CWJCompInst::setRefdes));
+    RegisterXMLTagFP("CellName", new TWJXMLObjFunctor<CWJCompInst>(this, &CWJCompInst::setCellName));
+    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJCompInst>(this, &CWJCompInst::setId));
+}
+
+const char* CWJCompInst::refdes()
+{
+    return m_refdes.c_str();
+}
+
+void CWJCompInst::setRefdes(const char* refdes)
+{
+    m_refdes = textOrEmpty(refdes);
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Refdes", CWJCompInst::refdes(), false);
+}
+
+const char* CWJCompInst::cellName()
+{
+    return m_cellName.c_str();
+}
+
+void CWJCompInst::setCellName(const char* cellName)
+{
+    m_cellName = textOrEmpty(cellName);
+    getDesignData()->UpdateDOMTag(GetDomElement(), "CellName", CWJCompInst::cellName(), false);
+}
+
+CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::ports()
+{
+    return CInterfaceObjectMapIterator<std::string, IWJPort*>(
+        new CSTLIOMapIterator<std::string, IWJPort*>(m_portsById));
+}
+
+IWJPort* CWJCompInst::findPort(const char* name)
+{
+    return lookUp(m_portsByName, toUpperKey(name));
+}
+
+IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, int type, int numPhysPins, int lsb,
+                              int msb)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* element =
+        binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "Ports", false), "Port", true);
+    const bool hasInstancePortName = instancePortName && *instancePortName;
+    // Owned by this instance from its construction on.
+    auto* port = new CWJPort(element, this, hasInstancePortName ? instancePortName : name);
+    port->setName(name);
+    if (hasInstancePortName)
+        port->setInstancePortName(instancePortName);
+    port->setRange(lsb, msb);
+    port->setType(type);
+    port->setNumPhysPins(numPhysPins);
+    insertPort(port);
+    return port;
+}
+
+// The port leaves the model, but its object lives on, unfiled, until the
+// instance is released, so that no pointer handed out dangles. Its element,
+// its place as a member of differential ports and every reference to it in
+// the bus interfaces and groups leave the document.
+void CWJCompInst::removePort(IWJPort* port)
+{
+    if (!port)
+        return;
+    const std::string id = CWJPort::idOf(port);
+    std::map<std::string, IWJPort*>* byName = nullptr;
+    if (findPortById(id.c_str()) == port) {
+        m_portsById.erase(id);
+        byName = &m_portsByName;
+    } else if (findDifferentialPortById(id.c_str()) == port) {
+        m_differentialPortsById.erase(id);
+        byName = &m_differentialPortsByName;
+    } else {
+        return;
+    }
+    for (auto entry = byName->begin(); entry != byName->end();)
+        entry = entry->second == port ? byName->erase(entry) : std::next(entry);
+
+    auto* object = dynamic_cast<IWJXMLObject*>(port);
+    getDesignData()->RemoveDOMNode(object->GetDomElement());
+    object->SetDomElement(nullptr);
+    for (const auto& owned : m_ownedPorts) {
+        if (auto* differential = dynamic_cast<CWJDPPort*>(owned.get()))
+            differential->forgetMember(port);
+    }
+    for (const auto& busInterface : m_ownedBusInterfaces)
+        busInterface->container().forgetPort(port);
+}
+
+CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::differentialPorts()
+{
+    return CInterfaceObjectMapIterator<std::string, IWJPort*>(
+        new CSTLIOMapIterator<std::string, IWJPort*>(m_differentialPortsById));
+}
+
+IWJDPPort* CWJCompInst::addDifferentialPort(const char* name, const char* instancePortName)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* element = binder->CreateDOMNode(
+        binder->CreateDOMNode(GetDomElement(), "DifferentialPorts", false), "DifferentialPort", true);
+    const bool hasInstancePortName = instancePortName && *instancePortName;
+    // Owned by this instance from its construction on.
+    auto* port = new CWJDPPort(element, this, hasInstancePortName ? instancePortName : name);
+    port->setName(name);
+    if (hasInstancePortName)
+        port->setInstancePortName(instancePortName);
+    insertPort(port);
+    return port;
+}
+
+IWJPort* CWJCompInst::findDifferentialPort(const char* name)
+{
+    return lookUp(m_differentialPortsByName, toUpperKey(name));
+}
+
+IWJCompBusInterface* CWJCompInst::addBusInterface(const char* name, const char* definition)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* element =
+        binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "BusInterfaces", false), "BusInterface", true);
+    // Owned by this instance from its construction on.
+    auto* busInterface = new CWJCompBusInterface(element, this, name);
+    busInterface->setName(name);
+    busInterface->setDefinition(definition);
+    insertBusInterface(busInterface);
+    return busInterface;
+}
+
+CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*> CWJCompInst::busInterfaces()
+{
+    return CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*>(
+        new CSTLIOMapIterator<std::string, IWJCompBusInterface*>(m_busInterfacesById));
+}
+
+IWJInterfaceView* CWJCompInst::interfaceView()
+{
+    return m_view;
+}
+
+// The first step of path is the cell name and is not compared; the second
+// names a bus interface in any letter case; the rest is the bus interface's.
+IWJPortGroup* CWJCompInst::findPortGroup(const char* path)
+{
+    const std::string text = textOrEmpty(path);
+    const std::string::size_type first = text.find('.');
+    if (first == std::string::npos)
+        return nullptr;
+    const std::string remainder = text.substr(first + 1);
+    const std::string::size_type second = remainder.find('.');
+    const std::string busName = remainder.substr(0, second);
+    const std::string rest = second == std::string::npos ? std::string() : remainder.substr(second + 1);
+    for (const auto& entry : m_busInterfacesById) {
+        if (equalsIgnoringCase(entry.second->name(), busName))
+            return rest.empty() ? entry.second : entry.second->findPortGroup(rest.c_str());
+    }
+    return nullptr;
+}
+
+void CWJCompInst::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
+{
+    if (auto* port = dynamic_cast<IWJPort*>(child))
+        insertPort(port);
+    else if (auto* busInterface = dynamic_cast<IWJCompBusInterface*>(child))
+        insertBusInterface(busInterface);
+}
+
+const char* CWJCompInst::id() const
+{
+    return m_id.c_str();
+}
+
+void CWJCompInst::setId(const char* text)
+{
+    m_id = makeUniqueId(text);
+    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+}
+
+IWJPort* CWJCompInst::findPortById(const char* id)
+{
+    return lookUp(m_portsById, textOrEmpty(id));
+}
+
+IWJPort* CWJCompInst::findDifferentialPortById(const char* id)
+{
+    return lookUp(m_differentialPortsById, textOrEmpty(id));
+}
+
+IWJCompBusInterface* CWJCompInst::findBusInterfaceById(const char* id)
+{
+    return lookUp(m_busInterfacesById, textOrEmpty(id));
+}
+
+IWJPortGroup* CWJCompInst::findPortGroupById(const char* id)
+{
+    for (const auto& entry : m_busInterfacesById) {
+        if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(entry.second)) {
+            if (IWJPortGroup* group = busInterface->findPortGroupById(id))
+                return group;
+        }
+    }
+    return nullptr;
+}
+
+void CWJCompInst::insertPort(IWJPort* port)
+{
+    if (!port)
+        return;
+    const std::string id = CWJPort::idOf(port);
+    const std::string key = toUpperKey(*port->instancePortName() ? port->instancePortName() : port->name());
+    if (port->portKind() == 0) {
+        m_portsById[id] = port;
+        m_portsByName[key] = port;
+    } else if (port->portKind() == 1) {
+        m_differentialPortsById[id] = port;
+        m_differentialPortsByName[key] = port;
+    }
+}
+
+void CWJCompInst::insertBusInterface(IWJCompBusInterface* busInterface)
+{
+    if (auto* ours = dynamic_cast<CWJCompBusInterface*>(busInterface))
+        m_busInterfacesById[ours->id()] = busInterface;
+}
+
+const char* CWJCompInst::makeUniqueId(const char* seed)
+{
+    return m_view ? m_view->makeUniqueId(seed) : textOrEmpty(seed);
+}
+
+void CWJCompInst::adoptPort(IWJPort* port)
+{
+    m_ownedPorts.emplace_back(port);
+}
+
+void CWJCompInst::adoptBusInterface(CWJCompBusInterface* busInterface)
+{
+    m_ownedBusInterfaces.emplace_back(busInterface);
+}
+
+IWJXMLObject* CreateInterfaceCompInst(IWJXMLObject* parent, xercesc::DOMElement* element)
+{
+    return new (std::nothrow) CWJCompInst(getDesignData()->bindElements ? element : nullptr, parent);
+}

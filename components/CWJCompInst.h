@@ -1,0 +1,84 @@
+#ifndef WJXML_COMPONENTS_CWJCOMPINST_H
+#define WJXML_COMPONENTS_CWJCOMPINST_H
+
+#include "wjxmlinterfaceflowreader/IWJCompInst.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CWJCompBusInterface;
+class CWJInterfaceView;
+
+// A component instance, bound to a CompInst element.
+//
+// Ownership: it owns every port, differential port and bus interface
+// constructed under it, in lists of their own; the maps by id and by name
+// only index them, so an object displaced from a map by a duplicate key, or
+// taken out by removePort, is still released with the instance.
+class CWJCompInst : public IWJCompInst, public IWJXMLObject {
+public:
+    CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent);
+    CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed);
+    // Releases its ports and bus interfaces, then takes its element out of
+    // the document.
+    ~CWJCompInst() override;
+
+    const char* refdes() override;
+    void setRefdes(const char* refdes) override;
+    const char* cellName() override;
+    void setCellName(const char* cellName) override;
+    CInterfaceObjectMapIterator<std::string, IWJPort*> ports() override;
+    IWJPort* findPort(const char* name) override;
+    IWJPort* addPort(const char* name, const char* instancePortName, int type, int numPhysPins, int lsb,
+                     int msb) override;
+    void removePort(IWJPort* port) override;
+    CInterfaceObjectMapIterator<std::string, IWJPort*> differentialPorts() override;
+    IWJDPPort* addDifferentialPort(const char* name, const char* instancePortName) override;
+    IWJPort* findDifferentialPort(const char* name) override;
+    IWJCompBusInterface* addBusInterface(const char* name, const char* definition) override;
+    CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*> busInterfaces() override;
+    IWJInterfaceView* interfaceView() override;
+    IWJPortGroup* findPortGroup(const char* path) override;
+
+    void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
+
+    const char* id() const;
+    void setId(const char* text);
+    IWJPort* findPortById(const char* id);
+    IWJPort* findDifferentialPortById(const char* id);
+    IWJCompBusInterface* findBusInterfaceById(const char* id);
+    // The first top-level group with this id, over the bus interfaces in id
+    // order.
+    IWJPortGroup* findPortGroupById(const char* id);
+    // Files a port by its kind, id and local name; ports of other kinds are
+    // not filed.
+    void insertPort(IWJPort* port);
+    void insertBusInterface(IWJCompBusInterface* busInterface);
+
+    // The view's unique id made from seed; the seed itself when the instance
+    // belongs to no view.
+    const char* makeUniqueId(const char* seed);
+    // Take ownership of an object constructed under this instance.
+    void adoptPort(IWJPort* port);
+    void adoptBusInterface(CWJCompBusInterface* busInterface);
+
+private:
+    void registerHandlers();
+
+    std::string m_cellName;
+    std::string m_refdes;
+    std::string m_id;
+    std::map<std::string, IWJPort*> m_portsById;
+    std::map<std::string, IWJPort*> m_portsByName;
+    std::map<std::string, IWJPort*> m_differentialPortsById;
+    std::map<std::string, IWJPort*> m_differentialPortsByName;
+    std::map<std::string, IWJCompBusInterface*> m_busInterfacesById;
+    CWJInterfaceView* m_view;
+    std::vector<std::unique_ptr<IWJPort>> m_ownedPorts;
+    std::vector<std::unique_ptr<CWJCompBusInterface>> m_ownedBusInterfaces;
+};
+
+#endif

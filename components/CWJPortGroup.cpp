@@ -1,0 +1,243 @@
+#include "CWJPortGroup.h"
+
+#include "CWJCompBusInterface.h"
+#include "CWJCompInst.h"
+#include "ComponentText.h"
+#include "binding/CWJDOM2DesignData.h"
+#include "binding/TWJXMLObjFunctor.h"
+#include "wjxmlinterfaceflowreader/WJFactories.h"
+
+#include <new>
+#include <vector>
+
+namespace {
+
+CWJCompBusInterface* busInterfaceOf(IWJXMLObject* parent)
+{
+    if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(parent))
+        return busInterface;
+    if (auto* group = dynamic_cast<CWJPortGroup*>(parent))
+        return static_cast<CWJCompBusInterface*>(group->busInterface());
+    return nullptr;
+}
+
+CWJPortGroupContainer* containerOf(IWJXMLObject* parent)
+{
+    if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(parent))
+        return &busInterface->container();
+    if (auto* group = dynamic_cast<CWJPortGroup*>(parent))
+        return &group->container();
+    return nullptr;
+}
+
+} // namespace
+
+CWJPortGroup::CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
+    : IWJXMLObject(element),
+      m_busInterface(busInterfaceOf(parent)),
+      m_parentGroup(dynamic_cast<CWJPortGroup*>(parent)),
+      m_container(this, m_busInterface)
+{
+    registerHandlers();
+    if (CWJPortGroupContainer* owner = containerOf(parent))
+        owner->adopt(this);
+}
+
+CWJPortGroup::CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed)
+    : CWJPortGroup(element, parent)
+{
+    setId(idSeed);
+}
+
+CWJPortGroup::~CWJPortGroup() = default;
+
+void CWJPortGroup::registerHandlers()
+{
+    static const std::vector<std::string> sequence{"Name",         "Type",          "Voltage",
+                                                   "NumPowerPins", "NumGroundPins", "PortRefs",
+                                                   "DifferentialPortRefs", "PortGroups"};
+    getDesignData()->RegisterTagSequence("PortGroup", sequence);
+    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::setName));
+    RegisterXMLTagFP("Type", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readType));
+    RegisterXMLTagFP("Voltage", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readVoltage));
+    RegisterXMLTagFP("NumPowerPins", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readNumPowerPins));
+    RegisterXMLTagFP("NumGroundPins", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readNumGroundPins));
+    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::setId));
+    m_container.registerHandlers();
+}
+
+const char* CWJPortGroup::name()
+{
+    return m_name.c_str();
+}
+
+void CWJPortGroup::setName(const char* name)
+{
+    m_name = textOrEmpty(name);
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJPortGroup::name(), false);
+}
+
+// "<cell name>.<bus interface name>.<enclosing groups, outermost first>.<name>";
+// the parts that cannot be reached are left out.
+const char* CWJPortGroup::fullName()
+{
+    std::vector<const std::string*> groupNames;
+    for (const CWJPortGroup* group = this; group; group = group->m_parentGroup)
+        groupNames.push_back(&group->m_name);
+
+    static std::string fullName;
+    fullName.clear();
+    if (m_busInterface) {
+        if (IWJCompInst* compInst = m_busInterface->compInst())
+            fullName.append(compInst->cellName()).append(".");
+        fullName.append(m_busInterface->name()).append(".");
+    }
+    for (auto name = groupNames.rbegin(); name != groupNames.rend(); ++name)
+        fullName.append(**name).append(".");
+    fullName.pop_back();
+    return fullName.c_str();
+}
+
+IWJPortGroup::IWJPortGroupType CWJPortGroup::groupType() const
+{
+    return m_groupType;
+}
+
+void CWJPortGroup::setGroupType(IWJPortGroupType type)
+{
+    m_groupType = type;
+    const char* word = m_groupType == VoltageDefn ? "voltageDefn" : m_groupType == Bus ? "bus" : "";
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Type", word, false);
+}
+
+int CWJPortGroup::numPhysPowerPins() const
+{
+    return m_numPowerPins;
+}
+
+int CWJPortGroup::numPhysGroundPins() const
+{
+    return m_numGroundPins;
+}
+
+void CWJPortGroup::setNumPhysPins(int power, int ground)
+{
+    m_numPowerPins = power;
+    m_numGroundPins = ground;
+    getDesignData()->UpdateDOMTag(GetDomElement(), "NumPowerPins", countText(numPhysPowerPins()).c_str(), false);
+    getDesignData()->UpdateDOMTag(GetDomElement(), "NumGroundPins", countText(numPhysGroundPins()).c_str(), false);
+}
+
+const char* CWJPortGroup::voltage() const
+{
+    return m_voltage.c_str();
+}
+
+int CWJPortGroup::groupKind()
+{
+    return 1;
+}
+
+void CWJPortGroup::setVoltage(const char* voltage)
+{
+    m_voltage = textOrEmpty(voltage);
+    getDesignData()->UpdateDOMTag(GetDomElement(), "Voltage", CWJPortGroup::voltage(), false);
+}
+
+CInterfaceObjectIterator<IWJPortRef*> CWJPortGroup::portRefs()
+{
+    return m_container.portRefs();
+}
+
+CInterfaceObjectIterator<IWJPort*> CWJPortGroup::differentialPorts()
+{
+    return m_container.differentialPorts();
+}
+
+CInterfaceObjectMapIterator<std::string, IWJPortGroup*> CWJPortGroup::portGroups()
+{
+    return m_container.portGroups();
+}
+
+void CWJPortGroup::addPortRef(IWJPort* port, int lsb, int msb)
+{
+    m_container.addPortRef(port, lsb, msb);
+}
+
+IWJPortGroup* CWJPortGroup::addPortGroup(const char* name, IWJPortGroupType type, const char* voltage,
+                                         int numPowerPins, int numGroundPins)
+{
+    return m_container.addPortGroup(name, type, voltage, numPowerPins, numGroundPins);
+}
+
+void CWJPortGroup::insertPortGroup(IWJPortGroup* group)
+{
+    m_container.insertPortGroup(group);
+}
+
+IWJPortGroup* CWJPortGroup::findPortGroup(const char* path)
+{
+    return m_container.findPortGroup(path, false);
+}
+
+IWJCompBusInterface* CWJPortGroup::busInterface()
+{
+    return m_busInterface;
+}
+
+// Only groups reach a group: the schema allows no other object below it.
+void CWJPortGroup::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
+{
+    if (auto* group = dynamic_cast<CWJPortGroup*>(child))
+        insertPortGroup(group);
+}
+
+const char* CWJPortGroup::id() const
+{
+    return m_id.c_str();
+}
+
+void CWJPortGroup::setId(const char* text)
+{
+    CWJCompInst* compInst = m_busInterface ? m_busInterface->owner() : nullptr;
+    m_id = compInst ? compInst->makeUniqueId(text) : textOrEmpty(text);
+    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+}
+
+const char* CWJPortGroup::idOf(IWJPortGroup* group)
+{
+    if (auto* portGroup = dynamic_cast<CWJPortGroup*>(group))
+        return portGroup->id();
+    if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(group))
+        return busInterface->id();
+    return "";
+}
+
+void CWJPortGroup::readType(const char* text)
+{
+    const std::string word = textOrEmpty(text);
+    if (word == "voltageDefn")
+        setGroupType(VoltageDefn);
+    else if (word == "bus")
+        setGroupType(Bus);
+}
+
+void CWJPortGroup::readVoltage(const char* text)
+{
+    m_voltage = textOrEmpty(text);
+}
+
+void CWJPortGroup::readNumPowerPins(const char* text)
+{
+    m_numPowerPins = readInt(text);
+}
+
+void CWJPortGroup::readNumGroundPins(const char* text)
+{
+    m_numGroundPins = readInt(text);
+}
+
+IWJXMLObject* CreateInterfacePortGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element)
+{
+    return new (std::nothrow) CWJPortGroup(getDesignData()->bindElements ? element : nullptr, parent);
+}

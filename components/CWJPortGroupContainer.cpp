@@ -1,0 +1,205 @@
+#include "CWJPortGroupContainer.h"
+
+#include "CWJCompBusInterface.h"
+#include "CWJCompInst.h"
+#include "CWJPort.h"
+#include "CWJPortGroup.h"
+#include "CWJPortRef.h"
+#include "ComponentText.h"
+#include "binding/CWJDOM2DesignData.h"
+#include "binding/TWJXMLObjFunctor.h"
+#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
+#include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
+
+#include <algorithm>
+#include <iterator>
+
+using Functor = TWJXMLObjFunctor<CWJPortGroupContainer>;
+
+CWJPortGroupContainer::CWJPortGroupContainer(IWJXMLObject* holder, CWJCompBusInterface* busInterface)
+    : m_holder(holder), m_busInterface(busInterface)
+{
+}
+
+// Every group below is moved into one flat list before any is released, so a
+// deep tree is not released by recursion.
+CWJPortGroupContainer::~CWJPortGroupContainer()
+{
+    std::vector<std::unique_ptr<CWJPortGroup>> groups;
+    groups.swap(m_ownedGroups);
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        std::vector<std::unique_ptr<CWJPortGroup>>& below = groups[i]->container().m_ownedGroups;
+        std::move(below.begin(), below.end(), std::back_inserter(groups));
+        below.clear();
+    }
+}
+
+void CWJPortGroupContainer::registerHandlers()
+{
+    m_holder->RegisterXMLTagFP("PortRefs:PortRef", new Functor(this, &CWJPortGroupContainer::beginPortRef));
+    m_holder->RegisterXMLAttribFP("PortRefs:PortRef:ref", new Functor(this, &CWJPortGroupContainer::readRef));
+    m_holder->RegisterXMLAttribFP("PortRefs:PortRef:Range:lsb",
+                                  new Functor(this, &CWJPortGroupContainer::readRangeLsb));
+    m_holder->RegisterXMLAttribFP("PortRefs:PortRef:Range:msb",
+                                  new Functor(this, &CWJPortGroupContainer::readRangeMsb));
+    m_holder->RegisterXMLAttribFP("DifferentialPortRefs:DifferentialPortRef:ref",
+                                  new Functor(this, &CWJPortGroupContainer::readRef));
+}
+
+CInterfaceObjectIterator<IWJPortRef*> CWJPortGroupContainer::portRefs() const
+{
+    return CInterfaceObjectIterator<IWJPortRef*>(new CSTLIOVectorIterator<IWJPortRef*>(m_portRefs));
+}
+
+CInterfaceObjectIterator<IWJPort*> CWJPortGroupContainer::differentialPorts() const
+{
+    return CInterfaceObjectIterator<IWJPort*>(new CSTLIOVectorIterator<IWJPort*>(m_differentialPorts));
+}
+
+CInterfaceObjectMapIterator<std::string, IWJPortGroup*> CWJPortGroupContainer::portGroups() const
+{
+    return CInterfaceObjectMapIterator<std::string, IWJPortGroup*>(
+        new CSTLIOMapIterator<std::string, IWJPortGroup*>(m_portGroups));
+}
+
+CWJPortRef* CWJPortGroupContainer::addPortRef(IWJPort* port, int lsb, int msb)
+{
+    if (!port)
+        return nullptr;
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* element = m_holder->GetDomElement();
+    if (port->portKind() == 0) {
+        m_ownedPortRefs.push_back(std::make_unique<CWJPortRef>(port, lsb, msb));
+        CWJPortRef* portRef = m_ownedPortRefs.back().get();
+        xercesc::DOMElement* refElement =
+            binder->CreateDOMNode(binder->CreateDOMNode(element, "PortRefs", false), "PortRef", true);
+        binder->UpdateDOMAttr(refElement, "ref", CWJPort::idOf(port));
+        m_portRefs.push_back(portRef);
+        if (lsb != -1)
+            binder->UpdateDOMAttr(refElement, "Range:lsb", std::to_string(lsb).c_str());
+        if (msb != -1)
+            binder->UpdateDOMAttr(refElement, "Range:msb", std::to_string(msb).c_str());
+        return portRef;
+    }
+    if (port->portKind() == 1) {
+        xercesc::DOMElement* refElement = binder->CreateDOMNode(
+            binder->CreateDOMNode(element, "DifferentialPortRefs", false), "DifferentialPortRef", true);
+        binder->UpdateDOMAttr(refElement, "ref", CWJPort::idOf(port));
+        m_differentialPorts.push_back(port);
+    }
+    return nullptr;
+}
+
+IWJPortGroup* CWJPortGroupContainer::addPortGroup(const char* name, IWJPortGroup::IWJPortGroupType type,
+                                                  const char* voltage, int numPowerPins, int numGroundPins)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* element =
+        binder->CreateDOMNode(binder->CreateDOMNode(m_holder->GetDomElement(), "PortGroups", false), "PortGroup", true);
+    // Adopted by this container while it is constructed.
+    auto* group = new CWJPortGroup(element, m_holder, name);
+    group->setName(name);
+    group->setGroupType(type);
+    if (voltage)
+        group->setVoltage(voltage);
+    group->setNumPhysPins(numPowerPins, numGroundPins);
+    insertPortGroup(group);
+    return group;
+}
+
+void CWJPortGroupContainer::insertPortGroup(IWJPortGroup* group)
+{
+    if (group)
+        m_portGroups[CWJPortGroup::idOf(group)] = group;
+}
+
+IWJPortGroup* CWJPortGroupContainer::findPortGroup(const char* path, bool ignoreCaseFirst) const
+{
+    std::string rest = textOrEmpty(path);
+    const CWJPortGroupContainer* level = this;
+    bool ignoreCase = ignoreCaseFirst;
+    for (;;) {
+        const std::string::size_type dot = rest.find('.');
+        const std::string head = rest.substr(0, dot);
+        rest = dot == std::string::npos ? std::string() : rest.substr(dot + 1);
+        IWJPortGroup* match = nullptr;
+        for (const auto& entry : level->m_portGroups) {
+            const std::string name = entry.second->name();
+            if (ignoreCase ? equalsIgnoringCase(name, head) : name == head) {
+                match = entry.second;
+                break;
+            }
+        }
+        if (!match || rest.empty())
+            return match;
+        auto* group = dynamic_cast<CWJPortGroup*>(match);
+        if (!group)
+            return match->findPortGroup(rest.c_str());
+        level = &group->container();
+        ignoreCase = false;
+    }
+}
+
+IWJPortGroup* CWJPortGroupContainer::findPortGroupById(const char* id) const
+{
+    const auto found = m_portGroups.find(textOrEmpty(id));
+    return found == m_portGroups.end() ? nullptr : found->second;
+}
+
+void CWJPortGroupContainer::adopt(CWJPortGroup* group)
+{
+    m_ownedGroups.emplace_back(group);
+}
+
+void CWJPortGroupContainer::forgetPort(IWJPort* port)
+{
+    const std::string id = CWJPort::idOf(port);
+    std::vector<CWJPortGroupContainer*> pending{this};
+    while (!pending.empty()) {
+        CWJPortGroupContainer* container = pending.back();
+        pending.pop_back();
+        container->forgetPortHere(port, id.c_str());
+        for (const auto& group : container->m_ownedGroups)
+            pending.push_back(&group->container());
+    }
+}
+
+void CWJPortGroupContainer::forgetPortHere(IWJPort* port, const char* id)
+{
+    m_portRefs.erase(std::remove_if(m_portRefs.begin(), m_portRefs.end(),
+                                    [port](IWJPortRef* portRef) { return portRef->port(nullptr, nullptr) == port; }),
+                     m_portRefs.end());
+    m_differentialPorts.erase(std::remove(m_differentialPorts.begin(), m_differentialPorts.end(), port),
+                              m_differentialPorts.end());
+    CWJDOM2DesignData* binder = getDesignData();
+    binder->RemoveDOMAttr(m_holder->GetDomElement(), "PortRefs", "PortRef:ref", id);
+    binder->RemoveDOMAttr(m_holder->GetDomElement(), "DifferentialPortRefs", "DifferentialPortRef:ref", id);
+}
+
+void CWJPortGroupContainer::beginPortRef(const char*)
+{
+    m_readPortRef = nullptr;
+}
+
+void CWJPortGroupContainer::readRef(const char* text)
+{
+    CWJCompInst* compInst = m_busInterface ? m_busInterface->owner() : nullptr;
+    if (!compInst)
+        return;
+    IWJPort* port = compInst->findPortById(text);
+    if (!port)
+        port = compInst->findDifferentialPortById(text);
+    m_readPortRef = port ? addPortRef(port, -1, -1) : nullptr;
+}
+
+void CWJPortGroupContainer::readRangeLsb(const char* text)
+{
+    if (m_readPortRef)
+        m_readPortRef->setRange(readBound(text), m_readPortRef->msb());
+}
+
+void CWJPortGroupContainer::readRangeMsb(const char* text)
+{
+    if (m_readPortRef)
+        m_readPortRef->setRange(m_readPortRef->lsb(), readBound(text));
+}

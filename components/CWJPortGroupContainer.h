@@ -1,0 +1,80 @@
+#ifndef WJXML_COMPONENTS_CWJPORTGROUPCONTAINER_H
+#define WJXML_COMPONENTS_CWJPORTGROUPCONTAINER_H
+
+#include "wjxmlinterfaceflowreader/CInterfaceObjectIterator.h"
+#include "wjxmlinterfaceflowreader/CInterfaceObjectMapIterator.h"
+#include "wjxmlinterfaceflowreader/IWJPortGroup.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CWJCompBusInterface;
+class CWJPortGroup;
+class CWJPortRef;
+class IWJPort;
+class IWJPortRef;
+class IWJXMLObject;
+
+// What port groups and bus interfaces hold alike: references to ports, the
+// differential ports referenced and child groups, written into the holder's
+// element.
+//
+// Ownership: the container owns every port reference it made and every group
+// constructed under its holder, each in a list of its own. The listed
+// references and the child-group map only point, so a group displaced from
+// the map or filed under a second parent is still released once, by the
+// container it was made under.
+class CWJPortGroupContainer {
+public:
+    // holder: the group or bus interface whose element and handlers these
+    // are; busInterface: the root of its tree, whose component instance
+    // resolves references (null when there is none).
+    CWJPortGroupContainer(IWJXMLObject* holder, CWJCompBusInterface* busInterface);
+    ~CWJPortGroupContainer();
+    CWJPortGroupContainer(const CWJPortGroupContainer&) = delete;
+    CWJPortGroupContainer& operator=(const CWJPortGroupContainer&) = delete;
+
+    // Registers the handlers of PortRef and DifferentialPortRef on the holder.
+    void registerHandlers();
+
+    CInterfaceObjectIterator<IWJPortRef*> portRefs() const;
+    CInterfaceObjectIterator<IWJPort*> differentialPorts() const;
+    CInterfaceObjectMapIterator<std::string, IWJPortGroup*> portGroups() const;
+    // Returns the reference made for a single-ended port, null otherwise.
+    CWJPortRef* addPortRef(IWJPort* port, int lsb, int msb);
+    IWJPortGroup* addPortGroup(const char* name, IWJPortGroup::IWJPortGroupType type, const char* voltage,
+                               int numPowerPins, int numGroundPins);
+    void insertPortGroup(IWJPortGroup* group);
+    // Follows a dotted path of child group names; ignoreCaseFirst makes the
+    // first step ignore ASCII letter case.
+    IWJPortGroup* findPortGroup(const char* path, bool ignoreCaseFirst) const;
+    IWJPortGroup* findPortGroupById(const char* id) const;
+
+    // Takes ownership of a group constructed under the holder.
+    void adopt(CWJPortGroup* group);
+    // Drops the references to port, and their elements, from this container
+    // and every group made below it.
+    void forgetPort(IWJPort* port);
+
+private:
+    void forgetPortHere(IWJPort* port, const char* id);
+    void beginPortRef(const char* text);
+    void readRef(const char* text);
+    void readRangeLsb(const char* text);
+    void readRangeMsb(const char* text);
+
+    IWJXMLObject* m_holder;
+    CWJCompBusInterface* m_busInterface;
+    std::vector<IWJPortRef*> m_portRefs;
+    std::vector<IWJPort*> m_differentialPorts;
+    std::map<std::string, IWJPortGroup*> m_portGroups;
+    std::vector<std::unique_ptr<CWJPortRef>> m_ownedPortRefs;
+    std::vector<std::unique_ptr<CWJPortGroup>> m_ownedGroups;
+    // The reference made for the PortRef element being read; null when its
+    // ref did not resolve, so that its Range changes no other reference.
+    CWJPortRef* m_readPortRef = nullptr;
+};
+
+#endif

@@ -1,0 +1,54 @@
+#include "CWJPortRef.h"
+
+#include "wjxmlinterfaceflowreader/IWJPort.h"
+
+#include <string>
+
+CWJPortRef::CWJPortRef(IWJPort* port, int lsb, int msb) : m_port(port), m_lsb(lsb), m_msb(msb) {}
+
+int CWJPortRef::lsb()
+{
+    return m_lsb;
+}
+
+int CWJPortRef::msb()
+{
+    return m_msb;
+}
+
+void CWJPortRef::setRange(int lsb, int msb)
+{
+    m_lsb = lsb;
+    m_msb = msb;
+}
+
+void CWJPortRef::setPort(IWJPort* port)
+{
+    m_port = port;
+}
+
+IWJPort* CWJPortRef::port(int* lsb, int* msb)
+{
+    if (lsb)
+        *lsb = m_lsb;
+    if (msb)
+        *msb = m_msb;
+    return m_port;
+}
+
+const char* CWJPortRef::name()
+{
+    if (!m_port)
+        return "";
+    const char* fullName = m_port->fullName();
+    if (m_lsb == -1 && m_msb == -1)
+        return fullName;
+    if (m_lsb == m_msb) {
+        static std::string bitName;
+        bitName = std::string(fullName) + '<' + std::to_string(m_lsb) + '>';
+        return bitName.c_str();
+    }
+    static std::string rangeName;
+    rangeName = std::string(fullName) + '<' + std::to_string(m_lsb) + ".." + std::to_string(m_msb) + '>';
+    return rangeName.c_str();
+}

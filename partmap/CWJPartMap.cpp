@@ -1,0 +1,423 @@
+#include "CWJPartMap.h"
+
+#include "binding/CWJDOM2DesignData.h"
+#include "binding/TWJXMLObjFunctor.h"
+#include "components/CWJCompBusInterface.h"
+#include "components/CWJCompInst.h"
+#include "components/CWJDPPort.h"
+#include "components/CWJPort.h"
+#include "components/CWJPortGroup.h"
+#include "components/CWJPortRef.h"
+#include "flowreader/CWJInterfaceView.h"
+#include "flowreader/toUpperKey.h"
+#include "footprints/CWJFootPrint.h"
+#include "footprints/CWJFootPrintPin.h"
+#include "footprints/CWJFootPrintPinGroup.h"
+#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
+#include "wjxmlinterfaceflowreader/IWJFootPrintPin.h"
+#include "wjxmlinterfaceflowreader/WJFactories.h"
+
+#include <climits>
+#include <cstdlib>
+
+using xercesc::DOMElement;
+
+namespace {
+
+const char* portId(IWJPort* port)
+{
+    if (auto* plain = dynamic_cast<CWJPort*>(port))
+        return plain->id();
+    if (auto* differential = dynamic_cast<CWJDPPort*>(port))
+        return differential->id();
+    return "";
+}
+
+const char* groupId(IWJPortGroup* group)
+{
+    if (auto* portGroup = dynamic_cast<CWJPortGroup*>(group))
+        return portGroup->id();
+    if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(group))
+        return busInterface->id();
+    return "";
+}
+
+const char* pinId(IWJFootPrintPin* pin)
+{
+    auto* known = dynamic_cast<CWJFootPrintPin*>(pin);
+    return known ? known->id() : "";
+}
+
+// The key under which a part map keeps its reference for a port and bit: the
+// port's local name, "<bit>" for a single bit, upper-cased.
+std::string portRefKey(IWJPort* port, int bit)
+{
+    std::string key = *port->instancePortName() ? port->instancePortName() : port->name();
+    if (bit != -1)
+        key += '<' + std::to_string(bit) + '>';
+    return toUpperKey(key.c_str());
+}
+
+// The port of the instance with that id, single-ended or differential.
+IWJPort* findAnyPortById(CWJCompInst* compInst, const char* id)
+{
+    IWJPort* port = compInst->findPortById(id);
+    return port ? port : compInst->findDifferentialPortById(id);
+}
+
+// The port group of the instance with that id, at any depth below its bus
+// interfaces: a mapping written for a nested group must read back.
+IWJPortGroup* findAnyPortGroupById(CWJCompInst* compInst, const char* id)
+{
+    if (IWJPortGroup* topLevel = compInst->findPortGroupById(id))
+        return topLevel;
+    std::vector<IWJPortGroup*> pending;
+    for (auto buses = compInst->busInterfaces(); buses.isValid(); ++buses)
+        pending.push_back(buses.value());
+    while (!pending.empty()) {
+        IWJPortGroup* group = pending.back();
+        pending.pop_back();
+        for (auto children = group->portGroups(); children.isValid(); ++children) {
+            if (children.key() == id)
+                return children.value();
+            pending.push_back(children.value());
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
+{
+    registerHandlers();
+    m_view = dynamic_cast<IWJInterfaceView*>(parent);
+}
+
+CWJPartMap::~CWJPartMap()
+{
+    if (GetDomElement()) {
+        getDesignData()->RemoveDOMNode(GetDomElement());
+        SetDomElement(nullptr);
+    }
+}
+
+void CWJPartMap::registerHandlers()
+{
+    static const std::vector<std::string> sequence{"CompInstRef:ref", "PartDefRef:ref", "PortMaps", "GroupMaps"};
+    getDesignData()->RegisterTagSequence("PartMap", sequence);
+    using Handler = TWJXMLObjFunctor<CWJPartMap>;
+    RegisterXMLAttribFP("CompInstRef:ref", new Handler(this, &CWJPartMap::readCompInstRef));
+    RegisterXMLAttribFP("PartDefRef:ref", new Handler(this, &CWJPartMap::readPartDefRef));
+    RegisterXMLAttribFP("PortMaps:PortMap:PortRefNoRange:ref", new Handler(this, &CWJPartMap::readPortReference));
+    RegisterXMLTagFP("PortMaps:PortMap:PortRefNoRange:Bit", new Handler(this, &CWJPartMap::readBit));
+    RegisterXMLAttribFP("PortMaps:PortMap:PinRef:ref", new Handler(this, &CWJPartMap::readPinRef));
+    RegisterXMLAttribFP("GroupMaps:GroupMap:PortGroupRef:ref", new Handler(this, &CWJPartMap::readGroupReference));
+    RegisterXMLAttribFP("GroupMaps:GroupMap:BusInterfaceRef:ref", new Handler(this, &CWJPartMap::readGroupReference));
+}
+
+IWJFootPrint* CWJPartMap::footprint() const
+{
+    return m_footprint;
+}
+
+IWJCompInst* CWJPartMap::compInst() const
+{
+    return m_compInst;
+}
+
+void CWJPartMap::setFootprint(IWJFootPrint* footprint)
+{
+    m_footprint = footprint;
+    auto* known = dynamic_cast<CWJFootPrint*>(footprint);
+    getDesignData()->UpdateDOMAttr(GetDomElement(), "PartDefRef:ref", known ? known->id() : "");
+}
+
+void CWJPartMap::setCompInst(IWJCompInst* compInst)
+{
+    m_compInst = compInst;
+    auto* known = dynamic_cast<CWJCompInst*>(compInst);
+    getDesignData()->UpdateDOMAttr(GetDomElement(), "CompInstRef:ref", known ? known->id() : "");
+}
+
+IWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& pinNames)
+{
+    auto* pinGroup = new CWJFootPrintPinGroup(nullptr, this);
+    m_ownedPinGroups.emplace_back(pinGroup);
+    for (const std::string& name : pinNames) {
+        if (IWJFootPrintPin* pin = m_footprint ? m_footprint->findPin(name.c_str()) : nullptr)
+            pinGroup->addPin(pin);
+    }
+    return pinGroup;
+}
+
+void CWJPartMap::mapPortToPinNames(IWJPort* port, const std::vector<std::string>& pinNames, int bit)
+{
+    if (port)
+        mapPortToPinGroup(port, makePinGroup(pinNames), bit);
+}
+
+void CWJPartMap::mapPortToPinName(IWJPort* port, const char* pinName, int bit)
+{
+    if (IWJFootPrintPin* pin = m_footprint && pinName ? m_footprint->findPin(pinName) : nullptr)
+        mapPortToPin(port, pin, bit);
+}
+
+DOMElement* CWJPartMap::newPortMapElement(IWJPort* port, int bit)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    DOMElement* container = binder->CreateDOMNode(GetDomElement(), "PortMaps", false);
+    DOMElement* portMap = binder->CreateDOMNode(container, "PortMap", true);
+    binder->UpdateDOMAttr(portMap, "PortRefNoRange:ref", portId(port));
+    if (bit != -1)
+        binder->UpdateDOMTag(portMap, "PortRefNoRange:Bit", std::to_string(bit).c_str(), false);
+    return portMap;
+}
+
+void CWJPartMap::writePinGroup(DOMElement* parent, IWJFootPrintPinGroup* pinGroup)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    DOMElement* groupElement = binder->CreateDOMNode(parent, "PinGroup", false);
+    for (auto pins = pinGroup->pins(); pins.isValid(); ++pins) {
+        DOMElement* pinRef = binder->CreateDOMNode(groupElement, "PinRef", true);
+        binder->UpdateDOMAttr(pinRef, "ref", pinId(pins.value()));
+    }
+}
+
+void CWJPartMap::mapPortToPinGroup(IWJPort* port, IWJFootPrintPinGroup* pinGroup, int bit)
+{
+    if (!port || !pinGroup)
+        return;
+    m_pinGroupMap[obtainPortRef(port, bit)] = pinGroup;
+    writePinGroup(newPortMapElement(port, bit), pinGroup);
+}
+
+void CWJPartMap::mapPortToPin(IWJPort* port, IWJFootPrintPin* pin, int bit)
+{
+    if (!port || !pin)
+        return;
+    m_pinMap[obtainPortRef(port, bit)] = pin;
+    getDesignData()->UpdateDOMAttr(newPortMapElement(port, bit), "PinRef:ref", pinId(pin));
+}
+
+void CWJPartMap::dropPortRef(const std::string& key)
+{
+    const auto found = m_portRefs.find(key);
+    if (found == m_portRefs.end())
+        return;
+    IWJPortRef* ref = found->second.get();
+    m_pinMap.erase(ref);
+    m_pinGroupMap.erase(ref);
+    int bit = -1;
+    int msb = -1;
+    const auto made = m_keys.find({ref->port(&bit, &msb), bit});
+    if (made != m_keys.end() && made->second == key)
+        m_keys.erase(made);
+    m_portRefs.erase(found);
+}
+
+void CWJPartMap::unmapPort(IWJPort* port, int bit)
+{
+    if (!port)
+        return;
+    const std::string key = portRefKey(port, bit);
+    if (bit == -1) {
+        // The whole port goes, with every single-bit mapping of it, as its
+        // PortMap elements all go from the document.
+        const std::string bitPrefix = key + '<';
+        std::vector<std::string> keys;
+        for (const auto& entry : m_portRefs) {
+            if (entry.first == key || entry.first.compare(0, bitPrefix.size(), bitPrefix) == 0)
+                keys.push_back(entry.first);
+        }
+        for (auto made = m_keys.lower_bound({port, INT_MIN}); made != m_keys.end() && made->first.first == port; ++made)
+            keys.push_back(made->second);
+        for (const std::string& other : keys)
+            dropPortRef(other);
+        removeMapElements("PortMaps", "PortMap", "PortRefNoRange:ref", portId(port));
+    } else {
+        // findPortRef also finds the reference of a port renamed since it was
+        // mapped, filed under the port's current key.
+        if (findPortRef(port, bit))
+            dropPortRef(key);
+        removeMapElements("PortMaps", "PortMap", "PortRefNoRange:ref", portId(port), "PortRefNoRange:Bit",
+                          std::to_string(bit).c_str());
+    }
+}
+
+void CWJPartMap::mapPortGroupToPinNames(IWJPortGroup* portGroup, const std::vector<std::string>& pinNames)
+{
+    if (portGroup)
+        mapPortGroupToPinGroup(portGroup, makePinGroup(pinNames));
+}
+
+void CWJPartMap::mapPortGroupToPinGroup(IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup)
+{
+    if (!portGroup || !pinGroup)
+        return;
+    m_groupMap[portGroup] = pinGroup;
+    CWJDOM2DesignData* binder = getDesignData();
+    DOMElement* container = binder->CreateDOMNode(GetDomElement(), "GroupMaps", false);
+    DOMElement* groupMap = binder->CreateDOMNode(container, "GroupMap", true);
+    binder->UpdateDOMAttr(groupMap, portGroup->groupKind() == 1 ? "PortGroupRef:ref" : "BusInterfaceRef:ref",
+                          groupId(portGroup));
+    writePinGroup(groupMap, pinGroup);
+}
+
+void CWJPartMap::unmapPortGroup(IWJPortGroup* portGroup)
+{
+    if (!portGroup)
+        return;
+    m_groupMap.erase(portGroup);
+    removeMapElements("GroupMaps", "GroupMap", portGroup->groupKind() == 1 ? "PortGroupRef:ref" : "BusInterfaceRef:ref",
+                      groupId(portGroup));
+}
+
+IWJFootPrintPin* CWJPartMap::pinForPort(IWJPort* port, int bit)
+{
+    const auto found = m_pinMap.find(findPortRef(port, bit));
+    return found == m_pinMap.end() ? nullptr : found->second;
+}
+
+IWJFootPrintPinGroup* CWJPartMap::pinGroupForPortGroup(IWJPortGroup* portGroup)
+{
+    const auto found = m_groupMap.find(portGroup);
+    return found == m_groupMap.end() ? nullptr : found->second;
+}
+
+IWJFootPrintPinGroup* CWJPartMap::pinGroupForPort(IWJPort* port, int bit)
+{
+    const auto found = m_pinGroupMap.find(findPortRef(port, bit));
+    return found == m_pinGroupMap.end() ? nullptr : found->second;
+}
+
+CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*> CWJPartMap::portPinMaps()
+{
+    return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*>(
+        new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPin*>(m_pinMap));
+}
+
+CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*> CWJPartMap::portPinGroupMaps()
+{
+    return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(
+        new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(m_pinGroupMap));
+}
+
+CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*> CWJPartMap::portGroupPinGroupMaps()
+{
+    return CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(
+        new CSTLIOMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(m_groupMap));
+}
+
+IWJPortRef* CWJPartMap::findPortRef(IWJPort* port, int bit)
+{
+    if (!port)
+        return nullptr;
+    const std::string key = portRefKey(port, bit);
+    const auto found = m_portRefs.find(key);
+    if (found != m_portRefs.end())
+        return found->second.get();
+    // A port renamed since it was mapped: its reference is filed under the
+    // old name. File it under the new one, where a reload would find it.
+    const auto renamed = m_keys.find({port, bit});
+    if (renamed == m_keys.end())
+        return nullptr;
+    auto entry = m_portRefs.extract(renamed->second);
+    entry.key() = key;
+    renamed->second = key;
+    return m_portRefs.insert(std::move(entry)).position->second.get();
+}
+
+IWJPortRef* CWJPartMap::obtainPortRef(IWJPort* port, int bit)
+{
+    if (IWJPortRef* existing = findPortRef(port, bit))
+        return existing;
+    const std::string key = portRefKey(port, bit);
+    m_keys[{port, bit}] = key;
+    std::unique_ptr<IWJPortRef>& slot = m_portRefs[key];
+    slot.reset(new CWJPortRef(port, bit, bit));
+    return slot.get();
+}
+
+void CWJPartMap::removeMapElements(const char* container, const char* item, const char* refPath, const char* value,
+                                   const char* bitPath, const char* bitValue)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    std::size_t count = 0;
+    DOMElement* holder = binder->GetNthElement(binder->GetElementList(GetDomElement(), container, &count), 0);
+    if (!holder)
+        return;
+    const std::vector<DOMElement*> items = binder->GetElementList(holder, item, &count);
+    for (std::size_t i = 0; i < count; ++i) {
+        DOMElement* candidate = binder->GetNthElement(items, i);
+        if (!candidate || !binder->MatchAttr(candidate, refPath, value))
+            continue;
+        if (!bitPath || binder->MatchNodeValue(candidate, bitPath, bitValue))
+            binder->RemoveDOMNode(candidate);
+    }
+    if (!binder->hasChildNodes(holder))
+        binder->RemoveDOMNode(holder);
+}
+
+void CWJPartMap::readCompInstRef(const char* id)
+{
+    auto* view = dynamic_cast<CWJInterfaceView*>(m_view);
+    setCompInst(view ? view->findCompInst(id) : nullptr);
+}
+
+void CWJPartMap::readPartDefRef(const char* id)
+{
+    auto* view = dynamic_cast<CWJInterfaceView*>(m_view);
+    setFootprint(view ? view->findFootprint(id) : nullptr);
+}
+
+void CWJPartMap::readPortReference(const char* id)
+{
+    m_pendingReference = id;
+    m_pendingBit = -1;
+}
+
+void CWJPartMap::readBit(const char* text)
+{
+    m_pendingBit = std::atoi(text);
+}
+
+void CWJPartMap::readGroupReference(const char* id)
+{
+    m_pendingReference = id;
+}
+
+void CWJPartMap::readPinRef(const char* id)
+{
+    auto* compInst = dynamic_cast<CWJCompInst*>(m_compInst);
+    auto* footprint = dynamic_cast<CWJFootPrint*>(m_footprint);
+    if (!compInst || !footprint)
+        return;
+    IWJPort* port = findAnyPortById(compInst, m_pendingReference.c_str());
+    IWJFootPrintPin* pin = footprint->findPinById(id);
+    if (port && pin)
+        mapPortToPin(port, pin, m_pendingBit);
+}
+
+void CWJPartMap::AddChild(DOMElement*, IWJXMLObject* child)
+{
+    auto* pinGroup = dynamic_cast<IWJFootPrintPinGroup*>(child);
+    if (!pinGroup)
+        return;
+    m_ownedPinGroups.emplace_back(pinGroup);
+    auto* compInst = dynamic_cast<CWJCompInst*>(m_compInst);
+    if (!compInst)
+        return;
+    const char* reference = m_pendingReference.c_str();
+    if (IWJPortGroup* portGroup = findAnyPortGroupById(compInst, reference))
+        mapPortGroupToPinGroup(portGroup, pinGroup);
+    else if (IWJCompBusInterface* busInterface = compInst->findBusInterfaceById(reference))
+        mapPortGroupToPinGroup(busInterface, pinGroup);
+    else if (IWJPort* port = findAnyPortById(compInst, reference))
+        mapPortToPinGroup(port, pinGroup, m_pendingBit);
+}
+
+IWJXMLObject* CreatePartMapObject(IWJXMLObject* parent, DOMElement* element)
+{
+    return new CWJPartMap(getDesignData()->bindElements ? element : nullptr, parent);
+}

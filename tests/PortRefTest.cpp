@@ -1,0 +1,65 @@
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using namespace testsupport;
+
+TEST(PortRefName, ShowsTheBitOrTheRangeAfterTheFullName)
+{
+    const View view = create();
+    IWJCompInst* u1 = view->addCompInst("U1", nullptr);
+    IWJPort* data = u1->addPort("DATA", nullptr, IWJPort::Inout, 8, 0, 7);
+    IWJCompBusInterface* bus = u1->addBusInterface("B", "");
+    const struct {
+        int lsb, msb;
+        const char* name;
+    } cases[] = {{-1, -1, "U1.DATA"},        {3, 3, "U1.DATA<3>"},         {0, 0, "U1.DATA<0>"},
+                 {0, 7, "U1.DATA<0..7>"},    {7, 0, "U1.DATA<7..0>"},      {-1, 5, "U1.DATA<-1..5>"},
+                 {4, -1, "U1.DATA<4..-1>"},  {INT_MIN, INT_MIN, "U1.DATA<-2147483648>"},
+                 {INT_MIN, INT_MAX, "U1.DATA<-2147483648..2147483647>"}};
+    for (const auto& c : cases)
+        bus->addPortRef(data, c.lsb, c.msb);
+    auto walk = bus->portRefs();
+    for (const auto& c : cases) {
+        ASSERT_TRUE(walk.isValid());
+        EXPECT_STREQ(walk.value()->name(), c.name);
+        ++walk;
+    }
+    EXPECT_FALSE(walk.isValid());
+}
+
+TEST(PortRefName, EachFormHasItsOwnBuffer)
+{
+    const View view = create();
+    IWJCompInst* u1 = view->addCompInst("U1", nullptr);
+    IWJPort* data = u1->addPort("DATA", nullptr, IWJPort::Inout, 8, 0, 7);
+    IWJCompBusInterface* bus = u1->addBusInterface("B", "");
+    bus->addPortRef(data, -1, -1);
+    bus->addPortRef(data, 1, 1);
+    bus->addPortRef(data, 0, 7);
+    bus->addPortRef(data, 7, 0);
+    auto walk = bus->portRefs();
+    IWJPortRef* whole = walk.value();
+    IWJPortRef* bit = (++walk).value();
+    IWJPortRef* range = (++walk).value();
+    IWJPortRef* down = (++walk).value();
+
+    EXPECT_EQ(whole->name(), data->fullName()) << "the port's own pointer";
+    const char* rangeText = range->name();
+    const char* bitText = bit->name();
+    EXPECT_STREQ(rangeText, "U1.DATA<0..7>");
+    EXPECT_EQ(down->name(), rangeText);
+    EXPECT_STREQ(rangeText, "U1.DATA<7..0>");
+    EXPECT_STREQ(bitText, "U1.DATA<1>");
+
+    whole->setRange(2, 2);
+    whole->setPort(nullptr);
+    EXPECT_STREQ(whole->name(), "");
+    int lsb = 0, msb = 0;
+    EXPECT_EQ(whole->port(&lsb, &msb), nullptr);
+    EXPECT_EQ(lsb, 2);
+    const std::string written = readFile(write(view.get(), "port-ref-edits.xml"));
+    EXPECT_NE(written.find("<PortRef ref=\"DATA\"/>"), std::string::npos) << "references never write";
+}
