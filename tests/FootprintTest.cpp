@@ -189,6 +189,6 @@ TEST(Footprint, IfxShowListsEachFootprintWithItsPinCount)
     while (std::fgets(buffer, sizeof buffer, pipe))
         output += buffer;
     EXPECT_EQ(pclose(pipe), 0);
-    EXPECT_NE(output.find("Part maps:       0\n  Footprint FP1: 3 pins\n  Footprint FP2: 0 pins\n"), std::string::npos)
+    EXPECT_NE(output.find("Part maps:       0\nFootprint FP1: 3 pins\nFootprint FP2: 0 pins\n"), std::string::npos)
         << output;
 }

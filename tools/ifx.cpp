@@ -56,6 +56,19 @@ void showInstances(IWJInterfaceView* view)
     }
 }
 
+void showPartMaps(IWJInterfaceView* view)
+{
+    for (auto partMaps = view->partMaps(); partMaps.isValid(); ++partMaps) {
+        IWJPartMap* partMap = partMaps.value();
+        IWJCompInst* instance = partMap->compInst();
+        IWJFootPrint* footprint = partMap->footprint();
+        std::cout << "Part map " << (instance ? instance->refdes() : "(no instance)") << " on "
+                  << (footprint ? footprint->name() : "(no footprint)") << ": "
+                  << count(partMap->portPinMaps()) << " pin mappings, " << count(partMap->portPinGroupMaps())
+                  << " pin-group mappings, " << count(partMap->portGroupPinGroupMaps()) << " group mappings\n";
+    }
+}
+
 int validate(const std::string& fileName)
 {
     if (!readDesign(fileName, false))
@@ -77,7 +90,8 @@ int show(const std::string& fileName)
               << "Part maps:       " << count(view->partMaps()) << '\n';
     showInstances(view.get());
     for (auto walk = view->footprints(); walk.isValid(); ++walk)
-        std::cout << "  Footprint " << walk.value()->name() << ": " << count(walk.value()->pins()) << " pins\n";
+        std::cout << "Footprint " << walk.value()->name() << ": " << count(walk.value()->pins()) << " pins\n";
+    showPartMaps(view.get());
     return 0;
 }
 
