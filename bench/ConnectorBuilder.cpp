@@ -9,6 +9,8 @@
 namespace {
 
 constexpr int kPins = 40;
+// Signal pins left unconnected after the last port.
+constexpr int kSpareSignals = 4;
 constexpr double kPitch = 2.54;
 
 std::string location(int pin)
@@ -62,7 +64,6 @@ std::size_t ConnectorBuilder::build()
     m_wiring.mapGroup(spi, signals.namesBetween(start, signals.position()));
 
     m_wiring.signalPair("CLK", IWJPort::Input, signals);
-    // The last few signal pins stay unconnected.
-    m_wiring.bus("GPIO", IWJPort::Inout, static_cast<int>(signals.remaining()) - 4, signals);
+    m_wiring.bus("GPIO", IWJPort::Inout, static_cast<int>(signals.remaining()) - kSpareSignals, signals);
     return m_wiring.portCount() + kPins;
 }

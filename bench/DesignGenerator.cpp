@@ -78,12 +78,12 @@ std::unique_ptr<IWJInterfaceView> DesignGenerator::generate() const
 
     // The FPGAs share what is left evenly; each is sized on what the ones
     // before it left, so the last one makes up for the others' rounding.
+    const auto left = [&] { return m_size > made ? m_size - made : 0; };
     const double largest = kSizePerBall * kLargestSide * kLargestSide;
-    const std::size_t left = m_size > made ? m_size - made : 0;
     const auto fpgas =
-        std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil(static_cast<double>(left) / largest)));
+        std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil(static_cast<double>(left()) / largest)));
     for (std::size_t k = 0; k < fpgas; ++k) {
-        const std::size_t share = (m_size > made ? m_size - made : 0) / (fpgas - k);
+        const std::size_t share = left() / (fpgas - k);
         const std::string refdes = "U" + std::to_string(memories + k + 1);
         made +=
             FpgaBuilder(view.get(), random, refdes, sideFor(share), placeInRow(k, 2 * kPartSpacing), rotation(random))
