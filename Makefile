@@ -1,5 +1,5 @@
 # Everything a fresh Debian machine needs:
-#   make demo   installs what is missing, builds, and runs ifx on the example
+#   make demo   installs what is missing, builds, and runs ifx on the examples
 #   make test   installs what is missing, builds, runs the test suite, runs it
 #               again under AddressSanitizer and UndefinedBehaviorSanitizer,
 #               then validates every file the tests wrote with xmllint
@@ -11,6 +11,7 @@ BUILD    ?= build
 ASAN     ?= build-asan
 SCHEMA   := schema/InterfaceExchangeSchema.xsd
 EXAMPLE  := examples/board.xml
+GENERATED_EXAMPLE := examples/fpga_board.xml
 
 .PHONY: all deps build build-asan demo test clean
 
@@ -41,6 +42,8 @@ build-asan: deps
 demo: build
 	$(BUILD)/tools/ifx validate $(EXAMPLE)
 	$(BUILD)/tools/ifx show $(EXAMPLE)
+	$(BUILD)/tools/ifx validate $(GENERATED_EXAMPLE)
+	$(BUILD)/tools/ifx show $(GENERATED_EXAMPLE) | head -40
 
 test: build build-asan
 	rm -rf $(BUILD)/test-output $(ASAN)/test-output
