@@ -193,17 +193,19 @@ DOMElement* CWJDOM2DesignData::newChild(DOMElement* parent, const char* tag)
     qualified += wjxml::toXMLCh(tag);
     DOMElement* child = parent->getOwnerDocument()->createElementNS(parent->getNamespaceURI(), qualified.c_str());
 
+    // The new child goes after the last child that the parent's tag sequence
+    // does not put after it. Searching from the end keeps appending in
+    // sequence order constant-time, however many children there are.
     const auto sequence = m_sequences.find(nameOf(parent));
     const int rank = sequence == m_sequences.end() ? -1 : rankOf(sequence->second, tag);
     if (rank >= 0) {
-        for (DOMElement* sibling = parent->getFirstElementChild(); sibling; sibling = sibling->getNextElementSibling()) {
-            if (rankOf(sequence->second, nameOf(sibling)) > rank) {
-                parent->insertBefore(child, sibling);
-                return child;
-            }
-        }
+        DOMElement* previous = parent->getLastElementChild();
+        while (previous && rankOf(sequence->second, nameOf(previous)) > rank)
+            previous = previous->getPreviousElementSibling();
+        parent->insertBefore(child, previous ? previous->getNextSibling() : parent->getFirstChild());
+    } else {
+        parent->appendChild(child);
     }
-    parent->appendChild(child);
     return child;
 }
 
