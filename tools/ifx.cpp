@@ -1,6 +1,7 @@
 // ifx: inspect, check, tabulate, compare and convert interface exchange files.
 
 #include "DesignReader.h"
+#include "PinMapCommand.h"
 #include "ShowCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -54,6 +55,8 @@ int main(int argc, char** argv)
     std::string file;
     std::string second;
     bool json = false;
+    std::string refdes;
+    std::string format = "table";
 
     CLI::App* validateCommand =
         command(app, "validate", "Check files against the schema; exit 0 when all are valid, 1 when any is not.",
@@ -63,6 +66,14 @@ int main(int argc, char** argv)
     CLI::App* showCommand = command(app, "show", "Print the design as an indented tree.", "ifx show board.xml");
     showCommand->add_option("FILE", file, "interface exchange file")->required();
     showCommand->add_flag("--json", json, "print JSON instead");
+
+    CLI::App* pinmapCommand = command(app, "pinmap", "Print the pin assignment: one row per mapped port bit or pin.",
+                                      "ifx pinmap board.xml --refdes U1 --format csv");
+    pinmapCommand->add_option("FILE", file, "interface exchange file")->required();
+    pinmapCommand->add_option("--refdes", refdes, "only the instance with this refdes");
+    pinmapCommand->add_option("--format", format, "table, csv or json")
+        ->check(CLI::IsMember({"table", "csv", "json"}))
+        ->capture_default_str();
 
     CLI::App* copyCommand = command(app, "copy", "Read a file and write it again, normalised and indented.",
                                     "ifx copy board.xml normalised.xml");
@@ -82,6 +93,8 @@ int main(int argc, char** argv)
             result = validate(files);
         else if (showCommand->parsed())
             result = ShowCommand::run(file, json);
+        else if (pinmapCommand->parsed())
+            result = PinMapCommand::run(file, refdes, format);
         else
             result = copy(file, second);
         std::cout.flush();
