@@ -1,5 +1,6 @@
 // ifx: inspect, check, tabulate, compare and convert interface exchange files.
 
+#include "CheckCommand.h"
 #include "DesignReader.h"
 #include "PinMapCommand.h"
 #include "ShowCommand.h"
@@ -75,6 +76,14 @@ int main(int argc, char** argv)
         ->check(CLI::IsMember({"table", "csv", "json"}))
         ->capture_default_str();
 
+    CLI::App* checkCommand =
+        command(app, "check",
+                "Find what the schema cannot see: references that name nothing, duplicate ids, shorts,\n"
+                "bits out of range or mapped twice, unmapped ports, incomplete differential pairs.\n"
+                "Exit 1 when there are errors.",
+                "ifx check board.xml");
+    checkCommand->add_option("FILE", file, "interface exchange file")->required();
+
     CLI::App* copyCommand = command(app, "copy", "Read a file and write it again, normalised and indented.",
                                     "ifx copy board.xml normalised.xml");
     copyCommand->add_option("IN", file, "file to read")->required();
@@ -95,6 +104,8 @@ int main(int argc, char** argv)
             result = ShowCommand::run(file, json);
         else if (pinmapCommand->parsed())
             result = PinMapCommand::run(file, refdes, format);
+        else if (checkCommand->parsed())
+            result = CheckCommand::run(file);
         else
             result = copy(file, second);
         std::cout.flush();
