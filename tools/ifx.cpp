@@ -2,6 +2,7 @@
 
 #include "CheckCommand.h"
 #include "DesignReader.h"
+#include "DiffCommand.h"
 #include "PinMapCommand.h"
 #include "ShowCommand.h"
 
@@ -84,6 +85,14 @@ int main(int argc, char** argv)
                 "ifx check board.xml");
     checkCommand->add_option("FILE", file, "interface exchange file")->required();
 
+    CLI::App* diffCommand = command(app, "diff",
+                                    "Print what changed between two designs. Exit 0 when they are the same,\n"
+                                    "1 when they differ, 2 when a file cannot be read.",
+                                    "ifx diff board.xml board-v2.xml");
+    diffCommand->add_option("A", file, "the earlier design")->required();
+    diffCommand->add_option("B", second, "the later design")->required();
+    diffCommand->add_flag("--json", json, "print JSON instead");
+
     CLI::App* copyCommand = command(app, "copy", "Read a file and write it again, normalised and indented.",
                                     "ifx copy board.xml normalised.xml");
     copyCommand->add_option("IN", file, "file to read")->required();
@@ -106,6 +115,8 @@ int main(int argc, char** argv)
             result = PinMapCommand::run(file, refdes, format);
         else if (checkCommand->parsed())
             result = CheckCommand::run(file);
+        else if (diffCommand->parsed())
+            result = DiffCommand::run(file, second, json);
         else
             result = copy(file, second);
         std::cout.flush();
