@@ -74,7 +74,7 @@ void PartMapChecker::checkPartMap(const XmlElement* element)
     }
     // Every port of an instance with a part map is expected on a pin.
     if (partMap.instance)
-        m_coverage[partMap.instance];
+        m_coverage.emplace(partMap.instance, Coverage());
     for (const XmlElement* portMap : element->items("PortMaps", "PortMap"))
         checkPortMap(partMap, portMap);
     for (const XmlElement* groupMap : element->items("GroupMaps", "GroupMap"))
