@@ -41,6 +41,7 @@ build-asan: deps
 demo: build
 	$(BUILD)/tools/ifx validate $(EXAMPLE)
 	$(BUILD)/tools/ifx show $(EXAMPLE)
+	$(BUILD)/tools/ifx pinmap $(EXAMPLE)
 
 test: build build-asan
 	rm -rf $(BUILD)/test-output $(ASAN)/test-output
