@@ -42,6 +42,7 @@ build-asan: deps
 demo: build
 	$(BUILD)/tools/ifx validate $(EXAMPLE)
 	$(BUILD)/tools/ifx show $(EXAMPLE)
+	$(BUILD)/tools/ifx pinmap $(EXAMPLE)
 	$(BUILD)/tools/ifx validate $(GENERATED_EXAMPLE)
 	$(BUILD)/tools/ifx show $(GENERATED_EXAMPLE) | head -40
 

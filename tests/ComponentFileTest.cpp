@@ -100,9 +100,10 @@ TEST(ComponentFiles, ShowListsInstancesPortsAndBusInterfaces)
     while (fgets(buffer, sizeof buffer, pipe))
         output += buffer;
     EXPECT_EQ(pclose(pipe), 0);
-    EXPECT_NE(output.find("Instance U1, cell C\n"
-                          "  Port A, inout, range -1..3\n"
-                          "  Port , no type\n"
+    EXPECT_NE(output.find("Instance U1: cell C, id U1\n"
+                          "  Port A: inout, bits ?..3, 4 pins\n"
+                          "  Port (no name): no type, 0 pins\n"
+                          "  Differential pair AB: positive A<1..0>, negative (none)\n"
                           "  Bus interface DDR\n"),
               std::string::npos)
         << output;

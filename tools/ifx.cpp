@@ -1,150 +1,136 @@
-// ifx: inspect and convert interface exchange files.
+// ifx: inspect, check, tabulate, compare and convert interface exchange files.
 
-#include "wjxmlinterfaceflowreader.h"
+#include "CheckCommand.h"
+#include "DesignReader.h"
+#include "DiffCommand.h"
+#include "PinMapCommand.h"
+#include "ShowCommand.h"
 
 #include <CLI/CLI.hpp>
 
+#include <exception>
 #include <iostream>
-#include <memory>
+#include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr int kUsageError = 2;
 
-// Reads fileName; on failure prints the library's diagnostics and returns null.
-std::unique_ptr<IWJInterfaceView> readDesign(const std::string& fileName, bool bind)
+int validate(const std::vector<std::string>& fileNames)
 {
-    CWJXMLFlowReader reader;
-    reader.readFlowXML(fileName.c_str(), bind);
-    if (*reader.lastError() || !reader.getInterfaceView()) {
-        std::cerr << reader.lastError() << '\n';
-        return nullptr;
+    int result = 0;
+    for (const std::string& fileName : fileNames) {
+        if (DesignReader::read(fileName))
+            std::cout << fileName << ": valid\n";
+        else
+            result = 1;
     }
-    return std::unique_ptr<IWJInterfaceView>(reader.getInterfaceView());
-}
-
-template <class Handle>
-int count(Handle walk)
-{
-    int n = 0;
-    for (; walk.isValid(); ++walk)
-        ++n;
-    return n;
-}
-
-const char* typeWord(int type)
-{
-    static const char* const words[] = {"input", "output", "inout", "power", "ground"};
-    return type >= 0 && type < 5 ? words[type] : "no type";
-}
-
-void showInstances(IWJInterfaceView* view)
-{
-    for (auto instances = view->compInsts(); instances.isValid(); ++instances) {
-        IWJCompInst* instance = instances.value();
-        std::cout << "Instance " << instance->refdes() << ", cell " << instance->cellName() << '\n';
-        for (auto ports = instance->ports(); ports.isValid(); ++ports) {
-            IWJPort* port = ports.value();
-            std::cout << "  Port " << port->name() << ", " << typeWord(port->type());
-            if (port->lsb() != -1 || port->msb() != -1)
-                std::cout << ", range " << port->lsb() << ".." << port->msb();
-            std::cout << '\n';
-        }
-        for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses)
-            std::cout << "  Bus interface " << buses.value()->name() << '\n';
-    }
-}
-
-void showPartMaps(IWJInterfaceView* view)
-{
-    for (auto partMaps = view->partMaps(); partMaps.isValid(); ++partMaps) {
-        IWJPartMap* partMap = partMaps.value();
-        IWJCompInst* instance = partMap->compInst();
-        IWJFootPrint* footprint = partMap->footprint();
-        std::cout << "Part map " << (instance ? instance->refdes() : "(no instance)") << " on "
-                  << (footprint ? footprint->name() : "(no footprint)") << ": "
-                  << count(partMap->portPinMaps()) << " pin mappings, " << count(partMap->portPinGroupMaps())
-                  << " pin-group mappings, " << count(partMap->portGroupPinGroupMaps()) << " group mappings\n";
-    }
-}
-
-int validate(const std::string& fileName)
-{
-    if (!readDesign(fileName, false))
-        return 1;
-    std::cout << fileName << ": valid\n";
-    return 0;
-}
-
-int show(const std::string& fileName)
-{
-    const auto view = readDesign(fileName, false);
-    if (!view)
-        return 1;
-    std::cout << "Design:          " << view->designName() << '\n'
-              << "Last updated by: " << view->lastUpdatedBy() << '\n'
-              << "Last updated at: " << view->lastUpdatedAt() << '\n'
-              << "Instances:       " << count(view->compInsts()) << '\n'
-              << "Footprints:      " << count(view->footprints()) << '\n'
-              << "Part maps:       " << count(view->partMaps()) << '\n';
-    showInstances(view.get());
-    for (auto walk = view->footprints(); walk.isValid(); ++walk)
-        std::cout << "Footprint " << walk.value()->name() << ": " << count(walk.value()->pins()) << " pins\n";
-    showPartMaps(view.get());
-    return 0;
+    return result;
 }
 
 int copy(const std::string& input, const std::string& output)
 {
-    CWJXMLFlowReader reader;
-    reader.readFlowXML(input.c_str(), true);
-    if (!reader.getInterfaceView()) {
-        std::cerr << reader.lastError() << '\n';
-        return 1;
-    }
-    const std::unique_ptr<IWJInterfaceView> view(reader.getInterfaceView());
-    reader.writeXMLFile(output.c_str());
-    if (*reader.lastError()) {
-        std::cerr << reader.lastError() << '\n';
-        return 1;
-    }
-    return 0;
+    const Design design = DesignReader::read(input, true);
+    return design && DesignReader::write(design.get(), output) ? 0 : 1;
+}
+
+CLI::App* command(CLI::App& app, const char* name, const char* description, const char* example)
+{
+    CLI::App* sub = app.add_subcommand(name, description);
+    sub->footer(std::string("Example:\n  ") + example);
+    return sub;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"Inspect and convert interface exchange files."};
+    std::ios::sync_with_stdio(false);
+    CLI::App app{"ifx: inspect, check, tabulate, compare and convert interface exchange files.", "ifx"};
+    app.set_version_flag("--version", "ifx " IFX_VERSION);
     app.require_subcommand(1);
+    app.footer("Run 'ifx COMMAND --help' for the options and an example of each command.");
 
+    std::vector<std::string> files;
     std::string file;
-    std::string output;
-    CLI::App* validateCommand = app.add_subcommand("validate", "Check a file against the schema.\n"
-                                                               "Example: ifx validate board.xml");
-    validateCommand->add_option("FILE", file, "interface exchange file")->required();
-    CLI::App* showCommand = app.add_subcommand("show", "Print the design's texts and counts, then each\n"
-                                                       "instance with its ports and bus interfaces.\n"
-                                                       "Example: ifx show board.xml");
+    std::string second;
+    bool json = false;
+    std::string refdes;
+    std::string format = "table";
+
+    CLI::App* validateCommand =
+        command(app, "validate", "Check files against the schema; exit 0 when all are valid, 1 when any is not.",
+                "ifx validate board.xml other.xml");
+    validateCommand->add_option("FILE", files, "interface exchange files")->required();
+
+    CLI::App* showCommand = command(app, "show", "Print the design as an indented tree.", "ifx show board.xml");
     showCommand->add_option("FILE", file, "interface exchange file")->required();
-    CLI::App* copyCommand = app.add_subcommand("copy", "Read a file and write it again, normalised and indented.\n"
-                                                       "Example: ifx copy board.xml normalised.xml");
+    showCommand->add_flag("--json", json, "print JSON instead");
+
+    CLI::App* pinmapCommand = command(app, "pinmap", "Print the pin assignment: one row per mapped port bit or pin.",
+                                      "ifx pinmap board.xml --refdes U1 --format csv");
+    pinmapCommand->add_option("FILE", file, "interface exchange file")->required();
+    pinmapCommand->add_option("--refdes", refdes, "only the instance with this refdes");
+    pinmapCommand->add_option("--format", format, "table, csv or json")
+        ->check(CLI::IsMember({"table", "csv", "json"}))
+        ->capture_default_str();
+
+    CLI::App* checkCommand =
+        command(app, "check",
+                "Find what the schema cannot see: references that name nothing, duplicate ids, shorts,\n"
+                "bits out of range or mapped twice, unmapped ports, incomplete differential pairs.\n"
+                "Exit 1 when there are errors.",
+                "ifx check board.xml");
+    checkCommand->add_option("FILE", file, "interface exchange file")->required();
+
+    CLI::App* diffCommand = command(app, "diff",
+                                    "Print what changed between two designs. Exit 0 when they are the same,\n"
+                                    "1 when they differ, 2 when a file cannot be read.",
+                                    "ifx diff board.xml board-v2.xml");
+    diffCommand->add_option("A", file, "the earlier design")->required();
+    diffCommand->add_option("B", second, "the later design")->required();
+    diffCommand->add_flag("--json", json, "print JSON instead");
+
+    CLI::App* copyCommand = command(app, "copy", "Read a file and write it again, normalised and indented.",
+                                    "ifx copy board.xml normalised.xml");
     copyCommand->add_option("IN", file, "file to read")->required();
-    copyCommand->add_option("OUT", output, "file to write")->required();
+    copyCommand->add_option("OUT", second, "file to write")->required();
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& request) {
-        return app.exit(request);
     } catch (const CLI::ParseError& problem) {
-        app.exit(problem);
-        return kUsageError;
+        const int result = app.exit(problem);
+        return result == 0 ? 0 : kUsageError;
     }
 
-    if (validateCommand->parsed())
-        return validate(file);
-    if (showCommand->parsed())
-        return show(file);
-    return copy(file, output);
+    try {
+        int result = 0;
+        if (validateCommand->parsed())
+            result = validate(files);
+        else if (showCommand->parsed())
+            result = ShowCommand::run(file, json);
+        else if (pinmapCommand->parsed())
+            result = PinMapCommand::run(file, refdes, format);
+        else if (checkCommand->parsed())
+            result = CheckCommand::run(file);
+        else if (diffCommand->parsed())
+            result = DiffCommand::run(file, second, json);
+        else
+            result = copy(file, second);
+        std::cout.flush();
+        if (!std::cout) {
+            std::cerr << "ifx: the output could not be written\n";
+            return 1;
+        }
+        return result;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "ifx: out of memory\n";
+    } catch (const std::exception& failure) {
+        std::cerr << "ifx: " << failure.what() << '\n';
+    } catch (...) {
+        std::cerr << "ifx: an unexpected failure stopped the command\n";
+    }
+    return 1;
 }

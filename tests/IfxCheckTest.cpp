@@ -1,0 +1,71 @@
+#include "IfxRunner.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+TEST(IfxCheck, FindsNothingInTheExample)
+{
+    const std::string example = sourcePath("examples/board.xml");
+    const IfxRun run = runIfx({"check", example});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, example + ": 0 errors, 0 warnings\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(IfxCheck, ReportsEachKindOfProblemOnItsElementsLine)
+{
+    const std::string file = sourcePath("tests/data/ifx/check-errors.xml");
+    const IfxRun run = runIfx({"check", file});
+    EXPECT_EQ(run.status, 1);
+    std::string expected;
+    for (const char* finding :
+         {"12: warning: port U1.B has 1 of its 4 bits mapped", "22: warning: port U1.UNMAPPED is mapped to no pin",
+          "30: error: the negative member \"U1_NOPORT\" of differential pair U1.D names no port of U1",
+          "32: error: differential pair U1.E has no negative member",
+          "41: error: PortRef \"U1_NOPORT\" names no port of U1",
+          "44: error: DifferentialPortRef \"U1_NOPAIR\" names no differential pair of U1",
+          "78: error: duplicate id \"FP_1\" (first at line 64)",
+          "86: error: CompInstRef \"NO_INSTANCE\" names no instance",
+          "87: error: PartDefRef \"NO_FOOTPRINT\" names no footprint",
+          "99: error: pin 1 is mapped to U1.A and to U1.P: a short (first at line 95)",
+          "103: error: bit 7 is outside the bits 0..3 of port U1.B",
+          "114: error: port U1.B<0> is mapped twice (first at line 108)",
+          "120: error: PortRefNoRange \"U1_NOPORT\" names no port of U1",
+          "125: error: PinRef \"FP_NOPIN\" names no pin of footprint FP",
+          "130: error: PortGroupRef \"U1_NOGROUP\" names no port group of U1",
+          "134: error: BusInterfaceRef \"U1_NOBUS\" names no bus interface of U1",
+          " 14 errors, 2 warnings"}) {
+        expected += file + ':' + finding + '\n';
+    }
+    EXPECT_EQ(run.out, expected);
+}
+
+TEST(IfxCheck, WarningsAloneExitZero)
+{
+    const std::string file = sourcePath("tests/data/ifx/check-warnings.xml");
+    const IfxRun run = runIfx({"check", file});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, file + ":12: warning: port U1.B is mapped to no pin\n" + file + ": 0 errors, 1 warning\n");
+}
+
+TEST(IfxCheck, AFileTheLibraryRefusesIsReportedAsTheLibraryWordsIt)
+{
+    const std::string invalid = sourcePath("tests/data/invalid/port-under-root.xml");
+    const IfxRun run = runIfx({"check", invalid});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind(invalid + ":6:17: no declaration found for element 'Port'\n", 0), 0u) << run.err;
+
+    const std::string doctype = inputPath("ifx-doctype.xml");
+    writeFile(doctype, "<!DOCTYPE InterfaceExchangeSchema [<!ENTITY x \"y\">]>\n"
+                       "<InterfaceExchangeSchema xmlns=\"http://www.wjxmlflow.org/mxa/tvn\"/>\n");
+    const IfxRun refused = runIfx({"check", doctype});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("DOCTYPE"), std::string::npos) << refused.err;
+
+    const IfxRun missing = runIfx({"check", inputPath("no-such-design.xml")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(occurrences(missing.err, "cannot open the file"), 1) << missing.err;
+}

@@ -1,0 +1,18 @@
+#ifndef IFX_CHECKCOMMAND_H
+#define IFX_CHECKCOMMAND_H
+
+#include <string>
+
+// ifx check: what the schema cannot see. The library reads the file first, so
+// a file it refuses is reported as it words it; then the file is parsed again
+// with Xerces, keeping each element's line, and its references and mappings
+// are checked. Exit 1 when there are errors; warnings alone give 0.
+class CheckCommand {
+public:
+    static int run(const std::string& fileName);
+
+private:
+    static int checkFile(const std::string& fileName);
+};
+
+#endif

@@ -1,0 +1,13 @@
+#ifndef IFX_DIFFCOMMAND_H
+#define IFX_DIFFCOMMAND_H
+
+#include <string>
+
+// ifx diff: what changed from one design to another, as text or JSON. Exit 0
+// when they are the same, 1 when they differ, 2 when either cannot be read.
+class DiffCommand {
+public:
+    static int run(const std::string& before, const std::string& after, bool json);
+};
+
+#endif
