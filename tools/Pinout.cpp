@@ -4,6 +4,7 @@
 #include "PinMapTable.h"
 #include "PortGroupIndex.h"
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -121,9 +122,20 @@ std::string Pinout::fillOf(const std::vector<Use>& uses)
             return "power";
         if (use.type == IWJPort::Ground)
             return "ground";
-        return use.group.empty() ? "ungrouped" : "g" + std::to_string(groupNumber(use.group));
+        if (!use.group.empty())
+            return "g" + std::to_string(groupNumber(use.group));
+        break;
     }
-    return "g" + std::to_string(groupNumber(uses.front().group));
+    // A pin mapped with a group and with a group inside it takes the inner
+    // one, whose full name has more parts.
+    const Use* innermost = nullptr;
+    for (const Use& use : uses) {
+        if (use.port.empty() &&
+            (!innermost || std::count(use.group.begin(), use.group.end(), '.') >
+                               std::count(innermost->group.begin(), innermost->group.end(), '.')))
+            innermost = &use;
+    }
+    return innermost ? "g" + std::to_string(groupNumber(innermost->group)) : "ungrouped";
 }
 
 int Pinout::groupNumber(const std::string& group)
