@@ -70,6 +70,7 @@ TEST(IfxRenderBrowser, ShowsThePageAndHighlightsThePinsOfASearchedPort)
     EXPECT_EQ(titleAfterSearch(page, "FPGA_BGA56.D"), "highlighted:8");
     EXPECT_EQ(titleAfterSearch(page, "d%3C3%3E"), "highlighted:1"); // D<3>, any case
     EXPECT_EQ(titleAfterSearch(page, "GND"), "highlighted:6");
+    EXPECT_EQ(titleAfterSearch(page, "LANE0"), "highlighted:11"); // a group: 8 DQ, DM and DQS0 pins
     EXPECT_EQ(titleAfterSearch(page, "A1"), "highlighted:1");
     EXPECT_EQ(titleAfterSearch(page, "NO_SUCH_PORT"), "highlighted:0");
 }
