@@ -100,7 +100,7 @@ PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const Pi
         const std::string type = modeltext::portType(use.type);
         drawn.details.push_back(name + ": " + (type.empty() ? "no type" : type) +
                                 (use.group.empty() ? "" : ", group " + use.group));
-        drawn.searchText += '|' + name;
+        drawn.searchText += '|' + name + (use.group.empty() ? "" : '|' + use.group);
     }
     if (uses.empty())
         drawn.details.push_back("unmapped");

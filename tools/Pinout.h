@@ -20,7 +20,8 @@ struct PinoutPin {
     std::string fill;
     bool isShort; // mapped to two different port bits
     std::vector<std::string> details;
-    // The pin's name and the names of what it is mapped to, joined by "|".
+    // The pin's name, the names of what it is mapped to and of the groups of
+    // its ports, joined by "|".
     std::string searchText;
 };
 

@@ -128,11 +128,14 @@ void writeLegend(std::ostream& out, const std::set<std::string>& fills, bool has
 {
     double y = kHeading + kMargin;
     out << "<g class=\"legend\">\n";
+    std::set<int> used;
     for (const std::string& fill : fills) {
-        if (groupOf(fill) >= 0) {
-            writeLegendLine(out, x, y, fill, groups[static_cast<std::size_t>(groupOf(fill))]);
-            y += kLegendLine;
-        }
+        if (groupOf(fill) >= 0)
+            used.insert(groupOf(fill));
+    }
+    for (const int group : used) {
+        writeLegendLine(out, x, y, "g" + std::to_string(group), groups[static_cast<std::size_t>(group)]);
+        y += kLegendLine;
     }
     const char* const others[][2] = {{"power", "power port"},
                                      {"ground", "ground port"},
