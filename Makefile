@@ -2,10 +2,11 @@
 #   make demo   installs what is missing, builds, and runs ifx on the examples
 #   make test   installs what is missing, builds, runs the test suite, runs it
 #               again under AddressSanitizer and UndefinedBehaviorSanitizer,
-#               then validates every file the tests wrote with xmllint
+#               then validates every file the tests wrote with xmllint; the
+#               pin-out page is opened in headless Chromium
 
 PACKAGES := cmake make g++ pkg-config libxerces-c-dev libgtest-dev libxml2-utils \
-            libcli11-dev nlohmann-json3-dev
+            libcli11-dev nlohmann-json3-dev chromium
 JOBS     ?= 2
 BUILD    ?= build
 ASAN     ?= build-asan
@@ -45,6 +46,9 @@ demo: build
 	$(BUILD)/tools/ifx pinmap $(EXAMPLE)
 	$(BUILD)/tools/ifx validate $(GENERATED_EXAMPLE)
 	$(BUILD)/tools/ifx show $(GENERATED_EXAMPLE) | head -40
+	$(BUILD)/tools/ifx render $(EXAMPLE) -o $(BUILD)/pinout.html
+	$(BUILD)/tools/ifx render $(GENERATED_EXAMPLE) -o $(BUILD)/fpga_board-pinout.html
+	@echo "pin-outs: $(abspath $(BUILD)/pinout.html) and $(abspath $(BUILD)/fpga_board-pinout.html)"
 
 test: build build-asan
 	rm -rf $(BUILD)/test-output $(ASAN)/test-output

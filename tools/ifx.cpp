@@ -1,9 +1,10 @@
-// ifx: inspect, check, tabulate, compare and convert interface exchange files.
+// ifx: inspect, check, tabulate, compare, draw and convert interface exchange files.
 
 #include "CheckCommand.h"
 #include "DesignReader.h"
 #include "DiffCommand.h"
 #include "PinMapCommand.h"
+#include "RenderCommand.h"
 #include "ShowCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -48,7 +49,7 @@ CLI::App* command(CLI::App& app, const char* name, const char* description, cons
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    CLI::App app{"ifx: inspect, check, tabulate, compare and convert interface exchange files.", "ifx"};
+    CLI::App app{"ifx: inspect, check, tabulate, compare, draw and convert interface exchange files.", "ifx"};
     app.set_version_flag("--version", "ifx " IFX_VERSION);
     app.require_subcommand(1);
     app.footer("Run 'ifx COMMAND --help' for the options and an example of each command.");
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
     std::string file;
     std::string second;
     bool json = false;
+    bool svg = false;
     std::string refdes;
     std::string format = "table";
 
@@ -93,6 +95,16 @@ int main(int argc, char** argv)
     diffCommand->add_option("B", second, "the later design")->required();
     diffCommand->add_flag("--json", json, "print JSON instead");
 
+    CLI::App* renderCommand =
+        command(app, "render",
+                "Draw each part map's footprint seen from the top, every pin coloured by the group of the\n"
+                "port it is mapped to, as one HTML page with a search box; or, with --svg, as one SVG file\n"
+                "per part map in the folder OUT, named after the refdes.",
+                "ifx render board.xml -o pinout.html");
+    renderCommand->add_option("FILE", file, "interface exchange file")->required();
+    renderCommand->add_option("-o,--output", second, "the HTML file, or with --svg the folder")->required();
+    renderCommand->add_flag("--svg", svg, "write one SVG file per part map instead");
+
     CLI::App* copyCommand = command(app, "copy", "Read a file and write it again, normalised and indented.",
                                     "ifx copy board.xml normalised.xml");
     copyCommand->add_option("IN", file, "file to read")->required();
@@ -117,6 +129,8 @@ int main(int argc, char** argv)
             result = CheckCommand::run(file);
         else if (diffCommand->parsed())
             result = DiffCommand::run(file, second, json);
+        else if (renderCommand->parsed())
+            result = RenderCommand::run(file, second, svg);
         else
             result = copy(file, second);
         std::cout.flush();

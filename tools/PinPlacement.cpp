@@ -1,0 +1,151 @@
+#include "PinPlacement.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <numeric>
+
+namespace {
+
+const std::string kRowLetters = "ABCDEFGHJKLMNPRTUVWY";
+
+bool parseNumber(const char*& at, double& value)
+{
+    char* end = nullptr;
+    value = std::strtod(at, &end);
+    if (end == at || !std::isfinite(value))
+        return false;
+    at = end;
+    return true;
+}
+
+void skipSpaces(const char*& at)
+{
+    while (*at == ' ' || *at == '\t')
+        ++at;
+}
+
+// Names compared with their digit runs as numbers: "2" before "10".
+bool nameBefore(const std::string& a, const std::string& b)
+{
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (std::isdigit(static_cast<unsigned char>(a[i])) && std::isdigit(static_cast<unsigned char>(b[j]))) {
+            std::size_t iEnd = i;
+            std::size_t jEnd = j;
+            while (iEnd < a.size() && std::isdigit(static_cast<unsigned char>(a[iEnd])))
+                ++iEnd;
+            while (jEnd < b.size() && std::isdigit(static_cast<unsigned char>(b[jEnd])))
+                ++jEnd;
+            const std::string aDigits = a.substr(i, iEnd - i);
+            const std::string bDigits = b.substr(j, jEnd - j);
+            const std::size_t aFirst = std::min(aDigits.find_first_not_of('0'), aDigits.size());
+            const std::size_t bFirst = std::min(bDigits.find_first_not_of('0'), bDigits.size());
+            const std::string aValue = aDigits.substr(aFirst);
+            const std::string bValue = bDigits.substr(bFirst);
+            if (aValue.size() != bValue.size())
+                return aValue.size() < bValue.size();
+            if (aValue != bValue)
+                return aValue < bValue;
+            i = iEnd;
+            j = jEnd;
+        } else {
+            if (a[i] != b[j])
+                return a[i] < b[j];
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
+} // namespace
+
+PinPlacement::PinPlacement(const std::vector<std::string>& names, const std::vector<std::string>& locations)
+{
+    if (placeByLocation(locations))
+        m_method = Method::Location;
+    else if (placeOnGrid(names))
+        m_method = Method::Grid;
+    else
+        placeInNameOrder(names);
+}
+
+bool PinPlacement::parseLocation(const std::string& text, PinPoint& point)
+{
+    const char* at = text.c_str();
+    skipSpaces(at);
+    if (!parseNumber(at, point.x))
+        return false;
+    skipSpaces(at);
+    if (*at != ',')
+        return false;
+    ++at;
+    skipSpaces(at);
+    if (!parseNumber(at, point.y))
+        return false;
+    skipSpaces(at);
+    return *at == '\0';
+}
+
+bool PinPlacement::gridCell(const std::string& name, int& row, int& column)
+{
+    std::size_t letters = 0;
+    while (letters < name.size() && std::isalpha(static_cast<unsigned char>(name[letters])))
+        ++letters;
+    if (letters < 1 || letters > 2 || letters == name.size() || name[letters] == '0')
+        return false;
+    if (name.size() - letters > 4 || name.find_first_not_of("0123456789", letters) != std::string::npos)
+        return false;
+    int rowIndex = 0;
+    for (std::size_t i = 0; i < letters; ++i) {
+        const std::size_t letter = kRowLetters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(name[i]))));
+        if (letter == std::string::npos)
+            return false;
+        rowIndex = rowIndex * static_cast<int>(kRowLetters.size()) + static_cast<int>(letter) + (i + 1 < letters ? 1 : 0);
+    }
+    row = rowIndex;
+    column = std::atoi(name.c_str() + letters) - 1;
+    return true;
+}
+
+bool PinPlacement::placeByLocation(const std::vector<std::string>& locations)
+{
+    m_points.clear();
+    for (const std::string& location : locations) {
+        PinPoint point{0, 0};
+        if (!parseLocation(location, point))
+            return false;
+        m_points.push_back(point);
+    }
+    return true;
+}
+
+bool PinPlacement::placeOnGrid(const std::vector<std::string>& names)
+{
+    m_points.clear();
+    for (const std::string& name : names) {
+        int row = 0;
+        int column = 0;
+        if (!gridCell(name, row, column))
+            return false;
+        m_points.push_back({static_cast<double>(column), static_cast<double>(row)});
+    }
+    return true;
+}
+
+void PinPlacement::placeInNameOrder(const std::vector<std::string>& names)
+{
+    std::vector<std::size_t> order(names.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&names](std::size_t a, std::size_t b) { return nameBefore(names[a], names[b]); });
+    const int columns = std::max(1, static_cast<int>(std::ceil(std::sqrt(static_cast<double>(names.size())))));
+    m_points.assign(names.size(), {0, 0});
+    for (std::size_t place = 0; place < order.size(); ++place) {
+        const int at = static_cast<int>(place);
+        m_points[order[place]] = {static_cast<double>(at % columns), static_cast<double>(at / columns)};
+    }
+}

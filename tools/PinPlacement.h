@@ -1,0 +1,41 @@
+#ifndef IFX_PINPLACEMENT_H
+#define IFX_PINPLACEMENT_H
+
+#include <string>
+#include <vector>
+
+struct PinPoint {
+    double x;
+    double y; // grows downwards, as seen from the top
+};
+
+// Where to draw the pins of one footprint. The first way that works for
+// every pin is taken: the pins' "x,y" locations; else a ball grid from names
+// such as A1 or AR40; else rows of pins in name order.
+class PinPlacement {
+public:
+    enum class Method { Location, Grid, NameOrder };
+
+    // names[i] and locations[i] belong to one pin.
+    PinPlacement(const std::vector<std::string>& names, const std::vector<std::string>& locations);
+
+    Method method() const { return m_method; }
+    // In the order of the pins given; in grid and name order one unit apart.
+    const std::vector<PinPoint>& points() const { return m_points; }
+
+    // "x,y" as two numbers, spaces allowed around them.
+    static bool parseLocation(const std::string& text, PinPoint& point);
+    // Row and column, from 0, of a ball grid name: one or two row letters
+    // (without I, O, Q, S, X, Z; A..Y, then AA..AY, BA..) and a column from 1.
+    static bool gridCell(const std::string& name, int& row, int& column);
+
+private:
+    bool placeByLocation(const std::vector<std::string>& locations);
+    bool placeOnGrid(const std::vector<std::string>& names);
+    void placeInNameOrder(const std::vector<std::string>& names);
+
+    Method m_method = Method::NameOrder;
+    std::vector<PinPoint> m_points;
+};
+
+#endif

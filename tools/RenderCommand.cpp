@@ -1,0 +1,77 @@
+#include "RenderCommand.h"
+
+#include "DesignReader.h"
+#include "Pinout.h"
+#include "PinoutPage.h"
+#include "PinoutSvg.h"
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <sstream>
+
+namespace {
+
+bool writeText(const std::string& fileName, const std::string& text)
+{
+    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) {
+        std::cerr << fileName << ": the file could not be written\n";
+        return false;
+    }
+    return true;
+}
+
+// A file name from a refdes: letters, digits, '-' and '_' kept, the rest
+// '_'; a second use of a name gets "-2", then "-3", ...
+std::string fileNameFor(const std::string& refdes, std::set<std::string>& used)
+{
+    std::string name = refdes.empty() ? "part" : refdes;
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_')
+            c = '_';
+    }
+    std::string unique = name;
+    for (int n = 2; !used.insert(unique).second; ++n)
+        unique = name + '-' + std::to_string(n);
+    return unique + ".svg";
+}
+
+bool writeSvgs(const Pinout& pinout, const std::string& folder)
+{
+    std::error_code problem;
+    std::filesystem::create_directories(folder, problem);
+    if (problem) {
+        std::cerr << folder << ": the folder could not be made: " << problem.message() << '\n';
+        return false;
+    }
+    std::set<std::string> used;
+    int number = 0;
+    for (const PinoutMap& map : pinout.maps()) {
+        std::ostringstream svg;
+        svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+        PinoutSvg::write(svg, map, pinout.groups(), number++);
+        if (!writeText((std::filesystem::path(folder) / fileNameFor(map.refdes, used)).string(), svg.str()))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int RenderCommand::run(const std::string& fileName, const std::string& output, bool svg)
+{
+    const Design design = DesignReader::read(fileName);
+    if (!design)
+        return 1;
+    const Pinout pinout(design.get());
+    if (svg)
+        return writeSvgs(pinout, output) ? 0 : 1;
+    std::ostringstream page;
+    PinoutPage::write(page, pinout);
+    return writeText(output, page.str()) ? 0 : 1;
+}

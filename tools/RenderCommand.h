@@ -1,0 +1,14 @@
+#ifndef IFX_RENDERCOMMAND_H
+#define IFX_RENDERCOMMAND_H
+
+#include <string>
+
+// ifx render: the pin-out of each part map, drawn as one HTML page, or with
+// svg as one SVG file per part map in the folder output, named after the
+// instance's refdes.
+class RenderCommand {
+public:
+    static int run(const std::string& fileName, const std::string& output, bool svg);
+};
+
+#endif
