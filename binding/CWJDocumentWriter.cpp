@@ -4,6 +4,7 @@
 
 #include <xercesc/dom/DOM.hpp>
 
+#include <algorithm>
 #include <vector>
 
 using namespace xercesc;
@@ -108,10 +109,15 @@ void appendLeaf(std::string& out, const DOMNode* node)
     }
 }
 
+// Indentation grows by two spaces a level down to kMaxIndentLevel and then
+// stays, so that the size of the output grows with the depth of a document
+// and not with its square.
+constexpr unsigned kMaxIndentLevel = 32;
+
 void appendIndent(std::string& out, unsigned depth)
 {
     out += '\n';
-    out.append(2 * depth, ' ');
+    out.append(2 * std::min(depth, kMaxIndentLevel), ' ');
 }
 
 } // namespace
