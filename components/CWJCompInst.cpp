@@ -9,6 +9,7 @@
 #include "flowreader/CWJInterfaceView.h"
 #include "flowreader/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
+#include "wjxmlinterfaceflowreader/IWJPartMap.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -108,8 +109,9 @@ IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, in
 
 // The port leaves the model, but its object lives on, unfiled, until the
 // instance is released, so that no pointer handed out dangles. Its element,
-// its place as a member of differential ports and every reference to it in
-// the bus interfaces and groups leave the document.
+// its place as a member of differential ports, every reference to it in the
+// bus interfaces and groups and its mappings in the part maps leave the
+// document.
 void CWJCompInst::removePort(IWJPort* port)
 {
     if (!port)
@@ -137,6 +139,12 @@ void CWJCompInst::removePort(IWJPort* port)
     }
     for (const auto& busInterface : m_ownedBusInterfaces)
         busInterface->container().forgetPort(port);
+    if (m_view) {
+        for (auto partMaps = m_view->partMaps(); partMaps.isValid(); ++partMaps) {
+            if (partMaps.value()->compInst() == this)
+                partMaps.value()->unmapPort(port, -1);
+        }
+    }
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::differentialPorts()
