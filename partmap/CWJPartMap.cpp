@@ -8,6 +8,7 @@
 #include "components/CWJPort.h"
 #include "components/CWJPortGroup.h"
 #include "components/CWJPortRef.h"
+#include "components/ComponentText.h"
 #include "flowreader/CWJInterfaceView.h"
 #include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
@@ -18,7 +19,6 @@
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <climits>
-#include <cstdlib>
 
 using xercesc::DOMElement;
 
@@ -379,7 +379,7 @@ void CWJPartMap::readPortReference(const char* id)
 
 void CWJPartMap::readBit(const char* text)
 {
-    m_pendingBit = std::atoi(text);
+    m_pendingBit = readInt(text);
 }
 
 void CWJPartMap::readGroupReference(const char* id)
