@@ -242,6 +242,10 @@ DOMDocument* CWJXMLParser::ParseFile(const char* fileName)
         m_errors->add(0, 0, problem);
         return nullptr;
     }
+    if (content.empty()) {
+        m_errors->add(0, 0, "the file is empty");
+        return nullptr;
+    }
     const std::u16string systemId = wjxml::toXMLCh(name.c_str());
     MemBufInputSource source(reinterpret_cast<const XMLByte*>(content.data()), content.size(), systemId.c_str());
     try {
