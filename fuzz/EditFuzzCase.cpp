@@ -52,10 +52,15 @@ class Editor {
 public:
     Editor(IWJInterfaceView* view, Bytes& bytes) : m_view(view), m_bytes(bytes) { collect(); }
 
-    void edit()
+    // Edits until the input runs out (false) or asks for the design to be
+    // saved and read back (true).
+    bool edit()
     {
-        while (!m_bytes.done())
-            step();
+        while (!m_bytes.done()) {
+            if (step())
+                return true;
+        }
+        return false;
     }
 
 private:
@@ -126,9 +131,10 @@ private:
         }
     }
 
-    void step()
+    // One operation; true when it is a save and reload.
+    bool step()
     {
-        switch (m_bytes.below(20)) {
+        switch (m_bytes.below(21)) {
         case 0:
             m_instances.push_back({m_view->addCompInst(name(), m_bytes.flag() ? name() : nullptr), {}, {}, {}});
             break;
@@ -202,6 +208,8 @@ private:
         case 18:
             setMembers();
             break;
+        case 19:
+            return true;
         default:
             switch (m_bytes.below(3)) {
             case 0:
@@ -216,6 +224,7 @@ private:
             }
             break;
         }
+        return false;
     }
 
     // Ports of one instance keep distinct local names, in any letter case: a
@@ -549,19 +558,36 @@ EditFuzzCase::EditFuzzCase(std::string folder, std::string name, std::string bas
 {
 }
 
+// The design is saved, read back bound and edited further as often as the
+// input asks, and saved once more at its end; every save must read back as
+// the model in memory.
 std::string EditFuzzCase::run(const std::string& operations) const
 {
+    const int kMaxReloads = 3;
     Bytes bytes(operations);
     View view;
-    CWJXMLFlowReader reader;
-    if (bytes.flag()) {
-        reader.readFlowXML(m_baseFile.c_str(), true);
+    {
+        CWJXMLFlowReader reader;
+        if (bytes.below(8) == 7) {
+            reader.readFlowXML(m_baseFile.c_str(), true);
+            view.reset(reader.getInterfaceView());
+            if (!view)
+                return "the base design does not read: " + std::string(reader.lastError());
+        } else {
+            view.reset(reader.CreateInterfaceView("fuzzer", "2026-12-06T12:00:00", "edited"));
+        }
+    }
+    const RoundTripCheck roundTrip(m_folder);
+    for (int reloads = 0;; ++reloads) {
+        const bool reload = Editor(view.get(), bytes).edit();
+        if (std::string problem = roundTrip.check(view.get(), m_name); !problem.empty() || !reload)
+            return problem;
+        if (reloads == kMaxReloads)
+            return std::string();
+        CWJXMLFlowReader reader;
+        reader.readFlowXML(roundTrip.pathOf(m_name).c_str(), true);
         view.reset(reader.getInterfaceView());
         if (!view)
-            return "the base design does not read: " + std::string(reader.lastError());
-    } else {
-        view.reset(reader.CreateInterfaceView("fuzzer", "2026-12-06T12:00:00", "edited"));
+            return "the saved design does not read back: " + std::string(reader.lastError());
     }
-    Editor(view.get(), bytes).edit();
-    return RoundTripCheck(m_folder).check(view.get(), m_name);
 }

@@ -5,12 +5,13 @@
 
 // One input of the editing fuzz target: the bytes are decoded as a sequence of
 // interface operations (adds, maps, unmaps, removals, renames) on an empty
-// design or on a read one; the design is then written and must read back as
-// the model in memory.
+// design or on the base design read bound. An operation may save the design
+// and read it back bound for more edits; at every save, and at the end, the
+// written file must read back as the model in memory.
 class EditFuzzCase {
 public:
     // folder: where the written files go; name: their prefix; baseFile: the
-    // design that inputs starting with an odd byte edit.
+    // design that inputs whose first byte is 7 modulo 8 edit.
     EditFuzzCase(std::string folder, std::string name, std::string baseFile);
 
     // "" when the library behaved; otherwise what went wrong.

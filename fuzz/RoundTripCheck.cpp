@@ -39,10 +39,15 @@ std::string firstDifference(const std::string& expected, const std::string& actu
 
 RoundTripCheck::RoundTripCheck(std::string folder) : m_folder(std::move(folder)) {}
 
+std::string RoundTripCheck::pathOf(const std::string& name) const
+{
+    return m_folder + "/" + name + ".xml";
+}
+
 std::string RoundTripCheck::check(IWJInterfaceView* view, const std::string& name) const
 {
     const std::string expected = modelSnapshot(view);
-    const std::string path = m_folder + "/" + name + ".xml";
+    const std::string path = pathOf(name);
     CWJXMLFlowReader writer(view);
     writer.writeXMLFile(path.c_str());
     if (*writer.lastError())

@@ -15,6 +15,8 @@ public:
 
     // "" when the view survives the round trip; otherwise what went wrong.
     std::string check(IWJInterfaceView* view, const std::string& name) const;
+    // The file check writes the view to.
+    std::string pathOf(const std::string& name) const;
 
 private:
     std::string m_folder;
