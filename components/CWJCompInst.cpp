@@ -252,13 +252,46 @@ IWJCompBusInterface* CWJCompInst::findBusInterfaceById(const char* id)
 
 IWJPortGroup* CWJCompInst::findPortGroupById(const char* id)
 {
+    indexGroups();
+    return lookUp(m_topLevelGroups, textOrEmpty(id));
+}
+
+IWJPortGroup* CWJCompInst::findPortGroupAtAnyDepthById(const char* id)
+{
+    indexGroups();
+    IWJPortGroup* topLevel = lookUp(m_topLevelGroups, textOrEmpty(id));
+    return topLevel ? topLevel : lookUp(m_allGroups, textOrEmpty(id));
+}
+
+// Each index keeps, per id, the group its lookup met first: the top-level
+// groups bus interface by bus interface in id order, and all groups in a
+// depth-first walk.
+void CWJCompInst::indexGroups()
+{
+    if (m_groupsIndexed)
+        return;
+    std::vector<IWJPortGroup*> pending;
     for (const auto& entry : m_busInterfacesById) {
-        if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(entry.second)) {
-            if (IWJPortGroup* group = busInterface->findPortGroupById(id))
-                return group;
+        for (auto groups = entry.second->portGroups(); groups.isValid(); ++groups)
+            m_topLevelGroups.emplace(groups.key(), groups.value());
+        pending.push_back(entry.second);
+    }
+    while (!pending.empty()) {
+        IWJPortGroup* group = pending.back();
+        pending.pop_back();
+        for (auto children = group->portGroups(); children.isValid(); ++children) {
+            m_allGroups.emplace(children.key(), children.value());
+            pending.push_back(children.value());
         }
     }
-    return nullptr;
+    m_groupsIndexed = true;
+}
+
+void CWJCompInst::forgetGroupIndex()
+{
+    m_topLevelGroups.clear();
+    m_allGroups.clear();
+    m_groupsIndexed = false;
 }
 
 void CWJCompInst::insertPort(IWJPort* port)
@@ -278,8 +311,10 @@ void CWJCompInst::insertPort(IWJPort* port)
 
 void CWJCompInst::insertBusInterface(IWJCompBusInterface* busInterface)
 {
-    if (auto* ours = dynamic_cast<CWJCompBusInterface*>(busInterface))
+    if (auto* ours = dynamic_cast<CWJCompBusInterface*>(busInterface)) {
         m_busInterfacesById[ours->id()] = busInterface;
+        forgetGroupIndex();
+    }
 }
 
 const char* CWJCompInst::makeUniqueId(const char* seed)

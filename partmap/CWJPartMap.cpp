@@ -65,27 +65,6 @@ IWJPort* findAnyPortById(CWJCompInst* compInst, const char* id)
     return port ? port : compInst->findDifferentialPortById(id);
 }
 
-// The port group of the instance with that id, at any depth below its bus
-// interfaces: a mapping written for a nested group must read back.
-IWJPortGroup* findAnyPortGroupById(CWJCompInst* compInst, const char* id)
-{
-    if (IWJPortGroup* topLevel = compInst->findPortGroupById(id))
-        return topLevel;
-    std::vector<IWJPortGroup*> pending;
-    for (auto buses = compInst->busInterfaces(); buses.isValid(); ++buses)
-        pending.push_back(buses.value());
-    while (!pending.empty()) {
-        IWJPortGroup* group = pending.back();
-        pending.pop_back();
-        for (auto children = group->portGroups(); children.isValid(); ++children) {
-            if (children.key() == id)
-                return children.value();
-            pending.push_back(children.value());
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
@@ -409,7 +388,7 @@ void CWJPartMap::AddChild(DOMElement*, IWJXMLObject* child)
     if (!compInst)
         return;
     const char* reference = m_pendingReference.c_str();
-    if (IWJPortGroup* portGroup = findAnyPortGroupById(compInst, reference))
+    if (IWJPortGroup* portGroup = compInst->findPortGroupAtAnyDepthById(reference))
         mapPortGroupToPinGroup(portGroup, pinGroup);
     else if (IWJCompBusInterface* busInterface = compInst->findBusInterfaceById(reference))
         mapPortGroupToPinGroup(busInterface, pinGroup);

@@ -48,7 +48,7 @@ TEST(DeepTree, AHundredThousandLevelsOfGroupsAreWrittenAndReleased)
     EXPECT_FALSE(read(path, true, &error));
     EXPECT_NE(error.find("deep-groups.xml:"), std::string::npos);
     EXPECT_NE(error.find(": elements are nested more than 512 levels deep"), std::string::npos) << error;
-    EXPECT_LT(secondsSince(start), 1.0);
+    EXPECT_LT(secondsSince(start), slowdown());
 
     view->removeCompInst(inst);
     EXPECT_FALSE(view->compInsts().isValid());

@@ -18,6 +18,11 @@ constexpr bool kSanitized = true;
 constexpr bool kSanitized = false;
 #endif
 
+// How many times slower than the plain build the tests run: 5 with the
+// sanitizers, times WJ_TEST_SLOWDOWN when set (make valgrind sets it). Time
+// limits are multiplied by it, and memory is measured only where it is 1.
+double slowdown();
+
 // A fixture file below tests/data or examples/ in the source tree.
 std::string sourcePath(const std::string& relative);
 // A fresh path in the test output folder, for files the library writes:
