@@ -23,7 +23,7 @@ std::string enter(ChildProcess::Mode mode)
     }
     if (::unshare(CLONE_NEWNS) != 0)
         return std::string("skipped: no mount namespace: ") + std::strerror(errno);
-    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+    if (::mount("none", "/", "none", MS_REC | MS_PRIVATE, nullptr) != 0)
         return std::string("skipped: cannot make the mounts private: ") + std::strerror(errno);
     return std::string();
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <filesystem>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,8 +59,8 @@ std::string failsKeepingTheOldFile(IWJInterfaceView* view, const std::string& fo
 std::string folderFor(const std::string& name)
 {
     const std::string folder = inputPath(name);
-    ::rmdir(folder.c_str());
-    ::mkdir(folder.c_str(), 0755);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
     return folder;
 }
 
@@ -110,7 +111,7 @@ TEST(SaveFailure, AReadOnlyFileSystemKeepsTheOldFile)
             return std::string("skipped: cannot mount a small tmpfs");
         const std::string path = folder + "/design.xml";
         writeFile(path, "old content");
-        if (::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+        if (::mount("tmpfs", folder.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) != 0)
             return std::string("skipped: cannot remount read-only");
         return failsKeepingTheOldFile(view.get(), folder, path,
                                       "cannot create a file in its folder: Read-only file system");
