@@ -14,6 +14,9 @@ namespace {
 using View = std::unique_ptr<IWJInterfaceView>;
 
 // Draws choices from the input bytes; once they run out every choice is 0.
+// Each draw is a statement of its own: the order in which the arguments of a
+// call are evaluated differs between compilers, and an input must mean the
+// same to the fuzzer (clang) and to the tests (g++).
 class Bytes {
 public:
     explicit Bytes(const std::string& data) : m_data(data) {}
@@ -135,9 +138,12 @@ private:
     bool step()
     {
         switch (m_bytes.below(21)) {
-        case 0:
-            m_instances.push_back({m_view->addCompInst(name(), m_bytes.flag() ? name() : nullptr), {}, {}, {}});
+        case 0: {
+            const char* cellName = name();
+            const char* refdes = m_bytes.flag() ? name() : nullptr;
+            m_instances.push_back({m_view->addCompInst(cellName, refdes), {}, {}, {}});
             break;
+        }
         case 1:
             addPort();
             break;
@@ -147,7 +153,8 @@ private:
         case 3:
             if (!m_instances.empty()) {
                 Instance& i = pick(m_instances);
-                IWJCompBusInterface* bus = i.inst->addBusInterface(name(), name());
+                const char* busName = name();
+                IWJCompBusInterface* bus = i.inst->addBusInterface(busName, name());
                 m_levels[bus] = 0;
                 i.groups.push_back(bus);
             }
@@ -159,16 +166,10 @@ private:
             addPortRef();
             break;
         case 6:
-            m_footprints.push_back({m_view->addFootprint(name(), m_bytes.flag() ? name() : nullptr, name(), nullptr,
-                                                         name(), m_bytes.flag() ? name() : nullptr),
-                                    {}});
+            addFootprint();
             break;
         case 7:
-            if (!m_footprints.empty()) {
-                Footprint& f = pick(m_footprints);
-                f.pins.push_back(f.footprint->addPin(name(), m_bytes.flag() ? name() : nullptr, name(), nullptr,
-                                                     m_bytes.flag() ? name() : nullptr));
-            }
+            addPin();
             break;
         case 8:
             if (!m_instances.empty() && !m_footprints.empty()) {
@@ -270,7 +271,9 @@ private:
         if (m_instances.empty())
             return;
         Instance& i = pick(m_instances);
-        i.pairs.push_back(i.inst->addDifferentialPort(name(), m_bytes.flag() ? name() : nullptr));
+        const char* pairName = name();
+        const char* instancePortName = m_bytes.flag() ? name() : nullptr;
+        i.pairs.push_back(i.inst->addDifferentialPort(pairName, instancePortName));
     }
 
     void setMembers()
@@ -287,6 +290,28 @@ private:
             pair->setPositivePort(pick(i.ports), lsb, msb);
         else
             pair->setNegativePort(pick(i.ports), lsb, msb);
+    }
+
+    void addFootprint()
+    {
+        const char* footprintName = name();
+        const char* width = m_bytes.flag() ? name() : nullptr;
+        const char* length = name();
+        const char* origin = name();
+        const char* rotation = m_bytes.flag() ? name() : nullptr;
+        m_footprints.push_back({m_view->addFootprint(footprintName, width, length, nullptr, origin, rotation), {}});
+    }
+
+    void addPin()
+    {
+        if (m_footprints.empty())
+            return;
+        Footprint& f = pick(m_footprints);
+        const char* pinName = name();
+        const char* location = m_bytes.flag() ? name() : nullptr;
+        const char* padstack = name();
+        const char* shape = m_bytes.flag() ? name() : nullptr;
+        f.pins.push_back(f.footprint->addPin(pinName, location, padstack, nullptr, shape));
     }
 
     void addPortGroup()
@@ -318,8 +343,11 @@ private:
             return;
         IWJPortGroup* group = pick(i.groups);
         if (m_bytes.flag()) {
-            if (!i.ports.empty())
-                group->addPortRef(pick(i.ports), number(), number());
+            if (!i.ports.empty()) {
+                IWJPort* port = pick(i.ports);
+                const int lsb = number();
+                group->addPortRef(port, lsb, number());
+            }
         } else if (!i.pairs.empty()) {
             group->addPortRef(pick(i.pairs), -1, -1);
         }
@@ -337,24 +365,34 @@ private:
         const int bit = number();
         switch (m_bytes.below(5)) {
         case 0:
-            if (!i.ports.empty())
-                p.map->mapPortToPin(pick(i.ports), pick(f.pins), bit);
+            if (!i.ports.empty()) {
+                IWJPort* port = pick(i.ports);
+                p.map->mapPortToPin(port, pick(f.pins), bit);
+            }
             break;
         case 1:
-            if (!i.ports.empty())
-                p.map->mapPortToPinName(pick(i.ports), pick(f.pins)->name(), bit);
+            if (!i.ports.empty()) {
+                IWJPort* port = pick(i.ports);
+                p.map->mapPortToPinName(port, pick(f.pins)->name(), bit);
+            }
             break;
         case 2:
-            if (!i.ports.empty())
-                p.map->mapPortToPinNames(pick(i.ports), {pick(f.pins)->name(), pick(f.pins)->name(), name()}, bit);
+            if (!i.ports.empty()) {
+                IWJPort* port = pick(i.ports);
+                p.map->mapPortToPinNames(port, {pick(f.pins)->name(), pick(f.pins)->name(), name()}, bit);
+            }
             break;
         case 3:
-            if (!i.pairs.empty())
-                p.map->mapPortToPin(pick(i.pairs), pick(f.pins), -1);
+            if (!i.pairs.empty()) {
+                IWJPort* pair = pick(i.pairs);
+                p.map->mapPortToPin(pair, pick(f.pins), -1);
+            }
             break;
         default:
-            if (!i.groups.empty())
-                p.map->mapPortGroupToPinNames(pick(i.groups), {pick(f.pins)->name()});
+            if (!i.groups.empty()) {
+                IWJPortGroup* group = pick(i.groups);
+                p.map->mapPortGroupToPinNames(group, {pick(f.pins)->name()});
+            }
             break;
         }
     }
@@ -365,8 +403,10 @@ private:
             return;
         PartMap& p = pick(m_partMaps);
         Instance& i = m_instances[p.instance];
-        if (!i.ports.empty())
-            p.map->unmapPort(pick(i.ports), number());
+        if (!i.ports.empty()) {
+            IWJPort* port = pick(i.ports);
+            p.map->unmapPort(port, number());
+        }
         if (!i.groups.empty() && m_bytes.flag())
             p.map->unmapPortGroup(pick(i.groups));
     }
