@@ -31,8 +31,8 @@ std::string lookUpEverything(IWJInterfaceView* view)
             }
         }
         for (auto pairs = inst->differentialPorts(); pairs.isValid(); ++pairs) {
-            const std::string local = *pairs.value()->instancePortName() ? pairs.value()->instancePortName()
-                                                                           : pairs.value()->name();
+            const std::string local =
+                *pairs.value()->instancePortName() ? pairs.value()->instancePortName() : pairs.value()->name();
             if (!inst->findDifferentialPort(local.c_str()))
                 return "findDifferentialPort misses the port named \"" + local + "\"";
         }

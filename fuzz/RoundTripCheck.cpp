@@ -72,8 +72,7 @@ std::string RoundTripCheck::check(IWJInterfaceView* view, const std::string& nam
         if (*rewriter.lastError())
             return std::string("the read-back design could not be written: ") + rewriter.lastError();
         if (readBytes(again) != written)
-            return "writing the read-back design gives other bytes: " +
-                   firstDifference(written, readBytes(again));
+            return "writing the read-back design gives other bytes: " + firstDifference(written, readBytes(again));
     }
     return std::string();
 }

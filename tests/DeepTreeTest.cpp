@@ -53,4 +53,3 @@ TEST(DeepTree, AHundredThousandLevelsOfGroupsAreWrittenAndReleased)
     view->removeCompInst(inst);
     EXPECT_FALSE(view->compInsts().isValid());
 }
-

@@ -156,7 +156,8 @@ TEST(HostileInput, NothingOutsideTheFileIsRead)
     };
     int index = 0;
     for (const std::string& body : refusedFiles) {
-        const std::string path = fixture("outside-" + std::to_string(index++) + ".xml", "<?xml version=\"1.0\"?>\n" + body);
+        const std::string path =
+            fixture("outside-" + std::to_string(index++) + ".xml", "<?xml version=\"1.0\"?>\n" + body);
         expectRefused(path, "a DOCTYPE declaration is not allowed");
         const std::string error = readTimed(path, true).error;
         for (const std::string& secret : secrets)
@@ -172,8 +173,10 @@ TEST(HostileInput, NothingOutsideTheFileIsRead)
     const std::string readFiles[] = {
         "<InterfaceExchangeSchema xmlns=\"http://www.wjxmlflow.org/mxa/tvn\" "
         "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-        "xsi:schemaLocation=\"http://www.wjxmlflow.org/mxa/tvn " + secretUrl + "\"><DesignName>d</DesignName>"
-        "</InterfaceExchangeSchema>",
+        "xsi:schemaLocation=\"http://www.wjxmlflow.org/mxa/tvn " +
+            secretUrl +
+            "\"><DesignName>d</DesignName>"
+            "</InterfaceExchangeSchema>",
         "<InterfaceExchangeSchema xmlns=\"http://www.wjxmlflow.org/mxa/tvn\" "
         "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
         "xsi:schemaLocation=\"http://www.wjxmlflow.org/mxa/tvn http://127.0.0.1:9/evil.xsd\">"
@@ -273,19 +276,21 @@ TEST(HostileInput, ManyPinsGroupsAndGroupMapsReadInLinearTime)
     std::string groupMaps;
     for (int i = 0; i < elements; ++i) {
         const std::string n = std::to_string(i);
-        busInterfaces += "<BusInterface id=\"b" + n + "\"><PortGroups><PortGroup id=\"t" + n +
-                         "\"/></PortGroups></BusInterface>";
+        busInterfaces +=
+            "<BusInterface id=\"b" + n + "\"><PortGroups><PortGroup id=\"t" + n + "\"/></PortGroups></BusInterface>";
         groups += "<PortGroup id=\"g" + n + "\"><PortGroups><PortGroup id=\"h" + n + "\"/></PortGroups></PortGroup>";
-        groupMaps += "<GroupMap><PortGroupRef ref=\"" + std::string(i % 2 ? "none" : "h") + n +
-                     "\"/><PinGroup/></GroupMap>";
+        groupMaps +=
+            "<GroupMap><PortGroupRef ref=\"" + std::string(i % 2 ? "none" : "h") + n + "\"/><PinGroup/></GroupMap>";
     }
     std::string pins;
     for (int i = 0; i < 5 * elements; ++i)
         pins += "<Pin id=\"p" + std::to_string(i) + "\"/>";
-    const std::string content = std::string(kHead) + "<CompInsts><CompInst id=\"U1\"><BusInterfaces>" +
-                                busInterfaces + "<BusInterface id=\"B\"><PortGroups>" + groups +
+    const std::string content = std::string(kHead) + "<CompInsts><CompInst id=\"U1\"><BusInterfaces>" + busInterfaces +
+                                "<BusInterface id=\"B\"><PortGroups>" + groups +
                                 "</PortGroups></BusInterface></BusInterfaces></CompInst></CompInsts>"
-                                "<Footprints><Footprint id=\"F\"><Pins>" + pins + "</Pins></Footprint></Footprints>"
+                                "<Footprints><Footprint id=\"F\"><Pins>" +
+                                pins +
+                                "</Pins></Footprint></Footprints>"
                                 "<PartMaps><PartMap><CompInstRef ref=\"U1\"/><PartDefRef ref=\"F\"/><GroupMaps>" +
                                 groupMaps + "</GroupMaps></PartMap></PartMaps>" + kTail;
     const std::string path = fixture("many-lookups.xml", content);
@@ -308,10 +313,18 @@ TEST(HostileInput, HugeTextsAndLongNamesAreKeptWhole)
     const std::string name(100000, 'N');
     const std::string content = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                 "<InterfaceExchangeSchema xmlns=\"http://www.wjxmlflow.org/mxa/tvn\">\n"
-                                "  <DesignName>" + text + "</DesignName>\n"
-                                "  <CompInsts>\n    <CompInst id=\"" + id + "\">\n"
-                                "      <CellName>" + name + "</CellName>\n      <Ports>\n        <Port id=\"P\">\n"
-                                "          <Name>" + name + "</Name>\n        </Port>\n      </Ports>\n"
+                                "  <DesignName>" +
+                                text +
+                                "</DesignName>\n"
+                                "  <CompInsts>\n    <CompInst id=\"" +
+                                id +
+                                "\">\n"
+                                "      <CellName>" +
+                                name +
+                                "</CellName>\n      <Ports>\n        <Port id=\"P\">\n"
+                                "          <Name>" +
+                                name +
+                                "</Name>\n        </Port>\n      </Ports>\n"
                                 "    </CompInst>\n  </CompInsts>\n</InterfaceExchangeSchema>\n";
     const std::string path = fixture("huge-texts.xml", content);
     for (const bool bind : {true, false}) {
@@ -401,17 +414,25 @@ TEST(HostileInput, NumbersAtEveryIntEdgeReadAsAtoiDoesWithinInt)
         const char* text;
         int value;
     };
-    const Case cases[] = {{"2147483647", INT_MAX}, {"2147483648", INT_MAX},  {"-2147483648", INT_MIN},
-                          {"-2147483649", INT_MIN}, {"99999999999999999999", INT_MAX}, {"-", 0},
-                          {"+", 0},                 {"  7x", 7},             {"\t-3", -3},
-                          {"+12", 12},              {"0x1F", 0},             {"", 0}};
+    const Case cases[] = {{"2147483647", INT_MAX},
+                          {"2147483648", INT_MAX},
+                          {"-2147483648", INT_MIN},
+                          {"-2147483649", INT_MIN},
+                          {"99999999999999999999", INT_MAX},
+                          {"-", 0},
+                          {"+", 0},
+                          {"  7x", 7},
+                          {"\t-3", -3},
+                          {"+12", 12},
+                          {"0x1F", 0},
+                          {"", 0}};
     std::string ports;
     std::string portMaps;
     int index = 0;
     for (const Case& c : cases) {
         const std::string id = "P" + std::to_string(index++);
-        ports += "<Port id=\"" + id + "\"><Name>" + id + "</Name><NumPhysPins>" + c.text + "</NumPhysPins><Range lsb=\"" +
-                 c.text + "\" msb=\"" + c.text + "\"/></Port>";
+        ports += "<Port id=\"" + id + "\"><Name>" + id + "</Name><NumPhysPins>" + c.text +
+                 "</NumPhysPins><Range lsb=\"" + c.text + "\" msb=\"" + c.text + "\"/></Port>";
         portMaps += "<PortMap><PortRefNoRange ref=\"" + id + "\"><Bit>" + c.text +
                     "</Bit></PortRefNoRange><PinRef ref=\"1\"/></PortMap>";
     }
@@ -450,17 +471,25 @@ TEST(HostileInput, BrokenBytesAreRefusedWithTheirPlace)
         const char* expected;
     };
     const Case cases[] = {
-        {"invalid-utf8", head + "<DesignName>a\xff\xfe" "b</DesignName>" + kTail, ":1:39: invalid byte"},
+        {"invalid-utf8",
+         head +
+             "<DesignName>a\xff\xfe"
+             "b</DesignName>" +
+             kTail,
+         ":1:39: invalid byte"},
         {"overlong-utf8", head + "<DesignName>\xc0\xaf</DesignName>" + kTail, ":1:39: invalid byte"},
         {"surrogate-utf8", head + "<DesignName>\xed\xa0\x80</DesignName>" + kTail, ":1:39: irregular bytes"},
         {"invalid-utf8-in-attribute", head + "<CompInsts><CompInst id=\"\xff\"/></CompInsts>" + kTail,
          ":1:39: invalid byte"},
         {"cut-utf8", head + "<DesignName>\xe2\x82", ":2:79: input ended before all started tags were ended"},
-        {"nul-in-text", head + std::string("<DesignName>a\0b</DesignName>", 28) + kTail, ":2:81: invalid character 0x0"},
-        {"nul-in-name", head + std::string("<Design\0Name>a</DesignName>", 27) + kTail, ":2:74: unexpected end of input"},
+        {"nul-in-text", head + std::string("<DesignName>a\0b</DesignName>", 28) + kTail,
+         ":2:81: invalid character 0x0"},
+        {"nul-in-name", head + std::string("<Design\0Name>a</DesignName>", 27) + kTail,
+         ":2:74: unexpected end of input"},
         {"control-character", head + "<DesignName>\x01</DesignName>" + kTail, ":2:80: invalid character 0x1"},
         {"control-reference", head + "<DesignName>&#1;</DesignName>" + kTail, ":2:83: invalid character reference"},
-        {"undefined-entity", head + "<DesignName>&undefined;</DesignName>" + kTail, ":2:90: entity 'undefined' not found"},
+        {"undefined-entity", head + "<DesignName>&undefined;</DesignName>" + kTail,
+         ":2:90: entity 'undefined' not found"},
         {"empty", "", ":0:0: the file is empty"},
         {"blank", "   \n", ":2:1: invalid document structure"},
         {"declaration-only", "<?xml version=\"1.0\"?>", ":1:22: invalid document structure"},
@@ -471,7 +500,8 @@ TEST(HostileInput, BrokenBytesAreRefusedWithTheirPlace)
         {"cut-in-cdata", head + "<DesignName><![CDATA[abc", ":2:91: unterminated CDATA section"},
         {"unknown-encoding", "<?xml version=\"1.0\" encoding=\"x-unknown\"?><a/>",
          ":1:43: unable to create converter for 'X-UNKNOWN' encoding"},
-        {"xml-1.1", "<?xml version=\"1.1\"?>\n" + std::string(kHead).substr(39) + "<DesignName>&#1;</DesignName>" + kTail,
+        {"xml-1.1",
+         "<?xml version=\"1.1\"?>\n" + std::string(kHead).substr(39) + "<DesignName>&#1;</DesignName>" + kTail,
          ":1:22: only XML 1.0 is read"},
     };
     for (const Case& c : cases)

@@ -82,7 +82,8 @@ TEST(SaveFailure, AFullDiskKeepsTheOldFile)
             return std::string("skipped: cannot mount a small tmpfs");
         const std::string path = folder + "/design.xml";
         writeFile(path, "old content");
-        return failsKeepingTheOldFile(view.get(), folder, path, "design.xml:0:0: cannot write: No space left on device");
+        return failsKeepingTheOldFile(view.get(), folder, path,
+                                      "design.xml:0:0: cannot write: No space left on device");
     });
     expectPassedOrSkip(result);
 }
