@@ -4,6 +4,14 @@
 #               again under AddressSanitizer and UndefinedBehaviorSanitizer,
 #               then validates every file the tests wrote with xmllint; the
 #               pin-out page is opened in headless Chromium
+#   make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 300) with
+#               AddressSanitizer and UndefinedBehaviorSanitizer, then merges
+#               what it found new into fuzz/corpus
+#   make fuzz-coverage  reports the library's line coverage reached by the
+#               fuzz corpus and regression inputs
+#   make soak   reads, edits and writes the example for SOAK_SECONDS (default
+#               180) and reports the resident size at the start and the end
+#   make valgrind  runs the reader and editing tests under valgrind memcheck
 
 PACKAGES := cmake make g++ pkg-config libxerces-c-dev libgtest-dev libxml2-utils \
             libcli11-dev nlohmann-json3-dev chromium
@@ -14,13 +22,35 @@ SCHEMA   := schema/InterfaceExchangeSchema.xsd
 EXAMPLE  := examples/board.xml
 GENERATED_EXAMPLE := examples/fpga_board.xml
 
-.PHONY: all deps build build-asan demo test clean
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ          ?= build-fuzz
+FUZZ_SECONDS  ?= 300
+FUZZ_TARGETS  := reader edit
+FUZZ_COVERAGE ?= build-fuzz-coverage
+# Files up to 8 KB, with the words of the format; operation sequences up to
+# 1 KB, tried at full length from the start (one round trip costs more than
+# many operations).
+FUZZ_OPTIONS_reader := -max_len=8192 -dict=fuzz/reader.dict
+FUZZ_OPTIONS_edit   := -max_len=1024 -len_control=0
+
+SOAK_SECONDS  ?= 180
+
+# The largest inputs (a million references, 100 000 levels, 100 000 pins, 2000
+# random designs) would take long under valgrind; the fuzz corpus covers
+# editing.
+VALGRIND_PACKAGES := valgrind
+VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:RandomDesigns.*
+VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
+
+.PHONY: all deps deps-fuzz deps-valgrind build build-asan build-fuzz demo test fuzz \
+        $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind clean
 
 all: build
 
-deps:
+# Installs those of the Debian packages $(1) that are missing.
+define install-missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -31,6 +61,16 @@ deps:
 	    echo "please install these Debian packages:$$missing" >&2; exit 1; \
 	  fi; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
+
+deps-fuzz:
+	$(call install-missing,$(FUZZ_PACKAGES))
+
+deps-valgrind:
+	$(call install-missing,$(VALGRIND_PACKAGES))
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -58,5 +98,52 @@ test: build build-asan
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
 	tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN)
 
+build-fuzz: deps deps-fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_FUZZ=ON \
+	  -DWJ_BUILD_TESTS=OFF >/dev/null
+	cmake --build $(FUZZ) -j$(JOBS)
+
+# New inputs go to $(FUZZ)/corpus, findings to $(FUZZ)/findings; afterwards the
+# inputs that add coverage are merged into fuzz/corpus, which the tests replay.
+fuzz: $(addprefix fuzz-,$(FUZZ_TARGETS))
+
+$(addprefix fuzz-,$(FUZZ_TARGETS)): fuzz-%: build-fuzz
+	mkdir -p $(FUZZ)/corpus/$* $(FUZZ)/findings/$*
+	@echo "fuzzing $* for $(FUZZ_SECONDS) s (log: $(FUZZ)/$*.log)"
+	@if ! $(FUZZ)/fuzz/$*_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 $(FUZZ_OPTIONS_$*) \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ)/findings/$*/ \
+	    $(FUZZ)/corpus/$* fuzz/corpus/$* > $(FUZZ)/$*.log 2>&1; then \
+	  echo "$*: finding, see $(FUZZ)/$*.log and $(FUZZ)/findings/$*" >&2; exit 1; \
+	fi
+	@grep -E '^#[0-9]+ +DONE|^stat::' $(FUZZ)/$*.log
+	$(FUZZ)/fuzz/$*_fuzzer -merge=1 $(FUZZ_OPTIONS_$*) fuzz/corpus/$* $(FUZZ)/corpus/$* > $(FUZZ)/$*-merge.log 2>&1
+	@grep -E 'MERGE-OUTER: [0-9]+ new files' $(FUZZ)/$*-merge.log
+
+# The fuzz targets built with clang's source coverage run once over every
+# input of fuzz/corpus and fuzz/regressions; the report covers the library.
+fuzz-coverage: deps deps-fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_COVERAGE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_FUZZ=ON \
+	  -DWJ_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS="-fprofile-instr-generate -fcoverage-mapping" \
+	  -DCMAKE_EXE_LINKER_FLAGS=-fprofile-instr-generate -DCMAKE_SHARED_LINKER_FLAGS=-fprofile-instr-generate >/dev/null
+	cmake --build $(FUZZ_COVERAGE) -j$(JOBS)
+	rm -f $(FUZZ_COVERAGE)/*.profraw
+	for target in $(FUZZ_TARGETS); do \
+	  LLVM_PROFILE_FILE=$(FUZZ_COVERAGE)/$$target.profraw $(FUZZ_COVERAGE)/fuzz/$${target}_fuzzer -runs=0 \
+	    fuzz/corpus/$$target fuzz/regressions/$$target > $(FUZZ_COVERAGE)/$$target.log 2>&1 || exit 1; \
+	done
+	llvm-profdata merge -o $(FUZZ_COVERAGE)/fuzz.profdata $(FUZZ_COVERAGE)/*.profraw
+	llvm-cov report $(FUZZ_COVERAGE)/libwjxmlinterfaceflowreader.so -instr-profile=$(FUZZ_COVERAGE)/fuzz.profdata \
+	  -ignore-filename-regex='/usr/|/fuzz/|/tests/'
+
+soak: build
+	mkdir -p $(BUILD)/soak
+	$(BUILD)/tests/wjxml_soak $(EXAMPLE) $(BUILD)/soak $(SOAK_SECONDS)
+
+valgrind: build deps-valgrind
+	rm -rf $(BUILD)/test-output
+	mkdir -p $(BUILD)/test-output
+	WJ_TEST_SLOWDOWN=50 valgrind --error-exitcode=1 --leak-check=full --show-leak-kinds=definite,indirect \
+	  --errors-for-leak-kinds=definite,indirect $(BUILD)/tests/wjxml_tests --gtest_filter='$(VALGRIND_TESTS)'
+
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(FUZZ_COVERAGE)

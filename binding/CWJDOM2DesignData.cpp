@@ -65,6 +65,24 @@ void appendText(std::string& out, const DOMElement* element)
     }
 }
 
+// Frees a node that has left its document tree, with everything below it.
+// Xerces releases a subtree by recursion, one level per call, which a deep
+// tree turns into a stack overflow: the nodes go leaf by leaf instead.
+void releaseDetached(DOMNode* top)
+{
+    DOMNode* node = top;
+    for (;;) {
+        while (DOMNode* last = node->getLastChild())
+            node = last;
+        if (node == top)
+            break;
+        DOMNode* parent = node->getParentNode();
+        parent->removeChild(node)->release();
+        node = parent;
+    }
+    top->release();
+}
+
 } // namespace
 
 CWJDOM2DesignData::CWJDOM2DesignData()
@@ -234,7 +252,7 @@ void CWJDOM2DesignData::UpdateDOMTag(DOMElement* element, const char* path, cons
         target = CreateDOMNode(target, std::string(steps[i]).c_str(), last && alwaysNew);
     }
     while (DOMNode* child = target->getFirstChild())
-        target->removeChild(child)->release();
+        releaseDetached(target->removeChild(child));
     if (text && *text)
         target->appendChild(target->getOwnerDocument()->createTextNode(wjxml::toXMLCh(text).c_str()));
 }
@@ -270,7 +288,7 @@ void CWJDOM2DesignData::RemoveDOMNode(DOMElement* element)
         return;
     if (DOMNode* parent = element->getParentNode())
         parent->removeChild(element);
-    element->release();
+    releaseDetached(element);
 }
 
 void CWJDOM2DesignData::RemoveDOMAttr(DOMElement* element, const char* container, const char* itemKey,

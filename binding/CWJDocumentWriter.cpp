@@ -4,6 +4,7 @@
 
 #include <xercesc/dom/DOM.hpp>
 
+#include <algorithm>
 #include <vector>
 
 using namespace xercesc;
@@ -48,18 +49,20 @@ bool isMarkup(const DOMNode* node)
            type == DOMNode::PROCESSING_INSTRUCTION_NODE;
 }
 
-// True when every child is an element, comment or processing instruction, so
-// the children can be laid out on lines of their own without changing content.
+// True when the element has element children and every child is an
+// element, comment or processing instruction: its content is then elements
+// only, where the whitespace between children is not content, so they can be
+// laid out on lines of their own. A text element holding only a comment is
+// not one: whitespace added there would become its text.
 bool hasOnlyMarkup(const DOMNode* element)
 {
-    const DOMNode* child = element->getFirstChild();
-    if (!child)
-        return false;
-    for (; child; child = child->getNextSibling()) {
+    bool hasElement = false;
+    for (const DOMNode* child = element->getFirstChild(); child; child = child->getNextSibling()) {
         if (!isMarkup(child))
             return false;
+        hasElement = hasElement || child->getNodeType() == DOMNode::ELEMENT_NODE;
     }
-    return true;
+    return hasElement;
 }
 
 void appendStartTag(std::string& out, const DOMElement* element)
@@ -106,10 +109,15 @@ void appendLeaf(std::string& out, const DOMNode* node)
     }
 }
 
+// Indentation grows by two spaces a level down to kMaxIndentLevel and then
+// stays, so that the size of the output grows with the depth of a document
+// and not with its square.
+constexpr unsigned kMaxIndentLevel = 32;
+
 void appendIndent(std::string& out, unsigned depth)
 {
     out += '\n';
-    out.append(2 * depth, ' ');
+    out.append(2 * std::min(depth, kMaxIndentLevel), ' ');
 }
 
 } // namespace

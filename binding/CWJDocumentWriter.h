@@ -6,10 +6,10 @@
 #include <string>
 
 // Serialises a document as UTF-8, one element per line, indented by two
-// spaces per level. Elements that hold text are written on one line with their
-// text unchanged, so reading the output (which drops the whitespace between
-// elements) and writing it again gives the same bytes. The walk is iterative:
-// any nesting depth is written without recursion.
+// spaces per level down to 32 levels. Elements that hold text are written on
+// one line with their text unchanged, so reading the output (which drops the
+// whitespace between elements) and writing it again gives the same bytes. The
+// walk is iterative: any nesting depth is written without recursion.
 class CWJDocumentWriter {
 public:
     static void write(const xercesc::DOMDocument* document, std::string& out);

@@ -4,6 +4,7 @@
 
 #include <xercesc/internal/XMLScanner.hpp>
 #include <xercesc/sax/Locator.hpp>
+#include <xercesc/util/XMLString.hpp>
 
 #include <string>
 
@@ -36,6 +37,14 @@ void CWJGuardedDOMParser::endElement(const XMLElementDecl& elemDecl, const unsig
 {
     --m_depth;
     XercesDOMParser::endElement(elemDecl, urlId, isRoot, elemPrefix);
+}
+
+void CWJGuardedDOMParser::XMLDecl(const XMLCh* const versionStr, const XMLCh* const encodingStr,
+                                  const XMLCh* const standaloneStr, const XMLCh* const actualEncStr)
+{
+    if (versionStr && XMLString::compareString(versionStr, u"1.0") != 0)
+        stop("only XML 1.0 is read: the file declares another version");
+    XercesDOMParser::XMLDecl(versionStr, encodingStr, standaloneStr, actualEncStr);
 }
 
 void CWJGuardedDOMParser::doctypeDecl(const DTDElementDecl&, const XMLCh* const, const XMLCh* const, const bool,

@@ -7,9 +7,10 @@ class CWJParseErrors;
 
 // A DOM parser that refuses what our files never contain and what could harm
 // the host: any DOCTYPE (so no DTD, internal or external, and no entity is
-// ever declared or loaded) and element nesting deeper than maxDepth (the DOM
-// and its serialiser recurse per level). Either stops the parse at once with a
-// diagnostic.
+// ever declared or loaded), element nesting deeper than maxDepth (the DOM
+// and its serialiser recurse per level) and XML 1.1, whose texts may hold
+// control characters that an XML 1.0 file cannot carry, so a design read
+// from it could not be saved. Each stops the parse at once with a diagnostic.
 class CWJGuardedDOMParser : public xercesc::XercesDOMParser {
 public:
     // Thrown out of parse() when the parse is stopped.
@@ -23,6 +24,8 @@ public:
                       const XMLSize_t attrCount, const bool isEmpty, const bool isRoot) override;
     void endElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId, const bool isRoot,
                     const XMLCh* const elemPrefix) override;
+    void XMLDecl(const XMLCh* const versionStr, const XMLCh* const encodingStr, const XMLCh* const standaloneStr,
+                 const XMLCh* const actualEncStr) override;
     void doctypeDecl(const xercesc::DTDElementDecl& elemDecl, const XMLCh* const publicId,
                      const XMLCh* const systemId, const bool hasIntSubset, const bool hasExtSubset) override;
 

@@ -15,6 +15,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -115,10 +116,39 @@ bool readWholeFile(const char* fileName, std::string& content, std::string& prob
     return ok;
 }
 
-// Writes data to a new file beside path, flushes it to disk and renames it
-// over path: on any failure path keeps its earlier content.
-bool replaceFile(const std::string& path, const std::string& data, std::string& problem)
+// The file a save replaces: for a symbolic link, the file it points to, so
+// that the link stays and the file behind it gets the new content.
+std::string resolvedTarget(const std::string& path)
 {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real)
+        return path;
+    const std::string resolved(real);
+    std::free(real);
+    return resolved;
+}
+
+// Flushes the folder of path, so that a rename in it survives a crash. Some
+// file systems cannot flush a folder; the rename is done either way.
+void syncFolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Writes data to a new file beside the target, flushes it to disk and renames
+// it over the target: on any failure the target keeps its earlier content.
+bool replaceFile(const std::string& target, const std::string& data, std::string& problem)
+{
+    const std::string path = resolvedTarget(target);
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(&temporary[0]);
     if (fd < 0) {
@@ -158,7 +188,9 @@ bool replaceFile(const std::string& path, const std::string& data, std::string& 
         problem = std::string("cannot replace the file: ") + std::strerror(errno);
         ok = false;
     }
-    if (!ok)
+    if (ok)
+        syncFolderOf(path);
+    else
         ::unlink(temporary.c_str());
     return ok;
 }
@@ -208,6 +240,10 @@ DOMDocument* CWJXMLParser::ParseFile(const char* fileName)
     std::string problem;
     if (!readWholeFile(name.c_str(), content, problem)) {
         m_errors->add(0, 0, problem);
+        return nullptr;
+    }
+    if (content.empty()) {
+        m_errors->add(0, 0, "the file is empty");
         return nullptr;
     }
     const std::u16string systemId = wjxml::toXMLCh(name.c_str());

@@ -9,6 +9,7 @@
 #include "flowreader/CWJInterfaceView.h"
 #include "flowreader/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
+#include "wjxmlinterfaceflowreader/IWJPartMap.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -108,8 +109,9 @@ IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, in
 
 // The port leaves the model, but its object lives on, unfiled, until the
 // instance is released, so that no pointer handed out dangles. Its element,
-// its place as a member of differential ports and every reference to it in
-// the bus interfaces and groups leave the document.
+// its place as a member of differential ports, every reference to it in the
+// bus interfaces and groups and its mappings in the part maps leave the
+// document.
 void CWJCompInst::removePort(IWJPort* port)
 {
     if (!port)
@@ -137,6 +139,12 @@ void CWJCompInst::removePort(IWJPort* port)
     }
     for (const auto& busInterface : m_ownedBusInterfaces)
         busInterface->container().forgetPort(port);
+    if (m_view) {
+        for (auto partMaps = m_view->partMaps(); partMaps.isValid(); ++partMaps) {
+            if (partMaps.value()->compInst() == this)
+                partMaps.value()->unmapPort(port, -1);
+        }
+    }
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::differentialPorts()
@@ -244,13 +252,46 @@ IWJCompBusInterface* CWJCompInst::findBusInterfaceById(const char* id)
 
 IWJPortGroup* CWJCompInst::findPortGroupById(const char* id)
 {
+    indexGroups();
+    return lookUp(m_topLevelGroups, textOrEmpty(id));
+}
+
+IWJPortGroup* CWJCompInst::findPortGroupAtAnyDepthById(const char* id)
+{
+    indexGroups();
+    IWJPortGroup* topLevel = lookUp(m_topLevelGroups, textOrEmpty(id));
+    return topLevel ? topLevel : lookUp(m_allGroups, textOrEmpty(id));
+}
+
+// Each index keeps, per id, the group its lookup met first: the top-level
+// groups bus interface by bus interface in id order, and all groups in a
+// depth-first walk.
+void CWJCompInst::indexGroups()
+{
+    if (m_groupsIndexed)
+        return;
+    std::vector<IWJPortGroup*> pending;
     for (const auto& entry : m_busInterfacesById) {
-        if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(entry.second)) {
-            if (IWJPortGroup* group = busInterface->findPortGroupById(id))
-                return group;
+        for (auto groups = entry.second->portGroups(); groups.isValid(); ++groups)
+            m_topLevelGroups.emplace(groups.key(), groups.value());
+        pending.push_back(entry.second);
+    }
+    while (!pending.empty()) {
+        IWJPortGroup* group = pending.back();
+        pending.pop_back();
+        for (auto children = group->portGroups(); children.isValid(); ++children) {
+            m_allGroups.emplace(children.key(), children.value());
+            pending.push_back(children.value());
         }
     }
-    return nullptr;
+    m_groupsIndexed = true;
+}
+
+void CWJCompInst::forgetGroupIndex()
+{
+    m_topLevelGroups.clear();
+    m_allGroups.clear();
+    m_groupsIndexed = false;
 }
 
 void CWJCompInst::insertPort(IWJPort* port)
@@ -270,8 +311,10 @@ void CWJCompInst::insertPort(IWJPort* port)
 
 void CWJCompInst::insertBusInterface(IWJCompBusInterface* busInterface)
 {
-    if (auto* ours = dynamic_cast<CWJCompBusInterface*>(busInterface))
+    if (auto* ours = dynamic_cast<CWJCompBusInterface*>(busInterface)) {
         m_busInterfacesById[ours->id()] = busInterface;
+        forgetGroupIndex();
+    }
 }
 
 const char* CWJCompInst::makeUniqueId(const char* seed)

@@ -53,6 +53,13 @@ public:
     // The first top-level group with this id, over the bus interfaces in id
     // order.
     IWJPortGroup* findPortGroupById(const char* id);
+    // A top-level group with this id as findPortGroupById finds it, else the
+    // first with this id in a depth-first walk of the groups below. Part maps
+    // resolve their group maps with these lookups while a file is read, one
+    // per map: the groups are indexed once, and the index is dropped whenever
+    // a bus interface or group is filed below the instance.
+    IWJPortGroup* findPortGroupAtAnyDepthById(const char* id);
+    void forgetGroupIndex();
     // Files a port by its kind, id and local name; ports of other kinds are
     // not filed.
     void insertPort(IWJPort* port);
@@ -67,6 +74,7 @@ public:
 
 private:
     void registerHandlers();
+    void indexGroups();
 
     std::string m_cellName;
     std::string m_refdes;
@@ -79,6 +87,10 @@ private:
     CWJInterfaceView* m_view;
     std::vector<std::unique_ptr<IWJPort>> m_ownedPorts;
     std::vector<std::unique_ptr<CWJCompBusInterface>> m_ownedBusInterfaces;
+    // The groups below the bus interfaces by id, valid while m_groupsIndexed.
+    std::map<std::string, IWJPortGroup*> m_topLevelGroups;
+    std::map<std::string, IWJPortGroup*> m_allGroups;
+    bool m_groupsIndexed = false;
 };
 
 #endif

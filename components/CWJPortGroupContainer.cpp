@@ -109,8 +109,11 @@ IWJPortGroup* CWJPortGroupContainer::addPortGroup(const char* name, IWJPortGroup
 
 void CWJPortGroupContainer::insertPortGroup(IWJPortGroup* group)
 {
-    if (group)
-        m_portGroups[CWJPortGroup::idOf(group)] = group;
+    if (!group)
+        return;
+    m_portGroups[CWJPortGroup::idOf(group)] = group;
+    if (CWJCompInst* compInst = m_busInterface ? m_busInterface->owner() : nullptr)
+        compInst->forgetGroupIndex();
 }
 
 IWJPortGroup* CWJPortGroupContainer::findPortGroup(const char* path, bool ignoreCaseFirst) const

@@ -44,22 +44,35 @@ CWJInterfaceView::CWJInterfaceView(xercesc::DOMElement* root, const char* lastUp
 CWJInterfaceView::~CWJInterfaceView()
 {
     for (auto walk = compInsts(); walk.isValid(); ++walk)
-        delete walk.value();
+        deleteObject(walk.value());
     m_compInsts.clear();
     for (IWJCompInst* compInst : m_displacedCompInsts)
-        delete compInst;
+        deleteObject(compInst);
     m_displacedCompInsts.clear();
     for (auto walk = footprints(); walk.isValid(); ++walk)
-        delete walk.value();
+        deleteObject(walk.value());
     m_footprints.clear();
     for (IWJFootPrint* footprint : m_displacedFootprints)
-        delete footprint;
+        deleteObject(footprint);
     m_displacedFootprints.clear();
     for (auto walk = partMaps(); walk.isValid(); ++walk)
-        delete walk.value();
+        deleteObject(walk.value());
     m_partMaps.clear();
     if (m_document)
         m_document->release();
+}
+
+// When the view owns the document, which goes whole after the objects, an
+// object is unbound first: taking its element out of the document node by
+// node would cost as much as the read.
+template <class T>
+void CWJInterfaceView::deleteObject(T* object)
+{
+    if (m_document) {
+        if (auto* bound = dynamic_cast<IWJXMLObject*>(object))
+            bound->SetDomElement(nullptr);
+    }
+    delete object;
 }
 
 void CWJInterfaceView::registerHandlers()

@@ -57,6 +57,8 @@ public:
 
 private:
     void registerHandlers();
+    template <class T>
+    void deleteObject(T* object);
     // Files under its id; an instance it displaces is kept for release.
     void fileCompInst(CWJCompInst* compInst);
     // Deletes every part map that refers to the component instance or footprint.

@@ -8,8 +8,8 @@
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
-#include <algorithm>
 #include <new>
+#include <vector>
 
 CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
 {
@@ -85,8 +85,7 @@ void CWJFootPrint::insertPin(IWJFootPrintPin* pin)
         return;
     m_pinsByName[toUpperKey(pin->name())] = pin;
     m_pinsById[own->id()] = pin;
-    if (std::find(m_ownedPins.begin(), m_ownedPins.end(), pin) == m_ownedPins.end())
-        m_ownedPins.push_back(pin);
+    m_ownedPins.insert(pin);
 }
 
 const char* CWJFootPrint::name()

@@ -5,8 +5,8 @@
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <map>
+#include <set>
 #include <string>
-#include <vector>
 
 class CWJInterfaceView;
 
@@ -62,7 +62,7 @@ private:
     std::map<std::string, IWJFootPrintPin*> m_pinsById;
     CWJInterfaceView* m_view = nullptr;
     std::map<std::string, IWJFootPrintPin*> m_pinsByName;
-    std::vector<IWJFootPrintPin*> m_ownedPins;
+    std::set<IWJFootPrintPin*> m_ownedPins;
 };
 
 #endif

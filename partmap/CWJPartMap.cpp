@@ -8,6 +8,7 @@
 #include "components/CWJPort.h"
 #include "components/CWJPortGroup.h"
 #include "components/CWJPortRef.h"
+#include "components/ComponentText.h"
 #include "flowreader/CWJInterfaceView.h"
 #include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
@@ -18,7 +19,6 @@
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <climits>
-#include <cstdlib>
 
 using xercesc::DOMElement;
 
@@ -63,27 +63,6 @@ IWJPort* findAnyPortById(CWJCompInst* compInst, const char* id)
 {
     IWJPort* port = compInst->findPortById(id);
     return port ? port : compInst->findDifferentialPortById(id);
-}
-
-// The port group of the instance with that id, at any depth below its bus
-// interfaces: a mapping written for a nested group must read back.
-IWJPortGroup* findAnyPortGroupById(CWJCompInst* compInst, const char* id)
-{
-    if (IWJPortGroup* topLevel = compInst->findPortGroupById(id))
-        return topLevel;
-    std::vector<IWJPortGroup*> pending;
-    for (auto buses = compInst->busInterfaces(); buses.isValid(); ++buses)
-        pending.push_back(buses.value());
-    while (!pending.empty()) {
-        IWJPortGroup* group = pending.back();
-        pending.pop_back();
-        for (auto children = group->portGroups(); children.isValid(); ++children) {
-            if (children.key() == id)
-                return children.value();
-            pending.push_back(children.value());
-        }
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -379,7 +358,7 @@ void CWJPartMap::readPortReference(const char* id)
 
 void CWJPartMap::readBit(const char* text)
 {
-    m_pendingBit = std::atoi(text);
+    m_pendingBit = readInt(text);
 }
 
 void CWJPartMap::readGroupReference(const char* id)
@@ -409,7 +388,7 @@ void CWJPartMap::AddChild(DOMElement*, IWJXMLObject* child)
     if (!compInst)
         return;
     const char* reference = m_pendingReference.c_str();
-    if (IWJPortGroup* portGroup = findAnyPortGroupById(compInst, reference))
+    if (IWJPortGroup* portGroup = compInst->findPortGroupAtAnyDepthById(reference))
         mapPortGroupToPinGroup(portGroup, pinGroup);
     else if (IWJCompBusInterface* busInterface = compInst->findBusInterfaceById(reference))
         mapPortGroupToPinGroup(busInterface, pinGroup);

@@ -379,3 +379,22 @@ TEST(PartMap, ARenamedPortKeepsItsMappings)
     d.map->unmapPort(d.data, 4);
     EXPECT_EQ(count(d.map->portPinMaps()), 0);
 }
+
+TEST(PartMap, ARemovedPortTakesItsMappingsAlong)
+{
+    Design d;
+    d.map->mapPortToPin(d.clk, d.pin("A1"), -1);
+    d.map->mapPortToPinNames(d.data, {"A2", "B1"}, 3);
+    d.map->mapPortToPin(d.data, d.pin("B2"), -1);
+    d.inst->removePort(d.data);
+    EXPECT_EQ(d.map->pinForPort(d.data, -1), nullptr);
+    EXPECT_EQ(d.map->pinGroupForPort(d.data, 3), nullptr);
+    EXPECT_EQ(d.map->pinForPort(d.clk, -1), d.pin("A1"));
+    EXPECT_EQ(count(d.map->portPinMaps()), 1);
+    EXPECT_EQ(count(d.map->portPinGroupMaps()), 0);
+
+    const std::string expected = modelSnapshot(d.view.get());
+    const View back = read(write(d.view.get(), "removed-port-mappings.xml"), false);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(modelSnapshot(back.get()), expected);
+}

@@ -231,3 +231,16 @@ TEST(Writing, AFailedWriteKeepsTheOldFileAndSaysWhy)
     EXPECT_STREQ(writer.lastError(), "");
     EXPECT_NE(readFile(path).find("new content"), std::string::npos);
 }
+
+TEST(Writing, ACommentInATextElementAddsNoText)
+{
+    const std::string path = fixture("comment-in-text.xml", document("<DesignName><!--by hand--></DesignName>"));
+    const View view = read(path, true);
+    ASSERT_TRUE(view);
+    EXPECT_STREQ(view->designName(), "");
+    const std::string written = readFile(write(view.get(), "comment-in-text.xml"));
+    EXPECT_NE(written.find("  <DesignName><!--by hand--></DesignName>\n"), std::string::npos) << written;
+    const View back = read(std::string(WJ_TEST_OUTPUT_DIR) + "/comment-in-text.xml", true);
+    ASSERT_TRUE(back);
+    EXPECT_STREQ(back->designName(), "");
+}

@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 namespace testsupport {
+
+double slowdown()
+{
+    const char* factor = std::getenv("WJ_TEST_SLOWDOWN");
+    return (kSanitized ? 5.0 : 1.0) * (factor ? std::atof(factor) : 1.0);
+}
 
 std::string sourcePath(const std::string& relative)
 {

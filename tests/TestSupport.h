@@ -10,6 +10,19 @@
 // the public interfaces as a host does.
 namespace testsupport {
 
+// True in the build with AddressSanitizer, which runs several times slower:
+// the largest inputs are made smaller there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// How many times slower than the plain build the tests run: 5 with the
+// sanitizers, times WJ_TEST_SLOWDOWN when set (make valgrind sets it). Time
+// limits are multiplied by it, and memory is measured only where it is 1.
+double slowdown();
+
 // A fixture file below tests/data or examples/ in the source tree.
 std::string sourcePath(const std::string& relative);
 // A fresh path in the test output folder, for files the library writes:

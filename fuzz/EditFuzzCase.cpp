@@ -1,0 +1,633 @@
+#include "EditFuzzCase.h"
+
+#include "RoundTripCheck.h"
+#include "wjxmlinterfaceflowreader.h"
+
+#include <climits>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using View = std::unique_ptr<IWJInterfaceView>;
+
+// Draws choices from the input bytes; once they run out every choice is 0.
+// Each draw is a statement of its own: the order in which the arguments of a
+// call are evaluated differs between compilers, and an input must mean the
+// same to the fuzzer (clang) and to the tests (g++).
+class Bytes {
+public:
+    explicit Bytes(const std::string& data) : m_data(data) {}
+
+    bool done() const { return m_next >= m_data.size(); }
+
+    int below(int count)
+    {
+        if (count <= 1 || done())
+            return 0;
+        return static_cast<unsigned char>(m_data[m_next++]) % count;
+    }
+
+    bool flag() { return below(2) == 1; }
+
+private:
+    const std::string& m_data;
+    std::size_t m_next = 0;
+};
+
+// Texts that XML can carry, with the characters a writer must escape or keep.
+const char* const kNames[] = {"A",   "a",    "CLK",          "clk", "DATA",   "3V3", "x y", "D<0>",
+                              "Q",   "",     " ",            "-",   "U1",     "A_1", "a.b", "&<>\"'",
+                              "]]>", "\t\n", "\r\n x \r",    "caf\xc3\xa9",   "\xe2\x82\xac", "TVN_A"};
+const int kNameCount = sizeof(kNames) / sizeof(kNames[0]);
+
+// Numbers where a text form could go wrong.
+const int kNumbers[] = {-1, 0, 1, 2, 3, 7, 15, 31, -2, 1000000, INT_MAX, INT_MIN};
+const int kNumberCount = sizeof(kNumbers) / sizeof(kNumbers[0]);
+
+// A group at this level below its bus interface lies 5 + 2 * level elements
+// deep, its port references' ranges 3 deeper: files nest at most 512 deep.
+const int kMaxGroupLevel = 250;
+
+class Editor {
+public:
+    Editor(IWJInterfaceView* view, Bytes& bytes) : m_view(view), m_bytes(bytes) { collect(); }
+
+    // Edits until the input runs out (false) or asks for the design to be
+    // saved and read back (true).
+    bool edit()
+    {
+        while (!m_bytes.done()) {
+            if (step())
+                return true;
+        }
+        return false;
+    }
+
+private:
+    struct Instance {
+        IWJCompInst* inst;
+        std::vector<IWJPort*> ports;
+        std::vector<IWJPort*> pairs;
+        std::vector<IWJPortGroup*> groups;
+    };
+    struct Footprint {
+        IWJFootPrint* footprint;
+        std::vector<IWJFootPrintPin*> pins;
+    };
+    struct PartMap {
+        IWJPartMap* map;
+        std::size_t instance;
+        std::size_t footprint;
+    };
+
+    const char* name() { return kNames[m_bytes.below(kNameCount)]; }
+    int number() { return kNumbers[m_bytes.below(kNumberCount)]; }
+
+    template <class T>
+    T& pick(std::vector<T>& items)
+    {
+        return items[static_cast<std::size_t>(m_bytes.below(static_cast<int>(items.size())))];
+    }
+
+    std::size_t index(std::size_t count) { return static_cast<std::size_t>(m_bytes.below(static_cast<int>(count))); }
+
+    // The objects of a design that was read, as the operations know them.
+    void collect()
+    {
+        std::map<IWJCompInst*, std::size_t> instances;
+        std::map<IWJFootPrint*, std::size_t> footprints;
+        for (auto insts = m_view->compInsts(); insts.isValid(); ++insts) {
+            Instance instance{insts.value(), {}, {}, {}};
+            for (auto ports = insts.value()->ports(); ports.isValid(); ++ports)
+                instance.ports.push_back(ports.value());
+            for (auto pairs = insts.value()->differentialPorts(); pairs.isValid(); ++pairs)
+                instance.pairs.push_back(pairs.value());
+            std::vector<std::pair<IWJPortGroup*, int>> pending;
+            for (auto buses = insts.value()->busInterfaces(); buses.isValid(); ++buses)
+                pending.push_back({buses.value(), 0});
+            while (!pending.empty()) {
+                const auto [group, level] = pending.back();
+                pending.pop_back();
+                instance.groups.push_back(group);
+                m_levels[group] = level;
+                for (auto children = group->portGroups(); children.isValid(); ++children)
+                    pending.push_back({children.value(), level + 1});
+            }
+            instances[insts.value()] = m_instances.size();
+            m_instances.push_back(instance);
+        }
+        for (auto walk = m_view->footprints(); walk.isValid(); ++walk) {
+            Footprint footprint{walk.value(), {}};
+            for (auto pins = walk.value()->pins(); pins.isValid(); ++pins)
+                footprint.pins.push_back(pins.value());
+            footprints[walk.value()] = m_footprints.size();
+            m_footprints.push_back(footprint);
+        }
+        for (auto walk = m_view->partMaps(); walk.isValid(); ++walk) {
+            const auto instance = instances.find(walk.value()->compInst());
+            const auto footprint = footprints.find(walk.value()->footprint());
+            if (instance != instances.end() && footprint != footprints.end())
+                m_partMaps.push_back({walk.value(), instance->second, footprint->second});
+        }
+    }
+
+    // One operation; true when it is a save and reload.
+    bool step()
+    {
+        switch (m_bytes.below(21)) {
+        case 0: {
+            const char* cellName = name();
+            const char* refdes = m_bytes.flag() ? name() : nullptr;
+            m_instances.push_back({m_view->addCompInst(cellName, refdes), {}, {}, {}});
+            break;
+        }
+        case 1:
+            addPort();
+            break;
+        case 2:
+            addDifferentialPort();
+            break;
+        case 3:
+            if (!m_instances.empty()) {
+                Instance& i = pick(m_instances);
+                const char* busName = name();
+                IWJCompBusInterface* bus = i.inst->addBusInterface(busName, name());
+                m_levels[bus] = 0;
+                i.groups.push_back(bus);
+            }
+            break;
+        case 4:
+            addPortGroup();
+            break;
+        case 5:
+            addPortRef();
+            break;
+        case 6:
+            addFootprint();
+            break;
+        case 7:
+            addPin();
+            break;
+        case 8:
+            if (!m_instances.empty() && !m_footprints.empty()) {
+                const std::size_t instance = index(m_instances.size());
+                const std::size_t footprint = index(m_footprints.size());
+                m_partMaps.push_back({m_view->addPartMap(m_footprints[footprint].footprint,
+                                                         m_instances[instance].inst),
+                                      instance, footprint});
+            }
+            break;
+        case 9:
+        case 10:
+            map();
+            break;
+        case 11:
+            unmap();
+            break;
+        case 12:
+            renameInstance();
+            break;
+        case 13:
+            changePort();
+            break;
+        case 14:
+            changeGroup();
+            break;
+        case 15:
+            changeFootprint();
+            break;
+        case 16:
+            removePort();
+            break;
+        case 17:
+            if (m_bytes.below(4) == 0)
+                remove();
+            break;
+        case 18:
+            setMembers();
+            break;
+        case 19:
+            return true;
+        default:
+            switch (m_bytes.below(3)) {
+            case 0:
+                m_view->setDesignName(name());
+                break;
+            case 1:
+                m_view->setLastUpdatedBy(name());
+                break;
+            default:
+                m_view->setLastUpdatedAt(name());
+                break;
+            }
+            break;
+        }
+        return false;
+    }
+
+    // Ports of one instance keep distinct local names, in any letter case: a
+    // part map keys its mappings by them.
+    static bool localNameTaken(const Instance& instance, const std::string& localName)
+    {
+        for (IWJPort* port : instance.ports) {
+            if (sameIgnoringCase(*port->instancePortName() ? port->instancePortName() : port->name(), localName))
+                return true;
+        }
+        return false;
+    }
+
+    static bool sameIgnoringCase(const std::string& a, const std::string& b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+            if (upper(a[i]) != upper(b[i]))
+                return false;
+        }
+        return true;
+    }
+
+    void addPort()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        const char* portName = name();
+        const char* instancePortName = m_bytes.flag() ? name() : "";
+        const int type = m_bytes.below(6);
+        const int numPhysPins = number();
+        const int lsb = number();
+        const int msb = number();
+        if (!localNameTaken(i, *instancePortName ? instancePortName : portName))
+            i.ports.push_back(i.inst->addPort(portName, instancePortName, type, numPhysPins, lsb, msb));
+    }
+
+    void addDifferentialPort()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        const char* pairName = name();
+        const char* instancePortName = m_bytes.flag() ? name() : nullptr;
+        i.pairs.push_back(i.inst->addDifferentialPort(pairName, instancePortName));
+    }
+
+    void setMembers()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        if (i.pairs.empty() || i.ports.empty())
+            return;
+        auto* pair = dynamic_cast<IWJDPPort*>(pick(i.pairs));
+        const int lsb = number();
+        const int msb = number();
+        if (m_bytes.flag())
+            pair->setPositivePort(pick(i.ports), lsb, msb);
+        else
+            pair->setNegativePort(pick(i.ports), lsb, msb);
+    }
+
+    void addFootprint()
+    {
+        const char* footprintName = name();
+        const char* width = m_bytes.flag() ? name() : nullptr;
+        const char* length = name();
+        const char* origin = name();
+        const char* rotation = m_bytes.flag() ? name() : nullptr;
+        m_footprints.push_back({m_view->addFootprint(footprintName, width, length, nullptr, origin, rotation), {}});
+    }
+
+    void addPin()
+    {
+        if (m_footprints.empty())
+            return;
+        Footprint& f = pick(m_footprints);
+        const char* pinName = name();
+        const char* location = m_bytes.flag() ? name() : nullptr;
+        const char* padstack = name();
+        const char* shape = m_bytes.flag() ? name() : nullptr;
+        f.pins.push_back(f.footprint->addPin(pinName, location, padstack, nullptr, shape));
+    }
+
+    void addPortGroup()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        if (i.groups.empty())
+            return;
+        IWJPortGroup* parent = pick(i.groups);
+        const char* groupName = name();
+        const auto type = static_cast<IWJPortGroup::IWJPortGroupType>(m_bytes.below(3));
+        const char* voltage = m_bytes.flag() ? name() : nullptr;
+        const int power = number();
+        const int ground = number();
+        if (m_levels[parent] >= kMaxGroupLevel)
+            return;
+        IWJPortGroup* group = parent->addPortGroup(groupName, type, voltage, power, ground);
+        m_levels[group] = m_levels[parent] + 1;
+        i.groups.push_back(group);
+    }
+
+    void addPortRef()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        if (i.groups.empty())
+            return;
+        IWJPortGroup* group = pick(i.groups);
+        if (m_bytes.flag()) {
+            if (!i.ports.empty()) {
+                IWJPort* port = pick(i.ports);
+                const int lsb = number();
+                group->addPortRef(port, lsb, number());
+            }
+        } else if (!i.pairs.empty()) {
+            group->addPortRef(pick(i.pairs), -1, -1);
+        }
+    }
+
+    void map()
+    {
+        if (m_partMaps.empty())
+            return;
+        PartMap& p = pick(m_partMaps);
+        Instance& i = m_instances[p.instance];
+        Footprint& f = m_footprints[p.footprint];
+        if (f.pins.empty())
+            return;
+        const int bit = number();
+        switch (m_bytes.below(5)) {
+        case 0:
+            if (!i.ports.empty()) {
+                IWJPort* port = pick(i.ports);
+                p.map->mapPortToPin(port, pick(f.pins), bit);
+            }
+            break;
+        case 1:
+            if (!i.ports.empty()) {
+                IWJPort* port = pick(i.ports);
+                p.map->mapPortToPinName(port, pick(f.pins)->name(), bit);
+            }
+            break;
+        case 2:
+            if (!i.ports.empty()) {
+                IWJPort* port = pick(i.ports);
+                p.map->mapPortToPinNames(port, {pick(f.pins)->name(), pick(f.pins)->name(), name()}, bit);
+            }
+            break;
+        case 3:
+            if (!i.pairs.empty()) {
+                IWJPort* pair = pick(i.pairs);
+                p.map->mapPortToPin(pair, pick(f.pins), -1);
+            }
+            break;
+        default:
+            if (!i.groups.empty()) {
+                IWJPortGroup* group = pick(i.groups);
+                p.map->mapPortGroupToPinNames(group, {pick(f.pins)->name()});
+            }
+            break;
+        }
+    }
+
+    void unmap()
+    {
+        if (m_partMaps.empty())
+            return;
+        PartMap& p = pick(m_partMaps);
+        Instance& i = m_instances[p.instance];
+        if (!i.ports.empty()) {
+            IWJPort* port = pick(i.ports);
+            p.map->unmapPort(port, number());
+        }
+        if (!i.groups.empty() && m_bytes.flag())
+            p.map->unmapPortGroup(pick(i.groups));
+    }
+
+    void renameInstance()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        if (m_bytes.flag())
+            i.inst->setCellName(name());
+        else
+            i.inst->setRefdes(name());
+    }
+
+    void changePort()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        if (i.ports.empty())
+            return;
+        IWJPort* port = pick(i.ports);
+        switch (m_bytes.below(4)) {
+        case 0: {
+            const char* portName = name();
+            if (!*port->instancePortName() && !localNameTaken(i, portName))
+                port->setName(portName);
+            break;
+        }
+        case 1:
+            port->setType(m_bytes.below(6));
+            break;
+        case 2:
+            port->setNumPhysPins(number());
+            break;
+        default: {
+            const int lsb = number();
+            port->setRange(lsb, number());
+            break;
+        }
+        }
+    }
+
+    void changeGroup()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        if (i.groups.empty())
+            return;
+        IWJPortGroup* group = pick(i.groups);
+        switch (m_bytes.below(4)) {
+        case 0:
+            group->setName(name());
+            break;
+        case 1:
+            group->setGroupType(static_cast<IWJPortGroup::IWJPortGroupType>(m_bytes.below(3)));
+            break;
+        case 2:
+            group->setVoltage(name());
+            break;
+        default: {
+            const int power = number();
+            group->setNumPhysPins(power, number());
+            break;
+        }
+        }
+        if (auto* bus = dynamic_cast<IWJCompBusInterface*>(group); bus && m_bytes.flag())
+            bus->setDefinition(name());
+    }
+
+    void changeFootprint()
+    {
+        if (m_footprints.empty())
+            return;
+        Footprint& f = pick(m_footprints);
+        if (!f.pins.empty() && m_bytes.flag()) {
+            IWJFootPrintPin* pin = pick(f.pins);
+            switch (m_bytes.below(5)) {
+            case 0:
+                pin->setName(name());
+                break;
+            case 1:
+                pin->setLocation(name());
+                break;
+            case 2:
+                pin->setPadstack(name());
+                break;
+            case 3:
+                pin->setSize(name());
+                break;
+            default:
+                pin->setShape(name());
+                break;
+            }
+            return;
+        }
+        switch (m_bytes.below(6)) {
+        case 0:
+            f.footprint->setName(name());
+            break;
+        case 1:
+            f.footprint->setWidth(name());
+            break;
+        case 2:
+            f.footprint->setLength(name());
+            break;
+        case 3:
+            f.footprint->setThickness(name());
+            break;
+        case 4:
+            f.footprint->setOrigin(name());
+            break;
+        default:
+            f.footprint->setRotation(name());
+            break;
+        }
+    }
+
+    // A removed port leaves the model: the operations forget it.
+    void removePort()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        std::vector<IWJPort*>& ports = m_bytes.flag() || i.pairs.empty() ? i.ports : i.pairs;
+        if (ports.empty())
+            return;
+        const std::size_t at = index(ports.size());
+        i.inst->removePort(ports[at]);
+        ports.erase(ports.begin() + static_cast<long>(at));
+    }
+
+    // Removes an instance or a footprint, with the part maps that refer to it.
+    void remove()
+    {
+        if (!m_instances.empty() && m_bytes.flag()) {
+            const std::size_t at = index(m_instances.size());
+            m_view->removeCompInst(m_instances[at].inst);
+            forget(at, true);
+        } else if (!m_footprints.empty()) {
+            // The first footprint of that name, in id order, is the one that goes.
+            const std::string footprintName = pick(m_footprints).footprint->name();
+            IWJFootPrint* removed = nullptr;
+            for (auto walk = m_view->footprints(); walk.isValid() && !removed; ++walk) {
+                if (footprintName == walk.value()->name())
+                    removed = walk.value();
+            }
+            std::size_t at = 0;
+            while (m_footprints[at].footprint != removed)
+                ++at;
+            m_view->removeFootprint(footprintName.c_str());
+            forget(at, false);
+        }
+    }
+
+    void forget(std::size_t at, bool instance)
+    {
+        std::vector<PartMap> kept;
+        for (PartMap& p : m_partMaps) {
+            std::size_t& used = instance ? p.instance : p.footprint;
+            if (used == at)
+                continue;
+            if (used > at)
+                --used;
+            kept.push_back(p);
+        }
+        m_partMaps = kept;
+        if (instance)
+            m_instances.erase(m_instances.begin() + static_cast<long>(at));
+        else
+            m_footprints.erase(m_footprints.begin() + static_cast<long>(at));
+    }
+
+    IWJInterfaceView* m_view;
+    Bytes& m_bytes;
+    std::vector<Instance> m_instances;
+    std::vector<Footprint> m_footprints;
+    std::vector<PartMap> m_partMaps;
+    // How far below its bus interface each group lies (a bus interface: 0).
+    std::map<IWJPortGroup*, int> m_levels;
+};
+
+} // namespace
+
+EditFuzzCase::EditFuzzCase(std::string folder, std::string name, std::string baseFile)
+    : m_folder(std::move(folder)), m_name(std::move(name)), m_baseFile(std::move(baseFile))
+{
+}
+
+// The design is saved, read back bound and edited further as often as the
+// input asks, and saved once more at its end; every save must read back as
+// the model in memory.
+std::string EditFuzzCase::run(const std::string& operations) const
+{
+    const int kMaxReloads = 3;
+    Bytes bytes(operations);
+    View view;
+    {
+        CWJXMLFlowReader reader;
+        if (bytes.below(8) == 7) {
+            reader.readFlowXML(m_baseFile.c_str(), true);
+            view.reset(reader.getInterfaceView());
+            if (!view)
+                return "the base design does not read: " + std::string(reader.lastError());
+        } else {
+            view.reset(reader.CreateInterfaceView("fuzzer", "2026-12-06T12:00:00", "edited"));
+        }
+    }
+    const RoundTripCheck roundTrip(m_folder);
+    for (int reloads = 0;; ++reloads) {
+        const bool reload = Editor(view.get(), bytes).edit();
+        if (std::string problem = roundTrip.check(view.get(), m_name); !problem.empty() || !reload)
+            return problem;
+        if (reloads == kMaxReloads)
+            return std::string();
+        CWJXMLFlowReader reader;
+        reader.readFlowXML(roundTrip.pathOf(m_name).c_str(), true);
+        view.reset(reader.getInterfaceView());
+        if (!view)
+            return "the saved design does not read back: " + std::string(reader.lastError());
+    }
+}
