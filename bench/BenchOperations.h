@@ -13,6 +13,9 @@ constexpr const char* kXercesSerialise = "xerces_serialise";
 constexpr const char* kReadBound = "read_bound";
 constexpr const char* kReadUnbound = "read_unbound";
 constexpr const char* kWrite = "write";
+// The edits run as one benchmark that reports each edit's time as counters.
+constexpr const char* kEdits = "edits";
+constexpr const char* kCpuSuffix = "_cpu";
 constexpr const char* kAddPorts = "add_ports";
 constexpr const char* kMapEveryBit = "map_every_bit";
 constexpr const char* kRemoveHalf = "remove_half";

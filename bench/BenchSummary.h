@@ -17,7 +17,6 @@ public:
     struct Peaks {
         long bareKiB = 0;
         long boundKiB = 0;
-        long unboundKiB = 0;
     };
 
     void ReportRuns(const std::vector<Run>& runs) override;
@@ -27,14 +26,20 @@ public:
     void printTables() const;
 
 private:
-    // Median seconds of an operation at a size; negative when not run.
-    double median(const std::string& operation, std::size_t size) const;
+    struct Seconds {
+        double wall;
+        double cpu;
+    };
+
+    // Median seconds of an operation at a size, of wall-clock time or of the
+    // processor time of the benchmark's thread; negative when not run.
+    double median(const std::string& operation, std::size_t size, bool cpu = false) const;
     void printTimes() const;
     void printEdits() const;
     void printMemory() const;
     void printGrowth() const;
 
-    std::map<std::string, std::map<std::size_t, std::vector<double>>> m_seconds;
+    std::map<std::string, std::map<std::size_t, std::vector<Seconds>>> m_seconds;
     std::map<std::size_t, long long> m_fileBytes;
     std::map<std::size_t, Peaks> m_peaks;
 };

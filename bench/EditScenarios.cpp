@@ -15,15 +15,11 @@ int portCount(IWJCompInst* instance)
     return count;
 }
 
-} // namespace
-
-EditScenarios::EditScenarios(IWJInterfaceView* view) : m_view(view) {}
-
-IWJCompInst* EditScenarios::largestInstance() const
+IWJCompInst* largestInstance(IWJInterfaceView* view)
 {
     IWJCompInst* largest = nullptr;
     int most = -1;
-    for (auto instances = m_view->compInsts(); instances.isValid(); ++instances) {
+    for (auto instances = view->compInsts(); instances.isValid(); ++instances) {
         const int count = portCount(instances.value());
         if (count > most) {
             largest = instances.value();
@@ -33,25 +29,27 @@ IWJCompInst* EditScenarios::largestInstance() const
     return largest;
 }
 
+} // namespace
+
+EditScenarios::EditScenarios(IWJInterfaceView* view) : m_view(view), m_instance(largestInstance(view)) {}
+
 void EditScenarios::addPorts(std::size_t count)
 {
-    IWJCompInst* instance = largestInstance();
     for (std::size_t i = 0; i < count; ++i) {
         const std::string name = i % 2 == 0 ? std::string("SPARE") : "SIG" + std::to_string(i);
-        instance->addPort(name.c_str(), "", IWJPort::Inout, 1, -1, -1);
+        m_instance->addPort(name.c_str(), "", IWJPort::Inout, 1, -1, -1);
     }
 }
 
 void EditScenarios::mapEveryBit()
 {
-    IWJCompInst* instance = largestInstance();
-    IWJFootPrint* footprint = m_view->findPartMap(instance)->footprint();
+    IWJFootPrint* footprint = m_view->findPartMap(m_instance)->footprint();
     std::vector<IWJFootPrintPin*> pins;
     for (auto walk = footprint->pins(); walk.isValid(); ++walk)
         pins.push_back(walk.value());
-    IWJPartMap* partMap = m_view->addPartMap(footprint, instance);
+    IWJPartMap* partMap = m_view->addPartMap(footprint, m_instance);
     std::size_t next = 0;
-    for (auto ports = instance->ports(); ports.isValid(); ++ports) {
+    for (auto ports = m_instance->ports(); ports.isValid(); ++ports) {
         IWJPort* port = ports.value();
         const int lsb = port->lsb();
         const int msb = port->msb();

@@ -16,7 +16,7 @@
 namespace {
 
 const char kFlag[] = "--peak-memory";
-const char* const kReadNames[] = {"bare", "bound", "unbound"};
+const char* const kReadNames[] = {"bare", "bound"};
 
 std::string selfPath()
 {
@@ -54,16 +54,15 @@ bool PeakMemory::childMain(int argc, char** argv)
 {
     if (argc != 5 || std::strcmp(argv[1], kFlag) != 0)
         return false;
-    const std::string read = argv[2];
     const std::string file = argv[3];
-    if (read == kReadNames[BareParse]) {
+    if (std::strcmp(argv[2], kReadNames[BareParse]) == 0) {
         XercesBaseline baseline(argv[4]);
         xercesc::DOMDocument* document = baseline.parse(file, true);
         std::printf("%ld\n", peakKiB());
         document->release();
     } else {
         CWJXMLFlowReader reader;
-        reader.readFlowXML(file.c_str(), read == kReadNames[BoundRead]);
+        reader.readFlowXML(file.c_str(), true);
         if (!reader.getInterfaceView()) {
             std::fprintf(stderr, "%s\n", reader.lastError());
             std::exit(1);

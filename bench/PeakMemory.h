@@ -8,7 +8,7 @@
 // benchmark program runs itself as that child (childMain).
 class PeakMemory {
 public:
-    enum Read { BareParse, BoundRead, UnboundRead };
+    enum Read { BareParse, BoundRead };
 
     // The child's peak resident set, in KiB, after it read file as asked.
     static long measure(Read read, const std::string& file, const std::string& schemaFile);

@@ -3,6 +3,7 @@
 //   --sizes=1000,10000,...   the design sizes (ports and pins)
 //   --data=FOLDER            where the generated designs are cached
 
+#include "BenchCase.h"
 #include "BenchFiles.h"
 #include "BenchOperations.h"
 #include "BenchSummary.h"
@@ -14,12 +15,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
+#include <time.h>
+#include <utility>
 #include <vector>
 
 using namespace benchop;
@@ -31,7 +35,7 @@ const std::string kSchema = WJ_SOURCE_DIR "/schema/InterfaceExchangeSchema.xsd";
 // Fewer repetitions for the larger designs keep the whole run within minutes.
 int repetitionsFor(std::size_t size)
 {
-    return size >= 1000000 ? 3 : size >= 100000 ? 5 : size >= 10000 ? 7 : 9;
+    return size >= 1000000 ? 1 : size >= 100000 ? 3 : size >= 10000 ? 7 : 9;
 }
 
 std::unique_ptr<IWJInterfaceView> readView(const std::string& file, bool bind)
@@ -43,59 +47,94 @@ std::unique_ptr<IWJInterfaceView> readView(const std::string& file, bool bind)
     return std::unique_ptr<IWJInterfaceView>(reader.getInterfaceView());
 }
 
-void readDesign(benchmark::State& state, const std::string& file, bool bind)
+// A bound read's view is kept for writeDesign.
+void readDesign(benchmark::State& state, BenchCase& design, bool bind)
 {
     CWJXMLFlowReader reader;
     for (auto _ : state) {
-        reader.readFlowXML(file.c_str(), bind);
+        reader.readFlowXML(design.file().c_str(), bind);
         state.PauseTiming();
-        if (!reader.getInterfaceView())
+        std::unique_ptr<IWJInterfaceView> view(reader.getInterfaceView());
+        if (!view)
             state.SkipWithError(reader.lastError());
-        delete reader.getInterfaceView();
+        if (bind)
+            design.keepView(std::move(view));
         state.ResumeTiming();
     }
 }
 
-void parseWithXerces(benchmark::State& state, XercesBaseline& xerces, const std::string& file, bool validate)
+// A validated parse's document is kept for serialiseWithXerces.
+void parseWithXerces(benchmark::State& state, XercesBaseline& xerces, BenchCase& design, bool validate)
 {
     for (auto _ : state) {
-        xercesc::DOMDocument* document = xerces.parse(file, validate);
+        xercesc::DOMDocument* document = xerces.parse(design.file(), validate);
         state.PauseTiming();
-        document->release();
+        if (validate)
+            design.keepDocument(document);
+        else
+            document->release();
         state.ResumeTiming();
     }
 }
 
-void serialiseWithXerces(benchmark::State& state, XercesBaseline& xerces, const std::string& file,
-                         const std::string& output)
+void serialiseWithXerces(benchmark::State& state, XercesBaseline& xerces, BenchCase& design, const std::string& output)
 {
-    xercesc::DOMDocument* document = xerces.parse(file, true);
+    if (!design.document())
+        design.keepDocument(xerces.parse(design.file(), true));
     for (auto _ : state)
-        XercesBaseline::serialise(document, output);
-    document->release();
+        XercesBaseline::serialise(design.document(), output);
+    design.releaseDocument();
 }
 
-void writeDesign(benchmark::State& state, const std::string& file, const std::string& output)
+void writeDesign(benchmark::State& state, BenchCase& design, const std::string& output)
 {
-    const auto view = readView(file, true);
-    CWJXMLFlowReader writer(view.get());
+    if (!design.view())
+        design.keepView(readView(design.file(), true));
+    CWJXMLFlowReader writer(design.view());
     for (auto _ : state) {
         writer.writeXMLFile(output.c_str());
         if (*writer.lastError())
             state.SkipWithError(writer.lastError());
     }
+    design.releaseView();
 }
 
-// Times edit on a design freshly read, bound, for every iteration.
+double wallSeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+double threadCpuSeconds()
+{
+    timespec now {};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Runs edit and reports its wall-clock and processor seconds as the
+// counters name and name_cpu.
 template <class Edit>
-void editDesign(benchmark::State& state, const std::string& file, Edit edit)
+void timeEdit(benchmark::State& state, const char* name, Edit edit)
+{
+    const double wall = wallSeconds();
+    const double cpu = threadCpuSeconds();
+    edit();
+    state.counters[name] = wallSeconds() - wall;
+    state.counters[std::string(name) + kCpuSuffix] = threadCpuSeconds() - cpu;
+}
+
+// The three edits, one after the other on a design freshly read, bound, for
+// every iteration, each timed on its own.
+void editDesign(benchmark::State& state, const BenchCase& design)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        auto view = readView(file, true);
+        auto view = readView(design.file(), true);
         EditScenarios scenarios(view.get());
         state.ResumeTiming();
-        edit(scenarios);
+        timeEdit(state, kAddPorts, [&] { scenarios.addPorts(design.size() / kAddedPortsPerSize); });
+        timeEdit(state, kMapEveryBit, [&] { scenarios.mapEveryBit(); });
+        timeEdit(state, kRemoveHalf, [&] { scenarios.removeHalfTheInstances(); });
         state.PauseTiming();
         view.reset();
         state.ResumeTiming();
@@ -113,24 +152,22 @@ void add(const char* name, std::size_t size, Function function)
         ->Unit(benchmark::kMillisecond);
 }
 
-void registerSize(std::size_t size, const std::string& file, const BenchFiles& files, XercesBaseline& xerces)
+// In this order: the Xerces document and the bound view that the earlier
+// benchmarks keep are released by the later ones that use them.
+void registerCase(BenchCase& design, const BenchFiles& files, XercesBaseline& xerces)
 {
+    const std::size_t size = design.size();
     const std::string xercesOutput = files.scratch("xerces_" + std::to_string(size) + ".xml");
     const std::string ourOutput = files.scratch("written_" + std::to_string(size) + ".xml");
-    add(kXercesParseValidated, size, [&xerces, file](benchmark::State& s) { parseWithXerces(s, xerces, file, true); });
-    add(kXercesParse, size, [&xerces, file](benchmark::State& s) { parseWithXerces(s, xerces, file, false); });
-    add(kReadBound, size, [file](benchmark::State& s) { readDesign(s, file, true); });
-    add(kReadUnbound, size, [file](benchmark::State& s) { readDesign(s, file, false); });
+    BenchCase* d = &design;
+    add(kXercesParseValidated, size, [&xerces, d](benchmark::State& s) { parseWithXerces(s, xerces, *d, true); });
+    add(kXercesParse, size, [&xerces, d](benchmark::State& s) { parseWithXerces(s, xerces, *d, false); });
     add(kXercesSerialise, size,
-        [&xerces, file, xercesOutput](benchmark::State& s) { serialiseWithXerces(s, xerces, file, xercesOutput); });
-    add(kWrite, size, [file, ourOutput](benchmark::State& s) { writeDesign(s, file, ourOutput); });
-    const std::size_t added = size / kAddedPortsPerSize;
-    add(kAddPorts, size,
-        [file, added](benchmark::State& s) { editDesign(s, file, [added](EditScenarios& e) { e.addPorts(added); }); });
-    add(kMapEveryBit, size,
-        [file](benchmark::State& s) { editDesign(s, file, [](EditScenarios& e) { e.mapEveryBit(); }); });
-    add(kRemoveHalf, size,
-        [file](benchmark::State& s) { editDesign(s, file, [](EditScenarios& e) { e.removeHalfTheInstances(); }); });
+        [&xerces, d, xercesOutput](benchmark::State& s) { serialiseWithXerces(s, xerces, *d, xercesOutput); });
+    add(kReadBound, size, [d](benchmark::State& s) { readDesign(s, *d, true); });
+    add(kReadUnbound, size, [d](benchmark::State& s) { readDesign(s, *d, false); });
+    add(kWrite, size, [d, ourOutput](benchmark::State& s) { writeDesign(s, *d, ourOutput); });
+    add(kEdits, size, [d](benchmark::State& s) { editDesign(s, *d); });
 }
 
 std::vector<std::size_t> parseSizes(const std::string& list)
@@ -174,20 +211,19 @@ int main(int argc, char** argv)
         const BenchFiles files(data);
         XercesBaseline xerces(kSchema);
         BenchSummary summary;
-        std::vector<std::string> designs;
+        std::vector<std::unique_ptr<BenchCase>> designs;
         for (const std::size_t size : sizes) {
-            designs.push_back(files.design(size));
-            summary.setFileSize(size, fileBytes(designs.back()));
+            designs.push_back(std::make_unique<BenchCase>(size, files.design(size)));
+            summary.setFileSize(size, fileBytes(designs.back()->file()));
         }
-        for (std::size_t i = 0; i < sizes.size(); ++i)
-            registerSize(sizes[i], designs[i], files, xerces);
+        for (const auto& design : designs)
+            registerCase(*design, files, xerces);
         benchmark::RunSpecifiedBenchmarks(&summary);
-        for (std::size_t i = 0; i < sizes.size(); ++i) {
+        for (const auto& design : designs) {
             BenchSummary::Peaks peaks;
-            peaks.bareKiB = PeakMemory::measure(PeakMemory::BareParse, designs[i], kSchema);
-            peaks.boundKiB = PeakMemory::measure(PeakMemory::BoundRead, designs[i], kSchema);
-            peaks.unboundKiB = PeakMemory::measure(PeakMemory::UnboundRead, designs[i], kSchema);
-            summary.setPeaks(sizes[i], peaks);
+            peaks.bareKiB = PeakMemory::measure(PeakMemory::BareParse, design->file(), kSchema);
+            peaks.boundKiB = PeakMemory::measure(PeakMemory::BoundRead, design->file(), kSchema);
+            summary.setPeaks(design->size(), peaks);
         }
         summary.printTables();
     } catch (const std::exception& failure) {
