@@ -49,7 +49,7 @@ IWJInterfaceView* BenchCase::view() const
     return m_view.get();
 }
 
-void BenchCase::releaseView()
+std::unique_ptr<IWJInterfaceView> BenchCase::takeView()
 {
-    m_view.reset();
+    return std::move(m_view);
 }

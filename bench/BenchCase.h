@@ -12,7 +12,7 @@ class IWJInterfaceView;
 // One design size of the run: its file, and what one benchmark leaves for a
 // later one so that the largest designs are not read more often than needed
 // (the last document Xerces parsed, for its serialisation; the last view
-// read bound, for writing).
+// read bound, for writing and then editing).
 class BenchCase {
 public:
     BenchCase(std::size_t size, std::string file);
@@ -31,7 +31,7 @@ public:
 
     void keepView(std::unique_ptr<IWJInterfaceView> view);
     IWJInterfaceView* view() const;
-    void releaseView();
+    std::unique_ptr<IWJInterfaceView> takeView();
 
 private:
     std::size_t m_size;
