@@ -19,6 +19,7 @@ constexpr const char* kCpuSuffix = "_cpu";
 constexpr const char* kAddPorts = "add_ports";
 constexpr const char* kMapEveryBit = "map_every_bit";
 constexpr const char* kRemoveHalf = "remove_half";
+constexpr const char* kDeleteView = "delete_view";
 
 // add_ports adds this fraction of the design's size to one instance.
 constexpr std::size_t kAddedPortsPerSize = 10;
