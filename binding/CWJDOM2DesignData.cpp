@@ -21,10 +21,22 @@ const XMLCh* localNameOf(const DOMNode* node)
     return name ? name : node->getNodeName();
 }
 
+// The first element among node and its following siblings. Walking the
+// siblings directly spares Xerces's element walk, which looks the parent up
+// at the end of every list of siblings; it would go through entity
+// references too, but the binder's documents hold none.
+DOMElement* elementFrom(DOMNode* node)
+{
+    while (node && node->getNodeType() != DOMNode::ELEMENT_NODE)
+        node = node->getNextSibling();
+    return static_cast<DOMElement*>(node);
+}
+
 DOMElement* firstChildNamed(const DOMElement* parent, std::string_view tag)
 {
     const std::string name(tag);
-    for (DOMElement* child = parent->getFirstElementChild(); child; child = child->getNextElementSibling()) {
+    for (DOMElement* child = elementFrom(parent->getFirstChild()); child;
+         child = elementFrom(child->getNextSibling())) {
         if (wjxml::equalsAscii(localNameOf(child), name.c_str()))
             return child;
     }
@@ -116,10 +128,10 @@ void CWJDOM2DesignData::RegisterTagSequence(const char* tag, const std::vector<s
         found->second = sequence;
 }
 
-WJObjectFactory CWJDOM2DesignData::factoryFor(const std::string& tag) const
+WJObjectFactory CWJDOM2DesignData::factoryFor(const XMLCh* tag) const
 {
     for (const Factory& entry : m_factories) {
-        if (entry.tag == tag)
+        if (wjxml::equalsAscii(tag, entry.tag.c_str()))
             return entry.create;
     }
     return nullptr;
@@ -149,7 +161,7 @@ void CWJDOM2DesignData::Transform(DOMNode* node, IWJXMLObject* parent, const cha
 
 void CWJDOM2DesignData::transformElement(DOMElement* element, IWJXMLObject* parent, std::string& path)
 {
-    const std::string name = nameOf(element);
+    const XMLCh* name = localNameOf(element);
     if (WJObjectFactory create = factoryFor(name)) {
         if (IWJXMLObject* child = create(parent, element)) {
             std::string childPath;
@@ -161,7 +173,7 @@ void CWJDOM2DesignData::transformElement(DOMElement* element, IWJXMLObject* pare
     const std::size_t mark = path.size();
     if (mark)
         path += ':';
-    path += name;
+    wjxml::appendUtf8(path, name);
     if (parent->HasTagHandler(path.c_str())) {
         m_text.clear();
         appendText(m_text, element);
@@ -189,7 +201,7 @@ void CWJDOM2DesignData::feedContent(DOMElement* element, IWJXMLObject* object, s
         object->SetAttribute(path.c_str(), m_text.c_str());
         path.resize(mark);
     }
-    for (DOMElement* child = element->getFirstElementChild(); child; child = child->getNextElementSibling())
+    for (DOMElement* child = elementFrom(element->getFirstChild()); child; child = elementFrom(child->getNextSibling()))
         transformElement(child, object, path);
 }
 
@@ -302,9 +314,9 @@ void CWJDOM2DesignData::RemoveDOMAttr(DOMElement* element, const char* container
     const std::vector<std::string_view> key = splitPath(itemKey);
     const std::string item(key.front());
     const std::string attribute(key.back());
-    DOMElement* child = holder->getFirstElementChild();
+    DOMElement* child = elementFrom(holder->getFirstChild());
     while (child) {
-        DOMElement* next = child->getNextElementSibling();
+        DOMElement* next = elementFrom(child->getNextSibling());
         if (MatchNodeName(child, item.c_str()) && MatchAttr(child, attribute.c_str(), value))
             RemoveDOMNode(child);
         child = next;
@@ -357,7 +369,8 @@ std::vector<DOMElement*> CWJDOM2DesignData::GetElementList(DOMElement* element, 
 {
     std::vector<DOMElement*> list;
     if (element) {
-        for (DOMElement* child = element->getFirstElementChild(); child; child = child->getNextElementSibling()) {
+        for (DOMElement* child = elementFrom(element->getFirstChild()); child;
+             child = elementFrom(child->getNextSibling())) {
             if (MatchNodeName(child, tag))
                 list.push_back(child);
         }

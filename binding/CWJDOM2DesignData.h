@@ -84,7 +84,7 @@ private:
         WJObjectFactory create;
     };
 
-    WJObjectFactory factoryFor(const std::string& tag) const;
+    WJObjectFactory factoryFor(const XMLCh* tag) const;
     void transformElement(xercesc::DOMElement* element, IWJXMLObject* parent, std::string& path);
     void feedContent(xercesc::DOMElement* element, IWJXMLObject* object, std::string& path);
     xercesc::DOMElement* newChild(xercesc::DOMElement* parent, const char* tag);
