@@ -230,8 +230,10 @@ DOMElement* CWJDOM2DesignData::newChild(DOMElement* parent, const char* tag)
     const int rank = sequence == m_sequences.end() ? -1 : rankOf(sequence->second, tag);
     if (rank >= 0) {
         DOMElement* previous = parent->getLastElementChild();
-        while (previous && rankOf(sequence->second, nameOf(previous)) > rank)
+        while (previous && rankOf(sequence->second, nameOf(previous)) > rank) {
             previous = previous->getPreviousElementSibling();
+            ++placementSteps;
+        }
         parent->insertBefore(child, previous ? previous->getNextSibling() : parent->getFirstChild());
     } else {
         parent->appendChild(child);

@@ -49,6 +49,8 @@ public:
     // name is returned as it is. Either way the id is taken: it is never
     // handed out again by this view. The result is valid until the next call.
     const char* makeUniqueId(const char* name);
+    // How many candidate ids makeUniqueId has looked up so far.
+    unsigned long long idCandidatesTried() const { return m_idCandidatesTried; }
     IWJCompInst* findCompInst(const char* id);
     IWJFootPrint* findFootprint(const char* id);
 
@@ -82,6 +84,7 @@ private:
     // Per base name, the first suffix not yet known to be taken: ids never
     // leave m_idSet, so the search for a free suffix resumes there.
     std::map<std::string, unsigned long long> m_nextSuffix;
+    unsigned long long m_idCandidatesTried = 0;
 };
 
 #endif
