@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 using namespace xercesc;
 
@@ -77,11 +78,42 @@ void appendText(std::string& out, const DOMElement* element)
     }
 }
 
+// Xerces releases a subtree by recursion, one call per level. Trees read
+// from files are at most the parser's depth limit deep; deeper ones can only
+// be built through the interfaces.
+constexpr std::size_t kMostRecursiveReleaseDepth = 512;
+
+bool deeperThan(const DOMNode* top, std::size_t limit)
+{
+    std::vector<const DOMNode*> ancestors;
+    const DOMNode* node = top;
+    for (;;) {
+        if (const DOMNode* child = node->getFirstChild()) {
+            ancestors.push_back(node);
+            if (ancestors.size() > limit)
+                return true;
+            node = child;
+            continue;
+        }
+        while (node != top && !node->getNextSibling()) {
+            node = ancestors.back();
+            ancestors.pop_back();
+        }
+        if (node == top)
+            return false;
+        node = node->getNextSibling();
+    }
+}
+
 // Frees a node that has left its document tree, with everything below it.
-// Xerces releases a subtree by recursion, one level per call, which a deep
-// tree turns into a stack overflow: the nodes go leaf by leaf instead.
+// A tree too deep for Xerces's recursive release goes leaf by leaf instead,
+// at the cost of taking every node out of its parent first.
 void releaseDetached(DOMNode* top)
 {
+    if (!deeperThan(top, kMostRecursiveReleaseDepth)) {
+        top->release();
+        return;
+    }
     DOMNode* node = top;
     for (;;) {
         while (DOMNode* last = node->getLastChild())
