@@ -128,8 +128,7 @@ void BenchSummary::printTimes() const
         printSeconds(median(kXercesParse, size));
         printSeconds(median(kReadBound, size));
         printRatios(ratioOf(median(kReadBound, size), median(kXercesParseValidated, size)),
-                    ratioOf(median(kReadBound, size, true), median(kXercesParseValidated, size, true)),
-                    kBoundReadGoal);
+                    ratioOf(median(kReadBound, size, true), median(kXercesParseValidated, size, true)), kBoundReadGoal);
         printSeconds(median(kReadUnbound, size));
         printRatios(ratioOf(median(kReadUnbound, size), median(kXercesParseValidated, size)),
                     ratioOf(median(kReadUnbound, size, true), median(kXercesParseValidated, size, true)),

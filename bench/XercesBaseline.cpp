@@ -9,8 +9,8 @@
 #include <xercesc/util/XMLString.hpp>
 
 #include <cstdio>
-#include <stdexcept>
 #include <fcntl.h>
+#include <stdexcept>
 #include <unistd.h>
 
 using namespace xercesc;

@@ -105,15 +105,14 @@ double wallSeconds()
 
 double threadCpuSeconds()
 {
-    timespec now {};
+    timespec now{};
     ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 // Runs edit and reports its wall-clock and processor seconds as the
 // counters name and name_cpu.
-template <class Edit>
-void timeEdit(benchmark::State& state, const char* name, Edit edit)
+template <class Edit> void timeEdit(benchmark::State& state, const char* name, Edit edit)
 {
     const double wall = wallSeconds();
     const double cpu = threadCpuSeconds();
@@ -139,8 +138,7 @@ void editDesign(benchmark::State& state, BenchCase& design)
     }
 }
 
-template <class Function>
-void add(const char* name, std::size_t size, Function function)
+template <class Function> void add(const char* name, std::size_t size, Function function)
 {
     benchmark::RegisterBenchmark(name, function)
         ->Arg(static_cast<long>(size))
