@@ -12,6 +12,7 @@
 #   make soak   reads, edits and writes the example for SOAK_SECONDS (default
 #               180) and reports the resident size at the start and the end
 #   make valgrind  runs the reader and editing tests under valgrind memcheck
+#   make bench  builds and runs the benchmarks against Xerces-C alone (minutes)
 
 PACKAGES := cmake make g++ pkg-config libxerces-c-dev libgtest-dev libxml2-utils \
             libcli11-dev nlohmann-json3-dev chromium
@@ -43,7 +44,7 @@ VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:Ra
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
 .PHONY: all deps deps-fuzz deps-valgrind build build-asan build-fuzz demo test fuzz \
-        $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind clean
+        $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind bench clean
 
 all: build
 
@@ -144,6 +145,13 @@ valgrind: build deps-valgrind
 	mkdir -p $(BUILD)/test-output
 	WJ_TEST_SLOWDOWN=50 valgrind --error-exitcode=1 --leak-check=full --show-leak-kinds=definite,indirect \
 	  --errors-for-leak-kinds=definite,indirect $(BUILD)/tests/wjxml_tests --gtest_filter='$(VALGRIND_TESTS)'
+
+# The benchmarks against Xerces-C alone (see bench/README.md); the generated
+# designs are cached in $(BUILD)/bench-data.
+bench: PACKAGES += libbenchmark-dev
+bench: build
+	cmake --build $(BUILD) --target wjxml_bench -j$(JOBS)
+	$(BUILD)/bench/wjxml_bench --data=$(BUILD)/bench-data
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(FUZZ_COVERAGE)

@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 using namespace xercesc;
 
@@ -21,10 +22,22 @@ const XMLCh* localNameOf(const DOMNode* node)
     return name ? name : node->getNodeName();
 }
 
+// The first element among node and its following siblings. Walking the
+// siblings directly spares Xerces's element walk, which looks the parent up
+// at the end of every list of siblings; it would go through entity
+// references too, but the binder's documents hold none.
+DOMElement* elementFrom(DOMNode* node)
+{
+    while (node && node->getNodeType() != DOMNode::ELEMENT_NODE)
+        node = node->getNextSibling();
+    return static_cast<DOMElement*>(node);
+}
+
 DOMElement* firstChildNamed(const DOMElement* parent, std::string_view tag)
 {
     const std::string name(tag);
-    for (DOMElement* child = parent->getFirstElementChild(); child; child = child->getNextElementSibling()) {
+    for (DOMElement* child = elementFrom(parent->getFirstChild()); child;
+         child = elementFrom(child->getNextSibling())) {
         if (wjxml::equalsAscii(localNameOf(child), name.c_str()))
             return child;
     }
@@ -65,11 +78,42 @@ void appendText(std::string& out, const DOMElement* element)
     }
 }
 
+// Xerces releases a subtree by recursion, one call per level. Trees read
+// from files are at most the parser's depth limit deep; deeper ones can only
+// be built through the interfaces.
+constexpr std::size_t kMostRecursiveReleaseDepth = 512;
+
+bool deeperThan(const DOMNode* top, std::size_t limit)
+{
+    std::vector<const DOMNode*> ancestors;
+    const DOMNode* node = top;
+    for (;;) {
+        if (const DOMNode* child = node->getFirstChild()) {
+            ancestors.push_back(node);
+            if (ancestors.size() > limit)
+                return true;
+            node = child;
+            continue;
+        }
+        while (node != top && !node->getNextSibling()) {
+            node = ancestors.back();
+            ancestors.pop_back();
+        }
+        if (node == top)
+            return false;
+        node = node->getNextSibling();
+    }
+}
+
 // Frees a node that has left its document tree, with everything below it.
-// Xerces releases a subtree by recursion, one level per call, which a deep
-// tree turns into a stack overflow: the nodes go leaf by leaf instead.
+// A tree too deep for Xerces's recursive release goes leaf by leaf instead,
+// at the cost of taking every node out of its parent first.
 void releaseDetached(DOMNode* top)
 {
+    if (!deeperThan(top, kMostRecursiveReleaseDepth)) {
+        top->release();
+        return;
+    }
     DOMNode* node = top;
     for (;;) {
         while (DOMNode* last = node->getLastChild())
@@ -116,10 +160,10 @@ void CWJDOM2DesignData::RegisterTagSequence(const char* tag, const std::vector<s
         found->second = sequence;
 }
 
-WJObjectFactory CWJDOM2DesignData::factoryFor(const std::string& tag) const
+WJObjectFactory CWJDOM2DesignData::factoryFor(const XMLCh* tag) const
 {
     for (const Factory& entry : m_factories) {
-        if (entry.tag == tag)
+        if (wjxml::equalsAscii(tag, entry.tag.c_str()))
             return entry.create;
     }
     return nullptr;
@@ -149,7 +193,7 @@ void CWJDOM2DesignData::Transform(DOMNode* node, IWJXMLObject* parent, const cha
 
 void CWJDOM2DesignData::transformElement(DOMElement* element, IWJXMLObject* parent, std::string& path)
 {
-    const std::string name = nameOf(element);
+    const XMLCh* name = localNameOf(element);
     if (WJObjectFactory create = factoryFor(name)) {
         if (IWJXMLObject* child = create(parent, element)) {
             std::string childPath;
@@ -161,7 +205,7 @@ void CWJDOM2DesignData::transformElement(DOMElement* element, IWJXMLObject* pare
     const std::size_t mark = path.size();
     if (mark)
         path += ':';
-    path += name;
+    wjxml::appendUtf8(path, name);
     if (parent->HasTagHandler(path.c_str())) {
         m_text.clear();
         appendText(m_text, element);
@@ -189,7 +233,7 @@ void CWJDOM2DesignData::feedContent(DOMElement* element, IWJXMLObject* object, s
         object->SetAttribute(path.c_str(), m_text.c_str());
         path.resize(mark);
     }
-    for (DOMElement* child = element->getFirstElementChild(); child; child = child->getNextElementSibling())
+    for (DOMElement* child = elementFrom(element->getFirstChild()); child; child = elementFrom(child->getNextSibling()))
         transformElement(child, object, path);
 }
 
@@ -218,8 +262,10 @@ DOMElement* CWJDOM2DesignData::newChild(DOMElement* parent, const char* tag)
     const int rank = sequence == m_sequences.end() ? -1 : rankOf(sequence->second, tag);
     if (rank >= 0) {
         DOMElement* previous = parent->getLastElementChild();
-        while (previous && rankOf(sequence->second, nameOf(previous)) > rank)
+        while (previous && rankOf(sequence->second, nameOf(previous)) > rank) {
             previous = previous->getPreviousElementSibling();
+            ++placementSteps;
+        }
         parent->insertBefore(child, previous ? previous->getNextSibling() : parent->getFirstChild());
     } else {
         parent->appendChild(child);
@@ -302,9 +348,9 @@ void CWJDOM2DesignData::RemoveDOMAttr(DOMElement* element, const char* container
     const std::vector<std::string_view> key = splitPath(itemKey);
     const std::string item(key.front());
     const std::string attribute(key.back());
-    DOMElement* child = holder->getFirstElementChild();
+    DOMElement* child = elementFrom(holder->getFirstChild());
     while (child) {
-        DOMElement* next = child->getNextElementSibling();
+        DOMElement* next = elementFrom(child->getNextSibling());
         if (MatchNodeName(child, item.c_str()) && MatchAttr(child, attribute.c_str(), value))
             RemoveDOMNode(child);
         child = next;
@@ -357,7 +403,8 @@ std::vector<DOMElement*> CWJDOM2DesignData::GetElementList(DOMElement* element, 
 {
     std::vector<DOMElement*> list;
     if (element) {
-        for (DOMElement* child = element->getFirstElementChild(); child; child = child->getNextElementSibling()) {
+        for (DOMElement* child = elementFrom(element->getFirstChild()); child;
+             child = elementFrom(child->getNextSibling())) {
             if (MatchNodeName(child, tag))
                 list.push_back(child);
         }

@@ -29,6 +29,8 @@ public:
     CWJDOM2DesignData& operator=(const CWJDOM2DesignData&) = delete;
 
     bool loading = false;
+    // How many siblings new children were compared with to find their place.
+    unsigned long long placementSteps = 0;
     // The last bindElements value given to a read; the factories bind the
     // objects they make to their elements only while it is set.
     bool bindElements = false;
@@ -84,7 +86,7 @@ private:
         WJObjectFactory create;
     };
 
-    WJObjectFactory factoryFor(const std::string& tag) const;
+    WJObjectFactory factoryFor(const XMLCh* tag) const;
     void transformElement(xercesc::DOMElement* element, IWJXMLObject* parent, std::string& path);
     void feedContent(xercesc::DOMElement* element, IWJXMLObject* object, std::string& path);
     xercesc::DOMElement* newChild(xercesc::DOMElement* parent, const char* tag);

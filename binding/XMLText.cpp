@@ -88,7 +88,16 @@ std::size_t decodeUtf8(const unsigned char* p, char32_t& c)
 
 void appendUtf8(std::string& out, const XMLCh* text, std::size_t length)
 {
-    for (std::size_t i = 0; i < length; ++i) {
+    // Names, ids and numbers are ASCII: their leading ASCII run is copied
+    // into room made once.
+    std::size_t ascii = 0;
+    while (ascii < length && text[ascii] < 0x80)
+        ++ascii;
+    const std::size_t start = out.size();
+    out.resize(start + ascii);
+    for (std::size_t i = 0; i < ascii; ++i)
+        out[start + i] = static_cast<char>(text[i]);
+    for (std::size_t i = ascii; i < length; ++i) {
         char32_t c = text[i];
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < length && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);

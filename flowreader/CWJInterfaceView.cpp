@@ -271,12 +271,14 @@ const char* CWJInterfaceView::makeUniqueId(const char* name)
 
     static std::string idBuffer;
     idBuffer = base;
+    ++m_idCandidatesTried;
     if (m_idSet.count(idBuffer)) {
         unsigned long long& suffix = m_nextSuffix[base];
         if (suffix == 0)
             suffix = 1;
         do {
             idBuffer = base + '_' + std::to_string(suffix++);
+            ++m_idCandidatesTried;
         } while (m_idSet.count(idBuffer));
     }
     m_idSet.insert(idBuffer);

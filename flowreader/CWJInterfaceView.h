@@ -7,8 +7,9 @@
 #include <xercesc/dom/DOMDocument.hpp>
 
 #include <map>
-#include <set>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class CWJCompInst;
@@ -49,6 +50,8 @@ public:
     // name is returned as it is. Either way the id is taken: it is never
     // handed out again by this view. The result is valid until the next call.
     const char* makeUniqueId(const char* name);
+    // How many candidate ids makeUniqueId has looked up so far.
+    unsigned long long idCandidatesTried() const { return m_idCandidatesTried; }
     IWJCompInst* findCompInst(const char* id);
     IWJFootPrint* findFootprint(const char* id);
 
@@ -78,10 +81,11 @@ private:
     std::vector<IWJFootPrint*> m_displacedFootprints;
     std::vector<IWJPartMap*> m_partMaps;
     xercesc::DOMDocument* m_document = nullptr;
-    std::set<std::string> m_idSet;
+    std::unordered_set<std::string> m_idSet;
     // Per base name, the first suffix not yet known to be taken: ids never
     // leave m_idSet, so the search for a free suffix resumes there.
-    std::map<std::string, unsigned long long> m_nextSuffix;
+    std::unordered_map<std::string, unsigned long long> m_nextSuffix;
+    unsigned long long m_idCandidatesTried = 0;
 };
 
 #endif
