@@ -213,15 +213,35 @@ void CWJPartMap::unmapPort(IWJPort* port, int bit)
             keys.push_back(made->second);
         for (const std::string& other : keys)
             dropPortRef(other);
-        removeMapElements("PortMaps", "PortMap", "PortRefNoRange:ref", portId(port));
+        for (const std::string& id : idsSharingKey(port))
+            removeMapElements("PortMaps", "PortMap", "PortRefNoRange:ref", id.c_str());
     } else {
         // findPortRef also finds the reference of a port renamed since it was
         // mapped, filed under the port's current key.
         if (findPortRef(port, bit))
             dropPortRef(key);
-        removeMapElements("PortMaps", "PortMap", "PortRefNoRange:ref", portId(port), "PortRefNoRange:Bit",
-                          std::to_string(bit).c_str());
+        for (const std::string& id : idsSharingKey(port))
+            removeMapElements("PortMaps", "PortMap", "PortRefNoRange:ref", id.c_str(), "PortRefNoRange:Bit",
+                              std::to_string(bit).c_str());
     }
+}
+
+// A port and a differential port, or ports whose names differ only in case,
+// share one key and so one mapping: what unmapping drops from memory, it drops
+// from the document under each of their ids, or a save would bring it back.
+std::vector<std::string> CWJPartMap::idsSharingKey(IWJPort* port)
+{
+    std::vector<std::string> ids{portId(port)};
+    if (!m_compInst)
+        return ids;
+    const std::string key = portRefKey(port, -1);
+    for (auto ports : {m_compInst->ports(), m_compInst->differentialPorts()}) {
+        for (; ports.isValid(); ++ports) {
+            if (ports.value() != port && portRefKey(ports.value(), -1) == key)
+                ids.push_back(portId(ports.value()));
+        }
+    }
+    return ids;
 }
 
 void CWJPartMap::mapPortGroupToPinNames(IWJPortGroup* portGroup, const std::vector<std::string>& pinNames)

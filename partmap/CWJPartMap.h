@@ -70,6 +70,8 @@ private:
     void writePinGroup(xercesc::DOMElement* parent, IWJFootPrintPinGroup* pinGroup);
     // Forgets the mappings of the port reference under key and releases it.
     void dropPortRef(const std::string& key);
+    // The ids of port and of the instance's other ports under the same key.
+    std::vector<std::string> idsSharingKey(IWJPort* port);
 
     IWJFootPrint* m_footprint = nullptr;
     IWJCompInst* m_compInst = nullptr;

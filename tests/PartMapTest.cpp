@@ -398,3 +398,19 @@ TEST(PartMap, ARemovedPortTakesItsMappingsAlong)
     ASSERT_TRUE(back);
     EXPECT_EQ(modelSnapshot(back.get()), expected);
 }
+
+TEST(PartMap, UnmappingAKeySharedWithADifferentialPortLeavesNothingToComeBack)
+{
+    Design d;
+    IWJDPPort* pair = d.inst->addDifferentialPort("clk", nullptr);
+    d.map->mapPortToPin(d.clk, d.pin("A1"), -1);
+    d.map->mapPortToPin(d.clk, d.pin("A2"), 0);
+    // The pair shares the key of CLK: removing it unmaps that key.
+    d.inst->removePort(pair);
+    EXPECT_EQ(count(d.map->portPinMaps()), 0);
+
+    const std::string expected = modelSnapshot(d.view.get());
+    const View back = read(write(d.view.get(), "shared-key-unmapped.xml"), true);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(modelSnapshot(back.get()), expected);
+}
