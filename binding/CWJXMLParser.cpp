@@ -13,6 +13,7 @@
 #include <xercesc/util/SecurityManager.hpp>
 #include <xercesc/util/XMLException.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -269,11 +270,46 @@ DOMDocument* CWJXMLParser::ParseFile(const char* fileName)
     return m_parser->adoptDocument();
 }
 
+namespace {
+
+// How deep elements nest below and including top, walked without recursion.
+unsigned nestingDepth(const DOMElement* top)
+{
+    unsigned deepest = 0;
+    unsigned depth = 0;
+    const DOMElement* element = top;
+    while (element) {
+        ++depth;
+        deepest = std::max(deepest, depth);
+        if (const DOMElement* child = element->getFirstElementChild()) {
+            element = child;
+            continue;
+        }
+        while (element != top && !element->getNextElementSibling()) {
+            element = static_cast<const DOMElement*>(element->getParentNode());
+            --depth;
+        }
+        if (element == top)
+            break;
+        element = element->getNextElementSibling();
+        --depth;
+    }
+    return deepest;
+}
+
+} // namespace
+
 bool CWJXMLParser::writeXMLFile(const std::string& fileName, DOMDocument* document)
 {
     m_errors->start(fileName);
     if (!document) {
         m_errors->add(0, 0, "there is no document to write");
+        return false;
+    }
+    // What cannot be read back is not written: a save that succeeds reads.
+    if (nestingDepth(document->getDocumentElement()) > kMaxDepth) {
+        m_errors->add(0, 0, "the design nests elements more than " + std::to_string(kMaxDepth) +
+                                " deep, more than a file may hold");
         return false;
     }
     std::string text;

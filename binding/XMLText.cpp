@@ -133,6 +133,21 @@ std::u16string toXMLCh(const char* text)
     return out;
 }
 
+std::string storableText(const char* text)
+{
+    if (!text)
+        return std::string();
+    const auto* p = reinterpret_cast<const unsigned char*>(text);
+    while (*p && *p < 0x80 && (*p >= 0x20 || *p == '\t' || *p == '\n' || *p == '\r'))
+        ++p;
+    if (!*p)
+        return std::string(text);
+    const std::u16string wide = toXMLCh(text);
+    std::string out;
+    appendUtf8(out, wide.c_str(), wide.size());
+    return out;
+}
+
 bool equalsAscii(const XMLCh* name, const char* ascii)
 {
     if (!name)

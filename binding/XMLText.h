@@ -19,6 +19,10 @@ void appendUtf8(std::string& out, const XMLCh* text, std::size_t length);
 // U+FFFD, so whatever a host passes in, the document stays serialisable.
 std::u16string toXMLCh(const char* text);
 
+// The text as the document keeps it: what toXMLCh makes of it, in UTF-8. A
+// model object stores this, so that it holds what a save writes.
+std::string storableText(const char* text);
+
 // Compares a DOM name with an ASCII name.
 bool equalsAscii(const XMLCh* name, const char* ascii);
 

@@ -46,7 +46,7 @@ const char* CWJCompBusInterface::name()
 
 void CWJCompBusInterface::setName(const char* name)
 {
-    m_name = textOrEmpty(name);
+    m_name = storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJCompBusInterface::name(), false);
 }
 
@@ -111,7 +111,7 @@ const char* CWJCompBusInterface::definition()
 
 void CWJCompBusInterface::setDefinition(const char* definition)
 {
-    m_definition = textOrEmpty(definition);
+    m_definition = storableText(definition);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Definition", CWJCompBusInterface::definition(), false);
 }
 
@@ -123,7 +123,7 @@ IWJCompInst* CWJCompBusInterface::compInst()
 void CWJCompBusInterface::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
 {
     if (auto* group = dynamic_cast<CWJPortGroup*>(child))
-        insertPortGroup(group);
+        m_container.file(group);
 }
 
 const char* CWJCompBusInterface::id() const

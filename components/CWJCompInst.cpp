@@ -3,15 +3,16 @@
 #include "CWJCompBusInterface.h"
 #include "CWJDPPort.h"
 #include "CWJPort.h"
+#include "CWJPortWatcher.h"
 #include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
 #include "flowreader/CWJInterfaceView.h"
 #include "flowreader/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
-#include "wjxmlinterfaceflowreader/IWJPartMap.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -62,7 +63,7 @@ const char* CWJCompInst::refdes()
 
 void CWJCompInst::setRefdes(const char* refdes)
 {
-    m_refdes = textOrEmpty(refdes);
+    m_refdes = storableText(refdes);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Refdes", CWJCompInst::refdes(), false);
 }
 
@@ -73,7 +74,7 @@ const char* CWJCompInst::cellName()
 
 void CWJCompInst::setCellName(const char* cellName)
 {
-    m_cellName = textOrEmpty(cellName);
+    m_cellName = storableText(cellName);
     getDesignData()->UpdateDOMTag(GetDomElement(), "CellName", CWJCompInst::cellName(), false);
 }
 
@@ -114,37 +115,28 @@ IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, in
 // document.
 void CWJCompInst::removePort(IWJPort* port)
 {
-    if (!port)
+    if (!holdsPort(port))
         return;
+    m_filedPorts.erase(port);
     const std::string id = CWJPort::idOf(port);
-    std::map<std::string, IWJPort*>* byName = nullptr;
-    if (findPortById(id.c_str()) == port) {
-        m_portsById.erase(id);
-        byName = &m_portsByName;
-    } else if (findDifferentialPortById(id.c_str()) == port) {
-        m_differentialPortsById.erase(id);
-        byName = &m_differentialPortsByName;
-    } else {
-        return;
-    }
-    for (auto entry = byName->begin(); entry != byName->end();)
-        entry = entry->second == port ? byName->erase(entry) : std::next(entry);
+    const bool differential = findDifferentialPortById(id.c_str()) == port;
+    (differential ? m_differentialPortsById : m_portsById).erase(id);
+    std::map<std::string, IWJPort*>& byName = differential ? m_differentialPortsByName : m_portsByName;
+    const auto named = byName.find(CWJPort::localNameKey(port));
+    if (named != byName.end() && named->second == port)
+        byName.erase(named);
 
     auto* object = dynamic_cast<IWJXMLObject*>(port);
     getDesignData()->RemoveDOMNode(object->GetDomElement());
     object->SetDomElement(nullptr);
     for (const auto& owned : m_ownedPorts) {
-        if (auto* differential = dynamic_cast<CWJDPPort*>(owned.get()))
-            differential->forgetMember(port);
+        if (auto* pair = dynamic_cast<CWJDPPort*>(owned.get()))
+            pair->forgetMember(port);
     }
     for (const auto& busInterface : m_ownedBusInterfaces)
         busInterface->container().forgetPort(port);
-    if (m_view) {
-        for (auto partMaps = m_view->partMaps(); partMaps.isValid(); ++partMaps) {
-            if (partMaps.value()->compInst() == this)
-                partMaps.value()->unmapPort(port, -1);
-        }
-    }
+    for (CWJPortWatcher* watcher : m_watchers)
+        watcher->portRemoved(port);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::differentialPorts()
@@ -296,25 +288,62 @@ void CWJCompInst::forgetGroupIndex()
 
 void CWJCompInst::insertPort(IWJPort* port)
 {
-    if (!port)
+    if (!port || (port->portKind() != 0 && port->portKind() != 1))
         return;
-    const std::string id = CWJPort::idOf(port);
-    const std::string key = toUpperKey(*port->instancePortName() ? port->instancePortName() : port->name());
-    if (port->portKind() == 0) {
-        m_portsById[id] = port;
-        m_portsByName[key] = port;
-    } else if (port->portKind() == 1) {
-        m_differentialPortsById[id] = port;
-        m_differentialPortsByName[key] = port;
-    }
+    const bool differential = port->portKind() == 1;
+    IWJPort*& byId = (differential ? m_differentialPortsById : m_portsById)[CWJPort::idOf(port)];
+    if (byId)
+        m_filedPorts.erase(byId);
+    byId = port;
+    (differential ? m_differentialPortsByName : m_portsByName)[CWJPort::localNameKey(port)] = port;
+    m_filedPorts.insert(port);
 }
 
 void CWJCompInst::insertBusInterface(IWJCompBusInterface* busInterface)
 {
     if (auto* ours = dynamic_cast<CWJCompBusInterface*>(busInterface)) {
         m_busInterfacesById[ours->id()] = busInterface;
+        m_groups.insert(busInterface);
         forgetGroupIndex();
     }
+}
+
+bool CWJCompInst::holdsPort(const IWJPort* port) const
+{
+    return port && m_filedPorts.count(port) != 0;
+}
+
+bool CWJCompInst::holdsGroup(const IWJPortGroup* group) const
+{
+    return group && m_groups.count(group) != 0;
+}
+
+void CWJCompInst::registerGroup(const IWJPortGroup* group)
+{
+    m_groups.insert(group);
+}
+
+void CWJCompInst::portRenamed(IWJPort* port, const std::string& oldKey)
+{
+    if (!holdsPort(port))
+        return;
+    std::map<std::string, IWJPort*>& byName = port->portKind() == 1 ? m_differentialPortsByName : m_portsByName;
+    const auto old = byName.find(oldKey);
+    if (old != byName.end() && old->second == port)
+        byName.erase(old);
+    byName[CWJPort::localNameKey(port)] = port;
+    for (CWJPortWatcher* watcher : m_watchers)
+        watcher->portRenamed(port);
+}
+
+void CWJCompInst::watch(CWJPortWatcher* watcher)
+{
+    m_watchers.push_back(watcher);
+}
+
+void CWJCompInst::unwatch(CWJPortWatcher* watcher)
+{
+    m_watchers.erase(std::remove(m_watchers.begin(), m_watchers.end(), watcher), m_watchers.end());
 }
 
 const char* CWJCompInst::makeUniqueId(const char* seed)

@@ -7,10 +7,12 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class CWJCompBusInterface;
 class CWJInterfaceView;
+class CWJPortWatcher;
 
 // A component instance, bound to a CompInst element.
 //
@@ -65,6 +67,18 @@ public:
     void insertPort(IWJPort* port);
     void insertBusInterface(IWJCompBusInterface* busInterface);
 
+    // Whether port is one of this instance's ports as filed by id (what a
+    // reload of its id finds), and group one of its bus interfaces or groups.
+    // Neither looks into the object, which may be another instance's.
+    bool holdsPort(const IWJPort* port) const;
+    bool holdsGroup(const IWJPortGroup* group) const;
+    // Files a group made below one of this instance's bus interfaces.
+    void registerGroup(const IWJPortGroup* group);
+    // Files a renamed port under its new name and tells the watchers.
+    void portRenamed(IWJPort* port, const std::string& oldKey);
+    void watch(CWJPortWatcher* watcher);
+    void unwatch(CWJPortWatcher* watcher);
+
     // The view's unique id made from seed; the seed itself when the instance
     // belongs to no view.
     const char* makeUniqueId(const char* seed);
@@ -91,6 +105,9 @@ private:
     std::map<std::string, IWJPortGroup*> m_topLevelGroups;
     std::map<std::string, IWJPortGroup*> m_allGroups;
     bool m_groupsIndexed = false;
+    std::unordered_set<const IWJPort*> m_filedPorts;
+    std::unordered_set<const IWJPortGroup*> m_groups;
+    std::vector<CWJPortWatcher*> m_watchers;
 };
 
 #endif

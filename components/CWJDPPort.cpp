@@ -62,8 +62,11 @@ const char* CWJDPPort::name()
 
 void CWJDPPort::setName(const char* name)
 {
-    m_name = textOrEmpty(name);
+    const std::string oldKey = CWJPort::localNameKey(this);
+    m_name = storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJDPPort::name(), false);
+    if (m_owner)
+        m_owner->portRenamed(this, oldKey);
 }
 
 const char* CWJDPPort::instancePortName()
@@ -73,8 +76,11 @@ const char* CWJDPPort::instancePortName()
 
 void CWJDPPort::setInstancePortName(const char* instancePortName)
 {
-    m_instancePortName = textOrEmpty(instancePortName);
+    const std::string oldKey = CWJPort::localNameKey(this);
+    m_instancePortName = storableText(instancePortName);
     getDesignData()->UpdateDOMTag(GetDomElement(), "InstancePortName", CWJDPPort::instancePortName(), false);
+    if (m_owner)
+        m_owner->portRenamed(this, oldKey);
 }
 
 int CWJDPPort::type()
@@ -121,6 +127,8 @@ IWJPort* CWJDPPort::positivePort(int* lsb, int* msb)
 // the written text gives them (-1 is written empty and reads back as 0).
 void CWJDPPort::setPositivePort(IWJPort* port, int lsb, int msb)
 {
+    if (!acceptsMember(port))
+        return;
     m_positivePort = port;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "PositivePort:ref", CWJPort::idOf(port));
     readPositiveLsb(boundText(lsb).c_str());
@@ -138,10 +146,18 @@ IWJPort* CWJDPPort::negativePort(int* lsb, int* msb)
 
 void CWJDPPort::setNegativePort(IWJPort* port, int lsb, int msb)
 {
+    if (!acceptsMember(port))
+        return;
     m_negativePort = port;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "NegativePort:ref", CWJPort::idOf(port));
     readNegativeLsb(boundText(lsb).c_str());
     readNegativeMsb(boundText(msb).c_str());
+}
+
+// A member is a single-ended port of the same instance, or none.
+bool CWJDPPort::acceptsMember(IWJPort* port) const
+{
+    return !port || (m_owner && m_owner->holdsPort(port) && port->portKind() == 0);
 }
 
 const char* CWJDPPort::id() const

@@ -45,6 +45,7 @@ public:
     void forgetMember(IWJPort* port);
 
 private:
+    bool acceptsMember(IWJPort* port) const;
     void registerHandlers();
     IWJPort* findMember(const char* id) const;
     void readPositiveRef(const char* text);

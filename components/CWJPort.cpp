@@ -5,6 +5,7 @@
 #include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -67,8 +68,11 @@ const char* CWJPort::name()
 
 void CWJPort::setName(const char* name)
 {
-    m_name = textOrEmpty(name);
+    const std::string oldKey = CWJPort::localNameKey(this);
+    m_name = storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJPort::name(), false);
+    if (m_owner)
+        m_owner->portRenamed(this, oldKey);
 }
 
 const char* CWJPort::instancePortName()
@@ -78,8 +82,11 @@ const char* CWJPort::instancePortName()
 
 void CWJPort::setInstancePortName(const char* instancePortName)
 {
-    m_instancePortName = textOrEmpty(instancePortName);
+    const std::string oldKey = CWJPort::localNameKey(this);
+    m_instancePortName = storableText(instancePortName);
     getDesignData()->UpdateDOMTag(GetDomElement(), "InstancePortName", CWJPort::instancePortName(), false);
+    if (m_owner)
+        m_owner->portRenamed(this, oldKey);
 }
 
 int CWJPort::type()
@@ -178,6 +185,11 @@ const char* CWJPort::idOf(IWJPort* port)
     if (auto* differential = dynamic_cast<CWJDPPort*>(port))
         return differential->id();
     return "";
+}
+
+std::string CWJPort::localNameKey(IWJPort* port)
+{
+    return toUpperKey(*port->instancePortName() ? port->instancePortName() : port->name());
 }
 
 IWJXMLObject* CreateInterfacePortObject(IWJXMLObject* parent, xercesc::DOMElement* element)

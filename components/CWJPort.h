@@ -40,6 +40,9 @@ public:
     static const char* composeFullName(IWJCompInst* owner, const std::string& localName);
     // The id of a port of this library, plain or differential; "" otherwise.
     static const char* idOf(IWJPort* port);
+    // The port's local name (its instance port name, else its name)
+    // upper-cased: the key of the by-name lookups and of part maps.
+    static std::string localNameKey(IWJPort* port);
 
 private:
     void registerHandlers();

@@ -73,7 +73,7 @@ const char* CWJPortGroup::name()
 
 void CWJPortGroup::setName(const char* name)
 {
-    m_name = textOrEmpty(name);
+    m_name = storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJPortGroup::name(), false);
 }
 
@@ -140,7 +140,7 @@ int CWJPortGroup::groupKind()
 
 void CWJPortGroup::setVoltage(const char* voltage)
 {
-    m_voltage = textOrEmpty(voltage);
+    m_voltage = storableText(voltage);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Voltage", CWJPortGroup::voltage(), false);
 }
 
@@ -189,7 +189,19 @@ IWJCompBusInterface* CWJPortGroup::busInterface()
 void CWJPortGroup::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
 {
     if (auto* group = dynamic_cast<CWJPortGroup*>(child))
-        insertPortGroup(group);
+        m_container.file(group);
+}
+
+CWJPortGroupContainer& CWJPortGroup::parentContainer()
+{
+    return m_parentGroup ? m_parentGroup->container() : m_busInterface->container();
+}
+
+void CWJPortGroup::reparent(CWJPortGroup* parentGroup, CWJCompBusInterface* busInterface)
+{
+    m_parentGroup = parentGroup;
+    m_busInterface = busInterface;
+    m_container.setBusInterface(busInterface);
 }
 
 const char* CWJPortGroup::id() const
@@ -224,7 +236,7 @@ void CWJPortGroup::readType(const char* text)
 
 void CWJPortGroup::readVoltage(const char* text)
 {
-    m_voltage = textOrEmpty(text);
+    m_voltage = storableText(text);
 }
 
 void CWJPortGroup::readNumPowerPins(const char* text)

@@ -44,6 +44,13 @@ public:
     const char* id() const;
     void setId(const char* text);
     CWJPortGroupContainer& container() { return m_container; }
+    // The container that files this group: its parent group's or its bus
+    // interface's.
+    CWJPortGroupContainer& parentContainer();
+    CWJPortGroup* parentGroup() const { return m_parentGroup; }
+    // Moves the group below another parent of the same instance.
+    void reparent(CWJPortGroup* parentGroup, CWJCompBusInterface* busInterface);
+    void setBusInterface(CWJCompBusInterface* busInterface) { m_busInterface = busInterface; }
 
     // The id of a group or bus interface of this library; "" otherwise.
     static const char* idOf(IWJPortGroup* group);

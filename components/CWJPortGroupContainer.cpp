@@ -5,6 +5,7 @@
 #include "CWJPort.h"
 #include "CWJPortGroup.h"
 #include "CWJPortRef.h"
+#include "CWJPortRefHolder.h"
 #include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
@@ -43,7 +44,7 @@ void CWJPortGroupContainer::registerHandlers()
     m_holder->RegisterXMLAttribFP("PortRefs:PortRef:Range:msb",
                                   new Functor(this, &CWJPortGroupContainer::readRangeMsb));
     m_holder->RegisterXMLAttribFP("DifferentialPortRefs:DifferentialPortRef:ref",
-                                  new Functor(this, &CWJPortGroupContainer::readRef));
+                                  new Functor(this, &CWJPortGroupContainer::readDifferentialRef));
 }
 
 CInterfaceObjectIterator<IWJPortRef*> CWJPortGroupContainer::portRefs() const
@@ -62,14 +63,20 @@ CInterfaceObjectMapIterator<std::string, IWJPortGroup*> CWJPortGroupContainer::p
         new CSTLIOMapIterator<std::string, IWJPortGroup*>(m_portGroups));
 }
 
+CWJCompInst* CWJPortGroupContainer::compInst() const
+{
+    return m_busInterface ? m_busInterface->owner() : nullptr;
+}
+
 CWJPortRef* CWJPortGroupContainer::addPortRef(IWJPort* port, int lsb, int msb)
 {
-    if (!port)
+    CWJCompInst* owner = compInst();
+    if (!owner || !owner->holdsPort(port))
         return nullptr;
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* element = m_holder->GetDomElement();
     if (port->portKind() == 0) {
-        m_ownedPortRefs.push_back(std::make_unique<CWJPortRef>(port, lsb, msb));
+        m_ownedPortRefs.push_back(std::make_unique<CWJPortRef>(port, lsb, msb, this));
         CWJPortRef* portRef = m_ownedPortRefs.back().get();
         xercesc::DOMElement* refElement =
             binder->CreateDOMNode(binder->CreateDOMNode(element, "PortRefs", false), "PortRef", true);
@@ -79,6 +86,8 @@ CWJPortRef* CWJPortGroupContainer::addPortRef(IWJPort* port, int lsb, int msb)
             binder->UpdateDOMAttr(refElement, "Range:lsb", std::to_string(lsb).c_str());
         if (msb != -1)
             binder->UpdateDOMAttr(refElement, "Range:msb", std::to_string(msb).c_str());
+        if (refElement)
+            m_refElements[portRef] = refElement;
         return portRef;
     }
     if (port->portKind() == 1) {
@@ -88,6 +97,27 @@ CWJPortRef* CWJPortGroupContainer::addPortRef(IWJPort* port, int lsb, int msb)
         m_differentialPorts.push_back(port);
     }
     return nullptr;
+}
+
+// A bound of -1 is written as empty text, which reads back as -1.
+void CWJPortGroupContainer::writeRange(xercesc::DOMElement* refElement, int lsb, int msb)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    binder->UpdateDOMAttr(refElement, "Range:lsb", boundText(lsb).c_str());
+    binder->UpdateDOMAttr(refElement, "Range:msb", boundText(msb).c_str());
+}
+
+void CWJPortGroupContainer::changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb)
+{
+    CWJCompInst* owner = compInst();
+    if (!owner || !owner->holdsPort(port) || port->portKind() != 0)
+        return;
+    ref.assign(port, lsb, msb);
+    const auto found = m_refElements.find(&ref);
+    if (found == m_refElements.end())
+        return;
+    getDesignData()->UpdateDOMAttr(found->second, "ref", CWJPort::idOf(port));
+    writeRange(found->second, lsb, msb);
 }
 
 IWJPortGroup* CWJPortGroupContainer::addPortGroup(const char* name, IWJPortGroup::IWJPortGroupType type,
@@ -103,17 +133,67 @@ IWJPortGroup* CWJPortGroupContainer::addPortGroup(const char* name, IWJPortGroup
     if (voltage)
         group->setVoltage(voltage);
     group->setNumPhysPins(numPowerPins, numGroundPins);
-    insertPortGroup(group);
+    file(group);
     return group;
 }
 
 void CWJPortGroupContainer::insertPortGroup(IWJPortGroup* group)
 {
-    if (!group)
+    CWJCompInst* owner = compInst();
+    if (!owner || !owner->holdsGroup(group))
         return;
-    m_portGroups[CWJPortGroup::idOf(group)] = group;
-    if (CWJCompInst* compInst = m_busInterface ? m_busInterface->owner() : nullptr)
-        compInst->forgetGroupIndex();
+    auto* child = dynamic_cast<CWJPortGroup*>(group);
+    if (!child)
+        return;
+    auto* parentGroup = dynamic_cast<CWJPortGroup*>(m_holder);
+    if (&child->parentContainer() != this) {
+        for (CWJPortGroup* above = parentGroup; above; above = above->parentGroup()) {
+            if (above == child)
+                return;
+        }
+        child->parentContainer().unfile(child);
+        if (xercesc::DOMElement* element = child->GetDomElement()) {
+            CWJDOM2DesignData* binder = getDesignData();
+            xercesc::DOMNode* oldContainer = element->getParentNode();
+            xercesc::DOMElement* container = binder->CreateDOMNode(m_holder->GetDomElement(), "PortGroups", false);
+            if (oldContainer && container) {
+                container->appendChild(oldContainer->removeChild(element));
+                if (!oldContainer->getFirstChild())
+                    binder->RemoveDOMNode(static_cast<xercesc::DOMElement*>(oldContainer));
+            }
+        }
+        child->reparent(parentGroup, m_busInterface);
+    }
+    file(child);
+}
+
+void CWJPortGroupContainer::file(CWJPortGroup* group)
+{
+    m_portGroups[group->id()] = group;
+    if (CWJCompInst* owner = compInst())
+        owner->forgetGroupIndex();
+}
+
+void CWJPortGroupContainer::unfile(CWJPortGroup* group)
+{
+    const auto found = m_portGroups.find(group->id());
+    if (found != m_portGroups.end() && found->second == group)
+        m_portGroups.erase(found);
+}
+
+void CWJPortGroupContainer::setBusInterface(CWJCompBusInterface* busInterface)
+{
+    std::vector<CWJPortGroupContainer*> pending{this};
+    while (!pending.empty()) {
+        CWJPortGroupContainer* container = pending.back();
+        pending.pop_back();
+        container->m_busInterface = busInterface;
+        for (const auto& entry : container->m_portGroups) {
+            auto* group = static_cast<CWJPortGroup*>(entry.second);
+            group->setBusInterface(busInterface);
+            pending.push_back(&group->container());
+        }
+    }
 }
 
 IWJPortGroup* CWJPortGroupContainer::findPortGroup(const char* path, bool ignoreCaseFirst) const
@@ -152,6 +232,8 @@ IWJPortGroup* CWJPortGroupContainer::findPortGroupById(const char* id) const
 void CWJPortGroupContainer::adopt(CWJPortGroup* group)
 {
     m_ownedGroups.emplace_back(group);
+    if (CWJCompInst* owner = compInst())
+        owner->registerGroup(group);
 }
 
 void CWJPortGroupContainer::forgetPort(IWJPort* port)
@@ -169,9 +251,12 @@ void CWJPortGroupContainer::forgetPort(IWJPort* port)
 
 void CWJPortGroupContainer::forgetPortHere(IWJPort* port, const char* id)
 {
-    m_portRefs.erase(std::remove_if(m_portRefs.begin(), m_portRefs.end(),
-                                    [port](IWJPortRef* portRef) { return portRef->port(nullptr, nullptr) == port; }),
-                     m_portRefs.end());
+    const auto refersToPort = [port](IWJPortRef* portRef) { return portRef->port(nullptr, nullptr) == port; };
+    for (IWJPortRef* portRef : m_portRefs) {
+        if (refersToPort(portRef))
+            m_refElements.erase(static_cast<CWJPortRef*>(portRef));
+    }
+    m_portRefs.erase(std::remove_if(m_portRefs.begin(), m_portRefs.end(), refersToPort), m_portRefs.end());
     m_differentialPorts.erase(std::remove(m_differentialPorts.begin(), m_differentialPorts.end(), port),
                               m_differentialPorts.end());
     CWJDOM2DesignData* binder = getDesignData();
@@ -182,17 +267,26 @@ void CWJPortGroupContainer::forgetPortHere(IWJPort* port, const char* id)
 void CWJPortGroupContainer::beginPortRef(const char*)
 {
     m_readPortRef = nullptr;
+    m_readElement = m_portRefCursor.next(m_holder->GetDomElement());
 }
 
 void CWJPortGroupContainer::readRef(const char* text)
 {
-    CWJCompInst* compInst = m_busInterface ? m_busInterface->owner() : nullptr;
-    if (!compInst)
+    CWJCompInst* owner = compInst();
+    if (!owner)
         return;
-    IWJPort* port = compInst->findPortById(text);
+    IWJPort* port = owner->findPortById(text);
     if (!port)
-        port = compInst->findDifferentialPortById(text);
+        port = owner->findDifferentialPortById(text);
     m_readPortRef = port ? addPortRef(port, -1, -1) : nullptr;
+    if (m_readPortRef && m_readElement)
+        m_refElements[m_readPortRef] = m_readElement;
+}
+
+void CWJPortGroupContainer::readDifferentialRef(const char* text)
+{
+    m_readElement = nullptr;
+    readRef(text);
 }
 
 void CWJPortGroupContainer::readRangeLsb(const char* text)

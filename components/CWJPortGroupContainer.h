@@ -1,9 +1,13 @@
 #ifndef WJXML_COMPONENTS_CWJPORTGROUPCONTAINER_H
 #define WJXML_COMPONENTS_CWJPORTGROUPCONTAINER_H
 
+#include "CWJPortRefHolder.h"
+#include "binding/CWJChildCursor.h"
 #include "wjxmlinterfaceflowreader/CInterfaceObjectIterator.h"
 #include "wjxmlinterfaceflowreader/CInterfaceObjectMapIterator.h"
 #include "wjxmlinterfaceflowreader/IWJPortGroup.h"
+
+#include <xercesc/dom/DOMElement.hpp>
 
 #include <map>
 #include <memory>
@@ -11,6 +15,7 @@
 #include <vector>
 
 class CWJCompBusInterface;
+class CWJCompInst;
 class CWJPortGroup;
 class CWJPortRef;
 class IWJPort;
@@ -26,7 +31,7 @@ class IWJXMLObject;
 // references and the child-group map only point, so a group displaced from
 // the map or filed under a second parent is still released once, by the
 // container it was made under.
-class CWJPortGroupContainer {
+class CWJPortGroupContainer final : public CWJPortRefHolder {
 public:
     // holder: the group or bus interface whose element and handlers these
     // are; busInterface: the root of its tree, whose component instance
@@ -42,10 +47,13 @@ public:
     CInterfaceObjectIterator<IWJPortRef*> portRefs() const;
     CInterfaceObjectIterator<IWJPort*> differentialPorts() const;
     CInterfaceObjectMapIterator<std::string, IWJPortGroup*> portGroups() const;
-    // Returns the reference made for a single-ended port, null otherwise.
+    // Refers to a port of the holder's instance; returns the reference made
+    // for a single-ended port, null otherwise.
     CWJPortRef* addPortRef(IWJPort* port, int lsb, int msb);
     IWJPortGroup* addPortGroup(const char* name, IWJPortGroup::IWJPortGroupType type, const char* voltage,
                                int numPowerPins, int numGroundPins);
+    // Moves a group of the same instance below the holder, in memory and in
+    // the document; a group cannot move into itself or below itself.
     void insertPortGroup(IWJPortGroup* group);
     // Follows a dotted path of child group names; ignoreCaseFirst makes the
     // first step ignore ASCII letter case.
@@ -57,11 +65,22 @@ public:
     // Drops the references to port, and their elements, from this container
     // and every group made below it.
     void forgetPort(IWJPort* port);
+    // A new root of the tree: the bus interface of every group below.
+    void setBusInterface(CWJCompBusInterface* busInterface);
+    // Files a child group made under the holder, or takes one out of the
+    // child-group map (its element stays).
+    void file(CWJPortGroup* group);
+    void unfile(CWJPortGroup* group);
+
+    void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
 
 private:
+    CWJCompInst* compInst() const;
     void forgetPortHere(IWJPort* port, const char* id);
+    void writeRange(xercesc::DOMElement* refElement, int lsb, int msb);
     void beginPortRef(const char* text);
     void readRef(const char* text);
+    void readDifferentialRef(const char* text);
     void readRangeLsb(const char* text);
     void readRangeMsb(const char* text);
 
@@ -71,10 +90,14 @@ private:
     std::vector<IWJPort*> m_differentialPorts;
     std::map<std::string, IWJPortGroup*> m_portGroups;
     std::vector<std::unique_ptr<CWJPortRef>> m_ownedPortRefs;
+    // The PortRef element of each listed reference, while bound.
+    std::map<const CWJPortRef*, xercesc::DOMElement*> m_refElements;
+    CWJChildCursor m_portRefCursor{"PortRefs", "PortRef"};
     std::vector<std::unique_ptr<CWJPortGroup>> m_ownedGroups;
     // The reference made for the PortRef element being read; null when its
     // ref did not resolve, so that its Range changes no other reference.
     CWJPortRef* m_readPortRef = nullptr;
+    xercesc::DOMElement* m_readElement = nullptr;
 };
 
 #endif

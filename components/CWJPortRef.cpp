@@ -1,10 +1,14 @@
 #include "CWJPortRef.h"
 
+#include "CWJPortRefHolder.h"
 #include "wjxmlinterfaceflowreader/IWJPort.h"
 
 #include <string>
 
-CWJPortRef::CWJPortRef(IWJPort* port, int lsb, int msb) : m_port(port), m_lsb(lsb), m_msb(msb) {}
+CWJPortRef::CWJPortRef(IWJPort* port, int lsb, int msb, CWJPortRefHolder* holder)
+    : m_port(port), m_lsb(lsb), m_msb(msb), m_holder(holder)
+{
+}
 
 int CWJPortRef::lsb()
 {
@@ -18,13 +22,25 @@ int CWJPortRef::msb()
 
 void CWJPortRef::setRange(int lsb, int msb)
 {
-    m_lsb = lsb;
-    m_msb = msb;
+    if (m_holder)
+        m_holder->changePortRef(*this, m_port, lsb, msb);
+    else
+        assign(m_port, lsb, msb);
 }
 
 void CWJPortRef::setPort(IWJPort* port)
 {
+    if (m_holder)
+        m_holder->changePortRef(*this, port, m_lsb, m_msb);
+    else
+        assign(port, m_lsb, m_msb);
+}
+
+void CWJPortRef::assign(IWJPort* port, int lsb, int msb)
+{
     m_port = port;
+    m_lsb = lsb;
+    m_msb = msb;
 }
 
 IWJPort* CWJPortRef::port(int* lsb, int* msb)

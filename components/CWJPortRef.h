@@ -3,11 +3,14 @@
 
 #include "wjxmlinterfaceflowreader/IWJPortRef.h"
 
-// A reference to a port or to a bit range of it. It is a plain value: no
-// element, never written to the document, never owning its port.
+class CWJPortRefHolder;
+
+// A reference to a port or to a bit range of it. It has no element and never
+// owns its port; a reference kept by a holder is changed through the holder,
+// which writes the change into its element.
 class CWJPortRef : public IWJPortRef {
 public:
-    CWJPortRef(IWJPort* port, int lsb, int msb);
+    CWJPortRef(IWJPort* port, int lsb, int msb, CWJPortRefHolder* holder = nullptr);
 
     int lsb() override;
     int msb() override;
@@ -16,10 +19,17 @@ public:
     IWJPort* port(int* lsb, int* msb) override;
     const char* name() override;
 
+    // Sets the reference as its holder decided; a holder-less reference
+    // takes host changes directly.
+    void assign(IWJPort* port, int lsb, int msb);
+    // A reference its holder no longer keeps takes later changes alone.
+    void release() { m_holder = nullptr; }
+
 private:
     IWJPort* m_port;
     int m_lsb;
     int m_msb;
+    CWJPortRefHolder* m_holder;
 };
 
 #endif

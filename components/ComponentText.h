@@ -1,6 +1,8 @@
 #ifndef WJXML_COMPONENTS_COMPONENTTEXT_H
 #define WJXML_COMPONENTS_COMPONENTTEXT_H
 
+#include "binding/XMLText.h"
+
 #include <climits>
 #include <cstdlib>
 #include <string>
@@ -55,6 +57,8 @@ inline bool equalsIgnoringCase(const std::string& a, const std::string& b)
     }
     return true;
 }
+
+using wjxml::storableText;
 
 inline const char* textOrEmpty(const char* text)
 {

@@ -2,6 +2,7 @@
 
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "binding/XMLText.h"
 #include "components/CWJCompInst.h"
 #include "footprints/CWJFootPrint.h"
 #include "partmap/CWJPartMap.h"
@@ -41,8 +42,12 @@ CWJInterfaceView::CWJInterfaceView(xercesc::DOMElement* root, const char* lastUp
     CWJInterfaceView::setDesignName(designName);
 }
 
+// Part maps go first: they stop watching their instances.
 CWJInterfaceView::~CWJInterfaceView()
 {
+    for (IWJPartMap* partMap : m_partMaps)
+        deleteObject(partMap);
+    m_partMaps.clear();
     for (auto walk = compInsts(); walk.isValid(); ++walk)
         deleteObject(walk.value());
     m_compInsts.clear();
@@ -55,9 +60,6 @@ CWJInterfaceView::~CWJInterfaceView()
     for (IWJFootPrint* footprint : m_displacedFootprints)
         deleteObject(footprint);
     m_displacedFootprints.clear();
-    for (auto walk = partMaps(); walk.isValid(); ++walk)
-        deleteObject(walk.value());
-    m_partMaps.clear();
     if (m_document)
         m_document->release();
 }
@@ -118,20 +120,32 @@ IWJCompInst* CWJInterfaceView::addCompInst(const char* cellName, const char* ref
 void CWJInterfaceView::fileCompInst(CWJCompInst* compInst)
 {
     IWJCompInst*& entry = m_compInsts[compInst->id()];
-    if (entry && entry != compInst)
+    if (entry && entry != compInst) {
         m_displacedCompInsts.push_back(entry);
+        m_filedCompInsts.erase(entry);
+    }
     entry = compInst;
+    m_filedCompInsts.insert(compInst);
 }
 
 void CWJInterfaceView::removeCompInst(IWJCompInst* compInst)
 {
-    auto* ours = dynamic_cast<CWJCompInst*>(compInst);
-    const auto found = ours ? m_compInsts.find(ours->id()) : m_compInsts.end();
-    if (found == m_compInsts.end() || found->second != compInst)
+    if (!holdsCompInst(compInst))
         return;
     removePartMapsOf(compInst, nullptr);
-    m_compInsts.erase(found);
+    m_compInsts.erase(static_cast<CWJCompInst*>(compInst)->id());
+    m_filedCompInsts.erase(compInst);
     delete compInst;
+}
+
+bool CWJInterfaceView::holdsCompInst(const IWJCompInst* compInst) const
+{
+    return compInst && m_filedCompInsts.count(compInst) != 0;
+}
+
+bool CWJInterfaceView::holdsFootprint(const IWJFootPrint* footprint) const
+{
+    return footprint && m_filedFootprints.count(footprint) != 0;
 }
 
 IWJFootPrint* CWJInterfaceView::addFootprint(const char* name, const char* width, const char* length,
@@ -157,9 +171,12 @@ IWJFootPrint* CWJInterfaceView::addFootprint(const char* name, const char* width
 void CWJInterfaceView::fileFootprint(CWJFootPrint* footprint)
 {
     IWJFootPrint*& entry = m_footprints[footprint->id()];
-    if (entry)
+    if (entry) {
         m_displacedFootprints.push_back(entry);
+        m_filedFootprints.erase(entry);
+    }
     entry = footprint;
+    m_filedFootprints.insert(footprint);
 }
 
 void CWJInterfaceView::removeFootprint(const char* name)
@@ -167,19 +184,17 @@ void CWJInterfaceView::removeFootprint(const char* name)
     if (!name)
         return;
     IWJFootPrint* footprint = nullptr;
-    for (auto walk = footprints(); walk.isValid() && !footprint; ++walk) {
-        if (std::string(walk.value()->name()) == name)
-            footprint = walk.value();
+    for (const auto& entry : m_footprints) {
+        if (std::string(entry.second->name()) == name) {
+            footprint = entry.second;
+            break;
+        }
     }
     if (!footprint)
         return;
     removePartMapsOf(nullptr, footprint);
-    for (auto entry = m_footprints.begin(); entry != m_footprints.end();) {
-        if (entry->second == footprint)
-            entry = m_footprints.erase(entry);
-        else
-            ++entry;
-    }
+    m_footprints.erase(static_cast<CWJFootPrint*>(footprint)->id());
+    m_filedFootprints.erase(footprint);
     delete footprint;
 }
 
@@ -197,6 +212,8 @@ void CWJInterfaceView::removePartMapsOf(const IWJCompInst* compInst, const IWJFo
 
 IWJPartMap* CWJInterfaceView::addPartMap(IWJFootPrint* footprint, IWJCompInst* compInst)
 {
+    if (!holdsFootprint(footprint) || !holdsCompInst(compInst))
+        return nullptr;
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* container = binder->CreateDOMNode(GetDomElement(), "PartMaps", false);
     auto* partMap = new CWJPartMap(binder->CreateDOMNode(container, "PartMap", true), this);
@@ -213,7 +230,7 @@ const char* CWJInterfaceView::lastUpdatedBy()
 
 void CWJInterfaceView::setLastUpdatedBy(const char* text)
 {
-    m_lastUpdatedBy = text ? text : "";
+    m_lastUpdatedBy = wjxml::storableText(text);
     getDesignData()->UpdateDOMTag(GetDomElement(), "LastUpdatedBy", lastUpdatedBy(), false);
 }
 
@@ -224,7 +241,7 @@ const char* CWJInterfaceView::lastUpdatedAt()
 
 void CWJInterfaceView::setLastUpdatedAt(const char* text)
 {
-    m_lastUpdatedAt = text ? text : "";
+    m_lastUpdatedAt = wjxml::storableText(text);
     getDesignData()->UpdateDOMTag(GetDomElement(), "LastUpdatedAt", lastUpdatedAt(), false);
 }
 
@@ -235,7 +252,7 @@ const char* CWJInterfaceView::designName()
 
 void CWJInterfaceView::setDesignName(const char* text)
 {
-    m_designName = text ? text : "";
+    m_designName = wjxml::storableText(text);
     getDesignData()->UpdateDOMTag(GetDomElement(), "DesignName", designName(), false);
 }
 

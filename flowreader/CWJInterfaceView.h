@@ -52,6 +52,11 @@ public:
     const char* makeUniqueId(const char* name);
     // How many candidate ids makeUniqueId has looked up so far.
     unsigned long long idCandidatesTried() const { return m_idCandidatesTried; }
+    // Whether the object is one of this view's, as filed by id; the object
+    // is not looked into, so a pointer of another view or a removed one is
+    // safe to ask about.
+    bool holdsCompInst(const IWJCompInst* compInst) const;
+    bool holdsFootprint(const IWJFootPrint* footprint) const;
     IWJCompInst* findCompInst(const char* id);
     IWJFootPrint* findFootprint(const char* id);
 
@@ -86,6 +91,8 @@ private:
     // leave m_idSet, so the search for a free suffix resumes there.
     std::unordered_map<std::string, unsigned long long> m_nextSuffix;
     unsigned long long m_idCandidatesTried = 0;
+    std::unordered_set<const IWJCompInst*> m_filedCompInsts;
+    std::unordered_set<const IWJFootPrint*> m_filedFootprints;
 };
 
 #endif

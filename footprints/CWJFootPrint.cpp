@@ -2,6 +2,7 @@
 
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "binding/XMLText.h"
 #include "flowreader/CWJInterfaceView.h"
 #include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrintPin.h"
@@ -95,7 +96,7 @@ const char* CWJFootPrint::name()
 
 void CWJFootPrint::setName(const char* name)
 {
-    m_name = name ? name : "";
+    m_name = wjxml::storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", this->name(), false);
 }
 
@@ -106,7 +107,7 @@ const char* CWJFootPrint::origin()
 
 void CWJFootPrint::setOrigin(const char* origin)
 {
-    m_origin = origin ? origin : "";
+    m_origin = wjxml::storableText(origin);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Origin", this->origin(), false);
 }
 
@@ -117,7 +118,7 @@ const char* CWJFootPrint::width()
 
 void CWJFootPrint::setWidth(const char* width)
 {
-    m_width = width ? width : "";
+    m_width = wjxml::storableText(width);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Width", this->width(), false);
 }
 
@@ -128,7 +129,7 @@ const char* CWJFootPrint::length()
 
 void CWJFootPrint::setLength(const char* length)
 {
-    m_length = length ? length : "";
+    m_length = wjxml::storableText(length);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Length", this->length(), false);
 }
 
@@ -139,7 +140,7 @@ const char* CWJFootPrint::thickness()
 
 void CWJFootPrint::setThickness(const char* thickness)
 {
-    m_thickness = thickness ? thickness : "";
+    m_thickness = wjxml::storableText(thickness);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Thickness", this->thickness(), false);
 }
 
@@ -150,7 +151,7 @@ const char* CWJFootPrint::rotation()
 
 void CWJFootPrint::setRotation(const char* rotation)
 {
-    m_rotation = rotation ? rotation : "";
+    m_rotation = wjxml::storableText(rotation);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Rotation", this->rotation(), false);
 }
 
@@ -178,6 +179,24 @@ IWJFootPrintPin* CWJFootPrint::findPinById(const char* id)
 {
     const auto found = m_pinsById.find(id ? id : "");
     return found == m_pinsById.end() ? nullptr : found->second;
+}
+
+bool CWJFootPrint::holdsPin(const IWJFootPrintPin* pin) const
+{
+    if (!pin || !m_ownedPins.count(const_cast<IWJFootPrintPin*>(pin)))
+        return false;
+    const auto filed = m_pinsById.find(static_cast<const CWJFootPrintPin*>(pin)->id());
+    return filed != m_pinsById.end() && filed->second == pin;
+}
+
+void CWJFootPrint::pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey)
+{
+    if (!holdsPin(pin))
+        return;
+    const auto old = m_pinsByName.find(oldKey);
+    if (old != m_pinsByName.end() && old->second == pin)
+        m_pinsByName.erase(old);
+    m_pinsByName[toUpperKey(pin->name())] = pin;
 }
 
 IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element)

@@ -48,6 +48,11 @@ public:
     // Exact, case-sensitive lookup; null when no pin has that id.
     IWJFootPrintPin* findPinById(const char* id);
     CWJInterfaceView* view() const { return m_view; }
+    // Whether pin is one of this footprint's pins as filed by id (what a
+    // reload of its id finds); pin is not looked into unless it is ours.
+    bool holdsPin(const IWJFootPrintPin* pin) const;
+    // Files a renamed pin under its new name.
+    void pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey);
 
 private:
     void registerHandlers();

@@ -2,7 +2,9 @@
 
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "binding/XMLText.h"
 #include "flowreader/CWJInterfaceView.h"
+#include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
@@ -43,8 +45,11 @@ const char* CWJFootPrintPin::name()
 
 void CWJFootPrintPin::setName(const char* name)
 {
-    m_name = name ? name : "";
+    const std::string oldKey = toUpperKey(m_name.c_str());
+    m_name = wjxml::storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", this->name(), false);
+    if (m_footprint)
+        m_footprint->pinRenamed(this, oldKey);
 }
 
 const char* CWJFootPrintPin::location()
@@ -54,7 +59,7 @@ const char* CWJFootPrintPin::location()
 
 void CWJFootPrintPin::setLocation(const char* location)
 {
-    m_location = location ? location : "";
+    m_location = wjxml::storableText(location);
     CWJDOM2DesignData* binder = getDesignData();
     binder->UpdateDOMTag(GetDomElement(), "Location", this->location(), false);
     std::size_t xyCount = 0;
@@ -82,7 +87,7 @@ const char* CWJFootPrintPin::padstack()
 
 void CWJFootPrintPin::setPadstack(const char* padstack)
 {
-    m_padstack = padstack ? padstack : "";
+    m_padstack = wjxml::storableText(padstack);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Padstack", this->padstack(), false);
 }
 
@@ -93,7 +98,7 @@ const char* CWJFootPrintPin::size()
 
 void CWJFootPrintPin::setSize(const char* size)
 {
-    m_size = size ? size : "";
+    m_size = wjxml::storableText(size);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Size", this->size(), false);
 }
 
@@ -104,7 +109,7 @@ const char* CWJFootPrintPin::shape()
 
 void CWJFootPrintPin::setShape(const char* shape)
 {
-    m_shape = shape ? shape : "";
+    m_shape = wjxml::storableText(shape);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Shape", this->shape(), false);
 }
 

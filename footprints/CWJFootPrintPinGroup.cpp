@@ -5,6 +5,7 @@
 #include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
 #include "footprints/CWJFootPrintPin.h"
+#include "footprints/CWJPinGroupWatcher.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
@@ -16,9 +17,14 @@ CWJFootPrintPinGroup::CWJFootPrintPinGroup(xercesc::DOMElement* element, IWJXMLO
 {
     registerHandlers();
     m_partMap = dynamic_cast<IWJPartMap*>(parent);
+    m_watcher = dynamic_cast<CWJPinGroupWatcher*>(parent);
 }
 
-CWJFootPrintPinGroup::~CWJFootPrintPinGroup() = default;
+CWJFootPrintPinGroup::~CWJFootPrintPinGroup()
+{
+    if (m_watcher)
+        m_watcher->pinGroupDeleted(this);
+}
 
 void CWJFootPrintPinGroup::registerHandlers()
 {
@@ -36,17 +42,32 @@ CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrintPinGroup:
 
 void CWJFootPrintPinGroup::addPin(IWJFootPrintPin* pin)
 {
+    if (m_watcher && !m_watcher->acceptsPin(pin))
+        return;
     auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
     if (!own)
         return;
     m_pinsById[own->id()] = pin;
-    m_pinsByName[toUpperKey(pin->name())] = pin;
+    if (m_watcher)
+        m_watcher->pinGroupChanged(this);
 }
 
 IWJFootPrintPin* CWJFootPrintPinGroup::findPin(const char* name)
 {
-    const auto found = m_pinsByName.find(toUpperKey(name));
-    return found == m_pinsByName.end() ? nullptr : found->second;
+    const std::string key = toUpperKey(name);
+    IWJFootPrintPin* found = nullptr;
+    for (const auto& entry : m_pinsById) {
+        if (key == toUpperKey(entry.second->name()))
+            found = entry.second;
+    }
+    return found;
+}
+
+void CWJFootPrintPinGroup::setPins(const std::vector<IWJFootPrintPin*>& pins)
+{
+    m_pinsById.clear();
+    for (IWJFootPrintPin* pin : pins)
+        m_pinsById[static_cast<CWJFootPrintPin*>(pin)->id()] = pin;
 }
 
 void CWJFootPrintPinGroup::addPinRef(const char* ref)
@@ -55,7 +76,7 @@ void CWJFootPrintPinGroup::addPinRef(const char* ref)
     if (!footprint)
         return;
     if (IWJFootPrintPin* pin = footprint->findPinById(ref))
-        addPin(pin);
+        m_pinsById[static_cast<CWJFootPrintPin*>(pin)->id()] = pin;
 }
 
 IWJXMLObject* CreateFootPrintPinGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element)

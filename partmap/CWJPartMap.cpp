@@ -4,13 +4,11 @@
 #include "binding/TWJXMLObjFunctor.h"
 #include "components/CWJCompBusInterface.h"
 #include "components/CWJCompInst.h"
-#include "components/CWJDPPort.h"
 #include "components/CWJPort.h"
 #include "components/CWJPortGroup.h"
 #include "components/CWJPortRef.h"
 #include "components/ComponentText.h"
 #include "flowreader/CWJInterfaceView.h"
-#include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
 #include "footprints/CWJFootPrintPin.h"
 #include "footprints/CWJFootPrintPinGroup.h"
@@ -19,43 +17,24 @@
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <climits>
+#include <set>
 
 using xercesc::DOMElement;
 
 namespace {
 
-const char* portId(IWJPort* port)
+const char* pinId(const IWJFootPrintPin* pin)
 {
-    if (auto* plain = dynamic_cast<CWJPort*>(port))
-        return plain->id();
-    if (auto* differential = dynamic_cast<CWJDPPort*>(port))
-        return differential->id();
-    return "";
+    return static_cast<const CWJFootPrintPin*>(pin)->id();
 }
 
-const char* groupId(IWJPortGroup* group)
-{
-    if (auto* portGroup = dynamic_cast<CWJPortGroup*>(group))
-        return portGroup->id();
-    if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(group))
-        return busInterface->id();
-    return "";
-}
-
-const char* pinId(IWJFootPrintPin* pin)
-{
-    auto* known = dynamic_cast<CWJFootPrintPin*>(pin);
-    return known ? known->id() : "";
-}
-
-// The key under which a part map keeps its reference for a port and bit: the
-// port's local name, "<bit>" for a single bit, upper-cased.
+// The key under which a part map keeps the mapping of a port and bit.
 std::string portRefKey(IWJPort* port, int bit)
 {
-    std::string key = *port->instancePortName() ? port->instancePortName() : port->name();
+    std::string key = CWJPort::localNameKey(port);
     if (bit != -1)
         key += '<' + std::to_string(bit) + '>';
-    return toUpperKey(key.c_str());
+    return key;
 }
 
 // The port of the instance with that id, single-ended or differential.
@@ -65,16 +44,32 @@ IWJPort* findAnyPortById(CWJCompInst* compInst, const char* id)
     return port ? port : compInst->findDifferentialPortById(id);
 }
 
+const char* groupRefPath(IWJPortGroup* portGroup)
+{
+    return portGroup->groupKind() == 1 ? "PortGroupRef:ref" : "BusInterfaceRef:ref";
+}
+
+bool loading()
+{
+    return getDesignData()->loading;
+}
+
 } // namespace
 
 CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
 {
     registerHandlers();
-    m_view = dynamic_cast<IWJInterfaceView*>(parent);
+    m_view = dynamic_cast<CWJInterfaceView*>(parent);
 }
 
 CWJPartMap::~CWJPartMap()
 {
+    if (m_compInst)
+        m_compInst->unwatch(this);
+    for (CWJFootPrintPinGroup* group : m_watchedPinGroups)
+        group->watch(nullptr);
+    for (const auto& group : m_ownedPinGroups)
+        group->watch(nullptr);
     if (GetDomElement()) {
         getDesignData()->RemoveDOMNode(GetDomElement());
         SetDomElement(nullptr);
@@ -88,11 +83,13 @@ void CWJPartMap::registerHandlers()
     using Handler = TWJXMLObjFunctor<CWJPartMap>;
     RegisterXMLAttribFP("CompInstRef:ref", new Handler(this, &CWJPartMap::readCompInstRef));
     RegisterXMLAttribFP("PartDefRef:ref", new Handler(this, &CWJPartMap::readPartDefRef));
-    RegisterXMLAttribFP("PortMaps:PortMap:PortRefNoRange:ref", new Handler(this, &CWJPartMap::readPortReference));
+    RegisterXMLTagFP("PortMaps:PortMap", new Handler(this, &CWJPartMap::beginPortMap));
+    RegisterXMLAttribFP("PortMaps:PortMap:PortRefNoRange:ref", new Handler(this, &CWJPartMap::readReference));
     RegisterXMLTagFP("PortMaps:PortMap:PortRefNoRange:Bit", new Handler(this, &CWJPartMap::readBit));
     RegisterXMLAttribFP("PortMaps:PortMap:PinRef:ref", new Handler(this, &CWJPartMap::readPinRef));
-    RegisterXMLAttribFP("GroupMaps:GroupMap:PortGroupRef:ref", new Handler(this, &CWJPartMap::readGroupReference));
-    RegisterXMLAttribFP("GroupMaps:GroupMap:BusInterfaceRef:ref", new Handler(this, &CWJPartMap::readGroupReference));
+    RegisterXMLTagFP("GroupMaps:GroupMap", new Handler(this, &CWJPartMap::beginGroupMap));
+    RegisterXMLAttribFP("GroupMaps:GroupMap:PortGroupRef:ref", new Handler(this, &CWJPartMap::readReference));
+    RegisterXMLAttribFP("GroupMaps:GroupMap:BusInterfaceRef:ref", new Handler(this, &CWJPartMap::readReference));
 }
 
 IWJFootPrint* CWJPartMap::footprint() const
@@ -105,34 +102,176 @@ IWJCompInst* CWJPartMap::compInst() const
     return m_compInst;
 }
 
+// The mappings move to the new footprint's pins of the same names; those
+// whose pin it lacks go, in memory and in the document.
 void CWJPartMap::setFootprint(IWJFootPrint* footprint)
 {
-    m_footprint = footprint;
-    auto* known = dynamic_cast<CWJFootPrint*>(footprint);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "PartDefRef:ref", known ? known->id() : "");
+    if (!m_view || !m_view->holdsFootprint(footprint) || footprint == m_footprint)
+        return;
+    auto* known = static_cast<CWJFootPrint*>(footprint);
+    if (m_footprint)
+        resolvePinsOn(known);
+    m_footprint = known;
+    getDesignData()->UpdateDOMAttr(GetDomElement(), "PartDefRef:ref", known->id());
 }
 
+// The mappings move to the new instance's ports and groups of the same names;
+// those it lacks go, in memory and in the document.
 void CWJPartMap::setCompInst(IWJCompInst* compInst)
 {
-    m_compInst = compInst;
-    auto* known = dynamic_cast<CWJCompInst*>(compInst);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "CompInstRef:ref", known ? known->id() : "");
+    if (!m_view || !m_view->holdsCompInst(compInst) || compInst == m_compInst)
+        return;
+    auto* known = static_cast<CWJCompInst*>(compInst);
+    if (m_compInst) {
+        resolvePortsOn(known);
+        m_compInst->unwatch(this);
+    }
+    m_compInst = known;
+    m_compInst->watch(this);
+    getDesignData()->UpdateDOMAttr(GetDomElement(), "CompInstRef:ref", known->id());
 }
 
-IWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& pinNames)
+void CWJPartMap::resolvePinsOn(CWJFootPrint* footprint)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    std::vector<CWJFootPrintPinGroup*> groups;
+    for (const auto& group : m_ownedPinGroups)
+        groups.push_back(group.get());
+    groups.insert(groups.end(), m_watchedPinGroups.begin(), m_watchedPinGroups.end());
+    for (CWJFootPrintPinGroup* group : groups) {
+        std::vector<IWJFootPrintPin*> pins;
+        for (const auto& entry : group->pinsById()) {
+            if (IWJFootPrintPin* pin = footprint->findPin(entry.second->name()))
+                pins.push_back(pin);
+        }
+        group->setPins(pins);
+    }
+    // A group of the host's own class cannot follow: its mappings go.
+    const auto foreign = [](IWJFootPrintPinGroup* group) {
+        return group && !dynamic_cast<CWJFootPrintPinGroup*>(group);
+    };
+    for (auto mapping = m_groupMappings.begin(); mapping != m_groupMappings.end();) {
+        if (foreign(mapping->second.pinGroup))
+            dropGroupMapping(mapping++);
+        else
+            ++mapping;
+    }
+    for (auto mapping = m_portMappings.begin(); mapping != m_portMappings.end();) {
+        PortMapping& entry = mapping->second;
+        if (foreign(entry.pinGroup)) {
+            dropMapping(mapping++);
+            continue;
+        }
+        if (!entry.pin) {
+            ++mapping;
+            continue;
+        }
+        IWJFootPrintPin* pin = footprint->findPin(entry.pin->name());
+        if (!pin) {
+            dropMapping(mapping++);
+            continue;
+        }
+        entry.pin = pin;
+        for (DOMElement* element : entry.elements)
+            binder->UpdateDOMAttr(element, "PinRef:ref", pinId(pin));
+        ++mapping;
+    }
+    for (auto& mapping : m_portMappings) {
+        if (mapping.second.pinGroup)
+            rewritePinGroup(mapping.second.elements, mapping.second.pinGroup);
+    }
+    for (auto& mapping : m_groupMappings)
+        rewritePinGroup(mapping.second.elements, mapping.second.pinGroup);
+}
+
+void CWJPartMap::resolvePortsOn(CWJCompInst* compInst)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    for (auto mapping = m_portMappings.begin(); mapping != m_portMappings.end();) {
+        PortMapping& entry = mapping->second;
+        int bit = -1;
+        IWJPort* old = entry.ref->port(&bit, nullptr);
+        const char* localName = *old->instancePortName() ? old->instancePortName() : old->name();
+        IWJPort* port = old->portKind() == 1 ? compInst->findDifferentialPort(localName) : compInst->findPort(localName);
+        if (!port) {
+            dropMapping(mapping++);
+            continue;
+        }
+        m_keys.erase({old, bit});
+        m_keys[{port, bit}] = mapping->first;
+        entry.ref->assign(port, bit, bit);
+        for (DOMElement* element : entry.elements)
+            binder->UpdateDOMAttr(element, "PortRefNoRange:ref", CWJPort::idOf(port));
+        ++mapping;
+    }
+    GroupMappings moved;
+    for (auto mapping = m_groupMappings.begin(); mapping != m_groupMappings.end();) {
+        IWJPortGroup* old = mapping->first;
+        const std::string path = old->fullName();
+        IWJPortGroup* group = compInst->findPortGroup(path.c_str());
+        if (!group || group->groupKind() != old->groupKind()) {
+            dropGroupMapping(mapping++);
+            continue;
+        }
+        for (DOMElement* element : mapping->second.elements)
+            binder->UpdateDOMAttr(element, groupRefPath(group), CWJPortGroup::idOf(group));
+        moved[group] = std::move(mapping->second);
+        mapping = m_groupMappings.erase(mapping);
+    }
+    m_groupMappings.swap(moved);
+}
+
+bool CWJPartMap::holdsPort(const IWJPort* port) const
+{
+    return m_compInst && m_compInst->holdsPort(port);
+}
+
+bool CWJPartMap::acceptsPin(const IWJFootPrintPin* pin) const
+{
+    return m_footprint && m_footprint->holdsPin(pin);
+}
+
+bool CWJPartMap::usablePinGroup(IWJFootPrintPinGroup* pinGroup)
+{
+    if (!pinGroup)
+        return false;
+    auto* group = dynamic_cast<CWJFootPrintPinGroup*>(pinGroup);
+    if (!group) {
+        for (auto pins = pinGroup->pins(); pins.isValid(); ++pins) {
+            if (!acceptsPin(pins.value()))
+                return false;
+        }
+        return true;
+    }
+    if (group->watcher() && group->watcher() != this)
+        return false;
+    for (const auto& entry : group->pinsById()) {
+        if (!acceptsPin(entry.second))
+            return false;
+    }
+    if (!group->watcher()) {
+        group->watch(this);
+        m_watchedPinGroups.insert(group);
+    }
+    return true;
+}
+
+CWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& pinNames)
 {
     auto* pinGroup = new CWJFootPrintPinGroup(nullptr, this);
     m_ownedPinGroups.emplace_back(pinGroup);
+    std::vector<IWJFootPrintPin*> pins;
     for (const std::string& name : pinNames) {
         if (IWJFootPrintPin* pin = m_footprint ? m_footprint->findPin(name.c_str()) : nullptr)
-            pinGroup->addPin(pin);
+            pins.push_back(pin);
     }
+    pinGroup->setPins(pins);
     return pinGroup;
 }
 
 void CWJPartMap::mapPortToPinNames(IWJPort* port, const std::vector<std::string>& pinNames, int bit)
 {
-    if (port)
+    if (holdsPort(port) && m_footprint)
         mapPortToPinGroup(port, makePinGroup(pinNames), bit);
 }
 
@@ -147,233 +286,352 @@ DOMElement* CWJPartMap::newPortMapElement(IWJPort* port, int bit)
     CWJDOM2DesignData* binder = getDesignData();
     DOMElement* container = binder->CreateDOMNode(GetDomElement(), "PortMaps", false);
     DOMElement* portMap = binder->CreateDOMNode(container, "PortMap", true);
-    binder->UpdateDOMAttr(portMap, "PortRefNoRange:ref", portId(port));
+    binder->UpdateDOMAttr(portMap, "PortRefNoRange:ref", CWJPort::idOf(port));
     if (bit != -1)
         binder->UpdateDOMTag(portMap, "PortRefNoRange:Bit", std::to_string(bit).c_str(), false);
     return portMap;
 }
 
+// The pins go in ascending id order, as a reload files them.
 void CWJPartMap::writePinGroup(DOMElement* parent, IWJFootPrintPinGroup* pinGroup)
 {
+    std::set<std::string> ids;
+    if (auto* group = dynamic_cast<CWJFootPrintPinGroup*>(pinGroup)) {
+        for (const auto& entry : group->pinsById())
+            ids.insert(entry.first);
+    } else {
+        for (auto pins = pinGroup->pins(); pins.isValid(); ++pins)
+            ids.insert(pinId(pins.value()));
+    }
     CWJDOM2DesignData* binder = getDesignData();
     DOMElement* groupElement = binder->CreateDOMNode(parent, "PinGroup", false);
-    for (auto pins = pinGroup->pins(); pins.isValid(); ++pins) {
+    for (const std::string& id : ids) {
         DOMElement* pinRef = binder->CreateDOMNode(groupElement, "PinRef", true);
-        binder->UpdateDOMAttr(pinRef, "ref", pinId(pins.value()));
+        binder->UpdateDOMAttr(pinRef, "ref", id.c_str());
     }
 }
 
 void CWJPartMap::mapPortToPinGroup(IWJPort* port, IWJFootPrintPinGroup* pinGroup, int bit)
 {
-    if (!port || !pinGroup)
+    if (!holdsPort(port) || !usablePinGroup(pinGroup))
         return;
-    m_pinGroupMap[obtainPortRef(port, bit)] = pinGroup;
-    writePinGroup(newPortMapElement(port, bit), pinGroup);
+    DOMElement* element = newPortMapElement(port, bit);
+    writePinGroup(element, pinGroup);
+    fileMapping(port, bit, nullptr, pinGroup, element);
 }
 
 void CWJPartMap::mapPortToPin(IWJPort* port, IWJFootPrintPin* pin, int bit)
 {
-    if (!port || !pin)
+    if (!holdsPort(port) || !acceptsPin(pin))
         return;
-    m_pinMap[obtainPortRef(port, bit)] = pin;
-    getDesignData()->UpdateDOMAttr(newPortMapElement(port, bit), "PinRef:ref", pinId(pin));
+    DOMElement* element = newPortMapElement(port, bit);
+    getDesignData()->UpdateDOMAttr(element, "PinRef:ref", pinId(pin));
+    fileMapping(port, bit, pin, nullptr, element);
 }
 
-void CWJPartMap::dropPortRef(const std::string& key)
+// While a file is read the document does not change: a repeated mapping
+// keeps the elements of the one it replaces, so that unmapping removes them
+// all.
+void CWJPartMap::fileMapping(IWJPort* port, int bit, IWJFootPrintPin* pin, IWJFootPrintPinGroup* pinGroup,
+                             DOMElement* element, CWJPortRef* reuse)
 {
-    const auto found = m_portRefs.find(key);
-    if (found == m_portRefs.end())
-        return;
-    IWJPortRef* ref = found->second.get();
-    m_pinMap.erase(ref);
-    m_pinGroupMap.erase(ref);
-    int bit = -1;
-    int msb = -1;
-    const auto made = m_keys.find({ref->port(&bit, &msb), bit});
-    if (made != m_keys.end() && made->second == key)
-        m_keys.erase(made);
-    m_portRefs.erase(found);
+    const std::string key = portRefKey(port, bit);
+    PortMapping& mapping = m_portMappings[key];
+    if (mapping.ref) {
+        int oldBit = -1;
+        m_keys.erase({mapping.ref->port(&oldBit, nullptr), oldBit});
+        if (!loading())
+            removeElements(mapping.elements);
+        if (reuse && reuse != mapping.ref) {
+            mapping.ref->release();
+            mapping.ref = reuse;
+        }
+    } else if (reuse) {
+        mapping.ref = reuse;
+    } else {
+        m_portRefs.push_back(std::make_unique<CWJPortRef>(port, bit, bit, this));
+        mapping.ref = m_portRefs.back().get();
+    }
+    mapping.ref->assign(port, bit, bit);
+    mapping.pin = pin;
+    mapping.pinGroup = pinGroup;
+    if (element)
+        mapping.elements.push_back(element);
+    m_keys[{port, bit}] = key;
 }
 
+void CWJPartMap::fileGroupMapping(IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup, DOMElement* element)
+{
+    GroupMapping& mapping = m_groupMappings[portGroup];
+    if (!loading())
+        removeElements(mapping.elements);
+    mapping.pinGroup = pinGroup;
+    if (element)
+        mapping.elements.push_back(element);
+}
+
+void CWJPartMap::removeElements(std::vector<DOMElement*>& elements)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    for (DOMElement* element : elements) {
+        auto* container = static_cast<DOMElement*>(element->getParentNode());
+        binder->RemoveDOMNode(element);
+        if (container && !container->getFirstElementChild())
+            binder->RemoveDOMNode(container);
+    }
+    elements.clear();
+}
+
+void CWJPartMap::dropMapping(PortMappings::iterator mapping)
+{
+    removeElements(mapping->second.elements);
+    int bit = -1;
+    IWJPort* port = mapping->second.ref->port(&bit, nullptr);
+    m_keys.erase({port, bit});
+    mapping->second.ref->release();
+    m_portMappings.erase(mapping);
+}
+
+void CWJPartMap::dropGroupMapping(GroupMappings::iterator mapping)
+{
+    removeElements(mapping->second.elements);
+    m_groupMappings.erase(mapping);
+}
+
+std::vector<std::string> CWJPartMap::keysOf(IWJPort* port) const
+{
+    std::vector<std::string> keys;
+    for (auto entry = m_keys.lower_bound({port, INT_MIN}); entry != m_keys.end() && entry->first.first == port; ++entry)
+        keys.push_back(entry->second);
+    return keys;
+}
+
+// A whole port goes with every single-bit mapping of it.
 void CWJPartMap::unmapPort(IWJPort* port, int bit)
 {
-    if (!port)
+    if (!holdsPort(port))
         return;
-    const std::string key = portRefKey(port, bit);
+    std::vector<std::string> keys{portRefKey(port, bit)};
     if (bit == -1) {
-        // The whole port goes, with every single-bit mapping of it, as its
-        // PortMap elements all go from the document.
-        const std::string bitPrefix = key + '<';
-        std::vector<std::string> keys;
-        for (const auto& entry : m_portRefs) {
-            if (entry.first == key || entry.first.compare(0, bitPrefix.size(), bitPrefix) == 0)
-                keys.push_back(entry.first);
-        }
-        for (auto made = m_keys.lower_bound({port, INT_MIN}); made != m_keys.end() && made->first.first == port; ++made)
-            keys.push_back(made->second);
-        for (const std::string& other : keys)
-            dropPortRef(other);
-        for (const std::string& id : idsSharingKey(port))
-            removeMapElements("PortMaps", "PortMap", "PortRefNoRange:ref", id.c_str());
-    } else {
-        // findPortRef also finds the reference of a port renamed since it was
-        // mapped, filed under the port's current key.
-        if (findPortRef(port, bit))
-            dropPortRef(key);
-        for (const std::string& id : idsSharingKey(port))
-            removeMapElements("PortMaps", "PortMap", "PortRefNoRange:ref", id.c_str(), "PortRefNoRange:Bit",
-                              std::to_string(bit).c_str());
+        const std::vector<std::string> bits = keysOf(port);
+        keys.insert(keys.end(), bits.begin(), bits.end());
+    }
+    for (const std::string& key : keys) {
+        const auto mapping = m_portMappings.find(key);
+        if (mapping != m_portMappings.end())
+            dropMapping(mapping);
     }
 }
 
-// A port and a differential port, or ports whose names differ only in case,
-// share one key and so one mapping: what unmapping drops from memory, it drops
-// from the document under each of their ids, or a save would bring it back.
-std::vector<std::string> CWJPartMap::idsSharingKey(IWJPort* port)
+// Only the removed port's own mappings go: a port whose name differs only in
+// case keeps what it maps.
+void CWJPartMap::portRemoved(IWJPort* port)
 {
-    std::vector<std::string> ids{portId(port)};
-    if (!m_compInst)
-        return ids;
-    const std::string key = portRefKey(port, -1);
-    for (auto ports : {m_compInst->ports(), m_compInst->differentialPorts()}) {
-        for (; ports.isValid(); ++ports) {
-            if (ports.value() != port && portRefKey(ports.value(), -1) == key)
-                ids.push_back(portId(ports.value()));
-        }
+    for (const std::string& key : keysOf(port)) {
+        const auto mapping = m_portMappings.find(key);
+        if (mapping != m_portMappings.end())
+            dropMapping(mapping);
     }
-    return ids;
+}
+
+// The port's mappings move to the keys of its new name, replacing what other
+// ports mapped there, as one mapping per key is what a reload gives.
+void CWJPartMap::portRenamed(IWJPort* port)
+{
+    for (const std::string& key : keysOf(port)) {
+        const auto mapping = m_portMappings.find(key);
+        if (mapping == m_portMappings.end() || mapping->second.ref->port(nullptr, nullptr) != port)
+            continue;
+        int bit = -1;
+        mapping->second.ref->port(&bit, nullptr);
+        const std::string renamed = portRefKey(port, bit);
+        if (renamed == key)
+            continue;
+        PortMapping moving = std::move(mapping->second);
+        m_portMappings.erase(mapping);
+        const auto displaced = m_portMappings.find(renamed);
+        if (displaced != m_portMappings.end())
+            dropMapping(displaced);
+        m_portMappings[renamed] = std::move(moving);
+        m_keys[{port, bit}] = renamed;
+    }
+}
+
+// A host's change of a part map's reference moves its mapping to the new
+// port and bit, which must be one bit (or the whole port) of the instance.
+void CWJPartMap::changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb)
+{
+    int bit = -1;
+    IWJPort* old = ref.port(&bit, nullptr);
+    const auto key = m_keys.find({old, bit});
+    if (!holdsPort(port) || lsb != msb || key == m_keys.end())
+        return;
+    const auto mapping = m_portMappings.find(key->second);
+    if (mapping == m_portMappings.end() || mapping->second.ref != &ref)
+        return;
+    IWJFootPrintPin* pin = mapping->second.pin;
+    IWJFootPrintPinGroup* pinGroup = mapping->second.pinGroup;
+    removeElements(mapping->second.elements);
+    m_keys.erase(key);
+    m_portMappings.erase(mapping);
+    DOMElement* element = newPortMapElement(port, lsb);
+    if (pin)
+        getDesignData()->UpdateDOMAttr(element, "PinRef:ref", pinId(pin));
+    else
+        writePinGroup(element, pinGroup);
+    fileMapping(port, lsb, pin, pinGroup, element, &ref);
+}
+
+void CWJPartMap::rewritePinGroup(const std::vector<DOMElement*>& elements, IWJFootPrintPinGroup* pinGroup)
+{
+    CWJDOM2DesignData* binder = getDesignData();
+    for (DOMElement* element : elements) {
+        std::size_t count = 0;
+        binder->RemoveDOMNode(binder->GetNthElement(binder->GetElementList(element, "PinGroup", &count), 0));
+        writePinGroup(element, pinGroup);
+    }
+}
+
+void CWJPartMap::pinGroupChanged(CWJFootPrintPinGroup* group)
+{
+    for (auto& mapping : m_portMappings) {
+        if (mapping.second.pinGroup == group)
+            rewritePinGroup(mapping.second.elements, group);
+    }
+    for (auto& mapping : m_groupMappings) {
+        if (mapping.second.pinGroup == group)
+            rewritePinGroup(mapping.second.elements, group);
+    }
+}
+
+void CWJPartMap::pinGroupDeleted(CWJFootPrintPinGroup* group)
+{
+    m_watchedPinGroups.erase(group);
+    for (auto mapping = m_portMappings.begin(); mapping != m_portMappings.end();) {
+        if (mapping->second.pinGroup == group)
+            dropMapping(mapping++);
+        else
+            ++mapping;
+    }
+    for (auto mapping = m_groupMappings.begin(); mapping != m_groupMappings.end();) {
+        if (mapping->second.pinGroup == group)
+            dropGroupMapping(mapping++);
+        else
+            ++mapping;
+    }
 }
 
 void CWJPartMap::mapPortGroupToPinNames(IWJPortGroup* portGroup, const std::vector<std::string>& pinNames)
 {
-    if (portGroup)
+    if (m_compInst && m_compInst->holdsGroup(portGroup) && m_footprint)
         mapPortGroupToPinGroup(portGroup, makePinGroup(pinNames));
 }
 
 void CWJPartMap::mapPortGroupToPinGroup(IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup)
 {
-    if (!portGroup || !pinGroup)
+    if (!m_compInst || !m_compInst->holdsGroup(portGroup) || !usablePinGroup(pinGroup))
         return;
-    m_groupMap[portGroup] = pinGroup;
     CWJDOM2DesignData* binder = getDesignData();
     DOMElement* container = binder->CreateDOMNode(GetDomElement(), "GroupMaps", false);
     DOMElement* groupMap = binder->CreateDOMNode(container, "GroupMap", true);
-    binder->UpdateDOMAttr(groupMap, portGroup->groupKind() == 1 ? "PortGroupRef:ref" : "BusInterfaceRef:ref",
-                          groupId(portGroup));
+    binder->UpdateDOMAttr(groupMap, groupRefPath(portGroup), CWJPortGroup::idOf(portGroup));
     writePinGroup(groupMap, pinGroup);
+    fileGroupMapping(portGroup, pinGroup, groupMap);
 }
 
 void CWJPartMap::unmapPortGroup(IWJPortGroup* portGroup)
 {
-    if (!portGroup)
-        return;
-    m_groupMap.erase(portGroup);
-    removeMapElements("GroupMaps", "GroupMap", portGroup->groupKind() == 1 ? "PortGroupRef:ref" : "BusInterfaceRef:ref",
-                      groupId(portGroup));
+    const auto mapping = m_groupMappings.find(portGroup);
+    if (mapping != m_groupMappings.end())
+        dropGroupMapping(mapping);
 }
 
 IWJFootPrintPin* CWJPartMap::pinForPort(IWJPort* port, int bit)
 {
-    const auto found = m_pinMap.find(findPortRef(port, bit));
-    return found == m_pinMap.end() ? nullptr : found->second;
+    const auto mapping = holdsPort(port) ? m_portMappings.find(portRefKey(port, bit)) : m_portMappings.end();
+    return mapping == m_portMappings.end() ? nullptr : mapping->second.pin;
 }
 
 IWJFootPrintPinGroup* CWJPartMap::pinGroupForPortGroup(IWJPortGroup* portGroup)
 {
-    const auto found = m_groupMap.find(portGroup);
-    return found == m_groupMap.end() ? nullptr : found->second;
+    const auto mapping = m_groupMappings.find(portGroup);
+    return mapping == m_groupMappings.end() ? nullptr : mapping->second.pinGroup;
 }
 
 IWJFootPrintPinGroup* CWJPartMap::pinGroupForPort(IWJPort* port, int bit)
 {
-    const auto found = m_pinGroupMap.find(findPortRef(port, bit));
-    return found == m_pinGroupMap.end() ? nullptr : found->second;
-}
-
-CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*> CWJPartMap::portPinMaps()
-{
-    return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*>(
-        new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPin*>(m_pinMap));
-}
-
-CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*> CWJPartMap::portPinGroupMaps()
-{
-    return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(
-        new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(m_pinGroupMap));
-}
-
-CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*> CWJPartMap::portGroupPinGroupMaps()
-{
-    return CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(
-        new CSTLIOMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(m_groupMap));
+    const auto mapping = holdsPort(port) ? m_portMappings.find(portRefKey(port, bit)) : m_portMappings.end();
+    return mapping == m_portMappings.end() ? nullptr : mapping->second.pinGroup;
 }
 
 IWJPortRef* CWJPartMap::findPortRef(IWJPort* port, int bit)
 {
-    if (!port)
-        return nullptr;
-    const std::string key = portRefKey(port, bit);
-    const auto found = m_portRefs.find(key);
-    if (found != m_portRefs.end())
-        return found->second.get();
-    // A port renamed since it was mapped: its reference is filed under the
-    // old name. File it under the new one, where a reload would find it.
-    const auto renamed = m_keys.find({port, bit});
-    if (renamed == m_keys.end())
-        return nullptr;
-    auto entry = m_portRefs.extract(renamed->second);
-    entry.key() = key;
-    renamed->second = key;
-    return m_portRefs.insert(std::move(entry)).position->second.get();
+    const auto mapping = holdsPort(port) ? m_portMappings.find(portRefKey(port, bit)) : m_portMappings.end();
+    return mapping == m_portMappings.end() ? nullptr : mapping->second.ref;
 }
 
-IWJPortRef* CWJPartMap::obtainPortRef(IWJPort* port, int bit)
+CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*> CWJPartMap::portPinMaps()
 {
-    if (IWJPortRef* existing = findPortRef(port, bit))
-        return existing;
-    const std::string key = portRefKey(port, bit);
-    m_keys[{port, bit}] = key;
-    std::unique_ptr<IWJPortRef>& slot = m_portRefs[key];
-    slot.reset(new CWJPortRef(port, bit, bit));
-    return slot.get();
-}
-
-void CWJPartMap::removeMapElements(const char* container, const char* item, const char* refPath, const char* value,
-                                   const char* bitPath, const char* bitValue)
-{
-    CWJDOM2DesignData* binder = getDesignData();
-    std::size_t count = 0;
-    DOMElement* holder = binder->GetNthElement(binder->GetElementList(GetDomElement(), container, &count), 0);
-    if (!holder)
-        return;
-    const std::vector<DOMElement*> items = binder->GetElementList(holder, item, &count);
-    for (std::size_t i = 0; i < count; ++i) {
-        DOMElement* candidate = binder->GetNthElement(items, i);
-        if (!candidate || !binder->MatchAttr(candidate, refPath, value))
-            continue;
-        if (!bitPath || binder->MatchNodeValue(candidate, bitPath, bitValue))
-            binder->RemoveDOMNode(candidate);
+    std::map<IWJPortRef*, IWJFootPrintPin*> pins;
+    for (const auto& mapping : m_portMappings) {
+        if (mapping.second.pin)
+            pins.emplace(mapping.second.ref, mapping.second.pin);
     }
-    if (!binder->hasChildNodes(holder))
-        binder->RemoveDOMNode(holder);
+    return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*>(
+        new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPin*>(pins));
+}
+
+CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*> CWJPartMap::portPinGroupMaps()
+{
+    std::map<IWJPortRef*, IWJFootPrintPinGroup*> groups;
+    for (const auto& mapping : m_portMappings) {
+        if (mapping.second.pinGroup)
+            groups.emplace(mapping.second.ref, mapping.second.pinGroup);
+    }
+    return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(
+        new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(groups));
+}
+
+CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*> CWJPartMap::portGroupPinGroupMaps()
+{
+    std::map<IWJPortGroup*, IWJFootPrintPinGroup*> groups;
+    for (const auto& mapping : m_groupMappings)
+        groups.emplace(mapping.first, mapping.second.pinGroup);
+    return CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(
+        new CSTLIOMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(groups));
 }
 
 void CWJPartMap::readCompInstRef(const char* id)
 {
-    auto* view = dynamic_cast<CWJInterfaceView*>(m_view);
-    setCompInst(view ? view->findCompInst(id) : nullptr);
+    setCompInst(m_view ? m_view->findCompInst(id) : nullptr);
 }
 
 void CWJPartMap::readPartDefRef(const char* id)
 {
-    auto* view = dynamic_cast<CWJInterfaceView*>(m_view);
-    setFootprint(view ? view->findFootprint(id) : nullptr);
+    setFootprint(m_view ? m_view->findFootprint(id) : nullptr);
 }
 
-void CWJPartMap::readPortReference(const char* id)
+// Each mapping element starts from nothing: a reference or bit of an earlier
+// one never carries over.
+void CWJPartMap::beginPortMap(const char*)
 {
-    m_pendingReference = id;
+    m_reading = Reading::PortMap;
+    m_pendingReference.clear();
     m_pendingBit = -1;
+    m_readElement = m_portMapCursor.next(GetDomElement());
+}
+
+void CWJPartMap::beginGroupMap(const char*)
+{
+    m_reading = Reading::GroupMap;
+    m_pendingReference.clear();
+    m_pendingBit = -1;
+    m_readElement = m_groupMapCursor.next(GetDomElement());
+}
+
+void CWJPartMap::readReference(const char* id)
+{
+    m_pendingReference = textOrEmpty(id);
 }
 
 void CWJPartMap::readBit(const char* text)
@@ -381,39 +639,36 @@ void CWJPartMap::readBit(const char* text)
     m_pendingBit = readInt(text);
 }
 
-void CWJPartMap::readGroupReference(const char* id)
-{
-    m_pendingReference = id;
-}
-
 void CWJPartMap::readPinRef(const char* id)
 {
-    auto* compInst = dynamic_cast<CWJCompInst*>(m_compInst);
-    auto* footprint = dynamic_cast<CWJFootPrint*>(m_footprint);
-    if (!compInst || !footprint)
+    if (m_reading != Reading::PortMap || !m_compInst || !m_footprint || m_pendingReference.empty())
         return;
-    IWJPort* port = findAnyPortById(compInst, m_pendingReference.c_str());
-    IWJFootPrintPin* pin = footprint->findPinById(id);
+    IWJPort* port = findAnyPortById(m_compInst, m_pendingReference.c_str());
+    IWJFootPrintPin* pin = m_footprint->findPinById(id);
     if (port && pin)
-        mapPortToPin(port, pin, m_pendingBit);
+        fileMapping(port, m_pendingBit, pin, nullptr, m_readElement);
 }
 
 void CWJPartMap::AddChild(DOMElement*, IWJXMLObject* child)
 {
-    auto* pinGroup = dynamic_cast<IWJFootPrintPinGroup*>(child);
+    auto* pinGroup = dynamic_cast<CWJFootPrintPinGroup*>(child);
     if (!pinGroup)
         return;
     m_ownedPinGroups.emplace_back(pinGroup);
-    auto* compInst = dynamic_cast<CWJCompInst*>(m_compInst);
-    if (!compInst)
+    if (!m_compInst || m_pendingReference.empty())
         return;
     const char* reference = m_pendingReference.c_str();
-    if (IWJPortGroup* portGroup = compInst->findPortGroupAtAnyDepthById(reference))
-        mapPortGroupToPinGroup(portGroup, pinGroup);
-    else if (IWJCompBusInterface* busInterface = compInst->findBusInterfaceById(reference))
-        mapPortGroupToPinGroup(busInterface, pinGroup);
-    else if (IWJPort* port = findAnyPortById(compInst, reference))
-        mapPortToPinGroup(port, pinGroup, m_pendingBit);
+    if (m_reading == Reading::PortMap) {
+        IWJPort* port = findAnyPortById(m_compInst, reference);
+        if (port)
+            fileMapping(port, m_pendingBit, nullptr, pinGroup, m_readElement);
+    } else if (m_reading == Reading::GroupMap) {
+        IWJPortGroup* group = m_compInst->findPortGroupAtAnyDepthById(reference);
+        if (!group)
+            group = m_compInst->findBusInterfaceById(reference);
+        if (group)
+            fileGroupMapping(group, pinGroup, m_readElement);
+    }
 }
 
 IWJXMLObject* CreatePartMapObject(IWJXMLObject* parent, DOMElement* element)

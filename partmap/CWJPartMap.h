@@ -1,25 +1,48 @@
 #ifndef WJXML_PARTMAP_CWJPARTMAP_H
 #define WJXML_PARTMAP_CWJPARTMAP_H
 
+#include "binding/CWJChildCursor.h"
+#include "components/CWJPortRefHolder.h"
+#include "components/CWJPortWatcher.h"
+#include "footprints/CWJPinGroupWatcher.h"
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
-class IWJInterfaceView;
+class CWJCompInst;
+class CWJFootPrint;
+class CWJFootPrintPinGroup;
+class CWJInterfaceView;
+class CWJPortRef;
 
 // The mapping of one component instance onto one footprint, bound to a
 // PartMap element: ports and single port bits onto pins or pin groups, port
 // groups and bus interfaces onto pin groups.
 //
-// The part map owns the port references it makes (one per port-reference key)
-// and the pin groups it makes or reads, mapped or not; pin groups a host
-// passes in stay the host's.
-class CWJPartMap : public IWJPartMap, public IWJXMLObject {
+// Every mapping knows the elements that say it, so the document changes with
+// memory: a new mapping of a port bit replaces the old one in both, and
+// unmapping removes exactly its elements. Arguments that are not of this part
+// map's instance and footprint are refused: the call changes nothing.
+//
+// Mappings of a port or bit are kept under the port's local name, upper-cased,
+// with "<bit>" for a single bit: ports whose names differ only in case share
+// one mapping, as they do when the file is read again. Renames move the
+// mappings with their port.
+//
+// The part map owns the port references it makes, for its whole life (a
+// host may still hold one after unmapping), and the pin groups made under it.
+// A host's pin group stays the host's; the part map watches it once mapped.
+class CWJPartMap : public IWJPartMap,
+                   public IWJXMLObject,
+                   public CWJPortWatcher,
+                   public CWJPortRefHolder,
+                   public CWJPinGroupWatcher {
 public:
     CWJPartMap(xercesc::DOMElement* element, IWJXMLObject* parent);
     ~CWJPartMap() override;
@@ -46,45 +69,86 @@ public:
 
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
-    // The part map's reference for port and bit, made on first use.
-    IWJPortRef* obtainPortRef(IWJPort* port, int bit);
-    // Removes the items of the container whose reference at refPath is value
-    // (and, with a bitPath, whose bit text is bitValue); an emptied container
-    // goes too.
-    void removeMapElements(const char* container, const char* item, const char* refPath, const char* value,
-                           const char* bitPath = nullptr, const char* bitValue = nullptr);
+    void portRenamed(IWJPort* port) override;
+    void portRemoved(IWJPort* port) override;
+    void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
+    bool acceptsPin(const IWJFootPrintPin* pin) const override;
+    void pinGroupChanged(CWJFootPrintPinGroup* group) override;
+    void pinGroupDeleted(CWJFootPrintPinGroup* group) override;
 
 private:
+    // A port or port bit onto a pin or a pin group, with the PortMap elements
+    // that say so: more than one only where a file repeats a mapping, whose
+    // last one is in effect.
+    struct PortMapping {
+        CWJPortRef* ref = nullptr;
+        IWJFootPrintPin* pin = nullptr;
+        IWJFootPrintPinGroup* pinGroup = nullptr;
+        std::vector<xercesc::DOMElement*> elements;
+    };
+    struct GroupMapping {
+        IWJFootPrintPinGroup* pinGroup = nullptr;
+        std::vector<xercesc::DOMElement*> elements;
+    };
+    using PortMappings = std::map<std::string, PortMapping>;
+    using GroupMappings = std::map<IWJPortGroup*, GroupMapping>;
+
     void registerHandlers();
+    void beginPortMap(const char* text);
+    void beginGroupMap(const char* text);
     void readCompInstRef(const char* id);
     void readPartDefRef(const char* id);
-    void readPortReference(const char* id);
+    void readReference(const char* id);
     void readBit(const char* text);
     void readPinRef(const char* id);
-    void readGroupReference(const char* id);
-    // A new unbound pin group, owned by this part map, of the footprint's pins
-    // with those names; names the footprint lacks are skipped.
-    IWJFootPrintPinGroup* makePinGroup(const std::vector<std::string>& pinNames);
+
+    bool holdsPort(const IWJPort* port) const;
+    // Whether this part map may map the group: it holds only pins of the
+    // footprint and is not another part map's. A group of this library made
+    // by the host is watched from now on; a group of the host's own class is
+    // taken as it is now.
+    bool usablePinGroup(IWJFootPrintPinGroup* pinGroup);
+    // A new pin group, owned by this part map, of the footprint's pins with
+    // those names; names the footprint lacks are skipped.
+    CWJFootPrintPinGroup* makePinGroup(const std::vector<std::string>& pinNames);
     // The PortMap element of a new mapping, with its port reference and bit.
     xercesc::DOMElement* newPortMapElement(IWJPort* port, int bit);
     void writePinGroup(xercesc::DOMElement* parent, IWJFootPrintPinGroup* pinGroup);
-    // Forgets the mappings of the port reference under key and releases it.
-    void dropPortRef(const std::string& key);
-    // The ids of port and of the instance's other ports under the same key.
-    std::vector<std::string> idsSharingKey(IWJPort* port);
+    // Writes the PinGroup of each mapping element anew.
+    void rewritePinGroup(const std::vector<xercesc::DOMElement*>& elements, IWJFootPrintPinGroup* pinGroup);
+    // Files the mapping of port and bit, replacing the one under its key;
+    // reuse, when given, becomes its reference.
+    void fileMapping(IWJPort* port, int bit, IWJFootPrintPin* pin, IWJFootPrintPinGroup* pinGroup,
+                     xercesc::DOMElement* element, CWJPortRef* reuse = nullptr);
+    void fileGroupMapping(IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup, xercesc::DOMElement* element);
+    // Drops a mapping from memory and its elements from the document.
+    void dropMapping(PortMappings::iterator mapping);
+    void dropGroupMapping(GroupMappings::iterator mapping);
+    void removeElements(std::vector<xercesc::DOMElement*>& elements);
+    // The keys of the mappings whose reference is to port.
+    std::vector<std::string> keysOf(IWJPort* port) const;
+    void resolvePinsOn(CWJFootPrint* footprint);
+    void resolvePortsOn(CWJCompInst* compInst);
 
-    IWJFootPrint* m_footprint = nullptr;
-    IWJCompInst* m_compInst = nullptr;
-    IWJInterfaceView* m_view = nullptr;
+    CWJFootPrint* m_footprint = nullptr;
+    CWJCompInst* m_compInst = nullptr;
+    CWJInterfaceView* m_view = nullptr;
+    PortMappings m_portMappings;
+    // For each port and bit whose reference a mapping holds, its key.
+    std::map<std::pair<IWJPort*, int>, std::string> m_keys;
+    GroupMappings m_groupMappings;
+    std::vector<std::unique_ptr<CWJPortRef>> m_portRefs;
+    std::vector<std::unique_ptr<CWJFootPrintPinGroup>> m_ownedPinGroups;
+    std::unordered_set<CWJFootPrintPinGroup*> m_watchedPinGroups;
+
+    // The mapping element being read: where it sits decides what it maps.
+    enum class Reading { Nothing, PortMap, GroupMap };
+    Reading m_reading = Reading::Nothing;
     std::string m_pendingReference;
     int m_pendingBit = -1;
-    std::map<IWJPortRef*, IWJFootPrintPin*> m_pinMap;
-    std::map<IWJPortRef*, IWJFootPrintPinGroup*> m_pinGroupMap;
-    std::map<IWJPortGroup*, IWJFootPrintPinGroup*> m_groupMap;
-    std::map<std::string, std::unique_ptr<IWJPortRef>> m_portRefs;
-    // For each port and bit mapped, the key its reference was filed under.
-    std::map<std::pair<IWJPort*, int>, std::string> m_keys;
-    std::vector<std::unique_ptr<IWJFootPrintPinGroup>> m_ownedPinGroups;
+    xercesc::DOMElement* m_readElement = nullptr;
+    CWJChildCursor m_portMapCursor{"PortMaps", "PortMap"};
+    CWJChildCursor m_groupMapCursor{"GroupMaps", "GroupMap"};
 };
 
 #endif

@@ -1,3 +1,4 @@
+#include "ModelSnapshot.h"
 #include "TestSupport.h"
 
 #include "wjxmlinterfaceflowreader/WJFactories.h"
@@ -185,7 +186,9 @@ TEST(PortGroupNames, FullNamesRunFromTheCellThroughEveryEnclosingGroup)
     EXPECT_EQ(g1->findPortGroup("G2.G3"), g3);
 }
 
-TEST(PortGroupOwnership, ADisplacedOrTwiceFiledGroupIsReleasedOnce)
+// Inserting moves a group of the same instance, in memory and in the file;
+// a group never moves into itself or below itself.
+TEST(PortGroupOwnership, InsertingMovesAGroupAndADisplacedGroupIsReleasedOnce)
 {
     const View view = read(writeDocument("duplicate-groups.xml",
                                          "<CompInsts><CompInst id=\"U1\"><BusInterfaces><BusInterface id=\"B\">"
@@ -196,14 +199,22 @@ TEST(PortGroupOwnership, ADisplacedOrTwiceFiledGroupIsReleasedOnce)
     IWJCompBusInterface* bus = view->compInsts().value()->busInterfaces().value();
     EXPECT_EQ(names(bus->portGroups()), "G=second ");
     IWJPortGroup* second = bus->portGroups().value();
-    IWJPortGroup* child = second->addPortGroup("C", IWJPortGroup::Bus, nullptr, 0, 0);
-    bus->insertPortGroup(child);
-    second->insertPortGroup(second);
-    EXPECT_EQ(names(bus->portGroups()), "C=C G=second ");
-    EXPECT_EQ(second->findPortGroup("second.second.C"), child);
-    bus->setName("BUS");
+    IWJPortGroup* d = second->addPortGroup("D", IWJPortGroup::Bus, nullptr, 0, 0);
+    IWJPortGroup* c = d->addPortGroup("C", IWJPortGroup::Bus, nullptr, 0, 0);
+    bus->insertPortGroup(c);
+    d->insertPortGroup(d);
+    c->insertPortGroup(d);
+    d->insertPortGroup(c);
     bus->insertPortGroup(bus);
-    EXPECT_EQ(bus->findPortGroup("bus.bus.C"), child) << "a bus interface filed as a group is walked as one";
+    EXPECT_EQ(names(bus->portGroups()), "C=C G=second ");
+    EXPECT_EQ(c->findPortGroup("D"), d);
+    EXPECT_EQ(names(second->portGroups()), "");
+    EXPECT_STREQ(d->fullName(), "..C.D") << "no cell name, a bus interface without a name";
+
+    const std::string expected = modelSnapshot(view.get());
+    const View back = read(write(view.get(), "moved-groups.xml"), true);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(modelSnapshot(back.get()), expected);
 }
 
 TEST(PortGroupOwnership, DeepTreesAreReleasedWithoutRecursion)

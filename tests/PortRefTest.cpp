@@ -56,10 +56,8 @@ TEST(PortRefName, EachFormHasItsOwnBuffer)
 
     whole->setRange(2, 2);
     whole->setPort(nullptr);
-    EXPECT_STREQ(whole->name(), "");
-    int lsb = 0, msb = 0;
-    EXPECT_EQ(whole->port(&lsb, &msb), nullptr);
-    EXPECT_EQ(lsb, 2);
+    EXPECT_STREQ(whole->name(), "U1.DATA<2>") << "a reference keeps a port of its instance";
     const std::string written = readFile(write(view.get(), "port-ref-edits.xml"));
-    EXPECT_NE(written.find("<PortRef ref=\"DATA\"/>"), std::string::npos) << "references never write";
+    EXPECT_NE(written.find("<PortRef ref=\"DATA\">\n              <Range lsb=\"2\" msb=\"2\"/>"), std::string::npos)
+        << "a host's edit of a reference is written";
 }

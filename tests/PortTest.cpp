@@ -107,8 +107,8 @@ TEST(PortNames, FullNameIsCellNameAndLocalNameOfAnyLength)
     EXPECT_STREQ(data->fullName(), "C.D0");
     data->setInstancePortName("");
     EXPECT_STREQ(data->fullName(), "C.DATA0");
-    EXPECT_EQ(c->findPort("d0"), data) << "renaming does not re-file";
-    EXPECT_EQ(c->findPort("data0"), nullptr);
+    EXPECT_EQ(c->findPort("data0"), data) << "a renamed port is found by its new name, as after a reload";
+    EXPECT_EQ(c->findPort("d0"), nullptr);
 
     const std::string longCell(3000, 'c');
     const std::string longName(3000, 'n');

@@ -7,7 +7,7 @@
 
 // Handle over a sequence, returned by value by the enumerators. Copies share
 // one iterator and so one position: advancing any copy advances all.
-// value() must not be called while isValid() is false.
+// While isValid() is false, value() gives a value-initialised result.
 template <class T>
 class WJ_API CInterfaceObjectIterator
 {
@@ -34,7 +34,7 @@ public:
         return *this;
     }
 
-    virtual T value() { return m_iter->value(); }
+    virtual T value() { return isValid() ? m_iter->value() : T(); }
 
     virtual T operator*() { return value(); }
 

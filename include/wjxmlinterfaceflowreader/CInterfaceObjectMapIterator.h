@@ -7,7 +7,7 @@
 
 // Handle over key/value pairs, returned by value by the enumerators. Copies
 // share one iterator and so one position: advancing any copy advances all.
-// value() and key() must not be called while isValid() is false.
+// While isValid() is false, value() and key() give value-initialised results.
 template <class K, class V>
 class WJ_API CInterfaceObjectMapIterator
 {
@@ -35,10 +35,10 @@ public:
         return *this;
     }
 
-    virtual V value() { return m_iter->value(); }
+    virtual V value() { return isValid() ? m_iter->value() : V(); }
 
     // A copy of the key; changing it does not change the map.
-    virtual K key() { return m_iter->key(); }
+    virtual K key() { return isValid() ? m_iter->key() : K(); }
 
     virtual V operator*() { return value(); }
 

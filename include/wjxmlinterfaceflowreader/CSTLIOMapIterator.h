@@ -20,19 +20,18 @@ public:
 
     virtual ~CSTLIOMapIterator() {}
 
-    virtual V value() { return m_position->second; }
+    // At the end: a value-initialised value and key.
+    virtual V value() { return isValid() ? m_position->second : V(); }
 
-    virtual K key() { return m_position->first; }
+    virtual K key() { return isValid() ? m_position->first : K(); }
 
-    virtual IInterfaceObjectIterMap<K, V>& operator++(int)
-    {
-        ++m_position;
-        return *this;
-    }
+    // Advancing at the end stays at the end.
+    virtual IInterfaceObjectIterMap<K, V>& operator++(int) { return ++*this; }
 
     virtual IInterfaceObjectIterMap<K, V>& operator++()
     {
-        ++m_position;
+        if (isValid())
+            ++m_position;
         return *this;
     }
 

@@ -20,17 +20,16 @@ public:
 
     virtual ~CSTLIOVectorIterator() {}
 
-    virtual T value() { return *m_position; }
+    // At the end: a value-initialised value.
+    virtual T value() { return isValid() ? *m_position : T(); }
 
-    virtual IInterfaceObjectIter<T>& operator++(int)
-    {
-        ++m_position;
-        return *this;
-    }
+    // Advancing at the end stays at the end.
+    virtual IInterfaceObjectIter<T>& operator++(int) { return ++*this; }
 
     virtual IInterfaceObjectIter<T>& operator++()
     {
-        ++m_position;
+        if (isValid())
+            ++m_position;
         return *this;
     }
 
