@@ -3,6 +3,7 @@
 #include "RoundTripCheck.h"
 #include "wjxmlinterfaceflowreader.h"
 
+#include <algorithm>
 #include <climits>
 #include <map>
 #include <memory>
@@ -65,6 +66,9 @@ public:
         }
         return false;
     }
+
+    // What the operations found wrong on the way; "" when nothing.
+    const std::string& problem() const { return m_problem; }
 
 private:
     struct Instance {
@@ -137,7 +141,7 @@ private:
     // One operation; true when it is a save and reload.
     bool step()
     {
-        switch (m_bytes.below(21)) {
+        switch (m_bytes.below(27)) {
         case 0: {
             const char* cellName = name();
             const char* refdes = m_bytes.flag() ? name() : nullptr;
@@ -211,6 +215,24 @@ private:
             break;
         case 19:
             return true;
+        case 21:
+            mapAcross();
+            break;
+        case 22:
+            moveMap();
+            break;
+        case 23:
+            editReference();
+            break;
+        case 24:
+            moveGroup();
+            break;
+        case 25:
+            growMappedPinGroup();
+            break;
+        case 26:
+            walkPastTheEnd();
+            break;
         default:
             switch (m_bytes.below(3)) {
             case 0:
@@ -228,29 +250,6 @@ private:
         return false;
     }
 
-    // Ports of one instance keep distinct local names, in any letter case: a
-    // part map keys its mappings by them.
-    static bool localNameTaken(const Instance& instance, const std::string& localName)
-    {
-        for (IWJPort* port : instance.ports) {
-            if (sameIgnoringCase(*port->instancePortName() ? port->instancePortName() : port->name(), localName))
-                return true;
-        }
-        return false;
-    }
-
-    static bool sameIgnoringCase(const std::string& a, const std::string& b)
-    {
-        if (a.size() != b.size())
-            return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-            if (upper(a[i]) != upper(b[i]))
-                return false;
-        }
-        return true;
-    }
-
     void addPort()
     {
         if (m_instances.empty())
@@ -262,8 +261,7 @@ private:
         const int numPhysPins = number();
         const int lsb = number();
         const int msb = number();
-        if (!localNameTaken(i, *instancePortName ? instancePortName : portName))
-            i.ports.push_back(i.inst->addPort(portName, instancePortName, type, numPhysPins, lsb, msb));
+        i.ports.push_back(i.inst->addPort(portName, instancePortName, type, numPhysPins, lsb, msb));
     }
 
     void addDifferentialPort()
@@ -286,10 +284,13 @@ private:
         auto* pair = dynamic_cast<IWJDPPort*>(pick(i.pairs));
         const int lsb = number();
         const int msb = number();
+        // Now and then a port of another instance, which must be refused.
+        Instance& owner = m_bytes.below(4) == 0 ? pick(m_instances) : i;
+        IWJPort* member = owner.ports.empty() ? nullptr : pick(owner.ports);
         if (m_bytes.flag())
-            pair->setPositivePort(pick(i.ports), lsb, msb);
+            pair->setPositivePort(member, lsb, msb);
         else
-            pair->setNegativePort(pick(i.ports), lsb, msb);
+            pair->setNegativePort(member, lsb, msb);
     }
 
     void addFootprint()
@@ -431,12 +432,12 @@ private:
             return;
         IWJPort* port = pick(i.ports);
         switch (m_bytes.below(4)) {
-        case 0: {
-            const char* portName = name();
-            if (!*port->instancePortName() && !localNameTaken(i, portName))
-                port->setName(portName);
+        case 0:
+            if (m_bytes.flag())
+                port->setName(name());
+            else
+                port->setInstancePortName(name());
             break;
-        }
         case 1:
             port->setType(m_bytes.below(6));
             break;
@@ -527,6 +528,141 @@ private:
         }
     }
 
+    // Maps a port of any instance onto a pin of any footprint: what is not
+    // the part map's own must be refused.
+    void mapAcross()
+    {
+        if (m_partMaps.empty() || m_instances.empty() || m_footprints.empty())
+            return;
+        PartMap& p = pick(m_partMaps);
+        Instance& i = pick(m_instances);
+        Footprint& f = pick(m_footprints);
+        if (i.ports.empty() || f.pins.empty())
+            return;
+        IWJPort* port = pick(i.ports);
+        IWJFootPrintPin* pin = pick(f.pins);
+        p.map->mapPortToPin(port, pin, number());
+        if (!i.groups.empty())
+            p.map->mapPortGroupToPinNames(pick(i.groups), {pin->name()});
+    }
+
+    // Points a part map at another instance or footprint; it keeps what
+    // resolves by name.
+    void moveMap()
+    {
+        if (m_partMaps.empty() || m_instances.empty() || m_footprints.empty())
+            return;
+        PartMap& p = pick(m_partMaps);
+        if (m_bytes.flag()) {
+            const std::size_t instance = index(m_instances.size());
+            p.map->setCompInst(m_instances[instance].inst);
+            if (p.map->compInst() == m_instances[instance].inst)
+                p.instance = instance;
+        } else {
+            const std::size_t footprint = index(m_footprints.size());
+            p.map->setFootprint(m_footprints[footprint].footprint);
+            if (p.map->footprint() == m_footprints[footprint].footprint)
+                p.footprint = footprint;
+        }
+    }
+
+    // A host's change of a group's or a part map's port reference.
+    void editReference()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        Instance& other = pick(m_instances);
+        IWJPortRef* ref = nullptr;
+        if (m_bytes.flag() && !i.groups.empty()) {
+            ref = pick(i.groups)->portRefs().value();
+        } else if (!m_partMaps.empty()) {
+            auto maps = pick(m_partMaps).map->portPinMaps();
+            for (int skip = m_bytes.below(4); skip > 0; --skip)
+                ++maps;
+            ref = maps.key();
+        }
+        if (!ref)
+            return;
+        if (m_bytes.flag()) {
+            const int lsb = number();
+            ref->setRange(lsb, m_bytes.flag() ? lsb : number());
+        } else if (!other.ports.empty()) {
+            ref->setPort(pick(other.ports));
+        }
+    }
+
+    // Moves a group below another group of any instance; the depth a file
+    // may hold is kept.
+    void moveGroup()
+    {
+        if (m_instances.empty())
+            return;
+        Instance& i = pick(m_instances);
+        Instance& other = pick(m_instances);
+        if (i.groups.empty() || other.groups.empty())
+            return;
+        IWJPortGroup* target = pick(i.groups);
+        IWJPortGroup* group = pick(other.groups);
+        if (m_levels[target] + 1 + height(group) > kMaxGroupLevel)
+            return;
+        target->insertPortGroup(group);
+        relevel(i.groups);
+    }
+
+    static int height(IWJPortGroup* group)
+    {
+        int deepest = 0;
+        for (auto children = group->portGroups(); children.isValid(); ++children)
+            deepest = std::max(deepest, 1 + height(children.value()));
+        return deepest;
+    }
+
+    void relevel(const std::vector<IWJPortGroup*>& groups)
+    {
+        for (IWJPortGroup* group : groups) {
+            if (group->groupKind() != 0)
+                continue;
+            std::vector<std::pair<IWJPortGroup*, int>> pending{{group, 0}};
+            while (!pending.empty()) {
+                const auto [below, level] = pending.back();
+                pending.pop_back();
+                m_levels[below] = level;
+                for (auto children = below->portGroups(); children.isValid(); ++children)
+                    pending.push_back({children.value(), level + 1});
+            }
+        }
+    }
+
+    // Adds a pin of any footprint to a pin group a part map has mapped.
+    void growMappedPinGroup()
+    {
+        if (m_partMaps.empty() || m_footprints.empty())
+            return;
+        PartMap& p = pick(m_partMaps);
+        Footprint& f = pick(m_footprints);
+        auto groups = p.map->portPinGroupMaps();
+        if (groups.isValid() && !f.pins.empty())
+            groups.value()->addPin(pick(f.pins));
+    }
+
+    // Handles advanced past their end, and an instance removed twice.
+    void walkPastTheEnd()
+    {
+        auto instances = m_view->compInsts();
+        const int steps = m_bytes.below(8);
+        for (int step = 0; step < steps; ++step)
+            ++instances;
+        if (!instances.isValid() && instances.value())
+            m_problem = "a handle past its end gives a value";
+        // A new instance may have taken a removed one's address.
+        for (IWJCompInst* removed : m_removed) {
+            const auto alive = [removed](const Instance& i) { return i.inst == removed; };
+            if (std::none_of(m_instances.begin(), m_instances.end(), alive))
+                m_view->removeCompInst(removed);
+        }
+    }
+
     // A removed port leaves the model: the operations forget it.
     void removePort()
     {
@@ -547,6 +683,7 @@ private:
         if (!m_instances.empty() && m_bytes.flag()) {
             const std::size_t at = index(m_instances.size());
             m_view->removeCompInst(m_instances[at].inst);
+            m_removed.push_back(m_instances[at].inst);
             forget(at, true);
         } else if (!m_footprints.empty()) {
             // The first footprint of that name, in id order, is the one that goes.
@@ -589,6 +726,9 @@ private:
     std::vector<PartMap> m_partMaps;
     // How far below its bus interface each group lies (a bus interface: 0).
     std::map<IWJPortGroup*, int> m_levels;
+    // Instances removed: their pointers dangle, and the view must not look.
+    std::vector<IWJCompInst*> m_removed;
+    std::string m_problem;
 };
 
 } // namespace
@@ -619,7 +759,10 @@ std::string EditFuzzCase::run(const std::string& operations) const
     }
     const RoundTripCheck roundTrip(m_folder);
     for (int reloads = 0;; ++reloads) {
-        const bool reload = Editor(view.get(), bytes).edit();
+        Editor editor(view.get(), bytes);
+        const bool reload = editor.edit();
+        if (!editor.problem().empty())
+            return editor.problem();
         if (std::string problem = roundTrip.check(view.get(), m_name); !problem.empty() || !reload)
             return problem;
         if (reloads == kMaxReloads)

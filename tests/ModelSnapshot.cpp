@@ -112,6 +112,8 @@ private:
     std::string pinsOf(IWJFootPrintPinGroup* group)
     {
         std::string text;
+        if (!group)
+            return "-";
         for (auto pins = group->pins(); pins.isValid(); ++pins)
             text += idOf(pins.value()) + ' ';
         return text;
@@ -130,10 +132,19 @@ private:
         line() << "partmap|" << index << '|' << idOf(partMap->compInst()) << '|' << idOf(partMap->footprint());
         flush();
         std::vector<std::string> mappings;
-        for (auto maps = partMap->portPinMaps(); maps.isValid(); ++maps)
-            mappings.push_back("pinmap|" + portRefText(maps.key()) + '|' + idOf(maps.value()));
-        for (auto maps = partMap->portPinGroupMaps(); maps.isValid(); ++maps)
-            mappings.push_back("pingroupmap|" + portRefText(maps.key()) + '|' + pinsOf(maps.value()));
+        // Each mapping also as its lookup finds it, by port and bit.
+        for (auto maps = partMap->portPinMaps(); maps.isValid(); ++maps) {
+            int bit = 0;
+            IWJPort* port = maps.key()->port(&bit, nullptr);
+            mappings.push_back("pinmap|" + portRefText(maps.key()) + '|' + idOf(maps.value()) + '|' +
+                               idOf(partMap->pinForPort(port, bit)));
+        }
+        for (auto maps = partMap->portPinGroupMaps(); maps.isValid(); ++maps) {
+            int bit = 0;
+            IWJPort* port = maps.key()->port(&bit, nullptr);
+            mappings.push_back("pingroupmap|" + portRefText(maps.key()) + '|' + pinsOf(maps.value()) + '|' +
+                               pinsOf(partMap->pinGroupForPort(port, bit)));
+        }
         for (auto maps = partMap->portGroupPinGroupMaps(); maps.isValid(); ++maps)
             mappings.push_back("groupmap|" + idOf(maps.key()) + '|' + pinsOf(maps.value()));
         std::sort(mappings.begin(), mappings.end());
