@@ -10,15 +10,6 @@ using namespace testsupport;
 
 namespace {
 
-std::string pinNames(IWJFootPrintPinGroup* group)
-{
-    std::string names;
-    for (auto pins = group ? group->pins() : CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>();
-         pins.isValid(); ++pins)
-        names += std::string(pins.value()->name()) + ' ';
-    return names;
-}
-
 std::string pinName(IWJFootPrintPin* pin)
 {
     return pin ? pin->name() : "-";

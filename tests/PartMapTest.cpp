@@ -41,15 +41,6 @@ struct Design {
     IWJFootPrintPin* pin(const char* name) { return bga->findPin(name); }
 };
 
-std::string pinNames(IWJFootPrintPinGroup* group)
-{
-    std::string names;
-    for (auto pins = group ? group->pins() : CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>();
-         pins.isValid(); ++pins)
-        names += std::string(pins.value()->name()) + ' ';
-    return names;
-}
-
 // A host's own pin group: the library must never delete it.
 class HostPinGroup : public IWJFootPrintPinGroup {
 public:

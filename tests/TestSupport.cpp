@@ -92,4 +92,13 @@ std::string writeDocument(const std::string& name, const std::string& body)
     return path;
 }
 
+std::string pinNames(IWJFootPrintPinGroup* group)
+{
+    std::string names;
+    for (auto pins = group ? group->pins() : CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>();
+         pins.isValid(); ++pins)
+        names += std::string(pins.value()->name()) + ' ';
+    return names;
+}
+
 } // namespace testsupport

@@ -52,6 +52,10 @@ std::string document(const std::string& body);
 // Writes document(body) to a new output file and returns its path.
 std::string writeDocument(const std::string& name, const std::string& body);
 
+// The names of the group's pins, in id order, each followed by a space; ""
+// for no group.
+std::string pinNames(IWJFootPrintPinGroup* group);
+
 template <class Handle>
 int count(Handle walk)
 {
