@@ -6,36 +6,44 @@
 
 #include <map>
 
-// Walks its own copy of a map, taken at construction, in ascending key order;
-// later changes of the source are not seen.
+/// The map iterator of the model's enumerators: walks its own copy of a map,
+/// taken at construction, in ascending key order; later changes of the source
+/// are not seen. Not copyable; handles share it instead.
 template <class K, class V>
 class WJ_API CSTLIOMapIterator : public IInterfaceObjectIterMap<K, V>
 {
 public:
+    /// Copies items and stands on the first pair.
     explicit CSTLIOMapIterator(const std::map<K, V>& items)
         : m_position(), m_items(items)
     {
         m_position = m_items.begin();
     }
 
+    /// Frees the copy.
     virtual ~CSTLIOMapIterator() {}
 
+    /// The value at the position; only while isValid().
     virtual V value() { return m_position->second; }
 
+    /// A copy of the key at the position; only while isValid().
     virtual K key() { return m_position->first; }
 
+    /// Advances one pair; returns the iterator itself.
     virtual IInterfaceObjectIterMap<K, V>& operator++(int)
     {
         ++m_position;
         return *this;
     }
 
+    /// Advances one pair; returns the iterator itself.
     virtual IInterfaceObjectIterMap<K, V>& operator++()
     {
         ++m_position;
         return *this;
     }
 
+    /// True until the end of the copy.
     virtual bool isValid() { return m_position != m_items.end(); }
 
 private:

@@ -6,34 +6,41 @@
 
 #include <vector>
 
-// Walks its own copy of a vector, taken at construction, so later changes of
-// the source are not seen.
+/// The sequence iterator of the model's enumerators: walks its own copy of
+/// a vector, taken at construction, so later changes of the source are not
+/// seen. Not copyable; handles share it instead.
 template <class T>
 class WJ_API CSTLIOVectorIterator : public IInterfaceObjectIter<T>
 {
 public:
+    /// Copies items and stands on the first of them.
     explicit CSTLIOVectorIterator(const std::vector<T>& items)
         : m_position(), m_items(items)
     {
         m_position = m_items.begin();
     }
 
+    /// Frees the copy.
     virtual ~CSTLIOVectorIterator() {}
 
+    /// The element at the position; only while isValid().
     virtual T value() { return *m_position; }
 
+    /// Advances one element; returns the iterator itself.
     virtual IInterfaceObjectIter<T>& operator++(int)
     {
         ++m_position;
         return *this;
     }
 
+    /// Advances one element; returns the iterator itself.
     virtual IInterfaceObjectIter<T>& operator++()
     {
         ++m_position;
         return *this;
     }
 
+    /// True until the end of the copy.
     virtual bool isValid() { return m_position != m_items.end(); }
 
 private:
