@@ -15,7 +15,8 @@
 #   make bench  builds and runs the benchmarks against Xerces-C alone (minutes)
 #   make docs   builds the HTML reference of the public headers with Doxygen
 #               into build/docs/html; an undocumented public declaration fails
-#   make package  builds the Debian package with CPack into build/
+#   make package  builds the Debian package with CPack, from a release build
+#               without the tests, into build-package/
 
 PACKAGES := cmake make g++ pkg-config libxerces-c-dev libgtest-dev libxml2-utils \
             libcli11-dev nlohmann-json3-dev chromium
@@ -38,6 +39,8 @@ FUZZ_OPTIONS_reader := -max_len=8192 -dict=fuzz/reader.dict
 FUZZ_OPTIONS_edit   := -max_len=1024 -len_control=0
 
 SOAK_SECONDS  ?= 180
+
+PACKAGE_BUILD ?= build-package
 
 DOCS_PACKAGES := doxygen
 DOCS          ?= $(BUILD)/docs
@@ -176,5 +179,12 @@ docs: deps-docs
 	  $(DOCS)/default/Doxyfile $(DOCS)/default | doxygen -
 	@echo "reference: $(abspath $(DOCS)/html/index.html)"
 
+# The Debian package of the library, its headers, the schema, ifx and the
+# pkg-config and CMake files (cmake/Packaging.cmake).
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DWJ_BUILD_TESTS=OFF >/dev/null
+	cmake --build $(PACKAGE_BUILD) -j$(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(FUZZ_COVERAGE)
+	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(FUZZ_COVERAGE) $(PACKAGE_BUILD)
