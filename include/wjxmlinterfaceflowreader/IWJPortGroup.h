@@ -108,10 +108,10 @@ public:
     virtual IWJPortGroup* addPortGroup(const char* name, IWJPortGroupType type,
                                        const char* voltage, int numPowerPins,
                                        int numGroundPins) = 0;
-    /// Files an existing group of the same bus interface as a child, under
-    /// its current id (replacing a child filed under that id), in memory
-    /// only: the document is not changed and the group stays owned where it
-    /// was made. A group inserted into itself or below itself, a group of
+    /// Files an existing group as a child, under its current id (replacing a
+    /// child filed under that id), in memory only: the document is not
+    /// changed, and the group stays owned where it was made and keeps its
+    /// full name. A group inserted into itself or below itself, a group of
     /// another view, or null, is refused.
     virtual void insertPortGroup(IWJPortGroup* group) = 0;
     /// A descendant by a dotted path of group names relative to this group,
