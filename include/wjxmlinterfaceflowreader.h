@@ -1,8 +1,11 @@
 #ifndef WJXMLINTERFACEFLOWREADER_H
 #define WJXMLINTERFACEFLOWREADER_H
 
-// Everything a host needs: the reader, the model interfaces and the iterator
-// handles through which the model's collections are walked.
+/// @file
+/// Everything a host needs: the reader (CWJXMLFlowReader), the model
+/// interfaces and the iterator handles through which the model's collections
+/// are walked. Build with `pkg-config --cflags --libs wjxmlinterfaceflowreader`
+/// or the CMake target wjxmlinterfaceflowreader::wjxmlinterfaceflowreader.
 
 #include "wjxmlinterfaceflowreader/CWJXMLFlowReader.h"
 #include "wjxmlinterfaceflowreader/IWJCompBusInterface.h"

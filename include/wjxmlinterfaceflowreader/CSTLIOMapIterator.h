@@ -6,28 +6,33 @@
 
 #include <map>
 
-// Walks its own copy of a map, taken at construction, in ascending key order;
-// later changes of the source are not seen.
+/// The map iterator of the model's enumerators: walks its own copy of a map,
+/// taken at construction, in ascending key order; later changes of the source
+/// are not seen. Not copyable; handles share it instead.
 template <class K, class V>
 class WJ_API CSTLIOMapIterator : public IInterfaceObjectIterMap<K, V>
 {
 public:
+    /// Copies items and stands on the first pair.
     explicit CSTLIOMapIterator(const std::map<K, V>& items)
         : m_position(), m_items(items)
     {
         m_position = m_items.begin();
     }
 
+    /// Frees the copy.
     virtual ~CSTLIOMapIterator() {}
 
-    // At the end: a value-initialised value and key.
+    /// The value at the position; a value-initialised one (null) at the end.
     virtual V value() { return isValid() ? m_position->second : V(); }
 
+    /// A copy of the key at the position; a value-initialised one at the end.
     virtual K key() { return isValid() ? m_position->first : K(); }
 
-    // Advancing at the end stays at the end.
+    /// Advances one pair, staying at the end; returns the iterator itself.
     virtual IInterfaceObjectIterMap<K, V>& operator++(int) { return ++*this; }
 
+    /// Advances one pair; returns the iterator itself.
     virtual IInterfaceObjectIterMap<K, V>& operator++()
     {
         if (isValid())
@@ -35,6 +40,7 @@ public:
         return *this;
     }
 
+    /// True until the end of the copy.
     virtual bool isValid() { return m_position != m_items.end(); }
 
 private:

@@ -6,26 +6,30 @@
 
 #include <vector>
 
-// Walks its own copy of a vector, taken at construction, so later changes of
-// the source are not seen.
+/// The sequence iterator of the model's enumerators: walks its own copy of
+/// a vector, taken at construction, so later changes of the source are not
+/// seen. Not copyable; handles share it instead.
 template <class T>
 class WJ_API CSTLIOVectorIterator : public IInterfaceObjectIter<T>
 {
 public:
+    /// Copies items and stands on the first of them.
     explicit CSTLIOVectorIterator(const std::vector<T>& items)
         : m_position(), m_items(items)
     {
         m_position = m_items.begin();
     }
 
+    /// Frees the copy.
     virtual ~CSTLIOVectorIterator() {}
 
-    // At the end: a value-initialised value.
+    /// The element at the position; a value-initialised one (null) at the end.
     virtual T value() { return isValid() ? *m_position : T(); }
 
-    // Advancing at the end stays at the end.
+    /// Advances one element, staying at the end; returns the iterator itself.
     virtual IInterfaceObjectIter<T>& operator++(int) { return ++*this; }
 
+    /// Advances one element; returns the iterator itself.
     virtual IInterfaceObjectIter<T>& operator++()
     {
         if (isValid())
@@ -33,6 +37,7 @@ public:
         return *this;
     }
 
+    /// True until the end of the copy.
     virtual bool isValid() { return m_position != m_items.end(); }
 
 private:

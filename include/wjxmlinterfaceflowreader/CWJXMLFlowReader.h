@@ -9,41 +9,82 @@
 class CWJXMLParser;
 class IWJInterfaceView;
 
-// The library's entry point: reads an interface exchange file into a model,
-// or starts an empty one, and writes the model back to a file.
-//
-// The reader never deletes a view: whoever obtained it owns it and deletes it
-// through IWJInterfaceView's virtual destructor.
+/// The library's entry point: reads an interface exchange file into a model,
+/// or starts an empty one, and writes the model back to a file.
+///
+/// A read validates the file against the schema compiled into the library and
+/// gives an IWJInterfaceView; whoever obtained a view owns it and deletes it
+/// through IWJInterfaceView's virtual destructor. The reader never deletes a
+/// view, but it keeps the pointer of the last one it read, made or was given:
+/// after deleting that view, use the reader again only for readFlowXML, whose
+/// success replaces the pointer.
+///
+/// Errors are never thrown: lastError() tells what went wrong. A reader and
+/// the views it gives belong to one thread at a time; separate readers on
+/// separate threads are independent.
 class WJ_API CWJXMLFlowReader {
 public:
+    /// A reader without a view. Sets up the parser and registers the model's
+    /// element factories (init); when the parser cannot be set up,
+    /// lastError() says so and every read or write fails, saying so again.
     CWJXMLFlowReader();
+    /// A reader that writes the given view. It takes the pointer, not the
+    /// ownership; writeXMLFile accepts only views made by this library.
     explicit CWJXMLFlowReader(IWJInterfaceView* view);
+    /// Destroys the parser; the view is left alone.
     ~CWJXMLFlowReader();
+    /// Readers are not copied: each holds its own parser and error text.
     CWJXMLFlowReader(const CWJXMLFlowReader&) = delete;
+    /// Readers are not assigned: each holds its own parser and error text.
     CWJXMLFlowReader& operator=(const CWJXMLFlowReader&) = delete;
 
-    // Registers the model's element factories with the binder.
+    /// Registers the model's element factories with the binder. The
+    /// constructors do it; calling it again changes nothing.
     void init();
 
-    // Reads and validates fileName into a new view. With bindElements the
-    // model objects are bound to their elements, so edits are saved by
-    // writeXMLFile. On failure no view is made, getInterfaceView is unchanged
-    // and lastError says what is wrong.
+    /// Reads and validates fileName into a new view. With bindElements the
+    /// model objects are bound to their elements, so every later edit is
+    /// written into the document and saved by writeXMLFile; without it edits
+    /// change only the objects, and a save writes the file as it was read.
+    ///
+    /// On success lastError() is "" and getInterfaceView() gives the new view;
+    /// an earlier view is not deleted (its owner still owns it). On failure no
+    /// view is made, getInterfaceView() keeps what it gave before, and
+    /// lastError() holds one line per problem, "file:line:column: message":
+    /// a file that cannot be opened, is not well-formed, is not valid against
+    /// the schema, nests elements deeper than 512, or a read that runs out of
+    /// memory ("out of memory"). A null fileName reads as "". Only the file
+    /// itself is read: a DOCTYPE is refused and schema locations named in the
+    /// file are ignored.
     void readFlowXML(const char* fileName, bool bindElements);
 
-    // Makes an empty design, or, when the reader already has a view, sets its
-    // three texts. Returns the reader's view.
+    /// Makes an empty, bound design whose root carries the format's namespace
+    /// and the three texts (LastUpdatedBy, LastUpdatedAt, DesignName), or,
+    /// when the reader already has a view, sets that view's three texts.
+    /// Null texts are taken as "". Returns the reader's view, owned by the
+    /// caller as a read one is; null, with lastError() set, only when memory
+    /// runs out before a first view is made.
     IWJInterfaceView* CreateInterfaceView(const char* lastUpdatedBy, const char* lastUpdatedAt,
                                           const char* designName);
 
+    /// The view of the last successful read or CreateInterfaceView, or the
+    /// one given to the constructor; null when there is none. Not owned by
+    /// the reader.
     IWJInterfaceView* getInterfaceView();
 
-    // Writes the view's document. A failed write leaves an existing file as it
-    // was and sets lastError.
+    /// Writes the view's document to fileName, indented, one element per
+    /// line. The text goes to a temporary file beside the target (beside the
+    /// file a symbolic link points to), is flushed to disk and renamed over
+    /// the target, so a failed write leaves an existing file as it was.
+    /// Something that is not a regular file is never replaced. On failure,
+    /// and when the reader has no view, lastError() says why; after success
+    /// it is "". The reader must still hold a view that was not deleted.
     void writeXMLFile(const char* fileName);
 
-    // "" after a successful read or write; otherwise one line per problem,
-    // "file:line:column: message".
+    /// "" after a successful read or write; otherwise one line per problem,
+    /// "file:line:column: message" (line and column 0 when no place in the
+    /// file is concerned). The text belongs to the reader and is valid until
+    /// its next readFlowXML, CreateInterfaceView or writeXMLFile.
     const char* lastError() const;
 
 private:

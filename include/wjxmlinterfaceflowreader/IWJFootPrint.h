@@ -8,37 +8,85 @@
 
 class IWJFootPrintPin;
 
-// A footprint (part definition) with its pins. Its properties are
-// uninterpreted texts.
+/// A footprint (part definition, a `Footprint` element) with its outline and
+/// its pins.
+///
+/// The outline texts (width, length, thickness, origin, rotation) are kept
+/// as the file has them and never interpreted; each getter returns a pointer
+/// into the footprint, valid until that text changes, and each setter takes
+/// null as "" and, when bound, writes the child of that name. The view owns
+/// the footprint (delete it with IWJInterfaceView::removeFootprint); the
+/// footprint owns its pins.
 class WJ_API IWJFootPrint
 {
 public:
+    /// @name Construction and copying
+    /// The interface holds no state: these only make an object an instance
+    /// of it. Footprints are made by IWJInterfaceView::addFootprint.
+    //@{
+    /// Makes the object an instance of the interface.
     IWJFootPrint();
+    /// Copies nothing.
     IWJFootPrint(const IWJFootPrint&);
+    /// Copies nothing; returns this object.
     IWJFootPrint& operator=(const IWJFootPrint&);
-    // Deletes its pins and removes its element from the document.
+    //@}
+    /// Deletes its pins and removes its element from the document; called by
+    /// the view.
     virtual ~IWJFootPrint();
 
+    /// The pins keyed by id, in ascending byte order of the ids; the handle
+    /// walks a copy taken now.
     virtual CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> pins() = 0;
-    // Looks up by name, ignoring ASCII letter case.
+    /// The pin of that name, in any ASCII letter case, as filed when it was
+    /// added; null when there is none (or for null).
     virtual IWJFootPrintPin* findPin(const char* name) = 0;
+    /// Makes a pin, owned by the footprint, with its id made from name. When
+    /// bound, a `Pin` is added to `Pins` (made when missing) with `id`,
+    /// `Name` and, for each further text that is not null, `Location`,
+    /// `Padstack`, `Size` and `Shape`. A null name is taken as "".
     virtual IWJFootPrintPin* addPin(const char* name, const char* location, const char* padstack,
                                     const char* size, const char* shape) = 0;
-    // Files an existing pin under its name and its id; the footprint deletes
-    // the pins filed under their ids when it dies.
+    /// Files a pin of this footprint again under its current name and id,
+    /// in memory only, for instance after IWJFootPrintPin::setName; the
+    /// earlier entries stay. A pin of another footprint, or null, is refused.
     virtual void insertPin(IWJFootPrintPin* pin) = 0;
+    //@{
+    /// The name (`Name`), such as BGA56_P0.8.
     virtual const char* name() = 0;
+    /// Renames the footprint; writes `Name`.
     virtual void setName(const char* name) = 0;
+    //@}
+    //@{
+    /// The origin (`Origin`), such as "0.0,0.0".
     virtual const char* origin() = 0;
+    /// Sets the origin; writes `Origin`.
     virtual void setOrigin(const char* origin) = 0;
+    //@}
+    //@{
+    /// The width (`Width`).
     virtual const char* width() = 0;
+    /// Sets the width; writes `Width`.
     virtual void setWidth(const char* width) = 0;
+    //@}
+    //@{
+    /// The length (`Length`).
     virtual const char* length() = 0;
+    /// Sets the length; writes `Length`.
     virtual void setLength(const char* length) = 0;
+    //@}
+    //@{
+    /// The thickness (`Thickness`).
     virtual const char* thickness() = 0;
+    /// Sets the thickness; writes `Thickness`.
     virtual void setThickness(const char* thickness) = 0;
+    //@}
+    //@{
+    /// The rotation (`Rotation`), such as "90".
     virtual const char* rotation() = 0;
+    /// Sets the rotation; writes `Rotation`.
     virtual void setRotation(const char* rotation) = 0;
+    //@}
 };
 
 #endif

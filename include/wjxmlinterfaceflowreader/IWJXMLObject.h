@@ -12,41 +12,62 @@ XERCES_CPP_NAMESPACE_BEGIN
 class DOMElement;
 XERCES_CPP_NAMESPACE_END
 
-// Base of every model object that can be bound to a DOM element. It holds the
-// element (null when the object is unbound) and the handlers through which the
-// binder hands the element's content to the object.
+/// The base of every model object that can be bound to a DOM element: it
+/// holds the element (null when the object is unbound) and the handlers
+/// through which the binder hands the element's content to the object while
+/// a file is read.
+///
+/// Hosts reach the model through its interfaces (IWJPort, ...) and need this
+/// base only to call the factories of WJFactories.h. Changing an object's
+/// element or handlers by hand bypasses the model: its memory and its
+/// document then disagree.
 class WJ_API IWJXMLObject {
 protected:
-    // Model objects are deleted through their model interface, never through
-    // this base.
+    /// Model objects are deleted through their model interface, never
+    /// through this base.
     virtual ~IWJXMLObject();
 
 public:
+    /// Binds the new object to element; null makes it unbound.
     explicit IWJXMLObject(xercesc::DOMElement* element);
+    /// Bound objects are not copied: an element has one object.
     IWJXMLObject(const IWJXMLObject&) = delete;
+    /// Bound objects are not assigned: an element has one object.
     IWJXMLObject& operator=(const IWJXMLObject&) = delete;
 
-    // Receives a finished child object that the binder made from an element
-    // below this object's element; childElement is that element. The receiver
-    // takes ownership of the child.
+    /// Receives a finished child object that the binder made from an element
+    /// below this object's element; childElement is that element. The
+    /// receiver takes ownership of the child; objects that hold no such
+    /// children ignore it (this base does).
     virtual void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child);
 
-    // Runs the attribute handler registered under name, if there is one.
+    /// Runs the attribute handler registered under name with value, if there
+    /// is one; otherwise does nothing.
     virtual void SetAttribute(const char* name, const char* value);
 
-    // Runs the tag handler registered under name, if there is one.
+    /// Runs the tag handler registered under name with text, if there is
+    /// one; otherwise does nothing.
     void SetTagText(const char* name, const char* text);
+    /// True when a tag handler is registered under name.
     bool HasTagHandler(const char* name) const;
 
+    /// The bound element; null when the object is unbound.
     xercesc::DOMElement* GetDomElement() const { return m_element; }
+    /// Binds the object to another element, or unbinds it with null; the
+    /// object's values are not written into the new element.
     void SetDomElement(xercesc::DOMElement* element) { m_element = element; }
 
-    // Handler registration. The object takes ownership of the functor; name
-    // must stay valid for the object's lifetime (the model passes literals).
-    // Names are paths relative to the object's element: "Name" for the text of
-    // the child Name, "Range:lsb" for the lsb attribute of the child Range.
+    /// @name Handler registration
+    /// The object takes ownership of the functor; name must stay valid for
+    /// the object's lifetime (the model passes literals). Names are paths
+    /// relative to the object's element: "Name" for the text of the child
+    /// Name, "Range:lsb" for the lsb attribute of the child Range.
+    //@{
+    /// Registers a handler for the text of the child element at name.
     void RegisterXMLTagFP(const char* name, TWJFunctor* handler);
+    /// Registers a handler for the attribute at name.
     void RegisterXMLAttribFP(const char* name, TWJFunctor* handler);
+    //@}
 
 private:
     struct Handler {

@@ -4,20 +4,38 @@
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 #include "wjxmlinterfaceflowreader/WJExport.h"
 
-// The factories the reader registers per element tag, in the order it
-// registers them. Each makes a model object under parent, bound to element
-// only while the last read binds elements, and returns its IWJXMLObject part.
-// An object made under a parent that owns such objects belongs to that
-// parent; any other belongs to the caller.
+/// @file
+/// The factories the reader registers per element tag, in the order it
+/// registers them (CWJXMLFlowReader::init). Each makes a model object under
+/// parent, bound to element only while the last read binds elements, and
+/// returns its IWJXMLObject part, or null when memory runs out. Hosts edit
+/// the model through the add operations of the interfaces, which also write
+/// the elements; these are what the binder calls while it reads a file,
+/// handing each finished object to its parent's IWJXMLObject::AddChild.
 
+/// Makes a single-ended port (IWJPort) for a `Port` element; a component instance parent owns it from the start,
+/// otherwise the caller does.
 extern "C" WJ_API IWJXMLObject* CreateInterfacePortObject(IWJXMLObject* parent, xercesc::DOMElement* element);
+/// Makes a differential pair (IWJDPPort) for a `DifferentialPort` element; owned as CreateInterfacePortObject says.
 extern "C" WJ_API IWJXMLObject* CreateInterfaceDPPortObject(IWJXMLObject* parent, xercesc::DOMElement* element);
+/// Makes a port group (IWJPortGroup) for a `PortGroup` element; a bus interface or port group parent owns it from the
+/// start, otherwise the caller does.
 extern "C" WJ_API IWJXMLObject* CreateInterfacePortGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element);
+/// Makes a bus interface (IWJCompBusInterface) for a `BusInterface` element; a component instance parent owns it from
+/// the start, otherwise the caller does.
 extern "C" WJ_API IWJXMLObject* CreateCompBusInterface(IWJXMLObject* parent, xercesc::DOMElement* element);
+/// Makes a component instance (IWJCompInst) for a `CompInst` element; the caller owns it until a view's AddChild files
+/// it.
 extern "C" WJ_API IWJXMLObject* CreateInterfaceCompInst(IWJXMLObject* parent, xercesc::DOMElement* element);
+/// Makes a footprint pin (IWJFootPrintPin) for a `Pin` element; the caller owns it until its footprint parent files it
+/// (AddChild, IWJFootPrint::insertPin).
 extern "C" WJ_API IWJXMLObject* CreateFootPrintPinObject(IWJXMLObject* parent, xercesc::DOMElement* element);
+/// Makes a pin group (IWJFootPrintPinGroup) for a `PinGroup` element; the caller owns it until a part map's AddChild
+/// takes it.
 extern "C" WJ_API IWJXMLObject* CreateFootPrintPinGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element);
+/// Makes a footprint (IWJFootPrint) for a `Footprint` element; the caller owns it until a view's AddChild files it.
 extern "C" WJ_API IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element);
+/// Makes a part map (IWJPartMap) for a `PartMap` element; the caller owns it until a view's AddChild files it.
 extern "C" WJ_API IWJXMLObject* CreatePartMapObject(IWJXMLObject* parent, xercesc::DOMElement* element);
 
 #endif

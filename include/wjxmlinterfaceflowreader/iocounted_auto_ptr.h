@@ -3,14 +3,16 @@
 
 #include "wjxmlinterfaceflowreader/WJExport.h"
 
-// Shared owning pointer to an iterator object. All holders of one object share
-// one plain int count (no atomics: holders stay on one thread); the last holder
-// deletes the object through its virtual destructor.
+/// The shared owning pointer inside the iterator handles. All holders of one
+/// object share one plain int count (no atomics: holders stay on one
+/// thread); the last holder deletes the object through its virtual
+/// destructor.
 template <class I>
 class WJ_API iocounted_auto_ptr
 {
 public:
-    // Takes ownership of a newly allocated object; null gives an empty pointer.
+    /// Takes ownership of a newly allocated object; null gives an empty
+    /// pointer.
     explicit iocounted_auto_ptr(I* object = nullptr)
         : m_count(nullptr), m_object(object)
     {
@@ -18,6 +20,7 @@ public:
             m_count = new int(1);
     }
 
+    /// Shares other's object, adding one to the count.
     iocounted_auto_ptr(const iocounted_auto_ptr<I>& other)
         : m_count(other.m_count), m_object(other.m_object)
     {
@@ -25,6 +28,8 @@ public:
             ++*m_count;
     }
 
+    /// Releases this pointer's object (deleting it when this was the last
+    /// holder) and shares other's; returns this pointer.
     iocounted_auto_ptr<I>& operator=(const iocounted_auto_ptr<I>& other)
     {
         // Covers self-assignment and assignment between holders of one object.
@@ -38,10 +43,14 @@ public:
         return *this;
     }
 
+    /// Releases the object, deleting it when this was the last holder.
     virtual ~iocounted_auto_ptr() { release(); }
 
+    /// The object, or null.
     virtual I* operator->() const { return m_object; }
+    /// The object; only when there is one.
     virtual I& operator*() const { return *m_object; }
+    /// The object, or null.
     virtual I* get() const { return m_object; }
 
 private:

@@ -1,28 +1,45 @@
 #!/bin/bash
-# Installs the built library into a scratch prefix, then builds the host in
-# this folder against the installed tree twice, through pkg-config and through
-# the CMake package, and runs both builds on the example design.
+# Builds the host in this folder against an installed tree twice, through
+# pkg-config and through the CMake package, and runs both builds on the
+# example design. The tree is the build installed into a scratch prefix
+# (mode "install"), or the Debian package that CPack makes of the build,
+# unpacked with dpkg-deb -x (mode "package"), whose metadata, SONAME link and
+# ifx are checked as well.
 set -euo pipefail
-build_dir=$1
-example=$2
+mode=$1
+build_dir=$2
+example=$3
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-cmake --install "$build_dir" --prefix "$scratch/prefix" >/dev/null
+if [ "$mode" = package ]; then
+    cpack -G DEB -B "$scratch/cpack" --config "$build_dir/CPackConfig.cmake" >/dev/null
+    deb=$(echo "$scratch"/cpack/wjxmlinterfaceflowreader_*.deb)
+    dpkg-deb -x "$deb" "$scratch/root"
+    prefix=$scratch/root/usr
+    dpkg-deb -f "$deb" Depends | grep -q 'libxerces-c3.2'
+    test -f "$prefix/share/doc/wjxmlinterfaceflowreader/copyright"
+    soname=$(objdump -p "$prefix/lib/libwjxmlinterfaceflowreader.so" | awk '$1 == "SONAME" {print $2}')
+    test -L "$prefix/lib/$soname"
+    LD_LIBRARY_PATH="$prefix/lib" "$prefix/bin/ifx" validate "$example" >/dev/null
+else
+    prefix=$scratch/prefix
+    cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+fi
 
-export PKG_CONFIG_PATH="$scratch/prefix/lib/pkgconfig:$scratch/prefix/lib/x86_64-linux-gnu/pkgconfig"
+export PKG_CONFIG_PATH="$prefix/lib/pkgconfig:$prefix/lib/x86_64-linux-gnu/pkgconfig"
+schema=$(pkg-config --variable=schemadir wjxmlinterfaceflowreader)/InterfaceExchangeSchema.xsd
+test -f "$schema"
 # shellcheck disable=SC2046
 g++ -std=c++17 -Wall -Wextra -o "$scratch/host-pkgconfig" "$here/host.cpp" \
-    $(pkg-config --cflags --libs wjxmlinterfaceflowreader) -Wl,-rpath,"$scratch/prefix/lib"
+    $(pkg-config --cflags --libs wjxmlinterfaceflowreader) -Wl,-rpath,"$prefix/lib"
 
-cmake -S "$here" -B "$scratch/host-build" -DCMAKE_PREFIX_PATH="$scratch/prefix" >/dev/null
+cmake -S "$here" -B "$scratch/host-build" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$scratch/host-build" >/dev/null
 
-test -f "$scratch/prefix/share/wjxmlinterfaceflowreader/InterfaceExchangeSchema.xsd"
 for host in "$scratch/host-pkgconfig" "$scratch/host-build/host"; do
     "$host" "$example" "$scratch/out.xml"
-    xmllint --noout --schema "$scratch/prefix/share/wjxmlinterfaceflowreader/InterfaceExchangeSchema.xsd" \
-        "$scratch/out.xml" "$scratch/out.xml.new"
+    xmllint --noout --schema "$schema" "$scratch/out.xml" "$scratch/out.xml.new"
 done
-echo "installed host: pkg-config and CMake package builds passed"
+echo "$mode host: pkg-config and CMake package builds passed"

@@ -1,5 +1,5 @@
-// A minimal host: reads a design, walks and edits it, writes it back, and
-// creates a new design from scratch.
+// A minimal host: reads a design, checks the read, moves a port to another
+// pin, writes the design back, and creates a new design from scratch.
 #include <wjxmlinterfaceflowreader.h>
 
 #include <cstdio>
@@ -12,14 +12,26 @@ int main(int argc, char** argv)
         return 2;
     CWJXMLFlowReader reader;
     reader.readFlowXML(argv[1], true);
-    IWJInterfaceView* view = reader.getInterfaceView();
-    if (!view) {
+    if (*reader.lastError()) {
         std::fprintf(stderr, "%s\n", reader.lastError());
         return 1;
     }
+    IWJInterfaceView* view = reader.getInterfaceView();
     int instances = 0;
-    for (auto walk = view->compInsts(); walk.isValid(); ++walk)
+    IWJCompInst* u1 = nullptr;
+    for (auto walk = view->compInsts(); walk.isValid(); ++walk) {
         ++instances;
+        if (std::strcmp(walk.value()->refdes(), "U1") == 0)
+            u1 = walk.value();
+    }
+    IWJPort* clock = u1 ? u1->findPort("clk_in") : nullptr;
+    IWJPartMap* partMap = u1 ? view->findPartMap(u1) : nullptr;
+    if (!clock || !partMap)
+        return 1;
+    partMap->mapPortToPinName(clock, "H3", -1);
+    IWJFootPrintPin* pin = partMap->pinForPort(clock, -1);
+    if (!pin || std::strcmp(pin->name(), "H3") != 0)
+        return 1;
     view->setDesignName("edited by the installed host");
     view->setLastUpdatedBy("host");
     view->setLastUpdatedAt("2026-12-06T12:00:00");
@@ -38,6 +50,6 @@ int main(int argc, char** argv)
     delete created;
     if (*creator.lastError())
         return 1;
-    std::printf("read %d instances, wrote %s\n", instances, argv[2]);
+    std::printf("read %d instances, moved CLK_IN to pin H3, wrote %s\n", instances, argv[2]);
     return 0;
 }

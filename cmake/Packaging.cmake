@@ -1,0 +1,39 @@
+# The Debian package, built by `make package` (cpack -G DEB in the build
+# folder): everything the install rules put in place, under /usr — the library
+# with its SONAME link, the headers, the schema, ifx, the pkg-config file and
+# the CMake package — and the license as copyright file.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME wjxmlinterfaceflowreader)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "the wjxmlinterfaceflowreader developers")
+set(CPACK_PACKAGE_CONTACT "the wjxmlinterfaceflowreader developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Loads, edits and saves interface exchange files of electronic designs")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A C++ library, with the command-line tool ifx, that reads, edits and writes the interface description of an electronic design - component instances, ports, bus interfaces, footprints, pins and the part maps that put ports on pins - held in an interface exchange XML file. MIT license.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION libs)
+
+# The Debian runtime packages the library and ifx link against, as
+# dpkg-shlibdeps gives them for a build on Debian 12. Building a host against
+# the headers takes Xerces-C's own headers and pkg-config besides.
+set(WJ_PACKAGE_DEPENDS "libc6 (>= 2.33)" "libgcc-s1 (>= 3.0)" "libstdc++6 (>= 11)" "libxerces-c3.2")
+set(WJ_PACKAGE_RECOMMENDS libxerces-c-dev pkg-config)
+
+# The Python module, when it is built: its install rules put it into
+# site-packages and so into this package. The Debian packages it needs at run
+# time go here, under the module's build option, for example
+#   list(APPEND WJ_PACKAGE_DEPENDS "python3 (>= 3.11)")
+
+list(JOIN WJ_PACKAGE_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+list(JOIN WJ_PACKAGE_RECOMMENDS ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
+
+# The license goes where Debian keeps it.
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wjxmlinterfaceflowreader RENAME copyright)
+
+include(CPack)
