@@ -5,13 +5,21 @@
 
 #include <string>
 
-// Collects the problems of one parse as lines "file:line:column: message".
+// Collects the problems of one parse as lines "file:line:column: message",
+// or "file: message" for a problem of the whole file. Control characters in
+// the file name and the messages are written out (see printable), so every
+// problem stays one line. Only the first kMaxReported problems are kept; a
+// last line tells how many more there were.
 class CWJParseErrors : public xercesc::ErrorHandler {
 public:
+    static constexpr unsigned long long kMaxReported = 100;
+
     void start(const std::string& fileName);
     void add(unsigned long long line, unsigned long long column, const std::string& message);
-    bool empty() const { return m_text.empty(); }
-    const std::string& text() const { return m_text; }
+    // Forgets the problems collected so far.
+    void discard();
+    bool empty() const { return m_reported == 0; }
+    const std::string& text() const;
 
     void warning(const xercesc::SAXParseException&) override {}
     void error(const xercesc::SAXParseException& problem) override;
@@ -21,6 +29,10 @@ public:
 private:
     std::string m_fileName;
     std::string m_text;
+    unsigned long long m_reported = 0;
+    // The report with its last line, made when asked for.
+    mutable std::string m_report;
+    mutable unsigned long long m_reportedInReport = 0;
 };
 
 #endif
