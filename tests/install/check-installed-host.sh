@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs the built library into a scratch prefix, then builds the host in
 # this folder against the installed tree twice, through pkg-config and through
-# the CMake package, and runs both builds on the example design.
+# the CMake package, and runs both builds and the installed ifx on the example
+# design.
 set -euo pipefail
 build_dir=$1
 example=$2
@@ -25,4 +26,6 @@ for host in "$scratch/host-pkgconfig" "$scratch/host-build/host"; do
     xmllint --noout --schema "$scratch/prefix/share/wjxmlinterfaceflowreader/InterfaceExchangeSchema.xsd" \
         "$scratch/out.xml" "$scratch/out.xml.new"
 done
-echo "installed host: pkg-config and CMake package builds passed"
+# The installed ifx starts as it is, with no search path from the caller.
+env -i "$scratch/prefix/bin/ifx" validate "$example"
+echo "installed host: pkg-config and CMake package builds and the installed ifx passed"
