@@ -24,7 +24,7 @@ public:
     // Most attributes on one element (the format's elements carry at most
     // four; the root some namespace declarations besides).
     static constexpr unsigned kMaxAttributes = 64;
-    // Largest file read: a read costs some 16 times the file in memory.
+    // Largest file read: a read takes some 17.5 times the file in memory.
     static constexpr unsigned long long kMaxFileSize = 256ULL * 1024 * 1024;
     // The root element of the format, and its namespace.
     static constexpr const char* kRootName = "InterfaceExchangeSchema";
