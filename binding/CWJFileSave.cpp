@@ -54,6 +54,36 @@ bool fitsTheFileSizeLimit(std::size_t size, std::string& problem)
     return false;
 }
 
+// A name ".wjxml-" and 8 random hex digits in folder.
+std::string temporaryName(const std::string& folder, int attempt)
+{
+    unsigned random = 0;
+    if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != sizeof random)
+        random = static_cast<unsigned>(::getpid()) * 2654435761u + static_cast<unsigned>(attempt);
+    char name[32];
+    std::snprintf(name, sizeof name, "/.wjxml-%08x", random);
+    return folder + name;
+}
+
+// Links the unnamed file fd under a new temporary name in folder.
+bool giveName(int fd, const std::string& folder, std::string& temporary, std::string& problem)
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < kTemporaryTries; ++attempt) {
+        temporary = temporaryName(folder, attempt);
+        // Without /proc, the descriptor itself is linked (which needs a
+        // privilege).
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+            (errno == ENOENT && ::linkat(fd, "", AT_FDCWD, temporary.c_str(), AT_EMPTY_PATH) == 0))
+            return true;
+        if (errno != EEXIST)
+            break;
+    }
+    temporary.clear();
+    problem = failure("cannot name the new file");
+    return false;
+}
+
 // Flushes a folder, so that a rename in it survives a crash. Some file
 // systems cannot flush a folder; the rename is done either way.
 void syncFolder(const std::string& folder)
@@ -130,6 +160,8 @@ bool CWJFileSave::replace(const std::string& path, const std::string& data, cons
         problem = failure("cannot flush to disk");
         ok = false;
     }
+    if (ok && temporary.empty())
+        ok = giveName(fd, folder, temporary, problem);
     if (::close(fd) != 0 && ok) {
         problem = failure("cannot close");
         ok = false;
@@ -140,7 +172,7 @@ bool CWJFileSave::replace(const std::string& path, const std::string& data, cons
     }
     if (ok)
         syncFolder(folder);
-    else
+    else if (!temporary.empty())
         ::unlink(temporary.c_str());
     return ok;
 }
@@ -160,17 +192,22 @@ bool CWJFileSave::writeInto(const std::string& path, const std::string& data, st
     return ok;
 }
 
-// Creates a new file ".wjxml-" and 8 random hex digits in folder, closed on
-// exec; its descriptor, or -1.
+// Creates a new file in folder, closed on exec; its descriptor, or -1. Where
+// the file system allows, the file has no name (temporary stays empty) until
+// it is complete, so that a process killed while writing leaves nothing
+// behind; elsewhere it is named ".wjxml-" and 8 random hex digits.
 int CWJFileSave::createTemporary(const std::string& folder, std::string& temporary, std::string& problem)
 {
+    temporary.clear();
+    const int unnamed = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (unnamed >= 0)
+        return unnamed;
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+        problem = failure("cannot create a file in its folder");
+        return -1;
+    }
     for (int attempt = 0; attempt < kTemporaryTries; ++attempt) {
-        unsigned random = 0;
-        if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != sizeof random)
-            random = static_cast<unsigned>(::getpid()) * 2654435761u + static_cast<unsigned>(attempt);
-        char name[32];
-        std::snprintf(name, sizeof name, "/.wjxml-%08x", random);
-        temporary = folder + name;
+        temporary = temporaryName(folder, attempt);
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             return fd;

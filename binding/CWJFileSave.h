@@ -13,6 +13,10 @@
 // character device or a pipe is written into directly, as a shell
 // redirection does (a pipe waits for its reader); a folder, a block device
 // or a socket is refused.
+//
+// The temporary file is made without a name where the file system allows
+// (O_TMPFILE) and named only once it is written, so a process killed during
+// a save leaves nothing behind.
 class CWJFileSave {
 public:
     // False, with the reason in problem, when the bytes were not saved.

@@ -81,7 +81,7 @@ bool forbidUmaskAndInheritedCreations()
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_umask, 5, 0),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3),
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
-        BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_CREAT, 0, 1),
+        BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_CREAT | (O_TMPFILE & ~O_DIRECTORY), 0, 1),
         BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_CLOEXEC, 0, 1),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
