@@ -16,7 +16,6 @@
 #include <xercesc/util/XMLException.hpp>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -75,6 +74,16 @@ SecurityManager* sharedSecurityManager()
     }();
     return manager;
 }
+
+// Closes the file read when the parse is over, however it ends.
+struct OpenFile {
+    int fd;
+    ~OpenFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
 
 // Opens fileName for a read: a regular file, not empty and not larger than
 // maxBytes. The descriptor, or -1 with the reason in problem.
@@ -145,13 +154,13 @@ DOMDocument* CWJXMLParser::ParseFile(const char* fileName)
         return nullptr;
     }
     std::string problem;
-    const int fd = openForReading(name.c_str(), kMaxFileSize, problem);
-    if (fd < 0) {
+    const OpenFile file{openForReading(name.c_str(), kMaxFileSize, problem)};
+    if (file.fd < 0) {
         m_errors->add(0, 0, problem);
         return nullptr;
     }
     const std::u16string systemId = wjxml::toXMLCh(name.c_str());
-    const CWJFileInputSource source(fd, systemId.c_str(), kMaxFileSize, kMaxAttributes, *m_errors);
+    const CWJFileInputSource source(file.fd, systemId.c_str(), kMaxFileSize, kMaxAttributes, *m_errors);
     try {
         m_parser->parse(source);
     } catch (const CWJGuardedDOMParser::Stopped&) {
@@ -164,7 +173,6 @@ DOMDocument* CWJXMLParser::ParseFile(const char* fileName)
         wjxml::appendUtf8(message, failure.getMessage());
         m_errors->add(0, 0, message);
     }
-    ::close(fd);
     if (m_errors->empty() && !m_parser->getDocument())
         m_errors->add(0, 0, "the parser produced no document");
     if (!m_errors->empty()) {

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ctime>
 #include <climits>
 #include <cmath>
+#include <ctime>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
