@@ -8,11 +8,14 @@
 void CWJParseErrors::start(const std::string& fileName)
 {
     m_fileName = wjxml::printable(fileName);
+    m_closed = false;
     discard();
 }
 
 void CWJParseErrors::discard()
 {
+    if (m_closed)
+        return;
     m_text.clear();
     m_reported = 0;
     m_report.clear();
@@ -21,7 +24,7 @@ void CWJParseErrors::discard()
 
 void CWJParseErrors::add(unsigned long long line, unsigned long long column, const std::string& message)
 {
-    if (++m_reported > kMaxReported)
+    if (m_closed || ++m_reported > kMaxReported)
         return;
     if (!m_text.empty())
         m_text += '\n';
@@ -46,6 +49,10 @@ const std::string& CWJParseErrors::text() const
 
 void CWJParseErrors::error(const xercesc::SAXParseException& problem)
 {
+    // Past the first kMaxReported only the count grows: the message is not
+    // even converted.
+    if (m_closed)
+        return;
     if (m_reported >= kMaxReported) {
         ++m_reported;
         return;

@@ -16,8 +16,11 @@ public:
 
     void start(const std::string& fileName);
     void add(unsigned long long line, unsigned long long column, const std::string& message);
-    // Forgets the problems collected so far.
+    // Forgets the problems collected so far, unless closed.
     void discard();
+    // Takes no more problems until the next start: what the parser says
+    // after a problem that ended the input is only about the ending.
+    void close() { m_closed = true; }
     bool empty() const { return m_reported == 0; }
     const std::string& text() const;
 
@@ -30,6 +33,7 @@ private:
     std::string m_fileName;
     std::string m_text;
     unsigned long long m_reported = 0;
+    bool m_closed = false;
     // The report with its last line, made when asked for.
     mutable std::string m_report;
     mutable unsigned long long m_reportedInReport = 0;
