@@ -1,6 +1,7 @@
 #include "CWJGuardedDOMParser.h"
 
 #include "CWJParseErrors.h"
+#include "XMLText.h"
 
 #include <xercesc/internal/XMLScanner.hpp>
 #include <xercesc/sax/Locator.hpp>
@@ -10,8 +11,10 @@
 
 using namespace xercesc;
 
-CWJGuardedDOMParser::CWJGuardedDOMParser(XMLGrammarPool* grammarPool, CWJParseErrors& errors, unsigned maxDepth)
-    : XercesDOMParser(nullptr, XMLPlatformUtils::fgMemoryManager, grammarPool), m_errors(errors), m_maxDepth(maxDepth)
+CWJGuardedDOMParser::CWJGuardedDOMParser(XMLGrammarPool* grammarPool, CWJParseErrors& errors, unsigned maxDepth,
+                                         const char* rootName, const char* rootNamespace)
+    : XercesDOMParser(nullptr, XMLPlatformUtils::fgMemoryManager, grammarPool), m_errors(errors), m_maxDepth(maxDepth),
+      m_rootName(rootName), m_rootNamespace(rootNamespace)
 {
 }
 
@@ -26,7 +29,9 @@ void CWJGuardedDOMParser::startElement(const XMLElementDecl& elemDecl, const uns
                                        const XMLSize_t attrCount, const bool isEmpty, const bool isRoot)
 {
     if (++m_depth > m_maxDepth)
-        stop(("elements are nested more than " + std::to_string(m_maxDepth) + " levels deep").c_str());
+        stop("elements are nested more than " + std::to_string(m_maxDepth) + " levels deep");
+    if (isRoot)
+        checkRoot(elemDecl, urlId);
     XercesDOMParser::startElement(elemDecl, urlId, elemPrefix, attrList, attrCount, isEmpty, isRoot);
     if (isEmpty)
         --m_depth;
@@ -53,7 +58,24 @@ void CWJGuardedDOMParser::doctypeDecl(const DTDElementDecl&, const XMLCh* const,
     stop("a DOCTYPE declaration is not allowed in an interface exchange file");
 }
 
-void CWJGuardedDOMParser::stop(const char* message)
+void CWJGuardedDOMParser::checkRoot(const XMLElementDecl& elemDecl, const unsigned int urlId)
+{
+    std::string name;
+    wjxml::appendUtf8(name, elemDecl.getBaseName());
+    std::string space;
+    wjxml::appendUtf8(space, getScanner()->getURIText(urlId));
+    // The validator has already complained about a foreign root; this one
+    // message says it all.
+    if (name != m_rootName || (!space.empty() && space != m_rootNamespace))
+        m_errors.discard();
+    if (name != m_rootName)
+        stop("the root element is \"" + name + "\", not \"" + m_rootName + "\"");
+    if (!space.empty() && space != m_rootNamespace)
+        stop("the root element is in the namespace \"" + space + "\"; it belongs in \"" + m_rootNamespace +
+             "\" or in no namespace");
+}
+
+void CWJGuardedDOMParser::stop(const std::string& message)
 {
     const Locator* locator = getScanner()->getLocator();
     m_errors.add(locator ? locator->getLineNumber() : 0, locator ? locator->getColumnNumber() : 0, message);

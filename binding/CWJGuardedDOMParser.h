@@ -3,20 +3,25 @@
 
 #include <xercesc/parsers/XercesDOMParser.hpp>
 
+#include <string>
+
 class CWJParseErrors;
 
 // A DOM parser that refuses what our files never contain and what could harm
 // the host: any DOCTYPE (so no DTD, internal or external, and no entity is
 // ever declared or loaded), element nesting deeper than maxDepth (the DOM
-// and its serialiser recurse per level) and XML 1.1, whose texts may hold
+// and its serialiser recurse per level), XML 1.1, whose texts may hold
 // control characters that an XML 1.0 file cannot carry, so a design read
-// from it could not be saved. Each stops the parse at once with a diagnostic.
+// from it could not be saved, and a root element other than rootName, in
+// rootNamespace or in none (validation would report every element of such a
+// file). Each stops the parse at once with a diagnostic.
 class CWJGuardedDOMParser : public xercesc::XercesDOMParser {
 public:
     // Thrown out of parse() when the parse is stopped.
     struct Stopped {};
 
-    CWJGuardedDOMParser(xercesc::XMLGrammarPool* grammarPool, CWJParseErrors& errors, unsigned maxDepth);
+    CWJGuardedDOMParser(xercesc::XMLGrammarPool* grammarPool, CWJParseErrors& errors, unsigned maxDepth,
+                        const char* rootName, const char* rootNamespace);
 
     void startDocument() override;
     void startElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId,
@@ -30,10 +35,13 @@ public:
                      const XMLCh* const systemId, const bool hasIntSubset, const bool hasExtSubset) override;
 
 private:
-    [[noreturn]] void stop(const char* message);
+    [[noreturn]] void stop(const std::string& message);
+    void checkRoot(const xercesc::XMLElementDecl& elemDecl, unsigned int urlId);
 
     CWJParseErrors& m_errors;
     unsigned m_maxDepth;
+    std::string m_rootName;
+    std::string m_rootNamespace;
     unsigned m_depth = 0;
 };
 

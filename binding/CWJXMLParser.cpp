@@ -2,6 +2,8 @@
 
 #include "CWJDOM2DesignData.h"
 #include "CWJDocumentWriter.h"
+#include "CWJFileInputSource.h"
+#include "CWJFileSave.h"
 #include "CWJGuardedDOMParser.h"
 #include "CWJParseErrors.h"
 #include "EmbeddedSchema.h"
@@ -15,8 +17,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -76,124 +76,41 @@ SecurityManager* sharedSecurityManager()
     return manager;
 }
 
-bool readWholeFile(const char* fileName, std::string& content, std::string& problem)
+// Closes the file read when the parse is over, however it ends.
+struct OpenFile {
+    int fd;
+    ~OpenFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// Opens fileName for a read: a regular file, not empty and not larger than
+// maxBytes. The descriptor, or -1 with the reason in problem.
+int openForReading(const char* fileName, unsigned long long maxBytes, std::string& problem)
 {
     // O_NONBLOCK keeps a FIFO from blocking the open; it is refused below.
     const int fd = ::open(fileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         problem = std::string("cannot open the file: ") + std::strerror(errno);
-        return false;
+        return -1;
     }
     struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0;
-    if (!ok) {
+    if (::fstat(fd, &info) != 0)
         problem = std::string("cannot examine the file: ") + std::strerror(errno);
-    } else if (S_ISDIR(info.st_mode)) {
+    else if (S_ISDIR(info.st_mode))
         problem = "is a directory, not a file";
-        ok = false;
-    } else if (!S_ISREG(info.st_mode)) {
+    else if (!S_ISREG(info.st_mode))
         problem = "is not a regular file";
-        ok = false;
-    }
-    if (ok) {
-        content.resize(static_cast<std::size_t>(info.st_size));
-        std::size_t done = 0;
-        while (done < content.size()) {
-            const ssize_t got = ::read(fd, &content[done], content.size() - done);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0) {
-                problem = std::string("cannot read the file: ") + std::strerror(errno);
-                ok = false;
-                break;
-            }
-            if (got == 0)
-                break;
-            done += static_cast<std::size_t>(got);
-        }
-        content.resize(done);
-    }
+    else if (info.st_size == 0)
+        problem = "the file is empty";
+    else if (static_cast<unsigned long long>(info.st_size) > maxBytes)
+        problem = "the file is larger than " + std::to_string(maxBytes) + " bytes, the most a read accepts";
+    if (problem.empty())
+        return fd;
     ::close(fd);
-    return ok;
-}
-
-// The file a save replaces: for a symbolic link, the file it points to, so
-// that the link stays and the file behind it gets the new content.
-std::string resolvedTarget(const std::string& path)
-{
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return path;
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (!real)
-        return path;
-    const std::string resolved(real);
-    std::free(real);
-    return resolved;
-}
-
-// Flushes the folder of path, so that a rename in it survives a crash. Some
-// file systems cannot flush a folder; the rename is done either way.
-void syncFolderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-// Writes data to a new file beside the target, flushes it to disk and renames
-// it over the target: on any failure the target keeps its earlier content.
-bool replaceFile(const std::string& target, const std::string& data, std::string& problem)
-{
-    const std::string path = resolvedTarget(target);
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(&temporary[0]);
-    if (fd < 0) {
-        problem = std::string("cannot create a file in its folder: ") + std::strerror(errno);
-        return false;
-    }
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        ::fchmod(fd, existing.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < data.size()) {
-        const ssize_t written = ::write(fd, data.data() + done, data.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0) {
-            problem = std::string("cannot write: ") + std::strerror(errno);
-            ok = false;
-        } else {
-            done += static_cast<std::size_t>(written);
-        }
-    }
-    if (ok && ::fsync(fd) != 0) {
-        problem = std::string("cannot flush to disk: ") + std::strerror(errno);
-        ok = false;
-    }
-    if (::close(fd) != 0 && ok) {
-        problem = std::string("cannot close: ") + std::strerror(errno);
-        ok = false;
-    }
-    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
-        problem = std::string("cannot replace the file: ") + std::strerror(errno);
-        ok = false;
-    }
-    if (ok)
-        syncFolderOf(path);
-    else
-        ::unlink(temporary.c_str());
-    return ok;
+    return -1;
 }
 
 } // namespace
@@ -201,7 +118,7 @@ bool replaceFile(const std::string& target, const std::string& data, std::string
 CWJXMLParser::CWJXMLParser() : m_schemaName(kInterfaceExchangeSchemaName), m_errors(new CWJParseErrors())
 {
     getDesignData();
-    m_parser.reset(new CWJGuardedDOMParser(sharedGrammarPool(), *m_errors, kMaxDepth));
+    m_parser.reset(new CWJGuardedDOMParser(sharedGrammarPool(), *m_errors, kMaxDepth, kRootName, kNamespace));
     m_parser->setValidationScheme(XercesDOMParser::Val_Always);
     m_parser->setDoNamespaces(true);
     m_parser->setDoSchema(true);
@@ -237,18 +154,14 @@ DOMDocument* CWJXMLParser::ParseFile(const char* fileName)
         m_errors->add(0, 0, "no schema named \"" + m_schemaName + "\" is known");
         return nullptr;
     }
-    std::string content;
     std::string problem;
-    if (!readWholeFile(name.c_str(), content, problem)) {
+    const OpenFile file{openForReading(name.c_str(), kMaxFileSize, problem)};
+    if (file.fd < 0) {
         m_errors->add(0, 0, problem);
         return nullptr;
     }
-    if (content.empty()) {
-        m_errors->add(0, 0, "the file is empty");
-        return nullptr;
-    }
     const std::u16string systemId = wjxml::toXMLCh(name.c_str());
-    MemBufInputSource source(reinterpret_cast<const XMLByte*>(content.data()), content.size(), systemId.c_str());
+    const CWJFileInputSource source(file.fd, systemId.c_str(), kMaxFileSize, kMaxAttributes, *m_errors);
     try {
         m_parser->parse(source);
     } catch (const CWJGuardedDOMParser::Stopped&) {
@@ -315,7 +228,7 @@ bool CWJXMLParser::writeXMLFile(const std::string& fileName, DOMDocument* docume
     std::string text;
     CWJDocumentWriter::write(document, text);
     std::string problem;
-    if (!replaceFile(fileName, text, problem)) {
+    if (!CWJFileSave::save(fileName, text, problem)) {
         m_errors->add(0, 0, problem);
         return false;
     }

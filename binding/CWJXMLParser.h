@@ -21,6 +21,14 @@ class CWJXMLParser {
 public:
     // Deepest element nesting accepted in a file.
     static constexpr unsigned kMaxDepth = 512;
+    // Most attributes on one element (the format's elements carry at most
+    // four; the root some namespace declarations besides).
+    static constexpr unsigned kMaxAttributes = 64;
+    // Largest file read: a read takes some 17.5 times the file in memory.
+    static constexpr unsigned long long kMaxFileSize = 256ULL * 1024 * 1024;
+    // The root element of the format, and its namespace.
+    static constexpr const char* kRootName = "InterfaceExchangeSchema";
+    static constexpr const char* kNamespace = "http://www.wjxmlflow.org/mxa/tvn";
 
     CWJXMLParser();
     ~CWJXMLParser();
@@ -35,13 +43,16 @@ public:
     // file cannot be read, is not well-formed or is not valid (see lastError).
     xercesc::DOMDocument* ParseFile(const char* fileName);
 
-    // Writes the document to fileName through a temporary file beside it, so
-    // that a failed write leaves any earlier file untouched. False on failure
+    // Writes the document to fileName as CWJFileSave does: through a
+    // temporary file beside it, so that a failed write leaves any earlier
+    // file untouched, or straight into a device or a pipe. False on failure
     // (see lastError).
     bool writeXMLFile(const std::string& fileName, xercesc::DOMDocument* document);
 
     // The problems of the last parse or write, one "file:line:column: message"
-    // per line; empty after success.
+    // per line ("file: message" for the file as a whole), at most
+    // CWJParseErrors::kMaxReported and a count of the rest; empty after
+    // success.
     const std::string& lastError() const;
 
 private:

@@ -9,6 +9,8 @@
 class ChildProcess {
 public:
     enum Mode {
+        // As the test process is, for limits that would bind the whole suite.
+        AsIs,
         // As the user nobody: permissions apply, as they do for a host that
         // is not root.
         Unprivileged,

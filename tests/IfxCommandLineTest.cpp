@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 using namespace testsupport;
 
 namespace {
@@ -43,7 +45,7 @@ TEST(IfxCommandLine, ValidateReportsEachProblemOnceAndExitsOneWhenAnyFileIsInval
     EXPECT_EQ(all.status, 1);
     EXPECT_EQ(all.out, kExample + ": valid\n");
     EXPECT_NE(all.err.find(invalid + ":6:17: no declaration found for element 'Port'\n"), std::string::npos) << all.err;
-    EXPECT_EQ(occurrences(all.err, missing + ":0:0: cannot open the file"), 1) << all.err;
+    EXPECT_EQ(occurrences(all.err, missing + ": cannot open the file"), 1) << all.err;
 
     const IfxRun valid = runIfx({"validate", kExample, sourcePath("tests/data/valid/minimal.xml")});
     EXPECT_EQ(valid.status, 0);
@@ -60,9 +62,60 @@ TEST(IfxCommandLine, CopyWritesTheSameBytesAndReportsAnUnwritablePath)
     const std::string unwritable = inputPath("no-such-folder") + "/copy.xml";
     const IfxRun failed = runIfx({"copy", kExample, unwritable});
     EXPECT_EQ(failed.status, 1);
-    EXPECT_EQ(failed.err, unwritable + ":0:0: cannot create a file in its folder: No such file or directory\n");
+    EXPECT_EQ(failed.err, unwritable + ": cannot create a file in its folder: No such file or directory\n");
 
     const IfxRun missing = runIfx({"copy", inputPath("no-such-design.xml"), outputPath("ifx-never-written.xml")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(occurrences(missing.err, "\n"), 1) << missing.err;
+}
+
+// "-" is standard output; a page is not written under another format's name.
+TEST(IfxCommandLine, DashWritesToStandardOutputAndRenderKeepsToHtmlNames)
+{
+    const IfxRun copied = runIfx({"copy", kExample, "-"});
+    EXPECT_EQ(copied.status, 0) << copied.err;
+    EXPECT_EQ(copied.out, readFile(kExample));
+    const IfxRun page = runIfx({"render", kExample, "-o", "-"});
+    EXPECT_EQ(page.status, 0) << page.err;
+    EXPECT_EQ(page.out.rfind("<!DOCTYPE html>", 0), 0u);
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"render", kExample, "-o", inputPath("pinout.png")},
+          std::vector<std::string>{"render", kExample, "--svg", "-o", "-"}}) {
+        const IfxRun refused = runIfx(arguments);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(occurrences(refused.err, "ifx render: "), 1) << refused.err;
+    }
+    EXPECT_FALSE(std::ifstream(inputPath("pinout.png")));
+}
+
+// Names from a file, and file names, cannot add lines to text output or
+// smuggle in a spreadsheet formula; pins too far out to draw are not drawn
+// where they claim to be.
+TEST(IfxCommandLine, HostileNamesCannotForgeOutput)
+{
+    const std::string path = inputPath("forged\nname.xml");
+    writeFile(path, document("<DesignName>d&#10;Instance FORGED</DesignName><CompInsts><CompInst id=\"U1\">"
+                             "<Refdes>@SUM(A1)</Refdes><CellName>=CELL</CellName><Ports><Port id=\"P\">"
+                             "<Name>+P&#13;&#10;x</Name><Type>input</Type></Port><Port id=\"Q\"><Name>Q</Name></Port>"
+                             "</Ports></CompInst></CompInsts><Footprints><Footprint id=\"F\"><Name>F</Name><Pins>"
+                             "<Pin id=\"1\"><Name>-1+1</Name><XY>1e300,0</XY></Pin><Pin id=\"2\"><Name>2</Name>"
+                             "<XY>-1e300,1</XY></Pin></Pins></Footprint></Footprints><PartMaps><PartMap>"
+                             "<CompInstRef ref=\"U1\"/><PartDefRef ref=\"F\"/><PortMaps><PortMap>"
+                             "<PortRefNoRange ref=\"P\"/><PinRef ref=\"1\"/></PortMap><PortMap>"
+                             "<PortRefNoRange ref=\"Q\"/><PinRef ref=\"9\"/></PortMap></PortMaps></PartMap>"
+                             "</PartMaps>"));
+    const std::string shown = runIfx({"show", path}).out;
+    EXPECT_NE(shown.find("Design d\\nInstance FORGED\n"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Port +P\\r\\nx: input"), std::string::npos) << shown;
+    const IfxRun checked = runIfx({"check", path});
+    EXPECT_EQ(checked.out.rfind(inputPath("forged\\nname.xml") + ":", 0), 0u) << checked.out;
+    EXPECT_EQ(occurrences(checked.out, "\n"), occurrences(checked.out, "forged\\nname.xml:")) << checked.out;
+    const std::string missing = runIfx({"validate", path + "-missing"}).err;
+    EXPECT_EQ(occurrences(missing, "\n"), 1) << missing;
+    EXPECT_EQ(runIfx({"pinmap", path, "--format", "csv"}).out,
+              "refdes,port,bit,pin,pin_id,location,padstack,mapping,group\r\n"
+              "'@SUM(A1),\"'=CELL.+P\r\nx\",,'-1+1,1,\"1e300,0\",,pin,\r\n");
+    const std::string page = runIfx({"render", path, "-o", "-"}).out;
+    EXPECT_EQ(page.find("nan\""), std::string::npos);
+    EXPECT_EQ(page.find("inf\""), std::string::npos);
 }

@@ -120,5 +120,5 @@ TEST(IfxDiff, AFileThatCannotBeReadExitsTwo)
     const IfxRun run = runIfx({"diff", kExample, missing});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, missing + ":0:0: cannot open the file: No such file or directory\n");
+    EXPECT_EQ(run.err, missing + ": cannot open the file: No such file or directory\n");
 }

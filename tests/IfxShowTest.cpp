@@ -112,5 +112,5 @@ TEST(IfxShow, AMissingFileIsReportedOnceWithoutOutput)
     const IfxRun run = runIfx({"show", missing});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, missing + ":0:0: cannot open the file: No such file or directory\n");
+    EXPECT_EQ(run.err, missing + ": cannot open the file: No such file or directory\n");
 }

@@ -79,7 +79,7 @@ TEST(Reader, RejectsMissingAndUnreadablePaths)
     CWJXMLFlowReader reader;
     reader.readFlowXML(inputPath("does-not-exist.xml").c_str(), false);
     EXPECT_EQ(reader.getInterfaceView(), nullptr);
-    EXPECT_NE(std::string(reader.lastError()).find("does-not-exist.xml:0:0: cannot open the file"), std::string::npos);
+    EXPECT_NE(std::string(reader.lastError()).find("does-not-exist.xml: cannot open the file"), std::string::npos);
 
     reader.readFlowXML(WJ_TEST_OUTPUT_DIR, false);
     EXPECT_EQ(reader.getInterfaceView(), nullptr);
@@ -211,7 +211,7 @@ TEST(Writing, AFailedWriteKeepsTheOldFileAndSaysWhy)
     CWJXMLFlowReader writer(view.get());
     writer.writeXMLFile(path.c_str());
     setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_NE(std::string(writer.lastError()).find("kept.xml:0:0: cannot write"), std::string::npos)
+    EXPECT_NE(std::string(writer.lastError()).find("kept.xml: cannot write"), std::string::npos)
         << writer.lastError();
     EXPECT_EQ(readFile(path), "old content");
 
@@ -221,7 +221,7 @@ TEST(Writing, AFailedWriteKeepsTheOldFileAndSaysWhy)
     const std::string folder = inputPath("a-folder");
     mkdir(folder.c_str(), 0755);
     writer.writeXMLFile(folder.c_str());
-    EXPECT_NE(std::string(writer.lastError()).find("cannot replace the file"), std::string::npos);
+    EXPECT_NE(std::string(writer.lastError()).find("a-folder: is a directory, not a file"), std::string::npos);
     struct stat info {};
     EXPECT_EQ(stat(folder.c_str(), &info), 0);
     EXPECT_TRUE(S_ISDIR(info.st_mode));

@@ -3,10 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -64,6 +72,31 @@ std::string folderFor(const std::string& name)
     return folder;
 }
 
+// From here on the process is killed when it changes its umask or creates a
+// file that would stay open across exec.
+bool forbidUmaskAndInheritedCreations()
+{
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_umask, 5, 0),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+        BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_CREAT | (O_TMPFILE & ~O_DIRECTORY), 0, 1),
+        BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_CLOEXEC, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
+    };
+    const sock_fprog program{static_cast<unsigned short>(sizeof filter / sizeof filter[0]), filter};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
+std::string saved(IWJInterfaceView* view, const std::string& path)
+{
+    CWJXMLFlowReader writer(view);
+    writer.writeXMLFile(path.c_str());
+    return writer.lastError();
+}
+
 void expectPassedOrSkip(const std::string& result)
 {
     if (result.rfind("skipped:", 0) == 0)
@@ -82,8 +115,7 @@ TEST(SaveFailure, AFullDiskKeepsTheOldFile)
             return std::string("skipped: cannot mount a small tmpfs");
         const std::string path = folder + "/design.xml";
         writeFile(path, "old content");
-        return failsKeepingTheOldFile(view.get(), folder, path,
-                                      "design.xml:0:0: cannot write: No space left on device");
+        return failsKeepingTheOldFile(view.get(), folder, path, "design.xml: cannot write: No space left on device");
     });
     expectPassedOrSkip(result);
 }
@@ -145,8 +177,7 @@ TEST(SaveFailure, ATargetThatIsAFolderStaysAFolder)
     ::mkdir(target.c_str(), 0755);
     CWJXMLFlowReader writer(view.get());
     writer.writeXMLFile(target.c_str());
-    EXPECT_NE(std::string(writer.lastError()).find("design.xml:0:0: cannot replace the file: Is a directory"),
-              std::string::npos)
+    EXPECT_NE(std::string(writer.lastError()).find("design.xml: is a directory, not a file"), std::string::npos)
         << writer.lastError();
     struct stat info {};
     EXPECT_EQ(::stat(target.c_str(), &info), 0);
@@ -185,4 +216,87 @@ TEST(SaveFailure, ASavedFileKeepsTheModeOfTheOldOne)
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(listing(folder), "design.xml ");
+}
+
+TEST(SaveFailure, AFileTooLargeForTheProcessLimitKeepsTheOldFileAndTheProcess)
+{
+    const View view = largeDesign();
+    const std::string folder = folderFor("file-size-limit");
+    const std::string path = folder + "/design.xml";
+    writeFile(path, "old content");
+    expectPassedOrSkip(ChildProcess::run(ChildProcess::AsIs, [&] {
+        const rlimit limit{64 << 10, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        return failsKeepingTheOldFile(view.get(), folder, path, "design.xml: cannot write: File too large");
+    }));
+}
+
+// The temporary file is closed on exec and the umask is read, never set: a
+// new file gets the mode the umask leaves.
+TEST(SaveFailure, ASaveNeitherLeaksADescriptorNorTouchesTheUmask)
+{
+    const View view = create("umask");
+    const std::string folder = folderFor("umask");
+    const std::string result = ChildProcess::run(ChildProcess::AsIs, [&] {
+        ::umask(027);
+        if (!forbidUmaskAndInheritedCreations())
+            return std::string("skipped: no seccomp filter");
+        const std::string error = saved(view.get(), folder + "/design.xml");
+        struct stat info {};
+        ::stat((folder + "/design.xml").c_str(), &info);
+        if (!error.empty())
+            return error;
+        return (info.st_mode & 0777) == 0640 ? std::string() : "mode " + std::to_string(info.st_mode & 0777);
+    });
+    expectPassedOrSkip(result);
+}
+
+// A device or a pipe gets the bytes, and stays what it was; a dangling link
+// gets the file it names; any name the folder allows can be saved.
+TEST(SaveFailure, TargetsThatAreNoRegularFilesAreWrittenIntoNeverReplaced)
+{
+    const View view = create("targets");
+    const std::string folder = folderFor("targets");
+    struct Device {
+        const char* name;
+        unsigned minor;
+        const char* error;
+    };
+    for (const Device& device :
+         {Device{"null", 3, ""}, Device{"full", 7, "full: cannot write: No space left on device"}}) {
+        const std::string path = folder + "/" + device.name;
+        if (::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, device.minor)) != 0)
+            GTEST_SKIP() << "cannot make device nodes here";
+        const std::string error = saved(view.get(), path);
+        if (error.find("Permission denied") != std::string::npos)
+            GTEST_SKIP() << "devices cannot be opened here";
+        EXPECT_NE(error.find(device.error), std::string::npos) << error;
+        struct stat info {};
+        EXPECT_TRUE(::lstat(path.c_str(), &info) == 0 && S_ISCHR(info.st_mode)) << device.name;
+    }
+
+    const std::string pipe = folder + "/pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    // With a reader already there, the writer's open does not wait.
+    const int readEnd = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    EXPECT_EQ(saved(view.get(), pipe), "");
+    char received[4096];
+    const ssize_t got = ::read(readEnd, received, sizeof received);
+    ::close(readEnd);
+    EXPECT_NE(
+        std::string(received, got > 0 ? static_cast<std::size_t>(got) : 0).find("<DesignName>targets</DesignName>"),
+        std::string::npos);
+
+    const std::string link = folder + "/dangling.xml";
+    ASSERT_EQ(::symlink("made.xml", link.c_str()), 0);
+    EXPECT_EQ(saved(view.get(), link), "");
+    struct stat info {};
+    EXPECT_TRUE(::lstat(link.c_str(), &info) == 0 && S_ISLNK(info.st_mode));
+    EXPECT_NE(readFile(folder + "/made.xml").find("<DesignName>targets</DesignName>"), std::string::npos);
+
+    for (const std::size_t length : {249, 255}) {
+        const std::string path = folder + "/" + std::string(length - 4, 'n') + ".xml";
+        EXPECT_EQ(saved(view.get(), path), "") << length;
+        EXPECT_NE(readFile(path).find("<DesignName>targets</DesignName>"), std::string::npos);
+    }
 }

@@ -5,6 +5,7 @@
 #include "DesignIndex.h"
 #include "DesignReader.h"
 #include "PartMapChecker.h"
+#include "PrintableText.h"
 #include "XmlTreeReader.h"
 
 #include <xercesc/util/PlatformUtils.hpp>
@@ -41,13 +42,13 @@ int CheckCommand::checkFile(const std::string& fileName)
 {
     std::string text;
     if (!readText(fileName, text)) {
-        std::cerr << fileName << ":0:0: the file could not be read again\n";
+        std::cerr << wjxml::printable(fileName) << ": the file could not be read again\n";
         return 1;
     }
     std::string problem;
     const std::unique_ptr<XmlElement> root = XmlTreeReader::read(fileName, text, problem);
     if (!root) {
-        std::cerr << problem << '\n';
+        std::cerr << wjxml::printable(problem) << '\n';
         return 1;
     }
     CheckReport report;

@@ -1,5 +1,7 @@
 #include "DesignDiff.h"
 
+#include "PrintableText.h"
+
 namespace {
 
 const char* changeWord(int change)
@@ -56,12 +58,13 @@ void DesignDiff::print(std::ostream& out) const
     for (const Entry& entry : m_entries) {
         out << changeWord(entry.change) << ' ' << DesignRecords::kindName(entry.key.kind);
         if (!entry.key.path.empty())
-            out << ' ' << entry.key.path;
+            out << ' ' << wjxml::printable(entry.key.path);
         if (!entry.name.empty())
-            out << " (" << entry.name << ')';
+            out << " (" << wjxml::printable(entry.name) << ')';
         for (std::size_t i = 0; i < entry.fields.size(); ++i) {
             const Field& field = entry.fields[i];
-            out << (i == 0 ? ": " : "; ") << field.name << ' ' << quoted(field.before) << " -> " << quoted(field.after);
+            out << (i == 0 ? ": " : "; ") << field.name << ' ' << wjxml::printable(quoted(field.before)) << " -> "
+                << wjxml::printable(quoted(field.after));
         }
         out << '\n';
     }

@@ -15,7 +15,12 @@ public:
     // The design in fileName, or null when it cannot be read. With bind, edits
     // of the design would be written back by write().
     static Design read(const std::string& fileName, bool bind = false);
+    // Writes the design to fileName as the library saves files; "-" is
+    // standard output.
     static bool write(IWJInterfaceView* design, const std::string& fileName);
+
+private:
+    static bool writeToStandardOutput(IWJInterfaceView* design);
 };
 
 #endif

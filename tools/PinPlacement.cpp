@@ -10,11 +10,15 @@ namespace {
 
 const std::string kRowLetters = "ABCDEFGHJKLMNPRTUVWY";
 
+// Farthest a location may lie from the origin and be drawn: spans beyond it
+// overflow the drawing's scale.
+constexpr double kFarthest = 1e9;
+
 bool parseNumber(const char*& at, double& value)
 {
     char* end = nullptr;
     value = std::strtod(at, &end);
-    if (end == at || !std::isfinite(value))
+    if (end == at || !std::isfinite(value) || std::fabs(value) > kFarthest)
         return false;
     at = end;
     return true;

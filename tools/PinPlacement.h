@@ -23,7 +23,8 @@ public:
     // In the order of the pins given; in grid and name order one unit apart.
     const std::vector<PinPoint>& points() const { return m_points; }
 
-    // "x,y" as two numbers, spaces allowed around them.
+    // "x,y" as two numbers, spaces allowed around them, neither farther
+    // than 1e9 from 0 (farther ones cannot be drawn).
     static bool parseLocation(const std::string& text, PinPoint& point);
     // Row and column, from 0, of a ball grid name: one or two row letters
     // (without I, O, Q, S, X, Z; A..Y, then AA..AY, BA..) and a column from 1.

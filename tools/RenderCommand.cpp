@@ -4,6 +4,7 @@
 #include "Pinout.h"
 #include "PinoutPage.h"
 #include "PinoutSvg.h"
+#include "PrintableText.h"
 
 #include <cctype>
 #include <filesystem>
@@ -61,10 +62,29 @@ bool writeSvgs(const Pinout& pinout, const std::string& folder)
     return true;
 }
 
+// The command line's fault, said on stderr; "" when output can be used.
+std::string outputProblem(const std::string& output, bool svg)
+{
+    if (svg)
+        return output == "-" ? "--svg writes one file per part map into a folder: '-' is none" : "";
+    std::string extension = std::filesystem::path(output).extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (output == "-" || extension.empty() || extension == ".html" || extension == ".htm")
+        return "";
+    return output + ": the pin-out is an HTML page; name it .html or .htm, or use --svg for SVG files";
+}
+
 } // namespace
 
 int RenderCommand::run(const std::string& fileName, const std::string& output, bool svg)
 {
+    constexpr int kUsageError = 2;
+    const std::string problem = outputProblem(output, svg);
+    if (!problem.empty()) {
+        std::cerr << "ifx render: " << wjxml::printable(problem) << '\n';
+        return kUsageError;
+    }
     const Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
@@ -73,5 +93,9 @@ int RenderCommand::run(const std::string& fileName, const std::string& output, b
         return writeSvgs(pinout, output) ? 0 : 1;
     std::ostringstream page;
     PinoutPage::write(page, pinout);
+    if (output == "-") {
+        std::cout << page.str();
+        return 0;
+    }
     return writeText(output, page.str()) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "DesignDescription.h"
 #include "DesignReader.h"
 #include "ModelText.h"
+#include "PrintableText.h"
 
 #include <iostream>
 
@@ -41,6 +42,17 @@ std::string memberText(const Json& member)
     return member["name"].get<std::string>() + (range.empty() ? "" : '<' + range + '>');
 }
 
+// Writes out the control characters of every text in value, so that no
+// name can break or forge a line of the tree.
+void makePrintable(Json& value)
+{
+    if (value.is_string())
+        value = wjxml::printable(value.get<std::string>());
+    else if (value.is_structured())
+        for (Json& item : value)
+            makePrintable(item);
+}
+
 } // namespace
 
 int ShowCommand::run(const std::string& fileName, bool json)
@@ -48,11 +60,13 @@ int ShowCommand::run(const std::string& fileName, bool json)
     const Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
-    const Json description = DesignDescription::describe(design.get());
-    if (json)
+    Json description = DesignDescription::describe(design.get());
+    if (json) {
         std::cout << description.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
-    else
+    } else {
+        makePrintable(description);
         ShowCommand(std::cout).design(description);
+    }
     return 0;
 }
 

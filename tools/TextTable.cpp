@@ -1,5 +1,7 @@
 #include "TextTable.h"
 
+#include "PrintableText.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -11,8 +13,10 @@ TextTable::TextTable(std::vector<std::string> header) : m_widths(header.size(), 
 void TextTable::add(std::vector<std::string> row)
 {
     row.resize(m_widths.size());
-    for (std::size_t i = 0; i < row.size(); ++i)
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        row[i] = wjxml::printable(row[i]);
         m_widths[i] = std::max(m_widths[i], row[i].size());
+    }
     m_rows.push_back(std::move(row));
 }
 

@@ -34,14 +34,14 @@ std::unique_ptr<XmlElement> XmlTreeReader::read(const std::string& fileName, con
         parser->parse(source);
         if (handler.m_root)
             return std::move(handler.m_root);
-        problem = fileName + ":0:0: the file holds no element";
+        problem = fileName + ": the file holds no element";
     } catch (const Refused& refusal) {
         problem = fileName + ':' + handler.position() + ": " + refusal.message;
     } catch (const SAXParseException& failure) {
         problem = fileName + ':' + std::to_string(failure.getLineNumber()) + ':' +
                   std::to_string(failure.getColumnNumber()) + ": " + handler.utf8(failure.getMessage());
     } catch (const XMLException& failure) {
-        problem = fileName + ":0:0: " + handler.utf8(failure.getMessage());
+        problem = fileName + ": " + handler.utf8(failure.getMessage());
     }
     return nullptr;
 }

@@ -4,6 +4,7 @@
 #include "DesignReader.h"
 #include "DiffCommand.h"
 #include "PinMapCommand.h"
+#include "PrintableText.h"
 #include "RenderCommand.h"
 #include "ShowCommand.h"
 
@@ -24,7 +25,7 @@ int validate(const std::vector<std::string>& fileNames)
     int result = 0;
     for (const std::string& fileName : fileNames) {
         if (DesignReader::read(fileName))
-            std::cout << fileName << ": valid\n";
+            std::cout << wjxml::printable(fileName) << ": valid\n";
         else
             result = 1;
     }

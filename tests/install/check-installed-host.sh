@@ -4,7 +4,8 @@
 # example design. The tree is the build installed into a scratch prefix
 # (mode "install"), or the Debian package that CPack makes of the build,
 # unpacked with dpkg-deb -x (mode "package"), whose metadata, SONAME link and
-# ifx are checked as well.
+# ifx are checked as well. The installed ifx must start with no search path
+# from the caller.
 set -euo pipefail
 mode=$1
 build_dir=$2
@@ -22,7 +23,6 @@ if [ "$mode" = package ]; then
     test -f "$prefix/share/doc/wjxmlinterfaceflowreader/copyright"
     soname=$(objdump -p "$prefix/lib/libwjxmlinterfaceflowreader.so" | awk '$1 == "SONAME" {print $2}')
     test -L "$prefix/lib/$soname"
-    LD_LIBRARY_PATH="$prefix/lib" "$prefix/bin/ifx" validate "$example" >/dev/null
 else
     prefix=$scratch/prefix
     cmake --install "$build_dir" --prefix "$prefix" >/dev/null
@@ -42,4 +42,6 @@ for host in "$scratch/host-pkgconfig" "$scratch/host-build/host"; do
     "$host" "$example" "$scratch/out.xml"
     xmllint --noout --schema "$schema" "$scratch/out.xml" "$scratch/out.xml.new"
 done
-echo "$mode host: pkg-config and CMake package builds passed"
+# The installed ifx starts as it is, with no search path from the caller.
+env -i "$prefix/bin/ifx" validate "$example" >/dev/null
+echo "$mode host: pkg-config and CMake package builds and the installed ifx passed"

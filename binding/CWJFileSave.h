@@ -1,0 +1,33 @@
+#ifndef WJXML_BINDING_CWJFILESAVE_H
+#define WJXML_BINDING_CWJFILESAVE_H
+
+#include <string>
+#include <sys/stat.h>
+
+// Saves bytes under a name without ever destroying what is not the file
+// being saved. Symbolic links are followed, dangling ones too: the file they
+// point to is written, and the link stays. A regular file, or a new one, is
+// written to a temporary file beside it (a short hidden name, so any name
+// the folder allows can be saved), flushed to disk and renamed over it: a
+// failed save leaves the old file as it was and no temporary file behind. A
+// character device or a pipe is written into directly, as a shell
+// redirection does (a pipe waits for its reader); a folder, a block device
+// or a socket is refused.
+//
+// The temporary file is made without a name where the file system allows
+// (O_TMPFILE) and named only once it is written, so a process killed during
+// a save leaves nothing behind.
+class CWJFileSave {
+public:
+    // False, with the reason in problem, when the bytes were not saved.
+    static bool save(const std::string& target, const std::string& data, std::string& problem);
+
+private:
+    static bool followLinks(const std::string& target, std::string& path, std::string& problem);
+    static bool replace(const std::string& path, const std::string& data, const struct stat* existing,
+                        std::string& problem);
+    static bool writeInto(const std::string& path, const std::string& data, std::string& problem);
+    static int createTemporary(const std::string& folder, std::string& temporary, std::string& problem);
+};
+
+#endif
