@@ -142,10 +142,31 @@ void map(const PartMapHandle& self, const PortHandle& port, const py::object& pi
         throw py::type_error("a pin is given as a Pin, a pin name or a list of them");
 }
 
+// Whether the port has a mapping of that bit, or, for -1, of itself or of
+// any of its bits.
+bool isMapped(IWJPartMap* partMap, IWJPort* port, int bit)
+{
+    if (partMap->pinForPort(port, bit) || partMap->pinGroupForPort(port, bit))
+        return true;
+    if (bit != -1)
+        return false;
+    int lsb = -1;
+    int msb = -1;
+    for (auto walk = partMap->portPinMaps(); walk.isValid(); ++walk) {
+        if (walk.key()->port(&lsb, &msb) == port)
+            return true;
+    }
+    for (auto walk = partMap->portPinGroupMaps(); walk.isValid(); ++walk) {
+        if (walk.key()->port(&lsb, &msb) == port)
+            return true;
+    }
+    return false;
+}
+
 void unmap(const PartMapHandle& self, const PortHandle& port, int bit)
 {
     IWJPort* mapped = mappedPort(self, port, bit);
-    if (!self.get()->pinForPort(mapped, bit) && !self.get()->pinGroupForPort(mapped, bit))
+    if (!isMapped(self.get(), mapped, bit))
         throw py::value_error("port " + std::string(mapped->fullName()) +
                               (bit == -1 ? std::string() : " bit " + std::to_string(bit)) + " is not mapped");
     self.get()->unmapPort(mapped, bit);
@@ -176,7 +197,8 @@ void bindPartMaps(py::module_& module)
                                })
         .def("map", &map, py::arg("port"), py::arg("pin"), py::arg("bit") = -1,
              "Maps a port, or one bit of it, to a pin (a Pin or a pin name) or to a list of pins.")
-        .def("unmap", &unmap, py::arg("port"), py::arg("bit") = -1)
+        .def("unmap", &unmap, py::arg("port"), py::arg("bit") = -1,
+             "Unmaps one bit, or with -1 the port and every bit of it.")
         .def(
             "pin_for",
             [](const PartMapHandle& self, const PortHandle& port, int bit) {

@@ -7,6 +7,7 @@ namespace py = pybind11;
 KeyedView::KeyedView(std::shared_ptr<DesignState> design, Take take)
     : m_design(std::move(design)), m_take(std::move(take))
 {
+    entries();
 }
 
 py::dict KeyedView::entries()

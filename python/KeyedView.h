@@ -12,9 +12,10 @@
 class DesignState;
 
 // A read-only mapping of id to model object over one of the model's keyed
-// collections, in id order. It follows the model: the collection is taken
-// again on first use after an addition or removal in the design, and using it
-// after its owner was removed raises StaleObjectError.
+// collections, in id order. It takes the collection when it is made, so
+// making it for a removed owner raises StaleObjectError, and follows the
+// model: the collection is taken again on first use after an addition or
+// removal in the design.
 class KeyedView {
 public:
     // Takes the collection as a dict of id to Python object.
