@@ -106,7 +106,7 @@ py::object bitOrNone(int bit)
 }
 
 // (port, bit or None, what it is mapped to) for each mapping of a walk over
-// port references, sorted by port name and bit; toValue turns the mapped
+// port references, sorted by port full name and bit; toValue turns the mapped
 // object into Python, or None to leave the row out.
 template <class Walk, class ToValue> py::list portRows(const PartMapHandle& partMap, Walk walk, ToValue toValue)
 {
@@ -119,7 +119,7 @@ template <class Walk, class ToValue> py::list portRows(const PartMapHandle& part
         py::object wrapped = wrapHeldPort(instance, port);
         py::object value = toValue(walk.value());
         if (!wrapped.is_none() && !value.is_none())
-            rows.emplace_back(port->name(), lsb, wrapped, value);
+            rows.emplace_back(port->fullName(), lsb, wrapped, value);
     }
     std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
@@ -219,7 +219,7 @@ void bindPartMaps(py::module_& module)
                 return portRows(self, self.get()->portPinMaps(),
                                 [&footprint](IWJFootPrintPin* pin) { return wrapHeldPin(footprint, pin); });
             },
-            "(port, bit or None, pin) for each pin mapping, by port name and bit.")
+            "(port, bit or None, pin) for each pin mapping, by port full name and bit.")
         .def(
             "pin_group_assignments",
             [](const PartMapHandle& self) {
@@ -228,7 +228,7 @@ void bindPartMaps(py::module_& module)
                     return py::object(pinList(footprint, group));
                 });
             },
-            "(port, bit or None, [pins]) for each pin-group mapping, by port name and bit.")
+            "(port, bit or None, [pins]) for each pin-group mapping, by port full name and bit.")
         .def(
             "map_group",
             [](const PartMapHandle& self, const py::object& group, const py::iterable& pins) {
