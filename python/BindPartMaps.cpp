@@ -4,7 +4,6 @@
 #include "Wrap.h"
 
 #include <algorithm>
-#include <cstring>
 #include <tuple>
 #include <vector>
 
@@ -59,9 +58,13 @@ IWJFootPrintPin* pinArgument(const FootprintHandle& footprint, const py::handle&
 }
 
 // The names of a list of pins, for the library's pin-group mappings, which
-// look pins up by name: each must find the pin it came from.
-std::vector<std::string> pinNames(const FootprintHandle& footprint, const py::iterable& pins)
+// look pins up by name: each must find the pin it came from. Iterating may
+// run Python code that edits the design, so callers check their other
+// arguments after this.
+std::vector<std::string> pinNames(const FootprintHandle& footprint, const py::object& pins)
 {
+    if (py::isinstance<py::str>(pins) || !py::isinstance<py::iterable>(pins))
+        throw py::type_error("pins are given as a list of Pins or pin names");
     std::vector<std::string> names;
     for (const py::handle& item : pins) {
         IWJFootPrintPin* pin = pinArgument(footprint, item);
@@ -132,14 +135,14 @@ template <class Walk, class ToValue> py::list portRows(const PartMapHandle& part
 
 void map(const PartMapHandle& self, const PortHandle& port, const py::object& pin, int bit)
 {
-    IWJPort* mapped = mappedPort(self, port, bit);
     const FootprintHandle footprint = footprintOf(self);
-    if (py::isinstance<py::str>(pin) || py::isinstance<PinHandle>(pin))
-        self.get()->mapPortToPin(mapped, pinArgument(footprint, pin), bit);
-    else if (py::isinstance<py::iterable>(pin))
-        self.get()->mapPortToPinNames(mapped, pinNames(footprint, pin), bit);
-    else
-        throw py::type_error("a pin is given as a Pin, a pin name or a list of them");
+    if (py::isinstance<py::str>(pin) || py::isinstance<PinHandle>(pin)) {
+        IWJFootPrintPin* mappedPin = pinArgument(footprint, pin);
+        self.get()->mapPortToPin(mappedPort(self, port, bit), mappedPin, bit);
+        return;
+    }
+    const std::vector<std::string> names = pinNames(footprint, pin);
+    self.get()->mapPortToPinNames(mappedPort(self, port, bit), names, bit);
 }
 
 // Whether the port has a mapping of that bit, or, for -1, of itself or of
@@ -231,9 +234,9 @@ void bindPartMaps(py::module_& module)
             "(port, bit or None, [pins]) for each pin-group mapping, by port full name and bit.")
         .def(
             "map_group",
-            [](const PartMapHandle& self, const py::object& group, const py::iterable& pins) {
-                IWJPortGroup* mapped = groupArgument(self, group);
-                self.get()->mapPortGroupToPinNames(mapped, pinNames(footprintOf(self), pins));
+            [](const PartMapHandle& self, const py::object& group, const py::object& pins) {
+                const std::vector<std::string> names = pinNames(footprintOf(self), pins);
+                self.get()->mapPortGroupToPinNames(groupArgument(self, group), names);
             },
             py::arg("group"), py::arg("pins"), "Maps a port group or bus interface to a list of pins.")
         .def(

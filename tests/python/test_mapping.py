@@ -55,6 +55,8 @@ WRONG = [
     (lambda d, u, m: m.map(u.find_differential_port("DQS0"), "H3"), ValueError),
     (lambda d, u, m: m.map(u.find_port("TDO"), 3.5), TypeError),
     (lambda d, u, m: m.map("TDO", "H3"), TypeError),
+    (lambda d, u, m: m.map_group(u.find_port_group("FPGA_BGA56.DDR.LANE0"), "H3"), TypeError),
+    (lambda d, u, m: m.map((p := u.add_port("NEW")), (u.remove_port(p) or "H3" for _ in "x")), wj.StaleObjectError),
     (lambda d, u, m: m.unmap(u.find_port("RST_N"), 0), ValueError),
     (lambda d, u, m: m.unmap(u.add_port("NEW")), ValueError),
     (lambda d, u, m: m.pin_for(u.find_port("DQ"), 99), ValueError),
