@@ -174,7 +174,7 @@ bench: PACKAGES += libbenchmark-dev
 bench: build
 	cmake --build $(BUILD) --target wjxml_bench -j$(JOBS)
 	$(BUILD)/bench/wjxml_bench --data=$(BUILD)/bench-data
-	PYTHONPATH=$(BUILD)/python $(PYTHON) bench/python_walk.py $(BUILD)/bench-data/design_100000.xml
+	PYTHONPATH=$(BUILD)/python $(PYTHON) bench/python_walk.py $(BUILD)/bench-data
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(FUZZ_COVERAGE)
