@@ -25,10 +25,8 @@ void removeFootprint(const DesignPtr& design, const py::object& which)
 {
     IWJInterfaceView* view = design->view();
     const bool byObject = py::isinstance<FootprintHandle>(which);
-    if (!byObject && !py::isinstance<py::str>(which))
-        throw py::type_error("a footprint is given as a Footprint or a name");
     const std::string name =
-        byObject ? std::string(which.cast<const FootprintHandle&>().get()->name()) : which.cast<std::string>();
+        byObject ? std::string(which.cast<const FootprintHandle&>().get()->name()) : strArgument(which);
     if (byObject)
         requireDesign(which.cast<const FootprintHandle&>(), design, "the footprint belongs to another design");
     IWJFootPrint* footprint = footprintNamed(view, libraryText(name));

@@ -21,7 +21,7 @@ KeyedView instanceMapping(const InstanceHandle& instance, Enumerate enumerate, W
 
 const char* instancePortName(const py::object& value, std::string& storage)
 {
-    storage = value.is_none() ? std::string() : value.cast<std::string>();
+    storage = value.is_none() ? std::string() : strArgument(value);
     return libraryText(storage);
 }
 

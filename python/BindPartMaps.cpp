@@ -43,7 +43,7 @@ IWJPort* mappedPort(const PartMapHandle& partMap, const PortHandle& port, int bi
 IWJFootPrintPin* pinArgument(const FootprintHandle& footprint, const py::handle& pin)
 {
     if (py::isinstance<py::str>(pin)) {
-        const std::string name = pin.cast<std::string>();
+        const std::string name = strArgument(pin);
         IWJFootPrintPin* found = footprint.get()->findPin(libraryText(name));
         if (!found)
             throw py::value_error("footprint " + std::string(footprint.get()->name()) + " has no pin named '" + name +

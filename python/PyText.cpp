@@ -14,6 +14,17 @@ py::str modelText(const char* value)
     return py::reinterpret_steal<py::str>(decoded);
 }
 
+std::string strArgument(const py::handle& value)
+{
+    if (!py::isinstance<py::str>(value))
+        throw py::type_error("expected a str, not " + std::string(py::str(py::type::of(value).attr("__name__"))));
+    Py_ssize_t size = 0;
+    const char* text = PyUnicode_AsUTF8AndSize(value.ptr(), &size);
+    if (!text)
+        throw py::error_already_set();
+    return std::string(text, static_cast<std::size_t>(size));
+}
+
 const char* libraryText(const std::string& value)
 {
     if (value.find('\0') != std::string::npos)
@@ -25,7 +36,7 @@ const char* optionalLibraryText(const py::object& value, std::string& storage)
 {
     if (value.is_none())
         return nullptr;
-    storage = value.cast<std::string>();
+    storage = strArgument(value);
     return libraryText(storage);
 }
 

@@ -11,6 +11,10 @@
 // surrogate escapes instead of failing; null gives "".
 pybind11::str modelText(const char* value);
 
+// A str argument as UTF-8: TypeError for another type, UnicodeEncodeError
+// for a str that is not valid Unicode.
+std::string strArgument(const pybind11::handle& value);
+
 // value for the library; raises ValueError when it holds a NUL, which the
 // library would take as its end.
 const char* libraryText(const std::string& value);

@@ -1,5 +1,7 @@
 #include "Words.h"
 
+#include "PyText.h"
+
 namespace py = pybind11;
 
 namespace {
@@ -37,7 +39,7 @@ IWJPortGroup::IWJPortGroupType groupTypeCode(const py::object& word)
     if (word.is_none())
         return IWJPortGroup::NoType;
     if (py::isinstance<py::str>(word)) {
-        const std::string text = word.cast<std::string>();
+        const std::string text = strArgument(word);
         if (text == "bus")
             return IWJPortGroup::Bus;
         if (text == "voltageDefn")
