@@ -13,19 +13,25 @@
 #               180) and reports the resident size at the start and the end
 #   make valgrind  runs the reader and editing tests under valgrind memcheck
 #   make bench  builds and runs the benchmarks against Xerces-C alone (minutes)
+#               and the Python module's walk over a large design
 #   make docs   builds the HTML reference of the public headers with Doxygen
 #               into build/docs/html; an undocumented public declaration fails
 #   make package  builds the Debian package with CPack, from a release build
 #               without the tests, into build-package/
 
 PACKAGES := cmake make g++ pkg-config libxerces-c-dev libgtest-dev libxml2-utils \
-            libcli11-dev nlohmann-json3-dev chromium
+            libcli11-dev nlohmann-json3-dev chromium pybind11-dev python3-dev python3-pytest
 JOBS     ?= 2
 BUILD    ?= build
 ASAN     ?= build-asan
 SCHEMA   := schema/InterfaceExchangeSchema.xsd
 EXAMPLE  := examples/board.xml
 GENERATED_EXAMPLE := examples/fpga_board.xml
+# The interpreter the Python module is built for and tested with: python3 on
+# PATH when it has pytest, else Debian's, for which python3-pytest is
+# installed. Another: make PYTHON=/path/to/python3 (it needs pytest for make
+# test).
+PYTHON ?= $(shell python3 -c 'import pytest, sys; print(sys.executable)' 2>/dev/null || echo /usr/bin/python3)
 
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ          ?= build-fuzz
@@ -53,7 +59,7 @@ VALGRIND_PACKAGES := valgrind
 VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:RandomDesigns.*
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
-.PHONY: all deps deps-fuzz deps-valgrind deps-docs build build-asan build-fuzz demo test fuzz \
+.PHONY: all deps deps-fuzz deps-valgrind deps-docs build build-asan build-fuzz demo test python-imports fuzz \
         $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind bench docs package clean
 
 all: build
@@ -87,11 +93,11 @@ deps-docs:
 	$(call install-missing,$(DOCS_PACKAGES))
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPython_EXECUTABLE=$(PYTHON) >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DWJ_SANITIZE=ON >/dev/null
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DWJ_SANITIZE=ON -DPython_EXECUTABLE=$(PYTHON) >/dev/null
 	cmake --build $(ASAN) -j$(JOBS)
 
 demo: build
@@ -103,6 +109,7 @@ demo: build
 	$(BUILD)/tools/ifx render $(EXAMPLE) -o $(BUILD)/pinout.html
 	$(BUILD)/tools/ifx render $(GENERATED_EXAMPLE) -o $(BUILD)/fpga_board-pinout.html
 	@echo "pin-outs: $(abspath $(BUILD)/pinout.html) and $(abspath $(BUILD)/fpga_board-pinout.html)"
+	PYTHONPATH=$(BUILD)/python $(PYTHON) examples/board_pins.py $(EXAMPLE) $(BUILD)/board-edited.xml
 
 test: build build-asan
 	rm -rf $(BUILD)/test-output $(ASAN)/test-output
@@ -111,10 +118,25 @@ test: build build-asan
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
 	tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN)
+	$(MAKE) --no-print-directory python-imports
+
+# The module built for $(PYTHON) must import in python3 on PATH and in Debian's
+# python3 too, when they are of the same Python version.
+python-imports:
+	@for py in python3 /usr/bin/python3; do \
+	  if PYTHONPATH=$(BUILD)/python $$py -c 'import wjxmlinterfaceflowreader'; then \
+	    echo "$$py: imports the Python module"; \
+	  elif [ "$$($$py -c 'import sys; print(sys.version_info[:2])')" = \
+	         "$$($(PYTHON) -c 'import sys; print(sys.version_info[:2])')" ]; then \
+	    echo "$$py: cannot import the Python module" >&2; exit 1; \
+	  else \
+	    echo "$$py: another Python version than $(PYTHON); build for it with make PYTHON=$$(command -v $$py)"; \
+	  fi; \
+	done
 
 build-fuzz: deps deps-fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_FUZZ=ON \
-	  -DWJ_BUILD_TESTS=OFF >/dev/null
+	  -DWJ_BUILD_TESTS=OFF -DWJ_PYTHON=OFF >/dev/null
 	cmake --build $(FUZZ) -j$(JOBS)
 
 # New inputs go to $(FUZZ)/corpus, findings to $(FUZZ)/findings; afterwards the
@@ -137,7 +159,7 @@ $(addprefix fuzz-,$(FUZZ_TARGETS)): fuzz-%: build-fuzz
 # input of fuzz/corpus and fuzz/regressions; the report covers the library.
 fuzz-coverage: deps deps-fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_COVERAGE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_FUZZ=ON \
-	  -DWJ_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS="-fprofile-instr-generate -fcoverage-mapping" \
+	  -DWJ_BUILD_TESTS=OFF -DWJ_PYTHON=OFF -DCMAKE_CXX_FLAGS="-fprofile-instr-generate -fcoverage-mapping" \
 	  -DCMAKE_EXE_LINKER_FLAGS=-fprofile-instr-generate -DCMAKE_SHARED_LINKER_FLAGS=-fprofile-instr-generate >/dev/null
 	cmake --build $(FUZZ_COVERAGE) -j$(JOBS)
 	rm -f $(FUZZ_COVERAGE)/*.profraw
@@ -165,6 +187,7 @@ bench: PACKAGES += libbenchmark-dev
 bench: build
 	cmake --build $(BUILD) --target wjxml_bench -j$(JOBS)
 	$(BUILD)/bench/wjxml_bench --data=$(BUILD)/bench-data
+	PYTHONPATH=$(BUILD)/python $(PYTHON) bench/python_walk.py $(BUILD)/bench-data
 
 # The reference: docs/guide.md as its main page, then every public header.
 # Doxygen fails on any warning, an undocumented public declaration included.

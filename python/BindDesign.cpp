@@ -1,0 +1,157 @@
+#include "Bindings.h"
+#include "ClassHelpers.h"
+#include "DesignState.h"
+#include "KeyedView.h"
+#include "Wrap.h"
+
+namespace py = pybind11;
+
+namespace {
+
+using DesignPtr = std::shared_ptr<DesignState>;
+
+// The footprint that removing by this name takes: the first in id order
+// whose name is equal byte for byte, as the library looks it up.
+IWJFootPrint* footprintNamed(IWJInterfaceView* view, const std::string& name)
+{
+    for (auto walk = view->footprints(); walk.isValid(); ++walk) {
+        if (name == walk.value()->name())
+            return walk.value();
+    }
+    return nullptr;
+}
+
+void removeFootprint(const DesignPtr& design, const py::object& which)
+{
+    IWJInterfaceView* view = design->view();
+    const bool byObject = py::isinstance<FootprintHandle>(which);
+    const std::string name =
+        byObject ? std::string(which.cast<const FootprintHandle&>().get()->name()) : strArgument(which);
+    if (byObject)
+        requireDesign(which.cast<const FootprintHandle&>(), design, "the footprint belongs to another design");
+    IWJFootPrint* footprint = footprintNamed(view, libraryText(name));
+    if (!footprint)
+        throw py::value_error("the design has no footprint named '" + name + "'");
+    if (byObject && footprint != which.cast<const FootprintHandle&>().get())
+        throw py::value_error("another footprint named '" + name + "' comes first in id order; rename one of them");
+    const auto before = design->topLevelObjects();
+    const auto partMaps = design->partMaps();
+    view->removeFootprint(name.c_str());
+    design->retireRemoved(before, partMaps);
+}
+
+void removeInstance(const DesignPtr& design, const InstanceHandle& instance)
+{
+    requireDesign(instance, design, "the instance belongs to another design");
+    if (!design->holdsInstance(instance.get()))
+        throw py::value_error("the instance is not filed in the design: another of the same id took its place");
+    const auto before = design->topLevelObjects();
+    const auto partMaps = design->partMaps();
+    design->view()->removeCompInst(instance.get());
+    design->retireRemoved(before, partMaps);
+}
+
+} // namespace
+
+void bindDesign(py::module_& module)
+{
+    py::class_<DesignState, DesignPtr> cls(module, "Design", "A design read from a file or started empty.");
+    cls.def_property_readonly("bound", &DesignState::bound, "Whether edits are written into the saved document.")
+        .def(
+            "save",
+            [](DesignState& design, const py::object& path) {
+                const std::string message = design.write(pathText(path));
+                if (!message.empty()) {
+                    PyErr_SetString(PyExc_OSError, message.c_str());
+                    throw py::error_already_set();
+                }
+            },
+            py::arg("path"), "Writes the design; on failure raises OSError and leaves an existing file as it was.")
+        .def_property_readonly("instances",
+                               [](const DesignPtr& design) {
+                                   return KeyedView(design, [design] {
+                                       return keyedEntries(
+                                           design->view()->compInsts(),
+                                           [&design](IWJCompInst* instance) { return wrapInstance(design, instance); });
+                                   });
+                               })
+        .def_property_readonly("footprints",
+                               [](const DesignPtr& design) {
+                                   return KeyedView(design, [design] {
+                                       return keyedEntries(design->view()->footprints(),
+                                                           [&design](IWJFootPrint* footprint) {
+                                                               return wrapFootprint(design, footprint);
+                                                           });
+                                   });
+                               })
+        .def_property_readonly("part_maps",
+                               [](const DesignPtr& design) {
+                                   py::list partMaps;
+                                   for (IWJPartMap* partMap : design->partMaps())
+                                       partMaps.append(wrapPartMap(design, partMap));
+                                   return partMaps;
+                               })
+        .def(
+            "add_instance",
+            [](const DesignPtr& design, const std::string& cellName, const std::string& refdes) {
+                IWJCompInst* instance =
+                    requireMade(design->view()->addCompInst(libraryText(cellName), libraryText(refdes)));
+                design->structureChanged();
+                return wrapInstance(design, instance);
+            },
+            py::arg("cell_name"), py::arg("refdes"))
+        .def("remove_instance", &removeInstance, py::arg("instance"),
+             "Removes the instance with its ports, groups and part maps.")
+        .def(
+            "find_instance",
+            [](const DesignPtr& design, const std::string& refdes) -> py::object {
+                for (auto walk = design->view()->compInsts(); walk.isValid(); ++walk) {
+                    if (refdes == walk.value()->refdes())
+                        return wrapInstance(design, walk.value());
+                }
+                return py::none();
+            },
+            py::arg("refdes"), "The first instance in id order with this refdes, or None.")
+        .def(
+            "add_footprint",
+            [](const DesignPtr& design, const std::string& name, const py::object& width, const py::object& length,
+               const py::object& thickness, const py::object& origin, const py::object& rotation) {
+                std::string texts[5];
+                IWJFootPrint* footprint = requireMade(design->view()->addFootprint(
+                    libraryText(name), optionalLibraryText(width, texts[0]), optionalLibraryText(length, texts[1]),
+                    optionalLibraryText(thickness, texts[2]), optionalLibraryText(origin, texts[3]),
+                    optionalLibraryText(rotation, texts[4])));
+                design->structureChanged();
+                return wrapFootprint(design, footprint);
+            },
+            py::arg("name"), py::arg("width") = py::none(), py::arg("length") = py::none(),
+            py::arg("thickness") = py::none(), py::arg("origin") = py::none(), py::arg("rotation") = py::none())
+        .def("remove_footprint", &removeFootprint, py::arg("footprint"),
+             "Removes a footprint, given by name or as a Footprint, with its pins and part maps.")
+        .def(
+            "find_footprint",
+            [](const DesignPtr& design, const std::string& name) {
+                return wrapFootprint(design, footprintNamed(design->view(), name));
+            },
+            py::arg("name"), "The first footprint in id order with this name, or None.")
+        .def(
+            "add_part_map",
+            [](const DesignPtr& design, const FootprintHandle& footprint, const InstanceHandle& instance) {
+                requireDesign(footprint, design, "the footprint belongs to another design");
+                requireDesign(instance, design, "the instance belongs to another design");
+                IWJPartMap* partMap = requireMade(design->view()->addPartMap(footprint.get(), instance.get()));
+                design->structureChanged();
+                return wrapPartMap(design, partMap);
+            },
+            py::arg("footprint"), py::arg("instance"))
+        .def(
+            "find_part_map",
+            [](const DesignPtr& design, const InstanceHandle& instance) {
+                requireDesign(instance, design, "the instance belongs to another design");
+                return wrapPartMap(design, design->view()->findPartMap(instance.get()));
+            },
+            py::arg("instance"), "The first part map of the instance, or None.");
+    addTextProperty(cls, "design_name", &IWJInterfaceView::designName, &IWJInterfaceView::setDesignName);
+    addTextProperty(cls, "last_updated_by", &IWJInterfaceView::lastUpdatedBy, &IWJInterfaceView::setLastUpdatedBy);
+    addTextProperty(cls, "last_updated_at", &IWJInterfaceView::lastUpdatedAt, &IWJInterfaceView::setLastUpdatedAt);
+}

@@ -1,0 +1,274 @@
+#include "Bindings.h"
+#include "ClassHelpers.h"
+#include "PortChecks.h"
+#include "Wrap.h"
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+namespace py = pybind11;
+
+namespace {
+
+// The part map's instance; raises ValueError when it has none in the design.
+InstanceHandle instanceOf(const PartMapHandle& partMap)
+{
+    IWJCompInst* instance = partMap.get()->compInst();
+    if (!instance || !partMap.design().holdsInstance(instance))
+        throw py::value_error("the part map has no instance");
+    return instanceHandle(partMap.designPtr(), instance);
+}
+
+FootprintHandle footprintOf(const PartMapHandle& partMap)
+{
+    IWJFootPrint* footprint = partMap.get()->footprint();
+    if (!footprint || !partMap.design().holdsFootprint(footprint))
+        throw py::value_error("the part map has no footprint");
+    return footprintHandle(partMap.designPtr(), footprint);
+}
+
+// A port argument of a mapping call: a port of the part map's instance and,
+// when bit is not -1, a bit of its range.
+IWJPort* mappedPort(const PartMapHandle& partMap, const PortHandle& port, int bit)
+{
+    requireOwner(port, instanceOf(partMap), "the port is not a port of the part map's instance");
+    if (dynamic_cast<IWJDPPort*>(port.get()))
+        throw py::value_error("a differential pair is mapped through its member ports");
+    requireBit(port.get(), bit);
+    return port.get();
+}
+
+// A pin argument: a Pin of the part map's footprint or the name of one.
+IWJFootPrintPin* pinArgument(const FootprintHandle& footprint, const py::handle& pin)
+{
+    if (py::isinstance<py::str>(pin)) {
+        const std::string name = strArgument(pin);
+        IWJFootPrintPin* found = footprint.get()->findPin(libraryText(name));
+        if (!found)
+            throw py::value_error("footprint " + std::string(footprint.get()->name()) + " has no pin named '" + name +
+                                  "'");
+        return found;
+    }
+    if (!py::isinstance<PinHandle>(pin))
+        throw py::type_error("a pin is given as a Pin or a pin name");
+    const PinHandle& handle = pin.cast<const PinHandle&>();
+    requireOwner(handle, footprint, "the pin is not a pin of the part map's footprint");
+    return handle.get();
+}
+
+// The names of a list of pins, for the library's pin-group mappings, which
+// look pins up by name: each must find the pin it came from. Iterating may
+// run Python code that edits the design, so callers check their other
+// arguments after this.
+std::vector<std::string> pinNames(const FootprintHandle& footprint, const py::object& pins)
+{
+    if (py::isinstance<py::str>(pins) || !py::isinstance<py::iterable>(pins))
+        throw py::type_error("pins are given as a list of Pins or pin names");
+    std::vector<std::string> names;
+    for (const py::handle& item : pins) {
+        IWJFootPrintPin* pin = pinArgument(footprint, item);
+        names.emplace_back(pin->name());
+        if (footprint.get()->findPin(pin->name()) != pin)
+            throw py::value_error("pin name '" + names.back() + "' is shared by another pin of the footprint");
+    }
+    return names;
+}
+
+py::list pinList(const FootprintHandle& footprint, IWJFootPrintPinGroup* group)
+{
+    py::list pins;
+    for (auto walk = group->pins(); walk.isValid(); ++walk) {
+        py::object pin = wrapHeldPin(footprint, walk.value());
+        if (!pin.is_none())
+            pins.append(pin);
+    }
+    return pins;
+}
+
+// A port group or bus interface of the part map's instance.
+IWJPortGroup* groupArgument(const PartMapHandle& partMap, const py::object& group)
+{
+    const InstanceHandle instance = instanceOf(partMap);
+    const char* message = "the group is not a group of the part map's instance";
+    if (py::isinstance<BusInterfaceHandle>(group)) {
+        const auto& handle = group.cast<const BusInterfaceHandle&>();
+        requireOwner(handle, instance, message);
+        return handle.get();
+    }
+    if (!py::isinstance<GroupHandle>(group))
+        throw py::type_error("a group is given as a PortGroup or a BusInterface");
+    const auto& handle = group.cast<const GroupHandle&>();
+    requireOwner(handle, instance, message);
+    return handle.get();
+}
+
+py::object bitOrNone(int bit)
+{
+    return bit == -1 ? py::object(py::none()) : py::object(py::int_(bit));
+}
+
+// (port, bit or None, what it is mapped to) for each mapping of a walk over
+// port references, sorted by port full name and bit; toValue turns the mapped
+// object into Python, or None to leave the row out.
+template <class Walk, class ToValue> py::list portRows(const PartMapHandle& partMap, Walk walk, ToValue toValue)
+{
+    const InstanceHandle instance = instanceOf(partMap);
+    std::vector<std::tuple<std::string, int, py::object, py::object>> rows;
+    for (; walk.isValid(); ++walk) {
+        int lsb = -1;
+        int msb = -1;
+        IWJPort* port = walk.key()->port(&lsb, &msb);
+        py::object wrapped = wrapHeldPort(instance, port);
+        py::object value = toValue(walk.value());
+        if (!wrapped.is_none() && !value.is_none())
+            rows.emplace_back(port->fullName(), lsb, wrapped, value);
+    }
+    std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+    });
+    py::list result;
+    for (const auto& row : rows)
+        result.append(py::make_tuple(std::get<2>(row), bitOrNone(std::get<1>(row)), std::get<3>(row)));
+    return result;
+}
+
+void map(const PartMapHandle& self, const PortHandle& port, const py::object& pin, int bit)
+{
+    const FootprintHandle footprint = footprintOf(self);
+    if (py::isinstance<py::str>(pin) || py::isinstance<PinHandle>(pin)) {
+        IWJFootPrintPin* mappedPin = pinArgument(footprint, pin);
+        self.get()->mapPortToPin(mappedPort(self, port, bit), mappedPin, bit);
+        return;
+    }
+    const std::vector<std::string> names = pinNames(footprint, pin);
+    self.get()->mapPortToPinNames(mappedPort(self, port, bit), names, bit);
+}
+
+// Whether the port has a mapping of that bit, or, for -1, of itself or of
+// any of its bits.
+bool isMapped(IWJPartMap* partMap, IWJPort* port, int bit)
+{
+    if (partMap->pinForPort(port, bit) || partMap->pinGroupForPort(port, bit))
+        return true;
+    if (bit != -1)
+        return false;
+    int lsb = -1;
+    int msb = -1;
+    for (auto walk = partMap->portPinMaps(); walk.isValid(); ++walk) {
+        if (walk.key()->port(&lsb, &msb) == port)
+            return true;
+    }
+    for (auto walk = partMap->portPinGroupMaps(); walk.isValid(); ++walk) {
+        if (walk.key()->port(&lsb, &msb) == port)
+            return true;
+    }
+    return false;
+}
+
+void unmap(const PartMapHandle& self, const PortHandle& port, int bit)
+{
+    IWJPort* mapped = mappedPort(self, port, bit);
+    if (!isMapped(self.get(), mapped, bit))
+        throw py::value_error("port " + std::string(mapped->fullName()) +
+                              (bit == -1 ? std::string() : " bit " + std::to_string(bit)) + " is not mapped");
+    self.get()->unmapPort(mapped, bit);
+}
+
+} // namespace
+
+void bindPartMaps(py::module_& module)
+{
+    py::class_<PartMapHandle> cls(module, "PartMap", "The mapping of an instance's ports onto a footprint's pins.");
+    addIdentity<PartMapHandle>(cls, [](const PartMapHandle& self) {
+        IWJCompInst* instance = self.get()->compInst();
+        return std::string(instance && self.design().holdsInstance(instance) ? instance->refdes() : "?");
+    });
+    cls.def_property_readonly("instance",
+                              [](const PartMapHandle& self) {
+                                  IWJCompInst* instance = self.get()->compInst();
+                                  return self.design().holdsInstance(instance)
+                                             ? wrapInstance(self.designPtr(), instance)
+                                             : py::none();
+                              })
+        .def_property_readonly("footprint",
+                               [](const PartMapHandle& self) {
+                                   IWJFootPrint* footprint = self.get()->footprint();
+                                   return self.design().holdsFootprint(footprint)
+                                              ? wrapFootprint(self.designPtr(), footprint)
+                                              : py::none();
+                               })
+        .def("map", &map, py::arg("port"), py::arg("pin"), py::arg("bit") = -1,
+             "Maps a port, or one bit of it, to a pin (a Pin or a pin name) or to a list of pins.")
+        .def("unmap", &unmap, py::arg("port"), py::arg("bit") = -1,
+             "Unmaps one bit, or with -1 the port and every bit of it.")
+        .def(
+            "pin_for",
+            [](const PartMapHandle& self, const PortHandle& port, int bit) {
+                return wrapHeldPin(footprintOf(self), self.get()->pinForPort(mappedPort(self, port, bit), bit));
+            },
+            py::arg("port"), py::arg("bit") = -1, "The pin the port or bit is mapped to, or None.")
+        .def(
+            "pins_for",
+            [](const PartMapHandle& self, const PortHandle& port, int bit) -> py::object {
+                IWJFootPrintPinGroup* group = self.get()->pinGroupForPort(mappedPort(self, port, bit), bit);
+                return group ? py::object(pinList(footprintOf(self), group)) : py::object(py::none());
+            },
+            py::arg("port"), py::arg("bit") = -1, "The pins of the port's pin-group mapping, or None.")
+        .def(
+            "assignments",
+            [](const PartMapHandle& self) {
+                const FootprintHandle footprint = footprintOf(self);
+                return portRows(self, self.get()->portPinMaps(),
+                                [&footprint](IWJFootPrintPin* pin) { return wrapHeldPin(footprint, pin); });
+            },
+            "(port, bit or None, pin) for each pin mapping, by port full name and bit.")
+        .def(
+            "pin_group_assignments",
+            [](const PartMapHandle& self) {
+                const FootprintHandle footprint = footprintOf(self);
+                return portRows(self, self.get()->portPinGroupMaps(), [&footprint](IWJFootPrintPinGroup* group) {
+                    return py::object(pinList(footprint, group));
+                });
+            },
+            "(port, bit or None, [pins]) for each pin-group mapping, by port full name and bit.")
+        .def(
+            "map_group",
+            [](const PartMapHandle& self, const py::object& group, const py::object& pins) {
+                const std::vector<std::string> names = pinNames(footprintOf(self), pins);
+                self.get()->mapPortGroupToPinNames(groupArgument(self, group), names);
+            },
+            py::arg("group"), py::arg("pins"), "Maps a port group or bus interface to a list of pins.")
+        .def(
+            "unmap_group",
+            [](const PartMapHandle& self, const py::object& group) {
+                IWJPortGroup* mapped = groupArgument(self, group);
+                if (!self.get()->pinGroupForPortGroup(mapped))
+                    throw py::value_error("group " + std::string(mapped->fullName()) + " is not mapped");
+                self.get()->unmapPortGroup(mapped);
+            },
+            py::arg("group"))
+        .def(
+            "pins_for_group",
+            [](const PartMapHandle& self, const py::object& group) -> py::object {
+                IWJFootPrintPinGroup* pins = self.get()->pinGroupForPortGroup(groupArgument(self, group));
+                return pins ? py::object(pinList(footprintOf(self), pins)) : py::object(py::none());
+            },
+            py::arg("group"))
+        .def(
+            "group_assignments",
+            [](const PartMapHandle& self) {
+                const InstanceHandle instance = instanceOf(self);
+                const FootprintHandle footprint = footprintOf(self);
+                std::vector<std::pair<std::string, py::tuple>> rows;
+                for (auto walk = self.get()->portGroupPinGroupMaps(); walk.isValid(); ++walk)
+                    rows.emplace_back(walk.key()->fullName(), py::make_tuple(wrapGroup(instance, walk.key()),
+                                                                             pinList(footprint, walk.value())));
+                std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+                py::list result;
+                for (const auto& row : rows)
+                    result.append(row.second);
+                return result;
+            },
+            "(group, [pins]) for each group mapping, by the group's full name.");
+}

@@ -1,0 +1,48 @@
+#include "KeyedView.h"
+
+#include "DesignState.h"
+
+namespace py = pybind11;
+
+KeyedView::KeyedView(std::shared_ptr<DesignState> design, Take take)
+    : m_design(std::move(design)), m_take(std::move(take))
+{
+    entries();
+}
+
+py::dict KeyedView::entries()
+{
+    if (!m_taken || m_structure != m_design->structure()) {
+        m_entries = m_take();
+        m_structure = m_design->structure();
+        m_taken = true;
+    }
+    return m_entries;
+}
+
+void bindKeyedView(py::module_& module)
+{
+    py::class_<KeyedView> cls(module, "ModelMapping", "A read-only mapping of id to model object, in id order.");
+    cls.def("__len__", [](KeyedView& view) { return py::len(view.entries()); })
+        .def("__iter__", [](KeyedView& view) { return py::iter(view.entries()); })
+        .def("__contains__", [](KeyedView& view, const py::object& key) { return view.entries().contains(key); })
+        .def("__getitem__",
+             [](KeyedView& view, const py::object& key) -> py::object {
+                 py::dict entries = view.entries();
+                 if (!entries.contains(key))
+                     throw py::key_error(py::str(py::repr(key)));
+                 return entries[key];
+             })
+        .def(
+            "get",
+            [](KeyedView& view, const py::object& key, const py::object& fallback) -> py::object {
+                py::dict entries = view.entries();
+                return entries.contains(key) ? py::object(entries[key]) : fallback;
+            },
+            py::arg("key"), py::arg("default") = py::none())
+        .def("keys", [](KeyedView& view) { return py::list(view.entries().attr("keys")()); })
+        .def("values", [](KeyedView& view) { return py::list(view.entries().attr("values")()); })
+        .def("items", [](KeyedView& view) { return py::list(view.entries().attr("items")()); })
+        .def("__repr__", [](KeyedView& view) { return "ModelMapping(" + std::string(py::repr(view.entries())) + ")"; });
+    py::module_::import("collections.abc").attr("Mapping").attr("register")(cls);
+}
