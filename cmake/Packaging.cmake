@@ -25,9 +25,10 @@ set(WJ_PACKAGE_DEPENDS "libc6 (>= 2.33)" "libgcc-s1 (>= 3.0)" "libstdc++6 (>= 11
 set(WJ_PACKAGE_RECOMMENDS libxerces-c-dev pkg-config)
 
 # The Python module, when it is built: its install rules put it into
-# site-packages and so into this package. The Debian packages it needs at run
-# time go here, under the module's build option, for example
-#   list(APPEND WJ_PACKAGE_DEPENDS "python3 (>= 3.11)")
+# site-packages and so into this package, which then needs Python.
+if(TARGET wjxml_python)
+  list(APPEND WJ_PACKAGE_DEPENDS python3)
+endif()
 
 list(JOIN WJ_PACKAGE_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 list(JOIN WJ_PACKAGE_RECOMMENDS ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
