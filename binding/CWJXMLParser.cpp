@@ -10,14 +10,18 @@
 #include <xercesc/dom/DOM.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/framework/XMLGrammarPoolImpl.hpp>
+#include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/SecurityManager.hpp>
 #include <xercesc/util/XMLException.hpp>
+#include <xercesc/validators/schema/ComplexTypeInfo.hpp>
+#include <xercesc/validators/schema/SchemaGrammar.hpp>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,6 +46,35 @@ void loadSchema(XercesDOMParser& loader, const std::string& text)
     loader.loadGrammar(source, Grammar::SchemaGrammarType, true);
 }
 
+void buildContentModels(ComplexTypeInfo* type)
+{
+    if (!type)
+        return;
+    type->getContentModel();
+    type->getFormattedContentModel();
+    type->getAttDefList();
+}
+
+// Xerces builds an element's content model, the text of it that messages
+// quote and its list of attributes on first use, writing them into the
+// grammar. Building them all here keeps every parse from writing to the
+// grammars that the parsers of all threads share.
+void buildContentModels(XMLGrammarPool& pool)
+{
+    RefHashTableOfEnumerator<Grammar> grammars = pool.getGrammarEnumerator();
+    while (grammars.hasMoreElements()) {
+        auto& grammar = static_cast<SchemaGrammar&>(grammars.nextElement());
+        if (RefHashTableOf<ComplexTypeInfo>* registry = grammar.getComplexTypeRegistry()) {
+            RefHashTableOfEnumerator<ComplexTypeInfo> types(registry, false, XMLPlatformUtils::fgMemoryManager);
+            while (types.hasMoreElements())
+                buildContentModels(&types.nextElement());
+        }
+        RefHash3KeysIdPoolEnumerator<SchemaElementDecl> elements = grammar.getElemEnumerator();
+        while (elements.hasMoreElements())
+            buildContentModels(elements.nextElement().getComplexTypeInfo());
+    }
+}
+
 // The compiled schema, once per process: as written (for files in the
 // format's namespace) and without its target namespace (for files whose root
 // declares none).
@@ -59,6 +92,7 @@ XMLGrammarPool* sharedGrammarPool()
         eraseRootAttribute(withoutNamespace, "xmlns");
         loadSchema(loader, withNamespace);
         loadSchema(loader, withoutNamespace);
+        buildContentModels(*grammars);
         grammars->lockPool();
         return grammars;
     }();
@@ -132,9 +166,10 @@ std::string resolvedTarget(const std::string& path)
 }
 
 // Flushes the folder of path, so that a rename in it survives a crash. Some
-// file systems cannot flush a folder; the rename is done either way.
-void syncFolderOf(const std::string& path)
-{
+// file systems cannot flush a folder, and there may be no memory left for
+// its name; the rename is done either way.
+void syncFolderOf(const std::string& path) noexcept
+try {
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -142,6 +177,7 @@ void syncFolderOf(const std::string& path)
         return;
     ::fsync(fd);
     ::close(fd);
+} catch (...) {
 }
 
 // Writes data to a new file beside the target, flushes it to disk and renames
@@ -251,6 +287,9 @@ DOMDocument* CWJXMLParser::ParseFile(const char* fileName)
     try {
         m_parser->parse(source);
     } catch (const CWJGuardedDOMParser::Stopped&) {
+    } catch (const OutOfMemoryException&) {
+        // Xerces's own word for it; the parser is not to be used again.
+        throw std::bad_alloc();
     } catch (const XMLException& failure) {
         std::string message;
         wjxml::appendUtf8(message, failure.getMessage());

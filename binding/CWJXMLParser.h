@@ -33,6 +33,8 @@ public:
 
     // The parsed, valid document, which the caller releases; null when the
     // file cannot be read, is not well-formed or is not valid (see lastError).
+    // Throws std::bad_alloc when memory runs out; the parser must then be
+    // deleted, not used again.
     xercesc::DOMDocument* ParseFile(const char* fileName);
 
     // Writes the document to fileName through a temporary file beside it, so
