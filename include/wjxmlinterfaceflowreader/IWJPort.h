@@ -20,8 +20,8 @@ public:
     // 0 single-ended, 1 differential.
     virtual int portKind() = 0;
     virtual void setPortKind(int kind) = 0;
-    // "<cell name>.<local name>" in a static buffer overwritten by the next
-    // call; copy what you keep.
+    // "<cell name>.<local name>" in a buffer of the calling thread, overwritten
+    // by the thread's next call; copy what you keep.
     virtual const char* fullName() = 0;
     virtual const char* name() = 0;
     virtual void setName(const char* name) = 0;

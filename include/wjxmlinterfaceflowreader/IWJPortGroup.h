@@ -26,8 +26,8 @@ public:
 
     virtual const char* name() = 0;
     virtual void setName(const char* name) = 0;
-    // The dotted name from the bus interface down, in a static buffer
-    // overwritten by the next call; copy what you keep.
+    // The dotted name from the bus interface down, in a buffer of the calling
+    // thread overwritten by the thread's next call; copy what you keep.
     virtual const char* fullName() = 0;
     virtual IWJPortGroupType groupType() const = 0;
     virtual void setGroupType(IWJPortGroupType type) = 0;

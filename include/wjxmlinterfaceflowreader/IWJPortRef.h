@@ -23,7 +23,8 @@ public:
     // Returns the port and stores the range through lsb and msb.
     virtual IWJPort* port(int* lsb, int* msb) = 0;
     // The port's full name with the bit or range in angle brackets, in a
-    // static buffer overwritten by the next call; copy what you keep.
+    // buffer of the calling thread overwritten by the thread's next call; copy
+    // what you keep.
     virtual const char* name() = 0;
 };
 
