@@ -7,6 +7,7 @@
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
 #include "flowreader/CWJInterfaceView.h"
+#include "flowreader/OutOfMemory.h"
 #include "flowreader/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
@@ -61,9 +62,11 @@ const char* CWJCompInst::refdes()
 }
 
 void CWJCompInst::setRefdes(const char* refdes)
-{
+try {
     m_refdes = textOrEmpty(refdes);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Refdes", CWJCompInst::refdes(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJCompInst::cellName()
@@ -72,25 +75,33 @@ const char* CWJCompInst::cellName()
 }
 
 void CWJCompInst::setCellName(const char* cellName)
-{
+try {
     m_cellName = textOrEmpty(cellName);
     getDesignData()->UpdateDOMTag(GetDomElement(), "CellName", CWJCompInst::cellName(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::ports()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJPort*>(
         new CSTLIOMapIterator<std::string, IWJPort*>(m_portsById));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 IWJPort* CWJCompInst::findPort(const char* name)
-{
+try {
     return lookUp(m_portsByName, toUpperKey(name));
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, int type, int numPhysPins, int lsb,
                               int msb)
-{
+try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* element =
         binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "Ports", false), "Port", true);
@@ -105,6 +116,9 @@ IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, in
     port->setNumPhysPins(numPhysPins);
     insertPort(port);
     return port;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 // The port leaves the model, but its object lives on, unfiled, until the
@@ -113,7 +127,7 @@ IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, in
 // bus interfaces and groups and its mappings in the part maps leave the
 // document.
 void CWJCompInst::removePort(IWJPort* port)
-{
+try {
     if (!port)
         return;
     const std::string id = CWJPort::idOf(port);
@@ -145,16 +159,21 @@ void CWJCompInst::removePort(IWJPort* port)
                 partMaps.value()->unmapPort(port, -1);
         }
     }
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::differentialPorts()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJPort*>(
         new CSTLIOMapIterator<std::string, IWJPort*>(m_differentialPortsById));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 IWJDPPort* CWJCompInst::addDifferentialPort(const char* name, const char* instancePortName)
-{
+try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* element = binder->CreateDOMNode(
         binder->CreateDOMNode(GetDomElement(), "DifferentialPorts", false), "DifferentialPort", true);
@@ -166,15 +185,21 @@ IWJDPPort* CWJCompInst::addDifferentialPort(const char* name, const char* instan
         port->setInstancePortName(instancePortName);
     insertPort(port);
     return port;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJPort* CWJCompInst::findDifferentialPort(const char* name)
-{
+try {
     return lookUp(m_differentialPortsByName, toUpperKey(name));
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJCompBusInterface* CWJCompInst::addBusInterface(const char* name, const char* definition)
-{
+try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* element =
         binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "BusInterfaces", false), "BusInterface", true);
@@ -184,12 +209,18 @@ IWJCompBusInterface* CWJCompInst::addBusInterface(const char* name, const char* 
     busInterface->setDefinition(definition);
     insertBusInterface(busInterface);
     return busInterface;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*> CWJCompInst::busInterfaces()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*>(
         new CSTLIOMapIterator<std::string, IWJCompBusInterface*>(m_busInterfacesById));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 IWJInterfaceView* CWJCompInst::interfaceView()
@@ -200,7 +231,7 @@ IWJInterfaceView* CWJCompInst::interfaceView()
 // The first step of path is the cell name and is not compared; the second
 // names a bus interface in any letter case; the rest is the bus interface's.
 IWJPortGroup* CWJCompInst::findPortGroup(const char* path)
-{
+try {
     const std::string text = textOrEmpty(path);
     const std::string::size_type first = text.find('.');
     if (first == std::string::npos)
@@ -213,6 +244,9 @@ IWJPortGroup* CWJCompInst::findPortGroup(const char* path)
         if (equalsIgnoringCase(entry.second->name(), busName))
             return rest.empty() ? entry.second : entry.second->findPortGroup(rest.c_str());
     }
+    return nullptr;
+} catch (...) {
+    noteOutOfMemory(this);
     return nullptr;
 }
 
@@ -333,6 +367,9 @@ void CWJCompInst::adoptBusInterface(CWJCompBusInterface* busInterface)
 }
 
 IWJXMLObject* CreateInterfaceCompInst(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    return new (std::nothrow) CWJCompInst(getDesignData()->bindElements ? element : nullptr, parent);
+try {
+    return new CWJCompInst(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

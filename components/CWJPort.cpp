@@ -5,6 +5,7 @@
 #include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/OutOfMemory.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -56,8 +57,11 @@ void CWJPort::setPortKind(int kind)
 }
 
 const char* CWJPort::fullName()
-{
+try {
     return composeFullName(m_owner, m_instancePortName.empty() ? m_name : m_instancePortName);
+} catch (...) {
+    noteOutOfMemory(this);
+    return "";
 }
 
 const char* CWJPort::name()
@@ -66,9 +70,11 @@ const char* CWJPort::name()
 }
 
 void CWJPort::setName(const char* name)
-{
+try {
     m_name = textOrEmpty(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJPort::name(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJPort::instancePortName()
@@ -77,9 +83,11 @@ const char* CWJPort::instancePortName()
 }
 
 void CWJPort::setInstancePortName(const char* instancePortName)
-{
+try {
     m_instancePortName = textOrEmpty(instancePortName);
     getDesignData()->UpdateDOMTag(GetDomElement(), "InstancePortName", CWJPort::instancePortName(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 int CWJPort::type()
@@ -88,10 +96,12 @@ int CWJPort::type()
 }
 
 void CWJPort::setType(int type)
-{
+try {
     m_type = type;
     const char* word = m_type >= 0 && m_type < kTypeWordCount ? kTypeWords[m_type] : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Type", word, false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 int CWJPort::numPhysPins()
@@ -100,9 +110,11 @@ int CWJPort::numPhysPins()
 }
 
 void CWJPort::setNumPhysPins(int numPhysPins)
-{
+try {
     m_numPhysPins = numPhysPins;
     getDesignData()->UpdateDOMTag(GetDomElement(), "NumPhysPins", countText(CWJPort::numPhysPins()).c_str(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 int CWJPort::lsb()
@@ -116,11 +128,13 @@ int CWJPort::msb()
 }
 
 void CWJPort::setRange(int lsb, int msb)
-{
+try {
     m_lsb = lsb;
     m_msb = msb;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "Range:lsb", boundText(CWJPort::lsb()).c_str());
     getDesignData()->UpdateDOMAttr(GetDomElement(), "Range:msb", boundText(CWJPort::msb()).c_str());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJCompInst* CWJPort::compInst()
@@ -134,9 +148,11 @@ const char* CWJPort::id() const
 }
 
 void CWJPort::setId(const char* text)
-{
+try {
     m_id = m_owner ? m_owner->makeUniqueId(text) : textOrEmpty(text);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPort::readType(const char* text)
@@ -166,7 +182,7 @@ void CWJPort::readLsb(const char* text)
 
 const char* CWJPort::composeFullName(IWJCompInst* owner, const std::string& localName)
 {
-    static std::string fullName;
+    static thread_local std::string fullName;
     fullName = owner ? std::string(owner->cellName()) + '.' + localName : localName;
     return fullName.c_str();
 }
@@ -181,6 +197,9 @@ const char* CWJPort::idOf(IWJPort* port)
 }
 
 IWJXMLObject* CreateInterfacePortObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    return new (std::nothrow) CWJPort(getDesignData()->bindElements ? element : nullptr, parent);
+try {
+    return new CWJPort(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

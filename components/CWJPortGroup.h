@@ -44,6 +44,8 @@ public:
     const char* id() const;
     void setId(const char* text);
     CWJPortGroupContainer& container() { return m_container; }
+    // The group it was made under, which owns it; null below a bus interface.
+    CWJPortGroup* parentGroup() const { return m_parentGroup; }
 
     // The id of a group or bus interface of this library; "" otherwise.
     static const char* idOf(IWJPortGroup* group);

@@ -3,6 +3,7 @@
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
 #include "flowreader/CWJInterfaceView.h"
+#include "flowreader/OutOfMemory.h"
 #include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrintPin.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
@@ -49,20 +50,26 @@ void CWJFootPrint::registerHandlers()
 }
 
 CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrint::pins()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(
         new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 IWJFootPrintPin* CWJFootPrint::findPin(const char* name)
-{
+try {
     const auto found = m_pinsByName.find(toUpperKey(name));
     return found == m_pinsByName.end() ? nullptr : found->second;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJFootPrintPin* CWJFootPrint::addPin(const char* name, const char* location, const char* padstack,
                                       const char* size, const char* shape)
-{
+try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* container = binder->CreateDOMNode(GetDomElement(), "Pins", false);
     auto* pin = new CWJFootPrintPin(binder->CreateDOMNode(container, "Pin", true), this, name);
@@ -76,16 +83,21 @@ IWJFootPrintPin* CWJFootPrint::addPin(const char* name, const char* location, co
         pin->setShape(shape);
     insertPin(pin);
     return pin;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 void CWJFootPrint::insertPin(IWJFootPrintPin* pin)
-{
+try {
     auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
     if (!own || own->footprint() != this)
         return;
     m_pinsByName[toUpperKey(pin->name())] = pin;
     m_pinsById[own->id()] = pin;
     m_ownedPins.insert(pin);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::name()
@@ -94,9 +106,11 @@ const char* CWJFootPrint::name()
 }
 
 void CWJFootPrint::setName(const char* name)
-{
+try {
     m_name = name ? name : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", this->name(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::origin()
@@ -105,9 +119,11 @@ const char* CWJFootPrint::origin()
 }
 
 void CWJFootPrint::setOrigin(const char* origin)
-{
+try {
     m_origin = origin ? origin : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Origin", this->origin(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::width()
@@ -116,9 +132,11 @@ const char* CWJFootPrint::width()
 }
 
 void CWJFootPrint::setWidth(const char* width)
-{
+try {
     m_width = width ? width : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Width", this->width(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::length()
@@ -127,9 +145,11 @@ const char* CWJFootPrint::length()
 }
 
 void CWJFootPrint::setLength(const char* length)
-{
+try {
     m_length = length ? length : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Length", this->length(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::thickness()
@@ -138,9 +158,11 @@ const char* CWJFootPrint::thickness()
 }
 
 void CWJFootPrint::setThickness(const char* thickness)
-{
+try {
     m_thickness = thickness ? thickness : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Thickness", this->thickness(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::rotation()
@@ -149,9 +171,11 @@ const char* CWJFootPrint::rotation()
 }
 
 void CWJFootPrint::setRotation(const char* rotation)
-{
+try {
     m_rotation = rotation ? rotation : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Rotation", this->rotation(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJFootPrint::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
@@ -181,10 +205,9 @@ IWJFootPrintPin* CWJFootPrint::findPinById(const char* id)
 }
 
 IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    try {
-        return new CWJFootPrint(getDesignData()->bindElements ? element : nullptr, parent);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
+try {
+    return new CWJFootPrint(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

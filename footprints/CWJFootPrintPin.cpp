@@ -3,6 +3,7 @@
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
 #include "flowreader/CWJInterfaceView.h"
+#include "flowreader/OutOfMemory.h"
 #include "footprints/CWJFootPrint.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
@@ -42,9 +43,11 @@ const char* CWJFootPrintPin::name()
 }
 
 void CWJFootPrintPin::setName(const char* name)
-{
+try {
     m_name = name ? name : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", this->name(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrintPin::location()
@@ -53,7 +56,7 @@ const char* CWJFootPrintPin::location()
 }
 
 void CWJFootPrintPin::setLocation(const char* location)
-{
+try {
     m_location = location ? location : "";
     CWJDOM2DesignData* binder = getDesignData();
     binder->UpdateDOMTag(GetDomElement(), "Location", this->location(), false);
@@ -61,6 +64,8 @@ void CWJFootPrintPin::setLocation(const char* location)
     binder->GetElementList(GetDomElement(), "XY", &xyCount);
     if (xyCount > 0)
         binder->UpdateDOMTag(GetDomElement(), "XY", this->location(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJFootPrintPin::readLocation(const char* text)
@@ -81,9 +86,11 @@ const char* CWJFootPrintPin::padstack()
 }
 
 void CWJFootPrintPin::setPadstack(const char* padstack)
-{
+try {
     m_padstack = padstack ? padstack : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Padstack", this->padstack(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrintPin::size()
@@ -92,9 +99,11 @@ const char* CWJFootPrintPin::size()
 }
 
 void CWJFootPrintPin::setSize(const char* size)
-{
+try {
     m_size = size ? size : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Size", this->size(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrintPin::shape()
@@ -103,9 +112,11 @@ const char* CWJFootPrintPin::shape()
 }
 
 void CWJFootPrintPin::setShape(const char* shape)
-{
+try {
     m_shape = shape ? shape : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Shape", this->shape(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrintPin::id() const
@@ -124,10 +135,9 @@ void CWJFootPrintPin::setId(const char* text)
 }
 
 IWJXMLObject* CreateFootPrintPinObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    try {
-        return new CWJFootPrintPin(getDesignData()->bindElements ? element : nullptr, parent);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
+try {
+    return new CWJFootPrintPin(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

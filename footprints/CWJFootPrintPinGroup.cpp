@@ -2,6 +2,7 @@
 
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/OutOfMemory.h"
 #include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
 #include "footprints/CWJFootPrintPin.h"
@@ -28,25 +29,35 @@ void CWJFootPrintPinGroup::registerHandlers()
                         new TWJXMLObjFunctor<CWJFootPrintPinGroup>(this, &CWJFootPrintPinGroup::addPinRef));
 }
 
+// Pin groups that part maps make hold no element: a failure goes to the part
+// map's document.
 CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrintPinGroup::pins()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(
         new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById));
+} catch (...) {
+    noteOutOfMemory(dynamic_cast<IWJXMLObject*>(m_partMap));
+    return {};
 }
 
 void CWJFootPrintPinGroup::addPin(IWJFootPrintPin* pin)
-{
+try {
     auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
     if (!own)
         return;
     m_pinsById[own->id()] = pin;
     m_pinsByName[toUpperKey(pin->name())] = pin;
+} catch (...) {
+    noteOutOfMemory(dynamic_cast<IWJXMLObject*>(m_partMap));
 }
 
 IWJFootPrintPin* CWJFootPrintPinGroup::findPin(const char* name)
-{
+try {
     const auto found = m_pinsByName.find(toUpperKey(name));
     return found == m_pinsByName.end() ? nullptr : found->second;
+} catch (...) {
+    noteOutOfMemory(dynamic_cast<IWJXMLObject*>(m_partMap));
+    return nullptr;
 }
 
 void CWJFootPrintPinGroup::addPinRef(const char* ref)
@@ -59,10 +70,9 @@ void CWJFootPrintPinGroup::addPinRef(const char* ref)
 }
 
 IWJXMLObject* CreateFootPrintPinGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    try {
-        return new CWJFootPrintPinGroup(getDesignData()->bindElements ? element : nullptr, parent);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
+try {
+    return new CWJFootPrintPinGroup(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

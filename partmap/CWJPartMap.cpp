@@ -10,6 +10,7 @@
 #include "components/CWJPortRef.h"
 #include "components/ComponentText.h"
 #include "flowreader/CWJInterfaceView.h"
+#include "flowreader/OutOfMemory.h"
 #include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
 #include "footprints/CWJFootPrintPin.h"
@@ -106,17 +107,21 @@ IWJCompInst* CWJPartMap::compInst() const
 }
 
 void CWJPartMap::setFootprint(IWJFootPrint* footprint)
-{
+try {
     m_footprint = footprint;
     auto* known = dynamic_cast<CWJFootPrint*>(footprint);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "PartDefRef:ref", known ? known->id() : "");
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::setCompInst(IWJCompInst* compInst)
-{
+try {
     m_compInst = compInst;
     auto* known = dynamic_cast<CWJCompInst*>(compInst);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "CompInstRef:ref", known ? known->id() : "");
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& pinNames)
@@ -131,15 +136,19 @@ IWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& p
 }
 
 void CWJPartMap::mapPortToPinNames(IWJPort* port, const std::vector<std::string>& pinNames, int bit)
-{
+try {
     if (port)
         mapPortToPinGroup(port, makePinGroup(pinNames), bit);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::mapPortToPinName(IWJPort* port, const char* pinName, int bit)
-{
+try {
     if (IWJFootPrintPin* pin = m_footprint && pinName ? m_footprint->findPin(pinName) : nullptr)
         mapPortToPin(port, pin, bit);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 DOMElement* CWJPartMap::newPortMapElement(IWJPort* port, int bit)
@@ -164,19 +173,23 @@ void CWJPartMap::writePinGroup(DOMElement* parent, IWJFootPrintPinGroup* pinGrou
 }
 
 void CWJPartMap::mapPortToPinGroup(IWJPort* port, IWJFootPrintPinGroup* pinGroup, int bit)
-{
+try {
     if (!port || !pinGroup)
         return;
     m_pinGroupMap[obtainPortRef(port, bit)] = pinGroup;
     writePinGroup(newPortMapElement(port, bit), pinGroup);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::mapPortToPin(IWJPort* port, IWJFootPrintPin* pin, int bit)
-{
+try {
     if (!port || !pin)
         return;
     m_pinMap[obtainPortRef(port, bit)] = pin;
     getDesignData()->UpdateDOMAttr(newPortMapElement(port, bit), "PinRef:ref", pinId(pin));
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::dropPortRef(const std::string& key)
@@ -196,7 +209,7 @@ void CWJPartMap::dropPortRef(const std::string& key)
 }
 
 void CWJPartMap::unmapPort(IWJPort* port, int bit)
-{
+try {
     if (!port)
         return;
     const std::string key = portRefKey(port, bit);
@@ -224,6 +237,8 @@ void CWJPartMap::unmapPort(IWJPort* port, int bit)
             removeMapElements("PortMaps", "PortMap", "PortRefNoRange:ref", id.c_str(), "PortRefNoRange:Bit",
                               std::to_string(bit).c_str());
     }
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 // A port and a differential port, or ports whose names differ only in case,
@@ -245,13 +260,15 @@ std::vector<std::string> CWJPartMap::idsSharingKey(IWJPort* port)
 }
 
 void CWJPartMap::mapPortGroupToPinNames(IWJPortGroup* portGroup, const std::vector<std::string>& pinNames)
-{
+try {
     if (portGroup)
         mapPortGroupToPinGroup(portGroup, makePinGroup(pinNames));
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::mapPortGroupToPinGroup(IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup)
-{
+try {
     if (!portGroup || !pinGroup)
         return;
     m_groupMap[portGroup] = pinGroup;
@@ -261,55 +278,77 @@ void CWJPartMap::mapPortGroupToPinGroup(IWJPortGroup* portGroup, IWJFootPrintPin
     binder->UpdateDOMAttr(groupMap, portGroup->groupKind() == 1 ? "PortGroupRef:ref" : "BusInterfaceRef:ref",
                           groupId(portGroup));
     writePinGroup(groupMap, pinGroup);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::unmapPortGroup(IWJPortGroup* portGroup)
-{
+try {
     if (!portGroup)
         return;
     m_groupMap.erase(portGroup);
     removeMapElements("GroupMaps", "GroupMap", portGroup->groupKind() == 1 ? "PortGroupRef:ref" : "BusInterfaceRef:ref",
                       groupId(portGroup));
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJFootPrintPin* CWJPartMap::pinForPort(IWJPort* port, int bit)
-{
+try {
     const auto found = m_pinMap.find(findPortRef(port, bit));
     return found == m_pinMap.end() ? nullptr : found->second;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJFootPrintPinGroup* CWJPartMap::pinGroupForPortGroup(IWJPortGroup* portGroup)
-{
+try {
     const auto found = m_groupMap.find(portGroup);
     return found == m_groupMap.end() ? nullptr : found->second;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJFootPrintPinGroup* CWJPartMap::pinGroupForPort(IWJPort* port, int bit)
-{
+try {
     const auto found = m_pinGroupMap.find(findPortRef(port, bit));
     return found == m_pinGroupMap.end() ? nullptr : found->second;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*> CWJPartMap::portPinMaps()
-{
+try {
     return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*>(
         new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPin*>(m_pinMap));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*> CWJPartMap::portPinGroupMaps()
-{
+try {
     return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(
         new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(m_pinGroupMap));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*> CWJPartMap::portGroupPinGroupMaps()
-{
+try {
     return CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(
         new CSTLIOMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(m_groupMap));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 IWJPortRef* CWJPartMap::findPortRef(IWJPort* port, int bit)
-{
+try {
     if (!port)
         return nullptr;
     const std::string key = portRefKey(port, bit);
@@ -325,6 +364,9 @@ IWJPortRef* CWJPartMap::findPortRef(IWJPort* port, int bit)
     entry.key() = key;
     renamed->second = key;
     return m_portRefs.insert(std::move(entry)).position->second.get();
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJPortRef* CWJPartMap::obtainPortRef(IWJPort* port, int bit)
@@ -417,6 +459,9 @@ void CWJPartMap::AddChild(DOMElement*, IWJXMLObject* child)
 }
 
 IWJXMLObject* CreatePartMapObject(IWJXMLObject* parent, DOMElement* element)
-{
+try {
     return new CWJPartMap(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }
