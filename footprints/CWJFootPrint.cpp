@@ -82,6 +82,10 @@ try {
     if (shape)
         pin->setShape(shape);
     insertPin(pin);
+    if (m_ownedPins.count(pin) == 0) {
+        delete pin;
+        return nullptr;
+    }
     return pin;
 } catch (...) {
     noteOutOfMemory(this);
@@ -93,9 +97,9 @@ try {
     auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
     if (!own || own->footprint() != this)
         return;
+    m_ownedPins.insert(pin);
     m_pinsByName[toUpperKey(pin->name())] = pin;
     m_pinsById[own->id()] = pin;
-    m_ownedPins.insert(pin);
 } catch (...) {
     noteOutOfMemory(this);
 }
@@ -178,10 +182,15 @@ try {
     noteOutOfMemory(this);
 }
 
+// A pin read under this footprint that it could not keep, for lack of
+// memory, is deleted: nothing else owns it.
 void CWJFootPrint::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
 {
-    if (auto* pin = dynamic_cast<IWJFootPrintPin*>(child))
+    if (auto* pin = dynamic_cast<IWJFootPrintPin*>(child)) {
         insertPin(pin);
+        if (m_ownedPins.count(pin) == 0)
+            delete pin;
+    }
 }
 
 const char* CWJFootPrint::id() const

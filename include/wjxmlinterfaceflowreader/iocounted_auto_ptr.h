@@ -10,12 +10,19 @@ template <class I>
 class WJ_API iocounted_auto_ptr
 {
 public:
-    // Takes ownership of a newly allocated object; null gives an empty pointer.
+    // Takes ownership of a newly allocated object; null gives an empty
+    // pointer. When the count cannot be allocated, the object is deleted.
     explicit iocounted_auto_ptr(I* object = nullptr)
         : m_count(nullptr), m_object(object)
     {
-        if (m_object)
+        if (!m_object)
+            return;
+        try {
             m_count = new int(1);
+        } catch (...) {
+            delete object;
+            throw;
+        }
     }
 
     iocounted_auto_ptr(const iocounted_auto_ptr<I>& other)
