@@ -33,13 +33,15 @@ template <class Attempt> void sweep(Attempt attempt)
     }
 }
 
-// A design with an object of every kind, as the library writes it.
+// A design with an object of every kind, as the library writes it; a file
+// per test, as ctest runs the tests side by side.
 const std::string& editedDesign()
 {
     static const std::string path = [] {
         View view = read(sourcePath("tests/data/valid/minimal.xml"), true);
         editDesign(view.get());
-        return write(view.get(), "fault-edited.xml");
+        const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+        return write(view.get(), "fault-edited-" + test + ".xml");
     }();
     return path;
 }
