@@ -2,8 +2,9 @@
 #   make demo   installs what is missing, builds, and runs ifx on the examples
 #   make test   installs what is missing, builds, runs the test suite, runs it
 #               again under AddressSanitizer and UndefinedBehaviorSanitizer,
-#               then validates every file the tests wrote with xmllint; the
-#               pin-out page is opened in headless Chromium
+#               runs the thread test under ThreadSanitizer, then validates
+#               every file the tests wrote with xmllint; the pin-out page is
+#               opened in headless Chromium
 #   make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 300) with
 #               AddressSanitizer and UndefinedBehaviorSanitizer, then merges
 #               what it found new into fuzz/corpus
@@ -24,6 +25,7 @@ PACKAGES := cmake make g++ pkg-config libxerces-c-dev libgtest-dev libxml2-utils
 JOBS     ?= 2
 BUILD    ?= build
 ASAN     ?= build-asan
+TSAN     ?= build-tsan
 SCHEMA   := schema/InterfaceExchangeSchema.xsd
 EXAMPLE  := examples/board.xml
 GENERATED_EXAMPLE := examples/fpga_board.xml
@@ -59,8 +61,8 @@ VALGRIND_PACKAGES := valgrind
 VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:RandomDesigns.*
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
-.PHONY: all deps deps-fuzz deps-valgrind deps-docs build build-asan build-fuzz demo test python-imports fuzz \
-        $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind bench docs package clean
+.PHONY: all deps deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test python-imports \
+        fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind bench docs package clean
 
 all: build
 
@@ -100,6 +102,12 @@ build-asan: deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DWJ_SANITIZE=ON -DPython_EXECUTABLE=$(PYTHON) >/dev/null
 	cmake --build $(ASAN) -j$(JOBS)
 
+# Only the thread test runs under ThreadSanitizer: it is what shares the
+# library between threads.
+build-tsan: deps
+	cmake -S . -B $(TSAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_TSAN=ON >/dev/null
+	cmake --build $(TSAN) --target wjxml_thread_tests -j$(JOBS)
+
 demo: build
 	$(BUILD)/tools/ifx validate $(EXAMPLE)
 	$(BUILD)/tools/ifx show $(EXAMPLE)
@@ -111,13 +119,14 @@ demo: build
 	@echo "pin-outs: $(abspath $(BUILD)/pinout.html) and $(abspath $(BUILD)/fpga_board-pinout.html)"
 	PYTHONPATH=$(BUILD)/python $(PYTHON) examples/board_pins.py $(EXAMPLE) $(BUILD)/board-edited.xml
 
-test: build build-asan
-	rm -rf $(BUILD)/test-output $(ASAN)/test-output
-	mkdir -p $(BUILD)/test-output $(ASAN)/test-output
+test: build build-asan build-tsan
+	rm -rf $(BUILD)/test-output $(ASAN)/test-output $(TSAN)/test-output
+	mkdir -p $(BUILD)/test-output $(ASAN)/test-output $(TSAN)/test-output
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
-	tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN)
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN)/tests/robustness/wjxml_thread_tests
+	tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN) $(TSAN)
 	$(MAKE) --no-print-directory python-imports
 
 # The module built for $(PYTHON) must import in python3 on PATH and in Debian's
@@ -210,4 +219,4 @@ package: deps
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(FUZZ_COVERAGE) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN) $(TSAN) $(FUZZ) $(FUZZ_COVERAGE) $(PACKAGE_BUILD)

@@ -6,6 +6,7 @@
 #include <xercesc/util/PlatformUtils.hpp>
 
 #include <cstring>
+#include <mutex>
 #include <string_view>
 #include <vector>
 
@@ -83,21 +84,22 @@ void appendText(std::string& out, const DOMElement* element)
 // be built through the interfaces.
 constexpr std::size_t kMostRecursiveReleaseDepth = 512;
 
+// Walks up through the parents rather than keeping a stack, so that it
+// allocates nothing: it runs while objects are destroyed.
 bool deeperThan(const DOMNode* top, std::size_t limit)
 {
-    std::vector<const DOMNode*> ancestors;
     const DOMNode* node = top;
+    std::size_t depth = 0;
     for (;;) {
         if (const DOMNode* child = node->getFirstChild()) {
-            ancestors.push_back(node);
-            if (ancestors.size() > limit)
+            if (++depth > limit)
                 return true;
             node = child;
             continue;
         }
         while (node != top && !node->getNextSibling()) {
-            node = ancestors.back();
-            ancestors.pop_back();
+            node = node->getParentNode();
+            --depth;
         }
         if (node == top)
             return false;
@@ -107,27 +109,37 @@ bool deeperThan(const DOMNode* top, std::size_t limit)
 
 // Frees a node that has left its document tree, with everything below it.
 // A tree too deep for Xerces's recursive release goes leaf by leaf instead,
-// at the cost of taking every node out of its parent first.
-void releaseDetached(DOMNode* top)
+// at the cost of taking every node out of its parent first. Xerces keeps
+// released nodes for reuse and may need memory for that; when it has none,
+// what is left stays with the document and goes when the document does.
+void releaseDetached(DOMNode* top) noexcept
 {
-    if (!deeperThan(top, kMostRecursiveReleaseDepth)) {
+    try {
+        if (!deeperThan(top, kMostRecursiveReleaseDepth)) {
+            top->release();
+            return;
+        }
+        DOMNode* node = top;
+        for (;;) {
+            while (DOMNode* last = node->getLastChild())
+                node = last;
+            if (node == top)
+                break;
+            DOMNode* parent = node->getParentNode();
+            parent->removeChild(node)->release();
+            node = parent;
+        }
         top->release();
-        return;
+    } catch (...) {
     }
-    DOMNode* node = top;
-    for (;;) {
-        while (DOMNode* last = node->getLastChild())
-            node = last;
-        if (node == top)
-            break;
-        DOMNode* parent = node->getParentNode();
-        parent->removeChild(node)->release();
-        node = parent;
-    }
-    top->release();
 }
 
 } // namespace
+
+thread_local bool CWJDOM2DesignData::loading = false;
+thread_local unsigned long long CWJDOM2DesignData::placementSteps = 0;
+thread_local bool CWJDOM2DesignData::bindElements = false;
+thread_local bool CWJDOM2DesignData::outOfMemory = false;
 
 CWJDOM2DesignData::CWJDOM2DesignData()
 {
@@ -151,12 +163,21 @@ void CWJDOM2DesignData::Register(const char* tag, WJObjectFactory factory)
     m_factories.push_back({tag, factory});
 }
 
+// Every model object registers its sequence as it is made, almost always
+// one that is known already: that only needs the shared lock.
 void CWJDOM2DesignData::RegisterTagSequence(const char* tag, const std::vector<std::string>& sequence)
 {
+    {
+        std::shared_lock<std::shared_mutex> reading(m_sequencesLock);
+        const auto found = m_sequences.find(std::string_view(tag));
+        if (found != m_sequences.end() && found->second == sequence)
+            return;
+    }
+    std::unique_lock<std::shared_mutex> writing(m_sequencesLock);
     const auto found = m_sequences.find(std::string_view(tag));
     if (found == m_sequences.end())
         m_sequences.emplace(tag, sequence);
-    else if (found->second != sequence)
+    else
         found->second = sequence;
 }
 
@@ -188,16 +209,25 @@ void CWJDOM2DesignData::Transform(DOMNode* node, IWJXMLObject* parent, const cha
     if (!node || !parent || node->getNodeType() != DOMNode::ELEMENT_NODE)
         return;
     std::string buffer(path ? path : "");
-    transformElement(static_cast<DOMElement*>(node), parent, buffer);
+    std::string text;
+    transformElement(static_cast<DOMElement*>(node), parent, buffer, text);
 }
 
-void CWJDOM2DesignData::transformElement(DOMElement* element, IWJXMLObject* parent, std::string& path)
+void CWJDOM2DesignData::transformElement(DOMElement* element, IWJXMLObject* parent, std::string& path,
+                                         std::string& text)
 {
     const XMLCh* name = localNameOf(element);
     if (WJObjectFactory create = factoryFor(name)) {
         if (IWJXMLObject* child = create(parent, element)) {
             std::string childPath;
-            feedContent(element, child, childPath);
+            try {
+                feedContent(element, child, childPath, text);
+            } catch (...) {
+                // The parent owns what it receives, finished or not, and
+                // releases it with the read that failed.
+                parent->AddChild(element, child);
+                throw;
+            }
             parent->AddChild(element, child);
         }
         return;
@@ -207,15 +237,15 @@ void CWJDOM2DesignData::transformElement(DOMElement* element, IWJXMLObject* pare
         path += ':';
     wjxml::appendUtf8(path, name);
     if (parent->HasTagHandler(path.c_str())) {
-        m_text.clear();
-        appendText(m_text, element);
-        parent->SetTagText(path.c_str(), m_text.c_str());
+        text.clear();
+        appendText(text, element);
+        parent->SetTagText(path.c_str(), text.c_str());
     }
-    feedContent(element, parent, path);
+    feedContent(element, parent, path, text);
     path.resize(mark);
 }
 
-void CWJDOM2DesignData::feedContent(DOMElement* element, IWJXMLObject* object, std::string& path)
+void CWJDOM2DesignData::feedContent(DOMElement* element, IWJXMLObject* object, std::string& path, std::string& text)
 {
     const std::size_t mark = path.size();
     const DOMNamedNodeMap* attributes = element->getAttributes();
@@ -228,13 +258,13 @@ void CWJDOM2DesignData::feedContent(DOMElement* element, IWJXMLObject* object, s
         if (mark)
             path += ':';
         wjxml::appendUtf8(path, localNameOf(attribute));
-        m_text.clear();
-        wjxml::appendUtf8(m_text, attribute->getNodeValue());
-        object->SetAttribute(path.c_str(), m_text.c_str());
+        text.clear();
+        wjxml::appendUtf8(text, attribute->getNodeValue());
+        object->SetAttribute(path.c_str(), text.c_str());
         path.resize(mark);
     }
     for (DOMElement* child = elementFrom(element->getFirstChild()); child; child = elementFrom(child->getNextSibling()))
-        transformElement(child, object, path);
+        transformElement(child, object, path, text);
 }
 
 DOMDocument* CWJDOM2DesignData::CreateDocument(const char* tag, const char* namespaceURI)
@@ -258,6 +288,7 @@ DOMElement* CWJDOM2DesignData::newChild(DOMElement* parent, const char* tag)
     // The new child goes after the last child that the parent's tag sequence
     // does not put after it. Searching from the end keeps appending in
     // sequence order constant-time, however many children there are.
+    std::shared_lock<std::shared_mutex> reading(m_sequencesLock);
     const auto sequence = m_sequences.find(nameOf(parent));
     const int rank = sequence == m_sequences.end() ? -1 : rankOf(sequence->second, tag);
     if (rank >= 0) {
@@ -328,12 +359,17 @@ void CWJDOM2DesignData::AddDOMAttribute(DOMElement* element, const char* name, c
         element->setAttribute(qualified.c_str(), text.c_str());
 }
 
+// Destructors call this: it must not throw.
 void CWJDOM2DesignData::RemoveDOMNode(DOMElement* element)
 {
     if (!element || loading)
         return;
-    if (DOMNode* parent = element->getParentNode())
-        parent->removeChild(element);
+    try {
+        if (DOMNode* parent = element->getParentNode())
+            parent->removeChild(element);
+    } catch (...) {
+        return;
+    }
     releaseDetached(element);
 }
 

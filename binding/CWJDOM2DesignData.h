@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <map>
+#include <shared_mutex>
 #include <string>
 #include <vector>
 
@@ -22,18 +23,29 @@ using WJObjectFactory = IWJXMLObject* (*)(IWJXMLObject* parent, xercesc::DOMElem
 // While `loading` is set the editing primitives only look: they create,
 // change and remove nothing, so handlers that write back what was just read
 // leave the document exactly as it was read.
+//
+// Threads: one binder serves the whole process. Its factory table is filled
+// once, before any read, and the tag sequences are guarded by a lock; the
+// state of a read lives per thread, because a read runs within one call on
+// one thread: what one thread's read sets is never seen by another thread.
 class CWJDOM2DesignData {
 public:
     CWJDOM2DesignData();
     CWJDOM2DesignData(const CWJDOM2DesignData&) = delete;
     CWJDOM2DesignData& operator=(const CWJDOM2DesignData&) = delete;
 
-    bool loading = false;
-    // How many siblings new children were compared with to find their place.
-    unsigned long long placementSteps = 0;
-    // The last bindElements value given to a read; the factories bind the
-    // objects they make to their elements only while it is set.
-    bool bindElements = false;
+    // Set while the calling thread reads a file.
+    static thread_local bool loading;
+    // How many siblings new children were compared with to find their place
+    // on the calling thread.
+    static thread_local unsigned long long placementSteps;
+    // The last bindElements value given to a read on the calling thread; the
+    // factories bind the objects they make to their elements only while it
+    // is set.
+    static thread_local bool bindElements;
+    // Set when something ran out of memory on the calling thread since the
+    // last clearOutOfMemory: a read that sees it fails.
+    static thread_local bool outOfMemory;
 
     void Register(const char* tag, WJObjectFactory factory);
     // The order in which new children of elements of that tag are placed. An
@@ -87,8 +99,9 @@ private:
     };
 
     WJObjectFactory factoryFor(const XMLCh* tag) const;
-    void transformElement(xercesc::DOMElement* element, IWJXMLObject* parent, std::string& path);
-    void feedContent(xercesc::DOMElement* element, IWJXMLObject* object, std::string& path);
+    // text is the walk's buffer for element texts and attribute values.
+    void transformElement(xercesc::DOMElement* element, IWJXMLObject* parent, std::string& path, std::string& text);
+    void feedContent(xercesc::DOMElement* element, IWJXMLObject* object, std::string& path, std::string& text);
     xercesc::DOMElement* newChild(xercesc::DOMElement* parent, const char* tag);
     // The element at path below element (without the last step when
     // skipLast), or null when a step is missing.
@@ -96,8 +109,8 @@ private:
                                         bool skipLast) const;
 
     std::vector<Factory> m_factories;
+    mutable std::shared_mutex m_sequencesLock;
     std::map<std::string, std::vector<std::string>, std::less<>> m_sequences;
-    std::string m_text;
 };
 
 // The process's one binder, made on first use and never deleted.

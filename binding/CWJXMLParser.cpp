@@ -12,13 +12,17 @@
 #include <xercesc/dom/DOM.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/framework/XMLGrammarPoolImpl.hpp>
+#include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/SecurityManager.hpp>
 #include <xercesc/util/XMLException.hpp>
+#include <xercesc/validators/schema/ComplexTypeInfo.hpp>
+#include <xercesc/validators/schema/SchemaGrammar.hpp>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,6 +47,35 @@ void loadSchema(XercesDOMParser& loader, const std::string& text)
     loader.loadGrammar(source, Grammar::SchemaGrammarType, true);
 }
 
+void buildContentModels(ComplexTypeInfo* type)
+{
+    if (!type)
+        return;
+    type->getContentModel();
+    type->getFormattedContentModel();
+    type->getAttDefList();
+}
+
+// Xerces builds an element's content model, the text of it that messages
+// quote and its list of attributes on first use, writing them into the
+// grammar. Building them all here keeps every parse from writing to the
+// grammars that the parsers of all threads share.
+void buildContentModels(XMLGrammarPool& pool)
+{
+    RefHashTableOfEnumerator<Grammar> grammars = pool.getGrammarEnumerator();
+    while (grammars.hasMoreElements()) {
+        auto& grammar = static_cast<SchemaGrammar&>(grammars.nextElement());
+        if (RefHashTableOf<ComplexTypeInfo>* registry = grammar.getComplexTypeRegistry()) {
+            RefHashTableOfEnumerator<ComplexTypeInfo> types(registry, false, XMLPlatformUtils::fgMemoryManager);
+            while (types.hasMoreElements())
+                buildContentModels(&types.nextElement());
+        }
+        RefHash3KeysIdPoolEnumerator<SchemaElementDecl> elements = grammar.getElemEnumerator();
+        while (elements.hasMoreElements())
+            buildContentModels(elements.nextElement().getComplexTypeInfo());
+    }
+}
+
 // The compiled schema, once per process: as written (for files in the
 // format's namespace) and without its target namespace (for files whose root
 // declares none).
@@ -60,6 +93,7 @@ XMLGrammarPool* sharedGrammarPool()
         eraseRootAttribute(withoutNamespace, "xmlns");
         loadSchema(loader, withNamespace);
         loadSchema(loader, withoutNamespace);
+        buildContentModels(*grammars);
         grammars->lockPool();
         return grammars;
     }();
@@ -165,6 +199,9 @@ DOMDocument* CWJXMLParser::ParseFile(const char* fileName)
     try {
         m_parser->parse(source);
     } catch (const CWJGuardedDOMParser::Stopped&) {
+    } catch (const OutOfMemoryException&) {
+        // Xerces's own word for it; the parser is not to be used again.
+        throw std::bad_alloc();
     } catch (const XMLException& failure) {
         std::string message;
         wjxml::appendUtf8(message, failure.getMessage());

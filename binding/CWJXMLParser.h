@@ -41,6 +41,8 @@ public:
 
     // The parsed, valid document, which the caller releases; null when the
     // file cannot be read, is not well-formed or is not valid (see lastError).
+    // Throws std::bad_alloc when memory runs out; the parser must then be
+    // deleted, not used again.
     xercesc::DOMDocument* ParseFile(const char* fileName);
 
     // Writes the document to fileName as CWJFileSave does: through a

@@ -33,12 +33,23 @@ bool IWJXMLObject::HasTagHandler(const char* name) const
 
 void IWJXMLObject::RegisterXMLTagFP(const char* name, TWJFunctor* handler)
 {
-    m_handlers.push_back({name, false, handler});
+    addHandler({name, false, handler});
 }
 
 void IWJXMLObject::RegisterXMLAttribFP(const char* name, TWJFunctor* handler)
 {
-    m_handlers.push_back({name, true, handler});
+    addHandler({name, true, handler});
+}
+
+// The object owns the functor from the call on, even when it cannot keep it.
+void IWJXMLObject::addHandler(const Handler& handler)
+{
+    try {
+        m_handlers.push_back(handler);
+    } catch (...) {
+        delete handler.functor;
+        throw;
+    }
 }
 
 TWJFunctor* IWJXMLObject::find(const char* name, bool attribute) const

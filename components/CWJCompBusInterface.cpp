@@ -5,6 +5,7 @@
 #include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/OutOfMemory.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -45,17 +46,22 @@ const char* CWJCompBusInterface::name()
 }
 
 void CWJCompBusInterface::setName(const char* name)
-{
+try {
     m_name = storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJCompBusInterface::name(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 // "<cell name>.<name>"; the name alone without a component instance.
 const char* CWJCompBusInterface::fullName()
-{
-    static std::string fullName;
+try {
+    static thread_local std::string fullName;
     fullName = m_compInst ? std::string(m_compInst->cellName()) + '.' + m_name : m_name;
     return fullName.c_str();
+} catch (...) {
+    noteOutOfMemory(this);
+    return "";
 }
 
 int CWJCompBusInterface::groupKind()
@@ -64,39 +70,58 @@ int CWJCompBusInterface::groupKind()
 }
 
 CInterfaceObjectIterator<IWJPortRef*> CWJCompBusInterface::portRefs()
-{
+try {
     return m_container.portRefs();
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 CInterfaceObjectIterator<IWJPort*> CWJCompBusInterface::differentialPorts()
-{
+try {
     return m_container.differentialPorts();
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPortGroup*> CWJCompBusInterface::portGroups()
-{
+try {
     return m_container.portGroups();
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 void CWJCompBusInterface::addPortRef(IWJPort* port, int lsb, int msb)
-{
+try {
     m_container.addPortRef(port, lsb, msb);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJPortGroup* CWJCompBusInterface::addPortGroup(const char* name, IWJPortGroupType type, const char* voltage,
                                                 int numPowerPins, int numGroundPins)
-{
+try {
     return m_container.addPortGroup(name, type, voltage, numPowerPins, numGroundPins);
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 void CWJCompBusInterface::insertPortGroup(IWJPortGroup* group)
-{
+try {
     m_container.insertPortGroup(group);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJPortGroup* CWJCompBusInterface::findPortGroup(const char* path)
-{
+try {
     return m_container.findPortGroup(path, true);
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJCompBusInterface* CWJCompBusInterface::busInterface()
@@ -110,9 +135,11 @@ const char* CWJCompBusInterface::definition()
 }
 
 void CWJCompBusInterface::setDefinition(const char* definition)
-{
+try {
     m_definition = storableText(definition);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Definition", CWJCompBusInterface::definition(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJCompInst* CWJCompBusInterface::compInst()
@@ -132,9 +159,11 @@ const char* CWJCompBusInterface::id() const
 }
 
 void CWJCompBusInterface::setId(const char* text)
-{
+try {
     m_id = m_compInst ? m_compInst->makeUniqueId(text) : textOrEmpty(text);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJPortGroup* CWJCompBusInterface::findPortGroupById(const char* id)
@@ -143,6 +172,9 @@ IWJPortGroup* CWJCompBusInterface::findPortGroupById(const char* id)
 }
 
 IWJXMLObject* CreateCompBusInterface(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    return new (std::nothrow) CWJCompBusInterface(getDesignData()->bindElements ? element : nullptr, parent);
+try {
+    return new CWJCompBusInterface(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

@@ -8,6 +8,7 @@
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
 #include "flowreader/CWJInterfaceView.h"
+#include "flowreader/OutOfMemory.h"
 #include "flowreader/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
@@ -62,9 +63,11 @@ const char* CWJCompInst::refdes()
 }
 
 void CWJCompInst::setRefdes(const char* refdes)
-{
+try {
     m_refdes = storableText(refdes);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Refdes", CWJCompInst::refdes(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJCompInst::cellName()
@@ -73,25 +76,33 @@ const char* CWJCompInst::cellName()
 }
 
 void CWJCompInst::setCellName(const char* cellName)
-{
+try {
     m_cellName = storableText(cellName);
     getDesignData()->UpdateDOMTag(GetDomElement(), "CellName", CWJCompInst::cellName(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::ports()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJPort*>(
         new CSTLIOMapIterator<std::string, IWJPort*>(m_portsById));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 IWJPort* CWJCompInst::findPort(const char* name)
-{
+try {
     return lookUp(m_portsByName, toUpperKey(name));
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, int type, int numPhysPins, int lsb,
                               int msb)
-{
+try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* element =
         binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "Ports", false), "Port", true);
@@ -106,6 +117,9 @@ IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, in
     port->setNumPhysPins(numPhysPins);
     insertPort(port);
     return port;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 // The port leaves the model, but its object lives on, unfiled, until the
@@ -114,7 +128,7 @@ IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, in
 // bus interfaces and groups and its mappings in the part maps leave the
 // document.
 void CWJCompInst::removePort(IWJPort* port)
-{
+try {
     if (!holdsPort(port))
         return;
     m_filedPorts.erase(port);
@@ -137,16 +151,21 @@ void CWJCompInst::removePort(IWJPort* port)
         busInterface->container().forgetPort(port);
     for (CWJPortWatcher* watcher : m_watchers)
         watcher->portRemoved(port);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::differentialPorts()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJPort*>(
         new CSTLIOMapIterator<std::string, IWJPort*>(m_differentialPortsById));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 IWJDPPort* CWJCompInst::addDifferentialPort(const char* name, const char* instancePortName)
-{
+try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* element = binder->CreateDOMNode(
         binder->CreateDOMNode(GetDomElement(), "DifferentialPorts", false), "DifferentialPort", true);
@@ -158,15 +177,21 @@ IWJDPPort* CWJCompInst::addDifferentialPort(const char* name, const char* instan
         port->setInstancePortName(instancePortName);
     insertPort(port);
     return port;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJPort* CWJCompInst::findDifferentialPort(const char* name)
-{
+try {
     return lookUp(m_differentialPortsByName, toUpperKey(name));
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJCompBusInterface* CWJCompInst::addBusInterface(const char* name, const char* definition)
-{
+try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* element =
         binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "BusInterfaces", false), "BusInterface", true);
@@ -176,12 +201,18 @@ IWJCompBusInterface* CWJCompInst::addBusInterface(const char* name, const char* 
     busInterface->setDefinition(definition);
     insertBusInterface(busInterface);
     return busInterface;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*> CWJCompInst::busInterfaces()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*>(
         new CSTLIOMapIterator<std::string, IWJCompBusInterface*>(m_busInterfacesById));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 IWJInterfaceView* CWJCompInst::interfaceView()
@@ -192,7 +223,7 @@ IWJInterfaceView* CWJCompInst::interfaceView()
 // The first step of path is the cell name and is not compared; the second
 // names a bus interface in any letter case; the rest is the bus interface's.
 IWJPortGroup* CWJCompInst::findPortGroup(const char* path)
-{
+try {
     const std::string text = textOrEmpty(path);
     const std::string::size_type first = text.find('.');
     if (first == std::string::npos)
@@ -205,6 +236,9 @@ IWJPortGroup* CWJCompInst::findPortGroup(const char* path)
         if (equalsIgnoringCase(entry.second->name(), busName))
             return rest.empty() ? entry.second : entry.second->findPortGroup(rest.c_str());
     }
+    return nullptr;
+} catch (...) {
+    noteOutOfMemory(this);
     return nullptr;
 }
 
@@ -362,6 +396,9 @@ void CWJCompInst::adoptBusInterface(CWJCompBusInterface* busInterface)
 }
 
 IWJXMLObject* CreateInterfaceCompInst(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    return new (std::nothrow) CWJCompInst(getDesignData()->bindElements ? element : nullptr, parent);
+try {
+    return new CWJCompInst(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

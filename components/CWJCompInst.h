@@ -74,6 +74,7 @@ public:
     bool holdsGroup(const IWJPortGroup* group) const;
     // Files a group made below one of this instance's bus interfaces.
     void registerGroup(const IWJPortGroup* group);
+    void unregisterGroup(const IWJPortGroup* group) { m_groups.erase(group); }
     // Files a renamed port under its new name and tells the watchers.
     void portRenamed(IWJPort* port, const std::string& oldKey);
     void watch(CWJPortWatcher* watcher);

@@ -5,6 +5,7 @@
 #include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/OutOfMemory.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -51,8 +52,11 @@ void CWJDPPort::setPortKind(int kind)
 }
 
 const char* CWJDPPort::fullName()
-{
+try {
     return CWJPort::composeFullName(m_owner, m_instancePortName.empty() ? m_name : m_instancePortName);
+} catch (...) {
+    noteOutOfMemory(this);
+    return "";
 }
 
 const char* CWJDPPort::name()
@@ -61,12 +65,14 @@ const char* CWJDPPort::name()
 }
 
 void CWJDPPort::setName(const char* name)
-{
+try {
     const std::string oldKey = CWJPort::localNameKey(this);
     m_name = storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJDPPort::name(), false);
     if (m_owner)
         m_owner->portRenamed(this, oldKey);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJDPPort::instancePortName()
@@ -75,12 +81,14 @@ const char* CWJDPPort::instancePortName()
 }
 
 void CWJDPPort::setInstancePortName(const char* instancePortName)
-{
+try {
     const std::string oldKey = CWJPort::localNameKey(this);
     m_instancePortName = storableText(instancePortName);
     getDesignData()->UpdateDOMTag(GetDomElement(), "InstancePortName", CWJDPPort::instancePortName(), false);
     if (m_owner)
         m_owner->portRenamed(this, oldKey);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 int CWJDPPort::type()
@@ -126,13 +134,15 @@ IWJPort* CWJDPPort::positivePort(int* lsb, int* msb)
 // The bounds go through the Range readers, which store them as a reload of
 // the written text gives them (-1 is written empty and reads back as 0).
 void CWJDPPort::setPositivePort(IWJPort* port, int lsb, int msb)
-{
+try {
     if (!acceptsMember(port))
         return;
     m_positivePort = port;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "PositivePort:ref", CWJPort::idOf(port));
     readPositiveLsb(boundText(lsb).c_str());
     readPositiveMsb(boundText(msb).c_str());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJPort* CWJDPPort::negativePort(int* lsb, int* msb)
@@ -145,13 +155,15 @@ IWJPort* CWJDPPort::negativePort(int* lsb, int* msb)
 }
 
 void CWJDPPort::setNegativePort(IWJPort* port, int lsb, int msb)
-{
+try {
     if (!acceptsMember(port))
         return;
     m_negativePort = port;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "NegativePort:ref", CWJPort::idOf(port));
     readNegativeLsb(boundText(lsb).c_str());
     readNegativeMsb(boundText(msb).c_str());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 // A member is a single-ended port of the same instance, or none.
@@ -166,9 +178,11 @@ const char* CWJDPPort::id() const
 }
 
 void CWJDPPort::setId(const char* text)
-{
+try {
     m_id = m_owner ? m_owner->makeUniqueId(text) : textOrEmpty(text);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJDPPort::forgetMember(IWJPort* port)
@@ -228,6 +242,9 @@ void CWJDPPort::readNegativeLsb(const char* text)
 }
 
 IWJXMLObject* CreateInterfaceDPPortObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    return new (std::nothrow) CWJDPPort(getDesignData()->bindElements ? element : nullptr, parent);
+try {
+    return new CWJDPPort(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

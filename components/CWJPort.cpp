@@ -5,6 +5,7 @@
 #include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/OutOfMemory.h"
 #include "flowreader/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
@@ -57,8 +58,11 @@ void CWJPort::setPortKind(int kind)
 }
 
 const char* CWJPort::fullName()
-{
+try {
     return composeFullName(m_owner, m_instancePortName.empty() ? m_name : m_instancePortName);
+} catch (...) {
+    noteOutOfMemory(this);
+    return "";
 }
 
 const char* CWJPort::name()
@@ -67,12 +71,14 @@ const char* CWJPort::name()
 }
 
 void CWJPort::setName(const char* name)
-{
+try {
     const std::string oldKey = CWJPort::localNameKey(this);
     m_name = storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJPort::name(), false);
     if (m_owner)
         m_owner->portRenamed(this, oldKey);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJPort::instancePortName()
@@ -81,12 +87,14 @@ const char* CWJPort::instancePortName()
 }
 
 void CWJPort::setInstancePortName(const char* instancePortName)
-{
+try {
     const std::string oldKey = CWJPort::localNameKey(this);
     m_instancePortName = storableText(instancePortName);
     getDesignData()->UpdateDOMTag(GetDomElement(), "InstancePortName", CWJPort::instancePortName(), false);
     if (m_owner)
         m_owner->portRenamed(this, oldKey);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 int CWJPort::type()
@@ -95,10 +103,12 @@ int CWJPort::type()
 }
 
 void CWJPort::setType(int type)
-{
+try {
     m_type = type;
     const char* word = m_type >= 0 && m_type < kTypeWordCount ? kTypeWords[m_type] : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Type", word, false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 int CWJPort::numPhysPins()
@@ -107,9 +117,11 @@ int CWJPort::numPhysPins()
 }
 
 void CWJPort::setNumPhysPins(int numPhysPins)
-{
+try {
     m_numPhysPins = numPhysPins;
     getDesignData()->UpdateDOMTag(GetDomElement(), "NumPhysPins", countText(CWJPort::numPhysPins()).c_str(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 int CWJPort::lsb()
@@ -123,11 +135,13 @@ int CWJPort::msb()
 }
 
 void CWJPort::setRange(int lsb, int msb)
-{
+try {
     m_lsb = lsb;
     m_msb = msb;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "Range:lsb", boundText(CWJPort::lsb()).c_str());
     getDesignData()->UpdateDOMAttr(GetDomElement(), "Range:msb", boundText(CWJPort::msb()).c_str());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJCompInst* CWJPort::compInst()
@@ -141,9 +155,11 @@ const char* CWJPort::id() const
 }
 
 void CWJPort::setId(const char* text)
-{
+try {
     m_id = m_owner ? m_owner->makeUniqueId(text) : textOrEmpty(text);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPort::readType(const char* text)
@@ -173,7 +189,7 @@ void CWJPort::readLsb(const char* text)
 
 const char* CWJPort::composeFullName(IWJCompInst* owner, const std::string& localName)
 {
-    static std::string fullName;
+    static thread_local std::string fullName;
     fullName = owner ? std::string(owner->cellName()) + '.' + localName : localName;
     return fullName.c_str();
 }
@@ -193,6 +209,9 @@ std::string CWJPort::localNameKey(IWJPort* port)
 }
 
 IWJXMLObject* CreateInterfacePortObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    return new (std::nothrow) CWJPort(getDesignData()->bindElements ? element : nullptr, parent);
+try {
+    return new CWJPort(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

@@ -5,6 +5,7 @@
 #include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/OutOfMemory.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -36,6 +37,7 @@ CWJPortGroup::CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
     : IWJXMLObject(element),
       m_busInterface(busInterfaceOf(parent)),
       m_parentGroup(dynamic_cast<CWJPortGroup*>(parent)),
+      m_ownerGroup(m_parentGroup),
       m_container(this, m_busInterface)
 {
     registerHandlers();
@@ -72,20 +74,22 @@ const char* CWJPortGroup::name()
 }
 
 void CWJPortGroup::setName(const char* name)
-{
+try {
     m_name = storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJPortGroup::name(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 // "<cell name>.<bus interface name>.<enclosing groups, outermost first>.<name>";
 // the parts that cannot be reached are left out.
 const char* CWJPortGroup::fullName()
-{
+try {
     std::vector<const std::string*> groupNames;
     for (const CWJPortGroup* group = this; group; group = group->m_parentGroup)
         groupNames.push_back(&group->m_name);
 
-    static std::string fullName;
+    static thread_local std::string fullName;
     fullName.clear();
     if (m_busInterface) {
         if (IWJCompInst* compInst = m_busInterface->compInst())
@@ -96,6 +100,9 @@ const char* CWJPortGroup::fullName()
         fullName.append(**name).append(".");
     fullName.pop_back();
     return fullName.c_str();
+} catch (...) {
+    noteOutOfMemory(this);
+    return "";
 }
 
 IWJPortGroup::IWJPortGroupType CWJPortGroup::groupType() const
@@ -104,10 +111,12 @@ IWJPortGroup::IWJPortGroupType CWJPortGroup::groupType() const
 }
 
 void CWJPortGroup::setGroupType(IWJPortGroupType type)
-{
+try {
     m_groupType = type;
     const char* word = m_groupType == VoltageDefn ? "voltageDefn" : m_groupType == Bus ? "bus" : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Type", word, false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 int CWJPortGroup::numPhysPowerPins() const
@@ -121,11 +130,13 @@ int CWJPortGroup::numPhysGroundPins() const
 }
 
 void CWJPortGroup::setNumPhysPins(int power, int ground)
-{
+try {
     m_numPowerPins = power;
     m_numGroundPins = ground;
     getDesignData()->UpdateDOMTag(GetDomElement(), "NumPowerPins", countText(numPhysPowerPins()).c_str(), false);
     getDesignData()->UpdateDOMTag(GetDomElement(), "NumGroundPins", countText(numPhysGroundPins()).c_str(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJPortGroup::voltage() const
@@ -139,45 +150,66 @@ int CWJPortGroup::groupKind()
 }
 
 void CWJPortGroup::setVoltage(const char* voltage)
-{
+try {
     m_voltage = storableText(voltage);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Voltage", CWJPortGroup::voltage(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 CInterfaceObjectIterator<IWJPortRef*> CWJPortGroup::portRefs()
-{
+try {
     return m_container.portRefs();
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 CInterfaceObjectIterator<IWJPort*> CWJPortGroup::differentialPorts()
-{
+try {
     return m_container.differentialPorts();
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPortGroup*> CWJPortGroup::portGroups()
-{
+try {
     return m_container.portGroups();
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 void CWJPortGroup::addPortRef(IWJPort* port, int lsb, int msb)
-{
+try {
     m_container.addPortRef(port, lsb, msb);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJPortGroup* CWJPortGroup::addPortGroup(const char* name, IWJPortGroupType type, const char* voltage,
                                          int numPowerPins, int numGroundPins)
-{
+try {
     return m_container.addPortGroup(name, type, voltage, numPowerPins, numGroundPins);
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 void CWJPortGroup::insertPortGroup(IWJPortGroup* group)
-{
+try {
     m_container.insertPortGroup(group);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJPortGroup* CWJPortGroup::findPortGroup(const char* path)
-{
+try {
     return m_container.findPortGroup(path, false);
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJCompBusInterface* CWJPortGroup::busInterface()
@@ -210,10 +242,12 @@ const char* CWJPortGroup::id() const
 }
 
 void CWJPortGroup::setId(const char* text)
-{
+try {
     CWJCompInst* compInst = m_busInterface ? m_busInterface->owner() : nullptr;
     m_id = compInst ? compInst->makeUniqueId(text) : textOrEmpty(text);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJPortGroup::idOf(IWJPortGroup* group)
@@ -250,6 +284,9 @@ void CWJPortGroup::readNumGroundPins(const char* text)
 }
 
 IWJXMLObject* CreateInterfacePortGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    return new (std::nothrow) CWJPortGroup(getDesignData()->bindElements ? element : nullptr, parent);
+try {
+    return new CWJPortGroup(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

@@ -51,6 +51,8 @@ public:
     // Moves the group below another parent of the same instance.
     void reparent(CWJPortGroup* parentGroup, CWJCompBusInterface* busInterface);
     void setBusInterface(CWJCompBusInterface* busInterface) { m_busInterface = busInterface; }
+    // The group it was made under, which owns it; null below a bus interface.
+    CWJPortGroup* ownerGroup() const { return m_ownerGroup; }
 
     // The id of a group or bus interface of this library; "" otherwise.
     static const char* idOf(IWJPortGroup* group);
@@ -66,6 +68,7 @@ private:
     std::string m_id;
     CWJCompBusInterface* m_busInterface;
     CWJPortGroup* m_parentGroup;
+    CWJPortGroup* m_ownerGroup;
     IWJPortGroupType m_groupType = NoType;
     int m_numPowerPins = 0;
     int m_numGroundPins = 0;

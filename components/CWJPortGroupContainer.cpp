@@ -13,7 +13,6 @@
 #include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
 
 #include <algorithm>
-#include <iterator>
 
 using Functor = TWJXMLObjFunctor<CWJPortGroupContainer>;
 
@@ -22,16 +21,25 @@ CWJPortGroupContainer::CWJPortGroupContainer(IWJXMLObject* holder, CWJCompBusInt
 {
 }
 
-// Every group below is moved into one flat list before any is released, so a
-// deep tree is not released by recursion.
+// The groups below are released leaves first, walking down through the last
+// owned group and back up through the parents: a deep tree is not released
+// by recursion, and nothing needs memory.
 CWJPortGroupContainer::~CWJPortGroupContainer()
 {
-    std::vector<std::unique_ptr<CWJPortGroup>> groups;
-    groups.swap(m_ownedGroups);
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        std::vector<std::unique_ptr<CWJPortGroup>>& below = groups[i]->container().m_ownedGroups;
-        std::move(below.begin(), below.end(), std::back_inserter(groups));
-        below.clear();
+    CWJPortGroupContainer* level = this;
+    for (;;) {
+        if (!level->m_ownedGroups.empty()) {
+            CWJPortGroupContainer& below = level->m_ownedGroups.back()->container();
+            if (below.m_ownedGroups.empty())
+                level->m_ownedGroups.pop_back();
+            else
+                level = &below;
+        } else if (level == this) {
+            return;
+        } else {
+            CWJPortGroup* parent = static_cast<CWJPortGroup*>(level->m_holder)->ownerGroup();
+            level = parent ? &parent->container() : this;
+        }
     }
 }
 
@@ -229,11 +237,20 @@ IWJPortGroup* CWJPortGroupContainer::findPortGroupById(const char* id) const
     return found == m_portGroups.end() ? nullptr : found->second;
 }
 
+// Owning the group is the last step: when anything before it throws, the
+// group's constructor fails and nothing keeps the freed group.
 void CWJPortGroupContainer::adopt(CWJPortGroup* group)
 {
-    m_ownedGroups.emplace_back(group);
-    if (CWJCompInst* owner = compInst())
+    CWJCompInst* owner = compInst();
+    if (owner)
         owner->registerGroup(group);
+    try {
+        m_ownedGroups.emplace_back(group);
+    } catch (...) {
+        if (owner)
+            owner->unregisterGroup(group);
+        throw;
+    }
 }
 
 void CWJPortGroupContainer::forgetPort(IWJPort* port)

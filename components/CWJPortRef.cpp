@@ -1,6 +1,7 @@
 #include "CWJPortRef.h"
 
 #include "CWJPortRefHolder.h"
+#include "flowreader/OutOfMemory.h"
 #include "wjxmlinterfaceflowreader/IWJPort.h"
 
 #include <string>
@@ -53,18 +54,21 @@ IWJPort* CWJPortRef::port(int* lsb, int* msb)
 }
 
 const char* CWJPortRef::name()
-{
+try {
     if (!m_port)
         return "";
     const char* fullName = m_port->fullName();
     if (m_lsb == -1 && m_msb == -1)
         return fullName;
     if (m_lsb == m_msb) {
-        static std::string bitName;
+        static thread_local std::string bitName;
         bitName = std::string(fullName) + '<' + std::to_string(m_lsb) + '>';
         return bitName.c_str();
     }
-    static std::string rangeName;
+    static thread_local std::string rangeName;
     rangeName = std::string(fullName) + '<' + std::to_string(m_lsb) + ".." + std::to_string(m_msb) + '>';
     return rangeName.c_str();
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return "";
 }

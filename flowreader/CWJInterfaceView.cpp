@@ -4,6 +4,7 @@
 #include "binding/TWJXMLObjFunctor.h"
 #include "binding/XMLText.h"
 #include "components/CWJCompInst.h"
+#include "flowreader/OutOfMemory.h"
 #include "footprints/CWJFootPrint.h"
 #include "partmap/CWJPartMap.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
@@ -13,6 +14,7 @@
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -24,6 +26,43 @@ bool isAsciiLetter(char c)
 bool isIdCharacter(char c)
 {
     return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == ':' || c == '.';
+}
+
+// Files object under its id; an object it displaces stays owned, in
+// displaced. When this throws, object is not filed.
+template <class Interface, class T>
+void fileById(std::map<std::string, Interface*>& filed, std::vector<Interface*>& displaced,
+              std::unordered_set<const Interface*>& live, T* object)
+{
+    live.insert(object);
+    try {
+        const auto found = filed.find(object->id());
+        if (found == filed.end()) {
+            filed.emplace(object->id(), object);
+        } else if (found->second != object) {
+            displaced.push_back(found->second);
+            live.erase(found->second);
+            found->second = object;
+        }
+    } catch (...) {
+        live.erase(object);
+        throw;
+    }
+}
+
+// The view of each document, for failed edits, which know only an element.
+// Xerces's user data would do, but a document that ever had any needs memory
+// to be released.
+std::unordered_map<const xercesc::DOMDocument*, CWJInterfaceView*>& viewsByDocument()
+{
+    static std::unordered_map<const xercesc::DOMDocument*, CWJInterfaceView*> views;
+    return views;
+}
+
+std::mutex& viewsLock()
+{
+    static std::mutex lock;
+    return lock;
 }
 
 } // namespace
@@ -42,26 +81,64 @@ CWJInterfaceView::CWJInterfaceView(xercesc::DOMElement* root, const char* lastUp
     CWJInterfaceView::setDesignName(designName);
 }
 
-// Part maps go first: they stop watching their instances.
+// Walks the collections themselves, not copies: destruction must not need
+// memory. Part maps go first: they stop watching their instances.
 CWJInterfaceView::~CWJInterfaceView()
 {
+    for (IWJInterfaceView** holder : m_holders) {
+        if (*holder == this)
+            *holder = nullptr;
+    }
     for (IWJPartMap* partMap : m_partMaps)
         deleteObject(partMap);
     m_partMaps.clear();
-    for (auto walk = compInsts(); walk.isValid(); ++walk)
-        deleteObject(walk.value());
+    for (const auto& entry : m_compInsts)
+        deleteObject(entry.second);
     m_compInsts.clear();
     for (IWJCompInst* compInst : m_displacedCompInsts)
         deleteObject(compInst);
     m_displacedCompInsts.clear();
-    for (auto walk = footprints(); walk.isValid(); ++walk)
-        deleteObject(walk.value());
+    for (const auto& entry : m_footprints)
+        deleteObject(entry.second);
     m_footprints.clear();
     for (IWJFootPrint* footprint : m_displacedFootprints)
         deleteObject(footprint);
     m_displacedFootprints.clear();
-    if (m_document)
+    if (m_document) {
+        {
+            std::lock_guard<std::mutex> locked(viewsLock());
+            viewsByDocument().erase(m_document);
+        }
         m_document->release();
+    }
+}
+
+// The view owns the document only once nothing can fail any more.
+void CWJInterfaceView::setDocument(xercesc::DOMDocument* document)
+{
+    if (document) {
+        std::lock_guard<std::mutex> locked(viewsLock());
+        viewsByDocument()[document] = this;
+    }
+    m_document = document;
+}
+
+CWJInterfaceView* CWJInterfaceView::viewOf(const xercesc::DOMDocument* document)
+{
+    std::lock_guard<std::mutex> locked(viewsLock());
+    const auto found = viewsByDocument().find(document);
+    return found == viewsByDocument().end() ? nullptr : found->second;
+}
+
+void CWJInterfaceView::addHolder(IWJInterfaceView** holder)
+{
+    if (std::find(m_holders.begin(), m_holders.end(), holder) == m_holders.end())
+        m_holders.push_back(holder);
+}
+
+void CWJInterfaceView::removeHolder(IWJInterfaceView** holder)
+{
+    m_holders.erase(std::remove(m_holders.begin(), m_holders.end(), holder), m_holders.end());
 }
 
 // When the view owns the document, which goes whole after the objects, an
@@ -88,24 +165,33 @@ void CWJInterfaceView::registerHandlers()
 }
 
 CInterfaceObjectMapIterator<std::string, IWJCompInst*> CWJInterfaceView::compInsts()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJCompInst*>(
         new CSTLIOMapIterator<std::string, IWJCompInst*>(m_compInsts));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 CInterfaceObjectMapIterator<std::string, IWJFootPrint*> CWJInterfaceView::footprints()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrint*>(
         new CSTLIOMapIterator<std::string, IWJFootPrint*>(m_footprints));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 CInterfaceObjectIterator<IWJPartMap*> CWJInterfaceView::partMaps()
-{
+try {
     return CInterfaceObjectIterator<IWJPartMap*>(new CSTLIOVectorIterator<IWJPartMap*>(m_partMaps));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 IWJCompInst* CWJInterfaceView::addCompInst(const char* cellName, const char* refdes)
-{
+try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* element =
         binder->CreateDOMNode(binder->CreateDOMNode(GetDomElement(), "CompInsts", false), "CompInst", true);
@@ -113,29 +199,28 @@ IWJCompInst* CWJInterfaceView::addCompInst(const char* cellName, const char* ref
     compInst->setCellName(cellName);
     if (refdes)
         compInst->setRefdes(refdes);
-    fileCompInst(compInst);
+    fileOrDelete(compInst, [this, compInst] { fileCompInst(compInst); });
     return compInst;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 void CWJInterfaceView::fileCompInst(CWJCompInst* compInst)
 {
-    IWJCompInst*& entry = m_compInsts[compInst->id()];
-    if (entry && entry != compInst) {
-        m_displacedCompInsts.push_back(entry);
-        m_filedCompInsts.erase(entry);
-    }
-    entry = compInst;
-    m_filedCompInsts.insert(compInst);
+    fileById(m_compInsts, m_displacedCompInsts, m_filedCompInsts, compInst);
 }
 
 void CWJInterfaceView::removeCompInst(IWJCompInst* compInst)
-{
+try {
     if (!holdsCompInst(compInst))
         return;
     removePartMapsOf(compInst, nullptr);
     m_compInsts.erase(static_cast<CWJCompInst*>(compInst)->id());
     m_filedCompInsts.erase(compInst);
     delete compInst;
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 bool CWJInterfaceView::holdsCompInst(const IWJCompInst* compInst) const
@@ -150,7 +235,7 @@ bool CWJInterfaceView::holdsFootprint(const IWJFootPrint* footprint) const
 
 IWJFootPrint* CWJInterfaceView::addFootprint(const char* name, const char* width, const char* length,
                                              const char* thickness, const char* origin, const char* rotation)
-{
+try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* container = binder->CreateDOMNode(GetDomElement(), "Footprints", false);
     auto* footprint = new CWJFootPrint(binder->CreateDOMNode(container, "Footprint", true), this, name);
@@ -164,23 +249,20 @@ IWJFootPrint* CWJInterfaceView::addFootprint(const char* name, const char* width
         footprint->setOrigin(origin);
     if (rotation)
         footprint->setRotation(rotation);
-    fileFootprint(footprint);
+    fileOrDelete(footprint, [this, footprint] { fileFootprint(footprint); });
     return footprint;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 void CWJInterfaceView::fileFootprint(CWJFootPrint* footprint)
 {
-    IWJFootPrint*& entry = m_footprints[footprint->id()];
-    if (entry) {
-        m_displacedFootprints.push_back(entry);
-        m_filedFootprints.erase(entry);
-    }
-    entry = footprint;
-    m_filedFootprints.insert(footprint);
+    fileById(m_footprints, m_displacedFootprints, m_filedFootprints, footprint);
 }
 
 void CWJInterfaceView::removeFootprint(const char* name)
-{
+try {
     if (!name)
         return;
     IWJFootPrint* footprint = nullptr;
@@ -196,22 +278,25 @@ void CWJInterfaceView::removeFootprint(const char* name)
     m_footprints.erase(static_cast<CWJFootPrint*>(footprint)->id());
     m_filedFootprints.erase(footprint);
     delete footprint;
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
+// Compacts the list in place: a removal must not need memory half way.
 void CWJInterfaceView::removePartMapsOf(const IWJCompInst* compInst, const IWJFootPrint* footprint)
 {
-    std::vector<IWJPartMap*> kept;
+    auto kept = m_partMaps.begin();
     for (IWJPartMap* partMap : m_partMaps) {
         if ((compInst && partMap->compInst() == compInst) || (footprint && partMap->footprint() == footprint))
             delete partMap;
         else
-            kept.push_back(partMap);
+            *kept++ = partMap;
     }
-    m_partMaps.swap(kept);
+    m_partMaps.erase(kept, m_partMaps.end());
 }
 
 IWJPartMap* CWJInterfaceView::addPartMap(IWJFootPrint* footprint, IWJCompInst* compInst)
-{
+try {
     if (!holdsFootprint(footprint) || !holdsCompInst(compInst))
         return nullptr;
     CWJDOM2DesignData* binder = getDesignData();
@@ -219,8 +304,11 @@ IWJPartMap* CWJInterfaceView::addPartMap(IWJFootPrint* footprint, IWJCompInst* c
     auto* partMap = new CWJPartMap(binder->CreateDOMNode(container, "PartMap", true), this);
     partMap->setCompInst(compInst);
     partMap->setFootprint(footprint);
-    m_partMaps.push_back(partMap);
+    fileOrDelete(partMap, [this, partMap] { m_partMaps.push_back(partMap); });
     return partMap;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 const char* CWJInterfaceView::lastUpdatedBy()
@@ -229,9 +317,11 @@ const char* CWJInterfaceView::lastUpdatedBy()
 }
 
 void CWJInterfaceView::setLastUpdatedBy(const char* text)
-{
+try {
     m_lastUpdatedBy = wjxml::storableText(text);
     getDesignData()->UpdateDOMTag(GetDomElement(), "LastUpdatedBy", lastUpdatedBy(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJInterfaceView::lastUpdatedAt()
@@ -240,9 +330,11 @@ const char* CWJInterfaceView::lastUpdatedAt()
 }
 
 void CWJInterfaceView::setLastUpdatedAt(const char* text)
-{
+try {
     m_lastUpdatedAt = wjxml::storableText(text);
     getDesignData()->UpdateDOMTag(GetDomElement(), "LastUpdatedAt", lastUpdatedAt(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJInterfaceView::designName()
@@ -251,28 +343,44 @@ const char* CWJInterfaceView::designName()
 }
 
 void CWJInterfaceView::setDesignName(const char* text)
-{
+try {
     m_designName = wjxml::storableText(text);
     getDesignData()->UpdateDOMTag(GetDomElement(), "DesignName", designName(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
-{
+try {
     for (auto walk = partMaps(); walk.isValid(); ++walk) {
         if (walk.value()->compInst() == compInst)
             return walk.value();
     }
     return nullptr;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
+// The view owns what it receives, also when it cannot file it.
 void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
 {
     if (auto* compInst = dynamic_cast<CWJCompInst*>(child))
-        fileCompInst(compInst);
+        fileOrDelete(compInst, [this, compInst] { fileCompInst(compInst); });
     else if (auto* footprint = dynamic_cast<CWJFootPrint*>(child))
-        fileFootprint(footprint);
+        fileOrDelete(footprint, [this, footprint] { fileFootprint(footprint); });
     else if (auto* partMap = dynamic_cast<CWJPartMap*>(child))
-        m_partMaps.push_back(partMap);
+        fileOrDelete(partMap, [this, partMap] { m_partMaps.push_back(partMap); });
+}
+
+template <class T, class File> void CWJInterfaceView::fileOrDelete(T* object, File file)
+{
+    try {
+        file();
+    } catch (...) {
+        delete object;
+        throw;
+    }
 }
 
 const char* CWJInterfaceView::makeUniqueId(const char* name)
@@ -286,7 +394,7 @@ const char* CWJInterfaceView::makeUniqueId(const char* name)
     std::string base = isAsciiLetter(name[0]) ? std::string(name) : "TVN_" + std::string(name);
     std::replace_if(base.begin(), base.end(), [](char c) { return !isIdCharacter(c); }, '_');
 
-    static std::string idBuffer;
+    static thread_local std::string idBuffer;
     idBuffer = base;
     ++m_idCandidatesTried;
     if (m_idSet.count(idBuffer)) {

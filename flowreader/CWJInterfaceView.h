@@ -60,13 +60,31 @@ public:
     IWJCompInst* findCompInst(const char* id);
     IWJFootPrint* findFootprint(const char* id);
 
-    void setDocument(xercesc::DOMDocument* document) { m_document = document; }
+    // Takes the document over, unless this throws; it is released with the
+    // view. The document knows its view from then on, so that a failed edit
+    // of any element in it reaches the view (noteOutOfMemory).
+    void setDocument(xercesc::DOMDocument* document);
     xercesc::DOMDocument* document() const { return m_document; }
+    // The view of the document, or null.
+    static CWJInterfaceView* viewOf(const xercesc::DOMDocument* document);
+
+    // A reader that keeps this view in *holder; the view sets *holder to
+    // null when it is deleted, so the reader never touches a deleted view.
+    void addHolder(IWJInterfaceView** holder);
+    void removeHolder(IWJInterfaceView** holder);
+
+    // Set when an edit ran out of memory: the model may hold part of it, so
+    // the view is never saved again.
+    void setEditFailed() { m_editFailed = true; }
+    bool editFailed() const { return m_editFailed; }
 
 private:
     void registerHandlers();
     template <class T>
     void deleteObject(T* object);
+    // Runs file, which files object; when that throws, deletes object.
+    template <class T, class File>
+    void fileOrDelete(T* object, File file);
     // Files under its id; an instance it displaces is kept for release.
     void fileCompInst(CWJCompInst* compInst);
     // Deletes every part map that refers to the component instance or footprint.
@@ -93,6 +111,8 @@ private:
     unsigned long long m_idCandidatesTried = 0;
     std::unordered_set<const IWJCompInst*> m_filedCompInsts;
     std::unordered_set<const IWJFootPrint*> m_filedFootprints;
+    std::vector<IWJInterfaceView**> m_holders;
+    bool m_editFailed = false;
 };
 
 #endif

@@ -4,7 +4,7 @@
 
 const char* toUpperKey(const char* text)
 {
-    static std::string key;
+    static thread_local std::string key;
     key.assign(text ? text : "");
     for (char& c : key) {
         if (c >= 'a' && c <= 'z')

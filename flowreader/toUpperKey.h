@@ -3,7 +3,7 @@
 
 // The key of every by-name map: text with each byte passed through toupper in
 // the C locale, so name lookups ignore ASCII letter case. The result lives in
-// one buffer shared by the library, valid until the next call.
+// one buffer per thread, valid until the thread's next call.
 const char* toUpperKey(const char* text);
 
 #endif

@@ -4,6 +4,7 @@
 #include "binding/TWJXMLObjFunctor.h"
 #include "binding/XMLText.h"
 #include "flowreader/CWJInterfaceView.h"
+#include "flowreader/OutOfMemory.h"
 #include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrintPin.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
@@ -50,20 +51,26 @@ void CWJFootPrint::registerHandlers()
 }
 
 CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrint::pins()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(
         new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 IWJFootPrintPin* CWJFootPrint::findPin(const char* name)
-{
+try {
     const auto found = m_pinsByName.find(toUpperKey(name));
     return found == m_pinsByName.end() ? nullptr : found->second;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJFootPrintPin* CWJFootPrint::addPin(const char* name, const char* location, const char* padstack,
                                       const char* size, const char* shape)
-{
+try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* container = binder->CreateDOMNode(GetDomElement(), "Pins", false);
     auto* pin = new CWJFootPrintPin(binder->CreateDOMNode(container, "Pin", true), this, name);
@@ -76,17 +83,26 @@ IWJFootPrintPin* CWJFootPrint::addPin(const char* name, const char* location, co
     if (shape)
         pin->setShape(shape);
     insertPin(pin);
+    if (m_ownedPins.count(pin) == 0) {
+        delete pin;
+        return nullptr;
+    }
     return pin;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 void CWJFootPrint::insertPin(IWJFootPrintPin* pin)
-{
+try {
     auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
     if (!own || own->footprint() != this)
         return;
+    m_ownedPins.insert(pin);
     m_pinsByName[toUpperKey(pin->name())] = pin;
     m_pinsById[own->id()] = pin;
-    m_ownedPins.insert(pin);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::name()
@@ -95,9 +111,11 @@ const char* CWJFootPrint::name()
 }
 
 void CWJFootPrint::setName(const char* name)
-{
+try {
     m_name = wjxml::storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", this->name(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::origin()
@@ -106,9 +124,11 @@ const char* CWJFootPrint::origin()
 }
 
 void CWJFootPrint::setOrigin(const char* origin)
-{
+try {
     m_origin = wjxml::storableText(origin);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Origin", this->origin(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::width()
@@ -117,9 +137,11 @@ const char* CWJFootPrint::width()
 }
 
 void CWJFootPrint::setWidth(const char* width)
-{
+try {
     m_width = wjxml::storableText(width);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Width", this->width(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::length()
@@ -128,9 +150,11 @@ const char* CWJFootPrint::length()
 }
 
 void CWJFootPrint::setLength(const char* length)
-{
+try {
     m_length = wjxml::storableText(length);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Length", this->length(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::thickness()
@@ -139,9 +163,11 @@ const char* CWJFootPrint::thickness()
 }
 
 void CWJFootPrint::setThickness(const char* thickness)
-{
+try {
     m_thickness = wjxml::storableText(thickness);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Thickness", this->thickness(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::rotation()
@@ -150,15 +176,22 @@ const char* CWJFootPrint::rotation()
 }
 
 void CWJFootPrint::setRotation(const char* rotation)
-{
+try {
     m_rotation = wjxml::storableText(rotation);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Rotation", this->rotation(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
+// A pin read under this footprint that it could not keep, for lack of
+// memory, is deleted: nothing else owns it.
 void CWJFootPrint::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
 {
-    if (auto* pin = dynamic_cast<IWJFootPrintPin*>(child))
+    if (auto* pin = dynamic_cast<IWJFootPrintPin*>(child)) {
         insertPin(pin);
+        if (m_ownedPins.count(pin) == 0)
+            delete pin;
+    }
 }
 
 const char* CWJFootPrint::id() const
@@ -200,10 +233,9 @@ void CWJFootPrint::pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey)
 }
 
 IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    try {
-        return new CWJFootPrint(getDesignData()->bindElements ? element : nullptr, parent);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
+try {
+    return new CWJFootPrint(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

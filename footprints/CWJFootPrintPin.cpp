@@ -4,6 +4,7 @@
 #include "binding/TWJXMLObjFunctor.h"
 #include "binding/XMLText.h"
 #include "flowreader/CWJInterfaceView.h"
+#include "flowreader/OutOfMemory.h"
 #include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
@@ -44,12 +45,14 @@ const char* CWJFootPrintPin::name()
 }
 
 void CWJFootPrintPin::setName(const char* name)
-{
+try {
     const std::string oldKey = toUpperKey(m_name.c_str());
     m_name = wjxml::storableText(name);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Name", this->name(), false);
     if (m_footprint)
         m_footprint->pinRenamed(this, oldKey);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrintPin::location()
@@ -58,7 +61,7 @@ const char* CWJFootPrintPin::location()
 }
 
 void CWJFootPrintPin::setLocation(const char* location)
-{
+try {
     m_location = wjxml::storableText(location);
     CWJDOM2DesignData* binder = getDesignData();
     binder->UpdateDOMTag(GetDomElement(), "Location", this->location(), false);
@@ -66,6 +69,8 @@ void CWJFootPrintPin::setLocation(const char* location)
     binder->GetElementList(GetDomElement(), "XY", &xyCount);
     if (xyCount > 0)
         binder->UpdateDOMTag(GetDomElement(), "XY", this->location(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJFootPrintPin::readLocation(const char* text)
@@ -86,9 +91,11 @@ const char* CWJFootPrintPin::padstack()
 }
 
 void CWJFootPrintPin::setPadstack(const char* padstack)
-{
+try {
     m_padstack = wjxml::storableText(padstack);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Padstack", this->padstack(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrintPin::size()
@@ -97,9 +104,11 @@ const char* CWJFootPrintPin::size()
 }
 
 void CWJFootPrintPin::setSize(const char* size)
-{
+try {
     m_size = wjxml::storableText(size);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Size", this->size(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrintPin::shape()
@@ -108,9 +117,11 @@ const char* CWJFootPrintPin::shape()
 }
 
 void CWJFootPrintPin::setShape(const char* shape)
-{
+try {
     m_shape = wjxml::storableText(shape);
     getDesignData()->UpdateDOMTag(GetDomElement(), "Shape", this->shape(), false);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrintPin::id() const
@@ -129,10 +140,9 @@ void CWJFootPrintPin::setId(const char* text)
 }
 
 IWJXMLObject* CreateFootPrintPinObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    try {
-        return new CWJFootPrintPin(getDesignData()->bindElements ? element : nullptr, parent);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
+try {
+    return new CWJFootPrintPin(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

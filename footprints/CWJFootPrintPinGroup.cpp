@@ -2,6 +2,7 @@
 
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "flowreader/OutOfMemory.h"
 #include "flowreader/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
 #include "footprints/CWJFootPrintPin.h"
@@ -34,14 +35,19 @@ void CWJFootPrintPinGroup::registerHandlers()
                         new TWJXMLObjFunctor<CWJFootPrintPinGroup>(this, &CWJFootPrintPinGroup::addPinRef));
 }
 
+// Pin groups that part maps make hold no element: a failure goes to the part
+// map's document.
 CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrintPinGroup::pins()
-{
+try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(
         new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById));
+} catch (...) {
+    noteOutOfMemory(dynamic_cast<IWJXMLObject*>(m_partMap));
+    return {};
 }
 
 void CWJFootPrintPinGroup::addPin(IWJFootPrintPin* pin)
-{
+try {
     if (m_watcher && !m_watcher->acceptsPin(pin))
         return;
     auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
@@ -50,10 +56,12 @@ void CWJFootPrintPinGroup::addPin(IWJFootPrintPin* pin)
     m_pinsById[own->id()] = pin;
     if (m_watcher)
         m_watcher->pinGroupChanged(this);
+} catch (...) {
+    noteOutOfMemory(dynamic_cast<IWJXMLObject*>(m_partMap));
 }
 
 IWJFootPrintPin* CWJFootPrintPinGroup::findPin(const char* name)
-{
+try {
     const std::string key = toUpperKey(name);
     IWJFootPrintPin* found = nullptr;
     for (const auto& entry : m_pinsById) {
@@ -61,6 +69,9 @@ IWJFootPrintPin* CWJFootPrintPinGroup::findPin(const char* name)
             found = entry.second;
     }
     return found;
+} catch (...) {
+    noteOutOfMemory(dynamic_cast<IWJXMLObject*>(m_partMap));
+    return nullptr;
 }
 
 void CWJFootPrintPinGroup::setPins(const std::vector<IWJFootPrintPin*>& pins)
@@ -80,10 +91,9 @@ void CWJFootPrintPinGroup::addPinRef(const char* ref)
 }
 
 IWJXMLObject* CreateFootPrintPinGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    try {
-        return new CWJFootPrintPinGroup(getDesignData()->bindElements ? element : nullptr, parent);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
+try {
+    return new CWJFootPrintPinGroup(getDesignData()->bindElements ? element : nullptr, parent);
+} catch (...) {
+    noteOutOfMemory(nullptr);
+    return nullptr;
 }

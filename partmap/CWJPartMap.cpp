@@ -9,6 +9,7 @@
 #include "components/CWJPortRef.h"
 #include "components/ComponentText.h"
 #include "flowreader/CWJInterfaceView.h"
+#include "flowreader/OutOfMemory.h"
 #include "footprints/CWJFootPrint.h"
 #include "footprints/CWJFootPrintPin.h"
 #include "footprints/CWJFootPrintPinGroup.h"
@@ -105,7 +106,7 @@ IWJCompInst* CWJPartMap::compInst() const
 // The mappings move to the new footprint's pins of the same names; those
 // whose pin it lacks go, in memory and in the document.
 void CWJPartMap::setFootprint(IWJFootPrint* footprint)
-{
+try {
     if (!m_view || !m_view->holdsFootprint(footprint) || footprint == m_footprint)
         return;
     auto* known = static_cast<CWJFootPrint*>(footprint);
@@ -113,12 +114,14 @@ void CWJPartMap::setFootprint(IWJFootPrint* footprint)
         resolvePinsOn(known);
     m_footprint = known;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "PartDefRef:ref", known->id());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 // The mappings move to the new instance's ports and groups of the same names;
 // those it lacks go, in memory and in the document.
 void CWJPartMap::setCompInst(IWJCompInst* compInst)
-{
+try {
     if (!m_view || !m_view->holdsCompInst(compInst) || compInst == m_compInst)
         return;
     auto* known = static_cast<CWJCompInst*>(compInst);
@@ -129,6 +132,8 @@ void CWJPartMap::setCompInst(IWJCompInst* compInst)
     m_compInst = known;
     m_compInst->watch(this);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "CompInstRef:ref", known->id());
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::resolvePinsOn(CWJFootPrint* footprint)
@@ -258,8 +263,8 @@ bool CWJPartMap::usablePinGroup(IWJFootPrintPinGroup* pinGroup)
 
 CWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& pinNames)
 {
-    auto* pinGroup = new CWJFootPrintPinGroup(nullptr, this);
-    m_ownedPinGroups.emplace_back(pinGroup);
+    m_ownedPinGroups.push_back(std::make_unique<CWJFootPrintPinGroup>(nullptr, this));
+    CWJFootPrintPinGroup* pinGroup = m_ownedPinGroups.back().get();
     std::vector<IWJFootPrintPin*> pins;
     for (const std::string& name : pinNames) {
         if (IWJFootPrintPin* pin = m_footprint ? m_footprint->findPin(name.c_str()) : nullptr)
@@ -270,15 +275,19 @@ CWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& p
 }
 
 void CWJPartMap::mapPortToPinNames(IWJPort* port, const std::vector<std::string>& pinNames, int bit)
-{
+try {
     if (holdsPort(port) && m_footprint)
         mapPortToPinGroup(port, makePinGroup(pinNames), bit);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::mapPortToPinName(IWJPort* port, const char* pinName, int bit)
-{
+try {
     if (IWJFootPrintPin* pin = m_footprint && pinName ? m_footprint->findPin(pinName) : nullptr)
         mapPortToPin(port, pin, bit);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 DOMElement* CWJPartMap::newPortMapElement(IWJPort* port, int bit)
@@ -312,21 +321,25 @@ void CWJPartMap::writePinGroup(DOMElement* parent, IWJFootPrintPinGroup* pinGrou
 }
 
 void CWJPartMap::mapPortToPinGroup(IWJPort* port, IWJFootPrintPinGroup* pinGroup, int bit)
-{
+try {
     if (!holdsPort(port) || !usablePinGroup(pinGroup))
         return;
     DOMElement* element = newPortMapElement(port, bit);
     writePinGroup(element, pinGroup);
     fileMapping(port, bit, nullptr, pinGroup, element);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::mapPortToPin(IWJPort* port, IWJFootPrintPin* pin, int bit)
-{
+try {
     if (!holdsPort(port) || !acceptsPin(pin))
         return;
     DOMElement* element = newPortMapElement(port, bit);
     getDesignData()->UpdateDOMAttr(element, "PinRef:ref", pinId(pin));
     fileMapping(port, bit, pin, nullptr, element);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 // While a file is read the document does not change: a repeated mapping
@@ -336,21 +349,25 @@ void CWJPartMap::fileMapping(IWJPort* port, int bit, IWJFootPrintPin* pin, IWJFo
                              DOMElement* element, CWJPortRef* reuse)
 {
     const std::string key = portRefKey(port, bit);
-    PortMapping& mapping = m_portMappings[key];
-    if (mapping.ref) {
-        int oldBit = -1;
-        m_keys.erase({mapping.ref->port(&oldBit, nullptr), oldBit});
-        if (!loading())
-            removeElements(mapping.elements);
-        if (reuse && reuse != mapping.ref) {
-            mapping.ref->release();
-            mapping.ref = reuse;
+    auto found = m_portMappings.find(key);
+    if (found == m_portMappings.end()) {
+        CWJPortRef* ref = reuse;
+        if (!ref) {
+            m_portRefs.push_back(std::make_unique<CWJPortRef>(port, bit, bit, this));
+            ref = m_portRefs.back().get();
         }
-    } else if (reuse) {
+        PortMapping fresh;
+        fresh.ref = ref;
+        found = m_portMappings.emplace(key, std::move(fresh)).first;
+    }
+    PortMapping& mapping = found->second;
+    int oldBit = -1;
+    m_keys.erase({mapping.ref->port(&oldBit, nullptr), oldBit});
+    if (!loading())
+        removeElements(mapping.elements);
+    if (reuse && reuse != mapping.ref) {
+        mapping.ref->release();
         mapping.ref = reuse;
-    } else {
-        m_portRefs.push_back(std::make_unique<CWJPortRef>(port, bit, bit, this));
-        mapping.ref = m_portRefs.back().get();
     }
     mapping.ref->assign(port, bit, bit);
     mapping.pin = pin;
@@ -362,7 +379,7 @@ void CWJPartMap::fileMapping(IWJPort* port, int bit, IWJFootPrintPin* pin, IWJFo
 
 void CWJPartMap::fileGroupMapping(IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup, DOMElement* element)
 {
-    GroupMapping& mapping = m_groupMappings[portGroup];
+    GroupMapping& mapping = m_groupMappings.emplace(portGroup, GroupMapping{pinGroup, {}}).first->second;
     if (!loading())
         removeElements(mapping.elements);
     mapping.pinGroup = pinGroup;
@@ -408,7 +425,7 @@ std::vector<std::string> CWJPartMap::keysOf(IWJPort* port) const
 
 // A whole port goes with every single-bit mapping of it.
 void CWJPartMap::unmapPort(IWJPort* port, int bit)
-{
+try {
     if (!holdsPort(port))
         return;
     std::vector<std::string> keys{portRefKey(port, bit)};
@@ -421,6 +438,8 @@ void CWJPartMap::unmapPort(IWJPort* port, int bit)
         if (mapping != m_portMappings.end())
             dropMapping(mapping);
     }
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 // Only the removed port's own mappings go: a port whose name differs only in
@@ -522,13 +541,15 @@ void CWJPartMap::pinGroupDeleted(CWJFootPrintPinGroup* group)
 }
 
 void CWJPartMap::mapPortGroupToPinNames(IWJPortGroup* portGroup, const std::vector<std::string>& pinNames)
-{
+try {
     if (m_compInst && m_compInst->holdsGroup(portGroup) && m_footprint)
         mapPortGroupToPinGroup(portGroup, makePinGroup(pinNames));
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::mapPortGroupToPinGroup(IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup)
-{
+try {
     if (!m_compInst || !m_compInst->holdsGroup(portGroup) || !usablePinGroup(pinGroup))
         return;
     CWJDOM2DesignData* binder = getDesignData();
@@ -537,19 +558,26 @@ void CWJPartMap::mapPortGroupToPinGroup(IWJPortGroup* portGroup, IWJFootPrintPin
     binder->UpdateDOMAttr(groupMap, groupRefPath(portGroup), CWJPortGroup::idOf(portGroup));
     writePinGroup(groupMap, pinGroup);
     fileGroupMapping(portGroup, pinGroup, groupMap);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPartMap::unmapPortGroup(IWJPortGroup* portGroup)
-{
+try {
     const auto mapping = m_groupMappings.find(portGroup);
     if (mapping != m_groupMappings.end())
         dropGroupMapping(mapping);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJFootPrintPin* CWJPartMap::pinForPort(IWJPort* port, int bit)
-{
+try {
     const auto mapping = holdsPort(port) ? m_portMappings.find(portRefKey(port, bit)) : m_portMappings.end();
     return mapping == m_portMappings.end() ? nullptr : mapping->second.pin;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJFootPrintPinGroup* CWJPartMap::pinGroupForPortGroup(IWJPortGroup* portGroup)
@@ -559,19 +587,25 @@ IWJFootPrintPinGroup* CWJPartMap::pinGroupForPortGroup(IWJPortGroup* portGroup)
 }
 
 IWJFootPrintPinGroup* CWJPartMap::pinGroupForPort(IWJPort* port, int bit)
-{
+try {
     const auto mapping = holdsPort(port) ? m_portMappings.find(portRefKey(port, bit)) : m_portMappings.end();
     return mapping == m_portMappings.end() ? nullptr : mapping->second.pinGroup;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 IWJPortRef* CWJPartMap::findPortRef(IWJPort* port, int bit)
-{
+try {
     const auto mapping = holdsPort(port) ? m_portMappings.find(portRefKey(port, bit)) : m_portMappings.end();
     return mapping == m_portMappings.end() ? nullptr : mapping->second.ref;
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
 }
 
 CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*> CWJPartMap::portPinMaps()
-{
+try {
     std::map<IWJPortRef*, IWJFootPrintPin*> pins;
     for (const auto& mapping : m_portMappings) {
         if (mapping.second.pin)
@@ -579,10 +613,13 @@ CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*> CWJPartMap::portPinMa
     }
     return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*>(
         new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPin*>(pins));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*> CWJPartMap::portPinGroupMaps()
-{
+try {
     std::map<IWJPortRef*, IWJFootPrintPinGroup*> groups;
     for (const auto& mapping : m_portMappings) {
         if (mapping.second.pinGroup)
@@ -590,15 +627,21 @@ CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*> CWJPartMap::port
     }
     return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(
         new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(groups));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*> CWJPartMap::portGroupPinGroupMaps()
-{
+try {
     std::map<IWJPortGroup*, IWJFootPrintPinGroup*> groups;
     for (const auto& mapping : m_groupMappings)
         groups.emplace(mapping.first, mapping.second.pinGroup);
     return CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(
         new CSTLIOMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(groups));
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
 }
 
 void CWJPartMap::readCompInstRef(const char* id)
@@ -650,7 +693,7 @@ void CWJPartMap::readPinRef(const char* id)
 }
 
 void CWJPartMap::AddChild(DOMElement*, IWJXMLObject* child)
-{
+try {
     auto* pinGroup = dynamic_cast<CWJFootPrintPinGroup*>(child);
     if (!pinGroup)
         return;
@@ -669,6 +712,8 @@ void CWJPartMap::AddChild(DOMElement*, IWJXMLObject* child)
         if (group)
             fileGroupMapping(group, pinGroup, m_readElement);
     }
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 IWJXMLObject* CreatePartMapObject(IWJXMLObject* parent, DOMElement* element)

@@ -15,13 +15,23 @@ class IWJInterfaceView;
 /// A read validates the file against the schema compiled into the library and
 /// gives an IWJInterfaceView; whoever obtained a view owns it and deletes it
 /// through IWJInterfaceView's virtual destructor. The reader never deletes a
-/// view, but it keeps the pointer of the last one it read, made or was given:
-/// after deleting that view, use the reader again only for readFlowXML, whose
-/// success replaces the pointer.
+/// view. When a view is deleted, every reader that holds it forgets it:
+/// getInterfaceView() then returns null and writeXMLFile() has no design to
+/// write.
 ///
-/// Errors are never thrown: lastError() tells what went wrong. A reader and
-/// the views it gives belong to one thread at a time; separate readers on
-/// separate threads are independent.
+/// Threads: each thread may use readers and views of its own at the same time
+/// as other threads use theirs. A reader, the views it holds and everything
+/// reached from them are used by one thread at a time; nothing of them,
+/// iterator handles included, may be shared by threads running at once.
+///
+/// Errors are never thrown: lastError() tells what went wrong. Memory: no
+/// operation throws or aborts when memory runs out. A read or a save then
+/// fails with "out of memory" in lastError() (a failed save keeps the old
+/// file; a read that succeeds holds the whole file), and the reader works
+/// again afterwards. An edit of a model object that runs out of memory returns
+/// as if it had done nothing, but the design may hold part of it, so every
+/// later writeXMLFile() of that design refuses with "out of memory" and keeps
+/// the old file.
 class WJ_API CWJXMLFlowReader {
 public:
     /// A reader without a view. Sets up the parser and registers the model's
@@ -38,8 +48,9 @@ public:
     /// Readers are not assigned: each holds its own parser and error text.
     CWJXMLFlowReader& operator=(const CWJXMLFlowReader&) = delete;
 
-    /// Registers the model's element factories with the binder. The
-    /// constructors do it; calling it again changes nothing.
+    /// Registers the model's element factories with the binder, once per
+    /// process; the constructors call it, and calling it again changes
+    /// nothing.
     void init();
 
     /// Reads and validates fileName into a new view. With bindElements the
@@ -63,7 +74,7 @@ public:
     /// when the reader already has a view, sets that view's three texts.
     /// Null texts are taken as "". Returns the reader's view, owned by the
     /// caller as a read one is; null, with lastError() set, only when memory
-    /// runs out before a first view is made.
+    /// runs out before a first view is made (lastError() is then "out of memory").
     IWJInterfaceView* CreateInterfaceView(const char* lastUpdatedBy, const char* lastUpdatedAt,
                                           const char* designName);
 

@@ -76,6 +76,7 @@ private:
         TWJFunctor* functor;
     };
     TWJFunctor* find(const char* name, bool attribute) const;
+    void addHandler(const Handler& handler);
 
     xercesc::DOMElement* m_element;
     std::vector<Handler> m_handlers;

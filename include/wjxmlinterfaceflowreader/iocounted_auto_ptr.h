@@ -12,12 +12,18 @@ class WJ_API iocounted_auto_ptr
 {
 public:
     /// Takes ownership of a newly allocated object; null gives an empty
-    /// pointer.
+    /// pointer. When the count cannot be allocated, the object is deleted.
     explicit iocounted_auto_ptr(I* object = nullptr)
         : m_count(nullptr), m_object(object)
     {
-        if (m_object)
+        if (!m_object)
+            return;
+        try {
             m_count = new int(1);
+        } catch (...) {
+            delete object;
+            throw;
+        }
     }
 
     /// Shares other's object, adding one to the count.

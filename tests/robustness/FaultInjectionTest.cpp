@@ -1,0 +1,128 @@
+// Every operation is run with its 1st, 2nd, ... allocation failing, until it
+// needs fewer allocations than that: each attempt must end normally, with the
+// operation done or "out of memory" said, and the reader must work afterwards.
+
+#include "DesignEdits.h"
+#include "FailingAllocator.h"
+#include "ModelSnapshot.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace testsupport;
+
+namespace {
+
+const std::string kOutOfMemory = "out of memory";
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Calls attempt(k) for k = 1, 2, ... with the k-th allocation of its armed
+// part failing, until an attempt ends before its k-th allocation.
+template <class Attempt> void sweep(Attempt attempt)
+{
+    for (long long k = 1; !testing::Test::HasFailure(); ++k) {
+        SCOPED_TRACE("allocation " + std::to_string(k) + " fails");
+        if (!attempt(k))
+            return;
+    }
+}
+
+// A design with an object of every kind, as the library writes it; a file
+// per test, as ctest runs the tests side by side.
+const std::string& editedDesign()
+{
+    static const std::string path = [] {
+        View view = read(sourcePath("tests/data/valid/minimal.xml"), true);
+        editDesign(view.get());
+        const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+        return write(view.get(), "fault-edited-" + test + ".xml");
+    }();
+    return path;
+}
+
+TEST(AllocationFaults, AReadHoldsTheWholeFileOrSaysOutOfMemory)
+{
+    const std::string expected = modelSnapshot(read(editedDesign(), true).get());
+    CWJXMLFlowReader reader;
+    sweep([&](long long k) {
+        failingallocator::arm(k);
+        reader.readFlowXML(editedDesign().c_str(), true);
+        const bool failed = failingallocator::disarm();
+        if (View view{reader.getInterfaceView()})
+            EXPECT_EQ(modelSnapshot(view.get()), expected);
+        else
+            EXPECT_TRUE(endsWith(reader.lastError(), kOutOfMemory)) << reader.lastError();
+        reader.readFlowXML(editedDesign().c_str(), true);
+        View again{reader.getInterfaceView()};
+        EXPECT_TRUE(again && modelSnapshot(again.get()) == expected) << reader.lastError();
+        return failed;
+    });
+}
+
+TEST(AllocationFaults, AFailedEditStopsEverySaveOfTheDesign)
+{
+    const std::string expected = readFile(editedDesign());
+    sweep([&](long long k) {
+        View view = read(sourcePath("tests/data/valid/minimal.xml"), true);
+        failingallocator::arm(k);
+        editDesign(view.get());
+        const bool failed = failingallocator::disarm();
+        const std::string path = outputPath("fault-edit.xml");
+        CWJXMLFlowReader writer(view.get());
+        writer.writeXMLFile(path.c_str());
+        if (*writer.lastError())
+            EXPECT_TRUE(endsWith(writer.lastError(), kOutOfMemory)) << writer.lastError();
+        else
+            EXPECT_EQ(readFile(path), expected);
+        return failed;
+    });
+}
+
+TEST(AllocationFaults, AFailedSaveKeepsTheOldFile)
+{
+    const std::string path = outputPath("fault-save.xml");
+    const std::string old = readFile(sourcePath("tests/data/valid/minimal.xml"));
+    CWJXMLFlowReader reader;
+    reader.readFlowXML(editedDesign().c_str(), true);
+    View view{reader.getInterfaceView()};
+    sweep([&](long long k) {
+        writeFile(path, old);
+        failingallocator::arm(k);
+        reader.writeXMLFile(path.c_str());
+        const bool failed = failingallocator::disarm();
+        if (*reader.lastError()) {
+            EXPECT_TRUE(endsWith(reader.lastError(), kOutOfMemory)) << reader.lastError();
+            EXPECT_EQ(readFile(path), old);
+        } else {
+            EXPECT_EQ(readFile(path), readFile(editedDesign()));
+        }
+        return failed;
+    });
+}
+
+TEST(AllocationFaults, MakingAndDeletingADesignEndNormally)
+{
+    sweep([&](long long k) {
+        CWJXMLFlowReader reader;
+        reader.readFlowXML(editedDesign().c_str(), true);
+        IWJInterfaceView* read = reader.getInterfaceView();
+        failingallocator::arm(k);
+        delete read;
+        CWJXMLFlowReader creator;
+        View created{creator.CreateInterfaceView("tester", "2026-12-07T00:00:00", "made")};
+        const bool failed = failingallocator::disarm();
+        EXPECT_EQ(reader.getInterfaceView(), nullptr);
+        reader.writeXMLFile(outputPath("fault-deleted.xml").c_str());
+        EXPECT_TRUE(endsWith(reader.lastError(), "there is no design to write")) << reader.lastError();
+        EXPECT_TRUE(created || creator.lastError() == kOutOfMemory) << creator.lastError();
+        return failed;
+    });
+}
+
+} // namespace
