@@ -3,6 +3,7 @@
 #include "CWJInterfaceView.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/CWJXMLParser.h"
+#include "binding/PrintableText.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <xercesc/util/OutOfMemoryException.hpp>
@@ -64,8 +65,8 @@ void hold(IWJInterfaceView** holder, IWJInterfaceView* view)
     *holder = view;
 }
 
-// Called in a handler: says in error, as "fileName:0:0: message" (the
-// message alone without a file name), why the operation failed; otherwise is
+// Called in a handler: says in error, as "fileName: message" (the message
+// alone without a file name), why the operation failed; otherwise is
 // the message when memory did not run out.
 // Returns whether memory ran out. A message that itself finds no memory
 // becomes the bare "out of memory", which needs none.
@@ -86,7 +87,7 @@ bool describeFailure(std::string& error, const char* fileName, const char* other
             message = detail.c_str();
         } catch (...) {
         }
-        error = fileName ? std::string(fileName) + ":0:0: " : std::string();
+        error = fileName ? wjxml::printable(fileName) + ": " : std::string();
         error += outOfMemory ? kOutOfMemory : message;
     } catch (...) {
         outOfMemory = true;
@@ -145,8 +146,9 @@ void CWJXMLFlowReader::readFlowXML(const char* fileName, bool bindElements)
         }
         xercesc::DOMElement* root = document->getDocumentElement();
         if (!binder->MatchNodeName(root, kRootTag)) {
-            m_lastError = name + ":1:1: the root element is \"" +
-                          (root ? CWJDOM2DesignData::nameOf(root) : std::string()) + "\", not \"" + kRootTag + "\"";
+            m_lastError = wjxml::printable(name) + ": the root element is \"" +
+                          wjxml::printable(root ? CWJDOM2DesignData::nameOf(root) : std::string()) + "\", not \"" +
+                          kRootTag + "\"";
             document->release();
             return;
         }
@@ -223,11 +225,11 @@ void CWJXMLFlowReader::writeXMLFile(const char* fileName)
         const std::string name(fileName ? fileName : "");
         auto* view = dynamic_cast<CWJInterfaceView*>(m_view);
         if (!view) {
-            m_lastError = name + ":0:0: there is no design to write";
+            m_lastError = wjxml::printable(name) + ": there is no design to write";
             return;
         }
         if (view->editFailed()) {
-            m_lastError = name + ":0:0: " + kOutOfMemory;
+            m_lastError = wjxml::printable(name) + ": " + kOutOfMemory;
             return;
         }
         if (!m_parser)
