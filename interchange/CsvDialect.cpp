@@ -167,8 +167,12 @@ void CsvDialect::write(const PinTable& table, const ExportOptions&, std::ostream
     for (const PinTableEntry& entry : table.entries())
         out << refdes << ',' << csvField(table.cell() + "." + entry.port) << ','
             << (entry.bit == -1 ? "" : std::to_string(entry.bit)) << ',' << csvField(entry.pin) << ",pin,\r\n";
+    // As in ifx pinmap: a port's pin-group mapping names the port, a group
+    // mapping the group.
     for (const PinTableGroup& group : table.groups()) {
+        const bool port = group.kind == "pin-group";
         for (const std::string& pin : group.pins)
-            out << refdes << ",,," << csvField(pin) << ',' << group.kind << ',' << csvField(group.name) << "\r\n";
+            out << refdes << ',' << (port ? csvField(group.name) : "") << ",," << csvField(pin) << ',' << group.kind
+                << ',' << (port ? "" : csvField(group.name)) << "\r\n";
     }
 }
