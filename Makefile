@@ -12,7 +12,9 @@
 #   make soak   reads, edits and writes the example for SOAK_SECONDS (default
 #               180) and reports the resident size at the start and the end
 #   make valgrind  runs the reader and editing tests under valgrind memcheck
-#   make bench  builds and runs the benchmarks against Xerces-C alone (minutes)
+#   make bench  builds and runs the benchmarks against Xerces-C alone (minutes),
+#               then importing and exporting pin placements against reading
+#               and writing a design file
 
 PACKAGES := cmake make g++ pkg-config libxerces-c-dev libgtest-dev libxml2-utils \
             libcli11-dev nlohmann-json3-dev chromium
@@ -22,6 +24,7 @@ ASAN     ?= build-asan
 SCHEMA   := schema/InterfaceExchangeSchema.xsd
 EXAMPLE  := examples/board.xml
 GENERATED_EXAMPLE := examples/fpga_board.xml
+DEMO_CONSTRAINTS  := tests/data/interchange/board.xdc
 
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ          ?= build-fuzz
@@ -89,6 +92,9 @@ demo: build
 	$(BUILD)/tools/ifx show $(GENERATED_EXAMPLE) | head -40
 	$(BUILD)/tools/ifx render $(EXAMPLE) -o $(BUILD)/pinout.html
 	$(BUILD)/tools/ifx render $(GENERATED_EXAMPLE) -o $(BUILD)/fpga_board-pinout.html
+	rm -f $(BUILD)/imported.xml
+	$(BUILD)/tools/ifx import $(BUILD)/imported.xml $(DEMO_CONSTRAINTS) --refdes U1 --cell ARTIX_BOARD
+	$(BUILD)/tools/ifx pinmap $(BUILD)/imported.xml
 	@echo "pin-outs: $(abspath $(BUILD)/pinout.html) and $(abspath $(BUILD)/fpga_board-pinout.html)"
 
 test: build build-asan
@@ -150,8 +156,10 @@ valgrind: build deps-valgrind
 # designs are cached in $(BUILD)/bench-data.
 bench: PACKAGES += libbenchmark-dev
 bench: build
-	cmake --build $(BUILD) --target wjxml_bench -j$(JOBS)
+	cmake --build $(BUILD) --target wjxml_bench interchange_bench -j$(JOBS)
 	$(BUILD)/bench/wjxml_bench --data=$(BUILD)/bench-data
+	mkdir -p $(BUILD)/bench-interchange
+	cd $(BUILD)/bench-interchange && $(abspath $(BUILD))/interchange/interchange_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(FUZZ_COVERAGE)
