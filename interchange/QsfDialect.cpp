@@ -56,11 +56,14 @@ void QsfDialect::read(const std::string& text, ConstraintReading* reading) const
     readTcl(text, reading, [reading](const TclCommand& command) { return readAssignment(command, reading); });
 }
 
-void QsfDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
+void QsfDialect::write(const PinTable& table, const ExportOptions& options, std::ostream& out) const
 {
     writeHeader(table, out);
-    for (const PinTableEntry& entry : table.entries())
-        out << "set_location_assignment " << quotedName(kPinPrefix + entry.pin) << " -to "
-            << quotedName(PortBitName::format(entry.port, entry.bit)) << "\n";
+    for (const PinTableEntry& entry : table.entries()) {
+        const std::string name = quotedName(PortBitName::format(entry.port, entry.bit));
+        out << "set_location_assignment " << quotedName(kPinPrefix + entry.pin) << " -to " << name << "\n";
+        if (!options.ioStandard.empty())
+            out << "set_instance_assignment -name IO_STANDARD \"" << options.ioStandard << "\" -to " << name << "\n";
+    }
     writeGroups(table, out);
 }

@@ -144,7 +144,7 @@ int main(int argc, char** argv)
     exportCommand->add_option("--format", constraintFormat, "xdc, qsf, lpf, pcf or csv (default: from -o)")
         ->check(constraintFormats);
     exportCommand->add_option("-o,--output", output, "the file written (default: standard output)");
-    exportCommand->add_option("--iostandard", ioStandard, "an IOSTANDARD added to each line of xdc");
+    exportCommand->add_option("--iostandard", ioStandard, "the IOSTANDARD of each placement in xdc and qsf");
 
     try {
         app.parse(argc, argv);

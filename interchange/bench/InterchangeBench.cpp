@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -122,19 +123,22 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
                 m_seconds[run.run_name.function_name] = run.GetAdjustedRealTime() / 1000.0;
+                m_cpuSeconds[run.run_name.function_name] = run.GetAdjustedCPUTime() / 1000.0;
+            }
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
-    double seconds(const std::string& name, int placements)
-    {
-        return m_seconds[name + "/" + std::to_string(placements)];
-    }
+    double seconds(const std::string& name, int placements) { return m_seconds[key(name, placements)]; }
+    double cpuSeconds(const std::string& name, int placements) { return m_cpuSeconds[key(name, placements)]; }
 
 private:
+    static std::string key(const std::string& name, int placements) { return name + "/" + std::to_string(placements); }
+
     std::map<std::string, double> m_seconds;
+    std::map<std::string, double> m_cpuSeconds;
 };
 
 } // namespace
@@ -161,21 +165,27 @@ int main(int argc, char** argv)
     }
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nMedians; import against a bound read of the design file, export against its write (<= 1.0),\n"
-                "and each at 100 000 against 10 000 placements (<= 11):\n\n"
+    std::printf("\nMedians of wall-clock time, (cpu) of the benchmark thread's processor time; import against a\n"
+                "bound read of the design file and export against its write (<= 1.0), and each at 100 000\n"
+                "against 10 000 placements (<= 11):\n\n"
                 "| placements | read | import | import / read | write | export | export / write |\n"
                 "|---:|---:|---:|---:|---:|---:|---:|\n");
+    auto ratio = [&reporter](const char* a, const char* b, int sizeA, int sizeB) {
+        return std::make_pair(reporter.seconds(a, sizeA) / reporter.seconds(b, sizeB),
+                              reporter.cpuSeconds(a, sizeA) / reporter.cpuSeconds(b, sizeB));
+    };
     for (const int size : sizes) {
-        const double read = reporter.seconds("read", size);
-        const double import = reporter.seconds("import", size);
-        const double write = reporter.seconds("write", size);
-        const double exported = reporter.seconds("export", size);
-        std::printf("| %d | %.1f ms | %.1f ms | %.2f | %.1f ms | %.1f ms | %.2f |\n", size, read * 1e3, import * 1e3,
-                    import / read, write * 1e3, exported * 1e3, exported / write);
+        const auto imported = ratio("import", "read", size, size);
+        const auto exported = ratio("export", "write", size, size);
+        std::printf("| %d | %.1f ms | %.1f ms | %.2f (cpu %.2f) | %.1f ms | %.1f ms | %.2f (cpu %.2f) |\n", size,
+                    reporter.seconds("read", size) * 1e3, reporter.seconds("import", size) * 1e3, imported.first,
+                    imported.second, reporter.seconds("write", size) * 1e3, reporter.seconds("export", size) * 1e3,
+                    exported.first, exported.second);
     }
-    std::printf("\ngrowth 100 000 / 10 000: import %.2f, export %.2f\n",
-                reporter.seconds("import", 100000) / reporter.seconds("import", 10000),
-                reporter.seconds("export", 100000) / reporter.seconds("export", 10000));
+    const auto importGrowth = ratio("import", "import", sizes[1], sizes[0]);
+    const auto exportGrowth = ratio("export", "export", sizes[1], sizes[0]);
+    std::printf("\ngrowth 100 000 / 10 000: import %.2f (cpu %.2f), export %.2f (cpu %.2f)\n", importGrowth.first,
+                importGrowth.second, exportGrowth.first, exportGrowth.second);
     benchmark::Shutdown();
     return 0;
 }

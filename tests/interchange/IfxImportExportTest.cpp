@@ -94,8 +94,10 @@ TEST(IfxExport, WritesTheDialectsQuotingHeaderAndGroups)
     EXPECT_NE(xdc.out.find("# pin-group mapping: FPGA_BGA56.GND on pins"), std::string::npos);
     EXPECT_NE(xdc.out.find("# group mapping: FPGA_BGA56.DDR.VDDQ on pins"), std::string::npos);
     const std::string qsf = testsupport::inputPath("u1.qsf");
-    ASSERT_EQ(runIfx({"export", board, "--refdes", "U1", "-o", qsf}).status, 0);
-    EXPECT_NE(testsupport::readFile(qsf).find("set_location_assignment PIN_C1 -to D[7]\n"), std::string::npos);
+    ASSERT_EQ(runIfx({"export", board, "--refdes", "U1", "-o", qsf, "--iostandard", "1.5 V"}).status, 0);
+    EXPECT_NE(testsupport::readFile(qsf).find("set_location_assignment PIN_C1 -to D[7]\n"
+                                              "set_instance_assignment -name IO_STANDARD \"1.5 V\" -to D[7]\n"),
+              std::string::npos);
     EXPECT_EQ(runIfx({"export", board, "--refdes", "NONE", "--format", "lpf"}).status, 1);
 }
 

@@ -53,7 +53,7 @@ struct ImportReport {
 struct ExportOptions {
     std::string refdes;
     ConstraintFormat format = ConstraintFormat::Xdc;
-    /// When not empty, added to each placement of the Tcl dialects.
+    /// When not empty, the I/O standard of each placement in .xdc and .qsf.
     std::string ioStandard;
 };
 
