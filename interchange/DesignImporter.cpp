@@ -37,6 +37,10 @@ std::string DesignImporter::where(const Source& source) const
 
 bool DesignImporter::apply()
 {
+    if (m_options.refdes.empty()) {
+        m_report->errors.push_back("the instance to place has no refdes");
+        return false;
+    }
     for (auto walk = m_design->compInsts(); walk.isValid() && !m_instance; ++walk) {
         if (m_options.refdes == walk.value()->refdes())
             m_instance = walk.value();
@@ -146,7 +150,8 @@ void DesignImporter::edit()
         for (auto maps = map->portPinMaps(); maps.isValid(); ++maps) {
             int bit = -1;
             IWJPort* port = maps.key()->port(&bit, nullptr);
-            mapped.emplace_back(port, bit);
+            if (port)
+                mapped.emplace_back(port, bit);
         }
         for (const auto& mapping : mapped)
             map->unmapPort(mapping.first, mapping.second);
@@ -160,6 +165,10 @@ void DesignImporter::edit()
         ++m_report->portsMade;
     }
     IWJFootPrint* pins = map->footprint();
+    if (!pins) {
+        pins = footprint();
+        map->setFootprint(pins);
+    }
     for (const Source* source : m_winners) {
         const Placement& placement = source->placement;
         IWJFootPrintPin* pin = pins->findPin(placement.pin.c_str());
