@@ -7,6 +7,7 @@
 #include "PortBitName.h"
 #include "QsfDialect.h"
 #include "TclScript.h"
+#include "TextRules.h"
 #include "XdcDialect.h"
 
 namespace {
@@ -64,6 +65,15 @@ void ConstraintDialect::readTcl(const std::string& text, ConstraintReading* read
     }
     if (unbalancedLine)
         reading->error(unbalancedLine, "a brace, bracket or quote opened here is never closed");
+}
+
+bool ConstraintDialect::isPlainName(const std::string& name)
+{
+    for (const char c : name) {
+        if (!TextRules::isPlainWord(std::string(1, c)) && std::string("$./:<>").find(c) == std::string::npos)
+            return false;
+    }
+    return !name.empty();
 }
 
 void ConstraintDialect::writeHeader(const PinTable& table, std::ostream& out)

@@ -22,6 +22,8 @@ public:
     // Adds the placements of text to reading; what is not a placement is
     // counted as read past, a placement that cannot be read is an error.
     virtual void read(const std::string& text, ConstraintReading* reading) const = 0;
+    // Whether a port or pin name written by write() is read back as it is.
+    virtual bool carries(const std::string& name) const = 0;
     // One placement per entry of the table, its groups as comments.
     virtual void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const = 0;
 
@@ -39,6 +41,8 @@ public:
     // with '#' comments.
     static void writeHeader(const PinTable& table, std::ostream& out);
     static void writeGroups(const PinTable& table, std::ostream& out);
+    // Letters, digits and "_$./:<>": what every dialect writes without quotes.
+    static bool isPlainName(const std::string& name);
 };
 
 #endif

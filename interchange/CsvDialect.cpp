@@ -160,6 +160,12 @@ void CsvDialect::read(const std::string& text, ConstraintReading* reading) const
         reading->error(unclosedLine, "a quoted field opened here is never closed");
 }
 
+bool CsvDialect::carries(const std::string& name) const
+{
+    return !name.empty() && name.find_first_of(".[]") == std::string::npos && TextRules::trimmed(name) == name &&
+           name[0] != '\'';
+}
+
 void CsvDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
 {
     out << "refdes,port,bit,pin,mapping,group\r\n";

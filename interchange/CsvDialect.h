@@ -11,6 +11,8 @@
 class CsvDialect : public ConstraintDialect {
 public:
     void read(const std::string& text, ConstraintReading* reading) const override;
+    // Any name without points, brackets, surrounding blanks or a leading "'".
+    bool carries(const std::string& name) const override;
     void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const override;
 };
 

@@ -118,6 +118,11 @@ void LpfDialect::read(const std::string& text, ConstraintReading* reading) const
     reading->readPast += comments;
 }
 
+bool LpfDialect::carries(const std::string& name) const
+{
+    return !name.empty() && name.find_first_of("\"[]\r\n") == std::string::npos && TextRules::trimmed(name) == name;
+}
+
 void LpfDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
 {
     writeHeader(table, out);

@@ -9,6 +9,8 @@
 class LpfDialect : public ConstraintDialect {
 public:
     void read(const std::string& text, ConstraintReading* reading) const override;
+    // Any name without quotes, brackets, line breaks and surrounding blanks.
+    bool carries(const std::string& name) const override;
     void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const override;
 };
 

@@ -102,8 +102,17 @@ bool PinConstraints::exportConstraints(IWJInterfaceView* design, const ExportOpt
             *error = "no instance has the refdes \"" + options.refdes + "\"";
             return false;
         }
+        const ConstraintDialect& dialect = ConstraintDialect::of(options.format);
+        for (const PinTableEntry& entry : table.entries()) {
+            for (const std::string* name : {&entry.port, &entry.pin}) {
+                if (!dialect.carries(*name)) {
+                    *error = "the name \"" + *name + "\" cannot be written in " + formatName(options.format);
+                    return false;
+                }
+            }
+        }
         std::ostringstream out;
-        ConstraintDialect::of(options.format).write(table, options, out);
+        dialect.write(table, options, out);
         *text = out.str();
         return true;
     } catch (const std::bad_alloc&) {

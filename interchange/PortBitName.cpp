@@ -2,8 +2,6 @@
 
 #include "TextRules.h"
 
-#include <cctype>
-
 bool PortBitName::parse(const std::string& text, std::string* port, int* bit, std::string* problem)
 {
     const std::string name = TextRules::trimmed(text);

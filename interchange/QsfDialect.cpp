@@ -39,16 +39,6 @@ bool readAssignment(const TclCommand& command, ConstraintReading* reading)
     return true;
 }
 
-// A name as the -to argument: bare when it needs no quotes.
-std::string quotedName(const std::string& name)
-{
-    for (const char c : name) {
-        if (!TextRules::isPlainWord(std::string(1, c)) && c != '[' && c != ']')
-            return "\"" + name + "\"";
-    }
-    return name;
-}
-
 } // namespace
 
 void QsfDialect::read(const std::string& text, ConstraintReading* reading) const
@@ -60,8 +50,8 @@ void QsfDialect::write(const PinTable& table, const ExportOptions& options, std:
 {
     writeHeader(table, out);
     for (const PinTableEntry& entry : table.entries()) {
-        const std::string name = quotedName(PortBitName::format(entry.port, entry.bit));
-        out << "set_location_assignment " << quotedName(kPinPrefix + entry.pin) << " -to " << name << "\n";
+        const std::string name = PortBitName::format(entry.port, entry.bit);
+        out << "set_location_assignment " << kPinPrefix << entry.pin << " -to " << name << "\n";
         if (!options.ioStandard.empty())
             out << "set_instance_assignment -name IO_STANDARD \"" << options.ioStandard << "\" -to " << name << "\n";
     }

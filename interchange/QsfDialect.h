@@ -8,6 +8,7 @@
 class QsfDialect : public ConstraintDialect {
 public:
     void read(const std::string& text, ConstraintReading* reading) const override;
+    bool carries(const std::string& name) const override { return isPlainName(name); }
     void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const override;
 };
 

@@ -71,10 +71,11 @@ bool readSetProperty(const TclCommand& command, ConstraintReading* reading)
     if (!places && !positional.empty() && TextRules::equalIgnoringCase(TclScript::unwrap(positional[0]), kPackagePin)) {
         places = true;
         positional.erase(positional.begin());
-        if (positional.size() > 1)
-            pin = TclScript::unwrap(positional.front());
-        if (positional.size() > 1 || (positional.size() == 1 && positional[0][0] != '['))
+        // A bracketed word here is the objects: the pin is missing.
+        if (!positional.empty() && positional[0][0] != '[') {
+            pin = TclScript::unwrap(positional[0]);
             positional.erase(positional.begin());
+        }
     }
     if (!places)
         return false;

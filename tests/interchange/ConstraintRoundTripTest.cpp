@@ -92,4 +92,24 @@ TEST(ConstraintRoundTrip, RandomDesignsKeepTheirPinMappings)
     }
 }
 
+// A name that a format would read back otherwise is refused, not written.
+TEST(ConstraintRoundTrip, NamesAFormatCannotCarryAreRefused)
+{
+    const testsupport::View design = testsupport::create();
+    importText(design.get(), ConstraintFormat::Lpf, "LOCATE COMP \"data bus.7\" SITE \"A1\";");
+    for (const ConstraintFormat format : allFormats()) {
+        SCOPED_TRACE(PinConstraints::formatName(format));
+        ExportOptions options;
+        options.refdes = "U1";
+        options.format = format;
+        std::string text;
+        std::string error;
+        const bool written = PinConstraints::exportConstraints(design.get(), options, &text, &error);
+        EXPECT_EQ(written, format == ConstraintFormat::Lpf) << error;
+        if (written) {
+            EXPECT_EQ(throughTwoFormats(design.get(), "U1", format, format), placements(design.get(), "U1"));
+        }
+    }
+}
+
 } // namespace
