@@ -13,8 +13,10 @@
 #   make soak   reads, edits and writes the example for SOAK_SECONDS (default
 #               180) and reports the resident size at the start and the end
 #   make valgrind  runs the reader and editing tests under valgrind memcheck
-#   make bench  builds and runs the benchmarks against Xerces-C alone (minutes)
-#               and the Python module's walk over a large design
+#   make bench  builds and runs the benchmarks against Xerces-C alone (minutes),
+#               the Python module's walk over a large design, then importing
+#               and exporting pin placements against reading and writing a
+#               design file
 #   make docs   builds the HTML reference of the public headers with Doxygen
 #               into build/docs/html; an undocumented public declaration fails
 #   make package  builds the Debian package with CPack, from a release build
@@ -34,6 +36,7 @@ GENERATED_EXAMPLE := examples/fpga_board.xml
 # installed. Another: make PYTHON=/path/to/python3 (it needs pytest for make
 # test).
 PYTHON ?= $(shell python3 -c 'import pytest, sys; print(sys.executable)' 2>/dev/null || echo /usr/bin/python3)
+DEMO_CONSTRAINTS  := tests/data/interchange/board.xdc
 
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ          ?= build-fuzz
@@ -116,6 +119,9 @@ demo: build
 	$(BUILD)/tools/ifx show $(GENERATED_EXAMPLE) | head -40
 	$(BUILD)/tools/ifx render $(EXAMPLE) -o $(BUILD)/pinout.html
 	$(BUILD)/tools/ifx render $(GENERATED_EXAMPLE) -o $(BUILD)/fpga_board-pinout.html
+	rm -f $(BUILD)/imported.xml
+	$(BUILD)/tools/ifx import $(BUILD)/imported.xml $(DEMO_CONSTRAINTS) --refdes U1 --cell ARTIX_BOARD
+	$(BUILD)/tools/ifx pinmap $(BUILD)/imported.xml
 	@echo "pin-outs: $(abspath $(BUILD)/pinout.html) and $(abspath $(BUILD)/fpga_board-pinout.html)"
 	PYTHONPATH=$(BUILD)/python $(PYTHON) examples/board_pins.py $(EXAMPLE) $(BUILD)/board-edited.xml
 
@@ -194,9 +200,11 @@ valgrind: build deps-valgrind
 # designs are cached in $(BUILD)/bench-data.
 bench: PACKAGES += libbenchmark-dev
 bench: build
-	cmake --build $(BUILD) --target wjxml_bench -j$(JOBS)
+	cmake --build $(BUILD) --target wjxml_bench interchange_bench -j$(JOBS)
 	$(BUILD)/bench/wjxml_bench --data=$(BUILD)/bench-data
 	PYTHONPATH=$(BUILD)/python $(PYTHON) bench/python_walk.py $(BUILD)/bench-data
+	mkdir -p $(BUILD)/bench-interchange
+	cd $(BUILD)/bench-interchange && $(abspath $(BUILD))/interchange/interchange_bench
 
 # The reference: docs/guide.md as its main page, then every public header.
 # Doxygen fails on any warning, an undocumented public declaration included.

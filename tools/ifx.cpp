@@ -3,6 +3,8 @@
 #include "CheckCommand.h"
 #include "DesignReader.h"
 #include "DiffCommand.h"
+#include "ExportCommand.h"
+#include "ImportCommand.h"
 #include "PinMapCommand.h"
 #include "PrintableText.h"
 #include "RenderCommand.h"
@@ -111,6 +113,40 @@ int main(int argc, char** argv)
     copyCommand->add_option("IN", file, "file to read")->required();
     copyCommand->add_option("OUT", second, "file to write")->required();
 
+    ImportOptions importOptions;
+    std::string output;
+    std::string constraintFormat;
+    std::string ioStandard;
+    const auto constraintFormats = CLI::IsMember({"xdc", "qsf", "lpf", "pcf", "csv"});
+    CLI::App* importCommand =
+        command(app, "import",
+                "Place ports on pins as constraint files say (.xdc, .qsf, .lpf, .pcf or .csv), on the instance\n"
+                "REFDES, which is made with its ports, pins, footprint and part map when missing. DESIGN is\n"
+                "made when it does not exist. Any error: exit 1 and nothing written.",
+                "ifx import board.xml pins.xdc --refdes U1");
+    importCommand->add_option("DESIGN", file, "interface exchange file, read and written")->required();
+    importCommand->add_option("CONSTRAINTS", files, "constraint files")->required();
+    importCommand->add_option("--refdes", importOptions.refdes, "the instance placed")->required();
+    importCommand->add_option("--cell", importOptions.cell, "the cell name of a new instance (default: REFDES)");
+    importCommand->add_option("--footprint", importOptions.footprint,
+                              "the footprint of a new part map (default: CELL_PACKAGE)");
+    importCommand->add_flag("--replace", importOptions.replace, "clear the part map's pin mappings first");
+    importCommand->add_option("-o,--output", output, "write the design here instead of DESIGN");
+    importCommand->add_option("--format", constraintFormat, "the format of every constraint file")
+        ->check(constraintFormats);
+
+    CLI::App* exportCommand =
+        command(app, "export",
+                "Write the pin mappings of one instance as a constraint file: one placement per port or\n"
+                "bit on a pin, sorted by port and bit; mappings onto several pins as comments.",
+                "ifx export board.xml --refdes U1 --format xdc -o pins.xdc");
+    exportCommand->add_option("DESIGN", file, "interface exchange file")->required();
+    exportCommand->add_option("--refdes", refdes, "the instance exported")->required();
+    exportCommand->add_option("--format", constraintFormat, "xdc, qsf, lpf, pcf or csv (default: from -o)")
+        ->check(constraintFormats);
+    exportCommand->add_option("-o,--output", output, "the file written (default: standard output)");
+    exportCommand->add_option("--iostandard", ioStandard, "the IOSTANDARD of each placement in xdc and qsf");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& problem) {
@@ -130,6 +166,10 @@ int main(int argc, char** argv)
             result = CheckCommand::run(file);
         else if (diffCommand->parsed())
             result = DiffCommand::run(file, second, json);
+        else if (importCommand->parsed())
+            result = ImportCommand::run(file, files, importOptions, constraintFormat, output);
+        else if (exportCommand->parsed())
+            result = ExportCommand::run(file, refdes, constraintFormat, output, ioStandard);
         else if (renderCommand->parsed())
             result = RenderCommand::run(file, second, svg);
         else

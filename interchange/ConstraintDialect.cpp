@@ -1,0 +1,93 @@
+#include "ConstraintDialect.h"
+
+#include "CsvDialect.h"
+#include "LpfDialect.h"
+#include "PcfDialect.h"
+#include "PinTable.h"
+#include "PortBitName.h"
+#include "QsfDialect.h"
+#include "TclScript.h"
+#include "TextRules.h"
+#include "XdcDialect.h"
+
+namespace {
+
+// A name inside a comment: a line break would end the comment early.
+std::string onOneLine(std::string text)
+{
+    for (char& c : text) {
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    }
+    return text;
+}
+
+} // namespace
+
+const ConstraintDialect& ConstraintDialect::of(ConstraintFormat format)
+{
+    static const XdcDialect xdc;
+    static const QsfDialect qsf;
+    static const LpfDialect lpf;
+    static const PcfDialect pcf;
+    static const CsvDialect csv;
+    switch (format) {
+    case ConstraintFormat::Qsf: return qsf;
+    case ConstraintFormat::Lpf: return lpf;
+    case ConstraintFormat::Pcf: return pcf;
+    case ConstraintFormat::Csv: return csv;
+    case ConstraintFormat::Xdc: break;
+    }
+    return xdc;
+}
+
+void ConstraintDialect::place(ConstraintReading* reading, int line, const std::string& name, const std::string& pin)
+{
+    Placement placement;
+    placement.line = line;
+    placement.pin = pin;
+    std::string problem;
+    if (!PortBitName::parse(name, &placement.port, &placement.bit, &problem))
+        reading->error(line, problem);
+    else if (pin.empty())
+        reading->error(line, "the placement of " + name + " names no pin");
+    else
+        reading->placements.push_back(placement);
+}
+
+void ConstraintDialect::readTcl(const std::string& text, ConstraintReading* reading,
+                                const std::function<bool(const TclCommand&)>& placeCommand)
+{
+    int unbalancedLine = 0;
+    for (const TclCommand& command : TclScript::commands(text, &unbalancedLine)) {
+        if (command.comment || !placeCommand(command))
+            ++reading->readPast;
+    }
+    if (unbalancedLine)
+        reading->error(unbalancedLine, "a brace, bracket or quote opened here is never closed");
+}
+
+bool ConstraintDialect::isPlainName(const std::string& name)
+{
+    for (const char c : name) {
+        if (!TextRules::isPlainWord(std::string(1, c)) && std::string("$./:<>").find(c) == std::string::npos)
+            return false;
+    }
+    return !name.empty();
+}
+
+void ConstraintDialect::writeHeader(const PinTable& table, std::ostream& out)
+{
+    out << "# Pin placements of " << onOneLine(table.refdes()) << " (cell " << onOneLine(table.cell()) << ") in design "
+        << onOneLine(table.design()) << "\n";
+}
+
+void ConstraintDialect::writeGroups(const PinTable& table, std::ostream& out)
+{
+    for (const PinTableGroup& group : table.groups()) {
+        out << "# " << group.kind << " mapping: " << onOneLine(group.name) << " on pins";
+        for (const std::string& pin : group.pins)
+            out << ' ' << onOneLine(pin);
+        out << '\n';
+    }
+}

@@ -1,0 +1,184 @@
+#include "CsvDialect.h"
+
+#include "PinTable.h"
+#include "PortBitName.h"
+#include "TextRules.h"
+
+#include <map>
+
+namespace {
+
+struct CsvRecord {
+    int line = 0;
+    std::vector<std::string> fields;
+};
+
+// Splits RFC 4180 text into records; a quoted field may hold commas, doubled
+// quotes and line breaks. unclosedLine is the line of a quote never closed.
+std::vector<CsvRecord> records(const std::string& text, int* unclosedLine)
+{
+    std::vector<CsvRecord> result;
+    CsvRecord record{1, {""}};
+    int line = 1;
+    bool quoted = false;
+    *unclosedLine = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\n')
+            ++line;
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                record.fields.back() += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                record.fields.back() += c;
+        } else if (c == '"' && record.fields.back().empty()) {
+            quoted = true;
+            *unclosedLine = line;
+        } else if (c == ',') {
+            record.fields.emplace_back();
+        } else if (c == '\n') {
+            result.push_back(record);
+            record = CsvRecord{line, {""}};
+        } else if (c != '\r') {
+            record.fields.back() += c;
+        }
+    }
+    if (quoted)
+        return result;
+    *unclosedLine = 0;
+    if (record.fields.size() > 1 || !record.fields[0].empty())
+        result.push_back(record);
+    return result;
+}
+
+bool isEmpty(const CsvRecord& record)
+{
+    for (const std::string& field : record.fields) {
+        if (!TextRules::trimmed(field).empty())
+            return false;
+    }
+    return true;
+}
+
+// A field as written, without the apostrophe that neutralises a formula.
+std::string fieldText(const std::string& field)
+{
+    if (field.size() >= 2 && field[0] == '\'' && std::string("=+-@").find(field[1]) != std::string::npos)
+        return field.substr(1);
+    return field;
+}
+
+// A field that a spreadsheet would not take for a formula, quoted when it
+// needs to be.
+std::string csvField(const std::string& text)
+{
+    std::string field = !text.empty() && std::string("=+-@").find(text[0]) != std::string::npos ? "'" + text : text;
+    if (field.find_first_of(",\"\r\n") == std::string::npos)
+        return field;
+    std::string quoted = "\"";
+    for (const char c : field)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// The columns of a header row, by lower-case name.
+class CsvColumns {
+public:
+    explicit CsvColumns(const CsvRecord& header)
+    {
+        for (std::size_t i = 0; i < header.fields.size(); ++i) {
+            std::string name = TextRules::upper(TextRules::trimmed(fieldText(header.fields[i])));
+            m_columns.emplace(name, i);
+        }
+    }
+
+    bool has(const char* name) const { return m_columns.count(name) != 0; }
+
+    std::string of(const CsvRecord& record, const char* name) const
+    {
+        const auto column = m_columns.find(name);
+        if (column == m_columns.end() || column->second >= record.fields.size())
+            return "";
+        return TextRules::trimmed(fieldText(record.fields[column->second]));
+    }
+
+private:
+    std::map<std::string, std::size_t> m_columns;
+};
+
+void readRow(const CsvColumns& columns, const CsvRecord& record, ConstraintReading* reading)
+{
+    const std::string mapping = columns.of(record, "MAPPING");
+    if (isEmpty(record) || (!mapping.empty() && mapping != "pin")) {
+        ++reading->readPast;
+        return;
+    }
+    std::string port = columns.of(record, "PORT");
+    const std::string bitText = columns.of(record, "BIT");
+    std::string cell;
+    const std::size_t dot = port.rfind('.');
+    if (dot != std::string::npos) {
+        cell = port.substr(0, dot);
+        port = port.substr(dot + 1);
+    }
+    const std::size_t before = reading->placements.size();
+    int bit = -1;
+    if (!bitText.empty() && !TextRules::parseBit(bitText, &bit))
+        reading->error(record.line, "the bit \"" + bitText + "\" is not a bit number");
+    else
+        ConstraintDialect::place(reading, record.line, bit == -1 ? port : PortBitName::format(port, bit),
+                                 columns.of(record, "PIN"));
+    if (reading->placements.size() > before) {
+        reading->placements.back().cell = cell;
+        reading->placements.back().refdes = columns.of(record, "REFDES");
+    }
+}
+
+} // namespace
+
+void CsvDialect::read(const std::string& text, ConstraintReading* reading) const
+{
+    int unclosedLine = 0;
+    const std::vector<CsvRecord> rows = records(text, &unclosedLine);
+    std::size_t first = 0;
+    while (first < rows.size() && isEmpty(rows[first])) {
+        ++reading->readPast;
+        ++first;
+    }
+    if (first < rows.size()) {
+        const CsvColumns columns(rows[first]);
+        if (!columns.has("PORT") || !columns.has("PIN")) {
+            reading->error(rows[first].line, "the header row must name the columns port and pin");
+            return;
+        }
+        for (std::size_t i = first + 1; i < rows.size(); ++i)
+            readRow(columns, rows[i], reading);
+    }
+    if (unclosedLine)
+        reading->error(unclosedLine, "a quoted field opened here is never closed");
+}
+
+bool CsvDialect::carries(const std::string& name) const
+{
+    return !name.empty() && name.find_first_of(".[]") == std::string::npos && TextRules::trimmed(name) == name &&
+           name[0] != '\'';
+}
+
+void CsvDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
+{
+    out << "refdes,port,bit,pin,mapping,group\r\n";
+    const std::string refdes = csvField(table.refdes());
+    for (const PinTableEntry& entry : table.entries())
+        out << refdes << ',' << csvField(table.cell() + "." + entry.port) << ','
+            << (entry.bit == -1 ? "" : std::to_string(entry.bit)) << ',' << csvField(entry.pin) << ",pin,\r\n";
+    // As in ifx pinmap: a port's pin-group mapping names the port, a group
+    // mapping the group.
+    for (const PinTableGroup& group : table.groups()) {
+        const bool port = group.kind == "pin-group";
+        for (const std::string& pin : group.pins)
+            out << refdes << ',' << (port ? csvField(group.name) : "") << ",," << csvField(pin) << ',' << group.kind
+                << ',' << (port ? "" : csvField(group.name)) << "\r\n";
+    }
+}

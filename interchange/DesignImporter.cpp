@@ -1,0 +1,197 @@
+#include "DesignImporter.h"
+
+#include "PortBitName.h"
+#include "TextRules.h"
+
+#include "wjxmlinterfaceflowreader.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+DesignImporter::DesignImporter(IWJInterfaceView* design, const ImportOptions& options, ImportReport* report)
+    : m_design(design), m_options(options), m_report(report)
+{
+}
+
+void DesignImporter::add(const std::string& fileName, const ConstraintReading& reading)
+{
+    m_files.push_back(fileName);
+    const std::string* file = &m_files.back();
+    for (const auto& error : reading.errors)
+        m_report->errors.push_back(fileName + ":" + std::to_string(error.first) + ": " + error.second);
+    m_report->linesReadPast += reading.readPast;
+    for (const Placement& placement : reading.placements) {
+        if (!placement.refdes.empty() && placement.refdes != m_options.refdes) {
+            ++m_report->linesReadPast;
+            continue;
+        }
+        m_sources.push_back(Source{file, placement});
+        ++m_report->placementsRead;
+    }
+}
+
+std::string DesignImporter::where(const Source& source) const
+{
+    return *source.file + ":" + std::to_string(source.placement.line);
+}
+
+bool DesignImporter::apply()
+{
+    if (m_options.refdes.empty()) {
+        m_report->errors.push_back("the instance to place has no refdes");
+        return false;
+    }
+    for (auto walk = m_design->compInsts(); walk.isValid() && !m_instance; ++walk) {
+        if (m_options.refdes == walk.value()->refdes())
+            m_instance = walk.value();
+    }
+    chooseCell();
+    keepLastPlacements();
+    warnAboutAliases();
+    planPorts();
+    if (!m_report->errors.empty())
+        return false;
+    edit();
+    return true;
+}
+
+// The cell is the instance's, else the one asked for, else the one a CSV
+// table names, else the refdes; a placement naming another cell is an error.
+void DesignImporter::chooseCell()
+{
+    m_cell = m_instance ? m_instance->cellName() : m_options.cell;
+    for (const Source& source : m_sources) {
+        if (m_cell.empty())
+            m_cell = source.placement.cell;
+    }
+    if (m_cell.empty())
+        m_cell = m_options.refdes;
+    for (const Source& source : m_sources) {
+        const std::string& cell = source.placement.cell;
+        if (!cell.empty() && !TextRules::equalIgnoringCase(cell, m_cell))
+            m_report->errors.push_back(where(source) + ": the port " + cell + "." + source.placement.port +
+                                       " is not of the cell " + m_cell + " of " + m_options.refdes);
+    }
+}
+
+// The last placement of a port bit wins; an earlier one on another pin is
+// overridden, with a warning.
+void DesignImporter::keepLastPlacements()
+{
+    std::unordered_map<std::string, std::size_t> last; // upper-case port bit name to index in m_winners
+    for (const Source& source : m_sources) {
+        const Placement& placement = source.placement;
+        const std::string key = TextRules::upper(PortBitName::format(placement.port, placement.bit));
+        const auto found = last.find(key);
+        if (found == last.end()) {
+            last.emplace(key, m_winners.size());
+            m_winners.push_back(&source);
+            continue;
+        }
+        const Source& earlier = *m_winners[found->second];
+        if (!TextRules::equalIgnoringCase(earlier.placement.pin, placement.pin))
+            m_report->warnings.push_back(
+                where(source) + ": warning: " + PortBitName::format(placement.port, placement.bit) + " on pin " +
+                placement.pin + " overrides its placement on pin " + earlier.placement.pin + " at " + where(earlier));
+        m_winners[found->second] = &source;
+    }
+}
+
+// Files alias pins on purpose; both placements stay, with a warning.
+void DesignImporter::warnAboutAliases()
+{
+    std::unordered_map<std::string, const Source*> byPin;
+    for (const Source* source : m_winners) {
+        const Placement& placement = source->placement;
+        const auto first = byPin.emplace(TextRules::upper(placement.pin), source);
+        if (first.second)
+            continue;
+        const Placement& other = first.first->second->placement;
+        m_report->warnings.push_back(where(*source) + ": warning: pin " + placement.pin + " is placed for " +
+                                     PortBitName::format(other.port, other.bit) + " (" + where(*first.first->second) +
+                                     ") and for " + PortBitName::format(placement.port, placement.bit));
+    }
+}
+
+// Finds each port, checks the bits placed on an existing one and gathers the
+// range of one to be made.
+void DesignImporter::planPorts()
+{
+    for (const Source* source : m_winners) {
+        const Placement& placement = source->placement;
+        const auto made = m_ports.emplace(TextRules::upper(placement.port), PortPlan());
+        PortPlan& plan = made.first->second;
+        if (made.second) {
+            plan.name = placement.port;
+            plan.port = m_instance ? m_instance->findPort(placement.port.c_str()) : nullptr;
+        }
+        if (placement.bit == -1)
+            continue;
+        if (plan.port) {
+            const int lsb = std::min(plan.port->lsb(), plan.port->msb());
+            const int msb = std::max(plan.port->lsb(), plan.port->msb());
+            if (lsb < 0 || placement.bit < lsb || placement.bit > msb)
+                m_report->errors.push_back(where(*source) + ": bit " + std::to_string(placement.bit) +
+                                           " is outside the bits of port " + plan.port->fullName());
+            continue;
+        }
+        plan.lowest = plan.lowest == -1 ? placement.bit : std::min(plan.lowest, placement.bit);
+        plan.highest = std::max(plan.highest, placement.bit);
+    }
+}
+
+void DesignImporter::edit()
+{
+    if (!m_instance)
+        m_instance = m_design->addCompInst(m_cell.c_str(), m_options.refdes.c_str());
+    IWJPartMap* map = partMap();
+    if (m_options.replace) {
+        std::vector<std::pair<IWJPort*, int>> mapped;
+        for (auto maps = map->portPinMaps(); maps.isValid(); ++maps) {
+            int bit = -1;
+            IWJPort* port = maps.key()->port(&bit, nullptr);
+            if (port)
+                mapped.emplace_back(port, bit);
+        }
+        for (const auto& mapping : mapped)
+            map->unmapPort(mapping.first, mapping.second);
+    }
+    for (auto& entry : m_ports) {
+        PortPlan& plan = entry.second;
+        if (plan.port)
+            continue;
+        const int pins = plan.lowest == -1 ? 1 : plan.highest - plan.lowest + 1;
+        plan.port = m_instance->addPort(plan.name.c_str(), "", IWJPort::Inout, pins, plan.lowest, plan.highest);
+        ++m_report->portsMade;
+    }
+    IWJFootPrint* pins = map->footprint();
+    if (!pins) {
+        pins = footprint();
+        map->setFootprint(pins);
+    }
+    for (const Source* source : m_winners) {
+        const Placement& placement = source->placement;
+        IWJFootPrintPin* pin = pins->findPin(placement.pin.c_str());
+        if (!pin) {
+            pin = pins->addPin(placement.pin.c_str(), "", "", "", "");
+            ++m_report->pinsMade;
+        }
+        map->mapPortToPin(m_ports[TextRules::upper(placement.port)].port, pin, placement.bit);
+    }
+}
+
+IWJPartMap* DesignImporter::partMap()
+{
+    IWJPartMap* map = m_design->findPartMap(m_instance);
+    return map ? map : m_design->addPartMap(footprint(), m_instance);
+}
+
+IWJFootPrint* DesignImporter::footprint()
+{
+    const std::string name = m_options.footprint.empty() ? m_cell + "_PACKAGE" : m_options.footprint;
+    for (auto walk = m_design->footprints(); walk.isValid(); ++walk) {
+        if (name == walk.value()->name())
+            return walk.value();
+    }
+    return m_design->addFootprint(name.c_str(), "", "", "", "", "");
+}

@@ -1,0 +1,132 @@
+#include "LpfDialect.h"
+
+#include "PinTable.h"
+#include "PortBitName.h"
+#include "TextRules.h"
+
+#include <vector>
+
+namespace {
+
+struct LpfStatement {
+    int line = 0;
+    std::vector<std::string> words; // quoted words without their quotes
+    bool unclosedQuote = false;
+};
+
+// Splits preference text into statements and counts its comments.
+class LpfScanner {
+public:
+    explicit LpfScanner(const std::string& text) : m_text(text) {}
+
+    std::vector<LpfStatement> statements(int* comments)
+    {
+        std::vector<LpfStatement> result;
+        LpfStatement statement;
+        while (m_at < m_text.size()) {
+            const char c = m_text[m_at];
+            if (c == '\n') {
+                ++m_line;
+                ++m_at;
+            } else if (c == ' ' || c == '\t' || c == '\r') {
+                ++m_at;
+            } else if (c == '#' || (c == '/' && m_at + 1 < m_text.size() && m_text[m_at + 1] == '/')) {
+                m_at = std::min(m_text.find('\n', m_at), m_text.size());
+                ++*comments;
+            } else if (c == ';') {
+                ++m_at;
+                end(&statement, &result);
+            } else {
+                if (statement.words.empty())
+                    statement.line = m_line;
+                statement.words.push_back(c == '"' ? quoted(&statement) : bare());
+            }
+        }
+        end(&statement, &result);
+        return result;
+    }
+
+private:
+    static void end(LpfStatement* statement, std::vector<LpfStatement>* statements)
+    {
+        if (!statement->words.empty())
+            statements->push_back(*statement);
+        *statement = LpfStatement();
+    }
+
+    // A quoted word ends at its quote; a line break before it leaves the quote
+    // unclosed.
+    std::string quoted(LpfStatement* statement)
+    {
+        const std::size_t end = m_text.find_first_of("\"\n", m_at + 1);
+        const std::size_t stop = end == std::string::npos ? m_text.size() : end;
+        std::string word = m_text.substr(m_at + 1, stop - m_at - 1);
+        if (stop == m_text.size() || m_text[stop] == '\n') {
+            statement->unclosedQuote = true;
+            m_at = stop;
+        } else {
+            m_at = stop + 1;
+        }
+        return word;
+    }
+
+    std::string bare()
+    {
+        const std::size_t start = m_at;
+        while (m_at < m_text.size() && std::string(" \t\r\n;\"#").find(m_text[m_at]) == std::string::npos &&
+               m_text.compare(m_at, 2, "//") != 0)
+            ++m_at;
+        return m_text.substr(start, m_at - start);
+    }
+
+    const std::string& m_text;
+    std::size_t m_at = 0;
+    int m_line = 1;
+};
+
+bool isKeyword(const std::vector<std::string>& words, std::size_t at, const char* keyword)
+{
+    return at < words.size() && TextRules::equalIgnoringCase(words[at], keyword);
+}
+
+// Reads one statement; false when it places nothing.
+bool readLocate(const LpfStatement& statement, ConstraintReading* reading)
+{
+    const std::vector<std::string>& words = statement.words;
+    if (!isKeyword(words, 0, "LOCATE") || !isKeyword(words, 1, "COMP"))
+        return false;
+    if (statement.unclosedQuote)
+        reading->error(statement.line, "a quote is not closed on its line");
+    else if (!isKeyword(words, 3, "SITE"))
+        reading->error(statement.line, "LOCATE COMP needs a name and SITE \"pin\"");
+    else if (words.size() > 5)
+        reading->error(statement.line, "text follows the site; is a ';' missing?");
+    else
+        ConstraintDialect::place(reading, statement.line, words[2], words.size() > 4 ? words[4] : "");
+    return true;
+}
+
+} // namespace
+
+void LpfDialect::read(const std::string& text, ConstraintReading* reading) const
+{
+    int comments = 0;
+    for (const LpfStatement& statement : LpfScanner(text).statements(&comments)) {
+        if (!readLocate(statement, reading))
+            ++reading->readPast;
+    }
+    reading->readPast += comments;
+}
+
+bool LpfDialect::carries(const std::string& name) const
+{
+    return !name.empty() && name.find_first_of("\"[]\r\n") == std::string::npos && TextRules::trimmed(name) == name;
+}
+
+void LpfDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
+{
+    writeHeader(table, out);
+    for (const PinTableEntry& entry : table.entries())
+        out << "LOCATE COMP \"" << PortBitName::format(entry.port, entry.bit) << "\" SITE \"" << entry.pin << "\";\n";
+    writeGroups(table, out);
+}

@@ -1,0 +1,57 @@
+#include "PcfDialect.h"
+
+#include "PinTable.h"
+#include "PortBitName.h"
+#include "TclScript.h"
+
+#include <algorithm>
+
+namespace {
+
+// Reads one set_io command; false when it places nothing.
+bool readSetIo(const TclCommand& command, ConstraintReading* reading)
+{
+    const std::vector<std::string>& words = command.words;
+    if (words.empty() || words[0] != "set_io")
+        return false;
+    std::vector<std::string> positional;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        if (words[i] == "-pullup" || words[i] == "-pullup_resistor")
+            ++i;
+        else if (words[i][0] != '-')
+            positional.push_back(TclScript::unwrap(words[i]));
+    }
+    if (positional.size() > 2)
+        reading->error(command.line, "set_io takes one port and one pin");
+    else
+        ConstraintDialect::place(reading, command.line, positional.empty() ? "" : positional[0],
+                                 positional.size() < 2 ? "" : positional[1]);
+    return true;
+}
+
+} // namespace
+
+// Unlike Tcl, a '#' anywhere on a line begins a comment: the tail comments
+// go, whole-line comments stay for Tcl to read past.
+void PcfDialect::read(const std::string& text, ConstraintReading* reading) const
+{
+    std::string withoutTails;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string line = text.substr(start, end - start);
+        const std::size_t hash = line.find('#');
+        const bool tail = hash != std::string::npos && line.find_first_not_of(" \t") < hash;
+        withoutTails += (tail ? line.substr(0, hash) : line) + "\n";
+        start = end + 1;
+    }
+    readTcl(withoutTails, reading, [reading](const TclCommand& command) { return readSetIo(command, reading); });
+}
+
+void PcfDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
+{
+    writeHeader(table, out);
+    for (const PinTableEntry& entry : table.entries())
+        out << "set_io " << PortBitName::format(entry.port, entry.bit) << ' ' << entry.pin << "\n";
+    writeGroups(table, out);
+}

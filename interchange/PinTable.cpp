@@ -1,0 +1,68 @@
+#include "PinTable.h"
+
+#include "PortBitName.h"
+
+#include "wjxmlinterfaceflowreader.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+std::string localName(IWJPort* port)
+{
+    const char* instanceName = port->instancePortName();
+    return instanceName && *instanceName ? instanceName : port->name();
+}
+
+} // namespace
+
+bool PinTable::collect(IWJInterfaceView* design, const std::string& refdes)
+{
+    IWJCompInst* instance = nullptr;
+    for (auto walk = design->compInsts(); walk.isValid() && !instance; ++walk) {
+        if (refdes == walk.value()->refdes())
+            instance = walk.value();
+    }
+    if (!instance)
+        return false;
+    m_design = design->designName();
+    m_refdes = refdes;
+    m_cell = instance->cellName();
+    IWJPartMap* partMap = design->findPartMap(instance);
+    if (!partMap)
+        return true;
+    for (auto maps = partMap->portPinMaps(); maps.isValid(); ++maps) {
+        PinTableEntry entry;
+        IWJPort* port = maps.key()->port(&entry.bit, nullptr);
+        if (!port)
+            continue;
+        entry.port = localName(port);
+        entry.pin = maps.value()->name();
+        m_entries.push_back(entry);
+    }
+    std::sort(m_entries.begin(), m_entries.end(), [](const PinTableEntry& a, const PinTableEntry& b) {
+        return std::tie(a.port, a.bit) < std::tie(b.port, b.bit);
+    });
+    for (auto maps = partMap->portPinGroupMaps(); maps.isValid(); ++maps) {
+        int bit = -1;
+        IWJPort* port = maps.key()->port(&bit, nullptr);
+        if (port)
+            addGroup("pin-group", PortBitName::format(port->fullName(), bit), maps.value());
+    }
+    for (auto maps = partMap->portGroupPinGroupMaps(); maps.isValid(); ++maps)
+        addGroup("group", maps.key()->fullName(), maps.value());
+    std::sort(m_groups.begin(), m_groups.end(), [](const PinTableGroup& a, const PinTableGroup& b) {
+        // The ports' pin-group mappings first, then the groups'.
+        return a.kind != b.kind ? a.kind > b.kind : a.name < b.name;
+    });
+    return true;
+}
+
+void PinTable::addGroup(const char* kind, const std::string& name, IWJFootPrintPinGroup* pins)
+{
+    PinTableGroup group{kind, name, {}};
+    for (auto walk = pins->pins(); walk.isValid(); ++walk)
+        group.pins.push_back(walk.value()->name());
+    m_groups.push_back(group);
+}

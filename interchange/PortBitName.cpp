@@ -1,0 +1,29 @@
+#include "PortBitName.h"
+
+#include "TextRules.h"
+
+bool PortBitName::parse(const std::string& text, std::string* port, int* bit, std::string* problem)
+{
+    const std::string name = TextRules::trimmed(text);
+    *bit = -1;
+    if (name.empty()) {
+        *problem = "the placement names no port";
+        return false;
+    }
+    const std::size_t open = name.find('[');
+    if (open == std::string::npos) {
+        *port = name;
+        return true;
+    }
+    if (open == 0 || name.back() != ']' || !TextRules::parseBit(name.substr(open + 1, name.size() - open - 2), bit)) {
+        *problem = "\"" + name + "\" is neither a port nor one bit of a port";
+        return false;
+    }
+    *port = name.substr(0, open);
+    return true;
+}
+
+std::string PortBitName::format(const std::string& port, int bit)
+{
+    return bit == -1 ? port : port + "[" + std::to_string(bit) + "]";
+}

@@ -1,0 +1,15 @@
+#ifndef WJXMLINTERCHANGE_XDCDIALECT_H
+#define WJXMLINTERCHANGE_XDCDIALECT_H
+
+#include "ConstraintDialect.h"
+
+// Tcl constraint files (.xdc): "set_property PACKAGE_PIN pin [get_ports name]"
+// and "set_property -dict { PACKAGE_PIN pin ... } [get_ports name]".
+class XdcDialect : public ConstraintDialect {
+public:
+    void read(const std::string& text, ConstraintReading* reading) const override;
+    bool carries(const std::string& name) const override { return isPlainName(name); }
+    void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const override;
+};
+
+#endif

@@ -1,0 +1,92 @@
+#ifndef WJXMLINTERCHANGE_PINCONSTRAINTS_H
+#define WJXMLINTERCHANGE_PINCONSTRAINTS_H
+
+#include "wjxmlinterchange/WJInterchangeExport.h"
+
+#include <string>
+#include <vector>
+
+class IWJInterfaceView;
+
+/// The constraint file dialects that carry pin placements.
+enum class ConstraintFormat {
+    Xdc, ///< Tcl constraints: set_property PACKAGE_PIN pin [get_ports name]
+    Qsf, ///< settings files: set_location_assignment PIN_pin -to name
+    Lpf, ///< preference files: LOCATE COMP "name" SITE "pin";
+    Pcf, ///< physical constraint files: set_io name pin
+    Csv  ///< RFC 4180 pin tables with the columns port and pin, optionally bit
+};
+
+/// One constraint file's text, with the name used in messages.
+struct ConstraintSource {
+    std::string name;
+    std::string text;
+    ConstraintFormat format = ConstraintFormat::Xdc;
+};
+
+/// Where the placements of an import land.
+struct ImportOptions {
+    /// The instance with this refdes is found, or made.
+    std::string refdes;
+    /// The cell name of a made instance; "" means the cell a CSV file names,
+    /// else the refdes.
+    std::string cell;
+    /// The footprint when the instance has no part map yet, found by name or
+    /// made; "" means "<cell>_PACKAGE".
+    std::string footprint;
+    /// Clears the part map's pin mappings before the placements are made.
+    bool replace = false;
+};
+
+/// What an import did. Errors and warnings are whole lines,
+/// "file:line: message" and "file:line: warning: message".
+struct ImportReport {
+    int placementsRead = 0;
+    int linesReadPast = 0; ///< lines (CSV: records) that place nothing
+    int portsMade = 0;
+    int pinsMade = 0;
+    std::vector<std::string> errors;
+    std::vector<std::string> warnings;
+};
+
+/// What an export writes.
+struct ExportOptions {
+    std::string refdes;
+    ConstraintFormat format = ConstraintFormat::Xdc;
+    /// When not empty, the I/O standard of each placement in .xdc and .qsf.
+    std::string ioStandard;
+};
+
+/// Reads pin placements from constraint files into a design and writes a
+/// design's pin mappings as a constraint file. Every operation reports its
+/// problems through its results; none throws.
+class WJ_INTERCHANGE_API PinConstraints {
+public:
+    /// The format named "xdc", "qsf", "lpf", "pcf" or "csv" (any case).
+    static bool formatFromName(const std::string& name, ConstraintFormat* format);
+    /// The format that the file name's extension says.
+    static bool formatFromFileName(const std::string& fileName, ConstraintFormat* format);
+    static const char* formatName(ConstraintFormat format);
+
+    /// Reads the file at path into source; its format is formatName when that
+    /// is not empty, else the extension's. False, with error, when the file
+    /// cannot be read or the format is unknown.
+    static bool loadSource(const std::string& path, const std::string& formatName, ConstraintSource* source,
+                           std::string* error);
+
+    /// Places the sources' placements on the instance options.refdes of
+    /// design: ports and pins are found by name in any letter case or made,
+    /// the last placement of a port bit wins. When any error is found, the
+    /// design is left untouched and false is returned.
+    static bool importConstraints(IWJInterfaceView* design, const std::vector<ConstraintSource>& sources,
+                                  const ImportOptions& options, ImportReport* report);
+
+    /// Writes the pin mappings of the instance options.refdes into text, one
+    /// placement per pin mapping of a port or bit, sorted by port and bit;
+    /// pin-group and group mappings become comments. False, with error, when
+    /// no instance has that refdes.
+    static bool exportConstraints(IWJInterfaceView* design, const ExportOptions& options, std::string* text,
+                                  std::string* error);
+};
+
+#endif

@@ -1,0 +1,154 @@
+// The placements read from fixture files written like the board files
+// engineers start from, and the errors of lines that cannot be read.
+
+#include "InterchangeSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace interchange;
+
+namespace {
+
+struct FixtureCase {
+    const char* file;
+    const char* refdes;
+    std::vector<std::string> placements;
+    int read;
+    int readPast;
+    int warnings;
+    int portsMade;
+    int pinsMade;
+};
+
+const FixtureCase kFixtures[] = {
+    {"board.xdc",
+     "U1",
+     {"CLK100MHZ=E3", "LED_R=G6", "ck_rst=C12", "led[0]=H5", "led[1]=J5", "led[2]=T9", "led[3]=T10", "led_rgb[0]=G6",
+      "led_rgb[1]=F6", "led_rgb[2]=E1", "sw[1]=C11", "sw[3]=A10"},
+     13,
+     19,
+     2,
+     6,
+     11},
+    {"board.qsf",
+     "U1",
+     {"CLOCK_50=AF14", "HEX0[0]=AE26", "KEY[0]=AA14", "KEY[1]=AA15", "LEDR[0]=V16", "LEDR[1]=W16", "LEDR[2]=V17",
+      "LEDR[3]=V18"},
+     8,
+     16,
+     0,
+     4,
+     8},
+    {"board.lpf",
+     "U1",
+     {"btn[0]=D6", "btn[1]=R1", "clk_25mhz=G2", "led[0]=B2", "led[4]=D1", "led[5]=E2", "led[6]=E1", "led[7]=H3",
+      "user_rst=D6"},
+     9,
+     11,
+     1,
+     4,
+     8},
+    {"board.pcf", "U1", {"BTN[0]=12", "BTN[1]=11", "BTN_N=10", "CLK=35", "LED_G=41", "LED_R=42"}, 7, 3, 1, 5, 6},
+    {"board.csv", "U7", {"-RESET=R1", "GPIO[0]=P1", "GPIO[1]=P2", "GPIO[2]=P3", "UART_TX=T,1"}, 5, 5, 0, 3, 5},
+};
+
+TEST(ConstraintRead, FixturesGiveTheirPlacements)
+{
+    for (const FixtureCase& fixture : kFixtures) {
+        SCOPED_TRACE(fixture.file);
+        ConstraintSource source;
+        std::string error;
+        ASSERT_TRUE(PinConstraints::loadSource(
+            testsupport::sourcePath(std::string("tests/data/interchange/") + fixture.file), "", &source, &error))
+            << error;
+        const testsupport::View design = testsupport::create();
+        ImportOptions options;
+        options.refdes = fixture.refdes;
+        ImportReport report;
+        ASSERT_TRUE(PinConstraints::importConstraints(design.get(), {source}, options, &report))
+            << ::testing::PrintToString(report.errors);
+        EXPECT_EQ(placements(design.get(), fixture.refdes), fixture.placements);
+        EXPECT_EQ(report.placementsRead, fixture.read);
+        EXPECT_EQ(report.linesReadPast, fixture.readPast);
+        EXPECT_EQ(static_cast<int>(report.warnings.size()), fixture.warnings)
+            << ::testing::PrintToString(report.warnings);
+        EXPECT_EQ(report.portsMade, fixture.portsMade);
+        EXPECT_EQ(report.pinsMade, fixture.pinsMade);
+    }
+}
+
+// Made ports cover the bits placed; the CSV's cell names a new instance.
+TEST(ConstraintRead, MadeObjectsFollowThePlacements)
+{
+    const testsupport::View design = testsupport::create();
+    importText(design.get(), ConstraintFormat::Csv, "port,pin\nSOC.d[5],A1\nSOC.d[2],A2\n", "U3");
+    IWJCompInst* instance = testsupport::valueAt(design->compInsts(), "U3");
+    ASSERT_NE(instance, nullptr);
+    EXPECT_STREQ(instance->cellName(), "SOC");
+    IWJPort* port = instance->findPort("D");
+    ASSERT_NE(port, nullptr);
+    EXPECT_EQ(port->lsb(), 2);
+    EXPECT_EQ(port->msb(), 5);
+    EXPECT_EQ(port->numPhysPins(), 4);
+    EXPECT_EQ(port->type(), IWJPort::Inout);
+    EXPECT_STREQ(design->findPartMap(instance)->footprint()->name(), "SOC_PACKAGE");
+}
+
+struct BadLine {
+    ConstraintFormat format;
+    const char* text;
+    int line;
+};
+
+const BadLine kBadLines[] = {
+    {ConstraintFormat::Xdc, "# ok\nset_property PACKAGE_PIN [get_ports x]\n", 2},
+    {ConstraintFormat::Xdc,
+     "\n\nset_property -dict { PACKAGE_PIN A1 [get_ports x]\nset_property PACKAGE_PIN B1 [get_ports y]\n", 3},
+    {ConstraintFormat::Xdc, "set_property PACKAGE_PIN A1 [get_ports {x[3}]\n", 1},
+    {ConstraintFormat::Xdc, "set_property PACKAGE_PIN A1 [get_ports \"x]\n", 1},
+    {ConstraintFormat::Xdc, "set_property PACKAGE_PIN A1 [get_ports {a b}]\n", 1},
+    {ConstraintFormat::Xdc, "set_property -dict {PACKAGE_PIN} [get_ports x]\n", 1},
+    {ConstraintFormat::Xdc, "set_property PACKAGE_PIN A1 [get_cells x]\n", 1},
+    {ConstraintFormat::Qsf, "set_location_assignment PIN_ -to x\n", 1},
+    {ConstraintFormat::Qsf, "set_location_assignment -to x\n", 1},
+    {ConstraintFormat::Qsf, "\nset_location_assignment PIN_A1\n", 2},
+    {ConstraintFormat::Qsf, "set_location_assignment PIN_A1 -to \"x\n", 1},
+    {ConstraintFormat::Lpf, "LOCATE COMP \"x\" SITE;\n", 1},
+    {ConstraintFormat::Lpf, "BLOCK RESETPATHS;\nLOCATE COMP \"x SITE \"A1\";\n", 2},
+    {ConstraintFormat::Lpf, "LOCATE COMP \"x\" SITE \"A1\"\nLOCATE COMP \"y\" SITE \"B1\";\n", 1},
+    {ConstraintFormat::Pcf, "set_io x\n", 1},
+    {ConstraintFormat::Pcf, "set_io -pullup yes x[a] A1\n", 1},
+    {ConstraintFormat::Csv, "port,pin\nx,\n", 2},
+    {ConstraintFormat::Csv, "port,pin,bit\nx,A1,three\n", 2},
+    {ConstraintFormat::Csv, "port,pin\n\"x,A1\n", 2},
+    {ConstraintFormat::Csv, "name,site\nx,A1\n", 1},
+};
+
+TEST(ConstraintRead, UnreadablePlacementsAreErrorsAndChangeNothing)
+{
+    for (const BadLine& bad : kBadLines) {
+        SCOPED_TRACE(bad.text);
+        const testsupport::View design = testsupport::create();
+        const ImportReport report = importText(design.get(), bad.format, bad.text);
+        ASSERT_EQ(report.errors.size(), 1u) << ::testing::PrintToString(report.errors);
+        const std::string where =
+            std::string("in.") + PinConstraints::formatName(bad.format) + ":" + std::to_string(bad.line) + ": ";
+        EXPECT_EQ(report.errors[0].rfind(where, 0), 0u) << report.errors[0];
+        EXPECT_FALSE(design->compInsts().isValid());
+    }
+}
+
+// A bit outside an existing port's range is an error found before any edit.
+TEST(ConstraintRead, BitsOutsideAnExistingPortAreErrors)
+{
+    const testsupport::View design = testsupport::create();
+    importText(design.get(), ConstraintFormat::Pcf, "set_io d[0] A1\nset_io d[3] A2\nset_io s B1\n");
+    const ImportReport report =
+        importText(design.get(), ConstraintFormat::Pcf, "set_io d[1] C1\nset_io d[4] C2\nset_io s[0] C3\n");
+    ASSERT_EQ(report.errors.size(), 2u) << ::testing::PrintToString(report.errors);
+    EXPECT_EQ(report.errors[0].rfind("in.pcf:2: ", 0), 0u);
+    EXPECT_EQ(report.errors[1].rfind("in.pcf:3: ", 0), 0u);
+    EXPECT_EQ(placements(design.get(), "U1"), (std::vector<std::string>{"d[0]=A1", "d[3]=A2", "s=B1"}));
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// What is exported imports again to the same placements, whatever the two
+// dialects, for the example board and for random designs.
+
+#include "InterchangeSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+using namespace interchange;
+
+namespace {
+
+// Exports refdes of source in one format, imports that into a new design,
+// exports that in the other format and imports it again.
+std::vector<std::string> throughTwoFormats(IWJInterfaceView* source, const std::string& refdes, ConstraintFormat first,
+                                           ConstraintFormat second)
+{
+    const testsupport::View middle = testsupport::create();
+    const ImportReport one = importText(middle.get(), first, exportText(source, first, refdes), refdes);
+    EXPECT_TRUE(one.errors.empty()) << ::testing::PrintToString(one.errors);
+    const testsupport::View last = testsupport::create();
+    const ImportReport two = importText(last.get(), second, exportText(middle.get(), second, refdes), refdes);
+    EXPECT_TRUE(two.errors.empty()) << ::testing::PrintToString(two.errors);
+    return placements(last.get(), refdes);
+}
+
+TEST(ConstraintRoundTrip, EveryPairOfFormatsKeepsTheExamplePlacements)
+{
+    const testsupport::View board = testsupport::read(testsupport::sourcePath("examples/board.xml"), false);
+    ASSERT_TRUE(board);
+    for (const char* refdes : {"U1", "J1"}) {
+        const std::vector<std::string> expected = placements(board.get(), refdes);
+        ASSERT_FALSE(expected.empty());
+        for (const ConstraintFormat first : allFormats()) {
+            for (const ConstraintFormat second : allFormats()) {
+                SCOPED_TRACE(std::string(refdes) + " " + PinConstraints::formatName(first) + " then " +
+                             PinConstraints::formatName(second));
+                EXPECT_EQ(throughTwoFormats(board.get(), refdes, first, second), expected);
+            }
+        }
+    }
+}
+
+// A random design: ports of random names and widths, some bits and whole
+// ports on distinct pins of random names.
+testsupport::View randomDesign(std::mt19937& random)
+{
+    testsupport::View design = testsupport::create();
+    IWJCompInst* instance = design->addCompInst("CELL", "U1");
+    IWJFootPrint* footprint = design->addFootprint("PKG", "", "", "", "", "");
+    IWJPartMap* map = design->addPartMap(footprint, instance);
+    const std::string letters = "ABCDEFGHJKLMNPRTUVWY_0123456789";
+    std::set<std::string> names;
+    auto randomName = [&](const char* prefix) {
+        std::string name = prefix;
+        for (int length = 1 + static_cast<int>(random() % 6); length > 0; --length)
+            name += letters[random() % letters.size()];
+        return name;
+    };
+    int pins = 0;
+    for (int ports = 1 + static_cast<int>(random() % 12); ports > 0; --ports) {
+        const std::string name = randomName("P");
+        if (!names.insert(name).second)
+            continue;
+        const bool bus = random() % 3 != 0;
+        const int lsb = bus ? static_cast<int>(random() % 4) : -1;
+        const int msb = bus ? lsb + static_cast<int>(random() % 9) : -1;
+        IWJPort* port = instance->addPort(name.c_str(), "", IWJPort::Inout, 1, lsb, msb);
+        for (int bit = bus ? lsb : -1; bit <= msb; ++bit) {
+            if (random() % 4 == 0)
+                continue;
+            const std::string pin = randomName("") + "_" + std::to_string(++pins);
+            map->mapPortToPin(port, footprint->addPin(pin.c_str(), "", "", "", ""), bit);
+        }
+    }
+    return design;
+}
+
+TEST(ConstraintRoundTrip, RandomDesignsKeepTheirPinMappings)
+{
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 40; ++round) {
+        const testsupport::View design = randomDesign(random);
+        const std::vector<std::string> expected = placements(design.get(), "U1");
+        const ConstraintFormat first = allFormats()[round % allFormats().size()];
+        const ConstraintFormat second = allFormats()[(round / allFormats().size()) % allFormats().size()];
+        SCOPED_TRACE(std::to_string(round) + ": " + PinConstraints::formatName(first) + " then " +
+                     PinConstraints::formatName(second));
+        EXPECT_EQ(throughTwoFormats(design.get(), "U1", first, second), expected);
+    }
+}
+
+// A name that a format would read back otherwise is refused, not written.
+TEST(ConstraintRoundTrip, NamesAFormatCannotCarryAreRefused)
+{
+    const testsupport::View design = testsupport::create();
+    importText(design.get(), ConstraintFormat::Lpf, "LOCATE COMP \"data bus.7\" SITE \"A1\";");
+    for (const ConstraintFormat format : allFormats()) {
+        SCOPED_TRACE(PinConstraints::formatName(format));
+        ExportOptions options;
+        options.refdes = "U1";
+        options.format = format;
+        std::string text;
+        std::string error;
+        const bool written = PinConstraints::exportConstraints(design.get(), options, &text, &error);
+        EXPECT_EQ(written, format == ConstraintFormat::Lpf) << error;
+        if (written) {
+            EXPECT_EQ(throughTwoFormats(design.get(), "U1", format, format), placements(design.get(), "U1"));
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,27 @@
+#ifndef WJXML_TESTS_INTERCHANGESUPPORT_H
+#define WJXML_TESTS_INTERCHANGESUPPORT_H
+
+#include "TestSupport.h"
+
+#include "wjxmlinterchange/PinConstraints.h"
+
+#include <string>
+#include <vector>
+
+namespace interchange {
+
+// The pin mappings of the instance refdes as "PORT[bit]=PIN" (local names),
+// sorted; pin names upper-cased, as they are found in any case.
+std::vector<std::string> placements(IWJInterfaceView* design, const std::string& refdes);
+
+// Imports one text in format into design; the report is returned.
+ImportReport importText(IWJInterfaceView* design, ConstraintFormat format, const std::string& text,
+                        const std::string& refdes = "U1");
+
+std::string exportText(IWJInterfaceView* design, ConstraintFormat format, const std::string& refdes = "U1");
+
+const std::vector<ConstraintFormat>& allFormats();
+
+} // namespace interchange
+
+#endif

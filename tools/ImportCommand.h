@@ -1,0 +1,19 @@
+#ifndef IFX_IMPORTCOMMAND_H
+#define IFX_IMPORTCOMMAND_H
+
+#include "wjxmlinterchange/PinConstraints.h"
+
+#include <string>
+#include <vector>
+
+// ifx import: pin placements from constraint files into a design, which is
+// made when the file does not exist yet.
+class ImportCommand {
+public:
+    // format, when not empty, is the format of every constraint file; output,
+    // when not empty, is written instead of the design file.
+    static int run(const std::string& designFile, const std::vector<std::string>& constraintFiles,
+                   const ImportOptions& options, const std::string& format, const std::string& output);
+};
+
+#endif
