@@ -10,5 +10,6 @@ void bindPorts(pybind11::module_& module);
 void bindGroups(pybind11::module_& module);
 void bindFootprints(pybind11::module_& module);
 void bindPartMaps(pybind11::module_& module);
+void bindConstraints(pybind11::module_& module);
 
 #endif

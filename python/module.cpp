@@ -19,6 +19,7 @@ PYBIND11_MODULE(wjxmlinterfaceflowreader, module)
     bindGroups(module);
     bindFootprints(module);
     bindPartMaps(module);
+    bindConstraints(module);
 
     module.def(
         "read", [](const py::object& path, bool bind) { return DesignState::read(pathText(path), bind); },

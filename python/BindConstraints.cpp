@@ -1,0 +1,81 @@
+#include "Bindings.h"
+#include "DesignState.h"
+#include "PyText.h"
+
+#include <wjxmlinterchange/PinConstraints.h>
+
+#include <pybind11/stl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace py = pybind11;
+
+using DesignPtr = std::shared_ptr<DesignState>;
+
+namespace {
+
+ConstraintFormat formatNamed(const std::string& name)
+{
+    ConstraintFormat format = ConstraintFormat::Xdc;
+    if (!PinConstraints::formatFromName(name, &format))
+        throw py::value_error("unknown constraint format \"" + name + "\": xdc, qsf, lpf, pcf or csv");
+    return format;
+}
+
+std::string lines(const std::vector<std::string>& texts)
+{
+    std::string joined;
+    for (const std::string& text : texts)
+        joined += (joined.empty() ? "" : "\n") + text;
+    return joined;
+}
+
+} // namespace
+
+void bindConstraints(py::module_& module)
+{
+    module.def(
+        "import_constraints",
+        [](const DesignPtr& design, const py::object& path, const std::string& refdes, const std::string& cell,
+           const std::string& footprint, bool replace, const std::string& format) {
+            ConstraintSource source;
+            std::string error;
+            if (!PinConstraints::loadSource(pathText(path), format, &source, &error))
+                throw py::value_error(error);
+            ImportReport report;
+            const bool imported =
+                PinConstraints::importConstraints(design->view(), {source}, {refdes, cell, footprint, replace}, &report);
+            design->structureChanged();
+            if (!imported)
+                throw py::value_error(lines(report.errors));
+            py::dict summary;
+            summary["placements"] = report.placementsRead;
+            summary["ports_made"] = report.portsMade;
+            summary["pins_made"] = report.pinsMade;
+            summary["warnings"] = report.warnings;
+            return summary;
+        },
+        py::arg("design"), py::arg("path"), py::kw_only(), py::arg("refdes"), py::arg("cell") = "",
+        py::arg("footprint") = "", py::arg("replace") = false, py::arg("format") = "",
+        "Places the pins a constraint file (.xdc, .qsf, .lpf, .pcf, .csv; format= overrides the extension) "
+        "assigns on the instance refdes, as ifx import does. Raises ValueError with every error, and then "
+        "changes nothing; returns the counts and the warnings.");
+    module.def(
+        "export_constraints",
+        [](const DesignPtr& design, const std::string& refdes, const std::string& format,
+           const std::string& iostandard) {
+            ExportOptions options;
+            options.refdes = refdes;
+            options.format = formatNamed(format);
+            options.ioStandard = iostandard;
+            std::string text;
+            std::string error;
+            if (!PinConstraints::exportConstraints(design->view(), options, &text, &error))
+                throw py::value_error(error);
+            return text;
+        },
+        py::arg("design"), py::kw_only(), py::arg("refdes"), py::arg("format"), py::arg("iostandard") = "",
+        "The pin mappings of the instance refdes as a constraint file's text, as ifx export writes it.");
+}
