@@ -60,6 +60,7 @@ int main(int argc, char** argv)
     std::string second;
     bool json = false;
     bool svg = false;
+    bool bottom = false;
     std::string refdes;
     std::string format = "table";
 
@@ -96,15 +97,16 @@ int main(int argc, char** argv)
     diffCommand->add_option("B", second, "the later design")->required();
     diffCommand->add_flag("--json", json, "print JSON instead");
 
-    CLI::App* renderCommand =
-        command(app, "render",
-                "Draw each part map's footprint seen from the top, every pin coloured by the group of the\n"
-                "port it is mapped to, as one HTML page with a search box; or, with --svg, as one SVG file\n"
-                "per part map in the folder OUT, named after the refdes.",
-                "ifx render board.xml -o pinout.html");
+    CLI::App* renderCommand = command(
+        app, "render",
+        "Draw each part map's footprint seen from the top (or --bottom), every pin coloured by the group of the\n"
+        "port it is mapped to, as one HTML page with a search box; or, with --svg, as one SVG file\n"
+        "per part map in the folder OUT, named after the refdes.",
+        "ifx render board.xml -o pinout.html");
     renderCommand->add_option("FILE", file, "interface exchange file")->required();
     renderCommand->add_option("-o,--output", second, "the HTML file, or with --svg the folder")->required();
     renderCommand->add_flag("--svg", svg, "write one SVG file per part map instead");
+    renderCommand->add_flag("--bottom", bottom, "draw the footprints seen from below");
 
     CLI::App* copyCommand = command(app, "copy", "Read a file and write it again, normalised and indented.",
                                     "ifx copy board.xml normalised.xml");
@@ -131,7 +133,7 @@ int main(int argc, char** argv)
         else if (diffCommand->parsed())
             result = DiffCommand::run(file, second, json);
         else if (renderCommand->parsed())
-            result = RenderCommand::run(file, second, svg);
+            result = RenderCommand::run(file, second, svg, bottom);
         else
             result = copy(file, second);
         std::cout.flush();
