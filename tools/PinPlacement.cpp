@@ -1,5 +1,7 @@
 #include "PinPlacement.h"
 
+#include "NaturalOrder.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -30,41 +32,6 @@ void skipSpaces(const char*& at)
 {
     while (*at == ' ' || *at == '\t')
         ++at;
-}
-
-// Names compared with their digit runs as numbers: "2" before "10".
-bool nameBefore(const std::string& a, const std::string& b)
-{
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (std::isdigit(static_cast<unsigned char>(a[i])) && std::isdigit(static_cast<unsigned char>(b[j]))) {
-            std::size_t iEnd = i;
-            std::size_t jEnd = j;
-            while (iEnd < a.size() && std::isdigit(static_cast<unsigned char>(a[iEnd])))
-                ++iEnd;
-            while (jEnd < b.size() && std::isdigit(static_cast<unsigned char>(b[jEnd])))
-                ++jEnd;
-            const std::string aDigits = a.substr(i, iEnd - i);
-            const std::string bDigits = b.substr(j, jEnd - j);
-            const std::size_t aFirst = std::min(aDigits.find_first_not_of('0'), aDigits.size());
-            const std::size_t bFirst = std::min(bDigits.find_first_not_of('0'), bDigits.size());
-            const std::string aValue = aDigits.substr(aFirst);
-            const std::string bValue = bDigits.substr(bFirst);
-            if (aValue.size() != bValue.size())
-                return aValue.size() < bValue.size();
-            if (aValue != bValue)
-                return aValue < bValue;
-            i = iEnd;
-            j = jEnd;
-        } else {
-            if (a[i] != b[j])
-                return a[i] < b[j];
-            ++i;
-            ++j;
-        }
-    }
-    return a.size() - i < b.size() - j;
 }
 
 } // namespace
@@ -151,7 +118,7 @@ void PinPlacement::placeInNameOrder(const std::vector<std::string>& names)
     std::vector<std::size_t> order(names.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
-                     [&names](std::size_t a, std::size_t b) { return nameBefore(names[a], names[b]); });
+                     [&names](std::size_t a, std::size_t b) { return NaturalOrder::before(names[a], names[b]); });
     const int columns = std::max(1, static_cast<int>(std::ceil(std::sqrt(static_cast<double>(names.size())))));
     m_points.assign(names.size(), {0, 0});
     for (std::size_t place = 0; place < order.size(); ++place) {

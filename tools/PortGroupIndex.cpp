@@ -25,9 +25,16 @@ std::string PortGroupIndex::groupOf(const std::string& portFullName, int bit) co
     return best ? best->group : "";
 }
 
+std::string PortGroupIndex::voltageOf(const std::string& group) const
+{
+    const auto found = m_voltages.find(group);
+    return found == m_voltages.end() ? "" : found->second;
+}
+
 void PortGroupIndex::addGroup(IWJPortGroup* group, int depth)
 {
     const std::string name = group->fullName();
+    m_voltages[name] = group->voltage();
     for (auto refs = group->portRefs(); refs.isValid(); ++refs) {
         int lsb = -1;
         int msb = -1;

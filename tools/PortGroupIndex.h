@@ -17,6 +17,8 @@ public:
     // The full name of the innermost group holding the bit of the port with
     // this full name (bit -1: the whole port); "" when none does.
     std::string groupOf(const std::string& portFullName, int bit) const;
+    // The voltage of the group with this full name; "" when it has none.
+    std::string voltageOf(const std::string& group) const;
 
 private:
     struct Member {
@@ -30,6 +32,7 @@ private:
     void addMember(IWJPort* port, int lsb, int msb, int depth, const std::string& group);
 
     std::map<std::string, std::vector<Member>> m_members; // by port full name
+    std::map<std::string, std::string> m_voltages;        // by group full name
 };
 
 #endif

@@ -63,6 +63,8 @@ int main(int argc, char** argv)
     bool bottom = false;
     std::string refdes;
     std::string format = "table";
+    std::string sort = "port";
+    bool allPins = false;
 
     CLI::App* validateCommand =
         command(app, "validate", "Check files against the schema; exit 0 when all are valid, 1 when any is not.",
@@ -73,10 +75,14 @@ int main(int argc, char** argv)
     showCommand->add_option("FILE", file, "interface exchange file")->required();
     showCommand->add_flag("--json", json, "print JSON instead");
 
-    CLI::App* pinmapCommand = command(app, "pinmap", "Print the pin assignment: one row per mapped port bit or pin.",
+    CLI::App* pinmapCommand = command(app, "pinmap", "Print the pin assignment: one row per mapped port bit and pin.",
                                       "ifx pinmap board.xml --refdes U1 --format csv");
     pinmapCommand->add_option("FILE", file, "interface exchange file")->required();
-    pinmapCommand->add_option("--refdes", refdes, "only the instance with this refdes");
+    pinmapCommand->add_option("--refdes", refdes, "only the instance with this refdes, in any letter case");
+    pinmapCommand->add_flag("--all-pins", allPins, "every pin of the footprints, unmapped ones too");
+    pinmapCommand->add_option("--sort", sort, "rows by refdes, then port or pin")
+        ->check(CLI::IsMember({"port", "pin"}))
+        ->capture_default_str();
     pinmapCommand->add_option("--format", format, "table, csv or json")
         ->check(CLI::IsMember({"table", "csv", "json"}))
         ->capture_default_str();
@@ -127,7 +133,7 @@ int main(int argc, char** argv)
         else if (showCommand->parsed())
             result = ShowCommand::run(file, json);
         else if (pinmapCommand->parsed())
-            result = PinMapCommand::run(file, refdes, format);
+            result = PinMapCommand::run(file, {refdes, format, allPins, sort == "pin"});
         else if (checkCommand->parsed())
             result = CheckCommand::run(file);
         else if (diffCommand->parsed())
