@@ -61,6 +61,7 @@ int main(int argc, char** argv)
     bool json = false;
     bool svg = false;
     bool bottom = false;
+    bool byName = false;
     std::string refdes;
     std::string format = "table";
     std::string sort = "port";
@@ -97,11 +98,13 @@ int main(int argc, char** argv)
 
     CLI::App* diffCommand = command(app, "diff",
                                     "Print what changed between two designs. Exit 0 when they are the same,\n"
-                                    "1 when they differ, 2 when a file cannot be read.",
+                                    "1 when they differ, 3 when a file cannot be read.",
                                     "ifx diff board.xml board-v2.xml");
     diffCommand->add_option("A", file, "the earlier design")->required();
     diffCommand->add_option("B", second, "the later design")->required();
     diffCommand->add_flag("--json", json, "print JSON instead");
+    diffCommand->add_flag("--by-name", byName,
+                          "match instances by refdes, and ports, groups, footprints and pins by name, not by id");
 
     CLI::App* renderCommand = command(
         app, "render",
@@ -137,7 +140,7 @@ int main(int argc, char** argv)
         else if (checkCommand->parsed())
             result = CheckCommand::run(file);
         else if (diffCommand->parsed())
-            result = DiffCommand::run(file, second, json);
+            result = DiffCommand::run(file, second, json, byName);
         else if (renderCommand->parsed())
             result = RenderCommand::run(file, second, svg, bottom);
         else
