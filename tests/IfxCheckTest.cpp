@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 using namespace testsupport;
 
@@ -35,8 +36,7 @@ TEST(IfxCheck, ReportsEachKindOfProblemOnItsElementsLine)
           "120: error: PortRefNoRange \"U1_NOPORT\" names no port of U1",
           "125: error: PinRef \"FP_NOPIN\" names no pin of footprint FP",
           "130: error: PortGroupRef \"U1_NOGROUP\" names no port group of U1",
-          "134: error: BusInterfaceRef \"U1_NOBUS\" names no bus interface of U1",
-          " 14 errors, 2 warnings"}) {
+          "134: error: BusInterfaceRef \"U1_NOBUS\" names no bus interface of U1", " 14 errors, 2 warnings"}) {
         expected += file + ':' + finding + '\n';
     }
     EXPECT_EQ(run.out, expected);
@@ -48,6 +48,31 @@ TEST(IfxCheck, WarningsAloneExitZero)
     const IfxRun run = runIfx({"check", file});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, file + ":12: warning: port U1.B is mapped to no pin\n" + file + ": 0 errors, 1 warning\n");
+    EXPECT_EQ(runIfx({"check", "--werror", file}).status, 1);
+}
+
+TEST(IfxCheck, FindsValuesTheFormatDoesNotKnowAndReportsThemAsJson)
+{
+    const std::string file = sourcePath("tests/data/ifx/check-values.xml");
+    IfxRun run = runIfx({"check", file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              file + ":11: error: the type \"bidir\" of port U1.A is none of ground, inout, input, output, power\n" +
+                  file + ":12: error: the NumPhysPins \"two\" of port U1.A is not a whole number\n" + file +
+                  ":13: error: the msb \"x\" of port U1.A is not a whole number\n" + file +
+                  ":22: error: the type \"rail\" of group U1.BUS.G is none of bus, voltageDefn\n" + file +
+                  ":23: error: the NumPowerPins \"1.5\" of group U1.BUS.G is not a whole number\n" + file +
+                  ":29: warning: instance R1 has no part map\n" + file +
+                  ":41: error: footprint FP has two pins named \"1\" (first at line 37)\n" + file +
+                  ":43: error: the location \"near pin 1\" of pin 1 of footprint FP cannot be read as \"x,y\"\n" +
+                  file + ": 7 errors, 1 warning\n");
+    run = runIfx({"check", "--format", "json", file});
+    const nlohmann::json report = nlohmann::json::parse(run.out);
+    EXPECT_EQ(report["errors"], 7);
+    EXPECT_EQ(report["warnings"], 1);
+    EXPECT_EQ(
+        report["findings"][5],
+        nlohmann::json::parse(R"({"line": 29, "severity": "warning", "message": "instance R1 has no part map"})"));
 }
 
 TEST(IfxCheck, AFileTheLibraryRefusesIsReportedAsTheLibraryWordsIt)

@@ -62,6 +62,7 @@ int main(int argc, char** argv)
     bool svg = false;
     bool bottom = false;
     bool byName = false;
+    bool werror = false;
     std::string refdes;
     std::string format = "table";
     std::string sort = "port";
@@ -91,10 +92,15 @@ int main(int argc, char** argv)
     CLI::App* checkCommand =
         command(app, "check",
                 "Find what the schema cannot see: references that name nothing, duplicate ids, shorts,\n"
-                "bits out of range or mapped twice, unmapped ports, incomplete differential pairs.\n"
-                "Exit 1 when there are errors.",
+                "bits out of range or mapped twice, unmapped ports, incomplete differential pairs, type\n"
+                "words and numbers the format does not know, duplicate pin names, unreadable locations.\n"
+                "Exit 1 when there are errors (or warnings, with --werror).",
                 "ifx check board.xml");
     checkCommand->add_option("FILE", file, "interface exchange file")->required();
+    checkCommand->add_flag("--werror", werror, "exit 1 on warnings too");
+    checkCommand->add_option("--format", format, "text or json")
+        ->check(CLI::IsMember({"text", "json"}))
+        ->default_str("text");
 
     CLI::App* diffCommand = command(app, "diff",
                                     "Print what changed between two designs. Exit 0 when they are the same,\n"
@@ -138,7 +144,7 @@ int main(int argc, char** argv)
         else if (pinmapCommand->parsed())
             result = PinMapCommand::run(file, {refdes, format, allPins, sort == "pin"});
         else if (checkCommand->parsed())
-            result = CheckCommand::run(file);
+            result = CheckCommand::run(file, format == "json", werror);
         else if (diffCommand->parsed())
             result = DiffCommand::run(file, second, json, byName);
         else if (renderCommand->parsed())
