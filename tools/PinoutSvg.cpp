@@ -134,7 +134,7 @@ void writeStyle(std::ostream& out, const std::set<std::string>& fills, const std
         << ".pinout .note{font:12px sans-serif;fill:#b71c1c}\n"
         << ".pinout .outline{fill:none;stroke:#78909c;stroke-width:1.5;stroke-dasharray:6 3}\n"
         << ".pinout .pin1{fill:#d32f2f}\n"
-        << ".pin text.port{font:10px sans-serif;dominant-baseline:central}\n"
+        << ".pinout .pin text.port{font:10px sans-serif;dominant-baseline:central;fill:#111}\n"
         << ".pinout .legend text{font:12px sans-serif;fill:#111;dominant-baseline:central}\n"
         << ".power circle{fill:#e65100}.power text{fill:#fff}\n"
         << ".ground circle{fill:#263238}.ground text{fill:#fff}\n"
@@ -161,15 +161,15 @@ void writeEdgeLabel(std::ostream& out, const PinoutPin& pin, const Frame& frame,
     const double gap = radius + 3;
     out << "<text class=\"port\" ";
     if (onLeftOfPage)
-        out << "x=\"" << number(x - gap) << "\" y=\"" << number(y) << "\" text-anchor=\"end\"";
+        out << "x=\"" << number(x - gap) << "\" y=\"" << number(y) << "\" style=\"text-anchor:end\"";
     else if (onRightOfPage)
-        out << "x=\"" << number(x + gap) << "\" y=\"" << number(y) << "\" text-anchor=\"start\"";
+        out << "x=\"" << number(x + gap) << "\" y=\"" << number(y) << "\" style=\"text-anchor:start\"";
     else if (frame.pins.maxY - pin.at.y < near)
-        out << "x=\"" << number(x) << "\" y=\"" << number(y - gap) << "\" text-anchor=\"start\" transform=\"rotate(-90 "
-            << number(x) << ' ' << number(y - gap) << ")\"";
+        out << "x=\"" << number(x) << "\" y=\"" << number(y - gap)
+            << "\" style=\"text-anchor:start\" transform=\"rotate(-90 " << number(x) << ' ' << number(y - gap) << ")\"";
     else
-        out << "x=\"" << number(x) << "\" y=\"" << number(y + gap) << "\" text-anchor=\"end\" transform=\"rotate(-90 "
-            << number(x) << ' ' << number(y + gap) << ")\"";
+        out << "x=\"" << number(x) << "\" y=\"" << number(y + gap)
+            << "\" style=\"text-anchor:end\" transform=\"rotate(-90 " << number(x) << ' ' << number(y + gap) << ")\"";
     out << '>' << markup::escape(pin.label) << "</text>";
 }
 
@@ -283,13 +283,14 @@ void PinoutSvg::write(std::ostream& out, const PinoutMap& map, const std::vector
     const double drawingWidth = frame.width() + 2 * frame.left;
     const double legendX = std::max(drawingWidth, 200.0) + 10;
     const double legendLines = static_cast<double>(fills.size() + (hasShort ? 1 : 0));
-    const double width = legendX + kLegendWidth;
+    const std::string heading = headingOf(map, bottom);
+    // The heading's bold 15 px letters take about 9 pixels each.
+    const double width = std::max(legendX + kLegendWidth, kMargin + 9.0 * static_cast<double>(heading.size()));
     const double height = headingHeight + std::max(frame.height() + 2 * (frame.top - headingHeight),
                                                    2 * kMargin + legendLines * kLegendLine);
     out << "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"" << id << "\" class=\"pinout\" width=\"" << ::number(width)
         << "\" height=\"" << ::number(height) << "\" viewBox=\"0 0 " << ::number(width) << ' ' << ::number(height)
         << "\">\n";
-    const std::string heading = headingOf(map, bottom);
     out << "<title>" << markup::escape(heading) << "</title>\n";
     writeStyle(out, fills, id, radius);
     out << "<defs><pattern id=\"hatch-" << id << "\" width=\"6\" height=\"6\" patternUnits=\"userSpaceOnUse\" "
