@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 using namespace testsupport;
 
@@ -35,8 +36,7 @@ TEST(IfxCheck, ReportsEachKindOfProblemOnItsElementsLine)
           "120: error: PortRefNoRange \"U1_NOPORT\" names no port of U1",
           "125: error: PinRef \"FP_NOPIN\" names no pin of footprint FP",
           "130: error: PortGroupRef \"U1_NOGROUP\" names no port group of U1",
-          "134: error: BusInterfaceRef \"U1_NOBUS\" names no bus interface of U1",
-          " 14 errors, 2 warnings"}) {
+          "134: error: BusInterfaceRef \"U1_NOBUS\" names no bus interface of U1", " 14 errors, 2 warnings"}) {
         expected += file + ':' + finding + '\n';
     }
     EXPECT_EQ(run.out, expected);
@@ -48,6 +48,34 @@ TEST(IfxCheck, WarningsAloneExitZero)
     const IfxRun run = runIfx({"check", file});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, file + ":12: warning: port U1.B is mapped to no pin\n" + file + ": 0 errors, 1 warning\n");
+    EXPECT_EQ(runIfx({"check", "--werror", file}).status, 1);
+}
+
+TEST(IfxCheck, FindsValuesTheFormatDoesNotKnowAndReportsThemAsJson)
+{
+    const std::string file = sourcePath("tests/data/ifx/check-values.xml");
+    IfxRun run = runIfx({"check", file});
+    EXPECT_EQ(run.status, 1);
+    std::string expected;
+    for (const char* finding :
+         {"11: error: the type \"bidir\" of port U1.A is none of ground, inout, input, output, power",
+          "12: error: the NumPhysPins \"two\" of port U1.A is not a whole number",
+          "13: error: the msb \"x\" of port U1.A is not a whole number",
+          "26: error: the type \"rail\" of group U1.BUS.G is none of bus, voltageDefn",
+          "27: error: the NumPowerPins \"1.5\" of group U1.BUS.G is not a whole number",
+          "33: warning: instance R1 has no part map",
+          "45: error: footprint FP has two pins named \"1\" (first at line 41)",
+          "47: error: the location \"near pin 1\" of pin 1 of footprint FP cannot be read as \"x,y\"",
+          "62: error: port U1.B has bits 0..3 but is mapped whole to one pin"})
+        expected += file + ':' + finding + '\n';
+    EXPECT_EQ(run.out, expected + file + ": 8 errors, 1 warning\n");
+    run = runIfx({"check", "--format", "json", file});
+    const nlohmann::json report = nlohmann::json::parse(run.out);
+    EXPECT_EQ(report["errors"], 8);
+    EXPECT_EQ(report["warnings"], 1);
+    EXPECT_EQ(
+        report["findings"][5],
+        nlohmann::json::parse(R"({"line": 33, "severity": "warning", "message": "instance R1 has no part map"})"));
 }
 
 TEST(IfxCheck, AFileTheLibraryRefusesIsReportedAsTheLibraryWordsIt)

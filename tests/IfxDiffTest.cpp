@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <regex>
+
 using namespace testsupport;
 
 namespace {
@@ -114,11 +116,49 @@ TEST(IfxDiff, JsonListsTheChangesOfTheText)
               nlohmann::json::parse(R"([{"field": "voltage", "old": "1.5V", "new": "2V"}])"));
 }
 
-TEST(IfxDiff, AFileThatCannotBeReadExitsTwo)
+TEST(IfxDiff, AFileThatCannotBeReadExitsThree)
 {
     const std::string missing = inputPath("no-such-design.xml");
     const IfxRun run = runIfx({"diff", kExample, missing});
-    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, missing + ": cannot open the file: No such file or directory\n");
+}
+
+TEST(IfxDiff, ByNameADesignWithNewIdsIsTheSameAndASwapIsOneLine)
+{
+    const std::string renamed =
+        std::regex_replace(readFile(kExample), std::regex("(id|ref)=\"([^\"]+)\""), "$1=\"N$2\"");
+    const std::string regenerated = inputPath("ifx-diff-regenerated.xml");
+    writeFile(regenerated, renamed);
+    EXPECT_EQ(runIfx({"diff", kExample, regenerated}).status, 1);
+    IfxRun run = runIfx({"diff", "--by-name", kExample, regenerated});
+    EXPECT_EQ(run.status, 0) << run.out;
+
+    std::string moved = std::regex_replace(renamed, std::regex("ref=\"NBGA56_A1\""), "ref=\"NBGA56_H3\"");
+    writeFile(regenerated, moved);
+    run = runIfx({"diff", "--by-name", kExample, regenerated});
+    EXPECT_EQ(run.out,
+              "changed pin mapping U1/CLK_IN (U1.CLK_IN): pin \"A1\" -> \"H3\"\n0 added, 0 removed, 1 changed\n");
+
+    moved = std::regex_replace(renamed, std::regex("\"NHDR2X5_3\"/>"), "\"NHDR2X5_X\"/>");
+    moved = std::regex_replace(moved, std::regex("\"NHDR2X5_4\"/>"), "\"NHDR2X5_3\"/>");
+    moved = std::regex_replace(moved, std::regex("\"NHDR2X5_X\"/>"), "\"NHDR2X5_4\"/>");
+    writeFile(regenerated, moved);
+    run = runIfx({"diff", "--by-name", kExample, regenerated});
+    EXPECT_NE(run.out.find("swapped pin mappings J1/SCL and J1/SDA (J1.SCL, J1.SDA): pins \"4\" and \"3\"\n"),
+              std::string::npos)
+        << run.out;
+}
+
+TEST(IfxDiff, IdsWithSlashesDoNotCollide)
+{
+    const auto design = [](const std::string& name, const char* instance, const char* port) {
+        return writeDocument(name, std::string("<CompInsts><CompInst id=\"") + instance + "\"><Refdes>U</Refdes>" +
+                                       "<Ports><Port id=\"" + port + "\"><Name>P</Name></Port></Ports>" +
+                                       "</CompInst></CompInsts>");
+    };
+    const IfxRun run =
+        runIfx({"diff", design("ifx-diff-slash-a.xml", "A/B", "C"), design("ifx-diff-slash-b.xml", "A", "B/C")});
+    EXPECT_EQ(run.status, 1) << run.out << run.err;
 }

@@ -40,11 +40,14 @@ std::string runChromium(const std::string& arguments)
     return out;
 }
 
-// The page's title after its script ran, opened with #search=query.
-std::string titleAfterSearch(const std::string& page, const std::string& query)
+// The page's title after its script ran, opened with #search=query, and
+// whether it scrolled down.
+std::string titleAfterSearch(const std::string& page, const std::string& query, bool* scrolled = nullptr)
 {
     const std::string dom = runChromium("--dump-dom 'file://" + page + "#search=" + query + "'");
     EXPECT_NE(dom.find("data-ready=\"yes\""), std::string::npos) << "the page's script did not finish";
+    if (scrolled)
+        *scrolled = dom.find("data-scrolled=\"0\"") == std::string::npos;
     std::smatch title;
     return std::regex_search(dom, title, std::regex("<title>([^<]*)</title>")) ? title[1].str() : "";
 }
@@ -73,4 +76,20 @@ TEST(IfxRenderBrowser, ShowsThePageAndHighlightsThePinsOfASearchedPort)
     EXPECT_EQ(titleAfterSearch(page, "LANE0"), "highlighted:11"); // a group: 8 DQ, DM and DQS0 pins
     EXPECT_EQ(titleAfterSearch(page, "A1"), "highlighted:1");
     EXPECT_EQ(titleAfterSearch(page, "NO_SUCH_PORT"), "highlighted:0");
+    EXPECT_EQ(titleAfterSearch(page, "u1.clk_in"), "highlighted:1");  // refdes and port
+    EXPECT_EQ(titleAfterSearch(page, "DDR.LANE0"), "highlighted:11"); // a dotted suffix of the group
+}
+
+TEST(IfxRenderBrowser, ScrollsToTheFirstPinFound)
+{
+    if (!hasChromium())
+        GTEST_SKIP() << "chromium is not installed (Debian package chromium); the page was not opened";
+    const std::string page = outputPath("render-fpga.html");
+    const IfxRun run = runIfx({"render", sourcePath("examples/fpga_board.xml"), "-o", page});
+    ASSERT_EQ(run.status, 0) << run.err;
+    bool scrolled = false;
+    EXPECT_EQ(titleAfterSearch(page, "U1.DDR0_CK", &scrolled), "highlighted:2");
+    EXPECT_TRUE(scrolled);
+    EXPECT_EQ(titleAfterSearch(page, "NO_SUCH_PORT", &scrolled), "highlighted:0");
+    EXPECT_FALSE(scrolled);
 }

@@ -131,3 +131,95 @@ TEST(IfxRender, WritesOnePageAndRefusesAnUnwritablePlace)
     run = runIfx({"render", sourcePath("examples/board.xml")});
     EXPECT_EQ(run.status, 2);
 }
+
+namespace {
+
+struct Point {
+    double x;
+    double y;
+};
+
+// Where the SVG draws the pin with this name.
+Point drawnAt(const std::string& svg, const std::string& pin)
+{
+    std::smatch found;
+    const std::string element = pinElement(svg, pin);
+    if (!std::regex_search(element, found, std::regex("<circle cx=\"([-0-9.]+)\" cy=\"([-0-9.]+)\"")))
+        return {-1, -1};
+    return {std::stod(found[1].str()), std::stod(found[2].str())};
+}
+
+// A board of one part: pins by name and location, the first mapped to LED.
+std::string boardFile(const std::string& name, const std::vector<std::pair<const char*, const char*>>& pins)
+{
+    View view = create(name.c_str());
+    IWJCompInst* instance = view->addCompInst("CELL", "U1");
+    IWJPort* led = instance->addPort("LED", "", IWJPort::Output, 1, -1, -1);
+    IWJFootPrint* footprint = view->addFootprint(name.c_str(), "3", "3", "1", "0,0", "0");
+    for (const auto& [pin, location] : pins)
+        footprint->addPin(pin, location, "", "", "");
+    view->addPartMap(footprint, instance)->mapPortToPinName(led, pins.front().first, -1);
+    return write(view.get(), name + ".xml");
+}
+
+std::string renderedSvg(const std::string& design, const std::string& folder, bool bottom)
+{
+    std::vector<std::string> arguments{"render", design, "--svg", "-o", outputFolder(folder)};
+    if (bottom)
+        arguments.push_back("--bottom");
+    const IfxRun run = runIfx(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return readFile(outputPath(folder) + "/U1.svg");
+}
+
+// A 12-pin QFP in y-up locations, counted anticlockwise from the top of the
+// left side.
+const std::vector<std::pair<const char*, const char*>> kQfp{
+    {"1", "-2,0.5"}, {"2", "-2,0"}, {"3", "-2,-0.5"}, {"4", "-0.5,-2"}, {"5", "0,-2"}, {"6", "0.5,-2"},
+    {"7", "2,-0.5"}, {"8", "2,0"},  {"9", "2,0.5"},   {"10", "0.5,2"},  {"11", "0,2"}, {"12", "-0.5,2"}};
+
+} // namespace
+
+TEST(IfxRender, DrawsAYUpQfpWithPinOneTopLeftFromTheTopAndMirroredFromTheBottom)
+{
+    const std::string design = boardFile("qfp12", kQfp);
+    const std::string top = renderedSvg(design, "render-qfp-top", false);
+    EXPECT_NE(top.find("seen from the top"), std::string::npos);
+    EXPECT_LT(drawnAt(top, "1").y, drawnAt(top, "3").y);             // counted downwards on the left
+    EXPECT_LT(drawnAt(top, "1").x, drawnAt(top, "8").x);             // left of the right side
+    EXPECT_LT(drawnAt(top, "11").y, drawnAt(top, "5").y);            // top side above the bottom
+    EXPECT_NEAR(drawnAt(top, "2").y - drawnAt(top, "1").y, 28, 0.1); // one pitch
+    EXPECT_NE(top.find("<text class=\"port\""), std::string::npos) << "port name beside the QFP's pin";
+    EXPECT_NE(top.find("class=\"outline\""), std::string::npos);
+    EXPECT_NE(top.find("class=\"pin1\""), std::string::npos);
+
+    const std::string bottom = renderedSvg(design, "render-qfp-bottom", true);
+    EXPECT_NE(bottom.find("seen from the bottom"), std::string::npos);
+    EXPECT_GT(drawnAt(bottom, "1").x, drawnAt(bottom, "8").x);
+    EXPECT_LT(drawnAt(bottom, "1").y, drawnAt(bottom, "3").y);
+}
+
+TEST(IfxRender, ScalesByThePitchOfNeighboursNotByPadsJustOffTheRow)
+{
+    std::vector<std::pair<const char*, const char*>> pins{{"1", "0,0"},       {"2", "1,0"},     {"3", "2,0"},
+                                                          {"4", "3,0"},       {"5", "4,0"},     {"6", "5,0"},
+                                                          {"S1", "-1.5,0.1"}, {"S2", "6.5,0.1"}};
+    const std::string svg = renderedSvg(boardFile("connector6", pins), "render-connector", false);
+    EXPECT_NEAR(drawnAt(svg, "2").x - drawnAt(svg, "1").x, 28, 0.1);
+    std::smatch width;
+    ASSERT_TRUE(std::regex_search(svg, width, std::regex("width=\"([0-9.]+)\"")));
+    EXPECT_LT(std::stod(width[1].str()), 1300);
+
+    pins[1].second = "far, far away";
+    const std::string unreadable = renderedSvg(boardFile("connector-bad", pins), "render-unreadable", false);
+    EXPECT_NE(unreadable.find("location of pin 2: &quot;far, far away&quot; cannot be read"), std::string::npos);
+}
+
+TEST(IfxRender, PutsRowAOfABallGridWithoutLocationsOnTop)
+{
+    const std::string svg =
+        renderedSvg(boardFile("bga9", {{"A1", ""}, {"A3", ""}, {"B2", ""}, {"C1", ""}}), "render-bga", false);
+    EXPECT_LT(drawnAt(svg, "A1").y, drawnAt(svg, "C1").y);
+    EXPECT_LT(drawnAt(svg, "A1").x, drawnAt(svg, "A3").x);
+    EXPECT_EQ(svg.find("<text class=\"port\""), std::string::npos) << "no port names inside a grid";
+}

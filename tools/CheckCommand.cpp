@@ -6,6 +6,7 @@
 #include "DesignReader.h"
 #include "PartMapChecker.h"
 #include "PrintableText.h"
+#include "ValueChecker.h"
 #include "XmlTreeReader.h"
 
 #include <xercesc/util/PlatformUtils.hpp>
@@ -27,18 +28,18 @@ bool readText(const std::string& fileName, std::string& text)
 
 } // namespace
 
-int CheckCommand::run(const std::string& fileName)
+int CheckCommand::run(const std::string& fileName, bool json, bool warningsAreErrors)
 {
     if (!DesignReader::read(fileName))
         return 1;
     // Initialisation is counted; each Initialize needs its Terminate.
     xercesc::XMLPlatformUtils::Initialize();
-    const int result = checkFile(fileName);
+    const int result = checkFile(fileName, json, warningsAreErrors);
     xercesc::XMLPlatformUtils::Terminate();
     return result;
 }
 
-int CheckCommand::checkFile(const std::string& fileName)
+int CheckCommand::checkFile(const std::string& fileName, bool json, bool warningsAreErrors)
 {
     std::string text;
     if (!readText(fileName, text)) {
@@ -55,6 +56,10 @@ int CheckCommand::checkFile(const std::string& fileName)
     const DesignIndex index(root.get(), report);
     ComponentChecker::check(index, report);
     PartMapChecker::check(root.get(), index, report);
-    report.print(std::cout, fileName);
-    return report.errors() > 0 ? 1 : 0;
+    ValueChecker::check(root.get(), report);
+    if (json)
+        report.printJson(std::cout, fileName);
+    else
+        report.print(std::cout, fileName);
+    return report.errors() > 0 || (warningsAreErrors && report.warnings() > 0) ? 1 : 0;
 }

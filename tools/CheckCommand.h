@@ -6,13 +6,14 @@
 // ifx check: what the schema cannot see. The library reads the file first, so
 // a file it refuses is reported as it words it; then the file is parsed again
 // with Xerces, keeping each element's line, and its references and mappings
-// are checked. Exit 1 when there are errors; warnings alone give 0.
+// are checked. Exit 1 when there are errors, or with warningsAreErrors any
+// warnings; otherwise 0. json prints the findings as one JSON object.
 class CheckCommand {
 public:
-    static int run(const std::string& fileName);
+    static int run(const std::string& fileName, bool json, bool warningsAreErrors);
 
 private:
-    static int checkFile(const std::string& fileName);
+    static int checkFile(const std::string& fileName, bool json, bool warningsAreErrors);
 };
 
 #endif

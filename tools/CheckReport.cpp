@@ -2,6 +2,8 @@
 
 #include "PrintableText.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 
 void CheckReport::add(const XmlElement* where, bool isError, const std::string& message)
@@ -11,15 +13,31 @@ void CheckReport::add(const XmlElement* where, bool isError, const std::string& 
         ++m_errors;
 }
 
-void CheckReport::print(std::ostream& out, const std::string& fileName) const
+std::vector<CheckReport::Finding> CheckReport::byLine() const
 {
     std::vector<Finding> sorted(m_findings);
     std::stable_sort(sorted.begin(), sorted.end(), [](const Finding& a, const Finding& b) { return a.line < b.line; });
+    return sorted;
+}
+
+void CheckReport::printJson(std::ostream& out, const std::string& fileName) const
+{
+    nlohmann::ordered_json findings = nlohmann::ordered_json::array();
+    for (const Finding& finding : byLine())
+        findings.push_back({{"line", finding.line},
+                            {"severity", finding.isError ? "error" : "warning"},
+                            {"message", finding.message}});
+    const nlohmann::ordered_json report{
+        {"file", fileName}, {"errors", m_errors}, {"warnings", warnings()}, {"findings", findings}};
+    out << report.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+void CheckReport::print(std::ostream& out, const std::string& fileName) const
+{
     const std::string name = wjxml::printable(fileName);
-    for (const Finding& finding : sorted)
+    for (const Finding& finding : byLine())
         out << name << ':' << finding.line << ": " << (finding.isError ? "error" : "warning") << ": "
             << wjxml::printable(finding.message) << '\n';
-    const int warnings = static_cast<int>(m_findings.size()) - m_errors;
-    out << name << ": " << m_errors << (m_errors == 1 ? " error, " : " errors, ") << warnings
-        << (warnings == 1 ? " warning" : " warnings") << '\n';
+    out << name << ": " << m_errors << (m_errors == 1 ? " error, " : " errors, ") << warnings()
+        << (warnings() == 1 ? " warning" : " warnings") << '\n';
 }

@@ -13,8 +13,12 @@ public:
     void error(const XmlElement* where, const std::string& message) { add(where, true, message); }
     void warning(const XmlElement* where, const std::string& message) { add(where, false, message); }
     int errors() const { return m_errors; }
+    int warnings() const { return static_cast<int>(m_findings.size()) - m_errors; }
     // "file:line: error: message" per problem, by line, then a summary.
     void print(std::ostream& out, const std::string& fileName) const;
+    // {"file", "errors", "warnings", "findings": [{"line", "severity",
+    // "message"}]}, the findings by line.
+    void printJson(std::ostream& out, const std::string& fileName) const;
 
 private:
     struct Finding {
@@ -24,6 +28,7 @@ private:
     };
 
     void add(const XmlElement* where, bool isError, const std::string& message);
+    std::vector<Finding> byLine() const;
 
     std::vector<Finding> m_findings;
     int m_errors = 0;

@@ -2,6 +2,9 @@
 
 #include "PrintableText.h"
 
+#include <map>
+#include <tuple>
+
 namespace {
 
 const char* changeWord(int change)
@@ -27,10 +30,10 @@ DesignDiff::DesignDiff(const DesignRecords& before, const DesignRecords& after)
     const auto rightEnd = after.records().end();
     while (left != leftEnd || right != rightEnd) {
         if (right == rightEnd || (left != leftEnd && left->first < right->first)) {
-            m_entries.push_back({Removed, left->first, left->second.name, {}});
+            m_entries.push_back({Removed, left->first, left->second.name, {}, nullptr});
             ++left;
         } else if (left == leftEnd || right->first < left->first) {
-            m_entries.push_back({Added, right->first, right->second.name, {}});
+            m_entries.push_back({Added, right->first, right->second.name, {}, nullptr});
             ++right;
         } else {
             compare(left->first, left->second, right->second);
@@ -38,12 +41,41 @@ DesignDiff::DesignDiff(const DesignRecords& before, const DesignRecords& after)
             ++right;
         }
     }
+    joinSwaps();
+}
+
+// Two pin mappings of one part map that trade their pins are one change:
+// the first of them names the second, which is dropped.
+void DesignDiff::joinSwaps()
+{
+    std::map<std::tuple<std::string, std::string, std::string>, std::size_t> moves; // part map, from, to
+    std::vector<bool> dropped(m_entries.size(), false);
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        const Entry& entry = m_entries[i];
+        if (entry.change != Changed || entry.key.kind != DesignRecords::PinMappingKind || entry.fields.size() != 1)
+            continue;
+        const std::string& partMap = entry.key.path.front();
+        const auto partner = moves.find({partMap, entry.fields[0].after, entry.fields[0].before});
+        if (partner != moves.end() && !m_entries[partner->second].swappedWith) {
+            m_entries[partner->second].swappedWith = std::make_shared<Entry>(entry);
+            dropped[i] = true;
+            moves.erase(partner);
+        } else {
+            moves[{partMap, entry.fields[0].before, entry.fields[0].after}] = i;
+        }
+    }
+    std::vector<Entry> kept;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        if (!dropped[i])
+            kept.push_back(std::move(m_entries[i]));
+    }
+    m_entries = std::move(kept);
 }
 
 void DesignDiff::compare(const DesignRecords::Key& key, const DesignRecords::Record& before,
                          const DesignRecords::Record& after)
 {
-    Entry entry{Changed, key, after.name, {}};
+    Entry entry{Changed, key, after.name, {}, nullptr};
     // Records of one kind have the same fields in the same order.
     for (std::size_t i = 0; i < before.fields.size() && i < after.fields.size(); ++i) {
         if (before.fields[i].second != after.fields[i].second)
@@ -56,9 +88,17 @@ void DesignDiff::compare(const DesignRecords::Key& key, const DesignRecords::Rec
 void DesignDiff::print(std::ostream& out) const
 {
     for (const Entry& entry : m_entries) {
+        if (entry.swappedWith) {
+            const Entry& other = *entry.swappedWith;
+            out << "swapped pin mappings " << wjxml::printable(entry.key.text()) << " and "
+                << wjxml::printable(other.key.text()) << " (" << wjxml::printable(entry.name) << ", "
+                << wjxml::printable(other.name) << "): pins " << wjxml::printable(quoted(entry.fields[0].before))
+                << " and " << wjxml::printable(quoted(entry.fields[0].after)) << '\n';
+            continue;
+        }
         out << changeWord(entry.change) << ' ' << DesignRecords::kindName(entry.key.kind);
         if (!entry.key.path.empty())
-            out << ' ' << wjxml::printable(entry.key.path);
+            out << ' ' << wjxml::printable(entry.key.text());
         if (!entry.name.empty())
             out << " (" << wjxml::printable(entry.name) << ')';
         for (std::size_t i = 0; i < entry.fields.size(); ++i) {
@@ -82,7 +122,9 @@ nlohmann::ordered_json DesignDiff::json() const
                                   {"changed", nlohmann::ordered_json::array()}};
     for (const Entry& entry : m_entries) {
         nlohmann::ordered_json item{
-            {"kind", DesignRecords::kindName(entry.key.kind)}, {"id", entry.key.path}, {"name", entry.name}};
+            {"kind", DesignRecords::kindName(entry.key.kind)}, {"id", entry.key.text()}, {"name", entry.name}};
+        if (entry.swappedWith)
+            item["swapped with"] = entry.swappedWith->key.text();
         if (entry.change == Changed) {
             item["fields"] = nlohmann::ordered_json::array();
             for (const Field& field : entry.fields)

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -32,10 +33,13 @@ private:
         DesignRecords::Key key;
         std::string name;
         std::vector<Field> fields; // when changed
+        // The pin mapping that took this one's pin while this one took its.
+        std::shared_ptr<Entry> swappedWith;
     };
 
     void compare(const DesignRecords::Key& key, const DesignRecords::Record& before,
                  const DesignRecords::Record& after);
+    void joinSwaps();
     int count(Change change) const;
 
     std::vector<Entry> m_entries;

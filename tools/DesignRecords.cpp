@@ -1,6 +1,9 @@
 #include "DesignRecords.h"
 
 #include "ModelText.h"
+#include "NaturalOrder.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -19,24 +22,33 @@ const char* DesignRecords::kindName(Kind kind)
     return names[kind];
 }
 
-DesignRecords::DesignRecords(IWJInterfaceView* design) : m_ids(design)
+std::string DesignRecords::Key::text() const
 {
-    add(DesignKind, "",
+    std::string joined;
+    for (const std::string& part : path)
+        joined += (joined.empty() ? "" : "/") + part;
+    return joined;
+}
+
+DesignRecords::DesignRecords(IWJInterfaceView* design, bool byName) : m_ids(design), m_byName(byName)
+{
+    add(DesignKind, {},
         {design->designName(),
          {{"design name", design->designName()},
           {"last updated by", design->lastUpdatedBy()},
           {"last updated at", design->lastUpdatedAt()}}});
     for (auto instances = design->compInsts(); instances.isValid(); ++instances)
-        addInstance(instances.key(), instances.value());
+        addInstance(pick(instances.key(), instances.value()->refdes()), instances.value());
     for (auto footprints = design->footprints(); footprints.isValid(); ++footprints)
-        addFootprint(footprints.key(), footprints.value());
+        addFootprint(pick(footprints.key(), footprints.value()->name()), footprints.value());
     for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps)
         addPartMap(partMaps.value());
 }
 
 void DesignRecords::addInstance(const std::string& id, IWJCompInst* instance)
 {
-    add(InstanceKind, id, {instance->refdes(), {{"refdes", instance->refdes()}, {"cell name", instance->cellName()}}});
+    add(InstanceKind, {id},
+        {instance->refdes(), {{"refdes", instance->refdes()}, {"cell name", instance->cellName()}}});
     for (auto ports = instance->ports(); ports.isValid(); ++ports)
         addPort(id, ports.value());
     for (auto pairs = instance->differentialPorts(); pairs.isValid(); ++pairs) {
@@ -49,7 +61,7 @@ void DesignRecords::addInstance(const std::string& id, IWJCompInst* instance)
 
 void DesignRecords::addPort(const std::string& owner, IWJPort* port)
 {
-    add(PortKind, owner + '/' + m_ids.of(port),
+    add(PortKind, {owner, pick(m_ids.of(port), modeltext::localName(port))},
         {port->fullName(),
          {{"name", port->name()},
           {"instance port name", port->instancePortName()},
@@ -63,7 +75,7 @@ void DesignRecords::addPair(const std::string& owner, IWJDPPort* pair)
     int positiveLsb = -1, positiveMsb = -1, negativeLsb = -1, negativeMsb = -1;
     IWJPort* positive = pair->positivePort(&positiveLsb, &positiveMsb);
     IWJPort* negative = pair->negativePort(&negativeLsb, &negativeMsb);
-    add(DifferentialPairKind, owner + '/' + m_ids.of(pair),
+    add(DifferentialPairKind, {owner, pick(m_ids.of(pair), modeltext::localName(pair))},
         {pair->fullName(),
          {{"name", pair->name()},
           {"instance port name", pair->instancePortName()},
@@ -75,7 +87,7 @@ void DesignRecords::addBusInterface(const std::string& owner, IWJCompBusInterfac
 {
     Record record{bus->fullName(), {{"name", bus->name()}, {"definition", bus->definition()}}};
     addRefs(record, bus);
-    add(BusInterfaceKind, owner + '/' + m_ids.of(bus), std::move(record));
+    add(BusInterfaceKind, {owner, pick(m_ids.of(bus), bus->name())}, std::move(record));
     addChildGroups(owner, bus);
 }
 
@@ -87,13 +99,13 @@ void DesignRecords::addChildGroups(const std::string& owner, IWJPortGroup* paren
         IWJPortGroup* group = children.value();
         Record record{group->fullName(),
                       {{"name", group->name()},
-                       {"in", m_ids.of(parent)},
+                       {"in", pick(m_ids.of(parent), parent->fullName())},
                        {"type", modeltext::groupType(group->groupType())},
                        {"voltage", group->voltage()},
                        {"power pins", std::to_string(group->numPhysPowerPins())},
                        {"ground pins", std::to_string(group->numPhysGroundPins())}}};
         addRefs(record, group);
-        add(GroupKind, owner + '/' + children.key(), std::move(record));
+        add(GroupKind, {owner, pick(children.key(), record.name)}, std::move(record));
         addChildGroups(owner, group);
     }
 }
@@ -108,14 +120,14 @@ void DesignRecords::addRefs(Record& record, IWJPortGroup* group) const
     }
     std::string pairRefs;
     for (auto pairs = group->differentialPorts(); pairs.isValid(); ++pairs)
-        append(pairRefs, m_ids.of(pairs.value()));
+        append(pairRefs, pick(m_ids.of(pairs.value()), pairs.value()->fullName()));
     record.fields.push_back({"port refs", portRefs});
     record.fields.push_back({"differential pair refs", pairRefs});
 }
 
 void DesignRecords::addFootprint(const std::string& id, IWJFootPrint* footprint)
 {
-    add(FootprintKind, id,
+    add(FootprintKind, {id},
         {footprint->name(),
          {{"name", footprint->name()},
           {"width", footprint->width()},
@@ -125,7 +137,7 @@ void DesignRecords::addFootprint(const std::string& id, IWJFootPrint* footprint)
           {"rotation", footprint->rotation()}}});
     for (auto pins = footprint->pins(); pins.isValid(); ++pins) {
         IWJFootPrintPin* pin = pins.value();
-        add(PinKind, id + '/' + pins.key(),
+        add(PinKind, {id, pick(pins.key(), pin->name())},
             {pin->name(),
              {{"name", pin->name()},
               {"location", pin->location()},
@@ -135,39 +147,48 @@ void DesignRecords::addFootprint(const std::string& id, IWJFootPrint* footprint)
     }
 }
 
-// A part map is filed under its instance's id; a second part map of the same
-// instance under the id and "#2", and so on.
+// A part map is filed under its instance's id, its mappings under the part
+// map.
 void DesignRecords::addPartMap(IWJPartMap* partMap)
 {
     IWJCompInst* instance = partMap->compInst();
-    std::string path = instance ? m_ids.of(instance) : "(no instance)";
-    const int seen = ++m_partMapsPerInstance[path];
-    if (seen > 1)
-        path += '#' + std::to_string(seen);
-    add(PartMapKind, path, {instance ? instance->refdes() : "", {{"footprint", m_ids.of(partMap->footprint())}}});
+    const std::string owner = instance ? pick(m_ids.of(instance), instance->refdes()) : "(no instance)";
+    IWJFootPrint* footprint = partMap->footprint();
+    const std::string path = add(PartMapKind, {owner},
+                                 {instance ? instance->refdes() : "",
+                                  {{"footprint", footprint ? pick(m_ids.of(footprint), footprint->name()) : ""}}});
+    const std::string prefix = instance ? std::string(instance->refdes()) + '.' : "";
     for (auto maps = partMap->portPinMaps(); maps.isValid(); ++maps) {
         int bit = -1;
         IWJPort* port = maps.key()->port(&bit, nullptr);
-        add(PinMappingKind, path + '/' + refText(port, bit, bit),
-            {maps.key()->name(), {{"pin", m_ids.of(maps.value())}}});
+        const std::string name = m_byName ? prefix + refText(port, bit, bit) : maps.key()->name();
+        add(PinMappingKind, {path, refText(port, bit, bit)},
+            {name, {{"pin", pick(m_ids.of(maps.value()), maps.value()->name())}}});
     }
     for (auto maps = partMap->portPinGroupMaps(); maps.isValid(); ++maps) {
         int bit = -1;
         IWJPort* port = maps.key()->port(&bit, nullptr);
-        add(PinGroupMappingKind, path + '/' + refText(port, bit, bit),
-            {maps.key()->name(), {{"pins", pinIds(maps.value())}}});
+        const std::string name = m_byName ? prefix + refText(port, bit, bit) : maps.key()->name();
+        add(PinGroupMappingKind, {path, refText(port, bit, bit)}, {name, {{"pins", pinList(maps.value())}}});
     }
     for (auto maps = partMap->portGroupPinGroupMaps(); maps.isValid(); ++maps)
-        add(GroupMappingKind, path + '/' + m_ids.of(maps.key()),
-            {maps.key()->fullName(), {{"pins", pinIds(maps.value())}}});
+        add(GroupMappingKind, {path, pick(m_ids.of(maps.key()), maps.key()->fullName())},
+            {maps.key()->fullName(), {{"pins", pinList(maps.value())}}});
 }
 
-std::string DesignRecords::pinIds(IWJFootPrintPinGroup* group) const
+// The pins' ids in the group's order, or by name their names in natural
+// order.
+std::string DesignRecords::pinList(IWJFootPrintPinGroup* group) const
 {
-    std::string ids;
-    for (auto pins = group->pins(); pins.isValid(); ++pins)
-        append(ids, m_ids.of(pins.value()));
-    return ids;
+    std::vector<std::string> pins;
+    for (auto walk = group->pins(); walk.isValid(); ++walk)
+        pins.push_back(pick(m_ids.of(walk.value()), walk.value()->name()));
+    if (m_byName)
+        std::sort(pins.begin(), pins.end(), NaturalOrder::before);
+    std::string list;
+    for (const std::string& pin : pins)
+        append(list, pin);
+    return list;
 }
 
 // The port's id, and the range in angle brackets when there is one.
@@ -176,10 +197,22 @@ std::string DesignRecords::refText(IWJPort* port, int lsb, int msb) const
     if (!port)
         return "";
     const std::string range = modeltext::range(lsb, msb);
-    return m_ids.of(port) + (range.empty() ? "" : '<' + range + '>');
+    return pick(m_ids.of(port), modeltext::localName(port)) + (range.empty() ? "" : '<' + range + '>');
 }
 
-void DesignRecords::add(Kind kind, const std::string& path, Record record)
+std::string DesignRecords::pick(const std::string& id, const std::string& name) const
 {
-    m_records[{kind, path}] = std::move(record);
+    return m_byName ? name : id;
+}
+
+std::string DesignRecords::add(Kind kind, std::vector<std::string> path, Record record)
+{
+    if (!path.empty()) {
+        const std::string base = path.back();
+        for (int n = ++m_seen[{kind, path}]; m_records.count({kind, path}); ++n)
+            path.back() = base + '#' + std::to_string(n);
+    }
+    std::string last = path.empty() ? "" : path.back();
+    m_records[{kind, std::move(path)}] = std::move(record);
+    return last;
 }

@@ -10,7 +10,10 @@
 
 // A design as flat records, one per object or mapping, each under a key made
 // of its kind and its ids, so that two designs compare by ids rather than by
-// text. Fields hold ids where they refer to other objects.
+// text; fields hold ids where they refer to other objects. By name, keys and
+// fields use instead the refdes, port, group, footprint and pin names, so
+// that a design whose ids were made anew compares equal to the original; a
+// second object of one name in the same place is keyed "NAME#2", and so on.
 class DesignRecords {
 public:
     // In the order in which differences are listed.
@@ -30,9 +33,11 @@ public:
     };
     struct Key {
         Kind kind;
-        std::string path; // ids joined with '/'; a bit in angle brackets
+        std::vector<std::string> path; // ids from the outermost; a bit in angle brackets
 
         bool operator<(const Key& other) const { return kind != other.kind ? kind < other.kind : path < other.path; }
+        // The path's parts joined with '/'.
+        std::string text() const;
     };
     struct Record {
         std::string name; // what people call the object
@@ -41,7 +46,7 @@ public:
 
     static const char* kindName(Kind kind);
 
-    explicit DesignRecords(IWJInterfaceView* design);
+    DesignRecords(IWJInterfaceView* design, bool byName);
 
     const std::map<Key, Record>& records() const { return m_records; }
 
@@ -54,13 +59,20 @@ private:
     void addRefs(Record& record, IWJPortGroup* group) const;
     void addFootprint(const std::string& id, IWJFootPrint* footprint);
     void addPartMap(IWJPartMap* partMap);
-    std::string pinIds(IWJFootPrintPinGroup* group) const;
     std::string refText(IWJPort* port, int lsb, int msb) const;
-    void add(Kind kind, const std::string& path, Record record);
+    // The id, or by name the name.
+    std::string pick(const std::string& id, const std::string& name) const;
+    std::string pinList(IWJFootPrintPinGroup* group) const;
+    // Files the record; a second record under one key, as two pins of one
+    // name or a second part map of one instance, gets "#2" on the last part
+    // of its path, and so on. Returns that last part.
+    std::string add(Kind kind, std::vector<std::string> path, Record record);
+
+    bool m_byName;
 
     DesignIds m_ids;
     std::map<Key, Record> m_records;
-    std::map<std::string, int> m_partMapsPerInstance;
+    std::map<Key, int> m_seen; // records added under each key
 };
 
 #endif

@@ -3,11 +3,12 @@
 
 #include <string>
 
-// ifx diff: what changed from one design to another, as text or JSON. Exit 0
-// when they are the same, 1 when they differ, 2 when either cannot be read.
+// ifx diff: what changed from one design to another, as text or JSON, by ids
+// or by names. Exit 0 when they are the same, 1 when they differ, 3 when
+// either cannot be read.
 class DiffCommand {
 public:
-    static int run(const std::string& before, const std::string& after, bool json);
+    static int run(const std::string& before, const std::string& after, bool json, bool byName);
 };
 
 #endif

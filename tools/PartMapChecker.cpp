@@ -103,6 +103,11 @@ void PartMapChecker::checkPortMap(PartMap& partMap, const XmlElement* portMap)
         checkPins(partMap, pins, nullptr, -1);
         return;
     }
+    int low = 0;
+    int high = 0;
+    if (bit == -1 && !pinGroup && portMap->child("PinRef") && bitsOf(port->second, low, high) && low != high)
+        m_report.error(portRef, "port " + portName(instance, id, -1) + " has bits " + std::to_string(low) + ".." +
+                                    std::to_string(high) + " but is mapped whole to one pin");
     if (pinGroup || portMap->child("PinRef")) {
         const auto first = partMap.mappedBits.emplace(std::make_pair(id, bit), portRef);
         if (!first.second)

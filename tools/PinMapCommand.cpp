@@ -2,39 +2,55 @@
 
 #include "CsvWriter.h"
 #include "DesignReader.h"
+#include "NaturalOrder.h"
 #include "PinMapTable.h"
+#include "PinPlacement.h"
+#include "PrintableText.h"
 #include "TextTable.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <iostream>
 
 namespace {
 
-bool hasRefdes(IWJInterfaceView* design, const std::string& refdes)
+using Json = nlohmann::ordered_json;
+
+Json textOrNull(const std::string& text)
 {
-    for (auto instances = design->compInsts(); instances.isValid(); ++instances) {
-        if (refdes == instances.value()->refdes())
-            return true;
-    }
-    return false;
+    return text.empty() ? Json() : Json(text);
+}
+
+Json rowJson(const PinMapRow& row)
+{
+    PinPoint at{0, 0};
+    const bool located = PinPlacement::parseLocation(row.location, at);
+    return {{"refdes", row.refdes},
+            {"port", textOrNull(row.port)},
+            {"port_name", textOrNull(row.portName)},
+            {"type", textOrNull(row.type)},
+            {"bit", row.bit == -1 ? Json() : Json(row.bit)},
+            {"pin", row.pin},
+            {"pin_id", row.pinId},
+            {"location", row.location},
+            {"x", located ? Json(at.x) : Json()},
+            {"y", located ? Json(at.y) : Json()},
+            {"padstack", row.padstack},
+            {"mapping", textOrNull(row.mapping)},
+            {"group", textOrNull(row.group)},
+            {"pair", textOrNull(row.pair)},
+            {"polarity", textOrNull(row.polarity)},
+            {"port_group", textOrNull(row.portGroup)},
+            {"voltage", textOrNull(row.voltage)}};
 }
 
 void printJson(const PinMapTable& table)
 {
-    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-    for (const PinMapRow& row : table.rows()) {
-        rows.push_back({{"refdes", row.refdes},
-                        {"port", row.port},
-                        {"bit", row.bit == -1 ? nlohmann::ordered_json() : nlohmann::ordered_json(row.bit)},
-                        {"pin", row.pin},
-                        {"pin_id", row.pinId},
-                        {"location", row.location},
-                        {"padstack", row.padstack},
-                        {"mapping", row.mapping},
-                        {"group", row.group}});
-    }
-    std::cout << rows.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    Json rows = Json::array();
+    for (const PinMapRow& row : table.rows())
+        rows.push_back(rowJson(row));
+    std::cout << rows.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
 void printCsv(const PinMapTable& table)
@@ -53,21 +69,57 @@ void printTable(const PinMapTable& table)
     text.print(std::cout);
 }
 
+// The refdes of every instance, and whether one of them is refdes (in any
+// letter case) and has a part map.
+struct RefdesSearch {
+    std::vector<std::string> all;
+    bool found = false;
+    bool mapped = false;
+};
+
+RefdesSearch searchRefdes(IWJInterfaceView* design, const std::string& refdes)
+{
+    RefdesSearch search;
+    for (auto instances = design->compInsts(); instances.isValid(); ++instances) {
+        search.all.push_back(instances.value()->refdes());
+        search.found = search.found || PinMapTable::sameRefdes(refdes, search.all.back());
+    }
+    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps) {
+        IWJCompInst* instance = partMaps.value()->compInst();
+        search.mapped = search.mapped || (instance && PinMapTable::sameRefdes(refdes, instance->refdes()));
+    }
+    std::sort(search.all.begin(), search.all.end(), NaturalOrder::before);
+    return search;
+}
+
 } // namespace
 
-int PinMapCommand::run(const std::string& fileName, const std::string& refdes, const std::string& format)
+int PinMapCommand::run(const std::string& fileName, const PinMapOptions& options)
 {
     const Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
-    if (!refdes.empty() && !hasRefdes(design.get(), refdes)) {
-        std::cerr << fileName << ": no instance has the refdes \"" << refdes << "\"\n";
-        return 1;
+    if (!options.refdes.empty()) {
+        const RefdesSearch search = searchRefdes(design.get(), options.refdes);
+        if (!search.found) {
+            std::string known;
+            for (const std::string& refdes : search.all)
+                known += (known.empty() ? "" : ", ") + refdes;
+            std::cerr << wjxml::printable(fileName + ": no instance has the refdes \"" + options.refdes + "\"; " +
+                                          (known.empty() ? "the design has no instances" : "there are " + known))
+                      << '\n';
+            return 1;
+        }
+        if (!search.mapped) {
+            std::cerr << wjxml::printable(fileName + ": instance " + options.refdes + " has no part map") << '\n';
+            return 1;
+        }
     }
-    const PinMapTable table(design.get(), refdes);
-    if (format == "json")
+    const PinMapTable table(design.get(), options.refdes, options.allPins,
+                            options.sortByPin ? PinMapTable::Order::Pin : PinMapTable::Order::Port);
+    if (options.format == "json")
         printJson(table);
-    else if (format == "csv")
+    else if (options.format == "csv")
         printCsv(table);
     else
         printTable(table);

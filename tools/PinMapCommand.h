@@ -3,12 +3,17 @@
 
 #include <string>
 
+struct PinMapOptions {
+    std::string refdes; // when not empty, only that instance, in any letter case
+    std::string format; // "table", "csv" or "json"
+    bool allPins;       // the unmapped pins of the footprints too
+    bool sortByPin;     // by refdes and pin instead of refdes and port
+};
+
 // ifx pinmap: the pin assignment table as text, CSV or JSON.
 class PinMapCommand {
 public:
-    // format is "table", "csv" or "json"; refdes, when not empty, keeps the
-    // rows of that instance only.
-    static int run(const std::string& fileName, const std::string& refdes, const std::string& format);
+    static int run(const std::string& fileName, const PinMapOptions& options);
 };
 
 #endif

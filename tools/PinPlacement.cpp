@@ -1,10 +1,14 @@
 #include "PinPlacement.h"
 
+#include "NaturalOrder.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -28,41 +32,6 @@ void skipSpaces(const char*& at)
 {
     while (*at == ' ' || *at == '\t')
         ++at;
-}
-
-// Names compared with their digit runs as numbers: "2" before "10".
-bool nameBefore(const std::string& a, const std::string& b)
-{
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (std::isdigit(static_cast<unsigned char>(a[i])) && std::isdigit(static_cast<unsigned char>(b[j]))) {
-            std::size_t iEnd = i;
-            std::size_t jEnd = j;
-            while (iEnd < a.size() && std::isdigit(static_cast<unsigned char>(a[iEnd])))
-                ++iEnd;
-            while (jEnd < b.size() && std::isdigit(static_cast<unsigned char>(b[jEnd])))
-                ++jEnd;
-            const std::string aDigits = a.substr(i, iEnd - i);
-            const std::string bDigits = b.substr(j, jEnd - j);
-            const std::size_t aFirst = std::min(aDigits.find_first_not_of('0'), aDigits.size());
-            const std::size_t bFirst = std::min(bDigits.find_first_not_of('0'), bDigits.size());
-            const std::string aValue = aDigits.substr(aFirst);
-            const std::string bValue = bDigits.substr(bFirst);
-            if (aValue.size() != bValue.size())
-                return aValue.size() < bValue.size();
-            if (aValue != bValue)
-                return aValue < bValue;
-            i = iEnd;
-            j = jEnd;
-        } else {
-            if (a[i] != b[j])
-                return a[i] < b[j];
-            ++i;
-            ++j;
-        }
-    }
-    return a.size() - i < b.size() - j;
 }
 
 } // namespace
@@ -105,10 +74,12 @@ bool PinPlacement::gridCell(const std::string& name, int& row, int& column)
         return false;
     int rowIndex = 0;
     for (std::size_t i = 0; i < letters; ++i) {
-        const std::size_t letter = kRowLetters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(name[i]))));
+        const std::size_t letter =
+            kRowLetters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(name[i]))));
         if (letter == std::string::npos)
             return false;
-        rowIndex = rowIndex * static_cast<int>(kRowLetters.size()) + static_cast<int>(letter) + (i + 1 < letters ? 1 : 0);
+        rowIndex =
+            rowIndex * static_cast<int>(kRowLetters.size()) + static_cast<int>(letter) + (i + 1 < letters ? 1 : 0);
     }
     row = rowIndex;
     column = std::atoi(name.c_str() + letters) - 1;
@@ -118,13 +89,15 @@ bool PinPlacement::gridCell(const std::string& name, int& row, int& column)
 bool PinPlacement::placeByLocation(const std::vector<std::string>& locations)
 {
     m_points.clear();
-    for (const std::string& location : locations) {
+    for (std::size_t i = 0; i < locations.size(); ++i) {
         PinPoint point{0, 0};
-        if (!parseLocation(location, point))
-            return false;
+        if (!parseLocation(locations[i], point) && !locations[i].empty())
+            m_unreadable.push_back(i);
         m_points.push_back(point);
     }
-    return true;
+    const bool everyPinHasOne =
+        std::all_of(locations.begin(), locations.end(), [](const std::string& location) { return !location.empty(); });
+    return everyPinHasOne && m_unreadable.empty();
 }
 
 bool PinPlacement::placeOnGrid(const std::vector<std::string>& names)
@@ -135,7 +108,7 @@ bool PinPlacement::placeOnGrid(const std::vector<std::string>& names)
         int column = 0;
         if (!gridCell(name, row, column))
             return false;
-        m_points.push_back({static_cast<double>(column), static_cast<double>(row)});
+        m_points.push_back({static_cast<double>(column), -static_cast<double>(row)});
     }
     return true;
 }
@@ -145,11 +118,69 @@ void PinPlacement::placeInNameOrder(const std::vector<std::string>& names)
     std::vector<std::size_t> order(names.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
-                     [&names](std::size_t a, std::size_t b) { return nameBefore(names[a], names[b]); });
+                     [&names](std::size_t a, std::size_t b) { return NaturalOrder::before(names[a], names[b]); });
     const int columns = std::max(1, static_cast<int>(std::ceil(std::sqrt(static_cast<double>(names.size())))));
     m_points.assign(names.size(), {0, 0});
     for (std::size_t place = 0; place < order.size(); ++place) {
         const int at = static_cast<int>(place);
-        m_points[order[place]] = {static_cast<double>(at % columns), static_cast<double>(at / columns)};
+        m_points[order[place]] = {static_cast<double>(at % columns), -static_cast<double>(at / columns)};
     }
+}
+
+double PinPlacement::pitch(const std::vector<PinPoint>& points)
+{
+    if (points.size() < 2)
+        return 1;
+    // Buckets of a grid with about one pin per cell (a row of pins has as
+    // many cells as pins): the nearest pin of a pin lies in the rings of
+    // cells around its own, searched outwards until a ring lies farther than
+    // the nearest pin found.
+    double minX = points[0].x, maxX = minX, minY = points[0].y, maxY = minY;
+    for (const PinPoint& point : points) {
+        minX = std::min(minX, point.x);
+        maxX = std::max(maxX, point.x);
+        minY = std::min(minY, point.y);
+        maxY = std::max(maxY, point.y);
+    }
+    const double span = std::max(maxX - minX, maxY - minY);
+    if (span == 0)
+        return 1;
+    const double count = static_cast<double>(points.size());
+    const double cellSize = std::max(std::sqrt((maxX - minX) * (maxY - minY) / count), span / count);
+    std::map<std::pair<long, long>, std::vector<std::size_t>> cells;
+    const auto cellOf = [&](const PinPoint& point) {
+        return std::make_pair(static_cast<long>((point.x - minX) / cellSize),
+                              static_cast<long>((point.y - minY) / cellSize));
+    };
+    for (std::size_t i = 0; i < points.size(); ++i)
+        cells[cellOf(points[i])].push_back(i);
+    const long rings = static_cast<long>(span / cellSize) + 1;
+    std::vector<double> nearest;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const auto [column, row] = cellOf(points[i]);
+        double best = -1;
+        for (long ring = 0; ring <= rings && (best < 0 || (ring - 1) * cellSize < best); ++ring) {
+            for (long dx = -ring; dx <= ring; ++dx) {
+                for (long dy = -ring; dy <= ring; ++dy) {
+                    if (std::max(std::labs(dx), std::labs(dy)) != ring)
+                        continue;
+                    const auto cell = cells.find({column + dx, row + dy});
+                    if (cell == cells.end())
+                        continue;
+                    for (const std::size_t other : cell->second) {
+                        const double distance =
+                            std::hypot(points[other].x - points[i].x, points[other].y - points[i].y);
+                        if (other != i && distance > 1e-9 && (best < 0 || distance < best))
+                            best = distance;
+                    }
+                }
+            }
+        }
+        if (best > 0)
+            nearest.push_back(best);
+    }
+    if (nearest.empty())
+        return 1;
+    std::nth_element(nearest.begin(), nearest.begin() + nearest.size() / 2, nearest.end());
+    return nearest[nearest.size() / 2];
 }

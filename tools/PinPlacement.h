@@ -6,7 +6,7 @@
 
 struct PinPoint {
     double x;
-    double y; // grows downwards, as seen from the top
+    double y; // grows upwards, as seen from the top
 };
 
 // Where to draw the pins of one footprint. The first way that works for
@@ -20,8 +20,15 @@ public:
     PinPlacement(const std::vector<std::string>& names, const std::vector<std::string>& locations);
 
     Method method() const { return m_method; }
-    // In the order of the pins given; in grid and name order one unit apart.
+    // In the order of the pins given; in grid and name order one unit apart,
+    // the first row on top.
     const std::vector<PinPoint>& points() const { return m_points; }
+    // The indexes of the pins whose location is given but cannot be read.
+    const std::vector<std::size_t>& unreadable() const { return m_unreadable; }
+    // The distance between neighbouring pins: the median over the pins of
+    // the distance to the nearest other pin, so that a few pads off the rows
+    // (an exposed pad, shield tabs) do not set it; 1 for fewer than 2 pins.
+    static double pitch(const std::vector<PinPoint>& points);
 
     // "x,y" as two numbers, spaces allowed around them, neither farther
     // than 1e9 from 0 (farther ones cannot be drawn).
@@ -37,6 +44,7 @@ private:
 
     Method m_method = Method::NameOrder;
     std::vector<PinPoint> m_points;
+    std::vector<std::size_t> m_unreadable;
 };
 
 #endif

@@ -5,6 +5,8 @@
 #include "PortGroupIndex.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <set>
 #include <utility>
 
@@ -18,6 +20,32 @@ std::map<std::string, int> portTypes(IWJCompInst* instance)
     for (auto pairs = instance->differentialPorts(); pairs.isValid(); ++pairs)
         types[pairs.value()->fullName()] = pairs.value()->type();
     return types;
+}
+
+// The local name of the differential pair each member port belongs to, by
+// the port's full name.
+std::map<std::string, std::string> pairsOf(IWJCompInst* instance)
+{
+    std::map<std::string, std::string> pairs;
+    const std::size_t cellPrefix = std::string(instance->cellName()).size() + 1;
+    for (auto walk = instance->differentialPorts(); walk.isValid(); ++walk) {
+        IWJDPPort* pair = dynamic_cast<IWJDPPort*>(walk.value());
+        if (!pair)
+            continue;
+        const std::string pairName = std::string(pair->fullName()).substr(cellPrefix);
+        for (IWJPort* member : {pair->positivePort(nullptr, nullptr), pair->negativePort(nullptr, nullptr)}) {
+            if (member)
+                pairs[member->fullName()] = pairName;
+        }
+    }
+    return pairs;
+}
+
+double numberOr0(const char* text)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    return end != text && *end == '\0' && std::isfinite(value) && value > 0 && value < 1e9 ? value : 0;
 }
 
 std::string bitName(const std::string& port, int bit)
@@ -56,6 +84,7 @@ void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>
     }
 
     const PortGroupIndex groups(instance);
+    const std::string cellName = instance->cellName();
     const std::map<std::string, int> types = portTypes(instance);
     std::vector<std::vector<Use>> uses(pins.size());
     for (const PinMapRow* row : rows) {
@@ -63,25 +92,38 @@ void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>
         if (pin == pinIndex.end())
             continue;
         if (row->port.empty()) {
-            uses[pin->second].push_back({"", -1, IWJPort::Unknown, row->group});
+            uses[pin->second].push_back({"", "", -1, IWJPort::Unknown, row->group});
         } else {
             const auto type = types.find(row->port);
-            uses[pin->second].push_back({row->port, row->bit, type == types.end() ? IWJPort::Unknown : type->second,
+            const std::string local = row->port.substr(cellName.size() + 1);
+            uses[pin->second].push_back({row->port, local, row->bit,
+                                         type == types.end() ? IWJPort::Unknown : type->second,
                                          groups.groupOf(row->port, row->bit)});
         }
     }
 
     const PinPlacement placement(names, locations);
-    PinoutMap map{instance->refdes(), footprint->name(), placement.method(), {}};
+    PinoutMap map{instance->refdes(),
+                  footprint->name(),
+                  placement.method(),
+                  {},
+                  numberOr0(footprint->width()),
+                  numberOr0(footprint->length()),
+                  footprint->rotation(),
+                  {}};
+    const std::map<std::string, std::string> pairs = pairsOf(instance);
     for (std::size_t i = 0; i < pins.size(); ++i)
-        map.pins.push_back(describe(pins[i].second, pins[i].first, placement.points()[i], uses[i]));
+        map.pins.push_back(describe(pins[i].second, pins[i].first, placement.points()[i], uses[i], map.refdes, pairs));
+    for (const std::size_t i : placement.unreadable())
+        map.unreadable.push_back(names[i] + ": \"" + locations[i] + '"');
     m_maps.push_back(std::move(map));
 }
 
 PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at,
-                           const std::vector<Use>& uses)
+                           const std::vector<Use>& uses, const std::string& refdes,
+                           const std::map<std::string, std::string>& pairs)
 {
-    PinoutPin drawn{pin->name(), id, at, fillOf(uses), false, {}, pin->name()};
+    PinoutPin drawn{pin->name(), id, at, fillOf(uses), false, {}, "", pin->name()};
     drawn.details.push_back("pin " + drawn.name + " (id " + id + ")");
     const std::string location = pin->location();
     const std::string padstack = pin->padstack();
@@ -93,8 +135,17 @@ PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const Pi
         if (use.port.empty()) {
             drawn.details.push_back("mapped with group " + use.group);
             drawn.searchText += '|' + use.group;
+            if (drawn.label.empty())
+                drawn.label = use.group.substr(use.group.rfind('.') + 1);
             continue;
         }
+        if (drawn.label.empty())
+            drawn.label = bitName(use.local, use.bit);
+        const auto pair = pairs.find(use.port);
+        if (pair != pairs.end())
+            drawn.searchText += '|' + use.port.substr(0, use.port.size() - use.local.size()) + pair->second + '|' +
+                                refdes + '.' + pair->second;
+        drawn.searchText += '|' + refdes + '.' + bitName(use.local, use.bit);
         portBits.insert({use.port, use.bit});
         const std::string name = bitName(use.port, use.bit);
         const std::string type = modeltext::portType(use.type);
@@ -130,9 +181,8 @@ std::string Pinout::fillOf(const std::vector<Use>& uses)
     // one, whose full name has more parts.
     const Use* innermost = nullptr;
     for (const Use& use : uses) {
-        if (use.port.empty() &&
-            (!innermost || std::count(use.group.begin(), use.group.end(), '.') >
-                               std::count(innermost->group.begin(), innermost->group.end(), '.')))
+        if (use.port.empty() && (!innermost || std::count(use.group.begin(), use.group.end(), '.') >
+                                                   std::count(innermost->group.begin(), innermost->group.end(), '.')))
             innermost = &use;
     }
     return innermost ? "g" + std::to_string(groupNumber(innermost->group)) : "ungrouped";

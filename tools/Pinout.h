@@ -20,8 +20,13 @@ struct PinoutPin {
     std::string fill;
     bool isShort; // mapped to two different port bits
     std::vector<std::string> details;
+    // Beside the pin on packages with pins on their edges: the local name of
+    // the first port bit, or the group, it is mapped to.
+    std::string label;
     // The pin's name, the names of what it is mapped to and of the groups of
     // its ports, joined by "|".
+    // The full and the refdes-prefixed names of its port bits, the
+    // differential pairs of its ports.
     std::string searchText;
 };
 
@@ -31,6 +36,12 @@ struct PinoutMap {
     std::string footprint;
     PinPlacement::Method placement;
     std::vector<PinoutPin> pins; // by pin id
+    // The outline's width along x and length along y; 0 when not a number.
+    double width;
+    double length;
+    std::string rotation;
+    // "NAME: TEXT" for each pin whose location cannot be read.
+    std::vector<std::string> unreadable;
 };
 
 // What each pin of each part map is mapped to, from the pin map table, with
@@ -48,15 +59,16 @@ public:
 private:
     // What one pin is mapped to.
     struct Use {
-        std::string port; // "" for a group mapping
+        std::string port;  // "" for a group mapping
+        std::string local; // the port's local name
         int bit;
         int type;
         std::string group;
     };
 
     void addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows);
-    PinoutPin describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at,
-                       const std::vector<Use>& uses);
+    PinoutPin describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at, const std::vector<Use>& uses,
+                       const std::string& refdes, const std::map<std::string, std::string>& pairs);
     std::string fillOf(const std::vector<Use>& uses);
     int groupNumber(const std::string& group);
 

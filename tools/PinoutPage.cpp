@@ -21,8 +21,9 @@ body.searching .pin:not(.hit){opacity:.2}
 </style>
 )";
 
-// Matches a pin when the query is, ignoring case, its name or the name of a
-// port it is mapped to, with or without the cell name and the bit.
+// Matches a pin when the query is, ignoring case, its name, or a dotted
+// suffix of the name of a port bit, group or differential pair it carries,
+// with or without the bit: "U1.LED", "CELL.LED", "DDR.LANE0", "LANE0", "DQ".
 const char* const kScript = R"(<script>
 window.onerror = function (message) { document.title = 'error: ' + message; };
 (function () {
@@ -30,26 +31,30 @@ window.onerror = function (message) { document.title = 'error: ' + message; };
   var search = document.getElementById('search');
   var count = document.getElementById('count');
   var info = document.getElementById('info');
-  function names(word) {
-    var base = word.split('<')[0];
-    var local = word.slice(word.lastIndexOf('.') + 1);
-    return [word, base, local, local.split('<')[0]];
+  function suffixes(word) {
+    var found = [];
+    for (var at = 0; ; at = word.indexOf('.', at) + 1) {
+      found.push(word.slice(at), word.slice(at).split('<')[0]);
+      if (word.indexOf('.', at) === -1) return found;
+    }
   }
   function matches(pin, query) {
     var words = pin.getAttribute('data-search').toLowerCase().split('|');
     for (var i = 0; i < words.length; ++i) {
-      if (names(words[i]).indexOf(query) !== -1) return true;
+      if (suffixes(words[i]).indexOf(query) !== -1) return true;
     }
     return false;
   }
   function highlight(text) {
     var query = text.trim().toLowerCase();
     var hits = 0;
+    var first = null;
     for (var i = 0; i < pins.length; ++i) {
       var hit = query !== '' && matches(pins[i], query);
       pins[i].classList.toggle('hit', hit);
-      if (hit) ++hits;
+      if (hit && ++hits === 1) first = pins[i];
     }
+    if (first) first.scrollIntoView({block: 'center', inline: 'center'});
     document.body.classList.toggle('searching', query !== '');
     count.textContent = query === '' ? '' : hits + (hits === 1 ? ' pin' : ' pins');
     return hits;
@@ -64,6 +69,7 @@ window.onerror = function (message) { document.title = 'error: ' + message; };
   if (wanted !== null) {
     search.value = wanted;
     document.title = 'highlighted:' + highlight(wanted);
+    document.body.setAttribute('data-scrolled', String(Math.round(window.scrollY)));
   }
   document.body.setAttribute('data-ready', 'yes');
 })();
@@ -72,13 +78,44 @@ window.onerror = function (message) { document.title = 'error: ' + message; };
 
 } // namespace
 
-void PinoutPage::write(std::ostream& out, const Pinout& pinout)
+namespace {
+
+// Examples of what the search finds, from the design's own names: a port
+// with its refdes, a group, a pin.
+std::string placeholderOf(const Pinout& pinout)
+{
+    std::string port;
+    std::string pin;
+    for (const PinoutMap& map : pinout.maps()) {
+        for (const PinoutPin& drawn : map.pins) {
+            if (pin.empty())
+                pin = drawn.name;
+            if (port.empty() && drawn.fill != "unmapped" && drawn.label.find('<') == std::string::npos &&
+                !drawn.label.empty() &&
+                drawn.searchText.find('|' + map.refdes + '.' + drawn.label) != std::string::npos)
+                port = map.refdes + '.' + drawn.label;
+        }
+    }
+    std::string group = pinout.groups().empty() ? "" : pinout.groups().front();
+    group = group.substr(group.find('.') + 1);
+    std::string placeholder;
+    for (const std::string& example : {port, group, pin}) {
+        if (!example.empty())
+            placeholder += (placeholder.empty() ? "" : ", ") + example;
+    }
+    return placeholder;
+}
+
+} // namespace
+
+void PinoutPage::write(std::ostream& out, const Pinout& pinout, bool bottom)
 {
     const std::string design = markup::escape(pinout.designName());
     out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Pin-out of " << design
         << "</title>\n"
         << kStyle << "</head>\n<body>\n<header>\n<div><h1>Pin-out of " << design << "</h1>\n"
-        << "<label>Port or pin <input id=\"search\" type=\"search\" placeholder=\"DQ, U1.CLK_IN, A1\"></label>"
+        << "<label>Port or pin <input id=\"search\" type=\"search\" placeholder=\""
+        << markup::escape(placeholderOf(pinout)) << "\"></label>"
         << "<span id=\"count\"></span></div>\n"
         << "<div id=\"info\">Point at a pin to see what it is mapped to.</div>\n</header>\n";
     if (pinout.maps().empty())
@@ -86,7 +123,7 @@ void PinoutPage::write(std::ostream& out, const Pinout& pinout)
     int number = 0;
     for (const PinoutMap& map : pinout.maps()) {
         out << "<section>\n";
-        PinoutSvg::write(out, map, pinout.groups(), number++);
+        PinoutSvg::write(out, map, pinout.groups(), number++, bottom);
         out << "</section>\n";
     }
     out << kScript << "</body>\n</html>\n";

@@ -1,33 +1,49 @@
 #include "PortGroupIndex.h"
 
 #include <algorithm>
+#include <climits>
+
+namespace {
+
+// Whether a holds a bit before b: deeper, or as deep and referenced first.
+template <typename Member> bool wins(const Member* a, const Member* b)
+{
+    return !b || (a && (a->depth != b->depth ? a->depth > b->depth : a->order < b->order));
+}
+
+} // namespace
 
 PortGroupIndex::PortGroupIndex(IWJCompInst* instance)
 {
     for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses)
         addGroup(buses.value(), 0);
+    for (auto& entry : m_ports)
+        index(entry.second);
 }
 
 std::string PortGroupIndex::groupOf(const std::string& portFullName, int bit) const
 {
-    const auto found = m_members.find(portFullName);
-    if (found == m_members.end())
+    const auto found = m_ports.find(portFullName);
+    if (found == m_ports.end())
         return "";
-    const Member* best = nullptr;
-    for (const Member& member : found->second) {
-        const bool wholePort = member.lsb == -1 && member.msb == -1;
-        const int low = std::min(member.lsb, member.msb);
-        const int high = std::max(member.lsb, member.msb);
-        const bool holds = wholePort || bit == -1 || (low <= bit && bit <= high);
-        if (holds && (!best || member.depth > best->depth))
-            best = &member;
-    }
+    const Port& port = found->second;
+    if (bit == -1)
+        return port.deepest ? port.deepest->group : "";
+    const Member* ranged = std::prev(port.segments.upper_bound(bit))->second;
+    const Member* best = wins(ranged, port.whole) ? ranged : port.whole;
     return best ? best->group : "";
+}
+
+std::string PortGroupIndex::voltageOf(const std::string& group) const
+{
+    const auto found = m_voltages.find(group);
+    return found == m_voltages.end() ? "" : found->second;
 }
 
 void PortGroupIndex::addGroup(IWJPortGroup* group, int depth)
 {
     const std::string name = group->fullName();
+    m_voltages[name] = group->voltage();
     for (auto refs = group->portRefs(); refs.isValid(); ++refs) {
         int lsb = -1;
         int msb = -1;
@@ -51,6 +67,40 @@ void PortGroupIndex::addGroup(IWJPortGroup* group, int depth)
 
 void PortGroupIndex::addMember(IWJPort* port, int lsb, int msb, int depth, const std::string& group)
 {
-    if (port)
-        m_members[port->fullName()].push_back({lsb, msb, depth, group});
+    if (!port)
+        return;
+    std::vector<Member>& members = m_ports[port->fullName()].members;
+    members.push_back({lsb, msb, depth, static_cast<int>(members.size()), group});
+}
+
+// Paints each member's bits over the segments, the weakest first, so that
+// every bit ends with the member that wins it.
+void PortGroupIndex::index(Port& port)
+{
+    std::vector<const Member*> weakestFirst;
+    for (const Member& member : port.members) {
+        weakestFirst.push_back(&member);
+        if (wins(&member, port.deepest))
+            port.deepest = &member;
+    }
+    std::sort(weakestFirst.begin(), weakestFirst.end(), [](const Member* a, const Member* b) { return wins(b, a); });
+    port.segments[LLONG_MIN] = nullptr;
+    const auto split = [&port](long long at) {
+        const auto segment = std::prev(port.segments.upper_bound(at));
+        if (segment->first != at)
+            port.segments.emplace(at, segment->second);
+    };
+    for (const Member* member : weakestFirst) {
+        if (member->lsb == -1 && member->msb == -1) {
+            if (wins(member, port.whole))
+                port.whole = member;
+            continue;
+        }
+        const long long low = std::min(member->lsb, member->msb);
+        const long long high = std::max(member->lsb, member->msb);
+        split(low);
+        split(high + 1);
+        port.segments.erase(port.segments.find(low), port.segments.find(high + 1));
+        port.segments.emplace(low, member);
+    }
 }

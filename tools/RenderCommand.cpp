@@ -42,7 +42,7 @@ std::string fileNameFor(const std::string& refdes, std::set<std::string>& used)
     return unique + ".svg";
 }
 
-bool writeSvgs(const Pinout& pinout, const std::string& folder)
+bool writeSvgs(const Pinout& pinout, const std::string& folder, bool bottom)
 {
     std::error_code problem;
     std::filesystem::create_directories(folder, problem);
@@ -55,7 +55,7 @@ bool writeSvgs(const Pinout& pinout, const std::string& folder)
     for (const PinoutMap& map : pinout.maps()) {
         std::ostringstream svg;
         svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-        PinoutSvg::write(svg, map, pinout.groups(), number++);
+        PinoutSvg::write(svg, map, pinout.groups(), number++, bottom);
         if (!writeText((std::filesystem::path(folder) / fileNameFor(map.refdes, used)).string(), svg.str()))
             return false;
     }
@@ -77,7 +77,7 @@ std::string outputProblem(const std::string& output, bool svg)
 
 } // namespace
 
-int RenderCommand::run(const std::string& fileName, const std::string& output, bool svg)
+int RenderCommand::run(const std::string& fileName, const std::string& output, bool svg, bool bottom)
 {
     constexpr int kUsageError = 2;
     const std::string problem = outputProblem(output, svg);
@@ -90,9 +90,9 @@ int RenderCommand::run(const std::string& fileName, const std::string& output, b
         return 1;
     const Pinout pinout(design.get());
     if (svg)
-        return writeSvgs(pinout, output) ? 0 : 1;
+        return writeSvgs(pinout, output, bottom) ? 0 : 1;
     std::ostringstream page;
-    PinoutPage::write(page, pinout);
+    PinoutPage::write(page, pinout, bottom);
     if (output == "-") {
         std::cout << page.str();
         return 0;

@@ -62,8 +62,13 @@ int main(int argc, char** argv)
     std::string second;
     bool json = false;
     bool svg = false;
+    bool bottom = false;
+    bool byName = false;
+    bool werror = false;
     std::string refdes;
     std::string format = "table";
+    std::string sort = "port";
+    bool allPins = false;
 
     CLI::App* validateCommand =
         command(app, "validate", "Check files against the schema; exit 0 when all are valid, 1 when any is not.",
@@ -74,10 +79,14 @@ int main(int argc, char** argv)
     showCommand->add_option("FILE", file, "interface exchange file")->required();
     showCommand->add_flag("--json", json, "print JSON instead");
 
-    CLI::App* pinmapCommand = command(app, "pinmap", "Print the pin assignment: one row per mapped port bit or pin.",
+    CLI::App* pinmapCommand = command(app, "pinmap", "Print the pin assignment: one row per mapped port bit and pin.",
                                       "ifx pinmap board.xml --refdes U1 --format csv");
     pinmapCommand->add_option("FILE", file, "interface exchange file")->required();
-    pinmapCommand->add_option("--refdes", refdes, "only the instance with this refdes");
+    pinmapCommand->add_option("--refdes", refdes, "only the instance with this refdes, in any letter case");
+    pinmapCommand->add_flag("--all-pins", allPins, "every pin of the footprints, unmapped ones too");
+    pinmapCommand->add_option("--sort", sort, "rows by refdes, then port or pin")
+        ->check(CLI::IsMember({"port", "pin"}))
+        ->capture_default_str();
     pinmapCommand->add_option("--format", format, "table, csv or json")
         ->check(CLI::IsMember({"table", "csv", "json"}))
         ->capture_default_str();
@@ -85,28 +94,36 @@ int main(int argc, char** argv)
     CLI::App* checkCommand =
         command(app, "check",
                 "Find what the schema cannot see: references that name nothing, duplicate ids, shorts,\n"
-                "bits out of range or mapped twice, unmapped ports, incomplete differential pairs.\n"
-                "Exit 1 when there are errors.",
+                "bits out of range or mapped twice, unmapped ports, incomplete differential pairs, type\n"
+                "words and numbers the format does not know, duplicate pin names, unreadable locations.\n"
+                "Exit 1 when there are errors (or warnings, with --werror).",
                 "ifx check board.xml");
     checkCommand->add_option("FILE", file, "interface exchange file")->required();
+    checkCommand->add_flag("--werror", werror, "exit 1 on warnings too");
+    checkCommand->add_option("--format", format, "text or json")
+        ->check(CLI::IsMember({"text", "json"}))
+        ->default_str("text");
 
     CLI::App* diffCommand = command(app, "diff",
                                     "Print what changed between two designs. Exit 0 when they are the same,\n"
-                                    "1 when they differ, 2 when a file cannot be read.",
+                                    "1 when they differ, 3 when a file cannot be read.",
                                     "ifx diff board.xml board-v2.xml");
     diffCommand->add_option("A", file, "the earlier design")->required();
     diffCommand->add_option("B", second, "the later design")->required();
     diffCommand->add_flag("--json", json, "print JSON instead");
+    diffCommand->add_flag("--by-name", byName,
+                          "match instances by refdes, and ports, groups, footprints and pins by name, not by id");
 
-    CLI::App* renderCommand =
-        command(app, "render",
-                "Draw each part map's footprint seen from the top, every pin coloured by the group of the\n"
-                "port it is mapped to, as one HTML page with a search box; or, with --svg, as one SVG file\n"
-                "per part map in the folder OUT, named after the refdes.",
-                "ifx render board.xml -o pinout.html");
+    CLI::App* renderCommand = command(
+        app, "render",
+        "Draw each part map's footprint seen from the top (or --bottom), every pin coloured by the group of the\n"
+        "port it is mapped to, as one HTML page with a search box; or, with --svg, as one SVG file\n"
+        "per part map in the folder OUT, named after the refdes.",
+        "ifx render board.xml -o pinout.html");
     renderCommand->add_option("FILE", file, "interface exchange file")->required();
     renderCommand->add_option("-o,--output", second, "the HTML file, or with --svg the folder")->required();
     renderCommand->add_flag("--svg", svg, "write one SVG file per part map instead");
+    renderCommand->add_flag("--bottom", bottom, "draw the footprints seen from below");
 
     CLI::App* copyCommand = command(app, "copy", "Read a file and write it again, normalised and indented.",
                                     "ifx copy board.xml normalised.xml");
@@ -161,17 +178,17 @@ int main(int argc, char** argv)
         else if (showCommand->parsed())
             result = ShowCommand::run(file, json);
         else if (pinmapCommand->parsed())
-            result = PinMapCommand::run(file, refdes, format);
+            result = PinMapCommand::run(file, {refdes, format, allPins, sort == "pin"});
         else if (checkCommand->parsed())
-            result = CheckCommand::run(file);
+            result = CheckCommand::run(file, format == "json", werror);
         else if (diffCommand->parsed())
-            result = DiffCommand::run(file, second, json);
+            result = DiffCommand::run(file, second, json, byName);
         else if (importCommand->parsed())
             result = ImportCommand::run(file, files, importOptions, constraintFormat, output);
         else if (exportCommand->parsed())
             result = ExportCommand::run(file, refdes, constraintFormat, output, ioStandard);
         else if (renderCommand->parsed())
-            result = RenderCommand::run(file, second, svg);
+            result = RenderCommand::run(file, second, svg, bottom);
         else
             result = copy(file, second);
         std::cout.flush();
