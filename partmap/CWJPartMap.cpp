@@ -571,10 +571,18 @@ try {
     noteOutOfMemory(this);
 }
 
+const CWJPartMap::PortMapping* CWJPartMap::findMapping(IWJPort* port, int bit) const
+{
+    if (!holdsPort(port))
+        return nullptr;
+    const auto mapping = m_portMappings.find(portRefKey(port, bit));
+    return mapping == m_portMappings.end() ? nullptr : &mapping->second;
+}
+
 IWJFootPrintPin* CWJPartMap::pinForPort(IWJPort* port, int bit)
 try {
-    const auto mapping = holdsPort(port) ? m_portMappings.find(portRefKey(port, bit)) : m_portMappings.end();
-    return mapping == m_portMappings.end() ? nullptr : mapping->second.pin;
+    const PortMapping* mapping = findMapping(port, bit);
+    return mapping ? mapping->pin : nullptr;
 } catch (...) {
     noteOutOfMemory(this);
     return nullptr;
@@ -588,8 +596,8 @@ IWJFootPrintPinGroup* CWJPartMap::pinGroupForPortGroup(IWJPortGroup* portGroup)
 
 IWJFootPrintPinGroup* CWJPartMap::pinGroupForPort(IWJPort* port, int bit)
 try {
-    const auto mapping = holdsPort(port) ? m_portMappings.find(portRefKey(port, bit)) : m_portMappings.end();
-    return mapping == m_portMappings.end() ? nullptr : mapping->second.pinGroup;
+    const PortMapping* mapping = findMapping(port, bit);
+    return mapping ? mapping->pinGroup : nullptr;
 } catch (...) {
     noteOutOfMemory(this);
     return nullptr;
@@ -597,8 +605,8 @@ try {
 
 IWJPortRef* CWJPartMap::findPortRef(IWJPort* port, int bit)
 try {
-    const auto mapping = holdsPort(port) ? m_portMappings.find(portRefKey(port, bit)) : m_portMappings.end();
-    return mapping == m_portMappings.end() ? nullptr : mapping->second.ref;
+    const PortMapping* mapping = findMapping(port, bit);
+    return mapping ? mapping->ref : nullptr;
 } catch (...) {
     noteOutOfMemory(this);
     return nullptr;

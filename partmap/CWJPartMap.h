@@ -103,6 +103,8 @@ private:
     void readPinRef(const char* id);
 
     bool holdsPort(const IWJPort* port) const;
+    // The mapping the lookups find for port and bit, or null.
+    const PortMapping* findMapping(IWJPort* port, int bit) const;
     // Whether this part map may map the group: it holds only pins of the
     // footprint and is not another part map's. A group of this library made
     // by the host is watched from now on; a group of the host's own class is
