@@ -28,6 +28,6 @@ std::string BallGrid::pinName(int row, int column)
 std::string BallGrid::location(int row, int column) const
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%.1f,%.1f", column * m_pitch, row * m_pitch);
+    std::snprintf(text, sizeof text, "%.1f,%.1f", column * m_pitch, -row * m_pitch);
     return text;
 }
