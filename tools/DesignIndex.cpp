@@ -2,6 +2,8 @@
 
 #include "CheckReport.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 namespace {
@@ -15,6 +17,13 @@ int bound(const std::string& text)
 std::string orId(const std::string& label, const XmlElement* element)
 {
     return label.empty() ? element->attribute("id") : label;
+}
+
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
 }
 
 } // namespace
@@ -42,39 +51,45 @@ const DesignIndex::Footprint* DesignIndex::footprint(const std::string& id) cons
 void DesignIndex::addInstance(const XmlElement* element)
 {
     noteId(element);
-    Instance instance{element, orId(element->childText("Refdes"), element), {}, {}, {}, {}};
+    Instance instance{element, orId(element->childText("Refdes"), element), {}, {}, {}, {}, {}};
     for (const XmlElement* port : element->items("Ports", "Port")) {
         noteId(port);
         const std::string instancePortName = port->childText("InstancePortName");
         const XmlElement* range = port->child("Range");
-        instance.ports[port->attribute("id")] = {
-            port, instancePortName.empty() ? port->childText("Name") : instancePortName,
-            range ? bound(range->attribute("lsb")) : -1, range ? bound(range->attribute("msb")) : -1};
+        instance.ports[port->attribute("id")] = {port,
+                                                 instancePortName.empty() ? port->childText("Name") : instancePortName,
+                                                 range ? bound(range->attribute("lsb")) : -1,
+                                                 range ? bound(range->attribute("msb")) : -1,
+                                                 lowerCase(port->childText("Type")),
+                                                 std::atoi(port->childText("NumPhysPins").c_str())};
     }
     for (const XmlElement* pair : element->items("DifferentialPorts", "DifferentialPort")) {
         noteId(pair);
-        std::vector<std::string>& members = instance.pairs[pair->attribute("id")];
-        members.clear();
+        Pair& entry = instance.pairs[pair->attribute("id")];
+        entry = {pair, {}};
         for (const char* member : {"PositivePort", "NegativePort"}) {
             if (const XmlElement* reference = pair->child(member))
-                members.push_back(reference->attribute("ref"));
+                entry.members.push_back(reference->attribute("ref"));
         }
     }
     for (const XmlElement* bus : element->items("BusInterfaces", "BusInterface")) {
         noteId(bus);
         instance.busInterfaces[bus->attribute("id")] = bus;
-        addGroups(instance, bus);
+        addGroups(instance, bus, instance.label + '.' + orId(bus->childText("Name"), bus));
     }
     m_instanceIds[element->attribute("id")] = m_instances.size();
     m_instances.push_back(std::move(instance));
 }
 
-void DesignIndex::addGroups(Instance& instance, const XmlElement* parent)
+void DesignIndex::addGroups(Instance& instance, const XmlElement* parent, const std::string& owner)
 {
     for (const XmlElement* group : parent->items("PortGroups", "PortGroup")) {
         noteId(group);
         instance.groups[group->attribute("id")] = group;
-        addGroups(instance, group);
+        const std::string name = owner + '.' + orId(group->childText("Name"), group);
+        if (group->childText("Type") == "voltageDefn")
+            instance.voltageGroups.push_back({group, name});
+        addGroups(instance, group, name);
     }
 }
 
@@ -82,10 +97,13 @@ void DesignIndex::addFootprint(const XmlElement* element)
 {
     noteId(element);
     Footprint& footprint = m_footprints[element->attribute("id")];
-    footprint = {orId(element->childText("Name"), element), {}};
+    footprint = {orId(element->childText("Name"), element), {}, {}, {}};
     for (const XmlElement* pin : element->items("Pins", "Pin")) {
         noteId(pin);
-        footprint.pinNames[pin->attribute("id")] = orId(pin->childText("Name"), pin);
+        footprint.pins[pin->attribute("id")] = footprint.pinNames.size();
+        footprint.pinNames.push_back(orId(pin->childText("Name"), pin));
+        const XmlElement* location = pin->child("XY");
+        footprint.pinLocations.push_back(location ? location->text() : pin->childText("Location"));
     }
 }
 

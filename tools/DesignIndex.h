@@ -21,19 +21,32 @@ public:
         std::string name; // the instance port name, else the name
         int lsb;          // -1: no value
         int msb;
+        std::string type; // in lower case, as the library reads it
+        int pins;         // the declared count; 0: none
+    };
+    struct Pair {
+        const XmlElement* element;
+        std::vector<std::string> members; // the ids of its ports
+    };
+    struct VoltageGroup {
+        const XmlElement* element;
+        std::string name; // "U1.BUS.GROUP"
     };
     struct Instance {
         const XmlElement* element;
         std::string label; // the refdes, else the id
         std::map<std::string, Port> ports;
-        // Differential pairs by id, with the ids of their members.
-        std::map<std::string, std::vector<std::string>> pairs;
+        std::map<std::string, Pair> pairs;
         std::map<std::string, const XmlElement*> busInterfaces;
         std::map<std::string, const XmlElement*> groups;
+        std::vector<VoltageGroup> voltageGroups; // in document order
     };
     struct Footprint {
-        std::string label;                                     // the name, else the id
-        std::unordered_map<std::string, std::string> pinNames; // by pin id
+        std::string label; // the name, else the id
+        // The pins in document order, and the index of each by id.
+        std::vector<std::string> pinNames;
+        std::vector<std::string> pinLocations;
+        std::unordered_map<std::string, std::size_t> pins;
     };
 
     // Files everything below root and reports each id used twice.
@@ -46,7 +59,7 @@ public:
 
 private:
     void addInstance(const XmlElement* element);
-    void addGroups(Instance& instance, const XmlElement* parent);
+    void addGroups(Instance& instance, const XmlElement* parent, const std::string& owner);
     void addFootprint(const XmlElement* element);
     // Reports the element's id when an earlier element has it too.
     void noteId(const XmlElement* element);

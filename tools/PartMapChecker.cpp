@@ -53,7 +53,7 @@ void PartMapChecker::check(const XmlElement* root, const DesignIndex& index, Che
 
 void PartMapChecker::checkPartMap(const XmlElement* element)
 {
-    PartMap partMap{nullptr, nullptr, {}, {}};
+    PartMap partMap{nullptr, nullptr, {}, {}, {}};
     const XmlElement* instanceRef = element->child("CompInstRef");
     if (!instanceRef) {
         m_report.error(element, "the part map names no instance");
@@ -79,6 +79,8 @@ void PartMapChecker::checkPartMap(const XmlElement* element)
         checkPortMap(partMap, portMap);
     for (const XmlElement* groupMap : element->items("GroupMaps", "GroupMap"))
         checkGroupMap(partMap, groupMap);
+    if (partMap.instance && partMap.footprint)
+        PinReviewChecker::check(*partMap.instance, *partMap.footprint, partMap.portPins, m_report);
 }
 
 void PartMapChecker::checkPortMap(PartMap& partMap, const XmlElement* portMap)
@@ -186,18 +188,19 @@ void PartMapChecker::checkPins(PartMap& partMap, const XmlElement* element, cons
         return;
     for (const XmlElement* pinRef : element->children("PinRef")) {
         const std::string id = pinRef->attribute("ref");
-        const auto pin = partMap.footprint->pinNames.find(id);
-        if (pin == partMap.footprint->pinNames.end()) {
+        const auto pin = partMap.footprint->pins.find(id);
+        if (pin == partMap.footprint->pins.end()) {
             m_report.error(pinRef, "PinRef " + quoted(id) + " names no pin of footprint " + partMap.footprint->label);
             continue;
         }
         if (!port)
             continue;
+        partMap.portPins[*port][bit].insert(id);
         const auto use = partMap.pins.emplace(id, PinUse{*port, bit, pinRef});
         const PinUse& first = use.first->second;
         const bool samePortBit = first.port == *port && (first.bit == bit || first.bit == -1 || bit == -1);
         if (!use.second && !samePortBit)
-            m_report.error(pinRef, "pin " + pin->second + " is mapped to " +
+            m_report.error(pinRef, "pin " + partMap.footprint->pinNames[pin->second] + " is mapped to " +
                                        portName(*partMap.instance, first.port, first.bit) + " and to " +
                                        portName(*partMap.instance, *port, bit) + ": a short (first at line " +
                                        std::to_string(first.where->line()) + ")");
@@ -217,7 +220,7 @@ void PartMapChecker::cover(const DesignIndex::Instance& instance, const XmlEleme
                 coverage.wholePorts.insert(id);
             const auto pair = instance.pairs.find(id);
             if (pair != instance.pairs.end())
-                coverage.wholePorts.insert(pair->second.begin(), pair->second.end());
+                coverage.wholePorts.insert(pair->second.members.begin(), pair->second.members.end());
         }
     }
     for (const XmlElement* child : group->items("PortGroups", "PortGroup"))

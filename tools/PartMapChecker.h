@@ -2,6 +2,7 @@
 #define IFX_PARTMAPCHECKER_H
 
 #include "DesignIndex.h"
+#include "PinReviewChecker.h"
 
 #include <map>
 #include <set>
@@ -37,6 +38,7 @@ private:
         const DesignIndex::Footprint* footprint;
         std::map<std::pair<std::string, int>, const XmlElement*> mappedBits;
         std::unordered_map<std::string, PinUse> pins;
+        PortPins portPins;
     };
 
     PartMapChecker(const DesignIndex& index, CheckReport& report) : m_index(index), m_report(report) {}

@@ -95,7 +95,9 @@ int main(int argc, char** argv)
         command(app, "check",
                 "Find what the schema cannot see: references that name nothing, duplicate ids, shorts,\n"
                 "bits out of range or mapped twice, unmapped ports, incomplete differential pairs, type\n"
-                "words and numbers the format does not know, duplicate pin names, unreadable locations.\n"
+                "words and numbers the format does not know, duplicate pin names, unreadable locations,\n"
+                "ports and voltage groups on another number of pins than they declare, differential\n"
+                "pairs on pins that are not neighbours.\n"
                 "Exit 1 when there are errors (or warnings, with --werror).",
                 "ifx check board.xml");
     checkCommand->add_option("FILE", file, "interface exchange file")->required();
