@@ -102,7 +102,7 @@ void PinMapTable::addPartMap(IWJPartMap* partMap, bool allPins)
     const PortGroupIndex groups(instance);
     const std::map<std::string, PairMember> pairs = pairMembers(instance);
     const std::size_t firstRow = m_rows.size();
-    PinMapRow mapping{instance->refdes(), "", "", "", -1, "", "", "", "", "", "", "", "", "", ""};
+    PinMapRow mapping{instance->refdes(), "", "", "", -1, "", "", "", "", "", "", "", "", "", "", partMap};
     const auto describePort = [&](IWJPort* port) {
         mapping.port = port ? port->fullName() : "";
         mapping.portName = port && modeltext::localName(port) != port->name() ? port->name() : "";

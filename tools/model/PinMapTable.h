@@ -27,6 +27,7 @@ struct PinMapRow {
     std::string polarity;  // "P" or "N" in a pair
     std::string portGroup; // full name of the innermost group holding the bit
     std::string voltage;   // of that group
+    IWJPartMap* partMap;   // the part map the row comes from
 };
 
 // The pin assignment of a design, by refdes, then port, bit and pin, or by

@@ -58,13 +58,13 @@ std::string bitName(const std::string& port, int bit)
 Pinout::Pinout(IWJInterfaceView* design) : m_designName(design->designName())
 {
     const PinMapTable table(design, "");
-    std::map<std::string, std::vector<const PinMapRow*>> rowsByRefdes;
+    std::map<const IWJPartMap*, std::vector<const PinMapRow*>> rowsByPartMap;
     for (const PinMapRow& row : table.rows())
-        rowsByRefdes[row.refdes].push_back(&row);
+        rowsByPartMap[row.partMap].push_back(&row);
     for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps) {
         IWJPartMap* partMap = partMaps.value();
         if (partMap->compInst() && partMap->footprint())
-            addPartMap(partMap, rowsByRefdes[partMap->compInst()->refdes()]);
+            addPartMap(partMap, rowsByPartMap[partMap]);
     }
 }
 
