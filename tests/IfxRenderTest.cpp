@@ -223,3 +223,22 @@ TEST(IfxRender, PutsRowAOfABallGridWithoutLocationsOnTop)
     EXPECT_LT(drawnAt(svg, "A1").x, drawnAt(svg, "A3").x);
     EXPECT_EQ(svg.find("<text class=\"port\""), std::string::npos) << "no port names inside a grid";
 }
+
+TEST(IfxRender, DrawsEachPartMapFromItsOwnMappingsNotFromOthersOfTheSameRefdes)
+{
+    // Two instances without a refdes, each with a port of its own name on pin 1 of one footprint.
+    std::string body = "<CompInsts>";
+    for (const char* id : {"A", "B"})
+        body += std::string("<CompInst id=\"") + id + "\"><Ports><Port id=\"" + id + "_P\"><Name>" + id +
+                "</Name></Port></Ports></CompInst>";
+    body += "</CompInsts><Footprints><Footprint id=\"FP\"><Pins><Pin id=\"FP_1\"><Name>1</Name></Pin></Pins>"
+            "</Footprint></Footprints><PartMaps>";
+    for (const char* id : {"A", "B"})
+        body += std::string("<PartMap><CompInstRef ref=\"") + id + "\"/><PartDefRef ref=\"FP\"/><PortMaps><PortMap>" +
+                "<PortRefNoRange ref=\"" + id + "_P\"/><PinRef ref=\"FP_1\"/></PortMap></PortMaps></PartMap>";
+    const std::string design = writeDocument("render-no-refdes.xml", body + "</PartMaps>");
+    const std::string page = outputPath("render-no-refdes.html");
+    ASSERT_EQ(runIfx({"render", design, "-o", page}).status, 0);
+    EXPECT_EQ(readFile(page).find(" short\""), std::string::npos);
+    EXPECT_EQ(runIfx({"check", design}).out, design + ": 0 errors, 0 warnings\n");
+}

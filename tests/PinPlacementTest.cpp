@@ -1,4 +1,4 @@
-#include "PinPlacement.h"
+#include "render/PinPlacement.h"
 
 #include <gtest/gtest.h>
 

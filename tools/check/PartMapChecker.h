@@ -1,0 +1,67 @@
+#ifndef IFX_PARTMAPCHECKER_H
+#define IFX_PARTMAPCHECKER_H
+
+#include "check/DesignIndex.h"
+#include "check/PinReviewChecker.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <utility>
+
+class CheckReport;
+
+// Checks the part maps: their references, the bits they map, pins mapped to
+// two port bits (shorts), port bits mapped twice, and the ports that the part
+// maps of an instance leave without pins.
+class PartMapChecker {
+public:
+    static void check(const XmlElement* root, const DesignIndex& index, CheckReport& report);
+
+private:
+    // The ports of one instance that its part maps put on pins.
+    struct Coverage {
+        std::set<std::string> wholePorts;
+        std::map<std::string, std::set<int>> bits; // by port id
+        std::set<const XmlElement*> groups;
+    };
+    // The first mapping that put a pin to use.
+    struct PinUse {
+        std::string port;
+        int bit;
+        const XmlElement* where;
+    };
+    // One part map being checked.
+    struct PartMap {
+        const DesignIndex::Instance* instance;
+        const DesignIndex::Footprint* footprint;
+        std::map<std::pair<std::string, int>, const XmlElement*> mappedBits;
+        std::unordered_map<std::string, PinUse> pins;
+        PortPins portPins;
+    };
+
+    PartMapChecker(const DesignIndex& index, CheckReport& report) : m_index(index), m_report(report) {}
+
+    void checkPartMap(const XmlElement* element);
+    void checkPortMap(PartMap& partMap, const XmlElement* portMap);
+    // The bit a port map names, -1 for none; false when it is no valid bit.
+    bool readBit(const DesignIndex::Port& port, const XmlElement* portRef, const std::string& name, int& bit);
+    void checkGroupMap(PartMap& partMap, const XmlElement* groupMap);
+    // The port group or bus interface a group map names, if it can be mapped.
+    const XmlElement* findGroup(const DesignIndex::Instance& instance, const XmlElement* groupMap);
+    // Checks that each PinRef child of element names a pin of the footprint
+    // and, when a port is given, that the pin serves no other port bit.
+    void checkPins(PartMap& partMap, const XmlElement* element, const std::string* port, int bit);
+    // Notes the ports of group and of the groups below it as mapped.
+    void cover(const DesignIndex::Instance& instance, const XmlElement* group);
+    void reportUnmappedPorts();
+    // "U1.DATA" or "U1.DATA<3>".
+    static std::string portName(const DesignIndex::Instance& instance, const std::string& port, int bit);
+
+    const DesignIndex& m_index;
+    CheckReport& m_report;
+    std::map<const DesignIndex::Instance*, Coverage> m_coverage;
+};
+
+#endif

@@ -1,0 +1,31 @@
+#ifndef IFX_VALUECHECKER_H
+#define IFX_VALUECHECKER_H
+
+#include "check/XmlElement.h"
+
+#include <set>
+#include <string>
+
+class CheckReport;
+
+// Checks the values the library reads without complaint: type words outside
+// the format's words, counts and bounds that are no whole number, pin
+// locations that cannot be read as "x,y", two pins of one footprint with one
+// name, and (a warning) instances without a part map.
+class ValueChecker {
+public:
+    static void check(const XmlElement* root, CheckReport& report);
+
+private:
+    explicit ValueChecker(CheckReport& report) : m_report(report) {}
+
+    void checkInstance(const XmlElement* instance, const std::set<std::string>& mapped);
+    void checkGroups(const XmlElement* parent, const std::string& owner);
+    void checkFootprint(const XmlElement* footprint);
+    void checkWord(const XmlElement* element, const std::set<std::string>& words, const std::string& what);
+    void checkCount(const XmlElement* element, const char* child, const std::string& what);
+
+    CheckReport& m_report;
+};
+
+#endif

@@ -1,0 +1,68 @@
+#include "commands/ExportCommand.h"
+
+#include "commands/CommandLine.h"
+#include "model/DesignReader.h"
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+void ExportCommand::add(CLI::App& app, int& result)
+{
+    struct Options {
+        std::string design;
+        std::string refdes;
+        std::string format;
+        std::string output;
+        std::string ioStandard;
+    };
+    auto options = std::make_shared<Options>();
+    CLI::App* command =
+        CommandLine::add(app, "export",
+                         "Write the pin mappings of one instance as a constraint file: one placement per port or\n"
+                         "bit on a pin, sorted by port and bit; mappings onto several pins as comments.",
+                         "ifx export board.xml --refdes U1 --format xdc -o pins.xdc");
+    command->add_option("DESIGN", options->design, "interface exchange file")->required();
+    command->add_option("--refdes", options->refdes, "the instance exported")->required();
+    command->add_option("--format", options->format, "xdc, qsf, lpf, pcf or csv (default: from -o)")
+        ->check(CommandLine::constraintFormats());
+    command->add_option("-o,--output", options->output, "the file written (default: standard output)");
+    command->add_option("--iostandard", options->ioStandard, "the IOSTANDARD of each placement in xdc and qsf");
+    command->callback([options, &result] {
+        result = run(options->design, options->refdes, options->format, options->output, options->ioStandard);
+    });
+}
+
+int ExportCommand::run(const std::string& designFile, const std::string& refdes, const std::string& format,
+                       const std::string& output, const std::string& ioStandard)
+{
+    ExportOptions options;
+    options.refdes = refdes;
+    options.ioStandard = ioStandard;
+    if (format.empty() ? !PinConstraints::formatFromFileName(output, &options.format)
+                       : !PinConstraints::formatFromName(format, &options.format)) {
+        std::cerr << "ifx export: name the format with --format xdc, qsf, lpf, pcf or csv\n";
+        return 2;
+    }
+    const Design design = DesignReader::read(designFile);
+    if (!design)
+        return 1;
+    std::string text;
+    std::string error;
+    if (!PinConstraints::exportConstraints(design.get(), options, &text, &error)) {
+        std::cerr << designFile << ": " << error << '\n';
+        return 1;
+    }
+    if (output.empty()) {
+        std::cout << text;
+        return 0;
+    }
+    std::ofstream out(output, std::ios::binary);
+    out << text;
+    out.close();
+    if (!out) {
+        std::cerr << output << ": the file cannot be written\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,94 @@
+#include "commands/ImportCommand.h"
+
+#include "commands/CommandLine.h"
+#include "model/DesignReader.h"
+
+#include <iostream>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+bool exists(const std::string& fileName)
+{
+    struct stat info {};
+    return ::stat(fileName.c_str(), &info) == 0;
+}
+
+// The file name without folder and extension.
+std::string stem(const std::string& fileName)
+{
+    const std::size_t slash = fileName.rfind('/');
+    std::string name = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+Design openDesign(const std::string& fileName)
+{
+    if (exists(fileName))
+        return DesignReader::read(fileName, true);
+    CWJXMLFlowReader reader;
+    return Design(reader.CreateInterfaceView("ifx import", "", stem(fileName).c_str()));
+}
+
+} // namespace
+
+void ImportCommand::add(CLI::App& app, int& result)
+{
+    struct Options {
+        std::string design;
+        std::vector<std::string> constraintFiles;
+        ImportOptions import;
+        std::string format;
+        std::string output;
+    };
+    auto options = std::make_shared<Options>();
+    CLI::App* command = CommandLine::add(
+        app, "import",
+        "Place ports on pins as constraint files say (.xdc, .qsf, .lpf, .pcf or .csv), on the instance\n"
+        "REFDES, which is made with its ports, pins, footprint and part map when missing. DESIGN is\n"
+        "made when it does not exist. Any error: exit 1 and nothing written.",
+        "ifx import board.xml pins.xdc --refdes U1");
+    command->add_option("DESIGN", options->design, "interface exchange file, read and written")->required();
+    command->add_option("CONSTRAINTS", options->constraintFiles, "constraint files")->required();
+    command->add_option("--refdes", options->import.refdes, "the instance placed")->required();
+    command->add_option("--cell", options->import.cell, "the cell name of a new instance (default: REFDES)");
+    command->add_option("--footprint", options->import.footprint,
+                        "the footprint of a new part map (default: CELL_PACKAGE)");
+    command->add_flag("--replace", options->import.replace, "clear the part map's pin mappings first");
+    command->add_option("-o,--output", options->output, "write the design here instead of DESIGN");
+    command->add_option("--format", options->format, "the format of every constraint file")
+        ->check(CommandLine::constraintFormats());
+    command->callback([options, &result] {
+        result = run(options->design, options->constraintFiles, options->import, options->format, options->output);
+    });
+}
+
+int ImportCommand::run(const std::string& designFile, const std::vector<std::string>& constraintFiles,
+                       const ImportOptions& options, const std::string& format, const std::string& output)
+{
+    std::vector<ConstraintSource> sources(constraintFiles.size());
+    for (std::size_t i = 0; i < constraintFiles.size(); ++i) {
+        std::string error;
+        if (!PinConstraints::loadSource(constraintFiles[i], format, &sources[i], &error)) {
+            std::cerr << error << '\n';
+            return 1;
+        }
+    }
+    const Design design = openDesign(designFile);
+    if (!design)
+        return 1;
+    ImportReport report;
+    const bool imported = PinConstraints::importConstraints(design.get(), sources, options, &report);
+    for (const std::string& warning : report.warnings)
+        std::cerr << warning << '\n';
+    for (const std::string& error : report.errors)
+        std::cerr << error << '\n';
+    if (!imported || !DesignReader::write(design.get(), output.empty() ? designFile : output))
+        return 1;
+    std::cout << options.refdes << ": " << report.placementsRead << " placements read, " << report.linesReadPast
+              << " other statements read past, " << report.portsMade << " ports and " << report.pinsMade
+              << " pins made, " << report.warnings.size() << " warnings\n";
+    return 0;
+}

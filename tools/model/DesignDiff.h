@@ -1,0 +1,48 @@
+#ifndef IFX_DESIGNDIFF_H
+#define IFX_DESIGNDIFF_H
+
+#include "model/DesignRecords.h"
+
+#include <nlohmann/json.hpp>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// What changed between two designs: records added, removed, or changed in
+// some fields, each with its old and new value.
+class DesignDiff {
+public:
+    DesignDiff(const DesignRecords& before, const DesignRecords& after);
+
+    bool same() const { return m_entries.empty(); }
+    // One line per record, then a summary line.
+    void print(std::ostream& out) const;
+    nlohmann::ordered_json json() const;
+
+private:
+    enum Change { Added, Removed, Changed };
+    struct Field {
+        std::string name;
+        std::string before;
+        std::string after;
+    };
+    struct Entry {
+        Change change;
+        DesignRecords::Key key;
+        std::string name;
+        std::vector<Field> fields; // when changed
+        // The pin mapping that took this one's pin while this one took its.
+        std::shared_ptr<Entry> swappedWith;
+    };
+
+    void compare(const DesignRecords::Key& key, const DesignRecords::Record& before,
+                 const DesignRecords::Record& after);
+    void joinSwaps();
+    int count(Change change) const;
+
+    std::vector<Entry> m_entries;
+};
+
+#endif

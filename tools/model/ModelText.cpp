@@ -1,0 +1,35 @@
+#include "model/ModelText.h"
+
+namespace modeltext {
+
+std::string portType(int type)
+{
+    static const char* const words[] = {"input", "output", "inout", "power", "ground"};
+    return type >= 0 && type < 5 ? words[type] : "";
+}
+
+std::string groupType(IWJPortGroup::IWJPortGroupType type)
+{
+    switch (type) {
+    case IWJPortGroup::Bus: return "bus";
+    case IWJPortGroup::VoltageDefn: return "voltageDefn";
+    default: return "";
+    }
+}
+
+std::string localName(IWJPort* port)
+{
+    const std::string instancePortName = port->instancePortName();
+    return instancePortName.empty() ? port->name() : instancePortName;
+}
+
+std::string range(int lsb, int msb)
+{
+    if (lsb == -1 && msb == -1)
+        return "";
+    const std::string low = lsb == -1 ? "?" : std::to_string(lsb);
+    const std::string high = msb == -1 ? "?" : std::to_string(msb);
+    return lsb == msb ? low : low + ".." + high;
+}
+
+} // namespace modeltext

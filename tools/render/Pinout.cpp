@@ -1,0 +1,200 @@
+#include "render/Pinout.h"
+
+#include "model/ModelText.h"
+#include "model/PinMapTable.h"
+#include "model/PortGroupIndex.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <set>
+#include <utility>
+
+namespace {
+
+std::map<std::string, int> portTypes(IWJCompInst* instance)
+{
+    std::map<std::string, int> types;
+    for (auto ports = instance->ports(); ports.isValid(); ++ports)
+        types[ports.value()->fullName()] = ports.value()->type();
+    for (auto pairs = instance->differentialPorts(); pairs.isValid(); ++pairs)
+        types[pairs.value()->fullName()] = pairs.value()->type();
+    return types;
+}
+
+// The local name of the differential pair each member port belongs to, by
+// the port's full name.
+std::map<std::string, std::string> pairsOf(IWJCompInst* instance)
+{
+    std::map<std::string, std::string> pairs;
+    const std::size_t cellPrefix = std::string(instance->cellName()).size() + 1;
+    for (auto walk = instance->differentialPorts(); walk.isValid(); ++walk) {
+        IWJDPPort* pair = dynamic_cast<IWJDPPort*>(walk.value());
+        if (!pair)
+            continue;
+        const std::string pairName = std::string(pair->fullName()).substr(cellPrefix);
+        for (IWJPort* member : {pair->positivePort(nullptr, nullptr), pair->negativePort(nullptr, nullptr)}) {
+            if (member)
+                pairs[member->fullName()] = pairName;
+        }
+    }
+    return pairs;
+}
+
+double numberOr0(const char* text)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    return end != text && *end == '\0' && std::isfinite(value) && value > 0 && value < 1e9 ? value : 0;
+}
+
+std::string bitName(const std::string& port, int bit)
+{
+    return bit == -1 ? port : port + '<' + std::to_string(bit) + '>';
+}
+
+} // namespace
+
+Pinout::Pinout(IWJInterfaceView* design) : m_designName(design->designName())
+{
+    const PinMapTable table(design, "");
+    std::map<const IWJPartMap*, std::vector<const PinMapRow*>> rowsByPartMap;
+    for (const PinMapRow& row : table.rows())
+        rowsByPartMap[row.partMap].push_back(&row);
+    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps) {
+        IWJPartMap* partMap = partMaps.value();
+        if (partMap->compInst() && partMap->footprint())
+            addPartMap(partMap, rowsByPartMap[partMap]);
+    }
+}
+
+void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows)
+{
+    IWJCompInst* instance = partMap->compInst();
+    IWJFootPrint* footprint = partMap->footprint();
+    std::vector<std::pair<std::string, IWJFootPrintPin*>> pins;
+    std::vector<std::string> names;
+    std::vector<std::string> locations;
+    std::map<std::string, std::size_t> pinIndex;
+    for (auto walk = footprint->pins(); walk.isValid(); ++walk) {
+        pinIndex[walk.key()] = pins.size();
+        pins.emplace_back(walk.key(), walk.value());
+        names.push_back(walk.value()->name());
+        locations.push_back(walk.value()->location());
+    }
+
+    const PortGroupIndex groups(instance);
+    const std::string cellName = instance->cellName();
+    const std::map<std::string, int> types = portTypes(instance);
+    std::vector<std::vector<Use>> uses(pins.size());
+    for (const PinMapRow* row : rows) {
+        const auto pin = pinIndex.find(row->pinId);
+        if (pin == pinIndex.end())
+            continue;
+        if (row->port.empty()) {
+            uses[pin->second].push_back({"", "", -1, IWJPort::Unknown, row->group});
+        } else {
+            const auto type = types.find(row->port);
+            const std::string local = row->port.substr(cellName.size() + 1);
+            uses[pin->second].push_back({row->port, local, row->bit,
+                                         type == types.end() ? IWJPort::Unknown : type->second,
+                                         groups.groupOf(row->port, row->bit)});
+        }
+    }
+
+    const PinPlacement placement(names, locations);
+    PinoutMap map{instance->refdes(),
+                  footprint->name(),
+                  placement.method(),
+                  {},
+                  numberOr0(footprint->width()),
+                  numberOr0(footprint->length()),
+                  footprint->rotation(),
+                  {}};
+    const std::map<std::string, std::string> pairs = pairsOf(instance);
+    for (std::size_t i = 0; i < pins.size(); ++i)
+        map.pins.push_back(describe(pins[i].second, pins[i].first, placement.points()[i], uses[i], map.refdes, pairs));
+    for (const std::size_t i : placement.unreadable())
+        map.unreadable.push_back(names[i] + ": \"" + locations[i] + '"');
+    m_maps.push_back(std::move(map));
+}
+
+PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at,
+                           const std::vector<Use>& uses, const std::string& refdes,
+                           const std::map<std::string, std::string>& pairs)
+{
+    PinoutPin drawn{pin->name(), id, at, fillOf(uses), false, {}, "", pin->name()};
+    drawn.details.push_back("pin " + drawn.name + " (id " + id + ")");
+    const std::string location = pin->location();
+    const std::string padstack = pin->padstack();
+    if (!location.empty() || !padstack.empty())
+        drawn.details.push_back("location " + (location.empty() ? "none" : location) + ", padstack " +
+                                (padstack.empty() ? "none" : padstack));
+    std::set<std::pair<std::string, int>> portBits;
+    for (const Use& use : uses) {
+        if (use.port.empty()) {
+            drawn.details.push_back("mapped with group " + use.group);
+            drawn.searchText += '|' + use.group;
+            if (drawn.label.empty())
+                drawn.label = use.group.substr(use.group.rfind('.') + 1);
+            continue;
+        }
+        if (drawn.label.empty())
+            drawn.label = bitName(use.local, use.bit);
+        const auto pair = pairs.find(use.port);
+        if (pair != pairs.end())
+            drawn.searchText += '|' + use.port.substr(0, use.port.size() - use.local.size()) + pair->second + '|' +
+                                refdes + '.' + pair->second;
+        drawn.searchText += '|' + refdes + '.' + bitName(use.local, use.bit);
+        portBits.insert({use.port, use.bit});
+        const std::string name = bitName(use.port, use.bit);
+        const std::string type = modeltext::portType(use.type);
+        drawn.details.push_back(name + ": " + (type.empty() ? "no type" : type) +
+                                (use.group.empty() ? "" : ", group " + use.group));
+        drawn.searchText += '|' + name + (use.group.empty() ? "" : '|' + use.group);
+    }
+    if (uses.empty())
+        drawn.details.push_back("unmapped");
+    if (portBits.size() > 1) {
+        drawn.isShort = true;
+        drawn.details.push_back("short: mapped to " + std::to_string(portBits.size()) + " different port bits");
+    }
+    return drawn;
+}
+
+std::string Pinout::fillOf(const std::vector<Use>& uses)
+{
+    if (uses.empty())
+        return "unmapped";
+    for (const Use& use : uses) {
+        if (use.port.empty())
+            continue;
+        if (use.type == IWJPort::Power)
+            return "power";
+        if (use.type == IWJPort::Ground)
+            return "ground";
+        if (!use.group.empty())
+            return "g" + std::to_string(groupNumber(use.group));
+        break;
+    }
+    // A pin mapped with a group and with a group inside it takes the inner
+    // one, whose full name has more parts.
+    const Use* innermost = nullptr;
+    for (const Use& use : uses) {
+        if (use.port.empty() && (!innermost || std::count(use.group.begin(), use.group.end(), '.') >
+                                                   std::count(innermost->group.begin(), innermost->group.end(), '.')))
+            innermost = &use;
+    }
+    return innermost ? "g" + std::to_string(groupNumber(innermost->group)) : "ungrouped";
+}
+
+int Pinout::groupNumber(const std::string& group)
+{
+    const auto found = m_groupNumbers.find(group);
+    if (found != m_groupNumbers.end())
+        return found->second;
+    const int number = static_cast<int>(m_groups.size());
+    m_groups.push_back(group);
+    m_groupNumbers[group] = number;
+    return number;
+}

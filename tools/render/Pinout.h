@@ -1,0 +1,81 @@
+#ifndef IFX_PINOUT_H
+#define IFX_PINOUT_H
+
+#include "render/PinPlacement.h"
+#include "wjxmlinterfaceflowreader.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct PinMapRow;
+
+// One pin as the pin-out draws it.
+struct PinoutPin {
+    std::string name;
+    std::string id;
+    PinPoint at;
+    // "g<n>" for the n-th group of Pinout::groups(), "power", "ground",
+    // "ungrouped" (mapped to a port in no group) or "unmapped".
+    std::string fill;
+    bool isShort; // mapped to two different port bits
+    std::vector<std::string> details;
+    // Beside the pin on packages with pins on their edges: the local name of
+    // the first port bit, or the group, it is mapped to.
+    std::string label;
+    // The pin's name, the names of what it is mapped to and of the groups of
+    // its ports, joined by "|".
+    // The full and the refdes-prefixed names of its port bits, the
+    // differential pairs of its ports.
+    std::string searchText;
+};
+
+// One part map: its instance's pins on its footprint.
+struct PinoutMap {
+    std::string refdes;
+    std::string footprint;
+    PinPlacement::Method placement;
+    std::vector<PinoutPin> pins; // by pin id
+    // The outline's width along x and length along y; 0 when not a number.
+    double width;
+    double length;
+    std::string rotation;
+    // "NAME: TEXT" for each pin whose location cannot be read.
+    std::vector<std::string> unreadable;
+};
+
+// What each pin of each part map is mapped to, from the pin map table, with
+// the group of each mapped port.
+class Pinout {
+public:
+    explicit Pinout(IWJInterfaceView* design);
+
+    const std::string& designName() const { return m_designName; }
+    const std::vector<PinoutMap>& maps() const { return m_maps; }
+    // The full names of the bus interfaces and port groups that colour pins,
+    // numbered by first use.
+    const std::vector<std::string>& groups() const { return m_groups; }
+
+private:
+    // What one pin is mapped to.
+    struct Use {
+        std::string port;  // "" for a group mapping
+        std::string local; // the port's local name
+        int bit;
+        int type;
+        std::string group;
+    };
+
+    void addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows);
+    PinoutPin describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at, const std::vector<Use>& uses,
+                       const std::string& refdes, const std::map<std::string, std::string>& pairs);
+    std::string fillOf(const std::vector<Use>& uses);
+    int groupNumber(const std::string& group);
+
+    std::string m_designName;
+    std::vector<PinoutMap> m_maps;
+    std::vector<std::string> m_groups;
+    std::map<std::string, int> m_groupNumbers;
+};
+
+#endif
