@@ -124,6 +124,7 @@ try {
     auto* known = static_cast<CWJFootPrint*>(footprint);
     if (m_footprint)
         resolvePinsOn(known);
+    m_view->partMapMoved(this, m_footprint, known);
     m_footprint = known;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "PartDefRef:ref", known->id());
 } catch (...) {
@@ -141,6 +142,7 @@ try {
         resolvePortsOn(known);
         m_compInst->unwatch(this);
     }
+    m_view->partMapMoved(this, m_compInst, known);
     m_compInst = known;
     m_compInst->watch(this);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "CompInstRef:ref", known->id());
