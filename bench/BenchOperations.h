@@ -18,6 +18,7 @@ constexpr const char* kEdits = "edits";
 constexpr const char* kCpuSuffix = "_cpu";
 constexpr const char* kAddPorts = "add_ports";
 constexpr const char* kMapEveryBit = "map_every_bit";
+constexpr const char* kRemoveHalfPorts = "remove_half_ports";
 constexpr const char* kRemoveHalf = "remove_half";
 constexpr const char* kDeleteView = "delete_view";
 

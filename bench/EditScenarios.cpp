@@ -29,6 +29,18 @@ IWJCompInst* largestInstance(IWJInterfaceView* view)
     return largest;
 }
 
+// The first, third, fifth ... object of a walk, taken before any is removed.
+template <class Walk>
+auto everySecond(Walk walk)
+{
+    std::vector<decltype(walk.value())> objects;
+    for (bool taken = true; walk.isValid(); ++walk, taken = !taken) {
+        if (taken)
+            objects.push_back(walk.value());
+    }
+    return objects;
+}
+
 } // namespace
 
 EditScenarios::EditScenarios(IWJInterfaceView* view) : m_view(view), m_instance(largestInstance(view)) {}
@@ -62,11 +74,14 @@ void EditScenarios::mapEveryBit()
     }
 }
 
+void EditScenarios::removeHalfThePorts()
+{
+    for (IWJPort* port : everySecond(m_instance->ports()))
+        m_instance->removePort(port);
+}
+
 void EditScenarios::removeHalfTheInstances()
 {
-    std::vector<IWJCompInst*> instances;
-    for (auto walk = m_view->compInsts(); walk.isValid(); ++walk)
-        instances.push_back(walk.value());
-    for (std::size_t i = 0; i < instances.size(); i += 2)
-        m_view->removeCompInst(instances[i]);
+    for (IWJCompInst* instance : everySecond(m_view->compInsts()))
+        m_view->removeCompInst(instance);
 }

@@ -121,7 +121,7 @@ template <class Edit> void timeEdit(benchmark::State& state, const char* name, E
     state.counters[std::string(name) + kCpuSuffix] = threadCpuSeconds() - cpu;
 }
 
-// The three edits, one after the other on a design read bound for every
+// The four edits, one after the other on a design read bound for every
 // iteration (the first takes the view that the reads left), then the
 // deletion of the edited view, each timed on its own.
 void editDesign(benchmark::State& state, BenchCase& design)
@@ -133,6 +133,7 @@ void editDesign(benchmark::State& state, BenchCase& design)
         state.ResumeTiming();
         timeEdit(state, kAddPorts, [&] { scenarios.addPorts(design.size() / kAddedPortsPerSize); });
         timeEdit(state, kMapEveryBit, [&] { scenarios.mapEveryBit(); });
+        timeEdit(state, kRemoveHalfPorts, [&] { scenarios.removeHalfThePorts(); });
         timeEdit(state, kRemoveHalf, [&] { scenarios.removeHalfTheInstances(); });
         timeEdit(state, kDeleteView, [&] { view.reset(); });
     }

@@ -39,6 +39,7 @@ DOMElement* firstChildNamed(const DOMElement* parent, std::string_view tag)
     const std::string name(tag);
     for (DOMElement* child = elementFrom(parent->getFirstChild()); child;
          child = elementFrom(child->getNextSibling())) {
+        ++CWJDOM2DesignData::searchSteps;
         if (wjxml::equalsAscii(localNameOf(child), name.c_str()))
             return child;
     }
@@ -138,6 +139,7 @@ void releaseDetached(DOMNode* top) noexcept
 
 thread_local bool CWJDOM2DesignData::loading = false;
 thread_local unsigned long long CWJDOM2DesignData::placementSteps = 0;
+thread_local unsigned long long CWJDOM2DesignData::searchSteps = 0;
 thread_local bool CWJDOM2DesignData::bindElements = false;
 thread_local bool CWJDOM2DesignData::outOfMemory = false;
 
@@ -387,6 +389,7 @@ void CWJDOM2DesignData::RemoveDOMAttr(DOMElement* element, const char* container
     DOMElement* child = elementFrom(holder->getFirstChild());
     while (child) {
         DOMElement* next = elementFrom(child->getNextSibling());
+        ++searchSteps;
         if (MatchNodeName(child, item.c_str()) && MatchAttr(child, attribute.c_str(), value))
             RemoveDOMNode(child);
         child = next;
@@ -441,6 +444,7 @@ std::vector<DOMElement*> CWJDOM2DesignData::GetElementList(DOMElement* element, 
     if (element) {
         for (DOMElement* child = elementFrom(element->getFirstChild()); child;
              child = elementFrom(child->getNextSibling())) {
+            ++searchSteps;
             if (MatchNodeName(child, tag))
                 list.push_back(child);
         }

@@ -39,6 +39,9 @@ public:
     // How many siblings new children were compared with to find their place
     // on the calling thread.
     static thread_local unsigned long long placementSteps;
+    // How many children searches for a child by name or by attribute looked
+    // at on the calling thread.
+    static thread_local unsigned long long searchSteps;
     // The last bindElements value given to a read on the calling thread; the
     // factories bind the objects they make to their elements only while it
     // is set.

@@ -3,6 +3,7 @@
 #include "CWJCompBusInterface.h"
 #include "CWJDPPort.h"
 #include "CWJPort.h"
+#include "CWJPortGroupContainer.h"
 #include "CWJPortWatcher.h"
 #include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
@@ -23,6 +24,17 @@ T* lookUp(const std::map<std::string, T*>& map, const std::string& key)
 {
     const auto found = map.find(key);
     return found == map.end() ? nullptr : found->second;
+}
+
+// Runs forget on what each note about port names, then drops those notes.
+template <class T, class Forget>
+void forgetNotesOf(std::set<std::pair<const IWJPort*, T*>>& notes, const IWJPort* port, Forget forget)
+{
+    const auto first = notes.lower_bound({port, nullptr});
+    auto last = first;
+    for (; last != notes.end() && last->first == port; ++last)
+        forget(last->second);
+    notes.erase(first, last);
 }
 
 } // namespace
@@ -143,12 +155,9 @@ try {
     auto* object = dynamic_cast<IWJXMLObject*>(port);
     getDesignData()->RemoveDOMNode(object->GetDomElement());
     object->SetDomElement(nullptr);
-    for (const auto& owned : m_ownedPorts) {
-        if (auto* pair = dynamic_cast<CWJDPPort*>(owned.get()))
-            pair->forgetMember(port);
-    }
-    for (const auto& busInterface : m_ownedBusInterfaces)
-        busInterface->container().forgetPort(port);
+    forgetNotesOf(m_pairsByMember, port, [port](CWJDPPort* pair) { pair->forgetMember(port); });
+    forgetNotesOf(m_containersByPort, port,
+                  [port](CWJPortGroupContainer* container) { container->forgetPort(port); });
     for (CWJPortWatcher* watcher : m_watchers)
         watcher->portRemoved(port);
 } catch (...) {
@@ -368,6 +377,16 @@ void CWJCompInst::portRenamed(IWJPort* port, const std::string& oldKey)
     byName[CWJPort::localNameKey(port)] = port;
     for (CWJPortWatcher* watcher : m_watchers)
         watcher->portRenamed(port);
+}
+
+void CWJCompInst::noteMember(IWJPort* member, CWJDPPort* pair)
+{
+    m_pairsByMember.emplace(member, pair);
+}
+
+void CWJCompInst::noteReference(IWJPort* port, CWJPortGroupContainer* container)
+{
+    m_containersByPort.emplace(port, container);
 }
 
 void CWJCompInst::watch(CWJPortWatcher* watcher)

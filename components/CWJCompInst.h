@@ -6,11 +6,15 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 class CWJCompBusInterface;
+class CWJDPPort;
+class CWJPortGroupContainer;
 class CWJInterfaceView;
 class CWJPortWatcher;
 
@@ -77,6 +81,12 @@ public:
     void unregisterGroup(const IWJPortGroup* group) { m_groups.erase(group); }
     // Files a renamed port under its new name and tells the watchers.
     void portRenamed(IWJPort* port, const std::string& oldKey);
+    // A differential port of this instance takes member as a member, or a
+    // bus interface or group refers to port: removing the port reaches
+    // exactly these. A note lasts until the port is removed, also when the
+    // pair or container lets the port go.
+    void noteMember(IWJPort* member, CWJDPPort* pair);
+    void noteReference(IWJPort* port, CWJPortGroupContainer* container);
     void watch(CWJPortWatcher* watcher);
     void unwatch(CWJPortWatcher* watcher);
 
@@ -109,6 +119,9 @@ private:
     std::unordered_set<const IWJPort*> m_filedPorts;
     std::unordered_set<const IWJPortGroup*> m_groups;
     std::vector<CWJPortWatcher*> m_watchers;
+    // What removing a port must reach, per port, in the notes' order.
+    std::set<std::pair<const IWJPort*, CWJDPPort*>> m_pairsByMember;
+    std::set<std::pair<const IWJPort*, CWJPortGroupContainer*>> m_containersByPort;
 };
 
 #endif

@@ -137,6 +137,7 @@ void CWJDPPort::setPositivePort(IWJPort* port, int lsb, int msb)
 try {
     if (!acceptsMember(port))
         return;
+    tellOwnerOf(port);
     m_positivePort = port;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "PositivePort:ref", CWJPort::idOf(port));
     readPositiveLsb(boundText(lsb).c_str());
@@ -158,6 +159,7 @@ void CWJDPPort::setNegativePort(IWJPort* port, int lsb, int msb)
 try {
     if (!acceptsMember(port))
         return;
+    tellOwnerOf(port);
     m_negativePort = port;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "NegativePort:ref", CWJPort::idOf(port));
     readNegativeLsb(boundText(lsb).c_str());
@@ -207,14 +209,25 @@ IWJPort* CWJDPPort::findMember(const char* id) const
     return m_owner ? m_owner->findPortById(id) : nullptr;
 }
 
+// Before the member is kept: when telling fails, the pair stays as it was.
+void CWJDPPort::tellOwnerOf(IWJPort* member)
+{
+    if (member && m_owner)
+        m_owner->noteMember(member, this);
+}
+
 void CWJDPPort::readPositiveRef(const char* text)
 {
-    m_positivePort = findMember(text);
+    IWJPort* member = findMember(text);
+    tellOwnerOf(member);
+    m_positivePort = member;
 }
 
 void CWJDPPort::readNegativeRef(const char* text)
 {
-    m_negativePort = findMember(text);
+    IWJPort* member = findMember(text);
+    tellOwnerOf(member);
+    m_negativePort = member;
 }
 
 void CWJDPPort::readPositiveMsb(const char* text)

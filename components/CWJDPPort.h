@@ -48,6 +48,8 @@ private:
     bool acceptsMember(IWJPort* port) const;
     void registerHandlers();
     IWJPort* findMember(const char* id) const;
+    // Lets the instance find this pair from the member when it is removed.
+    void tellOwnerOf(IWJPort* member);
     void readPositiveRef(const char* text);
     void readNegativeRef(const char* text);
     void readPositiveMsb(const char* text);

@@ -81,6 +81,7 @@ CWJPortRef* CWJPortGroupContainer::addPortRef(IWJPort* port, int lsb, int msb)
     CWJCompInst* owner = compInst();
     if (!owner || !owner->holdsPort(port))
         return nullptr;
+    owner->noteReference(port, this);
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* element = m_holder->GetDomElement();
     if (port->portKind() == 0) {
@@ -120,6 +121,7 @@ void CWJPortGroupContainer::changePortRef(CWJPortRef& ref, IWJPort* port, int ls
     CWJCompInst* owner = compInst();
     if (!owner || !owner->holdsPort(port) || port->portKind() != 0)
         return;
+    owner->noteReference(port, this);
     ref.assign(port, lsb, msb);
     const auto found = m_refElements.find(&ref);
     if (found == m_refElements.end())
@@ -253,32 +255,33 @@ void CWJPortGroupContainer::adopt(CWJPortGroup* group)
     }
 }
 
+// The elements of references made here or read from PortRef are known; the
+// others (a single-ended port read from DifferentialPortRef, a differential
+// port, which a file may also name in PortRef) are looked for by id.
 void CWJPortGroupContainer::forgetPort(IWJPort* port)
 {
-    const std::string id = CWJPort::idOf(port);
-    std::vector<CWJPortGroupContainer*> pending{this};
-    while (!pending.empty()) {
-        CWJPortGroupContainer* container = pending.back();
-        pending.pop_back();
-        container->forgetPortHere(port, id.c_str());
-        for (const auto& group : container->m_ownedGroups)
-            pending.push_back(&group->container());
-    }
-}
-
-void CWJPortGroupContainer::forgetPortHere(IWJPort* port, const char* id)
-{
+    CWJDOM2DesignData* binder = getDesignData();
+    bool unknownElement = false;
     const auto refersToPort = [port](IWJPortRef* portRef) { return portRef->port(nullptr, nullptr) == port; };
     for (IWJPortRef* portRef : m_portRefs) {
-        if (refersToPort(portRef))
-            m_refElements.erase(static_cast<CWJPortRef*>(portRef));
+        if (!refersToPort(portRef))
+            continue;
+        const auto element = m_refElements.find(static_cast<CWJPortRef*>(portRef));
+        if (element == m_refElements.end()) {
+            unknownElement = true;
+            continue;
+        }
+        binder->RemoveDOMNode(element->second);
+        m_refElements.erase(element);
     }
     m_portRefs.erase(std::remove_if(m_portRefs.begin(), m_portRefs.end(), refersToPort), m_portRefs.end());
-    m_differentialPorts.erase(std::remove(m_differentialPorts.begin(), m_differentialPorts.end(), port),
-                              m_differentialPorts.end());
-    CWJDOM2DesignData* binder = getDesignData();
-    binder->RemoveDOMAttr(m_holder->GetDomElement(), "PortRefs", "PortRef:ref", id);
-    binder->RemoveDOMAttr(m_holder->GetDomElement(), "DifferentialPortRefs", "DifferentialPortRef:ref", id);
+    const auto differential = std::remove(m_differentialPorts.begin(), m_differentialPorts.end(), port);
+    if (differential == m_differentialPorts.end() && !unknownElement)
+        return;
+    m_differentialPorts.erase(differential, m_differentialPorts.end());
+    const std::string id = CWJPort::idOf(port);
+    binder->RemoveDOMAttr(m_holder->GetDomElement(), "PortRefs", "PortRef:ref", id.c_str());
+    binder->RemoveDOMAttr(m_holder->GetDomElement(), "DifferentialPortRefs", "DifferentialPortRef:ref", id.c_str());
 }
 
 void CWJPortGroupContainer::beginPortRef(const char*)

@@ -62,8 +62,7 @@ public:
 
     // Takes ownership of a group constructed under the holder.
     void adopt(CWJPortGroup* group);
-    // Drops the references to port, and their elements, from this container
-    // and every group made below it.
+    // Drops the references to port, and their elements, from this container.
     void forgetPort(IWJPort* port);
     // A new root of the tree: the bus interface of every group below.
     void setBusInterface(CWJCompBusInterface* busInterface);
@@ -76,7 +75,6 @@ public:
 
 private:
     CWJCompInst* compInst() const;
-    void forgetPortHere(IWJPort* port, const char* id);
     void writeRange(xercesc::DOMElement* refElement, int lsb, int msb);
     void beginPortRef(const char* text);
     void readRef(const char* text);

@@ -50,6 +50,19 @@ void fileById(std::map<std::string, Interface*>& filed, std::vector<Interface*>&
     }
 }
 
+// Refiles the entry of a part map under its new instance or footprint, by
+// reusing its node.
+template <class End>
+void moveEntry(std::set<std::pair<const End*, IWJPartMap*>>& index, IWJPartMap* partMap, const End* from,
+               const End* to)
+{
+    auto node = index.extract({from, partMap});
+    if (node.empty())
+        return;
+    node.value().first = to;
+    index.insert(std::move(node));
+}
+
 // The view of each document, for failed edits, which know only an element.
 // Xerces's user data would do, but a document that ever had any needs memory
 // to be released.
@@ -215,7 +228,7 @@ void CWJInterfaceView::removeCompInst(IWJCompInst* compInst)
 try {
     if (!holdsCompInst(compInst))
         return;
-    removePartMapsOf(compInst, nullptr);
+    removePartMapsOf(m_partMapsByCompInst, static_cast<const IWJCompInst*>(compInst));
     m_compInsts.erase(static_cast<CWJCompInst*>(compInst)->id());
     m_filedCompInsts.erase(compInst);
     delete compInst;
@@ -274,7 +287,7 @@ try {
     }
     if (!footprint)
         return;
-    removePartMapsOf(nullptr, footprint);
+    removePartMapsOf(m_partMapsByFootprint, static_cast<const IWJFootPrint*>(footprint));
     m_footprints.erase(static_cast<CWJFootPrint*>(footprint)->id());
     m_filedFootprints.erase(footprint);
     delete footprint;
@@ -282,17 +295,45 @@ try {
     noteOutOfMemory(this);
 }
 
-// Compacts the list in place: a removal must not need memory half way.
-void CWJInterfaceView::removePartMapsOf(const IWJCompInst* compInst, const IWJFootPrint* footprint)
+// A removal needs no memory half way.
+template <class End>
+void CWJInterfaceView::removePartMapsOf(std::set<std::pair<const End*, IWJPartMap*>>& index, const End* end)
 {
-    auto kept = m_partMaps.begin();
-    for (IWJPartMap* partMap : m_partMaps) {
-        if ((compInst && partMap->compInst() == compInst) || (footprint && partMap->footprint() == footprint))
-            delete partMap;
-        else
-            *kept++ = partMap;
+    auto entry = index.lower_bound({end, nullptr});
+    while (entry != index.end() && entry->first == end) {
+        IWJPartMap* partMap = (entry++)->second;
+        unindexPartMap(partMap);
+        m_partMaps.erase(std::find(m_partMaps.begin(), m_partMaps.end(), partMap));
+        delete partMap;
     }
-    m_partMaps.erase(kept, m_partMaps.end());
+}
+
+void CWJInterfaceView::filePartMap(IWJPartMap* partMap)
+{
+    try {
+        m_partMapsByCompInst.emplace(partMap->compInst(), partMap);
+        m_partMapsByFootprint.emplace(partMap->footprint(), partMap);
+        m_partMaps.push_back(partMap);
+    } catch (...) {
+        unindexPartMap(partMap);
+        throw;
+    }
+}
+
+void CWJInterfaceView::unindexPartMap(IWJPartMap* partMap)
+{
+    m_partMapsByCompInst.erase({partMap->compInst(), partMap});
+    m_partMapsByFootprint.erase({partMap->footprint(), partMap});
+}
+
+void CWJInterfaceView::partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to)
+{
+    moveEntry(m_partMapsByCompInst, partMap, from, to);
+}
+
+void CWJInterfaceView::partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to)
+{
+    moveEntry(m_partMapsByFootprint, partMap, from, to);
 }
 
 IWJPartMap* CWJInterfaceView::addPartMap(IWJFootPrint* footprint, IWJCompInst* compInst)
@@ -304,7 +345,7 @@ try {
     auto* partMap = new CWJPartMap(binder->CreateDOMNode(container, "PartMap", true), this);
     partMap->setCompInst(compInst);
     partMap->setFootprint(footprint);
-    fileOrDelete(partMap, [this, partMap] { m_partMaps.push_back(partMap); });
+    fileOrDelete(partMap, [this, partMap] { filePartMap(partMap); });
     return partMap;
 } catch (...) {
     noteOutOfMemory(this);
@@ -351,14 +392,11 @@ try {
 }
 
 IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
-try {
-    for (auto walk = partMaps(); walk.isValid(); ++walk) {
-        if (walk.value()->compInst() == compInst)
-            return walk.value();
+{
+    for (IWJPartMap* partMap : m_partMaps) {
+        if (partMap->compInst() == compInst)
+            return partMap;
     }
-    return nullptr;
-} catch (...) {
-    noteOutOfMemory(this);
     return nullptr;
 }
 
@@ -370,7 +408,7 @@ void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
     else if (auto* footprint = dynamic_cast<CWJFootPrint*>(child))
         fileOrDelete(footprint, [this, footprint] { fileFootprint(footprint); });
     else if (auto* partMap = dynamic_cast<CWJPartMap*>(child))
-        fileOrDelete(partMap, [this, partMap] { m_partMaps.push_back(partMap); });
+        fileOrDelete(partMap, [this, partMap] { filePartMap(partMap); });
 }
 
 template <class T, class File> void CWJInterfaceView::fileOrDelete(T* object, File file)

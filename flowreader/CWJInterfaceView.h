@@ -7,9 +7,11 @@
 #include <xercesc/dom/DOMDocument.hpp>
 
 #include <map>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 class CWJCompInst;
@@ -59,6 +61,10 @@ public:
     bool holdsFootprint(const IWJFootPrint* footprint) const;
     IWJCompInst* findCompInst(const char* id);
     IWJFootPrint* findFootprint(const char* id);
+    // A part map takes another instance or footprint. Needs no memory; a
+    // part map not yet filed is not looked at.
+    void partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to);
+    void partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to);
 
     // Takes the document over, unless this throws; it is released with the
     // view. The document knows its view from then on, so that a failed edit
@@ -87,8 +93,13 @@ private:
     void fileOrDelete(T* object, File file);
     // Files under its id; an instance it displaces is kept for release.
     void fileCompInst(CWJCompInst* compInst);
-    // Deletes every part map that refers to the component instance or footprint.
-    void removePartMapsOf(const IWJCompInst* compInst, const IWJFootPrint* footprint);
+    // Files a part map in the list and by its instance and footprint; when
+    // this throws, it is not filed.
+    void filePartMap(IWJPartMap* partMap);
+    void unindexPartMap(IWJPartMap* partMap);
+    // Deletes every part map filed under end in index.
+    template <class End>
+    void removePartMapsOf(std::set<std::pair<const End*, IWJPartMap*>>& index, const End* end);
     // Files footprint under its id; a footprint it displaces stays owned.
     void fileFootprint(CWJFootPrint* footprint);
 
@@ -103,6 +114,9 @@ private:
     // Footprints displaced from m_footprints by a later one of the same id.
     std::vector<IWJFootPrint*> m_displacedFootprints;
     std::vector<IWJPartMap*> m_partMaps;
+    // The filed part maps by their instance and by their footprint.
+    std::set<std::pair<const IWJCompInst*, IWJPartMap*>> m_partMapsByCompInst;
+    std::set<std::pair<const IWJFootPrint*, IWJPartMap*>> m_partMapsByFootprint;
     xercesc::DOMDocument* m_document = nullptr;
     std::unordered_set<std::string> m_idSet;
     // Per base name, the first suffix not yet known to be taken: ids never

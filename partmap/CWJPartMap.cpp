@@ -55,6 +55,18 @@ bool loading()
     return getDesignData()->loading;
 }
 
+// Runs visit on the key of each mapping filed under group in an index of the
+// mappings by pin group. visit may drop the mapping it is given; it needs no
+// memory, so that a pin group's destructor can run this.
+template <class Key, class Visit>
+void forEachOnPinGroup(const std::set<std::pair<const IWJFootPrintPinGroup*, Key>>& index,
+                       const IWJFootPrintPinGroup* group, Visit visit)
+{
+    auto entry = index.lower_bound({group, Key()});
+    while (entry != index.end() && entry->first == group)
+        visit((entry++)->second);
+}
+
 } // namespace
 
 CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
@@ -112,6 +124,7 @@ try {
     auto* known = static_cast<CWJFootPrint*>(footprint);
     if (m_footprint)
         resolvePinsOn(known);
+    m_view->partMapMoved(this, m_footprint, known);
     m_footprint = known;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "PartDefRef:ref", known->id());
 } catch (...) {
@@ -129,6 +142,7 @@ try {
         resolvePortsOn(known);
         m_compInst->unwatch(this);
     }
+    m_view->partMapMoved(this, m_compInst, known);
     m_compInst = known;
     m_compInst->watch(this);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "CompInstRef:ref", known->id());
@@ -224,6 +238,11 @@ void CWJPartMap::resolvePortsOn(CWJCompInst* compInst)
         mapping = m_groupMappings.erase(mapping);
     }
     m_groupMappings.swap(moved);
+    m_portGroupsByPinGroup.clear();
+    for (const auto& mapping : m_groupMappings) {
+        if (mapping.second.pinGroup)
+            m_portGroupsByPinGroup.emplace(mapping.second.pinGroup, mapping.first);
+    }
 }
 
 bool CWJPartMap::holdsPort(const IWJPort* port) const
@@ -371,7 +390,7 @@ void CWJPartMap::fileMapping(IWJPort* port, int bit, IWJFootPrintPin* pin, IWJFo
     }
     mapping.ref->assign(port, bit, bit);
     mapping.pin = pin;
-    mapping.pinGroup = pinGroup;
+    setPinGroup(mapping, key, pinGroup);
     if (element)
         mapping.elements.push_back(element);
     m_keys[{port, bit}] = key;
@@ -379,10 +398,10 @@ void CWJPartMap::fileMapping(IWJPort* port, int bit, IWJFootPrintPin* pin, IWJFo
 
 void CWJPartMap::fileGroupMapping(IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup, DOMElement* element)
 {
-    GroupMapping& mapping = m_groupMappings.emplace(portGroup, GroupMapping{pinGroup, {}}).first->second;
+    GroupMapping& mapping = m_groupMappings[portGroup];
     if (!loading())
         removeElements(mapping.elements);
-    mapping.pinGroup = pinGroup;
+    setPinGroup(mapping, portGroup, pinGroup);
     if (element)
         mapping.elements.push_back(element);
 }
@@ -402,6 +421,7 @@ void CWJPartMap::removeElements(std::vector<DOMElement*>& elements)
 void CWJPartMap::dropMapping(PortMappings::iterator mapping)
 {
     removeElements(mapping->second.elements);
+    setPinGroup(mapping->second, mapping->first, nullptr);
     int bit = -1;
     IWJPort* port = mapping->second.ref->port(&bit, nullptr);
     m_keys.erase({port, bit});
@@ -412,6 +432,7 @@ void CWJPartMap::dropMapping(PortMappings::iterator mapping)
 void CWJPartMap::dropGroupMapping(GroupMappings::iterator mapping)
 {
     removeElements(mapping->second.elements);
+    setPinGroup(mapping->second, mapping->first, nullptr);
     m_groupMappings.erase(mapping);
 }
 
@@ -466,12 +487,16 @@ void CWJPartMap::portRenamed(IWJPort* port)
         const std::string renamed = portRefKey(port, bit);
         if (renamed == key)
             continue;
+        IWJFootPrintPinGroup* pinGroup = mapping->second.pinGroup;
+        setPinGroup(mapping->second, key, nullptr);
         PortMapping moving = std::move(mapping->second);
         m_portMappings.erase(mapping);
         const auto displaced = m_portMappings.find(renamed);
         if (displaced != m_portMappings.end())
             dropMapping(displaced);
-        m_portMappings[renamed] = std::move(moving);
+        PortMapping& moved = m_portMappings[renamed];
+        moved = std::move(moving);
+        setPinGroup(moved, renamed, pinGroup);
         m_keys[{port, bit}] = renamed;
     }
 }
@@ -491,6 +516,7 @@ void CWJPartMap::changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb)
     IWJFootPrintPin* pin = mapping->second.pin;
     IWJFootPrintPinGroup* pinGroup = mapping->second.pinGroup;
     removeElements(mapping->second.elements);
+    setPinGroup(mapping->second, mapping->first, nullptr);
     m_keys.erase(key);
     m_portMappings.erase(mapping);
     DOMElement* element = newPortMapElement(port, lsb);
@@ -513,31 +539,39 @@ void CWJPartMap::rewritePinGroup(const std::vector<DOMElement*>& elements, IWJFo
 
 void CWJPartMap::pinGroupChanged(CWJFootPrintPinGroup* group)
 {
-    for (auto& mapping : m_portMappings) {
-        if (mapping.second.pinGroup == group)
-            rewritePinGroup(mapping.second.elements, group);
-    }
-    for (auto& mapping : m_groupMappings) {
-        if (mapping.second.pinGroup == group)
-            rewritePinGroup(mapping.second.elements, group);
-    }
+    forEachOnPinGroup(m_portKeysByPinGroup, group, [this, group](const std::string& key) {
+        rewritePinGroup(m_portMappings.find(key)->second.elements, group);
+    });
+    forEachOnPinGroup(m_portGroupsByPinGroup, group, [this, group](IWJPortGroup* portGroup) {
+        rewritePinGroup(m_groupMappings.find(portGroup)->second.elements, group);
+    });
 }
 
 void CWJPartMap::pinGroupDeleted(CWJFootPrintPinGroup* group)
 {
     m_watchedPinGroups.erase(group);
-    for (auto mapping = m_portMappings.begin(); mapping != m_portMappings.end();) {
-        if (mapping->second.pinGroup == group)
-            dropMapping(mapping++);
-        else
-            ++mapping;
-    }
-    for (auto mapping = m_groupMappings.begin(); mapping != m_groupMappings.end();) {
-        if (mapping->second.pinGroup == group)
-            dropGroupMapping(mapping++);
-        else
-            ++mapping;
-    }
+    forEachOnPinGroup(m_portKeysByPinGroup, group,
+                      [this](const std::string& key) { dropMapping(m_portMappings.find(key)); });
+    forEachOnPinGroup(m_portGroupsByPinGroup, group,
+                      [this](IWJPortGroup* portGroup) { dropGroupMapping(m_groupMappings.find(portGroup)); });
+}
+
+void CWJPartMap::setPinGroup(PortMapping& mapping, const std::string& key, IWJFootPrintPinGroup* pinGroup)
+{
+    if (pinGroup)
+        m_portKeysByPinGroup.emplace(pinGroup, key);
+    if (mapping.pinGroup && mapping.pinGroup != pinGroup)
+        m_portKeysByPinGroup.erase({mapping.pinGroup, key});
+    mapping.pinGroup = pinGroup;
+}
+
+void CWJPartMap::setPinGroup(GroupMapping& mapping, IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup)
+{
+    if (pinGroup)
+        m_portGroupsByPinGroup.emplace(pinGroup, portGroup);
+    if (mapping.pinGroup && mapping.pinGroup != pinGroup)
+        m_portGroupsByPinGroup.erase({mapping.pinGroup, portGroup});
+    mapping.pinGroup = pinGroup;
 }
 
 void CWJPartMap::mapPortGroupToPinNames(IWJPortGroup* portGroup, const std::vector<std::string>& pinNames)

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -127,6 +128,10 @@ private:
     void dropMapping(PortMappings::iterator mapping);
     void dropGroupMapping(GroupMappings::iterator mapping);
     void removeElements(std::vector<xercesc::DOMElement*>& elements);
+    // Sets the pin group of the mapping under key, and files it in the
+    // index by pin group.
+    void setPinGroup(PortMapping& mapping, const std::string& key, IWJFootPrintPinGroup* pinGroup);
+    void setPinGroup(GroupMapping& mapping, IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup);
     // The keys of the mappings whose reference is to port.
     std::vector<std::string> keysOf(IWJPort* port) const;
     void resolvePinsOn(CWJFootPrint* footprint);
@@ -139,6 +144,10 @@ private:
     // For each port and bit whose reference a mapping holds, its key.
     std::map<std::pair<IWJPort*, int>, std::string> m_keys;
     GroupMappings m_groupMappings;
+    // The mappings onto each pin group, by their keys: a change of a pin
+    // group reaches exactly its mappings.
+    std::set<std::pair<const IWJFootPrintPinGroup*, std::string>> m_portKeysByPinGroup;
+    std::set<std::pair<const IWJFootPrintPinGroup*, IWJPortGroup*>> m_portGroupsByPinGroup;
     std::vector<std::unique_ptr<CWJPortRef>> m_portRefs;
     std::vector<std::unique_ptr<CWJFootPrintPinGroup>> m_ownedPinGroups;
     std::unordered_set<CWJFootPrintPinGroup*> m_watchedPinGroups;

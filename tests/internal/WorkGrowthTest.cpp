@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,7 +39,52 @@ Work addPorts(int count)
     return {ours->idCandidatesTried() - idsBefore, getDesignData()->placementSteps - stepsBefore};
 }
 
+// What the document's searches and placements cost on this thread so far.
+unsigned long long documentSteps()
+{
+    return getDesignData()->placementSteps + getDesignData()->searchSteps;
+}
+
+// Maps each of count ports, a quarter of them in a group, onto a pin of its
+// own, then removes every second port: the document's steps of each.
+std::vector<unsigned long long> mapThenRemovePorts(int count)
+{
+    CWJXMLFlowReader reader;
+    std::unique_ptr<IWJInterfaceView> view(reader.CreateInterfaceView("tester", "2024-06-01T12:00:00", "growth"));
+    IWJCompInst* instance = view->addCompInst("CELL", "U1");
+    IWJFootPrint* footprint = view->addFootprint("FP", "", "", "", "", "");
+    IWJPortGroup* group = instance->addBusInterface("BUS", "")->addPortGroup("G", IWJPortGroup::Bus, "", 0, 0);
+    std::vector<IWJPort*> ports;
+    std::vector<IWJFootPrintPin*> pins;
+    for (int i = 0; i < count; ++i) {
+        ports.push_back(instance->addPort(("P" + std::to_string(i)).c_str(), "", IWJPort::Inout, 1, -1, -1));
+        pins.push_back(footprint->addPin(("A" + std::to_string(i)).c_str(), "", "", "", ""));
+        if (i % 4 == 0)
+            group->addPortRef(ports.back(), -1, -1);
+    }
+    IWJPartMap* partMap = view->addPartMap(footprint, instance);
+    const unsigned long long before = documentSteps();
+    for (int i = 0; i < count; ++i)
+        partMap->mapPortToPin(ports[i], pins[i], -1);
+    const unsigned long long mapped = documentSteps();
+    for (int i = 0; i < count; i += 2)
+        instance->removePort(ports[i]);
+    return {mapped - before, documentSteps() - mapped};
+}
+
 } // namespace
+
+TEST(WorkGrowth, MappingAndRemovingPortsTakeWorkInProportionToTheirCount)
+{
+    const std::vector<unsigned long long> few = mapThenRemovePorts(500);
+    const std::vector<unsigned long long> many = mapThenRemovePorts(5000);
+    // A removal may search nothing at all: a step per port of the small run
+    // is allowed on top.
+    for (std::size_t edit = 0; edit < few.size(); ++edit) {
+        SCOPED_TRACE(edit == 0 ? "mapping" : "removing");
+        EXPECT_LE(static_cast<double>(many[edit]), kMostGrowth * static_cast<double>(few[edit] + 500));
+    }
+}
 
 TEST(WorkGrowth, SameNamedIdsTakeWorkInProportionToTheirCount)
 {
