@@ -2,10 +2,11 @@
 
 #include "CWJCompInst.h"
 #include "CWJPortGroup.h"
-#include "ComponentText.h"
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
+#include "binding/createBoundObject.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -65,11 +66,8 @@ const char* CWJCompBusInterface::definition()
 }
 
 void CWJCompBusInterface::setDefinition(const char* definition)
-try {
-    m_definition = storableText(definition);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Definition", CWJCompBusInterface::definition(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_definition, "Definition", definition);
 }
 
 IWJCompInst* CWJCompBusInterface::compInst()
@@ -83,9 +81,6 @@ IWJPortGroup* CWJCompBusInterface::findPortGroupById(const char* id)
 }
 
 IWJXMLObject* CreateCompBusInterface(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJCompBusInterface(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJCompBusInterface>(parent, element);
 }

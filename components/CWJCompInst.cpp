@@ -4,13 +4,16 @@
 #include "CWJDPPort.h"
 #include "CWJPort.h"
 #include "CWJPortWatcher.h"
-#include "ComponentText.h"
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/CWJDesignRoot.h"
+#include "binding/ModelText.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/CWJInterfaceView.h"
-#include "flowreader/OutOfMemory.h"
-#include "flowreader/toUpperKey.h"
+#include "binding/createBoundObject.h"
+#include "binding/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
+#include "wjxmlinterfaceflowreader/IWJInterfaceView.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <algorithm>
@@ -28,7 +31,7 @@ T* lookUp(const std::map<std::string, T*>& map, const std::string& key)
 } // namespace
 
 CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element), m_view(dynamic_cast<CWJInterfaceView*>(parent))
+    : IWJXMLObject(element), m_view(dynamic_cast<IWJInterfaceView*>(parent)), m_root(dynamic_cast<CWJDesignRoot*>(parent))
 {
     registerHandlers();
 }
@@ -63,11 +66,8 @@ const char* CWJCompInst::refdes()
 }
 
 void CWJCompInst::setRefdes(const char* refdes)
-try {
-    m_refdes = storableText(refdes);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Refdes", CWJCompInst::refdes(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_refdes, "Refdes", refdes);
 }
 
 const char* CWJCompInst::cellName()
@@ -76,11 +76,8 @@ const char* CWJCompInst::cellName()
 }
 
 void CWJCompInst::setCellName(const char* cellName)
-try {
-    m_cellName = storableText(cellName);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "CellName", CWJCompInst::cellName(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_cellName, "CellName", cellName);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::ports()
@@ -257,8 +254,7 @@ const char* CWJCompInst::id() const
 
 void CWJCompInst::setId(const char* text)
 {
-    m_id = makeUniqueId(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+    storeId(*this, ids(), m_id, text);
 }
 
 IWJPort* CWJCompInst::findPortById(const char* id)
@@ -380,9 +376,9 @@ void CWJCompInst::unwatch(CWJPortWatcher* watcher)
     m_watchers.erase(std::remove(m_watchers.begin(), m_watchers.end(), watcher), m_watchers.end());
 }
 
-const char* CWJCompInst::makeUniqueId(const char* seed)
+CWJIdRegistry* CWJCompInst::ids() const
 {
-    return m_view ? m_view->makeUniqueId(seed) : textOrEmpty(seed);
+    return m_root ? &m_root->ids() : nullptr;
 }
 
 void CWJCompInst::adoptPort(IWJPort* port)
@@ -396,9 +392,6 @@ void CWJCompInst::adoptBusInterface(CWJCompBusInterface* busInterface)
 }
 
 IWJXMLObject* CreateInterfaceCompInst(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJCompInst(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJCompInst>(parent, element);
 }

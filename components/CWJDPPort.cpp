@@ -2,10 +2,11 @@
 
 #include "CWJCompInst.h"
 #include "CWJPort.h"
-#include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
-#include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
+#include "binding/ModelText.h"
+#include "binding/OutOfMemory.h"
+#include "binding/createBoundObject.h"
+#include "wjxmlinterfaceflowreader/TWJFunctor.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -166,9 +167,6 @@ void CWJDPPort::readMember(Member& member, MemberField field, const char* text)
 }
 
 IWJXMLObject* CreateInterfaceDPPortObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJDPPort(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJDPPort>(parent, element);
 }

@@ -2,11 +2,12 @@
 
 #include "CWJCompInst.h"
 #include "CWJDPPort.h"
-#include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/ModelText.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
-#include "flowreader/toUpperKey.h"
+#include "binding/createBoundObject.h"
+#include "binding/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -131,9 +132,6 @@ std::string CWJPort::localNameKey(IWJPort* port)
 }
 
 IWJXMLObject* CreateInterfacePortObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJPort(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJPort>(parent, element);
 }

@@ -2,10 +2,12 @@
 
 #include "CWJCompBusInterface.h"
 #include "CWJCompInst.h"
-#include "ComponentText.h"
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/ModelText.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
+#include "binding/createBoundObject.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -134,11 +136,8 @@ int CWJPortGroup::groupKind()
 }
 
 void CWJPortGroup::setVoltage(const char* voltage)
-try {
-    m_voltage = storableText(voltage);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Voltage", CWJPortGroup::voltage(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_voltage, "Voltage", voltage);
 }
 
 IWJCompBusInterface* CWJPortGroup::busInterface()
@@ -192,9 +191,6 @@ void CWJPortGroup::readNumGroundPins(const char* text)
 }
 
 IWJXMLObject* CreateInterfacePortGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJPortGroup(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJPortGroup>(parent, element);
 }

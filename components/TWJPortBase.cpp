@@ -2,10 +2,11 @@
 
 #include "CWJCompInst.h"
 #include "CWJPort.h"
-#include "ComponentText.h"
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/ModelText.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
 #include "wjxmlinterfaceflowreader/IWJDPPort.h"
 
 template <class Interface>
@@ -102,11 +103,8 @@ const char* TWJPortBase<Interface>::id() const
 
 template <class Interface>
 void TWJPortBase<Interface>::setId(const char* text)
-try {
-    m_id = m_owner ? m_owner->makeUniqueId(text) : textOrEmpty(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeId(*this, m_owner ? m_owner->ids() : nullptr, m_id, text);
 }
 
 template class TWJPortBase<IWJPort>;

@@ -2,10 +2,9 @@
 
 #include "CWJCompInst.h"
 #include "CWJPortGroup.h"
-#include "ComponentText.h"
-#include "binding/CWJDOM2DesignData.h"
+#include "binding/BoundProperty.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
 #include "wjxmlinterfaceflowreader/IWJCompBusInterface.h"
 
 template <class Interface>
@@ -31,11 +30,8 @@ const char* TWJPortGroupBase<Interface>::name()
 
 template <class Interface>
 void TWJPortGroupBase<Interface>::setName(const char* name)
-try {
-    m_name = storableText(name);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Name", m_name.c_str(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_name, "Name", name);
 }
 
 template <class Interface>
@@ -115,12 +111,9 @@ const char* TWJPortGroupBase<Interface>::id() const
 
 template <class Interface>
 void TWJPortGroupBase<Interface>::setId(const char* text)
-try {
+{
     CWJCompInst* compInst = m_container.compInst();
-    m_id = compInst ? compInst->makeUniqueId(text) : textOrEmpty(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
-} catch (...) {
-    noteOutOfMemory(this);
+    storeId(*this, compInst ? compInst->ids() : nullptr, m_id, text);
 }
 
 template class TWJPortGroupBase<IWJPortGroup>;
