@@ -2,17 +2,18 @@
 
 #include "CWJCompInst.h"
 #include "CWJPortGroup.h"
-#include "ComponentText.h"
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
+#include "binding/createBoundObject.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
 #include <vector>
 
 CWJCompBusInterface::CWJCompBusInterface(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element), m_compInst(dynamic_cast<CWJCompInst*>(parent)), m_container(this, this)
+    : TWJPortGroupBase(element, this, true), m_compInst(dynamic_cast<CWJCompInst*>(parent))
 {
     registerHandlers();
     if (m_compInst)
@@ -33,24 +34,9 @@ void CWJCompBusInterface::registerHandlers()
     static const std::vector<std::string> sequence{"Name", "Definition", "PortRefs", "DifferentialPortRefs",
                                                    "PortGroups"};
     getDesignData()->RegisterTagSequence("BusInterface", sequence);
-    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJCompBusInterface>(this, &CWJCompBusInterface::setName));
+    registerGroupHandlers();
     RegisterXMLTagFP("Definition",
                      new TWJXMLObjFunctor<CWJCompBusInterface>(this, &CWJCompBusInterface::setDefinition));
-    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJCompBusInterface>(this, &CWJCompBusInterface::setId));
-    m_container.registerHandlers();
-}
-
-const char* CWJCompBusInterface::name()
-{
-    return m_name.c_str();
-}
-
-void CWJCompBusInterface::setName(const char* name)
-try {
-    m_name = storableText(name);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJCompBusInterface::name(), false);
-} catch (...) {
-    noteOutOfMemory(this);
 }
 
 // "<cell name>.<name>"; the name alone without a component instance.
@@ -69,61 +55,6 @@ int CWJCompBusInterface::groupKind()
     return 0;
 }
 
-CInterfaceObjectIterator<IWJPortRef*> CWJCompBusInterface::portRefs()
-try {
-    return m_container.portRefs();
-} catch (...) {
-    noteOutOfMemory(this);
-    return {};
-}
-
-CInterfaceObjectIterator<IWJPort*> CWJCompBusInterface::differentialPorts()
-try {
-    return m_container.differentialPorts();
-} catch (...) {
-    noteOutOfMemory(this);
-    return {};
-}
-
-CInterfaceObjectMapIterator<std::string, IWJPortGroup*> CWJCompBusInterface::portGroups()
-try {
-    return m_container.portGroups();
-} catch (...) {
-    noteOutOfMemory(this);
-    return {};
-}
-
-void CWJCompBusInterface::addPortRef(IWJPort* port, int lsb, int msb)
-try {
-    m_container.addPortRef(port, lsb, msb);
-} catch (...) {
-    noteOutOfMemory(this);
-}
-
-IWJPortGroup* CWJCompBusInterface::addPortGroup(const char* name, IWJPortGroupType type, const char* voltage,
-                                                int numPowerPins, int numGroundPins)
-try {
-    return m_container.addPortGroup(name, type, voltage, numPowerPins, numGroundPins);
-} catch (...) {
-    noteOutOfMemory(this);
-    return nullptr;
-}
-
-void CWJCompBusInterface::insertPortGroup(IWJPortGroup* group)
-try {
-    m_container.insertPortGroup(group);
-} catch (...) {
-    noteOutOfMemory(this);
-}
-
-IWJPortGroup* CWJCompBusInterface::findPortGroup(const char* path)
-try {
-    return m_container.findPortGroup(path, true);
-} catch (...) {
-    noteOutOfMemory(this);
-    return nullptr;
-}
-
 IWJCompBusInterface* CWJCompBusInterface::busInterface()
 {
     return nullptr;
@@ -135,11 +66,8 @@ const char* CWJCompBusInterface::definition()
 }
 
 void CWJCompBusInterface::setDefinition(const char* definition)
-try {
-    m_definition = storableText(definition);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Definition", CWJCompBusInterface::definition(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_definition, "Definition", definition);
 }
 
 IWJCompInst* CWJCompBusInterface::compInst()
@@ -147,34 +75,12 @@ IWJCompInst* CWJCompBusInterface::compInst()
     return m_compInst;
 }
 
-void CWJCompBusInterface::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
-{
-    if (auto* group = dynamic_cast<CWJPortGroup*>(child))
-        m_container.file(group);
-}
-
-const char* CWJCompBusInterface::id() const
-{
-    return m_id.c_str();
-}
-
-void CWJCompBusInterface::setId(const char* text)
-try {
-    m_id = m_compInst ? m_compInst->makeUniqueId(text) : textOrEmpty(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
-} catch (...) {
-    noteOutOfMemory(this);
-}
-
 IWJPortGroup* CWJCompBusInterface::findPortGroupById(const char* id)
 {
-    return m_container.findPortGroupById(id);
+    return container().findPortGroupById(id);
 }
 
 IWJXMLObject* CreateCompBusInterface(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJCompBusInterface(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJCompBusInterface>(parent, element);
 }

@@ -5,13 +5,16 @@
 #include "CWJPort.h"
 #include "CWJPortGroupContainer.h"
 #include "CWJPortWatcher.h"
-#include "ComponentText.h"
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/CWJDesignRoot.h"
+#include "binding/ModelText.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/CWJInterfaceView.h"
-#include "flowreader/OutOfMemory.h"
-#include "flowreader/toUpperKey.h"
+#include "binding/createBoundObject.h"
+#include "binding/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
+#include "wjxmlinterfaceflowreader/IWJInterfaceView.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <algorithm>
@@ -40,7 +43,7 @@ void forgetNotesOf(std::set<std::pair<const IWJPort*, T*>>& notes, const IWJPort
 } // namespace
 
 CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element), m_view(dynamic_cast<CWJInterfaceView*>(parent))
+    : IWJXMLObject(element), m_view(dynamic_cast<IWJInterfaceView*>(parent)), m_root(dynamic_cast<CWJDesignRoot*>(parent))
 {
     registerHandlers();
 }
@@ -75,11 +78,8 @@ const char* CWJCompInst::refdes()
 }
 
 void CWJCompInst::setRefdes(const char* refdes)
-try {
-    m_refdes = storableText(refdes);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Refdes", CWJCompInst::refdes(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_refdes, "Refdes", refdes);
 }
 
 const char* CWJCompInst::cellName()
@@ -88,11 +88,8 @@ const char* CWJCompInst::cellName()
 }
 
 void CWJCompInst::setCellName(const char* cellName)
-try {
-    m_cellName = storableText(cellName);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "CellName", CWJCompInst::cellName(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_cellName, "CellName", cellName);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::ports()
@@ -266,8 +263,7 @@ const char* CWJCompInst::id() const
 
 void CWJCompInst::setId(const char* text)
 {
-    m_id = makeUniqueId(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+    storeId(*this, ids(), m_id, text);
 }
 
 IWJPort* CWJCompInst::findPortById(const char* id)
@@ -399,9 +395,9 @@ void CWJCompInst::unwatch(CWJPortWatcher* watcher)
     m_watchers.erase(std::remove(m_watchers.begin(), m_watchers.end(), watcher), m_watchers.end());
 }
 
-const char* CWJCompInst::makeUniqueId(const char* seed)
+CWJIdRegistry* CWJCompInst::ids() const
 {
-    return m_view ? m_view->makeUniqueId(seed) : textOrEmpty(seed);
+    return m_root ? &m_root->ids() : nullptr;
 }
 
 void CWJCompInst::adoptPort(IWJPort* port)
@@ -415,9 +411,6 @@ void CWJCompInst::adoptBusInterface(CWJCompBusInterface* busInterface)
 }
 
 IWJXMLObject* CreateInterfaceCompInst(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJCompInst(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJCompInst>(parent, element);
 }

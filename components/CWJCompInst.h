@@ -14,8 +14,9 @@
 
 class CWJCompBusInterface;
 class CWJDPPort;
+class CWJDesignRoot;
+class CWJIdRegistry;
 class CWJPortGroupContainer;
-class CWJInterfaceView;
 class CWJPortWatcher;
 
 // A component instance, bound to a CompInst element.
@@ -90,9 +91,9 @@ public:
     void watch(CWJPortWatcher* watcher);
     void unwatch(CWJPortWatcher* watcher);
 
-    // The view's unique id made from seed; the seed itself when the instance
-    // belongs to no view.
-    const char* makeUniqueId(const char* seed);
+    // The registry of the ids of the view, or null when the instance belongs
+    // to no view.
+    CWJIdRegistry* ids() const;
     // Take ownership of an object constructed under this instance.
     void adoptPort(IWJPort* port);
     void adoptBusInterface(CWJCompBusInterface* busInterface);
@@ -109,7 +110,8 @@ private:
     std::map<std::string, IWJPort*> m_differentialPortsById;
     std::map<std::string, IWJPort*> m_differentialPortsByName;
     std::map<std::string, IWJCompBusInterface*> m_busInterfacesById;
-    CWJInterfaceView* m_view;
+    IWJInterfaceView* m_view;
+    CWJDesignRoot* m_root;
     std::vector<std::unique_ptr<IWJPort>> m_ownedPorts;
     std::vector<std::unique_ptr<CWJCompBusInterface>> m_ownedBusInterfaces;
     // The groups below the bus interfaces by id, valid while m_groupsIndexed.

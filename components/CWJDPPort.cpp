@@ -2,16 +2,39 @@
 
 #include "CWJCompInst.h"
 #include "CWJPort.h"
-#include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
-#include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
+#include "binding/ModelText.h"
+#include "binding/OutOfMemory.h"
+#include "binding/createBoundObject.h"
+#include "wjxmlinterfaceflowreader/TWJFunctor.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
 
+namespace {
+
+const char* const kPositiveKeys[] = {"PositivePort:ref", "PositivePort:Range:lsb", "PositivePort:Range:msb"};
+const char* const kNegativeKeys[] = {"NegativePort:ref", "NegativePort:Range:lsb", "NegativePort:Range:msb"};
+
+} // namespace
+
+// Hands the value of one attribute of a member element to the pair.
+class CWJDPPort::MemberHandler : public TWJFunctor {
+public:
+    MemberHandler(CWJDPPort* pair, Member& member, MemberField field) : m_pair(pair), m_member(member), m_field(field)
+    {
+    }
+
+    void operator()(const char* text) override { m_pair->readMember(m_member, m_field, text); }
+
+private:
+    CWJDPPort* m_pair;
+    Member& m_member;
+    MemberField m_field;
+};
+
 CWJDPPort::CWJDPPort(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element), m_owner(dynamic_cast<CWJCompInst*>(parent))
+    : TWJPortBase(element, parent, 1), m_positive{"PositivePort", kPositiveKeys}, m_negative{"NegativePort", kNegativeKeys}
 {
     registerHandlers();
     if (m_owner)
@@ -30,65 +53,11 @@ void CWJDPPort::registerHandlers()
 {
     static const std::vector<std::string> sequence{"Name", "InstancePortName", "PositivePort", "NegativePort"};
     getDesignData()->RegisterTagSequence("DifferentialPort", sequence);
-    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJDPPort>(this, &CWJDPPort::setName));
-    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJDPPort>(this, &CWJDPPort::setId));
-    RegisterXMLTagFP("InstancePortName", new TWJXMLObjFunctor<CWJDPPort>(this, &CWJDPPort::setInstancePortName));
-    RegisterXMLAttribFP("PositivePort:ref", new TWJXMLObjFunctor<CWJDPPort>(this, &CWJDPPort::readPositiveRef));
-    RegisterXMLAttribFP("NegativePort:ref", new TWJXMLObjFunctor<CWJDPPort>(this, &CWJDPPort::readNegativeRef));
-    RegisterXMLAttribFP("PositivePort:Range:msb", new TWJXMLObjFunctor<CWJDPPort>(this, &CWJDPPort::readPositiveMsb));
-    RegisterXMLAttribFP("PositivePort:Range:lsb", new TWJXMLObjFunctor<CWJDPPort>(this, &CWJDPPort::readPositiveLsb));
-    RegisterXMLAttribFP("NegativePort:Range:msb", new TWJXMLObjFunctor<CWJDPPort>(this, &CWJDPPort::readNegativeMsb));
-    RegisterXMLAttribFP("NegativePort:Range:lsb", new TWJXMLObjFunctor<CWJDPPort>(this, &CWJDPPort::readNegativeLsb));
-}
-
-int CWJDPPort::portKind()
-{
-    return m_portKind;
-}
-
-void CWJDPPort::setPortKind(int kind)
-{
-    m_portKind = kind;
-}
-
-const char* CWJDPPort::fullName()
-try {
-    return CWJPort::composeFullName(m_owner, m_instancePortName.empty() ? m_name : m_instancePortName);
-} catch (...) {
-    noteOutOfMemory(this);
-    return "";
-}
-
-const char* CWJDPPort::name()
-{
-    return m_name.c_str();
-}
-
-void CWJDPPort::setName(const char* name)
-try {
-    const std::string oldKey = CWJPort::localNameKey(this);
-    m_name = storableText(name);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJDPPort::name(), false);
-    if (m_owner)
-        m_owner->portRenamed(this, oldKey);
-} catch (...) {
-    noteOutOfMemory(this);
-}
-
-const char* CWJDPPort::instancePortName()
-{
-    return m_instancePortName.c_str();
-}
-
-void CWJDPPort::setInstancePortName(const char* instancePortName)
-try {
-    const std::string oldKey = CWJPort::localNameKey(this);
-    m_instancePortName = storableText(instancePortName);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "InstancePortName", CWJDPPort::instancePortName(), false);
-    if (m_owner)
-        m_owner->portRenamed(this, oldKey);
-} catch (...) {
-    noteOutOfMemory(this);
+    registerNameHandlers();
+    for (Member* member : {&m_positive, &m_negative}) {
+        for (MemberField field : {Ref, Lsb, Msb})
+            RegisterXMLAttribFP(member->keys[field], new MemberHandler(this, *member, field));
+    }
 }
 
 int CWJDPPort::type()
@@ -117,55 +86,34 @@ int CWJDPPort::msb()
 
 void CWJDPPort::setRange(int, int) {}
 
-IWJCompInst* CWJDPPort::compInst()
-{
-    return m_owner;
-}
-
 IWJPort* CWJDPPort::positivePort(int* lsb, int* msb)
 {
-    if (lsb)
-        *lsb = m_positiveLsb;
-    if (msb)
-        *msb = m_positiveMsb;
-    return m_positivePort;
+    return member(m_positive, lsb, msb);
 }
 
-// The bounds go through the Range readers, which store them as a reload of
-// the written text gives them (-1 is written empty and reads back as 0).
 void CWJDPPort::setPositivePort(IWJPort* port, int lsb, int msb)
 try {
-    if (!acceptsMember(port))
-        return;
-    tellOwnerOf(port);
-    m_positivePort = port;
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "PositivePort:ref", CWJPort::idOf(port));
-    readPositiveLsb(boundText(lsb).c_str());
-    readPositiveMsb(boundText(msb).c_str());
+    setMember(m_positive, port, lsb, msb);
 } catch (...) {
     noteOutOfMemory(this);
 }
 
 IWJPort* CWJDPPort::negativePort(int* lsb, int* msb)
 {
-    if (lsb)
-        *lsb = m_negativeLsb;
-    if (msb)
-        *msb = m_negativeMsb;
-    return m_negativePort;
+    return member(m_negative, lsb, msb);
 }
 
 void CWJDPPort::setNegativePort(IWJPort* port, int lsb, int msb)
 try {
-    if (!acceptsMember(port))
-        return;
-    tellOwnerOf(port);
-    m_negativePort = port;
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "NegativePort:ref", CWJPort::idOf(port));
-    readNegativeLsb(boundText(lsb).c_str());
-    readNegativeMsb(boundText(msb).c_str());
+    setMember(m_negative, port, lsb, msb);
 } catch (...) {
     noteOutOfMemory(this);
+}
+
+void CWJDPPort::forgetMember(IWJPort* port)
+{
+    forgetMember(m_positive, port);
+    forgetMember(m_negative, port);
 }
 
 // A member is a single-ended port of the same instance, or none.
@@ -174,39 +122,37 @@ bool CWJDPPort::acceptsMember(IWJPort* port) const
     return !port || (m_owner && m_owner->holdsPort(port) && port->portKind() == 0);
 }
 
-const char* CWJDPPort::id() const
+IWJPort* CWJDPPort::member(const Member& member, int* lsb, int* msb)
 {
-    return m_id.c_str();
+    if (lsb)
+        *lsb = member.lsb;
+    if (msb)
+        *msb = member.msb;
+    return member.port;
 }
 
-void CWJDPPort::setId(const char* text)
-try {
-    m_id = m_owner ? m_owner->makeUniqueId(text) : textOrEmpty(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
-} catch (...) {
-    noteOutOfMemory(this);
+// The bounds go through the reader, which stores them as a reload of the
+// written text gives them (-1 is written empty and reads back as 0).
+void CWJDPPort::setMember(Member& member, IWJPort* port, int lsb, int msb)
+{
+    if (!acceptsMember(port))
+        return;
+    tellOwnerOf(port);
+    member.port = port;
+    getDesignData()->UpdateDOMAttr(GetDomElement(), member.keys[Ref], CWJPort::idOf(port));
+    readMember(member, Lsb, boundText(lsb).c_str());
+    readMember(member, Msb, boundText(msb).c_str());
 }
 
-void CWJDPPort::forgetMember(IWJPort* port)
+void CWJDPPort::forgetMember(Member& member, IWJPort* port)
 {
+    if (member.port != port)
+        return;
+    member.port = nullptr;
+    member.lsb = member.msb = -1;
     CWJDOM2DesignData* binder = getDesignData();
-    if (m_positivePort == port) {
-        m_positivePort = nullptr;
-        m_positiveLsb = m_positiveMsb = -1;
-        for (xercesc::DOMElement* member : binder->GetElementList(GetDomElement(), "PositivePort", nullptr))
-            binder->RemoveDOMNode(member);
-    }
-    if (m_negativePort == port) {
-        m_negativePort = nullptr;
-        m_negativeLsb = m_negativeMsb = -1;
-        for (xercesc::DOMElement* member : binder->GetElementList(GetDomElement(), "NegativePort", nullptr))
-            binder->RemoveDOMNode(member);
-    }
-}
-
-IWJPort* CWJDPPort::findMember(const char* id) const
-{
-    return m_owner ? m_owner->findPortById(id) : nullptr;
+    for (xercesc::DOMElement* element : binder->GetElementList(GetDomElement(), member.element, nullptr))
+        binder->RemoveDOMNode(element);
 }
 
 // Before the member is kept: when telling fails, the pair stays as it was.
@@ -216,48 +162,21 @@ void CWJDPPort::tellOwnerOf(IWJPort* member)
         m_owner->noteMember(member, this);
 }
 
-void CWJDPPort::readPositiveRef(const char* text)
+// A reference resolves among the instance's ports; a bound is stored and
+// written back as read.
+void CWJDPPort::readMember(Member& member, MemberField field, const char* text)
 {
-    IWJPort* member = findMember(text);
-    tellOwnerOf(member);
-    m_positivePort = member;
-}
-
-void CWJDPPort::readNegativeRef(const char* text)
-{
-    IWJPort* member = findMember(text);
-    tellOwnerOf(member);
-    m_negativePort = member;
-}
-
-void CWJDPPort::readPositiveMsb(const char* text)
-{
-    m_positiveMsb = readBound(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "PositivePort:Range:msb", text);
-}
-
-void CWJDPPort::readPositiveLsb(const char* text)
-{
-    m_positiveLsb = readBound(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "PositivePort:Range:lsb", text);
-}
-
-void CWJDPPort::readNegativeMsb(const char* text)
-{
-    m_negativeMsb = readBound(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "NegativePort:Range:msb", text);
-}
-
-void CWJDPPort::readNegativeLsb(const char* text)
-{
-    m_negativeLsb = readBound(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "NegativePort:Range:lsb", text);
+    if (field == Ref) {
+        IWJPort* port = m_owner ? m_owner->findPortById(text) : nullptr;
+        tellOwnerOf(port);
+        member.port = port;
+        return;
+    }
+    (field == Lsb ? member.lsb : member.msb) = readBound(text);
+    getDesignData()->UpdateDOMAttr(GetDomElement(), member.keys[field], text);
 }
 
 IWJXMLObject* CreateInterfaceDPPortObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJDPPort(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJDPPort>(parent, element);
 }

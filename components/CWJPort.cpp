@@ -2,11 +2,12 @@
 
 #include "CWJCompInst.h"
 #include "CWJDPPort.h"
-#include "ComponentText.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/ModelText.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
-#include "flowreader/toUpperKey.h"
+#include "binding/createBoundObject.h"
+#include "binding/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -19,8 +20,7 @@ const int kTypeWordCount = 5;
 
 } // namespace
 
-CWJPort::CWJPort(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element), m_owner(dynamic_cast<CWJCompInst*>(parent))
+CWJPort::CWJPort(xercesc::DOMElement* element, IWJXMLObject* parent) : TWJPortBase(element, parent, 0)
 {
     registerHandlers();
     if (m_owner)
@@ -38,63 +38,11 @@ void CWJPort::registerHandlers()
 {
     static const std::vector<std::string> sequence{"Name", "Type", "InstancePortName", "NumPhysPins", "Range"};
     getDesignData()->RegisterTagSequence("Port", sequence);
-    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::setName));
+    registerNameHandlers();
     RegisterXMLTagFP("Type", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::readType));
     RegisterXMLTagFP("NumPhysPins", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::readNumPhysPins));
-    RegisterXMLTagFP("InstancePortName", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::setInstancePortName));
-    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::setId));
     RegisterXMLAttribFP("Range:msb", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::readMsb));
     RegisterXMLAttribFP("Range:lsb", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::readLsb));
-}
-
-int CWJPort::portKind()
-{
-    return m_portKind;
-}
-
-void CWJPort::setPortKind(int kind)
-{
-    m_portKind = kind;
-}
-
-const char* CWJPort::fullName()
-try {
-    return composeFullName(m_owner, m_instancePortName.empty() ? m_name : m_instancePortName);
-} catch (...) {
-    noteOutOfMemory(this);
-    return "";
-}
-
-const char* CWJPort::name()
-{
-    return m_name.c_str();
-}
-
-void CWJPort::setName(const char* name)
-try {
-    const std::string oldKey = CWJPort::localNameKey(this);
-    m_name = storableText(name);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJPort::name(), false);
-    if (m_owner)
-        m_owner->portRenamed(this, oldKey);
-} catch (...) {
-    noteOutOfMemory(this);
-}
-
-const char* CWJPort::instancePortName()
-{
-    return m_instancePortName.c_str();
-}
-
-void CWJPort::setInstancePortName(const char* instancePortName)
-try {
-    const std::string oldKey = CWJPort::localNameKey(this);
-    m_instancePortName = storableText(instancePortName);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "InstancePortName", CWJPort::instancePortName(), false);
-    if (m_owner)
-        m_owner->portRenamed(this, oldKey);
-} catch (...) {
-    noteOutOfMemory(this);
 }
 
 int CWJPort::type()
@@ -144,24 +92,6 @@ try {
     noteOutOfMemory(this);
 }
 
-IWJCompInst* CWJPort::compInst()
-{
-    return m_owner;
-}
-
-const char* CWJPort::id() const
-{
-    return m_id.c_str();
-}
-
-void CWJPort::setId(const char* text)
-try {
-    m_id = m_owner ? m_owner->makeUniqueId(text) : textOrEmpty(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
-} catch (...) {
-    noteOutOfMemory(this);
-}
-
 void CWJPort::readType(const char* text)
 {
     for (int code = 0; code < kTypeWordCount; ++code) {
@@ -187,13 +117,6 @@ void CWJPort::readLsb(const char* text)
     m_lsb = readBound(text);
 }
 
-const char* CWJPort::composeFullName(IWJCompInst* owner, const std::string& localName)
-{
-    static thread_local std::string fullName;
-    fullName = owner ? std::string(owner->cellName()) + '.' + localName : localName;
-    return fullName.c_str();
-}
-
 const char* CWJPort::idOf(IWJPort* port)
 {
     if (auto* plain = dynamic_cast<CWJPort*>(port))
@@ -209,9 +132,6 @@ std::string CWJPort::localNameKey(IWJPort* port)
 }
 
 IWJXMLObject* CreateInterfacePortObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJPort(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJPort>(parent, element);
 }

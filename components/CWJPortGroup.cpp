@@ -2,10 +2,12 @@
 
 #include "CWJCompBusInterface.h"
 #include "CWJCompInst.h"
-#include "ComponentText.h"
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/ModelText.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
+#include "binding/createBoundObject.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -34,11 +36,10 @@ CWJPortGroupContainer* containerOf(IWJXMLObject* parent)
 } // namespace
 
 CWJPortGroup::CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element),
+    : TWJPortGroupBase(element, busInterfaceOf(parent), false),
       m_busInterface(busInterfaceOf(parent)),
       m_parentGroup(dynamic_cast<CWJPortGroup*>(parent)),
-      m_ownerGroup(m_parentGroup),
-      m_container(this, m_busInterface)
+      m_ownerGroup(m_parentGroup)
 {
     registerHandlers();
     if (CWJPortGroupContainer* owner = containerOf(parent))
@@ -59,26 +60,11 @@ void CWJPortGroup::registerHandlers()
                                                    "NumPowerPins", "NumGroundPins", "PortRefs",
                                                    "DifferentialPortRefs", "PortGroups"};
     getDesignData()->RegisterTagSequence("PortGroup", sequence);
-    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::setName));
+    registerGroupHandlers();
     RegisterXMLTagFP("Type", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readType));
     RegisterXMLTagFP("Voltage", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readVoltage));
     RegisterXMLTagFP("NumPowerPins", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readNumPowerPins));
     RegisterXMLTagFP("NumGroundPins", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readNumGroundPins));
-    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::setId));
-    m_container.registerHandlers();
-}
-
-const char* CWJPortGroup::name()
-{
-    return m_name.c_str();
-}
-
-void CWJPortGroup::setName(const char* name)
-try {
-    m_name = storableText(name);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Name", CWJPortGroup::name(), false);
-} catch (...) {
-    noteOutOfMemory(this);
 }
 
 // "<cell name>.<bus interface name>.<enclosing groups, outermost first>.<name>";
@@ -150,78 +136,13 @@ int CWJPortGroup::groupKind()
 }
 
 void CWJPortGroup::setVoltage(const char* voltage)
-try {
-    m_voltage = storableText(voltage);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Voltage", CWJPortGroup::voltage(), false);
-} catch (...) {
-    noteOutOfMemory(this);
-}
-
-CInterfaceObjectIterator<IWJPortRef*> CWJPortGroup::portRefs()
-try {
-    return m_container.portRefs();
-} catch (...) {
-    noteOutOfMemory(this);
-    return {};
-}
-
-CInterfaceObjectIterator<IWJPort*> CWJPortGroup::differentialPorts()
-try {
-    return m_container.differentialPorts();
-} catch (...) {
-    noteOutOfMemory(this);
-    return {};
-}
-
-CInterfaceObjectMapIterator<std::string, IWJPortGroup*> CWJPortGroup::portGroups()
-try {
-    return m_container.portGroups();
-} catch (...) {
-    noteOutOfMemory(this);
-    return {};
-}
-
-void CWJPortGroup::addPortRef(IWJPort* port, int lsb, int msb)
-try {
-    m_container.addPortRef(port, lsb, msb);
-} catch (...) {
-    noteOutOfMemory(this);
-}
-
-IWJPortGroup* CWJPortGroup::addPortGroup(const char* name, IWJPortGroupType type, const char* voltage,
-                                         int numPowerPins, int numGroundPins)
-try {
-    return m_container.addPortGroup(name, type, voltage, numPowerPins, numGroundPins);
-} catch (...) {
-    noteOutOfMemory(this);
-    return nullptr;
-}
-
-void CWJPortGroup::insertPortGroup(IWJPortGroup* group)
-try {
-    m_container.insertPortGroup(group);
-} catch (...) {
-    noteOutOfMemory(this);
-}
-
-IWJPortGroup* CWJPortGroup::findPortGroup(const char* path)
-try {
-    return m_container.findPortGroup(path, false);
-} catch (...) {
-    noteOutOfMemory(this);
-    return nullptr;
+{
+    storeTagText(*this, m_voltage, "Voltage", voltage);
 }
 
 IWJCompBusInterface* CWJPortGroup::busInterface()
 {
     return m_busInterface;
-}
-
-// Only groups reach a group: the schema allows no other object below it.
-void CWJPortGroup::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
-{
-    if (auto* group = dynamic_cast<CWJPortGroup*>(child))
-        m_container.file(group);
 }
 
 CWJPortGroupContainer& CWJPortGroup::parentContainer()
@@ -233,21 +154,7 @@ void CWJPortGroup::reparent(CWJPortGroup* parentGroup, CWJCompBusInterface* busI
 {
     m_parentGroup = parentGroup;
     m_busInterface = busInterface;
-    m_container.setBusInterface(busInterface);
-}
-
-const char* CWJPortGroup::id() const
-{
-    return m_id.c_str();
-}
-
-void CWJPortGroup::setId(const char* text)
-try {
-    CWJCompInst* compInst = m_busInterface ? m_busInterface->owner() : nullptr;
-    m_id = compInst ? compInst->makeUniqueId(text) : textOrEmpty(text);
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
-} catch (...) {
-    noteOutOfMemory(this);
+    container().setBusInterface(busInterface);
 }
 
 const char* CWJPortGroup::idOf(IWJPortGroup* group)
@@ -284,9 +191,6 @@ void CWJPortGroup::readNumGroundPins(const char* text)
 }
 
 IWJXMLObject* CreateInterfacePortGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJPortGroup(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJPortGroup>(parent, element);
 }

@@ -1,10 +1,9 @@
 #ifndef WJXML_COMPONENTS_CWJPORTGROUP_H
 #define WJXML_COMPONENTS_CWJPORTGROUP_H
 
-#include "CWJPortGroupContainer.h"
+#include "TWJPortGroupBase.h"
 
 #include "wjxmlinterfaceflowreader/IWJPortGroup.h"
-#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <string>
 
@@ -12,14 +11,12 @@ class CWJCompBusInterface;
 
 // A port group, bound to a PortGroup element, below a bus interface or
 // another group: its parent at construction, which owns it.
-class CWJPortGroup : public IWJPortGroup, public IWJXMLObject {
+class CWJPortGroup : public TWJPortGroupBase<IWJPortGroup> {
 public:
     CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent);
     CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed);
     ~CWJPortGroup() override;
 
-    const char* name() override;
-    void setName(const char* name) override;
     const char* fullName() override;
     IWJPortGroupType groupType() const override;
     void setGroupType(IWJPortGroupType type) override;
@@ -29,21 +26,8 @@ public:
     const char* voltage() const override;
     int groupKind() override;
     void setVoltage(const char* voltage) override;
-    CInterfaceObjectIterator<IWJPortRef*> portRefs() override;
-    CInterfaceObjectIterator<IWJPort*> differentialPorts() override;
-    CInterfaceObjectMapIterator<std::string, IWJPortGroup*> portGroups() override;
-    void addPortRef(IWJPort* port, int lsb, int msb) override;
-    IWJPortGroup* addPortGroup(const char* name, IWJPortGroupType type, const char* voltage, int numPowerPins,
-                               int numGroundPins) override;
-    void insertPortGroup(IWJPortGroup* group) override;
-    IWJPortGroup* findPortGroup(const char* path) override;
     IWJCompBusInterface* busInterface() override;
 
-    void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
-
-    const char* id() const;
-    void setId(const char* text);
-    CWJPortGroupContainer& container() { return m_container; }
     // The container that files this group: its parent group's or its bus
     // interface's.
     CWJPortGroupContainer& parentContainer();
@@ -64,8 +48,6 @@ private:
     void readNumPowerPins(const char* text);
     void readNumGroundPins(const char* text);
 
-    std::string m_name;
-    std::string m_id;
     CWJCompBusInterface* m_busInterface;
     CWJPortGroup* m_parentGroup;
     CWJPortGroup* m_ownerGroup;
@@ -73,7 +55,6 @@ private:
     int m_numPowerPins = 0;
     int m_numGroundPins = 0;
     std::string m_voltage;
-    CWJPortGroupContainer m_container;
 };
 
 #endif

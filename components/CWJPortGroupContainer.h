@@ -59,6 +59,8 @@ public:
     // first step ignore ASCII letter case.
     IWJPortGroup* findPortGroup(const char* path, bool ignoreCaseFirst) const;
     IWJPortGroup* findPortGroupById(const char* id) const;
+    // The component instance of the holder's bus interface, or null.
+    CWJCompInst* compInst() const;
 
     // Takes ownership of a group constructed under the holder.
     void adopt(CWJPortGroup* group);
@@ -74,7 +76,6 @@ public:
     void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
 
 private:
-    CWJCompInst* compInst() const;
     void writeRange(xercesc::DOMElement* refElement, int lsb, int msb);
     void beginPortRef(const char* text);
     void readRef(const char* text);

@@ -1,7 +1,7 @@
 #include "CWJPortRef.h"
 
 #include "CWJPortRefHolder.h"
-#include "flowreader/OutOfMemory.h"
+#include "binding/OutOfMemory.h"
 #include "wjxmlinterfaceflowreader/IWJPort.h"
 
 #include <string>

@@ -1,10 +1,10 @@
 #include "CWJInterfaceView.h"
 
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "binding/XMLText.h"
 #include "components/CWJCompInst.h"
-#include "flowreader/OutOfMemory.h"
 #include "footprints/CWJFootPrint.h"
 #include "partmap/CWJPartMap.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
@@ -14,19 +14,8 @@
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
 
 #include <algorithm>
-#include <mutex>
 
 namespace {
-
-bool isAsciiLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isIdCharacter(char c)
-{
-    return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == ':' || c == '.';
-}
 
 // Files object under its id; an object it displaces stays owned, in
 // displaced. When this throws, object is not filed.
@@ -61,21 +50,6 @@ void moveEntry(std::set<std::pair<const End*, IWJPartMap*>>& index, IWJPartMap* 
         return;
     node.value().first = to;
     index.insert(std::move(node));
-}
-
-// The view of each document, for failed edits, which know only an element.
-// Xerces's user data would do, but a document that ever had any needs memory
-// to be released.
-std::unordered_map<const xercesc::DOMDocument*, CWJInterfaceView*>& viewsByDocument()
-{
-    static std::unordered_map<const xercesc::DOMDocument*, CWJInterfaceView*> views;
-    return views;
-}
-
-std::mutex& viewsLock()
-{
-    static std::mutex lock;
-    return lock;
 }
 
 } // namespace
@@ -118,10 +92,7 @@ CWJInterfaceView::~CWJInterfaceView()
         deleteObject(footprint);
     m_displacedFootprints.clear();
     if (m_document) {
-        {
-            std::lock_guard<std::mutex> locked(viewsLock());
-            viewsByDocument().erase(m_document);
-        }
+        attachDocument(nullptr);
         m_document->release();
     }
 }
@@ -129,18 +100,8 @@ CWJInterfaceView::~CWJInterfaceView()
 // The view owns the document only once nothing can fail any more.
 void CWJInterfaceView::setDocument(xercesc::DOMDocument* document)
 {
-    if (document) {
-        std::lock_guard<std::mutex> locked(viewsLock());
-        viewsByDocument()[document] = this;
-    }
+    attachDocument(document);
     m_document = document;
-}
-
-CWJInterfaceView* CWJInterfaceView::viewOf(const xercesc::DOMDocument* document)
-{
-    std::lock_guard<std::mutex> locked(viewsLock());
-    const auto found = viewsByDocument().find(document);
-    return found == viewsByDocument().end() ? nullptr : found->second;
 }
 
 void CWJInterfaceView::addHolder(IWJInterfaceView** holder)
@@ -358,11 +319,8 @@ const char* CWJInterfaceView::lastUpdatedBy()
 }
 
 void CWJInterfaceView::setLastUpdatedBy(const char* text)
-try {
-    m_lastUpdatedBy = wjxml::storableText(text);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "LastUpdatedBy", lastUpdatedBy(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_lastUpdatedBy, "LastUpdatedBy", text);
 }
 
 const char* CWJInterfaceView::lastUpdatedAt()
@@ -371,11 +329,8 @@ const char* CWJInterfaceView::lastUpdatedAt()
 }
 
 void CWJInterfaceView::setLastUpdatedAt(const char* text)
-try {
-    m_lastUpdatedAt = wjxml::storableText(text);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "LastUpdatedAt", lastUpdatedAt(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_lastUpdatedAt, "LastUpdatedAt", text);
 }
 
 const char* CWJInterfaceView::designName()
@@ -384,11 +339,8 @@ const char* CWJInterfaceView::designName()
 }
 
 void CWJInterfaceView::setDesignName(const char* text)
-try {
-    m_designName = wjxml::storableText(text);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "DesignName", designName(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_designName, "DesignName", text);
 }
 
 IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
@@ -419,33 +371,6 @@ template <class T, class File> void CWJInterfaceView::fileOrDelete(T* object, Fi
         delete object;
         throw;
     }
-}
-
-const char* CWJInterfaceView::makeUniqueId(const char* name)
-{
-    if (!name)
-        name = "";
-    if (getDesignData()->loading) {
-        m_idSet.insert(name);
-        return name;
-    }
-    std::string base = isAsciiLetter(name[0]) ? std::string(name) : "TVN_" + std::string(name);
-    std::replace_if(base.begin(), base.end(), [](char c) { return !isIdCharacter(c); }, '_');
-
-    static thread_local std::string idBuffer;
-    idBuffer = base;
-    ++m_idCandidatesTried;
-    if (m_idSet.count(idBuffer)) {
-        unsigned long long& suffix = m_nextSuffix[base];
-        if (suffix == 0)
-            suffix = 1;
-        do {
-            idBuffer = base + '_' + std::to_string(suffix++);
-            ++m_idCandidatesTried;
-        } while (m_idSet.count(idBuffer));
-    }
-    m_idSet.insert(idBuffer);
-    return idBuffer.c_str();
 }
 
 IWJCompInst* CWJInterfaceView::findCompInst(const char* id)

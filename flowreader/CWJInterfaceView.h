@@ -1,6 +1,7 @@
 #ifndef WJXML_FLOWREADER_CWJINTERFACEVIEW_H
 #define WJXML_FLOWREADER_CWJINTERFACEVIEW_H
 
+#include "binding/CWJDesignRoot.h"
 #include "wjxmlinterfaceflowreader/IWJInterfaceView.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
@@ -9,7 +10,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -18,9 +18,9 @@ class CWJCompInst;
 class CWJFootPrint;
 
 // The design's root, bound to the document element InterfaceExchangeSchema.
-// Owns the component instances, footprints and part maps and the document,
-// and hands out the ids of every model object.
-class CWJInterfaceView : public IWJInterfaceView, public IWJXMLObject {
+// Owns the component instances, footprints and part maps, the document, and
+// the registry of the ids of every model object.
+class CWJInterfaceView : public IWJInterfaceView, public IWJXMLObject, public CWJDesignRoot {
 public:
     explicit CWJInterfaceView(xercesc::DOMElement* root);
     CWJInterfaceView(xercesc::DOMElement* root, const char* lastUpdatedBy, const char* lastUpdatedAt,
@@ -46,43 +46,23 @@ public:
 
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
-    // A valid, unused id made from name ("TVN_" in front when it does not
-    // start with a letter, other characters than letters, digits, _ - : .
-    // replaced by _, then _1, _2 ... until unused). While a file is read the
-    // name is returned as it is. Either way the id is taken: it is never
-    // handed out again by this view. The result is valid until the next call.
-    const char* makeUniqueId(const char* name);
-    // How many candidate ids makeUniqueId has looked up so far.
-    unsigned long long idCandidatesTried() const { return m_idCandidatesTried; }
-    // Whether the object is one of this view's, as filed by id; the object
-    // is not looked into, so a pointer of another view or a removed one is
-    // safe to ask about.
-    bool holdsCompInst(const IWJCompInst* compInst) const;
-    bool holdsFootprint(const IWJFootPrint* footprint) const;
-    IWJCompInst* findCompInst(const char* id);
-    IWJFootPrint* findFootprint(const char* id);
-    // A part map takes another instance or footprint. Needs no memory; a
-    // part map not yet filed is not looked at.
-    void partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to);
-    void partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to);
+    bool holdsCompInst(const IWJCompInst* compInst) const override;
+    bool holdsFootprint(const IWJFootPrint* footprint) const override;
+    IWJCompInst* findCompInst(const char* id) override;
+    IWJFootPrint* findFootprint(const char* id) override;
+    void partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to) override;
+    void partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to) override;
 
     // Takes the document over, unless this throws; it is released with the
     // view. The document knows its view from then on, so that a failed edit
     // of any element in it reaches the view (noteOutOfMemory).
     void setDocument(xercesc::DOMDocument* document);
     xercesc::DOMDocument* document() const { return m_document; }
-    // The view of the document, or null.
-    static CWJInterfaceView* viewOf(const xercesc::DOMDocument* document);
 
     // A reader that keeps this view in *holder; the view sets *holder to
     // null when it is deleted, so the reader never touches a deleted view.
     void addHolder(IWJInterfaceView** holder);
     void removeHolder(IWJInterfaceView** holder);
-
-    // Set when an edit ran out of memory: the model may hold part of it, so
-    // the view is never saved again.
-    void setEditFailed() { m_editFailed = true; }
-    bool editFailed() const { return m_editFailed; }
 
 private:
     void registerHandlers();
@@ -118,15 +98,9 @@ private:
     std::set<std::pair<const IWJCompInst*, IWJPartMap*>> m_partMapsByCompInst;
     std::set<std::pair<const IWJFootPrint*, IWJPartMap*>> m_partMapsByFootprint;
     xercesc::DOMDocument* m_document = nullptr;
-    std::unordered_set<std::string> m_idSet;
-    // Per base name, the first suffix not yet known to be taken: ids never
-    // leave m_idSet, so the search for a free suffix resumes there.
-    std::unordered_map<std::string, unsigned long long> m_nextSuffix;
-    unsigned long long m_idCandidatesTried = 0;
     std::unordered_set<const IWJCompInst*> m_filedCompInsts;
     std::unordered_set<const IWJFootPrint*> m_filedFootprints;
     std::vector<IWJInterfaceView**> m_holders;
-    bool m_editFailed = false;
 };
 
 #endif

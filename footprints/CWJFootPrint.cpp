@@ -1,11 +1,12 @@
 #include "CWJFootPrint.h"
 
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/CWJDesignRoot.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "binding/XMLText.h"
-#include "flowreader/CWJInterfaceView.h"
-#include "flowreader/OutOfMemory.h"
-#include "flowreader/toUpperKey.h"
+#include "binding/createBoundObject.h"
+#include "binding/toUpperKey.h"
 #include "footprints/CWJFootPrintPin.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
@@ -16,7 +17,8 @@
 CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
 {
     registerHandlers();
-    m_view = dynamic_cast<CWJInterfaceView*>(parent);
+    if (auto* root = dynamic_cast<CWJDesignRoot*>(parent))
+        m_ids = &root->ids();
 }
 
 CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name)
@@ -111,11 +113,8 @@ const char* CWJFootPrint::name()
 }
 
 void CWJFootPrint::setName(const char* name)
-try {
-    m_name = wjxml::storableText(name);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Name", this->name(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_name, "Name", name);
 }
 
 const char* CWJFootPrint::origin()
@@ -124,11 +123,8 @@ const char* CWJFootPrint::origin()
 }
 
 void CWJFootPrint::setOrigin(const char* origin)
-try {
-    m_origin = wjxml::storableText(origin);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Origin", this->origin(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_origin, "Origin", origin);
 }
 
 const char* CWJFootPrint::width()
@@ -137,11 +133,8 @@ const char* CWJFootPrint::width()
 }
 
 void CWJFootPrint::setWidth(const char* width)
-try {
-    m_width = wjxml::storableText(width);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Width", this->width(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_width, "Width", width);
 }
 
 const char* CWJFootPrint::length()
@@ -150,11 +143,8 @@ const char* CWJFootPrint::length()
 }
 
 void CWJFootPrint::setLength(const char* length)
-try {
-    m_length = wjxml::storableText(length);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Length", this->length(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_length, "Length", length);
 }
 
 const char* CWJFootPrint::thickness()
@@ -163,11 +153,8 @@ const char* CWJFootPrint::thickness()
 }
 
 void CWJFootPrint::setThickness(const char* thickness)
-try {
-    m_thickness = wjxml::storableText(thickness);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Thickness", this->thickness(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_thickness, "Thickness", thickness);
 }
 
 const char* CWJFootPrint::rotation()
@@ -176,11 +163,8 @@ const char* CWJFootPrint::rotation()
 }
 
 void CWJFootPrint::setRotation(const char* rotation)
-try {
-    m_rotation = wjxml::storableText(rotation);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Rotation", this->rotation(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_rotation, "Rotation", rotation);
 }
 
 // A pin read under this footprint that it could not keep, for lack of
@@ -201,11 +185,7 @@ const char* CWJFootPrint::id() const
 
 void CWJFootPrint::setId(const char* text)
 {
-    if (m_view)
-        m_id = m_view->makeUniqueId(text);
-    else
-        m_id = text ? text : "";
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+    storeId(*this, m_ids, m_id, text);
 }
 
 IWJFootPrintPin* CWJFootPrint::findPinById(const char* id)
@@ -233,9 +213,6 @@ void CWJFootPrint::pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey)
 }
 
 IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJFootPrint(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJFootPrint>(parent, element);
 }

@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-class CWJInterfaceView;
+class CWJIdRegistry;
 
 // A footprint, bound to a "Footprint" element. It owns every pin filed with
 // insertPin, also one that a later pin of the same id displaced from the id
@@ -42,12 +42,13 @@ public:
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
     const char* id() const;
-    // Takes a unique id made from text by the view; a footprint without a
-    // view keeps text as it is.
+    // Takes a unique id made from text by the view's registry; a footprint
+    // without a view keeps text as it is.
     void setId(const char* text);
     // Exact, case-sensitive lookup; null when no pin has that id.
     IWJFootPrintPin* findPinById(const char* id);
-    CWJInterfaceView* view() const { return m_view; }
+    // The registry of the ids of the view, or null without a view.
+    CWJIdRegistry* ids() const { return m_ids; }
     // Whether pin is one of this footprint's pins as filed by id (what a
     // reload of its id finds); pin is not looked into unless it is ours.
     bool holdsPin(const IWJFootPrintPin* pin) const;
@@ -65,7 +66,7 @@ private:
     std::string m_origin;
     std::string m_id;
     std::map<std::string, IWJFootPrintPin*> m_pinsById;
-    CWJInterfaceView* m_view = nullptr;
+    CWJIdRegistry* m_ids = nullptr;
     std::map<std::string, IWJFootPrintPin*> m_pinsByName;
     std::set<IWJFootPrintPin*> m_ownedPins;
 };

@@ -1,11 +1,12 @@
 #include "CWJFootPrintPin.h"
 
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
 #include "binding/XMLText.h"
-#include "flowreader/CWJInterfaceView.h"
-#include "flowreader/OutOfMemory.h"
-#include "flowreader/toUpperKey.h"
+#include "binding/createBoundObject.h"
+#include "binding/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
@@ -91,11 +92,8 @@ const char* CWJFootPrintPin::padstack()
 }
 
 void CWJFootPrintPin::setPadstack(const char* padstack)
-try {
-    m_padstack = wjxml::storableText(padstack);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Padstack", this->padstack(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_padstack, "Padstack", padstack);
 }
 
 const char* CWJFootPrintPin::size()
@@ -104,11 +102,8 @@ const char* CWJFootPrintPin::size()
 }
 
 void CWJFootPrintPin::setSize(const char* size)
-try {
-    m_size = wjxml::storableText(size);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Size", this->size(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_size, "Size", size);
 }
 
 const char* CWJFootPrintPin::shape()
@@ -117,11 +112,8 @@ const char* CWJFootPrintPin::shape()
 }
 
 void CWJFootPrintPin::setShape(const char* shape)
-try {
-    m_shape = wjxml::storableText(shape);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Shape", this->shape(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagText(*this, m_shape, "Shape", shape);
 }
 
 const char* CWJFootPrintPin::id() const
@@ -131,18 +123,10 @@ const char* CWJFootPrintPin::id() const
 
 void CWJFootPrintPin::setId(const char* text)
 {
-    CWJInterfaceView* view = m_footprint ? m_footprint->view() : nullptr;
-    if (view)
-        m_id = view->makeUniqueId(text);
-    else
-        m_id = text ? text : "";
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "id", id());
+    storeId(*this, m_footprint ? m_footprint->ids() : nullptr, m_id, text);
 }
 
 IWJXMLObject* CreateFootPrintPinObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJFootPrintPin(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJFootPrintPin>(parent, element);
 }

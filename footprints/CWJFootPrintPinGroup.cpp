@@ -1,9 +1,10 @@
 #include "CWJFootPrintPinGroup.h"
 
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "flowreader/OutOfMemory.h"
-#include "flowreader/toUpperKey.h"
+#include "binding/createBoundObject.h"
+#include "binding/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
 #include "footprints/CWJFootPrintPin.h"
 #include "footprints/CWJPinGroupWatcher.h"
@@ -91,9 +92,6 @@ void CWJFootPrintPinGroup::addPinRef(const char* ref)
 }
 
 IWJXMLObject* CreateFootPrintPinGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-try {
-    return new CWJFootPrintPinGroup(getDesignData()->bindElements ? element : nullptr, parent);
-} catch (...) {
-    noteOutOfMemory(nullptr);
-    return nullptr;
+{
+    return createBoundObject<CWJFootPrintPinGroup>(parent, element);
 }

@@ -1,15 +1,16 @@
 #include "CWJPartMap.h"
 
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/CWJDesignRoot.h"
+#include "binding/ModelText.h"
+#include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "binding/createBoundObject.h"
 #include "components/CWJCompBusInterface.h"
 #include "components/CWJCompInst.h"
 #include "components/CWJPort.h"
 #include "components/CWJPortGroup.h"
 #include "components/CWJPortRef.h"
-#include "components/ComponentText.h"
-#include "flowreader/CWJInterfaceView.h"
-#include "flowreader/OutOfMemory.h"
 #include "footprints/CWJFootPrint.h"
 #include "footprints/CWJFootPrintPin.h"
 #include "footprints/CWJFootPrintPinGroup.h"
@@ -72,7 +73,7 @@ void forEachOnPinGroup(const std::set<std::pair<const IWJFootPrintPinGroup*, Key
 CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
 {
     registerHandlers();
-    m_view = dynamic_cast<CWJInterfaceView*>(parent);
+    m_view = dynamic_cast<CWJDesignRoot*>(parent);
 }
 
 CWJPartMap::~CWJPartMap()
@@ -758,7 +759,7 @@ try {
     noteOutOfMemory(this);
 }
 
-IWJXMLObject* CreatePartMapObject(IWJXMLObject* parent, DOMElement* element)
+IWJXMLObject* CreatePartMapObject(IWJXMLObject* parent, xercesc::DOMElement* element)
 {
-    return new CWJPartMap(getDesignData()->bindElements ? element : nullptr, parent);
+    return createBoundObject<CWJPartMap>(parent, element);
 }

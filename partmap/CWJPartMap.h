@@ -19,7 +19,7 @@
 class CWJCompInst;
 class CWJFootPrint;
 class CWJFootPrintPinGroup;
-class CWJInterfaceView;
+class CWJDesignRoot;
 class CWJPortRef;
 
 // The mapping of one component instance onto one footprint, bound to a
@@ -139,7 +139,7 @@ private:
 
     CWJFootPrint* m_footprint = nullptr;
     CWJCompInst* m_compInst = nullptr;
-    CWJInterfaceView* m_view = nullptr;
+    CWJDesignRoot* m_view = nullptr;
     PortMappings m_portMappings;
     // For each port and bit whose reference a mapping holds, its key.
     std::map<std::pair<IWJPort*, int>, std::string> m_keys;

@@ -30,13 +30,13 @@ Work addPorts(int count)
     auto* ours = dynamic_cast<CWJInterfaceView*>(view.get());
     IWJCompInst* instance = view->addCompInst("CELL", "U1");
     instance->addBusInterface("BUS", "a bus after the ports");
-    const unsigned long long idsBefore = ours->idCandidatesTried();
+    const unsigned long long idsBefore = ours->ids().candidatesTried();
     const unsigned long long stepsBefore = getDesignData()->placementSteps;
     for (int i = 0; i < count; ++i) {
         const std::string name = i % 2 == 0 ? std::string("SPARE") : "SIG" + std::to_string(i);
         instance->addPort(name.c_str(), "", IWJPort::Inout, 1, 0, 3);
     }
-    return {ours->idCandidatesTried() - idsBefore, getDesignData()->placementSteps - stepsBefore};
+    return {ours->ids().candidatesTried() - idsBefore, getDesignData()->placementSteps - stepsBefore};
 }
 
 // What the document's searches and placements cost on this thread so far.
@@ -109,10 +109,10 @@ TEST(WorkGrowth, TheIdsAreThoseOfTheRule)
     CWJXMLFlowReader reader;
     std::unique_ptr<IWJInterfaceView> view(reader.CreateInterfaceView("tester", "2024-06-01T12:00:00", "ids"));
     auto* ours = dynamic_cast<CWJInterfaceView*>(view.get());
-    EXPECT_STREQ(ours->makeUniqueId("U1"), "U1");
-    EXPECT_STREQ(ours->makeUniqueId("U1"), "U1_1");
-    EXPECT_STREQ(ours->makeUniqueId("U1_2"), "U1_2");
-    EXPECT_STREQ(ours->makeUniqueId("U1"), "U1_3");
-    EXPECT_STREQ(ours->makeUniqueId("U1_1"), "U1_1_1");
-    EXPECT_STREQ(ours->makeUniqueId("U1"), "U1_4");
+    EXPECT_STREQ(ours->ids().makeUniqueId("U1"), "U1");
+    EXPECT_STREQ(ours->ids().makeUniqueId("U1"), "U1_1");
+    EXPECT_STREQ(ours->ids().makeUniqueId("U1_2"), "U1_2");
+    EXPECT_STREQ(ours->ids().makeUniqueId("U1"), "U1_3");
+    EXPECT_STREQ(ours->ids().makeUniqueId("U1_1"), "U1_1_1");
+    EXPECT_STREQ(ours->ids().makeUniqueId("U1"), "U1_4");
 }

@@ -1,7 +1,8 @@
 #include "OutOfMemory.h"
 
-#include "CWJInterfaceView.h"
-#include "binding/CWJDOM2DesignData.h"
+#include "CWJDOM2DesignData.h"
+#include "CWJDesignRoot.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <xercesc/dom/DOMElement.hpp>
 
@@ -9,6 +10,6 @@ void noteOutOfMemory(IWJXMLObject* object) noexcept
 {
     CWJDOM2DesignData::outOfMemory = true;
     xercesc::DOMElement* element = object ? object->GetDomElement() : nullptr;
-    if (CWJInterfaceView* view = element ? CWJInterfaceView::viewOf(element->getOwnerDocument()) : nullptr)
-        view->setEditFailed();
+    if (CWJDesignRoot* root = element ? CWJDesignRoot::of(element->getOwnerDocument()) : nullptr)
+        root->setEditFailed();
 }

@@ -1,5 +1,5 @@
-#ifndef WJXML_FLOWREADER_TOUPPERKEY_H
-#define WJXML_FLOWREADER_TOUPPERKEY_H
+#ifndef WJXML_BINDING_TOUPPERKEY_H
+#define WJXML_BINDING_TOUPPERKEY_H
 
 // The key of every by-name map: text with each byte passed through toupper in
 // the C locale, so name lookups ignore ASCII letter case. The result lives in

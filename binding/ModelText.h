@@ -1,13 +1,13 @@
-#ifndef WJXML_COMPONENTS_COMPONENTTEXT_H
-#define WJXML_COMPONENTS_COMPONENTTEXT_H
+#ifndef WJXML_BINDING_MODELTEXT_H
+#define WJXML_BINDING_MODELTEXT_H
 
-#include "binding/XMLText.h"
+#include "XMLText.h"
 
 #include <climits>
 #include <cstdlib>
 #include <string>
 
-// Number and word rules shared by the component classes.
+// Number and word rules shared by the model classes.
 
 // A count as written: decimal, or empty text for 0.
 inline std::string countText(int count)

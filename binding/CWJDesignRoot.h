@@ -1,0 +1,59 @@
+#ifndef WJXML_BINDING_CWJDESIGNROOT_H
+#define WJXML_BINDING_CWJDESIGNROOT_H
+
+#include "CWJIdRegistry.h"
+
+#include <xercesc/util/XercesDefs.hpp>
+
+XERCES_CPP_NAMESPACE_BEGIN
+class DOMDocument;
+XERCES_CPP_NAMESPACE_END
+
+class IWJCompInst;
+class IWJFootPrint;
+class IWJPartMap;
+
+// The root of a design as the objects below it reach it: the registry of
+// their ids, the component instances and footprints that part maps refer
+// to, and the state of its document.
+class CWJDesignRoot {
+public:
+    CWJDesignRoot() = default;
+    CWJDesignRoot(const CWJDesignRoot&) = delete;
+    CWJDesignRoot& operator=(const CWJDesignRoot&) = delete;
+
+    CWJIdRegistry& ids() { return m_ids; }
+
+    // Whether the object is one of the design's, as filed by id; the object
+    // is not looked into, so a pointer of another design or a removed one is
+    // safe to ask about.
+    virtual bool holdsCompInst(const IWJCompInst* compInst) const = 0;
+    virtual bool holdsFootprint(const IWJFootPrint* footprint) const = 0;
+    virtual IWJCompInst* findCompInst(const char* id) = 0;
+    virtual IWJFootPrint* findFootprint(const char* id) = 0;
+    // A part map takes another instance or footprint. Needs no memory; a
+    // part map not yet filed is not looked at.
+    virtual void partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to) = 0;
+    virtual void partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to) = 0;
+
+    // Makes document know this root, so that a failed edit of any element in
+    // it reaches the root (noteOutOfMemory); null forgets the document.
+    void attachDocument(const xercesc::DOMDocument* document);
+    // The root that document knows, or null.
+    static CWJDesignRoot* of(const xercesc::DOMDocument* document);
+
+    // Set when an edit ran out of memory: the model may hold part of it, so
+    // the design is never saved again.
+    void setEditFailed() { m_editFailed = true; }
+    bool editFailed() const { return m_editFailed; }
+
+protected:
+    ~CWJDesignRoot();
+
+private:
+    CWJIdRegistry m_ids;
+    const xercesc::DOMDocument* m_document = nullptr;
+    bool m_editFailed = false;
+};
+
+#endif

@@ -1,0 +1,33 @@
+#ifndef WJXML_BINDING_CWJIDREGISTRY_H
+#define WJXML_BINDING_CWJIDREGISTRY_H
+
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+// The ids taken in one design. The design's root owns it; every object with
+// an id reaches it through its owner.
+class CWJIdRegistry {
+public:
+    CWJIdRegistry() = default;
+    CWJIdRegistry(const CWJIdRegistry&) = delete;
+    CWJIdRegistry& operator=(const CWJIdRegistry&) = delete;
+
+    // A valid, unused id made from name ("TVN_" in front when it does not
+    // start with a letter, other characters than letters, digits, _ - : .
+    // replaced by _, then _1, _2 ... until unused). While a file is read the
+    // name is returned as it is. Either way the id is taken: it is never
+    // handed out again. The result is valid until the thread's next call.
+    const char* makeUniqueId(const char* name);
+    // How many candidate ids makeUniqueId has looked up so far.
+    unsigned long long candidatesTried() const { return m_candidatesTried; }
+
+private:
+    std::unordered_set<std::string> m_taken;
+    // Per base name, the first suffix not yet known to be taken: ids never
+    // leave m_taken, so the search for a free suffix resumes there.
+    std::unordered_map<std::string, unsigned long long> m_nextSuffix;
+    unsigned long long m_candidatesTried = 0;
+};
+
+#endif

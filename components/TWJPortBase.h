@@ -1,0 +1,49 @@
+#ifndef WJXML_COMPONENTS_TWJPORTBASE_H
+#define WJXML_COMPONENTS_TWJPORTBASE_H
+
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+
+#include <string>
+
+class CWJCompInst;
+class IWJCompInst;
+
+// What single-ended and differential ports have alike: the name, the
+// instance port name, the id and the owning component instance. Interface is
+// IWJPort or IWJDPPort, the first base, so the interface's virtual
+// operations keep their order. The port is owned by the component instance
+// it is constructed under; the concrete class hands itself over last in its
+// constructor.
+template <class Interface>
+class TWJPortBase : public Interface, public IWJXMLObject {
+public:
+    int portKind() override;
+    void setPortKind(int kind) override;
+    const char* fullName() override;
+    const char* name() override;
+    void setName(const char* name) override;
+    const char* instancePortName() override;
+    void setInstancePortName(const char* instancePortName) override;
+    IWJCompInst* compInst() override;
+
+    const char* id() const;
+    void setId(const char* text);
+
+protected:
+    TWJPortBase(xercesc::DOMElement* element, IWJXMLObject* parent, int portKind);
+
+    // Registers the handlers of Name, InstancePortName and id.
+    void registerNameHandlers();
+
+    CWJCompInst* m_owner;
+
+private:
+    void rename(std::string& name, const char* tag, const char* text);
+
+    std::string m_name;
+    std::string m_instancePortName;
+    std::string m_id;
+    int m_portKind;
+};
+
+#endif

@@ -1,0 +1,120 @@
+#include "TWJPortGroupBase.h"
+
+#include "CWJCompInst.h"
+#include "CWJPortGroup.h"
+#include "binding/BoundProperty.h"
+#include "binding/OutOfMemory.h"
+#include "binding/TWJXMLObjFunctor.h"
+#include "wjxmlinterfaceflowreader/IWJCompBusInterface.h"
+
+template <class Interface>
+TWJPortGroupBase<Interface>::TWJPortGroupBase(xercesc::DOMElement* element, CWJCompBusInterface* busInterface,
+                                              bool ignoreCaseFirst)
+    : IWJXMLObject(element), m_ignoreCaseFirst(ignoreCaseFirst), m_container(this, busInterface)
+{
+}
+
+template <class Interface>
+void TWJPortGroupBase<Interface>::registerGroupHandlers()
+{
+    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<TWJPortGroupBase>(this, &TWJPortGroupBase::setName));
+    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<TWJPortGroupBase>(this, &TWJPortGroupBase::setId));
+    m_container.registerHandlers();
+}
+
+template <class Interface>
+const char* TWJPortGroupBase<Interface>::name()
+{
+    return m_name.c_str();
+}
+
+template <class Interface>
+void TWJPortGroupBase<Interface>::setName(const char* name)
+{
+    storeTagText(*this, m_name, "Name", name);
+}
+
+template <class Interface>
+CInterfaceObjectIterator<IWJPortRef*> TWJPortGroupBase<Interface>::portRefs()
+try {
+    return m_container.portRefs();
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
+}
+
+template <class Interface>
+CInterfaceObjectIterator<IWJPort*> TWJPortGroupBase<Interface>::differentialPorts()
+try {
+    return m_container.differentialPorts();
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
+}
+
+template <class Interface>
+CInterfaceObjectMapIterator<std::string, IWJPortGroup*> TWJPortGroupBase<Interface>::portGroups()
+try {
+    return m_container.portGroups();
+} catch (...) {
+    noteOutOfMemory(this);
+    return {};
+}
+
+template <class Interface>
+void TWJPortGroupBase<Interface>::addPortRef(IWJPort* port, int lsb, int msb)
+try {
+    m_container.addPortRef(port, lsb, msb);
+} catch (...) {
+    noteOutOfMemory(this);
+}
+
+template <class Interface>
+IWJPortGroup* TWJPortGroupBase<Interface>::addPortGroup(const char* name, IWJPortGroupType type,
+                                                        const char* voltage, int numPowerPins, int numGroundPins)
+try {
+    return m_container.addPortGroup(name, type, voltage, numPowerPins, numGroundPins);
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
+}
+
+template <class Interface>
+void TWJPortGroupBase<Interface>::insertPortGroup(IWJPortGroup* group)
+try {
+    m_container.insertPortGroup(group);
+} catch (...) {
+    noteOutOfMemory(this);
+}
+
+template <class Interface>
+IWJPortGroup* TWJPortGroupBase<Interface>::findPortGroup(const char* path)
+try {
+    return m_container.findPortGroup(path, m_ignoreCaseFirst);
+} catch (...) {
+    noteOutOfMemory(this);
+    return nullptr;
+}
+
+template <class Interface>
+void TWJPortGroupBase<Interface>::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
+{
+    if (auto* group = dynamic_cast<CWJPortGroup*>(child))
+        m_container.file(group);
+}
+
+template <class Interface>
+const char* TWJPortGroupBase<Interface>::id() const
+{
+    return m_id.c_str();
+}
+
+template <class Interface>
+void TWJPortGroupBase<Interface>::setId(const char* text)
+{
+    CWJCompInst* compInst = m_container.compInst();
+    storeId(*this, compInst ? compInst->ids() : nullptr, m_id, text);
+}
+
+template class TWJPortGroupBase<IWJPortGroup>;
+template class TWJPortGroupBase<IWJCompBusInterface>;

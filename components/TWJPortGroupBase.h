@@ -1,0 +1,57 @@
+#ifndef WJXML_COMPONENTS_TWJPORTGROUPBASE_H
+#define WJXML_COMPONENTS_TWJPORTGROUPBASE_H
+
+#include "CWJPortGroupContainer.h"
+
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+
+#include <string>
+
+class CWJCompBusInterface;
+
+// What port groups and bus interfaces have alike: the name, the id and the
+// container of port references and child groups. Interface is IWJPortGroup
+// or IWJCompBusInterface, the first base, so the interface's virtual
+// operations keep their order.
+template <class Interface>
+class TWJPortGroupBase : public Interface, public IWJXMLObject {
+public:
+    using IWJPortGroupType = IWJPortGroup::IWJPortGroupType;
+
+    const char* name() override;
+    void setName(const char* name) override;
+    CInterfaceObjectIterator<IWJPortRef*> portRefs() override;
+    CInterfaceObjectIterator<IWJPort*> differentialPorts() override;
+    CInterfaceObjectMapIterator<std::string, IWJPortGroup*> portGroups() override;
+    void addPortRef(IWJPort* port, int lsb, int msb) override;
+    IWJPortGroup* addPortGroup(const char* name, IWJPortGroupType type, const char* voltage, int numPowerPins,
+                               int numGroundPins) override;
+    void insertPortGroup(IWJPortGroup* group) override;
+    IWJPortGroup* findPortGroup(const char* path) override;
+
+    // Only groups reach a group or a bus interface: the schema allows no
+    // other object below them.
+    void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
+
+    const char* id() const;
+    void setId(const char* text);
+    CWJPortGroupContainer& container() { return m_container; }
+
+protected:
+    // busInterface: the root of the tree the object belongs to; a path to
+    // findPortGroup ignores ASCII letter case in its first step when
+    // ignoreCaseFirst.
+    TWJPortGroupBase(xercesc::DOMElement* element, CWJCompBusInterface* busInterface, bool ignoreCaseFirst);
+
+    // Registers the handlers of Name, id and the container's elements.
+    void registerGroupHandlers();
+
+    std::string m_name;
+
+private:
+    std::string m_id;
+    bool m_ignoreCaseFirst;
+    CWJPortGroupContainer m_container;
+};
+
+#endif
