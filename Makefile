@@ -4,7 +4,9 @@
 #               again under AddressSanitizer and UndefinedBehaviorSanitizer,
 #               runs the thread test under ThreadSanitizer, then validates
 #               every file the tests wrote with xmllint; the pin-out page is
-#               opened in headless Chromium
+#               opened in headless Chromium when it is installed
+#   make test-browser  installs Chromium and runs the test that opens the
+#               pin-out page in it
 #   make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 300) with
 #               AddressSanitizer and UndefinedBehaviorSanitizer, then merges
 #               what it found new into fuzz/corpus
@@ -23,7 +25,7 @@
 #               without the tests, into build-package/
 
 PACKAGES := cmake make g++ pkg-config libxerces-c-dev libgtest-dev libxml2-utils \
-            libcli11-dev nlohmann-json3-dev chromium pybind11-dev python3-dev python3-pytest
+            libcli11-dev nlohmann-json3-dev pybind11-dev python3-dev python3-pytest
 JOBS     ?= 2
 BUILD    ?= build
 ASAN     ?= build-asan
@@ -37,6 +39,8 @@ GENERATED_EXAMPLE := examples/fpga_board.xml
 # test).
 PYTHON ?= $(shell python3 -c 'import pytest, sys; print(sys.executable)' 2>/dev/null || echo /usr/bin/python3)
 DEMO_CONSTRAINTS  := tests/data/interchange/board.xdc
+
+BROWSER_PACKAGES := chromium
 
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ          ?= build-fuzz
@@ -64,7 +68,7 @@ VALGRIND_PACKAGES := valgrind
 VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:RandomDesigns.*
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
-.PHONY: all deps deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test python-imports \
+.PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test test-browser python-imports \
         fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind bench docs package clean
 
 all: build
@@ -87,6 +91,9 @@ endef
 
 deps:
 	$(call install-missing,$(PACKAGES))
+
+deps-browser:
+	$(call install-missing,$(BROWSER_PACKAGES))
 
 deps-fuzz:
 	$(call install-missing,$(FUZZ_PACKAGES))
@@ -134,6 +141,12 @@ test: build build-asan build-tsan
 	TSAN_OPTIONS=halt_on_error=1 $(TSAN)/tests/robustness/wjxml_thread_tests
 	tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN) $(TSAN)
 	$(MAKE) --no-print-directory python-imports
+
+# The test that opens the pin-out pages in headless Chromium; make test runs
+# it too, but skips it when Chromium is not installed.
+test-browser: build deps-browser
+	mkdir -p $(BUILD)/test-output
+	cd $(BUILD) && ctest --output-on-failure -L browser
 
 # The module built for $(PYTHON) must import in python3 on PATH and in Debian's
 # python3 too, when they are of the same Python version.
