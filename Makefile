@@ -10,6 +10,8 @@
 #   make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 300) with
 #               AddressSanitizer and UndefinedBehaviorSanitizer, then merges
 #               what it found new into fuzz/corpus
+#   make format  formats the tracked C++ sources with .clang-format;
+#               make format-check fails on any source that it would change
 #   make fuzz-coverage  reports the library's line coverage reached by the
 #               fuzz corpus and regression inputs
 #   make soak   reads, edits and writes the example for SOAK_SECONDS (default
@@ -53,6 +55,9 @@ FUZZ_COVERAGE ?= build-fuzz-coverage
 FUZZ_OPTIONS_reader := -max_len=8192 -dict=fuzz/reader.dict
 FUZZ_OPTIONS_edit   := -max_len=1024 -len_control=0
 
+FORMAT_PACKAGES := clang-format
+FORMAT_SOURCES   = $(shell git ls-files '*.cpp' '*.h')
+
 SOAK_SECONDS  ?= 180
 
 PACKAGE_BUILD ?= build-package
@@ -69,7 +74,8 @@ VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:Ra
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
 .PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test test-browser python-imports \
-        fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind bench docs package clean
+        fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) \
+        fuzz-coverage deps-format format format-check soak valgrind bench docs package clean
 
 all: build
 
@@ -208,6 +214,17 @@ fuzz-coverage: deps deps-fuzz
 	llvm-profdata merge -o $(FUZZ_COVERAGE)/fuzz.profdata $(FUZZ_COVERAGE)/*.profraw
 	llvm-cov report $(FUZZ_COVERAGE)/libwjxmlinterfaceflowreader.so -instr-profile=$(FUZZ_COVERAGE)/fuzz.profdata \
 	  -ignore-filename-regex='/usr/|/fuzz/|/tests/'
+
+deps-format:
+	$(call install-missing,$(FORMAT_PACKAGES))
+
+# Formats every tracked C++ source in place with .clang-format; format-check
+# only reports, and fails on a source that format would change.
+format: deps-format
+	clang-format -i $(FORMAT_SOURCES)
+
+format-check: deps-format
+	clang-format --dry-run -Werror $(FORMAT_SOURCES)
 
 soak: build
 	mkdir -p $(BUILD)/soak
