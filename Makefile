@@ -10,6 +10,9 @@
 #   make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 300) with
 #               AddressSanitizer and UndefinedBehaviorSanitizer, then merges
 #               what it found new into fuzz/corpus
+#   make fuzz-smoke  runs each libFuzzer target for FUZZ_SMOKE_SECONDS
+#               (default 30) from the regression inputs, in a scratch corpus
+#               that is not merged; a crash fails it (CI runs it after the tests)
 #   make format  formats the tracked C++ sources with .clang-format;
 #               make format-check fails on any source that it would change
 #   make fuzz-coverage  reports the library's line coverage reached by the
@@ -48,6 +51,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ          ?= build-fuzz
 FUZZ_SECONDS  ?= 300
 FUZZ_TARGETS  := reader edit
+FUZZ_SMOKE_SECONDS ?= 30
 FUZZ_COVERAGE ?= build-fuzz-coverage
 # Files up to 8 KB, with the words of the format; operation sequences up to
 # 1 KB, tried at full length from the start (one round trip costs more than
@@ -74,7 +78,7 @@ VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:Ra
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
 .PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test test-browser python-imports \
-        fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) \
+        fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-smoke $(addprefix fuzz-smoke-,$(FUZZ_TARGETS)) \
         fuzz-coverage deps-format format format-check soak valgrind bench docs package clean
 
 all: build
@@ -181,7 +185,7 @@ python-imports:
 build-fuzz: deps deps-fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_FUZZ=ON \
 	  -DWJ_BUILD_TESTS=OFF -DWJ_PYTHON=OFF >/dev/null
-	cmake --build $(FUZZ) -j$(JOBS)
+	cmake --build $(FUZZ) --target $(addsuffix _fuzzer,$(FUZZ_TARGETS)) -j$(JOBS)
 
 # New inputs go to $(FUZZ)/corpus, findings to $(FUZZ)/findings; afterwards the
 # inputs that add coverage are merged into fuzz/corpus, which the tests replay.
@@ -198,6 +202,24 @@ $(addprefix fuzz-,$(FUZZ_TARGETS)): fuzz-%: build-fuzz
 	@grep -E '^#[0-9]+ +DONE|^stat::' $(FUZZ)/$*.log
 	$(FUZZ)/fuzz/$*_fuzzer -merge=1 $(FUZZ_OPTIONS_$*) fuzz/corpus/$* $(FUZZ)/corpus/$* > $(FUZZ)/$*-merge.log 2>&1
 	@grep -E 'MERGE-OUTER: [0-9]+ new files' $(FUZZ)/$*-merge.log
+
+# A short run of each target, as CI makes after the tests: it starts from the
+# regression inputs (the tests replay the corpus already), keeps what it finds
+# in $(FUZZ)/smoke and fails on a crash, a leak or a timeout.
+fuzz-smoke: $(addprefix fuzz-smoke-,$(FUZZ_TARGETS))
+
+$(addprefix fuzz-smoke-,$(FUZZ_TARGETS)): fuzz-smoke-%: build-fuzz
+	rm -rf $(FUZZ)/smoke/$*
+	mkdir -p $(FUZZ)/smoke/$*/corpus $(FUZZ)/smoke/$*/findings
+	cp fuzz/regressions/$*/* $(FUZZ)/smoke/$*/corpus/
+	@echo "fuzzing $* for $(FUZZ_SMOKE_SECONDS) s (log: $(FUZZ)/smoke/$*.log)"
+	@if ! $(FUZZ)/fuzz/$*_fuzzer -max_total_time=$(FUZZ_SMOKE_SECONDS) -timeout=10 $(FUZZ_OPTIONS_$*) \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ)/smoke/$*/findings/ \
+	    $(FUZZ)/smoke/$*/corpus > $(FUZZ)/smoke/$*.log 2>&1; then \
+	  tail -40 $(FUZZ)/smoke/$*.log >&2; \
+	  echo "$*: finding, see $(FUZZ)/smoke/$*.log and $(FUZZ)/smoke/$*/findings" >&2; exit 1; \
+	fi
+	@grep -E '^Done [0-9]+ runs|^stat::new_units_added' $(FUZZ)/smoke/$*.log
 
 # The fuzz targets built with clang's source coverage run once over every
 # input of fuzz/corpus and fuzz/regressions; the report covers the library.
