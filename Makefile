@@ -83,6 +83,12 @@ VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
 all: build
 
+# make test (and so CI) builds with the warnings of cmake/Warnings.cmake as
+# errors; the other targets keep what their build tree was configured with,
+# or make WERROR=ON|OFF says.
+test: WERROR = ON
+WERROR_OPTION = $(if $(WERROR),-DWJ_WERROR=$(WERROR))
+
 # Installs those of the Debian packages $(1) that are missing.
 define install-missing
 	@missing=""; \
@@ -115,17 +121,17 @@ deps-docs:
 	$(call install-missing,$(DOCS_PACKAGES))
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPython_EXECUTABLE=$(PYTHON) >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPython_EXECUTABLE=$(PYTHON) $(WERROR_OPTION) >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DWJ_SANITIZE=ON -DPython_EXECUTABLE=$(PYTHON) >/dev/null
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DWJ_SANITIZE=ON -DPython_EXECUTABLE=$(PYTHON) $(WERROR_OPTION) >/dev/null
 	cmake --build $(ASAN) -j$(JOBS)
 
 # Only the thread test runs under ThreadSanitizer: it is what shares the
 # library between threads. The tree builds the library and that test alone.
 build-tsan: deps
-	cmake -S . -B $(TSAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_TSAN=ON -DWJ_PYTHON=OFF >/dev/null
+	cmake -S . -B $(TSAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_TSAN=ON -DWJ_PYTHON=OFF $(WERROR_OPTION) >/dev/null
 	cmake --build $(TSAN) --target wjxml_thread_tests -j$(JOBS)
 
 demo: build
