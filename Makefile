@@ -1,8 +1,10 @@
 # Everything a fresh Debian machine needs:
 #   make demo   installs what is missing, builds, and runs ifx on the examples
-#   make test   installs what is missing, builds, runs the test suite, runs it
-#               again under AddressSanitizer and UndefinedBehaviorSanitizer,
-#               runs the thread test under ThreadSanitizer, then validates
+#   make test   installs what is missing, builds with warnings as errors, runs
+#               the test suite, runs it again under AddressSanitizer and
+#               UndefinedBehaviorSanitizer (the heaviest tests run in one of
+#               the two only, see SANITIZED_ONLY), runs the thread test under
+#               ThreadSanitizer, then validates
 #               every file the tests wrote with xmllint; the pin-out page is
 #               opened in headless Chromium when it is installed
 #   make test-browser  installs Chromium and runs the test that opens the
