@@ -1,13 +1,22 @@
 # Everything a fresh Debian machine needs:
 #   make demo   installs what is missing, builds, and runs ifx on the examples
-#   make test   installs what is missing, builds, runs the test suite, runs it
-#               again under AddressSanitizer and UndefinedBehaviorSanitizer,
-#               runs the thread test under ThreadSanitizer, then validates
+#   make test   installs what is missing, builds with warnings as errors, runs
+#               the test suite, runs it again under AddressSanitizer and
+#               UndefinedBehaviorSanitizer (the heaviest tests run in one of
+#               the two only, see SANITIZED_ONLY), runs the thread test under
+#               ThreadSanitizer, then validates
 #               every file the tests wrote with xmllint; the pin-out page is
-#               opened in headless Chromium
+#               opened in headless Chromium when it is installed
+#   make test-browser  installs Chromium and runs the test that opens the
+#               pin-out page in it
 #   make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 300) with
 #               AddressSanitizer and UndefinedBehaviorSanitizer, then merges
 #               what it found new into fuzz/corpus
+#   make fuzz-smoke  runs each libFuzzer target for FUZZ_SMOKE_SECONDS
+#               (default 30) from the regression inputs, in a scratch corpus
+#               that is not merged; a crash fails it (CI runs it after the tests)
+#   make format  formats the tracked C++ sources with .clang-format;
+#               make format-check fails on any source that it would change
 #   make fuzz-coverage  reports the library's line coverage reached by the
 #               fuzz corpus and regression inputs
 #   make soak   reads, edits and writes the example for SOAK_SECONDS (default
@@ -23,7 +32,7 @@
 #               without the tests, into build-package/
 
 PACKAGES := cmake make g++ pkg-config libxerces-c-dev libgtest-dev libxml2-utils \
-            libcli11-dev nlohmann-json3-dev chromium pybind11-dev python3-dev python3-pytest
+            libcli11-dev nlohmann-json3-dev pybind11-dev python3-dev python3-pytest
 JOBS     ?= 2
 BUILD    ?= build
 ASAN     ?= build-asan
@@ -38,16 +47,22 @@ GENERATED_EXAMPLE := examples/fpga_board.xml
 PYTHON ?= $(shell python3 -c 'import pytest, sys; print(sys.executable)' 2>/dev/null || echo /usr/bin/python3)
 DEMO_CONSTRAINTS  := tests/data/interchange/board.xdc
 
+BROWSER_PACKAGES := chromium
+
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ          ?= build-fuzz
 FUZZ_SECONDS  ?= 300
 FUZZ_TARGETS  := reader edit
+FUZZ_SMOKE_SECONDS ?= 30
 FUZZ_COVERAGE ?= build-fuzz-coverage
 # Files up to 8 KB, with the words of the format; operation sequences up to
 # 1 KB, tried at full length from the start (one round trip costs more than
 # many operations).
 FUZZ_OPTIONS_reader := -max_len=8192 -dict=fuzz/reader.dict
 FUZZ_OPTIONS_edit   := -max_len=1024 -len_control=0
+
+FORMAT_PACKAGES := clang-format
+FORMAT_SOURCES   = $(shell git ls-files '*.cpp' '*.h')
 
 SOAK_SECONDS  ?= 180
 
@@ -64,10 +79,17 @@ VALGRIND_PACKAGES := valgrind
 VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:RandomDesigns.*
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
-.PHONY: all deps deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test python-imports \
-        fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind bench docs package clean
+.PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test test-browser python-imports \
+        fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-smoke $(addprefix fuzz-smoke-,$(FUZZ_TARGETS)) \
+        fuzz-coverage deps-format format format-check soak valgrind bench docs package clean
 
 all: build
+
+# make test (and so CI) builds with the warnings of cmake/Warnings.cmake as
+# errors; the other targets keep what their build tree was configured with,
+# or make WERROR=ON|OFF says.
+test: WERROR = ON
+WERROR_OPTION = $(if $(WERROR),-DWJ_WERROR=$(WERROR))
 
 # Installs those of the Debian packages $(1) that are missing.
 define install-missing
@@ -88,6 +110,9 @@ endef
 deps:
 	$(call install-missing,$(PACKAGES))
 
+deps-browser:
+	$(call install-missing,$(BROWSER_PACKAGES))
+
 deps-fuzz:
 	$(call install-missing,$(FUZZ_PACKAGES))
 
@@ -98,17 +123,17 @@ deps-docs:
 	$(call install-missing,$(DOCS_PACKAGES))
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPython_EXECUTABLE=$(PYTHON) >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPython_EXECUTABLE=$(PYTHON) $(WERROR_OPTION) >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DWJ_SANITIZE=ON -DPython_EXECUTABLE=$(PYTHON) >/dev/null
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DWJ_SANITIZE=ON -DPython_EXECUTABLE=$(PYTHON) $(WERROR_OPTION) >/dev/null
 	cmake --build $(ASAN) -j$(JOBS)
 
 # Only the thread test runs under ThreadSanitizer: it is what shares the
-# library between threads.
+# library between threads. The tree builds the library and that test alone.
 build-tsan: deps
-	cmake -S . -B $(TSAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_TSAN=ON >/dev/null
+	cmake -S . -B $(TSAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_TSAN=ON -DWJ_PYTHON=OFF $(WERROR_OPTION) >/dev/null
 	cmake --build $(TSAN) --target wjxml_thread_tests -j$(JOBS)
 
 demo: build
@@ -125,15 +150,31 @@ demo: build
 	@echo "pin-outs: $(abspath $(BUILD)/pinout.html) and $(abspath $(BUILD)/fpga_board-pinout.html)"
 	PYTHONPATH=$(BUILD)/python $(PYTHON) examples/board_pins.py $(EXAMPLE) $(BUILD)/board-edited.xml
 
+# The heaviest tests run in one tree only. Those that replay many inputs
+# through reading, editing and writing (the fuzz corpus, 2000 random designs)
+# run sanitized, where a memory error among those inputs shows; their checks
+# are the same in the release tree. Those that time reading very large files
+# run in the release tree, where their time bounds are tight; under the
+# sanitizers they would only be slower, the smaller inputs of the other tests
+# exercise the same code there.
+SANITIZED_ONLY := ^(RandomDesigns\.|FuzzReplay\.[A-Za-z]*Corpus)
+RELEASE_ONLY   := ^HostileInput\.(AMillion|ManyPins|HugeTexts)
+
 test: build build-asan build-tsan
 	rm -rf $(BUILD)/test-output $(ASAN)/test-output $(TSAN)/test-output
 	mkdir -p $(BUILD)/test-output $(ASAN)/test-output $(TSAN)/test-output
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -E '$(SANITIZED_ONLY)'
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS) -E '$(RELEASE_ONLY)'
 	TSAN_OPTIONS=halt_on_error=1 $(TSAN)/tests/robustness/wjxml_thread_tests
 	tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN) $(TSAN)
 	$(MAKE) --no-print-directory python-imports
+
+# The test that opens the pin-out pages in headless Chromium; make test runs
+# it too, but skips it when Chromium is not installed.
+test-browser: build deps-browser
+	mkdir -p $(BUILD)/test-output
+	cd $(BUILD) && ctest --output-on-failure -L browser
 
 # The module built for $(PYTHON) must import in python3 on PATH and in Debian's
 # python3 too, when they are of the same Python version.
@@ -152,7 +193,7 @@ python-imports:
 build-fuzz: deps deps-fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_FUZZ=ON \
 	  -DWJ_BUILD_TESTS=OFF -DWJ_PYTHON=OFF >/dev/null
-	cmake --build $(FUZZ) -j$(JOBS)
+	cmake --build $(FUZZ) --target $(addsuffix _fuzzer,$(FUZZ_TARGETS)) -j$(JOBS)
 
 # New inputs go to $(FUZZ)/corpus, findings to $(FUZZ)/findings; afterwards the
 # inputs that add coverage are merged into fuzz/corpus, which the tests replay.
@@ -170,6 +211,24 @@ $(addprefix fuzz-,$(FUZZ_TARGETS)): fuzz-%: build-fuzz
 	$(FUZZ)/fuzz/$*_fuzzer -merge=1 $(FUZZ_OPTIONS_$*) fuzz/corpus/$* $(FUZZ)/corpus/$* > $(FUZZ)/$*-merge.log 2>&1
 	@grep -E 'MERGE-OUTER: [0-9]+ new files' $(FUZZ)/$*-merge.log
 
+# A short run of each target, as CI makes after the tests: it starts from the
+# regression inputs (the tests replay the corpus already), keeps what it finds
+# in $(FUZZ)/smoke and fails on a crash, a leak or a timeout.
+fuzz-smoke: $(addprefix fuzz-smoke-,$(FUZZ_TARGETS))
+
+$(addprefix fuzz-smoke-,$(FUZZ_TARGETS)): fuzz-smoke-%: build-fuzz
+	rm -rf $(FUZZ)/smoke/$*
+	mkdir -p $(FUZZ)/smoke/$*/corpus $(FUZZ)/smoke/$*/findings
+	cp fuzz/regressions/$*/* $(FUZZ)/smoke/$*/corpus/
+	@echo "fuzzing $* for $(FUZZ_SMOKE_SECONDS) s (log: $(FUZZ)/smoke/$*.log)"
+	@if ! $(FUZZ)/fuzz/$*_fuzzer -max_total_time=$(FUZZ_SMOKE_SECONDS) -timeout=10 $(FUZZ_OPTIONS_$*) \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ)/smoke/$*/findings/ \
+	    $(FUZZ)/smoke/$*/corpus > $(FUZZ)/smoke/$*.log 2>&1; then \
+	  tail -40 $(FUZZ)/smoke/$*.log >&2; \
+	  echo "$*: finding, see $(FUZZ)/smoke/$*.log and $(FUZZ)/smoke/$*/findings" >&2; exit 1; \
+	fi
+	@grep -E '^Done [0-9]+ runs|^stat::new_units_added' $(FUZZ)/smoke/$*.log
+
 # The fuzz targets built with clang's source coverage run once over every
 # input of fuzz/corpus and fuzz/regressions; the report covers the library.
 fuzz-coverage: deps deps-fuzz
@@ -185,6 +244,17 @@ fuzz-coverage: deps deps-fuzz
 	llvm-profdata merge -o $(FUZZ_COVERAGE)/fuzz.profdata $(FUZZ_COVERAGE)/*.profraw
 	llvm-cov report $(FUZZ_COVERAGE)/libwjxmlinterfaceflowreader.so -instr-profile=$(FUZZ_COVERAGE)/fuzz.profdata \
 	  -ignore-filename-regex='/usr/|/fuzz/|/tests/'
+
+deps-format:
+	$(call install-missing,$(FORMAT_PACKAGES))
+
+# Formats every tracked C++ source in place with .clang-format; format-check
+# only reports, and fails on a source that format would change.
+format: deps-format
+	clang-format -i $(FORMAT_SOURCES)
+
+format-check: deps-format
+	clang-format --dry-run -Werror $(FORMAT_SOURCES)
 
 soak: build
 	mkdir -p $(BUILD)/soak

@@ -65,8 +65,8 @@ char32_t CWJMarkupGuard::decode(const unsigned char* u) const
     switch (m_family) {
     case Family::Utf16Be: return static_cast<char32_t>(u[0] << 8 | u[1]);
     case Family::Utf16Le: return static_cast<char32_t>(u[1] << 8 | u[0]);
-    case Family::Ucs4Be: return static_cast<char32_t>(u[0]) << 24 | u[1] << 16 | u[2] << 8 | u[3];
-    case Family::Ucs4Le: return static_cast<char32_t>(u[3]) << 24 | u[2] << 16 | u[1] << 8 | u[0];
+    case Family::Ucs4Be: return char32_t{u[0]} << 24 | char32_t{u[1]} << 16 | char32_t{u[2]} << 8 | u[3];
+    case Family::Ucs4Le: return char32_t{u[3]} << 24 | char32_t{u[2]} << 16 | char32_t{u[1]} << 8 | u[0];
     case Family::Ebcdic: return fromEbcdic(u[0]);
     default: return u[0];
     }

@@ -94,16 +94,16 @@ void CWJPartMap::registerHandlers()
 {
     static const std::vector<std::string> sequence{"CompInstRef:ref", "PartDefRef:ref", "PortMaps", "GroupMaps"};
     getDesignData()->RegisterTagSequence("PartMap", sequence);
-    using Handler = TWJXMLObjFunctor<CWJPartMap>;
-    RegisterXMLAttribFP("CompInstRef:ref", new Handler(this, &CWJPartMap::readCompInstRef));
-    RegisterXMLAttribFP("PartDefRef:ref", new Handler(this, &CWJPartMap::readPartDefRef));
-    RegisterXMLTagFP("PortMaps:PortMap", new Handler(this, &CWJPartMap::beginPortMap));
-    RegisterXMLAttribFP("PortMaps:PortMap:PortRefNoRange:ref", new Handler(this, &CWJPartMap::readReference));
-    RegisterXMLTagFP("PortMaps:PortMap:PortRefNoRange:Bit", new Handler(this, &CWJPartMap::readBit));
-    RegisterXMLAttribFP("PortMaps:PortMap:PinRef:ref", new Handler(this, &CWJPartMap::readPinRef));
-    RegisterXMLTagFP("GroupMaps:GroupMap", new Handler(this, &CWJPartMap::beginGroupMap));
-    RegisterXMLAttribFP("GroupMaps:GroupMap:PortGroupRef:ref", new Handler(this, &CWJPartMap::readReference));
-    RegisterXMLAttribFP("GroupMaps:GroupMap:BusInterfaceRef:ref", new Handler(this, &CWJPartMap::readReference));
+    using Functor = TWJXMLObjFunctor<CWJPartMap>;
+    RegisterXMLAttribFP("CompInstRef:ref", new Functor(this, &CWJPartMap::readCompInstRef));
+    RegisterXMLAttribFP("PartDefRef:ref", new Functor(this, &CWJPartMap::readPartDefRef));
+    RegisterXMLTagFP("PortMaps:PortMap", new Functor(this, &CWJPartMap::beginPortMap));
+    RegisterXMLAttribFP("PortMaps:PortMap:PortRefNoRange:ref", new Functor(this, &CWJPartMap::readReference));
+    RegisterXMLTagFP("PortMaps:PortMap:PortRefNoRange:Bit", new Functor(this, &CWJPartMap::readBit));
+    RegisterXMLAttribFP("PortMaps:PortMap:PinRef:ref", new Functor(this, &CWJPartMap::readPinRef));
+    RegisterXMLTagFP("GroupMaps:GroupMap", new Functor(this, &CWJPartMap::beginGroupMap));
+    RegisterXMLAttribFP("GroupMaps:GroupMap:PortGroupRef:ref", new Functor(this, &CWJPartMap::readReference));
+    RegisterXMLAttribFP("GroupMaps:GroupMap:BusInterfaceRef:ref", new Functor(this, &CWJPartMap::readReference));
 }
 
 IWJFootPrint* CWJPartMap::footprint() const

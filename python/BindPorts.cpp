@@ -77,14 +77,14 @@ void bindPorts(py::module_& module)
             "(port, lsb, msb) or None")
         .def(
             "set_positive",
-            [](const DiffPortHandle& self, const PortHandle& port, int lsb, int msb) {
-                setMember(self, &IWJDPPort::setPositivePort, port, lsb, msb);
+            [](const DiffPortHandle& self, const PortHandle& memberPort, int lsb, int msb) {
+                setMember(self, &IWJDPPort::setPositivePort, memberPort, lsb, msb);
             },
             py::arg("port"), py::arg("lsb") = -1, py::arg("msb") = -1)
         .def(
             "set_negative",
-            [](const DiffPortHandle& self, const PortHandle& port, int lsb, int msb) {
-                setMember(self, &IWJDPPort::setNegativePort, port, lsb, msb);
+            [](const DiffPortHandle& self, const PortHandle& memberPort, int lsb, int msb) {
+                setMember(self, &IWJDPPort::setNegativePort, memberPort, lsb, msb);
             },
             py::arg("port"), py::arg("lsb") = -1, py::arg("msb") = -1);
 }

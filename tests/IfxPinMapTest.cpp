@@ -23,7 +23,7 @@ const std::vector<std::string> kColumns{"refdes", "port",   "port_name", "type",
 std::vector<std::string> mappingColumns(const std::vector<std::string>& row)
 {
     std::vector<std::string> kept;
-    for (const std::size_t column : {0, 1, 4, 5, 6, 7, 8, 9, 10})
+    for (const std::size_t column : {0u, 1u, 4u, 5u, 6u, 7u, 8u, 9u, 10u})
         kept.push_back(row[column]);
     return kept;
 }

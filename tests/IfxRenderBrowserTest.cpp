@@ -57,7 +57,7 @@ std::string titleAfterSearch(const std::string& page, const std::string& query, 
 TEST(IfxRenderBrowser, ShowsThePageAndHighlightsThePinsOfASearchedPort)
 {
     if (!hasChromium())
-        GTEST_SKIP() << "chromium is not installed (Debian package chromium); the page was not opened";
+        GTEST_SKIP() << "no chromium found, the page was not opened: make test-browser installs it and runs this test";
     const std::string page = outputPath("render-example.html");
     const IfxRun run = runIfx({"render", sourcePath("examples/board.xml"), "-o", page});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -83,7 +83,7 @@ TEST(IfxRenderBrowser, ShowsThePageAndHighlightsThePinsOfASearchedPort)
 TEST(IfxRenderBrowser, ScrollsToTheFirstPinFound)
 {
     if (!hasChromium())
-        GTEST_SKIP() << "chromium is not installed (Debian package chromium); the page was not opened";
+        GTEST_SKIP() << "no chromium found, the page was not opened: make test-browser installs it and runs this test";
     const std::string page = outputPath("render-fpga.html");
     const IfxRun run = runIfx({"render", sourcePath("examples/fpga_board.xml"), "-o", page});
     ASSERT_EQ(run.status, 0) << run.err;

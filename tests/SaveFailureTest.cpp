@@ -294,7 +294,7 @@ TEST(SaveFailure, TargetsThatAreNoRegularFilesAreWrittenIntoNeverReplaced)
     EXPECT_TRUE(::lstat(link.c_str(), &info) == 0 && S_ISLNK(info.st_mode));
     EXPECT_NE(readFile(folder + "/made.xml").find("<DesignName>targets</DesignName>"), std::string::npos);
 
-    for (const std::size_t length : {249, 255}) {
+    for (const std::size_t length : {249u, 255u}) {
         const std::string path = folder + "/" + std::string(length - 4, 'n') + ".xml";
         EXPECT_EQ(saved(view.get(), path), "") << length;
         EXPECT_NE(readFile(path).find("<DesignName>targets</DesignName>"), std::string::npos);

@@ -81,7 +81,7 @@ testsupport::View randomDesign(std::mt19937& random)
 TEST(ConstraintRoundTrip, RandomDesignsKeepTheirPinMappings)
 {
     std::mt19937 random(20261207);
-    for (int round = 0; round < 40; ++round) {
+    for (std::size_t round = 0; round < 40; ++round) {
         const testsupport::View design = randomDesign(random);
         const std::vector<std::string> expected = placements(design.get(), "U1");
         const ConstraintFormat first = allFormats()[round % allFormats().size()];

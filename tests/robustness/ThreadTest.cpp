@@ -31,17 +31,17 @@ std::string readEditAndSave(const std::string& path, bool bind)
 
 TEST(Threads, SeparateReadersOnSeparateThreadsDoNotDisturbEachOther)
 {
-    const int kThreads = 4;
+    const std::size_t kThreads = 4;
     const int kRounds = 3;
     for (const bool bind : {true, false}) {
         const std::string alonePath = outputPath("thread-alone.xml");
         const std::string aloneSeen = readEditAndSave(alonePath, bind);
         std::vector<std::string> paths;
         std::vector<std::string> seen(kThreads);
-        for (int t = 0; t < kThreads; ++t)
+        for (std::size_t t = 0; t < kThreads; ++t)
             paths.push_back(outputPath("thread-" + std::to_string(t) + ".xml"));
         std::vector<std::thread> threads;
-        for (int t = 0; t < kThreads; ++t) {
+        for (std::size_t t = 0; t < kThreads; ++t) {
             threads.emplace_back([&, t] {
                 for (int round = 0; round < kRounds; ++round)
                     seen[t] = readEditAndSave(paths[t], bind);
@@ -49,7 +49,7 @@ TEST(Threads, SeparateReadersOnSeparateThreadsDoNotDisturbEachOther)
         }
         for (std::thread& thread : threads)
             thread.join();
-        for (int t = 0; t < kThreads; ++t) {
+        for (std::size_t t = 0; t < kThreads; ++t) {
             EXPECT_EQ(seen[t], aloneSeen) << "thread " << t << (bind ? ", bound" : ", unbound");
             EXPECT_EQ(readFile(paths[t]), readFile(alonePath)) << "thread " << t << (bind ? ", bound" : ", unbound");
         }

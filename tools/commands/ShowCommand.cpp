@@ -182,5 +182,5 @@ void ShowCommand::partMap(const Json& partMap)
 
 std::ostream& ShowCommand::line(int depth)
 {
-    return m_out << std::string(2 * depth, ' ');
+    return m_out << std::string(static_cast<std::size_t>(2 * depth), ' ');
 }

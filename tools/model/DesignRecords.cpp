@@ -30,7 +30,7 @@ std::string DesignRecords::Key::text() const
     return joined;
 }
 
-DesignRecords::DesignRecords(IWJInterfaceView* design, bool byName) : m_ids(design), m_byName(byName)
+DesignRecords::DesignRecords(IWJInterfaceView* design, bool byName) : m_byName(byName), m_ids(design)
 {
     add(DesignKind, {},
         {design->designName(),

@@ -159,7 +159,7 @@ double PinPlacement::pitch(const std::vector<PinPoint>& points)
     for (std::size_t i = 0; i < points.size(); ++i) {
         const auto [column, row] = cellOf(points[i]);
         double best = -1;
-        for (long ring = 0; ring <= rings && (best < 0 || (ring - 1) * cellSize < best); ++ring) {
+        for (long ring = 0; ring <= rings && (best < 0 || static_cast<double>(ring - 1) * cellSize < best); ++ring) {
             for (long dx = -ring; dx <= ring; ++dx) {
                 for (long dy = -ring; dy <= ring; ++dy) {
                     if (std::max(std::labs(dx), std::labs(dy)) != ring)
@@ -181,6 +181,7 @@ double PinPlacement::pitch(const std::vector<PinPoint>& points)
     }
     if (nearest.empty())
         return 1;
-    std::nth_element(nearest.begin(), nearest.begin() + nearest.size() / 2, nearest.end());
+    const auto middle = nearest.begin() + static_cast<std::ptrdiff_t>(nearest.size() / 2);
+    std::nth_element(nearest.begin(), middle, nearest.end());
     return nearest[nearest.size() / 2];
 }

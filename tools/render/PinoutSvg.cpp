@@ -92,7 +92,7 @@ bool pinsOnEdges(const std::vector<PinoutPin>& pins, const Box& box, double pitc
 {
     std::size_t inside = 0;
     for (const PinoutPin& pin : pins)
-        inside += onEdge(pin.at, box, pitch / 4) ? 0 : 1;
+        inside += onEdge(pin.at, box, pitch / 4) ? 0u : 1u;
     return inside * 8 <= pins.size();
 }
 
