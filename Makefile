@@ -10,6 +10,8 @@
 #               what it found new into fuzz/corpus
 #   make fuzz-coverage  reports the library's line coverage reached by the
 #               fuzz corpus and regression inputs
+#   make mutants  applies one-line faults to a copy of the checkout, one at a
+#               time, and reports which the test suite notices (an hour or more)
 #   make soak   reads, edits and writes the example for SOAK_SECONDS (default
 #               180) and reports the resident size at the start and the end
 #   make valgrind  runs the reader and editing tests under valgrind memcheck
@@ -51,6 +53,8 @@ FUZZ_OPTIONS_edit   := -max_len=1024 -len_control=0
 
 SOAK_SECONDS  ?= 180
 
+MUTANTS       ?= build-mutants
+
 PACKAGE_BUILD ?= build-package
 
 DOCS_PACKAGES := doxygen
@@ -65,7 +69,7 @@ VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:Ra
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
 .PHONY: all deps deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test python-imports \
-        fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind bench docs package clean
+        mutants fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-coverage soak valgrind bench docs package clean
 
 all: build
 
@@ -148,6 +152,12 @@ python-imports:
 	    echo "$$py: another Python version than $(PYTHON); build for it with make PYTHON=$$(command -v $$py)"; \
 	  fi; \
 	done
+
+# Each fault of tests/mutants/faults.tsv applied alone to a copy of the
+# checkout in $(MUTANTS), built and tested there; reports which faults the
+# suite notices (tests/README.md). MUTANT_NAMES=... runs only those.
+mutants: deps
+	PYTHON=$(PYTHON) JOBS=$(JOBS) tests/mutants/run.sh tests/mutants/faults.tsv $(MUTANTS) $(MUTANT_NAMES)
 
 build-fuzz: deps deps-fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_FUZZ=ON \
