@@ -61,11 +61,10 @@ DOCS_PACKAGES := doxygen
 DOCS          ?= $(BUILD)/docs
 VERSION       := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-# The largest inputs (a million references, 100 000 levels, 100 000 pins, 2000
-# random designs) would take long under valgrind; the fuzz corpus covers
-# editing.
+# The largest inputs (a million references, 100 000 levels) would take long
+# under valgrind; the fuzz corpus covers editing.
 VALGRIND_PACKAGES := valgrind
-VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:RandomDesigns.*
+VALGRIND_SKIPPED  := HostileInput.AMillion*:DeepTree.*
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
 .PHONY: all deps deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test python-imports \
