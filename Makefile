@@ -154,9 +154,11 @@ python-imports:
 
 # Each fault of tests/mutants/faults.tsv applied alone to a copy of the
 # checkout in $(MUTANTS), built and tested there; reports which faults the
-# suite notices (tests/README.md). MUTANT_NAMES=... runs only those.
+# suite notices (tests/README.md). MUTANT_NAMES=... runs only those;
+# MUTANTS_BEFORE=<commit> runs that commit's suite on each fault too.
 mutants: deps
-	PYTHON=$(PYTHON) JOBS=$(JOBS) tests/mutants/run.sh tests/mutants/faults.tsv $(MUTANTS) $(MUTANT_NAMES)
+	PYTHON=$(PYTHON) JOBS=$(JOBS) MUTANTS_BEFORE=$(MUTANTS_BEFORE) \
+	  tests/mutants/run.sh tests/mutants/faults.tsv $(MUTANTS) $(MUTANT_NAMES)
 
 build-fuzz: deps deps-fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_FUZZ=ON \
