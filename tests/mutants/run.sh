@@ -81,7 +81,7 @@ suite() {
   cmake --build "$build" -j"$jobs" $targets > "$log/$name.build.log" 2>&1 || return 2
   rm -rf "$build/test-output" && mkdir -p "$build/test-output"
   : > "$log/$name.test.log"
-  for binary in tests/wjxml_tests tests/interchange/wjxml_interchange_tests tests/internal/wjxml_internal_tests; do
+  for binary in tests/wjxml_tests interchange/tests/wjxml_interchange_tests tests/internal/wjxml_internal_tests; do
     (cd "$build/$(dirname "$binary")" &&
      timeout 900 "./$(basename "$binary")" --gtest_fail_fast --gtest_brief=1 --gtest_filter="-$unitSkipped") \
       >> "$log/$name.test.log" 2>&1 || return 1
