@@ -149,6 +149,12 @@ while IFS=$'\t' read -r name target original replacement; do
   echo "$line$name ($target)"
 done < "$list"
 
+# The last faults' builds are stale: rebuild, so that each build matches its
+# sources again.
+for src in "${trees[@]}"; do
+  cmake --build "$src/build" -j"$jobs" >> "$log/rebuild.log" 2>&1
+done
+
 echo
 for src in "${trees[@]}"; do
   what=$([[ $(label "$src") == before ]] && echo "before ($MUTANTS_BEFORE)" || echo "this suite")
