@@ -19,6 +19,8 @@
 #               make format-check fails on any source that it would change
 #   make fuzz-coverage  reports the library's line coverage reached by the
 #               fuzz corpus and regression inputs
+#   make mutants  applies one-line faults to a copy of the checkout, one at a
+#               time, and reports which the test suite notices (an hour or more)
 #   make soak   reads, edits and writes the example for SOAK_SECONDS (default
 #               180) and reports the resident size at the start and the end
 #   make valgrind  runs the reader and editing tests under valgrind memcheck
@@ -66,21 +68,22 @@ FORMAT_SOURCES   = $(shell git ls-files '*.cpp' '*.h')
 
 SOAK_SECONDS  ?= 180
 
+MUTANTS       ?= build-mutants
+
 PACKAGE_BUILD ?= build-package
 
 DOCS_PACKAGES := doxygen
 DOCS          ?= $(BUILD)/docs
 VERSION       := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-# The largest inputs (a million references, 100 000 levels, 100 000 pins, 2000
-# random designs) would take long under valgrind; the fuzz corpus covers
-# editing.
+# The largest inputs (a million references, 100 000 levels) would take long
+# under valgrind; the fuzz corpus covers editing.
 VALGRIND_PACKAGES := valgrind
-VALGRIND_SKIPPED  := HostileInput.AMillion*:HostileInput.ManyPins*:DeepTree.*:RandomDesigns.*
+VALGRIND_SKIPPED  := HostileInput.AMillion*:DeepTree.*
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
 .PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test test-browser python-imports \
-        fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-smoke $(addprefix fuzz-smoke-,$(FUZZ_TARGETS)) \
+        mutants fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-smoke $(addprefix fuzz-smoke-,$(FUZZ_TARGETS)) \
         fuzz-coverage deps-format format format-check soak valgrind bench docs package clean
 
 all: build
@@ -151,14 +154,14 @@ demo: build
 	PYTHONPATH=$(BUILD)/python $(PYTHON) examples/board_pins.py $(EXAMPLE) $(BUILD)/board-edited.xml
 
 # The heaviest tests run in one tree only. Those that replay many inputs
-# through reading, editing and writing (the fuzz corpus, 2000 random designs)
+# through reading, editing and writing (the fuzz corpus)
 # run sanitized, where a memory error among those inputs shows; their checks
 # are the same in the release tree. Those that time reading very large files
 # run in the release tree, where their time bounds are tight; under the
 # sanitizers they would only be slower, the smaller inputs of the other tests
 # exercise the same code there.
-SANITIZED_ONLY := ^(RandomDesigns\.|FuzzReplay\.[A-Za-z]*Corpus)
-RELEASE_ONLY   := ^HostileInput\.(AMillion|ManyPins|HugeTexts)
+SANITIZED_ONLY := ^FuzzReplay\.[A-Za-z]*Corpus
+RELEASE_ONLY   := ^HostileInput\.(AMillion|HugeTexts)
 
 test: build build-asan build-tsan
 	rm -rf $(BUILD)/test-output $(ASAN)/test-output $(TSAN)/test-output
@@ -189,6 +192,14 @@ python-imports:
 	    echo "$$py: another Python version than $(PYTHON); build for it with make PYTHON=$$(command -v $$py)"; \
 	  fi; \
 	done
+
+# Each fault of tests/mutants/faults.tsv applied alone to a copy of the
+# checkout in $(MUTANTS), built and tested there; reports which faults the
+# suite notices (tests/README.md). MUTANT_NAMES=... runs only those;
+# MUTANTS_BEFORE=<commit> runs that commit's suite on each fault too.
+mutants: deps
+	PYTHON=$(PYTHON) JOBS=$(JOBS) MUTANTS_BEFORE=$(MUTANTS_BEFORE) \
+	  tests/mutants/run.sh tests/mutants/faults.tsv $(MUTANTS) $(MUTANT_NAMES)
 
 build-fuzz: deps deps-fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWJ_FUZZ=ON \

@@ -38,29 +38,3 @@ TEST(AddBusInterface, WritesNameAndDefinitionAndHasNoGroupProperties)
               std::string::npos)
         << written;
 }
-
-TEST(ReadBusInterface, TakesNameDefinitionAndTopLevelGroups)
-{
-    const View view = read(sourcePath("tests/data/valid/nested-port-groups.xml"), false);
-    IWJCompBusInterface* ddr = view->compInsts().value()->busInterfaces().value();
-    EXPECT_STREQ(ddr->name(), "DDR");
-    EXPECT_STREQ(ddr->definition(), "DDR4");
-    EXPECT_EQ(count(ddr->portGroups()), 2);
-    IWJPortGroup* g3 = ddr->findPortGroup("g1.G2.G3");
-    ASSERT_TRUE(g3);
-    EXPECT_STREQ(g3->fullName(), "U1.DDR.G1.G2.G3");
-    EXPECT_STREQ(g3->voltage(), "1.2V");
-    EXPECT_EQ(g3->numPhysGroundPins(), 2);
-    EXPECT_EQ(count(g3->differentialPorts()), 1);
-    auto refs = g3->portRefs();
-    EXPECT_STREQ(refs.value()->name(), "U1.A<0..1>");
-    EXPECT_STREQ((++refs).value()->name(), "U1.A<-1..3>");
-
-    const View noDefinition = read(writeDocument("no-definition.xml", "<CompInsts><CompInst><BusInterfaces>"
-                                                 "<BusInterface><Name>B</Name></BusInterface>"
-                                                 "</BusInterfaces></CompInst></CompInsts>"),
-                                   true);
-    IWJCompBusInterface* bus = noDefinition->compInsts().value()->busInterfaces().value();
-    EXPECT_STREQ(bus->name(), "B");
-    EXPECT_STREQ(bus->definition(), "");
-}

@@ -6,19 +6,6 @@
 
 using namespace testsupport;
 
-namespace {
-
-template <class Handle>
-std::string keys(Handle walk)
-{
-    std::string text;
-    for (; walk.isValid(); ++walk)
-        text += walk.key() + " ";
-    return text;
-}
-
-} // namespace
-
 TEST(AddCompInst, MakesTheIdFromTheRefdesOrElseTheCellName)
 {
     const View view = create();
@@ -178,19 +165,4 @@ TEST(RemovePort, LeavesNoElementReferringToItAndNoPointerDangling)
     EXPECT_FALSE(bus->differentialPorts().isValid());
     const std::string after = readFile(write(view.get(), "removed-differential-port.xml"));
     EXPECT_EQ(after.find("PQ"), std::string::npos) << after;
-}
-
-TEST(CompInstWithoutView, KeepsTheSeedsAsIds)
-{
-    auto* lone = dynamic_cast<IWJCompInst*>(CreateInterfaceCompInst(nullptr, nullptr));
-    ASSERT_TRUE(lone);
-    lone->setCellName("CELL");
-    IWJPort* port = lone->addPort("3V3", "", IWJPort::Power, 1, -1, -1);
-    lone->addBusInterface("a b", "");
-    EXPECT_EQ(lone->interfaceView(), nullptr);
-    EXPECT_EQ(keys(lone->ports()), "3V3 ");
-    EXPECT_EQ(keys(lone->busInterfaces()), "a b ");
-    EXPECT_STREQ(port->fullName(), "CELL.3V3");
-    EXPECT_EQ(lone->findPortGroup("CELL.A B"), lone->busInterfaces().value());
-    delete lone;
 }

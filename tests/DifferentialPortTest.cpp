@@ -47,32 +47,3 @@ TEST(AddDifferentialPort, WritesNameMembersAndRangesInOrder)
               std::string::npos)
         << written;
 }
-
-TEST(ReadDifferentialPort, MembersResolveOnlyToSingleEndedPortsByExactId)
-{
-    const View view = read(writeDocument("differential-members.xml",
-                                         "<CompInsts><CompInst id=\"U1\"><CellName>C</CellName>"
-                                         "<Ports><Port id=\"P\"><Name>P</Name></Port></Ports>"
-                                         "<DifferentialPorts>"
-                                         "<DifferentialPort id=\"OK\"><PositivePort ref=\"P\">"
-                                         "<Range lsb=\"2\" msb=\"x\"/></PositivePort>"
-                                         "<NegativePort ref=\"p\"/></DifferentialPort>"
-                                         "<DifferentialPort id=\"BAD\"><PositivePort ref=\"OK\"/>"
-                                         "<NegativePort ref=\"NONE\"/></DifferentialPort>"
-                                         "</DifferentialPorts></CompInst></CompInsts>"),
-                           true);
-    IWJCompInst* u1 = view->compInsts().value();
-    auto* ok = dynamic_cast<IWJDPPort*>(valueAt(u1->differentialPorts(), "OK"));
-    auto* bad = dynamic_cast<IWJDPPort*>(valueAt(u1->differentialPorts(), "BAD"));
-    ASSERT_TRUE(ok && bad);
-    int lsb = -1, msb = -1;
-    EXPECT_EQ(ok->positivePort(&lsb, &msb), u1->findPort("P"));
-    EXPECT_EQ(lsb, 2);
-    EXPECT_EQ(msb, 0);
-    EXPECT_EQ(ok->negativePort(&lsb, &msb), nullptr) << "ids are exact";
-    EXPECT_EQ(lsb, -1);
-    EXPECT_EQ(bad->positivePort(nullptr, nullptr), nullptr) << "a differential port is no member";
-    EXPECT_EQ(bad->negativePort(nullptr, nullptr), nullptr);
-    EXPECT_EQ(u1->findDifferentialPort("P"), nullptr);
-    EXPECT_EQ(u1->findPort("OK"), nullptr);
-}

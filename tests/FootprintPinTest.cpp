@@ -99,15 +99,6 @@ TEST(FootprintPin, ALaterPinOfTheSameIdHidesTheEarlierOne)
     EXPECT_STREQ(footprint->findPin("first")->name(), "first");
 }
 
-TEST(FootprintPin, AReadFileKeepsXYAndGainsNoLocation)
-{
-    const std::string path = pinsFile("pin-xy.xml", kXYPin);
-    const View view = read(path, true);
-    ASSERT_TRUE(view);
-    EXPECT_STREQ(onlyFootprint(view.get())->findPin("p")->location(), "1,2");
-    EXPECT_EQ(readFile(write(view.get(), "pin-xy-out.xml")), readFile(path));
-}
-
 TEST(FootprintPin, SetLocationOnAnXYPinUpdatesBothAndSurvivesAReload)
 {
     const View view = read(pinsFile("pin-xy-edit.xml", kXYPin), true);
@@ -121,21 +112,6 @@ TEST(FootprintPin, SetLocationOnAnXYPinUpdatesBothAndSurvivesAReload)
     const View again = read(path, false);
     ASSERT_TRUE(again);
     EXPECT_STREQ(onlyFootprint(again.get())->findPin("P")->location(), "7,8");
-}
-
-TEST(FootprintPin, LocationWinsOverXYInEitherOrder)
-{
-    const std::string path = pinsFile("pin-location.xml", "<Pin id=\"L\"><Name>L</Name><Location>3,3</Location></Pin>"
-                                                          "<Pin id=\"XL\"><XY>1,1</XY><Location>4,4</Location></Pin>"
-                                                          "<Pin id=\"LX\"><Location>5,5</Location><XY>1,1</XY></Pin>");
-    for (const bool bind : {true, false}) {
-        const View view = read(path, bind);
-        ASSERT_TRUE(view);
-        std::vector<std::string> locations;
-        for (auto walk = onlyFootprint(view.get())->pins(); walk.isValid(); ++walk)
-            locations.push_back(walk.value()->location());
-        EXPECT_EQ(locations, (std::vector<std::string>{"3,3", "5,5", "4,4"}));
-    }
 }
 
 TEST(FootprintPin, APinWithoutAFootprintKeepsItsIdText)

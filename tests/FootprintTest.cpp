@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 using namespace testsupport;
 
 namespace {
@@ -104,30 +102,6 @@ TEST(Footprint, ReadsRotationBeforeOriginAndPlacesLaterChildrenInSequenceOrder)
               "</InterfaceExchangeSchema>\n");
 }
 
-TEST(Footprint, ABoundRoundTripOfTheEdgeCasesReproducesTheFile)
-{
-    const View first = read(kEdgeCases, true);
-    ASSERT_TRUE(first);
-    const std::string a = write(first.get(), "footprint-edge-a.xml");
-    EXPECT_EQ(readFile(a), readFile(kEdgeCases));
-    const View second = read(a, true);
-    ASSERT_TRUE(second);
-    EXPECT_EQ(readFile(write(second.get(), "footprint-edge-b.xml")), readFile(a));
-
-    IWJFootPrint* fp1 = footprintNamed(second.get(), "FP1");
-    ASSERT_TRUE(fp1);
-    EXPECT_EQ(count(fp1->pins()), 3);
-    IWJFootPrintPin* a1 = fp1->findPin("A1");
-    ASSERT_TRUE(a1);
-    EXPECT_STREQ(a1->location(), "1.0,1.0");
-    EXPECT_STREQ(a1->padstack(), "PAD_0.4");
-    EXPECT_STREQ(a1->size(), "0.4");
-    EXPECT_STREQ(a1->shape(), "circle");
-    IWJFootPrint* fp2 = footprintNamed(second.get(), "FP2");
-    ASSERT_TRUE(fp2);
-    EXPECT_FALSE(fp2->pins().isValid());
-}
-
 TEST(Footprint, UnboundReadsWriteNothingBack)
 {
     const View view = read(kEdgeCases, false);
@@ -180,19 +154,3 @@ TEST(Footprint, ALaterFootprintOfTheSameIdHidesTheEarlierOne)
     }
 }
 
-TEST(Footprint, IfxShowListsEachFootprintWithItsPinCount)
-{
-    FILE* pipe = popen((std::string(WJ_IFX_PATH) + " show " + kEdgeCases).c_str(), "r");
-    ASSERT_TRUE(pipe);
-    std::string output;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        output += buffer;
-    EXPECT_EQ(pclose(pipe), 0);
-    EXPECT_NE(output.find("0 part maps\n"
-                          "Footprint FP1: id FP1, 3 pins\n"
-                          "  Outline: width 10.0, length 12.0, thickness 1.2, origin 0,0, rotation 90\n"
-                          "Footprint FP2: id FP2, 0 pins\n"),
-              std::string::npos)
-        << output;
-}

@@ -210,43 +210,6 @@ TEST(PartMap, EveryMappingFormLoadsBoundAndUnbound)
     EXPECT_EQ(readFile(write(read(path, true).get(), "partmap-forms-again.xml")), readFile(path));
 }
 
-TEST(PartMap, LoadingFollowsThePendingReferenceAndBit)
-{
-    const std::string path = inputPath("pending.xml");
-    writeFile(path, document(R"(<CompInsts><CompInst id="U1"><CellName>C</CellName><Ports>
-<Port id="P"><Name>P</Name><Range lsb="0" msb="7"/></Port><Port id="Q"><Name>Q</Name></Port></Ports>
-<BusInterfaces><BusInterface id="B"><Name>B</Name><PortGroups><PortGroup id="G"><Name>G</Name><PortGroups>
-<PortGroup id="DEEP"><Name>DEEP</Name></PortGroup></PortGroups></PortGroup></PortGroups></BusInterface>
-</BusInterfaces></CompInst></CompInsts>
-<Footprints><Footprint id="F"><Name>F</Name><Pins><Pin id="X1"><Name>X1</Name></Pin><Pin id="X2"><Name>X2</Name></Pin>
-</Pins></Footprint></Footprints>
-<PartMaps><PartMap><CompInstRef ref="U1"/><PartDefRef ref="F"/><PortMaps>
-<PortMap><PortRefNoRange ref="P"><Bit>5</Bit></PortRefNoRange><PinRef ref="X1"/></PortMap>
-<PortMap><PortRefNoRange ref="Q"/><PinRef ref="X2"/></PortMap>
-<PortMap><PortRefNoRange ref="NOPORT"/><PinRef ref="X2"/></PortMap>
-<PortMap><PortRefNoRange ref="Q"/><PinRef ref="NOPIN"/></PortMap>
-<PortMap><PortRefNoRange ref="Q"/><PinGroup><PinRef ref="X1"/><PinRef ref="NOPIN"/></PinGroup></PortMap>
-</PortMaps><GroupMaps>
-<GroupMap><PortGroupRef ref="DEEP"/><PinGroup><PinRef ref="X1"/></PinGroup></GroupMap>
-<GroupMap><BusInterfaceRef ref="B"/><PinGroup><PinRef ref="X2"/></PinGroup></GroupMap>
-</GroupMaps></PartMap></PartMaps>)"));
-    const View view = read(path, false);
-    ASSERT_TRUE(view);
-    IWJCompInst* inst = view->compInsts().value();
-    IWJPartMap* map = view->findPartMap(inst);
-    IWJPort* p = inst->findPort("P");
-    IWJPort* q = inst->findPort("Q");
-    EXPECT_STREQ(map->pinForPort(p, 5)->name(), "X1");
-    EXPECT_EQ(map->pinForPort(p, -1), nullptr);
-    // A port maps to one pin or one pin group: the later mapping of Q wins.
-    EXPECT_EQ(map->pinForPort(q, -1), nullptr);
-    EXPECT_EQ(count(map->portPinMaps()), 1);
-    EXPECT_EQ(pinNames(map->pinGroupForPort(q, -1)), "X1 ");
-    EXPECT_EQ(count(map->portGroupPinGroupMaps()), 2);
-    EXPECT_EQ(pinNames(map->pinGroupForPortGroup(inst->findPortGroup("C.B.G.DEEP"))), "X1 ");
-    EXPECT_EQ(pinNames(map->pinGroupForPortGroup(inst->findPortGroup("C.B"))), "X2 ");
-}
-
 TEST(PartMap, ReferencesThatNameNothingLeaveAHarmlessPartMap)
 {
     const std::string path = inputPath("dangling.xml");

@@ -27,27 +27,6 @@ std::string names(CInterfaceObjectMapIterator<std::string, IWJPortGroup*> walk)
     return text;
 }
 
-const char kReferences[] =
-    "<CompInsts><CompInst id=\"U1\"><CellName>C</CellName>"
-    "<Ports><Port id=\"A\"><Name>A</Name></Port><Port id=\"B\"><Name>B</Name></Port></Ports>"
-    "<DifferentialPorts><DifferentialPort id=\"AD\"><Name>AD</Name></DifferentialPort></DifferentialPorts>"
-    "<BusInterfaces><BusInterface id=\"BUS\"><Name>DDR</Name>"
-    "<PortRefs>"
-    "<PortRef ref=\"A\"><Range lsb=\"1\" msb=\"2\"/></PortRef>"
-    "<PortRef ref=\"NOTHING\"><Range lsb=\"5\" msb=\"6\"/></PortRef>"
-    "<PortRef><Range lsb=\"7\"/></PortRef>"
-    "<PortRef ref=\"AD\"><Range lsb=\"3\" msb=\"3\"/></PortRef>"
-    "<PortRef ref=\"a\"/>"
-    "<PortRef ref=\"B\"><Range msb=\"x\"/></PortRef>"
-    "</PortRefs>"
-    "<DifferentialPortRefs><DifferentialPortRef ref=\"B\"/><DifferentialPortRef ref=\"AD\"/>"
-    "<DifferentialPortRef ref=\"MISSING\"/></DifferentialPortRefs>"
-    "<PortGroups><PortGroup id=\"G1\"><Name>G1</Name><Type>Bus</Type><Voltage>1.2V</Voltage>"
-    "<NumPowerPins> 4x</NumPowerPins><NumGroundPins>x</NumGroundPins>"
-    "<PortGroups><PortGroup id=\"G2\"><Type>voltageDefn</Type><Name>G2</Name></PortGroup></PortGroups>"
-    "</PortGroup></PortGroups>"
-    "</BusInterface></BusInterfaces></CompInst></CompInsts>";
-
 void* releaseInstance(void* instance)
 {
     delete static_cast<IWJCompInst*>(instance);
@@ -119,30 +98,6 @@ TEST(AddPortRef, WritesTheRefAndOnlyTheBoundsGiven)
                            "              </DifferentialPortRefs>\n"),
               std::string::npos)
         << written;
-}
-
-TEST(ReadPortGroup, ResolvesReferencesAndARangeChangesOnlyItsOwnReference)
-{
-    for (const bool bind : {true, false}) {
-        const View view = read(writeDocument("references.xml", kReferences), bind);
-        IWJCompInst* u1 = view->compInsts().value();
-        IWJCompBusInterface* bus = u1->busInterfaces().value();
-        EXPECT_EQ(names(bus->portRefs()), "C.A<1..2> C.B<-1..0> C.B ")
-            << "unresolved refs and a PortRef without ref leave C.A<1..2> alone; a DifferentialPortRef"
-               " naming a plain port makes a plain reference";
-        auto differential = bus->differentialPorts();
-        EXPECT_EQ(differential.value(), u1->findDifferentialPort("ad")) << "a PortRef naming a differential port";
-        EXPECT_EQ((++differential).value(), u1->findDifferentialPort("AD"));
-        EXPECT_FALSE((++differential).isValid());
-
-        IWJPortGroup* g1 = bus->findPortGroup("G1");
-        ASSERT_TRUE(g1);
-        EXPECT_STREQ(g1->voltage(), "1.2V");
-        EXPECT_EQ(g1->groupType(), IWJPortGroup::NoType) << "type words are exact";
-        EXPECT_EQ(g1->numPhysPowerPins(), 4);
-        EXPECT_EQ(g1->numPhysGroundPins(), 0);
-        EXPECT_EQ(g1->findPortGroup("G2")->groupType(), IWJPortGroup::VoltageDefn);
-    }
 }
 
 TEST(FindPortGroup, WalksNamesFromTheInstanceTheBusInterfaceAndAGroup)
@@ -234,24 +189,4 @@ TEST(PortGroupOwnership, DeepTreesAreReleasedWithoutRecursion)
     ASSERT_EQ(pthread_create(&thread, &attributes, releaseInstance, instance), 0);
     pthread_join(thread, nullptr);
     pthread_attr_destroy(&attributes);
-}
-
-TEST(PortGroupWithoutInstance, KeepsItsIdSeedAndNamesWithoutTheCell)
-{
-    auto* bus = dynamic_cast<IWJCompBusInterface*>(CreateCompBusInterface(nullptr, nullptr));
-    ASSERT_TRUE(bus);
-    bus->setName("BUS");
-    IWJPortGroup* group = bus->addPortGroup("3V3", IWJPortGroup::VoltageDefn, "3.3", 1, 1);
-    EXPECT_EQ(bus->portGroups().key(), "3V3") << "no view makes the id, so the seed is kept";
-    EXPECT_STREQ(group->fullName(), "BUS.3V3");
-    EXPECT_STREQ(bus->fullName(), "BUS");
-    EXPECT_EQ(bus->compInst(), nullptr);
-    delete bus;
-
-    auto* lone = dynamic_cast<IWJPortGroup*>(CreateInterfacePortGroupObject(nullptr, nullptr));
-    ASSERT_TRUE(lone);
-    lone->setName("LONE");
-    EXPECT_STREQ(lone->fullName(), "LONE");
-    EXPECT_EQ(lone->busInterface(), nullptr);
-    delete lone;
 }

@@ -1,7 +1,5 @@
 #include "TestSupport.h"
 
-#include "wjxmlinterfaceflowreader/WJFactories.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -83,22 +81,6 @@ TEST(ReadPort, TakesTypeWordsInAnyCaseAndIgnoresOthers)
         EXPECT_EQ(u1->findPort(c.word)->type(), c.code) << c.word;
 }
 
-TEST(ReadPort, ReadsNumbersAsAtoiDoes)
-{
-    const View view = read(sourcePath("tests/data/valid/port-edge-cases.xml"), false);
-    IWJCompInst* u1 = valueAt(view->compInsts(), "U1");
-    IWJPort* data = u1->findPort("D");
-    EXPECT_EQ(data->lsb(), -1) << "an empty lsb is the written form of no value";
-    EXPECT_EQ(data->msb(), 7);
-    IWJPort* odd = u1->findPort("odd");
-    EXPECT_EQ(odd->numPhysPins(), 7) << "leading space read, trailing letters ignored";
-    EXPECT_EQ(odd->lsb(), INT_MAX) << "beyond int is clamped";
-    EXPECT_EQ(odd->msb(), -3);
-    IWJPort* noRange = u1->findPort("NR");
-    EXPECT_EQ(noRange->lsb(), -1);
-    EXPECT_EQ(noRange->msb(), -1);
-}
-
 TEST(PortNames, FullNameIsCellNameAndLocalNameOfAnyLength)
 {
     const View view = create();
@@ -118,21 +100,4 @@ TEST(PortNames, FullNameIsCellNameAndLocalNameOfAnyLength)
     EXPECT_EQ(big->ports().key(), longName);
     big->addBusInterface("B", "")->addPortRef(port, 0, 1);
     EXPECT_EQ(big->busInterfaces().value()->portRefs().value()->name(), longCell + "." + longName + "<0..1>");
-}
-
-TEST(PortWithoutOwner, KeepsItsSeedAndHasNoCellPart)
-{
-    IWJXMLObject* object = CreateInterfacePortObject(nullptr, nullptr);
-    IWJPort* port = dynamic_cast<IWJPort*>(object);
-    ASSERT_TRUE(port);
-    port->setName("LONE");
-    EXPECT_STREQ(port->fullName(), "LONE");
-    EXPECT_EQ(port->compInst(), nullptr);
-    delete port;
-
-    IWJPort* differential = dynamic_cast<IWJPort*>(CreateInterfaceDPPortObject(nullptr, nullptr));
-    ASSERT_TRUE(differential);
-    differential->setInstancePortName("DP");
-    EXPECT_STREQ(differential->fullName(), "DP");
-    delete differential;
 }

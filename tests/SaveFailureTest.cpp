@@ -106,50 +106,35 @@ void expectPassedOrSkip(const std::string& result)
 
 } // namespace
 
-TEST(SaveFailure, AFullDiskKeepsTheOldFile)
+// On a small file system of its own: full, without room for another file,
+// or mounted read-only.
+TEST(SaveFailure, AFileSystemThatRefusesTheSaveKeepsTheOldFile)
 {
-    const View view = largeDesign();
-    const std::string folder = folderFor("full-disk");
-    const std::string result = ChildProcess::run(ChildProcess::OwnMounts, [&] {
-        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
-            return std::string("skipped: cannot mount a small tmpfs");
-        const std::string path = folder + "/design.xml";
-        writeFile(path, "old content");
-        return failsKeepingTheOldFile(view.get(), folder, path, "design.xml: cannot write: No space left on device");
-    });
-    expectPassedOrSkip(result);
-}
-
-TEST(SaveFailure, AFullDiskWithoutRoomForAnotherFileKeepsTheOldFile)
-{
-    const View view = create("small");
-    const std::string folder = folderFor("no-inodes");
-    const std::string result = ChildProcess::run(ChildProcess::OwnMounts, [&] {
-        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k,nr_inodes=2") != 0)
-            return std::string("skipped: cannot mount a small tmpfs");
-        const std::string path = folder + "/design.xml";
-        writeFile(path, "old content");
-        return failsKeepingTheOldFile(view.get(), folder, path,
-                                      "cannot create a file in its folder: No space left on device");
-    });
-    expectPassedOrSkip(result);
-}
-
-TEST(SaveFailure, AReadOnlyFileSystemKeepsTheOldFile)
-{
-    const View view = create("small");
-    const std::string folder = folderFor("read-only-mount");
-    const std::string result = ChildProcess::run(ChildProcess::OwnMounts, [&] {
-        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
-            return std::string("skipped: cannot mount a small tmpfs");
-        const std::string path = folder + "/design.xml";
-        writeFile(path, "old content");
-        if (::mount("tmpfs", folder.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) != 0)
-            return std::string("skipped: cannot remount read-only");
-        return failsKeepingTheOldFile(view.get(), folder, path,
-                                      "cannot create a file in its folder: Read-only file system");
-    });
-    expectPassedOrSkip(result);
+    struct Case {
+        const char* name;
+        const char* options;
+        bool readOnly;
+        const char* expected;
+    };
+    for (const Case& c : {Case{"full-disk", "size=64k", false, "design.xml: cannot write: No space left on device"},
+                          Case{"no-inodes", "size=64k,nr_inodes=2", false,
+                               "cannot create a file in its folder: No space left on device"},
+                          Case{"read-only-mount", "size=64k", true,
+                               "cannot create a file in its folder: Read-only file system"}}) {
+        SCOPED_TRACE(c.name);
+        const View view = largeDesign();
+        const std::string folder = folderFor(c.name);
+        const std::string result = ChildProcess::run(ChildProcess::OwnMounts, [&] {
+            if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, c.options) != 0)
+                return std::string("skipped: cannot mount a small tmpfs");
+            const std::string path = folder + "/design.xml";
+            writeFile(path, "old content");
+            if (c.readOnly && ::mount("tmpfs", folder.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+                return std::string("skipped: cannot remount read-only");
+            return failsKeepingTheOldFile(view.get(), folder, path, c.expected);
+        });
+        expectPassedOrSkip(result);
+    }
 }
 
 // Root writes into any folder: the permission is checked as the user nobody.

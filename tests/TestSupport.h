@@ -65,6 +65,16 @@ int count(Handle walk)
     return n;
 }
 
+// The keys of a map handle, each followed by a space.
+template <class Handle>
+std::string keys(Handle walk)
+{
+    std::string text;
+    for (; walk.isValid(); ++walk)
+        text += walk.key() + " ";
+    return text;
+}
+
 // The value filed under key in a map handle, or null.
 template <class Handle>
 auto valueAt(Handle walk, const std::string& key) -> decltype(walk.value())

@@ -64,10 +64,10 @@ std::vector<unsigned long long> mapThenRemovePorts(int count)
     }
     IWJPartMap* partMap = view->addPartMap(footprint, instance);
     const unsigned long long before = documentSteps();
-    for (int i = 0; i < count; ++i)
+    for (std::size_t i = 0; i < ports.size(); ++i)
         partMap->mapPortToPin(ports[i], pins[i], -1);
     const unsigned long long mapped = documentSteps();
-    for (int i = 0; i < count; i += 2)
+    for (std::size_t i = 0; i < ports.size(); i += 2)
         instance->removePort(ports[i]);
     return {mapped - before, documentSteps() - mapped};
 }

@@ -1,0 +1,101 @@
+// The nine exported factories, called as a host calls them: with no parent
+// and no element, each makes a working object of its class that knows no
+// instance, footprint or view, keeps the seeds it is given as ids, and is
+// deleted through its interface.
+
+#include "TestSupport.h"
+
+#include "wjxmlinterfaceflowreader/WJFactories.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace testsupport;
+
+namespace {
+
+template <class Interface>
+std::function<std::string(IWJXMLObject*)> as(std::function<std::string(Interface*)> use)
+{
+    return [use](IWJXMLObject* object) {
+        auto* typed = dynamic_cast<Interface*>(object);
+        if (!typed)
+            return std::string("not of the factory's class");
+        const std::string seen = use(typed);
+        delete typed;
+        return seen;
+    };
+}
+
+} // namespace
+
+TEST(Factories, MakeLoneObjectsAHostCanUseAndDelete)
+{
+    struct Case {
+        const char* factory;
+        IWJXMLObject* (*make)(IWJXMLObject*, xercesc::DOMElement*);
+        std::function<std::string(IWJXMLObject*)> use;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"port", CreateInterfacePortObject, as<IWJPort>([](IWJPort* port) {
+             port->setName("LONE");
+             port->setRange(0, 3);
+             return std::string(port->fullName()) + std::to_string(port->msb()) + (port->compInst() ? " owned" : "");
+         }),
+         "LONE3"},
+        {"differential port", CreateInterfaceDPPortObject, as<IWJPort>([](IWJPort* port) {
+             port->setInstancePortName("DP");
+             return std::string(port->fullName()) + " " + std::to_string(port->portKind());
+         }),
+         "DP 1"},
+        {"port group", CreateInterfacePortGroupObject, as<IWJPortGroup>([](IWJPortGroup* group) {
+             group->setVoltage("1.8V");
+             return group->voltage() + std::string(group->busInterface() ? " owned" : "");
+         }),
+         "1.8V"},
+        {"bus interface", CreateCompBusInterface, as<IWJCompBusInterface>([](IWJCompBusInterface* bus) {
+             bus->setName("BUS");
+             IWJPortGroup* group = bus->addPortGroup("3V3", IWJPortGroup::VoltageDefn, "3.3", 1, 1);
+             return keys(bus->portGroups()) + group->fullName() + (bus->compInst() ? " owned" : "");
+         }),
+         "3V3 BUS.3V3"},
+        {"instance", CreateInterfaceCompInst, as<IWJCompInst>([](IWJCompInst* inst) {
+             inst->setCellName("CELL");
+             IWJPort* port = inst->addPort("3V3", "", IWJPort::Power, 1, -1, -1);
+             inst->addBusInterface("a b", "");
+             const bool found = inst->findPortGroup("CELL.A B") == inst->busInterfaces().value();
+             return keys(inst->ports()) + keys(inst->busInterfaces()) + port->fullName() +
+                    (found ? "" : " group not found") + (inst->interfaceView() ? " in a view" : "");
+         }),
+         "3V3 a b CELL.3V3"},
+        {"pin", CreateFootPrintPinObject, as<IWJFootPrintPin>([](IWJFootPrintPin* pin) {
+             pin->setName("A1");
+             pin->setLocation("1,2");
+             return std::string(pin->name()) + " " + pin->location();
+         }),
+         "A1 1,2"},
+        {"pin group", CreateFootPrintPinGroupObject, as<IWJFootPrintPinGroup>([](IWJFootPrintPinGroup* group) {
+             return std::to_string(count(group->pins()));
+         }),
+         "0"},
+        {"footprint", CreateFootPrintObject, as<IWJFootPrint>([](IWJFootPrint* footprint) {
+             footprint->setName("FP");
+             footprint->addPin("1", nullptr, nullptr, nullptr, nullptr);
+             return std::string(footprint->name()) + " " + keys(footprint->pins());
+         }),
+         "FP 1 "},
+        {"part map", CreatePartMapObject, as<IWJPartMap>([](IWJPartMap* partMap) {
+             return std::string(partMap->compInst() || partMap->footprint() ? "refers" : "") +
+                    std::to_string(count(partMap->portPinMaps()));
+         }),
+         "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.factory);
+        IWJXMLObject* object = c.make(nullptr, nullptr);
+        ASSERT_TRUE(object);
+        EXPECT_EQ(c.use(object), c.expected);
+    }
+}
