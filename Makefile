@@ -262,10 +262,10 @@ deps-format:
 # Formats every tracked C++ source in place with .clang-format; format-check
 # only reports, and fails on a source that format would change.
 format: deps-format
-	clang-format -i $(FORMAT_SOURCES)
+	@clang-format -i $(FORMAT_SOURCES)
 
 format-check: deps-format
-	clang-format --dry-run -Werror $(FORMAT_SOURCES)
+	@clang-format --dry-run -Werror $(FORMAT_SOURCES) && echo "the sources are formatted"
 
 soak: build
 	mkdir -p $(BUILD)/soak

@@ -199,7 +199,8 @@ void BenchSummary::printGrowth() const
         previous = 0;
         for (const auto& entry : m_fileBytes) {
             if (previous) {
-                const double goal = kGrowthGoal * static_cast<double>(entry.first) / (10.0 * static_cast<double>(previous));
+                const double goal =
+                    kGrowthGoal * static_cast<double>(entry.first) / (10.0 * static_cast<double>(previous));
                 printRatios(ratioOf(median(operation, entry.first), median(operation, previous)),
                             ratioOf(median(operation, entry.first, true), median(operation, previous, true)), goal);
             }

@@ -30,8 +30,7 @@ IWJCompInst* largestInstance(IWJInterfaceView* view)
 }
 
 // The first, third, fifth ... object of a walk, taken before any is removed.
-template <class Walk>
-auto everySecond(Walk walk)
+template <class Walk> auto everySecond(Walk walk)
 {
     std::vector<decltype(walk.value())> objects;
     for (bool taken = true; walk.isValid(); ++walk, taken = !taken) {

@@ -84,12 +84,8 @@ void appendStartTag(std::string& out, const DOMElement* element)
 void appendLeaf(std::string& out, const DOMNode* node)
 {
     switch (node->getNodeType()) {
-    case DOMNode::TEXT_NODE:
-        appendEscaped(out, node->getNodeValue(), false);
-        break;
-    case DOMNode::CDATA_SECTION_NODE:
-        appendCData(out, node->getNodeValue());
-        break;
+    case DOMNode::TEXT_NODE: appendEscaped(out, node->getNodeValue(), false); break;
+    case DOMNode::CDATA_SECTION_NODE: appendCData(out, node->getNodeValue()); break;
     case DOMNode::COMMENT_NODE:
         out += "<!--";
         wjxml::appendUtf8(out, node->getNodeValue());
@@ -104,8 +100,7 @@ void appendLeaf(std::string& out, const DOMNode* node)
         }
         out += "?>";
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -24,15 +24,15 @@ public:
                         const char* rootName, const char* rootNamespace);
 
     void startDocument() override;
-    void startElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId,
-                      const XMLCh* const elemPrefix, const xercesc::RefVectorOf<xercesc::XMLAttr>& attrList,
-                      const XMLSize_t attrCount, const bool isEmpty, const bool isRoot) override;
+    void startElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId, const XMLCh* const elemPrefix,
+                      const xercesc::RefVectorOf<xercesc::XMLAttr>& attrList, const XMLSize_t attrCount,
+                      const bool isEmpty, const bool isRoot) override;
     void endElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId, const bool isRoot,
                     const XMLCh* const elemPrefix) override;
     void XMLDecl(const XMLCh* const versionStr, const XMLCh* const encodingStr, const XMLCh* const standaloneStr,
                  const XMLCh* const actualEncStr) override;
-    void doctypeDecl(const xercesc::DTDElementDecl& elemDecl, const XMLCh* const publicId,
-                     const XMLCh* const systemId, const bool hasIntSubset, const bool hasExtSubset) override;
+    void doctypeDecl(const xercesc::DTDElementDecl& elemDecl, const XMLCh* const publicId, const XMLCh* const systemId,
+                     const bool hasIntSubset, const bool hasExtSubset) override;
 
 private:
     [[noreturn]] void stop(const std::string& message);

@@ -27,7 +27,8 @@ const char* CWJIdRegistry::makeUniqueId(const char* name)
         return name;
     }
     std::string base = isAsciiLetter(name[0]) ? std::string(name) : "TVN_" + std::string(name);
-    std::replace_if(base.begin(), base.end(), [](char c) { return !isIdCharacter(c); }, '_');
+    std::replace_if(
+        base.begin(), base.end(), [](char c) { return !isIdCharacter(c); }, '_');
 
     static thread_local std::string idBuffer;
     idBuffer = base;

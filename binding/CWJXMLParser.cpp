@@ -258,8 +258,9 @@ bool CWJXMLParser::writeXMLFile(const std::string& fileName, DOMDocument* docume
     }
     // What cannot be read back is not written: a save that succeeds reads.
     if (nestingDepth(document->getDocumentElement()) > kMaxDepth) {
-        m_errors->add(0, 0, "the design nests elements more than " + std::to_string(kMaxDepth) +
-                                " deep, more than a file may hold");
+        m_errors->add(0, 0,
+                      "the design nests elements more than " + std::to_string(kMaxDepth) +
+                          " deep, more than a file may hold");
         return false;
     }
     std::string text;

@@ -4,8 +4,7 @@
 #include "wjxmlinterfaceflowreader/TWJFunctor.h"
 
 // Binds one handler member of a model class to one object.
-template <class T>
-class TWJXMLObjFunctor : public TWJFunctor {
+template <class T> class TWJXMLObjFunctor : public TWJFunctor {
 public:
     using Member = void (T::*)(const char*);
 

@@ -22,8 +22,7 @@
 
 namespace {
 
-template <class T>
-T* lookUp(const std::map<std::string, T*>& map, const std::string& key)
+template <class T> T* lookUp(const std::map<std::string, T*>& map, const std::string& key)
 {
     const auto found = map.find(key);
     return found == map.end() ? nullptr : found->second;
@@ -43,7 +42,8 @@ void forgetNotesOf(std::set<std::pair<const IWJPort*, T*>>& notes, const IWJPort
 } // namespace
 
 CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element), m_view(dynamic_cast<IWJInterfaceView*>(parent)), m_root(dynamic_cast<CWJDesignRoot*>(parent))
+    : IWJXMLObject(element), m_view(dynamic_cast<IWJInterfaceView*>(parent)),
+      m_root(dynamic_cast<CWJDesignRoot*>(parent))
 {
     registerHandlers();
 }
@@ -64,8 +64,7 @@ CWJCompInst::~CWJCompInst()
 
 void CWJCompInst::registerHandlers()
 {
-    static const std::vector<std::string> sequence{"Refdes", "CellName", "Ports", "DifferentialPorts",
-                                                   "BusInterfaces"};
+    static const std::vector<std::string> sequence{"Refdes", "CellName", "Ports", "DifferentialPorts", "BusInterfaces"};
     getDesignData()->RegisterTagSequence("CompInst", sequence);
     RegisterXMLTagFP("Refdes", new TWJXMLObjFunctor<CWJCompInst>(this, &CWJCompInst::setRefdes));
     RegisterXMLTagFP("CellName", new TWJXMLObjFunctor<CWJCompInst>(this, &CWJCompInst::setCellName));
@@ -153,8 +152,7 @@ try {
     getDesignData()->RemoveDOMNode(object->GetDomElement());
     object->SetDomElement(nullptr);
     forgetNotesOf(m_pairsByMember, port, [port](CWJDPPort* pair) { pair->forgetMember(port); });
-    forgetNotesOf(m_containersByPort, port,
-                  [port](CWJPortGroupContainer* container) { container->forgetPort(port); });
+    forgetNotesOf(m_containersByPort, port, [port](CWJPortGroupContainer* container) { container->forgetPort(port); });
     for (CWJPortWatcher* watcher : m_watchers)
         watcher->portRemoved(port);
 } catch (...) {

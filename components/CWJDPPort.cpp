@@ -34,7 +34,8 @@ private:
 };
 
 CWJDPPort::CWJDPPort(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : TWJPortBase(element, parent, 1), m_positive{"PositivePort", kPositiveKeys}, m_negative{"NegativePort", kNegativeKeys}
+    : TWJPortBase(element, parent, 1), m_positive{"PositivePort", kPositiveKeys}, m_negative{"NegativePort",
+                                                                                             kNegativeKeys}
 {
     registerHandlers();
     if (m_owner)

@@ -36,10 +36,8 @@ CWJPortGroupContainer* containerOf(IWJXMLObject* parent)
 } // namespace
 
 CWJPortGroup::CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : TWJPortGroupBase(element, busInterfaceOf(parent), false),
-      m_busInterface(busInterfaceOf(parent)),
-      m_parentGroup(dynamic_cast<CWJPortGroup*>(parent)),
-      m_ownerGroup(m_parentGroup)
+    : TWJPortGroupBase(element, busInterfaceOf(parent), false), m_busInterface(busInterfaceOf(parent)),
+      m_parentGroup(dynamic_cast<CWJPortGroup*>(parent)), m_ownerGroup(m_parentGroup)
 {
     registerHandlers();
     if (CWJPortGroupContainer* owner = containerOf(parent))
@@ -56,9 +54,8 @@ CWJPortGroup::~CWJPortGroup() = default;
 
 void CWJPortGroup::registerHandlers()
 {
-    static const std::vector<std::string> sequence{"Name",         "Type",          "Voltage",
-                                                   "NumPowerPins", "NumGroundPins", "PortRefs",
-                                                   "DifferentialPortRefs", "PortGroups"};
+    static const std::vector<std::string> sequence{
+        "Name", "Type", "Voltage", "NumPowerPins", "NumGroundPins", "PortRefs", "DifferentialPortRefs", "PortGroups"};
     getDesignData()->RegisterTagSequence("PortGroup", sequence);
     registerGroupHandlers();
     RegisterXMLTagFP("Type", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readType));

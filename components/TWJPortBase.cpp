@@ -15,30 +15,26 @@ TWJPortBase<Interface>::TWJPortBase(xercesc::DOMElement* element, IWJXMLObject* 
 {
 }
 
-template <class Interface>
-void TWJPortBase<Interface>::registerNameHandlers()
+template <class Interface> void TWJPortBase<Interface>::registerNameHandlers()
 {
     RegisterXMLTagFP("Name", new TWJXMLObjFunctor<TWJPortBase>(this, &TWJPortBase::setName));
     RegisterXMLTagFP("InstancePortName", new TWJXMLObjFunctor<TWJPortBase>(this, &TWJPortBase::setInstancePortName));
     RegisterXMLAttribFP("id", new TWJXMLObjFunctor<TWJPortBase>(this, &TWJPortBase::setId));
 }
 
-template <class Interface>
-int TWJPortBase<Interface>::portKind()
+template <class Interface> int TWJPortBase<Interface>::portKind()
 {
     return m_portKind;
 }
 
-template <class Interface>
-void TWJPortBase<Interface>::setPortKind(int kind)
+template <class Interface> void TWJPortBase<Interface>::setPortKind(int kind)
 {
     m_portKind = kind;
 }
 
 // "<cell name>.<local name>" in the one buffer of all port full names;
 // without an owner, the local name alone.
-template <class Interface>
-const char* TWJPortBase<Interface>::fullName()
+template <class Interface> const char* TWJPortBase<Interface>::fullName()
 try {
     const std::string& localName = m_instancePortName.empty() ? m_name : m_instancePortName;
     static thread_local std::string fullName;
@@ -49,28 +45,24 @@ try {
     return "";
 }
 
-template <class Interface>
-const char* TWJPortBase<Interface>::name()
+template <class Interface> const char* TWJPortBase<Interface>::name()
 {
     return m_name.c_str();
 }
 
-template <class Interface>
-void TWJPortBase<Interface>::setName(const char* name)
+template <class Interface> void TWJPortBase<Interface>::setName(const char* name)
 try {
     rename(m_name, "Name", name);
 } catch (...) {
     noteOutOfMemory(this);
 }
 
-template <class Interface>
-const char* TWJPortBase<Interface>::instancePortName()
+template <class Interface> const char* TWJPortBase<Interface>::instancePortName()
 {
     return m_instancePortName.c_str();
 }
 
-template <class Interface>
-void TWJPortBase<Interface>::setInstancePortName(const char* instancePortName)
+template <class Interface> void TWJPortBase<Interface>::setInstancePortName(const char* instancePortName)
 try {
     rename(m_instancePortName, "InstancePortName", instancePortName);
 } catch (...) {
@@ -79,8 +71,7 @@ try {
 
 // Stores text in name, the name or the instance port name, writes it as the
 // text of tag and files the port under its new local name.
-template <class Interface>
-void TWJPortBase<Interface>::rename(std::string& name, const char* tag, const char* text)
+template <class Interface> void TWJPortBase<Interface>::rename(std::string& name, const char* tag, const char* text)
 {
     const std::string oldKey = CWJPort::localNameKey(this);
     name = storableText(text);
@@ -89,20 +80,17 @@ void TWJPortBase<Interface>::rename(std::string& name, const char* tag, const ch
         m_owner->portRenamed(this, oldKey);
 }
 
-template <class Interface>
-IWJCompInst* TWJPortBase<Interface>::compInst()
+template <class Interface> IWJCompInst* TWJPortBase<Interface>::compInst()
 {
     return m_owner;
 }
 
-template <class Interface>
-const char* TWJPortBase<Interface>::id() const
+template <class Interface> const char* TWJPortBase<Interface>::id() const
 {
     return m_id.c_str();
 }
 
-template <class Interface>
-void TWJPortBase<Interface>::setId(const char* text)
+template <class Interface> void TWJPortBase<Interface>::setId(const char* text)
 {
     storeId(*this, m_owner ? m_owner->ids() : nullptr, m_id, text);
 }

@@ -14,8 +14,7 @@ class IWJCompInst;
 // operations keep their order. The port is owned by the component instance
 // it is constructed under; the concrete class hands itself over last in its
 // constructor.
-template <class Interface>
-class TWJPortBase : public Interface, public IWJXMLObject {
+template <class Interface> class TWJPortBase : public Interface, public IWJXMLObject {
 public:
     int portKind() override;
     void setPortKind(int kind) override;

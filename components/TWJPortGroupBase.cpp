@@ -14,28 +14,24 @@ TWJPortGroupBase<Interface>::TWJPortGroupBase(xercesc::DOMElement* element, CWJC
 {
 }
 
-template <class Interface>
-void TWJPortGroupBase<Interface>::registerGroupHandlers()
+template <class Interface> void TWJPortGroupBase<Interface>::registerGroupHandlers()
 {
     RegisterXMLTagFP("Name", new TWJXMLObjFunctor<TWJPortGroupBase>(this, &TWJPortGroupBase::setName));
     RegisterXMLAttribFP("id", new TWJXMLObjFunctor<TWJPortGroupBase>(this, &TWJPortGroupBase::setId));
     m_container.registerHandlers();
 }
 
-template <class Interface>
-const char* TWJPortGroupBase<Interface>::name()
+template <class Interface> const char* TWJPortGroupBase<Interface>::name()
 {
     return m_name.c_str();
 }
 
-template <class Interface>
-void TWJPortGroupBase<Interface>::setName(const char* name)
+template <class Interface> void TWJPortGroupBase<Interface>::setName(const char* name)
 {
     storeTagText(*this, m_name, "Name", name);
 }
 
-template <class Interface>
-CInterfaceObjectIterator<IWJPortRef*> TWJPortGroupBase<Interface>::portRefs()
+template <class Interface> CInterfaceObjectIterator<IWJPortRef*> TWJPortGroupBase<Interface>::portRefs()
 try {
     return m_container.portRefs();
 } catch (...) {
@@ -43,8 +39,7 @@ try {
     return {};
 }
 
-template <class Interface>
-CInterfaceObjectIterator<IWJPort*> TWJPortGroupBase<Interface>::differentialPorts()
+template <class Interface> CInterfaceObjectIterator<IWJPort*> TWJPortGroupBase<Interface>::differentialPorts()
 try {
     return m_container.differentialPorts();
 } catch (...) {
@@ -61,8 +56,7 @@ try {
     return {};
 }
 
-template <class Interface>
-void TWJPortGroupBase<Interface>::addPortRef(IWJPort* port, int lsb, int msb)
+template <class Interface> void TWJPortGroupBase<Interface>::addPortRef(IWJPort* port, int lsb, int msb)
 try {
     m_container.addPortRef(port, lsb, msb);
 } catch (...) {
@@ -70,8 +64,8 @@ try {
 }
 
 template <class Interface>
-IWJPortGroup* TWJPortGroupBase<Interface>::addPortGroup(const char* name, IWJPortGroupType type,
-                                                        const char* voltage, int numPowerPins, int numGroundPins)
+IWJPortGroup* TWJPortGroupBase<Interface>::addPortGroup(const char* name, IWJPortGroupType type, const char* voltage,
+                                                        int numPowerPins, int numGroundPins)
 try {
     return m_container.addPortGroup(name, type, voltage, numPowerPins, numGroundPins);
 } catch (...) {
@@ -79,16 +73,14 @@ try {
     return nullptr;
 }
 
-template <class Interface>
-void TWJPortGroupBase<Interface>::insertPortGroup(IWJPortGroup* group)
+template <class Interface> void TWJPortGroupBase<Interface>::insertPortGroup(IWJPortGroup* group)
 try {
     m_container.insertPortGroup(group);
 } catch (...) {
     noteOutOfMemory(this);
 }
 
-template <class Interface>
-IWJPortGroup* TWJPortGroupBase<Interface>::findPortGroup(const char* path)
+template <class Interface> IWJPortGroup* TWJPortGroupBase<Interface>::findPortGroup(const char* path)
 try {
     return m_container.findPortGroup(path, m_ignoreCaseFirst);
 } catch (...) {
@@ -96,21 +88,18 @@ try {
     return nullptr;
 }
 
-template <class Interface>
-void TWJPortGroupBase<Interface>::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
+template <class Interface> void TWJPortGroupBase<Interface>::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
 {
     if (auto* group = dynamic_cast<CWJPortGroup*>(child))
         m_container.file(group);
 }
 
-template <class Interface>
-const char* TWJPortGroupBase<Interface>::id() const
+template <class Interface> const char* TWJPortGroupBase<Interface>::id() const
 {
     return m_id.c_str();
 }
 
-template <class Interface>
-void TWJPortGroupBase<Interface>::setId(const char* text)
+template <class Interface> void TWJPortGroupBase<Interface>::setId(const char* text)
 {
     CWJCompInst* compInst = m_container.compInst();
     storeId(*this, compInst ? compInst->ids() : nullptr, m_id, text);

@@ -13,8 +13,7 @@ class CWJCompBusInterface;
 // container of port references and child groups. Interface is IWJPortGroup
 // or IWJCompBusInterface, the first base, so the interface's virtual
 // operations keep their order.
-template <class Interface>
-class TWJPortGroupBase : public Interface, public IWJXMLObject {
+template <class Interface> class TWJPortGroupBase : public Interface, public IWJXMLObject {
 public:
     using IWJPortGroupType = IWJPortGroup::IWJPortGroupType;
 

@@ -42,8 +42,7 @@ void fileById(std::map<std::string, Interface*>& filed, std::vector<Interface*>&
 // Refiles the entry of a part map under its new instance or footprint, by
 // reusing its node.
 template <class End>
-void moveEntry(std::set<std::pair<const End*, IWJPartMap*>>& index, IWJPartMap* partMap, const End* from,
-               const End* to)
+void moveEntry(std::set<std::pair<const End*, IWJPartMap*>>& index, IWJPartMap* partMap, const End* from, const End* to)
 {
     auto node = index.extract({from, partMap});
     if (node.empty())
@@ -118,8 +117,7 @@ void CWJInterfaceView::removeHolder(IWJInterfaceView** holder)
 // When the view owns the document, which goes whole after the objects, an
 // object is unbound first: taking its element out of the document node by
 // node would cost as much as the read.
-template <class T>
-void CWJInterfaceView::deleteObject(T* object)
+template <class T> void CWJInterfaceView::deleteObject(T* object)
 {
     if (m_document) {
         if (auto* bound = dynamic_cast<IWJXMLObject*>(object))
@@ -133,8 +131,10 @@ void CWJInterfaceView::registerHandlers()
     static const std::vector<std::string> sequence{"LastUpdatedBy", "LastUpdatedAt", "DesignName",
                                                    "CompInsts",     "Footprints",    "PartMaps"};
     getDesignData()->RegisterTagSequence("InterfaceExchangeSchema", sequence);
-    RegisterXMLTagFP("LastUpdatedBy", new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setLastUpdatedBy));
-    RegisterXMLTagFP("LastUpdatedAt", new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setLastUpdatedAt));
+    RegisterXMLTagFP("LastUpdatedBy",
+                     new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setLastUpdatedBy));
+    RegisterXMLTagFP("LastUpdatedAt",
+                     new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setLastUpdatedAt));
     RegisterXMLTagFP("DesignName", new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setDesignName));
 }
 

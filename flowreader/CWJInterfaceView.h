@@ -66,11 +66,9 @@ public:
 
 private:
     void registerHandlers();
-    template <class T>
-    void deleteObject(T* object);
+    template <class T> void deleteObject(T* object);
     // Runs file, which files object; when that throws, deletes object.
-    template <class T, class File>
-    void fileOrDelete(T* object, File file);
+    template <class T, class File> void fileOrDelete(T* object, File file);
     // Files under its id; an instance it displaces is kept for release.
     void fileCompInst(CWJCompInst* compInst);
     // Files a part map in the list and by its instance and footprint; when
@@ -78,8 +76,7 @@ private:
     void filePartMap(IWJPartMap* partMap);
     void unindexPartMap(IWJPartMap* partMap);
     // Deletes every part map filed under end in index.
-    template <class End>
-    void removePartMapsOf(std::set<std::pair<const End*, IWJPartMap*>>& index, const End* end);
+    template <class End> void removePartMapsOf(std::set<std::pair<const End*, IWJPartMap*>>& index, const End* end);
     // Files footprint under its id; a footprint it displaces stays owned.
     void fileFootprint(CWJFootPrint* footprint);
 

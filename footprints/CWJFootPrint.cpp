@@ -40,8 +40,8 @@ CWJFootPrint::~CWJFootPrint()
 
 void CWJFootPrint::registerHandlers()
 {
-    static const std::vector<std::string> sequence{"Name", "Width", "Length", "Thickness", "Origin", "Rotation",
-                                                   "Pins"};
+    static const std::vector<std::string> sequence{"Name",   "Width",    "Length", "Thickness",
+                                                   "Origin", "Rotation", "Pins"};
     getDesignData()->RegisterTagSequence("Footprint", sequence);
     RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setName));
     RegisterXMLTagFP("Width", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setWidth));
@@ -70,8 +70,8 @@ try {
     return nullptr;
 }
 
-IWJFootPrintPin* CWJFootPrint::addPin(const char* name, const char* location, const char* padstack,
-                                      const char* size, const char* shape)
+IWJFootPrintPin* CWJFootPrint::addPin(const char* name, const char* location, const char* padstack, const char* size,
+                                      const char* shape)
 try {
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* container = binder->CreateDOMNode(GetDomElement(), "Pins", false);

@@ -14,8 +14,7 @@
 
 #include <new>
 
-CWJFootPrintPinGroup::CWJFootPrintPinGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element)
+CWJFootPrintPinGroup::CWJFootPrintPinGroup(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
 {
     registerHandlers();
     m_partMap = dynamic_cast<IWJPartMap*>(parent);

@@ -39,9 +39,9 @@ private:
 };
 
 // Texts that XML can carry, with the characters a writer must escape or keep.
-const char* const kNames[] = {"A",   "a",    "CLK",          "clk", "DATA",   "3V3", "x y", "D<0>",
-                              "Q",   "",     " ",            "-",   "U1",     "A_1", "a.b", "&<>\"'",
-                              "]]>", "\t\n", "\r\n x \r",    "caf\xc3\xa9",   "\xe2\x82\xac", "TVN_A"};
+const char* const kNames[] = {"A",   "a",    "CLK",       "clk",         "DATA",         "3V3",  "x y", "D<0>",
+                              "Q",   "",     " ",         "-",           "U1",           "A_1",  "a.b", "&<>\"'",
+                              "]]>", "\t\n", "\r\n x \r", "caf\xc3\xa9", "\xe2\x82\xac", "TVN_A"};
 const int kNameCount = sizeof(kNames) / sizeof(kNames[0]);
 
 // Numbers where a text form could go wrong.
@@ -90,8 +90,7 @@ private:
     const char* name() { return kNames[m_bytes.below(kNameCount)]; }
     int number() { return kNumbers[m_bytes.below(kNumberCount)]; }
 
-    template <class T>
-    T& pick(std::vector<T>& items)
+    template <class T> T& pick(std::vector<T>& items)
     {
         return items[static_cast<std::size_t>(m_bytes.below(static_cast<int>(items.size())))];
     }
@@ -148,12 +147,8 @@ private:
             m_instances.push_back({m_view->addCompInst(cellName, refdes), {}, {}, {}});
             break;
         }
-        case 1:
-            addPort();
-            break;
-        case 2:
-            addDifferentialPort();
-            break;
+        case 1: addPort(); break;
+        case 2: addDifferentialPort(); break;
         case 3:
             if (!m_instances.empty()) {
                 Instance& i = pick(m_instances);
@@ -163,87 +158,43 @@ private:
                 i.groups.push_back(bus);
             }
             break;
-        case 4:
-            addPortGroup();
-            break;
-        case 5:
-            addPortRef();
-            break;
-        case 6:
-            addFootprint();
-            break;
-        case 7:
-            addPin();
-            break;
+        case 4: addPortGroup(); break;
+        case 5: addPortRef(); break;
+        case 6: addFootprint(); break;
+        case 7: addPin(); break;
         case 8:
             if (!m_instances.empty() && !m_footprints.empty()) {
                 const std::size_t instance = index(m_instances.size());
                 const std::size_t footprint = index(m_footprints.size());
-                m_partMaps.push_back({m_view->addPartMap(m_footprints[footprint].footprint,
-                                                         m_instances[instance].inst),
+                m_partMaps.push_back({m_view->addPartMap(m_footprints[footprint].footprint, m_instances[instance].inst),
                                       instance, footprint});
             }
             break;
         case 9:
-        case 10:
-            map();
-            break;
-        case 11:
-            unmap();
-            break;
-        case 12:
-            renameInstance();
-            break;
-        case 13:
-            changePort();
-            break;
-        case 14:
-            changeGroup();
-            break;
-        case 15:
-            changeFootprint();
-            break;
-        case 16:
-            removePort();
-            break;
+        case 10: map(); break;
+        case 11: unmap(); break;
+        case 12: renameInstance(); break;
+        case 13: changePort(); break;
+        case 14: changeGroup(); break;
+        case 15: changeFootprint(); break;
+        case 16: removePort(); break;
         case 17:
             if (m_bytes.below(4) == 0)
                 remove();
             break;
-        case 18:
-            setMembers();
-            break;
-        case 19:
-            return true;
-        case 21:
-            mapAcross();
-            break;
-        case 22:
-            moveMap();
-            break;
-        case 23:
-            editReference();
-            break;
-        case 24:
-            moveGroup();
-            break;
-        case 25:
-            growMappedPinGroup();
-            break;
-        case 26:
-            walkPastTheEnd();
-            break;
+        case 18: setMembers(); break;
+        case 19: return true;
+        case 21: mapAcross(); break;
+        case 22: moveMap(); break;
+        case 23: editReference(); break;
+        case 24: moveGroup(); break;
+        case 25: growMappedPinGroup(); break;
+        case 26: walkPastTheEnd(); break;
         default:
             switch (m_bytes.below(3)) {
-            case 0:
-                m_view->setDesignName(name());
-                break;
-            case 1:
-                m_view->setLastUpdatedBy(name());
-                break;
-            default:
-                m_view->setLastUpdatedAt(name());
-                break;
+            case 0: m_view->setDesignName(name()); break;
+            case 1: m_view->setLastUpdatedBy(name()); break;
+            default: m_view->setLastUpdatedAt(name()); break;
             }
             break;
         }
@@ -438,12 +389,8 @@ private:
             else
                 port->setInstancePortName(name());
             break;
-        case 1:
-            port->setType(m_bytes.below(6));
-            break;
-        case 2:
-            port->setNumPhysPins(number());
-            break;
+        case 1: port->setType(m_bytes.below(6)); break;
+        case 2: port->setNumPhysPins(number()); break;
         default: {
             const int lsb = number();
             port->setRange(lsb, number());
@@ -461,15 +408,9 @@ private:
             return;
         IWJPortGroup* group = pick(i.groups);
         switch (m_bytes.below(4)) {
-        case 0:
-            group->setName(name());
-            break;
-        case 1:
-            group->setGroupType(static_cast<IWJPortGroup::IWJPortGroupType>(m_bytes.below(3)));
-            break;
-        case 2:
-            group->setVoltage(name());
-            break;
+        case 0: group->setName(name()); break;
+        case 1: group->setGroupType(static_cast<IWJPortGroup::IWJPortGroupType>(m_bytes.below(3))); break;
+        case 2: group->setVoltage(name()); break;
         default: {
             const int power = number();
             group->setNumPhysPins(power, number());
@@ -488,43 +429,21 @@ private:
         if (!f.pins.empty() && m_bytes.flag()) {
             IWJFootPrintPin* pin = pick(f.pins);
             switch (m_bytes.below(5)) {
-            case 0:
-                pin->setName(name());
-                break;
-            case 1:
-                pin->setLocation(name());
-                break;
-            case 2:
-                pin->setPadstack(name());
-                break;
-            case 3:
-                pin->setSize(name());
-                break;
-            default:
-                pin->setShape(name());
-                break;
+            case 0: pin->setName(name()); break;
+            case 1: pin->setLocation(name()); break;
+            case 2: pin->setPadstack(name()); break;
+            case 3: pin->setSize(name()); break;
+            default: pin->setShape(name()); break;
             }
             return;
         }
         switch (m_bytes.below(6)) {
-        case 0:
-            f.footprint->setName(name());
-            break;
-        case 1:
-            f.footprint->setWidth(name());
-            break;
-        case 2:
-            f.footprint->setLength(name());
-            break;
-        case 3:
-            f.footprint->setThickness(name());
-            break;
-        case 4:
-            f.footprint->setOrigin(name());
-            break;
-        default:
-            f.footprint->setRotation(name());
-            break;
+        case 0: f.footprint->setName(name()); break;
+        case 1: f.footprint->setWidth(name()); break;
+        case 2: f.footprint->setLength(name()); break;
+        case 3: f.footprint->setThickness(name()); break;
+        case 4: f.footprint->setOrigin(name()); break;
+        default: f.footprint->setRotation(name()); break;
         }
     }
 

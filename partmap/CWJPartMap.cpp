@@ -212,7 +212,8 @@ void CWJPartMap::resolvePortsOn(CWJCompInst* compInst)
         int bit = -1;
         IWJPort* old = entry.ref->port(&bit, nullptr);
         const char* localName = *old->instancePortName() ? old->instancePortName() : old->name();
-        IWJPort* port = old->portKind() == 1 ? compInst->findDifferentialPort(localName) : compInst->findPort(localName);
+        IWJPort* port =
+            old->portKind() == 1 ? compInst->findDifferentialPort(localName) : compInst->findPort(localName);
         if (!port) {
             dropMapping(mapping++);
             continue;

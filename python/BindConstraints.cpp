@@ -45,8 +45,8 @@ void bindConstraints(py::module_& module)
             if (!PinConstraints::loadSource(pathText(path), format, &source, &error))
                 throw py::value_error(error);
             ImportReport report;
-            const bool imported =
-                PinConstraints::importConstraints(design->view(), {source}, {refdes, cell, footprint, replace}, &report);
+            const bool imported = PinConstraints::importConstraints(design->view(), {source},
+                                                                    {refdes, cell, footprint, replace}, &report);
             design->structureChanged();
             if (!imported)
                 throw py::value_error(lines(report.errors));

@@ -32,7 +32,7 @@ TEST(AddCompInst, MakesTheIdFromTheRefdesOrElseTheCellName)
 TEST(Ids, AreMadeUniqueAndValidByTheView)
 {
     const View view = create();
-    const char* const seeds[][2] = {{"U1", "U1"},      {"U1", "U1_1"},     {"U1", "U1_2"},
+    const char* const seeds[][2] = {{"U1", "U1"},       {"U1", "U1_1"},     {"U1", "U1_2"},
                                     {"U1_1", "U1_1_1"}, {"3V3", "TVN_3V3"}, {"a b/c", "a_b_c"},
                                     {"", "TVN_"},       {"_x", "TVN__x"},   {"x-1:2.3", "x-1:2.3"}};
     for (const auto& seed : seeds) {
@@ -117,20 +117,20 @@ TEST(RemoveCompInst, TakesItsElementOutAndIgnoresWhatIsNotFiled)
 
 TEST(RemovePort, LeavesNoElementReferringToItAndNoPointerDangling)
 {
-    const View view = read(
-        writeDocument("remove-port.xml",
-                      "<CompInsts><CompInst id=\"U1\"><CellName>C</CellName>"
-                      "<Ports><Port id=\"P\"><Name>P</Name></Port><Port id=\"Q\"><Name>Q</Name></Port></Ports>"
-                      "<DifferentialPorts><DifferentialPort id=\"PQ\"><Name>PQ</Name>"
-                      "<PositivePort ref=\"P\"><Range lsb=\"0\"/></PositivePort><NegativePort ref=\"Q\"/>"
-                      "</DifferentialPort></DifferentialPorts>"
-                      "<BusInterfaces><BusInterface id=\"B\"><Name>B</Name>"
-                      "<PortRefs><PortRef ref=\"P\"><Range lsb=\"1\"/></PortRef><PortRef ref=\"Q\"/></PortRefs>"
-                      "<DifferentialPortRefs><DifferentialPortRef ref=\"P\"/><DifferentialPortRef ref=\"PQ\"/>"
-                      "</DifferentialPortRefs><PortGroups><PortGroup id=\"G\"><Name>G</Name>"
-                      "<PortRefs><PortRef ref=\"P\"/></PortRefs></PortGroup></PortGroups>"
-                      "</BusInterface></BusInterfaces></CompInst></CompInsts>"),
-        true);
+    const View view =
+        read(writeDocument("remove-port.xml",
+                           "<CompInsts><CompInst id=\"U1\"><CellName>C</CellName>"
+                           "<Ports><Port id=\"P\"><Name>P</Name></Port><Port id=\"Q\"><Name>Q</Name></Port></Ports>"
+                           "<DifferentialPorts><DifferentialPort id=\"PQ\"><Name>PQ</Name>"
+                           "<PositivePort ref=\"P\"><Range lsb=\"0\"/></PositivePort><NegativePort ref=\"Q\"/>"
+                           "</DifferentialPort></DifferentialPorts>"
+                           "<BusInterfaces><BusInterface id=\"B\"><Name>B</Name>"
+                           "<PortRefs><PortRef ref=\"P\"><Range lsb=\"1\"/></PortRef><PortRef ref=\"Q\"/></PortRefs>"
+                           "<DifferentialPortRefs><DifferentialPortRef ref=\"P\"/><DifferentialPortRef ref=\"PQ\"/>"
+                           "</DifferentialPortRefs><PortGroups><PortGroup id=\"G\"><Name>G</Name>"
+                           "<PortRefs><PortRef ref=\"P\"/></PortRefs></PortGroup></PortGroups>"
+                           "</BusInterface></BusInterfaces></CompInst></CompInsts>"),
+             true);
     IWJCompInst* u1 = view->compInsts().value();
     IWJPort* p = u1->findPort("P");
     IWJCompBusInterface* bus = u1->busInterfaces().value();

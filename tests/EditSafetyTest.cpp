@@ -182,8 +182,10 @@ const EditCase kEdits[] = {
          auto refs = b.lane->portRefs();
          refs++;
          EXPECT_EQ(refs.value(), nullptr);
-         b.u1->setRefdes("U\x01\xff" "1");
-         EXPECT_STREQ(b.u1->refdes(), "U\xef\xbf\xbd\xef\xbf\xbd" "1");
+         b.u1->setRefdes("U\x01\xff"
+                         "1");
+         EXPECT_STREQ(b.u1->refdes(), "U\xef\xbf\xbd\xef\xbf\xbd"
+                                      "1");
      }},
     {"groups nested as deep as a file may hold save, deeper ones do not",
      [](Board& b) {

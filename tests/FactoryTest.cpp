@@ -15,8 +15,7 @@ using namespace testsupport;
 
 namespace {
 
-template <class Interface>
-std::function<std::string(IWJXMLObject*)> as(std::function<std::string(Interface*)> use)
+template <class Interface> std::function<std::string(IWJXMLObject*)> as(std::function<std::string(Interface*)> use)
 {
     return [use](IWJXMLObject* object) {
         auto* typed = dynamic_cast<Interface*>(object);
@@ -76,9 +75,8 @@ TEST(Factories, MakeLoneObjectsAHostCanUseAndDelete)
              return std::string(pin->name()) + " " + pin->location();
          }),
          "A1 1,2"},
-        {"pin group", CreateFootPrintPinGroupObject, as<IWJFootPrintPinGroup>([](IWJFootPrintPinGroup* group) {
-             return std::to_string(count(group->pins()));
-         }),
+        {"pin group", CreateFootPrintPinGroupObject,
+         as<IWJFootPrintPinGroup>([](IWJFootPrintPinGroup* group) { return std::to_string(count(group->pins())); }),
          "0"},
         {"footprint", CreateFootPrintObject, as<IWJFootPrint>([](IWJFootPrint* footprint) {
              footprint->setName("FP");

@@ -34,10 +34,7 @@ public:
     IWJFootPrintPinGroup* pinGroupForPort(IWJPort*, int) override { return nullptr; }
     CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*> portPinMaps() override { return {}; }
     CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*> portPinGroupMaps() override { return {}; }
-    CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*> portGroupPinGroupMaps() override
-    {
-        return {};
-    }
+    CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*> portGroupPinGroupMaps() override { return {}; }
     IWJPortRef* findPortRef(IWJPort*, int) override { return nullptr; }
 
 private:
@@ -111,8 +108,8 @@ TEST_F(FootprintPinGroup, AddsNothingWithoutAPinToAdd)
 {
     FootprintOnlyPartMap noFootprint(nullptr);
     IWJXMLObject* notAPartMap = dynamic_cast<IWJXMLObject*>(view.get());
-    for (IWJXMLObject* parent : {static_cast<IWJXMLObject*>(&noFootprint), notAPartMap,
-                                 static_cast<IWJXMLObject*>(nullptr)}) {
+    for (IWJXMLObject* parent :
+         {static_cast<IWJXMLObject*>(&noFootprint), notAPartMap, static_cast<IWJXMLObject*>(nullptr)}) {
         const Group group = makeGroup(parent);
         pinRef(group.get(), "a1");
         group->addPin(nullptr);

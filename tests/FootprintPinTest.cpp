@@ -50,25 +50,24 @@ TEST(FootprintPin, AddPinWritesEachGivenPropertyAndReusesThePinsContainer)
     IWJFootPrintPin* full = footprint->addPin("A1", "1,1", "PAD", "0.4", "circle");
     footprint->addPin("A1", nullptr, nullptr, nullptr, nullptr);
     EXPECT_STREQ(full->location(), "1,1");
-    EXPECT_EQ(readFrom(write(view.get(), "pin-add.xml"), "  <Footprints"),
-              "  <Footprints>\n"
-              "    <Footprint id=\"FP\">\n"
-              "      <Name>FP</Name>\n"
-              "      <Pins>\n"
-              "        <Pin id=\"A1\">\n"
-              "          <Name>A1</Name>\n"
-              "          <Location>1,1</Location>\n"
-              "          <Padstack>PAD</Padstack>\n"
-              "          <Size>0.4</Size>\n"
-              "          <Shape>circle</Shape>\n"
-              "        </Pin>\n"
-              "        <Pin id=\"A1_1\">\n"
-              "          <Name>A1</Name>\n"
-              "        </Pin>\n"
-              "      </Pins>\n"
-              "    </Footprint>\n"
-              "  </Footprints>\n"
-              "</InterfaceExchangeSchema>\n");
+    EXPECT_EQ(readFrom(write(view.get(), "pin-add.xml"), "  <Footprints"), "  <Footprints>\n"
+                                                                           "    <Footprint id=\"FP\">\n"
+                                                                           "      <Name>FP</Name>\n"
+                                                                           "      <Pins>\n"
+                                                                           "        <Pin id=\"A1\">\n"
+                                                                           "          <Name>A1</Name>\n"
+                                                                           "          <Location>1,1</Location>\n"
+                                                                           "          <Padstack>PAD</Padstack>\n"
+                                                                           "          <Size>0.4</Size>\n"
+                                                                           "          <Shape>circle</Shape>\n"
+                                                                           "        </Pin>\n"
+                                                                           "        <Pin id=\"A1_1\">\n"
+                                                                           "          <Name>A1</Name>\n"
+                                                                           "        </Pin>\n"
+                                                                           "      </Pins>\n"
+                                                                           "    </Footprint>\n"
+                                                                           "  </Footprints>\n"
+                                                                           "</InterfaceExchangeSchema>\n");
 }
 
 TEST(FootprintPin, FindPinIgnoresCaseButNeverMatchesAnId)

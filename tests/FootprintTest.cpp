@@ -32,26 +32,25 @@ TEST(Footprint, AddFootprintWritesTheGivenPropertiesInSequenceOrder)
     EXPECT_STREQ(partial->length(), "2");
     view->addFootprint("FULL", "1", "2", "3", "0,0", "180");
     view->addFootprint(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(footprintsOf(write(view.get(), "footprint-add.xml")),
-              "  <Footprints>\n"
-              "    <Footprint id=\"FP\">\n"
-              "      <Name>FP</Name>\n"
-              "      <Length>2</Length>\n"
-              "      <Rotation>90</Rotation>\n"
-              "    </Footprint>\n"
-              "    <Footprint id=\"FULL\">\n"
-              "      <Name>FULL</Name>\n"
-              "      <Width>1</Width>\n"
-              "      <Length>2</Length>\n"
-              "      <Thickness>3</Thickness>\n"
-              "      <Origin>0,0</Origin>\n"
-              "      <Rotation>180</Rotation>\n"
-              "    </Footprint>\n"
-              "    <Footprint id=\"TVN_\">\n"
-              "      <Name/>\n"
-              "    </Footprint>\n"
-              "  </Footprints>\n"
-              "</InterfaceExchangeSchema>\n");
+    EXPECT_EQ(footprintsOf(write(view.get(), "footprint-add.xml")), "  <Footprints>\n"
+                                                                    "    <Footprint id=\"FP\">\n"
+                                                                    "      <Name>FP</Name>\n"
+                                                                    "      <Length>2</Length>\n"
+                                                                    "      <Rotation>90</Rotation>\n"
+                                                                    "    </Footprint>\n"
+                                                                    "    <Footprint id=\"FULL\">\n"
+                                                                    "      <Name>FULL</Name>\n"
+                                                                    "      <Width>1</Width>\n"
+                                                                    "      <Length>2</Length>\n"
+                                                                    "      <Thickness>3</Thickness>\n"
+                                                                    "      <Origin>0,0</Origin>\n"
+                                                                    "      <Rotation>180</Rotation>\n"
+                                                                    "    </Footprint>\n"
+                                                                    "    <Footprint id=\"TVN_\">\n"
+                                                                    "      <Name/>\n"
+                                                                    "    </Footprint>\n"
+                                                                    "  </Footprints>\n"
+                                                                    "</InterfaceExchangeSchema>\n");
 }
 
 TEST(Footprint, NewIdsAreUniqueAcrossFootprintsPinsAndReadIds)
@@ -84,22 +83,21 @@ TEST(Footprint, ReadsRotationBeforeOriginAndPlacesLaterChildrenInSequenceOrder)
     footprint->setThickness("1.6");
     footprint->setWidth("4");
     footprint->setOrigin("1,1");
-    EXPECT_EQ(footprintsOf(write(view.get(), "footprint-order-out.xml")),
-              "  <Footprints>\n"
-              "    <Footprint id=\"F\">\n"
-              "      <Name>F</Name>\n"
-              "      <Width>4</Width>\n"
-              "      <Thickness>1.6</Thickness>\n"
-              "      <Rotation>90</Rotation>\n"
-              "      <Origin>1,1</Origin>\n"
-              "      <Pins>\n"
-              "        <Pin id=\"P\">\n"
-              "          <Name>P</Name>\n"
-              "        </Pin>\n"
-              "      </Pins>\n"
-              "    </Footprint>\n"
-              "  </Footprints>\n"
-              "</InterfaceExchangeSchema>\n");
+    EXPECT_EQ(footprintsOf(write(view.get(), "footprint-order-out.xml")), "  <Footprints>\n"
+                                                                          "    <Footprint id=\"F\">\n"
+                                                                          "      <Name>F</Name>\n"
+                                                                          "      <Width>4</Width>\n"
+                                                                          "      <Thickness>1.6</Thickness>\n"
+                                                                          "      <Rotation>90</Rotation>\n"
+                                                                          "      <Origin>1,1</Origin>\n"
+                                                                          "      <Pins>\n"
+                                                                          "        <Pin id=\"P\">\n"
+                                                                          "          <Name>P</Name>\n"
+                                                                          "        </Pin>\n"
+                                                                          "      </Pins>\n"
+                                                                          "    </Footprint>\n"
+                                                                          "  </Footprints>\n"
+                                                                          "</InterfaceExchangeSchema>\n");
 }
 
 TEST(Footprint, UnboundReadsWriteNothingBack)
@@ -131,14 +129,13 @@ TEST(Footprint, RemoveFootprintTakesOutTheFirstOfThatExactName)
     view->removeFootprint("FP1");
     EXPECT_EQ(count(view->footprints()), 1);
     EXPECT_FALSE(footprintNamed(view.get(), "FP1"));
-    EXPECT_EQ(footprintsOf(write(view.get(), "footprint-removed.xml")),
-              "  <Footprints>\n"
-              "    <Footprint id=\"FP2\">\n"
-              "      <Pins/>\n"
-              "      <Name>FP2</Name>\n"
-              "    </Footprint>\n"
-              "  </Footprints>\n"
-              "</InterfaceExchangeSchema>\n");
+    EXPECT_EQ(footprintsOf(write(view.get(), "footprint-removed.xml")), "  <Footprints>\n"
+                                                                        "    <Footprint id=\"FP2\">\n"
+                                                                        "      <Pins/>\n"
+                                                                        "      <Name>FP2</Name>\n"
+                                                                        "    </Footprint>\n"
+                                                                        "  </Footprints>\n"
+                                                                        "</InterfaceExchangeSchema>\n");
 }
 
 TEST(Footprint, ALaterFootprintOfTheSameIdHidesTheEarlierOne)
@@ -153,4 +150,3 @@ TEST(Footprint, ALaterFootprintOfTheSameIdHidesTheEarlierOne)
         EXPECT_STREQ(view->footprints().value()->name(), "second");
     }
 }
-

@@ -72,8 +72,8 @@ std::string billionLaughs()
 {
     std::string laughs = "<?xml version=\"1.0\"?>\n<!DOCTYPE InterfaceExchangeSchema [\n<!ENTITY lol0 \"lol\">\n";
     for (int level = 1; level < 10; ++level)
-        laughs += "<!ENTITY lol" + std::to_string(level) + " \"" + repeated("&lol" + std::to_string(level - 1) + ";", 10) +
-                  "\">\n";
+        laughs += "<!ENTITY lol" + std::to_string(level) + " \"" +
+                  repeated("&lol" + std::to_string(level - 1) + ";", 10) + "\">\n";
     return laughs + "]>\n" + kRoot + "<DesignName>&lol9;</DesignName></InterfaceExchangeSchema>\n";
 }
 
@@ -112,10 +112,11 @@ TEST(HostileInput, RefusedFilesSayWhereAndWhy)
          "<?xml version=\"1.0\"?>\n<!DOCTYPE InterfaceExchangeSchema [\n<!ENTITY % p0 \"<!ENTITY x 'x'>\">\n"
          "<!ENTITY % p1 \"%p0;%p0;%p0;%p0;\">\n%p1;\n]>\n<InterfaceExchangeSchema/>\n",
          doctype},
-        {"outside-dtd", "<!DOCTYPE InterfaceExchangeSchema SYSTEM \"file://" + secret + "\">\n" + kRoot + kTail, doctype},
+        {"outside-dtd", "<!DOCTYPE InterfaceExchangeSchema SYSTEM \"file://" + secret + "\">\n" + kRoot + kTail,
+         doctype},
         {"outside-dtd-url",
-         "<!DOCTYPE InterfaceExchangeSchema PUBLIC \"-//x//y\" \"http://127.0.0.1:9/evil.dtd\">\n" + std::string(kRoot) +
-             kTail,
+         "<!DOCTYPE InterfaceExchangeSchema PUBLIC \"-//x//y\" \"http://127.0.0.1:9/evil.dtd\">\n" +
+             std::string(kRoot) + kTail,
          doctype},
         {"outside-entity",
          "<!DOCTYPE InterfaceExchangeSchema [<!ENTITY s SYSTEM \"" + secret + "\">]>\n" + kRoot +
@@ -131,7 +132,12 @@ TEST(HostileInput, RefusedFilesSayWhereAndWhy)
              "</BusInterface></BusInterfaces></CompInst></CompInsts>" + kTail,
          deep},
         {"deep-unknown", head + repeated("<x>", 100000) + repeated("</x>", 100000) + kTail, deep},
-        {"invalid-utf8", head + "<DesignName>a\xff\xfe" "b</DesignName>" + kTail, ":1:39: invalid byte"},
+        {"invalid-utf8",
+         head +
+             "<DesignName>a\xff\xfe"
+             "b</DesignName>" +
+             kTail,
+         ":1:39: invalid byte"},
         {"overlong-utf8", head + "<DesignName>\xc0\xaf</DesignName>" + kTail, ":1:39: invalid byte"},
         {"surrogate-utf8", head + "<DesignName>\xed\xa0\x80</DesignName>" + kTail, ":1:39: irregular bytes"},
         {"invalid-utf8-in-attribute", head + "<CompInsts><CompInst id=\"\xff\"/></CompInsts>" + kTail,
@@ -162,18 +168,26 @@ TEST(HostileInput, RefusedFilesSayWhereAndWhy)
          ":1:22: only XML 1.0 is read"},
         // The scanner checks each attribute against every earlier one, so
         // their count is capped before it sees them, in UTF-16 too.
-        {"declarations", "<?xml version=\"1.0\"?>\n<InterfaceExchangeSchema" + [] {
-             std::string declarations;
-             for (int i = 0; i < 100000; ++i)
-                 declarations += " xmlns:p" + std::to_string(i) + "=\"urn:" + std::to_string(i) + "\"";
-             return declarations;
-         }() + "/>\n", ":2:1231: an element has more than 64 attributes"},
-        {"attributes-utf16", utf16("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<InterfaceExchangeSchema><DesignName" + [] {
-             std::string attributes;
-             for (int i = 0; i < 1000000; ++i)
-                 attributes += " a" + std::to_string(i) + "=''";
-             return attributes;
-         }() + "/></InterfaceExchangeSchema>\n"), ":2:479: an element has more than 64 attributes"},
+        {"declarations",
+         "<?xml version=\"1.0\"?>\n<InterfaceExchangeSchema" +
+             [] {
+                 std::string declarations;
+                 for (int i = 0; i < 100000; ++i)
+                     declarations += " xmlns:p" + std::to_string(i) + "=\"urn:" + std::to_string(i) + "\"";
+                 return declarations;
+             }() +
+             "/>\n",
+         ":2:1231: an element has more than 64 attributes"},
+        {"attributes-utf16",
+         utf16("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<InterfaceExchangeSchema><DesignName" +
+               [] {
+                   std::string attributes;
+                   for (int i = 0; i < 1000000; ++i)
+                       attributes += " a" + std::to_string(i) + "=''";
+                   return attributes;
+               }() +
+               "/></InterfaceExchangeSchema>\n"),
+         ":2:479: an element has more than 64 attributes"},
     };
     for (const Case& c : cases) {
         const std::string path = fixture(std::string(c.name) + ".xml", c.content);
@@ -198,7 +212,8 @@ TEST(HostileInput, NamedSchemasAndStyleSheetsAreNotRead)
     int index = 0;
     for (const std::string& body : bodies) {
         const std::string name = "outside-read-" + std::to_string(index++);
-        const std::string path = fixture(name + ".xml", "<?xml version=\"1.0\"?>\n" + body + "<DesignName>d</DesignName>" + kTail);
+        const std::string path =
+            fixture(name + ".xml", "<?xml version=\"1.0\"?>\n" + body + "<DesignName>d</DesignName>" + kTail);
         for (const bool bind : {true, false}) {
             const View view = read(path, bind);
             ASSERT_TRUE(view) << path;

@@ -43,8 +43,11 @@ TEST(IfxGolden, ShowAndPinMapPrintWhatTheGoldenFilesHold)
         {{"pinmap", "@SRC@/examples/board.xml", "--format", "json"}, "pinmap-board.json", 0},
         {{"pinmap", "@SRC@/examples/board.xml", "--refdes", "j1"}, "pinmap-board-j1.txt", 0},
         {{"pinmap", "@SRC@/examples/board.xml", "--refdes", "U9"}, "pinmap-board-u9.txt", 1},
-        {{"pinmap", "@SRC@/examples/fpga_board.xml", "--all-pins", "--sort", "pin"}, "pinmap-fpga-board-all-pins.txt", 0},
-        {{"pinmap", "@SRC@/examples/fpga_board.xml", "--all-pins", "--format", "json"}, "pinmap-fpga-board-all-pins.json",
+        {{"pinmap", "@SRC@/examples/fpga_board.xml", "--all-pins", "--sort", "pin"},
+         "pinmap-fpga-board-all-pins.txt",
+         0},
+        {{"pinmap", "@SRC@/examples/fpga_board.xml", "--all-pins", "--format", "json"},
+         "pinmap-fpga-board-all-pins.json",
          0},
         {{"check", "@SRC@/examples/board.xml"}, "check-board.txt", 0},
         {{"check", "@SRC@/examples/fpga_board.xml"}, "check-fpga-board.txt", 0},
@@ -88,5 +91,6 @@ TEST(IfxGolden, CsvQuotesCommasQuotesAndLineBreaks)
     view->addPartMap(footprint, instance)->mapPortToPinName(port, "1", -1);
     const IfxRun run = runIfx({"pinmap", write(view.get(), "ifx-pinmap-quotes.xml"), "--format=csv"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.substr(run.out.find("\r\n") + 2), "R1,CELL.A,,input,,1,TVN_1,\"say \"\"x,y\"\"\r\nthere\",P,pin,,,,,\r\n");
+    EXPECT_EQ(run.out.substr(run.out.find("\r\n") + 2),
+              "R1,CELL.A,,input,,1,TVN_1,\"say \"\"x,y\"\"\r\nthere\",P,pin,,,,,\r\n");
 }

@@ -17,8 +17,7 @@ typedef CInterfaceObjectMapIterator<std::string, int*> MapHandle;
 
 // Iterator objects that report their destruction, to see when the last
 // handle frees them.
-class CountedVectorIterator : public CSTLIOVectorIterator<int*>
-{
+class CountedVectorIterator : public CSTLIOVectorIterator<int*> {
 public:
     CountedVectorIterator(const std::vector<int*>& items, int& destroyed)
         : CSTLIOVectorIterator<int*>(items), m_destroyed(destroyed)
@@ -30,8 +29,7 @@ private:
     int& m_destroyed;
 };
 
-class CountedMapIterator : public CSTLIOMapIterator<std::string, int*>
-{
+class CountedMapIterator : public CSTLIOMapIterator<std::string, int*> {
 public:
     CountedMapIterator(const std::map<std::string, int*>& items, int& destroyed)
         : CSTLIOMapIterator<std::string, int*>(items), m_destroyed(destroyed)
@@ -43,8 +41,7 @@ private:
     int& m_destroyed;
 };
 
-class IteratorTest : public ::testing::Test
-{
+class IteratorTest : public ::testing::Test {
 protected:
     IteratorTest() : items{&a, &b, &c} {}
 
@@ -66,8 +63,7 @@ std::vector<int*> drain(SeqHandle it)
 
 // A handle on nothing or on an empty collection is invalid, and every form
 // of increment on it returns the handle and changes nothing.
-template <class Handle>
-void expectEmptyAndStill(Handle handle)
+template <class Handle> void expectEmptyAndStill(Handle handle)
 {
     EXPECT_FALSE(handle.isValid());
     EXPECT_FALSE(static_cast<bool>(handle));
@@ -204,14 +200,14 @@ TEST(CountedPointerTest, GivesTheHeldObjectOrNull)
     int one = 1;
     std::vector<int*> source{&one};
     CSTLIOVectorIterator<int*>* object = new CSTLIOVectorIterator<int*>(source);
-    iocounted_auto_ptr<IInterfaceObjectIter<int*> > held(object);
-    iocounted_auto_ptr<IInterfaceObjectIter<int*> > copy(held);
+    iocounted_auto_ptr<IInterfaceObjectIter<int*>> held(object);
+    iocounted_auto_ptr<IInterfaceObjectIter<int*>> copy(held);
 
     EXPECT_EQ(object, held.get());
     EXPECT_EQ(object, copy.operator->());
     EXPECT_EQ(&one, (*copy).value());
 
-    iocounted_auto_ptr<IInterfaceObjectIter<int*> > empty;
+    iocounted_auto_ptr<IInterfaceObjectIter<int*>> empty;
     EXPECT_EQ(nullptr, empty.get());
     EXPECT_EQ(nullptr, empty.operator->());
     copy = empty;

@@ -13,8 +13,7 @@ public:
 
     std::string take()
     {
-        line() << "design|" << m_view->lastUpdatedBy() << '|' << m_view->lastUpdatedAt() << '|'
-               << m_view->designName();
+        line() << "design|" << m_view->lastUpdatedBy() << '|' << m_view->lastUpdatedAt() << '|' << m_view->designName();
         for (auto insts = m_view->compInsts(); insts.isValid(); ++insts)
             instance(insts.key(), insts.value());
         for (auto footprints = m_view->footprints(); footprints.isValid(); ++footprints)
@@ -68,8 +67,7 @@ private:
         for (auto buses = inst->busInterfaces(); buses.isValid(); ++buses) {
             IWJCompBusInterface* bus = buses.value();
             m_ids[bus] = id + "/" + buses.key();
-            line() << "bus|" << m_ids[bus] << '|' << bus->name() << '|' << bus->definition() << '|'
-                   << bus->fullName();
+            line() << "bus|" << m_ids[bus] << '|' << bus->name() << '|' << bus->definition() << '|' << bus->fullName();
             groupContent(m_ids[bus], bus);
         }
     }
@@ -79,8 +77,7 @@ private:
         for (auto refs = group->portRefs(); refs.isValid(); ++refs) {
             int lsb = 0, msb = 0;
             IWJPort* port = refs.value()->port(&lsb, &msb);
-            line() << "ref|" << owner << '|' << idOf(port) << '|' << lsb << '|' << msb << '|'
-                   << refs.value()->name();
+            line() << "ref|" << owner << '|' << idOf(port) << '|' << lsb << '|' << msb << '|' << refs.value()->name();
         }
         for (auto pairs = group->differentialPorts(); pairs.isValid(); ++pairs)
             line() << "dref|" << owner << '|' << idOf(pairs.value());
@@ -89,8 +86,7 @@ private:
             const std::string id = owner + "/" + groups.key();
             m_ids[child] = id;
             line() << "group|" << id << '|' << child->name() << '|' << child->groupType() << '|' << child->voltage()
-                   << '|' << child->numPhysPowerPins() << '|' << child->numPhysGroundPins() << '|'
-                   << child->fullName();
+                   << '|' << child->numPhysPowerPins() << '|' << child->numPhysGroundPins() << '|' << child->fullName();
             groupContent(id, child);
         }
     }

@@ -133,8 +133,8 @@ TEST(PortGroupNames, FullNamesRunFromTheCellThroughEveryEnclosingGroup)
     const View view = create();
     IWJCompBusInterface* ddr = view->addCompInst("U1", nullptr)->addBusInterface("DDR", "");
     IWJPortGroup* g1 = ddr->addPortGroup("G1", IWJPortGroup::Bus, nullptr, 0, 0);
-    IWJPortGroup* g3 = g1->addPortGroup("G2", IWJPortGroup::Bus, nullptr, 0, 0)->addPortGroup("G3", IWJPortGroup::Bus,
-                                                                                              nullptr, 0, 0);
+    IWJPortGroup* g3 =
+        g1->addPortGroup("G2", IWJPortGroup::Bus, nullptr, 0, 0)->addPortGroup("G3", IWJPortGroup::Bus, nullptr, 0, 0);
     EXPECT_STREQ(g3->fullName(), "U1.DDR.G1.G2.G3");
     EXPECT_STREQ(g1->fullName(), "U1.DDR.G1");
     EXPECT_STREQ(ddr->fullName(), "U1.DDR");

@@ -15,9 +15,14 @@ TEST(PortRefName, ShowsTheBitOrTheRangeAfterTheFullName)
     const struct {
         int lsb, msb;
         const char* name;
-    } cases[] = {{-1, -1, "U1.DATA"},        {3, 3, "U1.DATA<3>"},         {0, 0, "U1.DATA<0>"},
-                 {0, 7, "U1.DATA<0..7>"},    {7, 0, "U1.DATA<7..0>"},      {-1, 5, "U1.DATA<-1..5>"},
-                 {4, -1, "U1.DATA<4..-1>"},  {INT_MIN, INT_MIN, "U1.DATA<-2147483648>"},
+    } cases[] = {{-1, -1, "U1.DATA"},
+                 {3, 3, "U1.DATA<3>"},
+                 {0, 0, "U1.DATA<0>"},
+                 {0, 7, "U1.DATA<0..7>"},
+                 {7, 0, "U1.DATA<7..0>"},
+                 {-1, 5, "U1.DATA<-1..5>"},
+                 {4, -1, "U1.DATA<4..-1>"},
+                 {INT_MIN, INT_MIN, "U1.DATA<-2147483648>"},
                  {INT_MIN, INT_MAX, "U1.DATA<-2147483648..2147483647>"}};
     for (const auto& c : cases)
         bus->addPortRef(data, c.lsb, c.msb);

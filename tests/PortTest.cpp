@@ -70,8 +70,8 @@ TEST(ReadPort, TakesTypeWordsInAnyCaseAndIgnoresOthers)
     const struct {
         const char* word;
         int code;
-    } cases[] = {{"InOut", 2}, {"POWER", 3}, {"gRoUnD", 4}, {"input", 0},
-                 {"Output", 1}, {"bidir", 5}, {"", 5},      {"in put", 5}};
+    } cases[] = {{"InOut", 2},  {"POWER", 3}, {"gRoUnD", 4}, {"input", 0},
+                 {"Output", 1}, {"bidir", 5}, {"", 5},       {"in put", 5}};
     std::string body = "<CompInsts><CompInst id=\"U1\"><Ports>";
     for (const auto& c : cases)
         body += std::string("<Port><Name>") + c.word + "</Name><Type>" + c.word + "</Type></Port>";

@@ -33,7 +33,8 @@ TEST(Reader, RejectsBadFilesWithADiagnosticAndNoView)
     const Case cases[] = {
         {"wrong-root.xml", "<Foo xmlns=\"http://www.wjxmlflow.org/mxa/tvn\"/>", "wrong-root.xml:1:"},
         {"malformed.xml", document("<DesignName>x</DesignNam>"), "malformed.xml:3:"},
-        {"invalid.xml", document("<DesignName>x</DesignName><LastUpdatedBy>y</LastUpdatedBy>"), "invalid.xml:4:27: element 'LastUpdatedBy' is not allowed"},
+        {"invalid.xml", document("<DesignName>x</DesignName><LastUpdatedBy>y</LastUpdatedBy>"),
+         "invalid.xml:4:27: element 'LastUpdatedBy' is not allowed"},
         {"other-namespace.xml", "<InterfaceExchangeSchema xmlns=\"urn:other\"/>", "other-namespace.xml:1:"},
         {"empty.xml", "", "empty.xml:"},
         {"truncated.xml", document(kTexts).substr(0, 120), "truncated.xml:"},
@@ -133,8 +134,7 @@ TEST(Writing, KeepsRootAttributesCommentsAndTextsOfAnyFile)
     ASSERT_TRUE(view);
     EXPECT_STREQ(view->lastUpdatedBy(), "  spaced & <escaped> \"quoted\"  ");
     const std::string written = readFile(write(view.get(), "handmade-out.xml"));
-    EXPECT_NE(written.find("xsi:schemaLocation=\"http://www.wjxmlflow.org/mxa/tvn elsewhere.xsd\""),
-              std::string::npos);
+    EXPECT_NE(written.find("xsi:schemaLocation=\"http://www.wjxmlflow.org/mxa/tvn elsewhere.xsd\""), std::string::npos);
     EXPECT_NE(written.find("  <!-- made by hand -->\n"), std::string::npos);
     EXPECT_NE(written.find("<DesignName>caf\xc3\xa9</DesignName>"), std::string::npos);
 
@@ -181,8 +181,7 @@ TEST(Writing, AFailedWriteKeepsTheOldFileAndSaysWhy)
     CWJXMLFlowReader writer(view.get());
     writer.writeXMLFile(path.c_str());
     setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_NE(std::string(writer.lastError()).find("kept.xml: cannot write"), std::string::npos)
-        << writer.lastError();
+    EXPECT_NE(std::string(writer.lastError()).find("kept.xml: cannot write"), std::string::npos) << writer.lastError();
     EXPECT_EQ(readFile(path), "old content");
 
     writer.writeXMLFile((std::string(WJ_TEST_OUTPUT_DIR) + "/no-such-folder/out.xml").c_str());

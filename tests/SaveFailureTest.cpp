@@ -116,11 +116,11 @@ TEST(SaveFailure, AFileSystemThatRefusesTheSaveKeepsTheOldFile)
         bool readOnly;
         const char* expected;
     };
-    for (const Case& c : {Case{"full-disk", "size=64k", false, "design.xml: cannot write: No space left on device"},
-                          Case{"no-inodes", "size=64k,nr_inodes=2", false,
-                               "cannot create a file in its folder: No space left on device"},
-                          Case{"read-only-mount", "size=64k", true,
-                               "cannot create a file in its folder: Read-only file system"}}) {
+    for (const Case& c :
+         {Case{"full-disk", "size=64k", false, "design.xml: cannot write: No space left on device"},
+          Case{"no-inodes", "size=64k,nr_inodes=2", false,
+               "cannot create a file in its folder: No space left on device"},
+          Case{"read-only-mount", "size=64k", true, "cannot create a file in its folder: Read-only file system"}}) {
         SCOPED_TRACE(c.name);
         const View view = largeDesign();
         const std::string folder = folderFor(c.name);

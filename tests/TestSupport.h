@@ -56,8 +56,7 @@ std::string writeDocument(const std::string& name, const std::string& body);
 // for no group.
 std::string pinNames(IWJFootPrintPinGroup* group);
 
-template <class Handle>
-int count(Handle walk)
+template <class Handle> int count(Handle walk)
 {
     int n = 0;
     for (; walk.isValid(); ++walk)
@@ -66,8 +65,7 @@ int count(Handle walk)
 }
 
 // The keys of a map handle, each followed by a space.
-template <class Handle>
-std::string keys(Handle walk)
+template <class Handle> std::string keys(Handle walk)
 {
     std::string text;
     for (; walk.isValid(); ++walk)
@@ -76,8 +74,7 @@ std::string keys(Handle walk)
 }
 
 // The value filed under key in a map handle, or null.
-template <class Handle>
-auto valueAt(Handle walk, const std::string& key) -> decltype(walk.value())
+template <class Handle> auto valueAt(Handle walk, const std::string& key) -> decltype(walk.value())
 {
     for (; walk.isValid(); ++walk) {
         if (walk.key() == key)

@@ -19,9 +19,7 @@
 /// While isValid() is false, value() gives a value-initialised result
 /// (null); advancing past the end leaves the handle at the end. Handles and
 /// their copies belong to one thread (the shared count is a plain int).
-template <class T>
-class WJ_API CInterfaceObjectIterator
-{
+template <class T> class WJ_API CInterfaceObjectIterator {
 public:
     /// An empty handle: not valid, increments are ignored.
     CInterfaceObjectIterator() : m_iter() {}
@@ -29,16 +27,10 @@ public:
     /// Takes ownership of a newly allocated iterator object, shared with the
     /// handle's copies and deleted with the last of them. Null gives an empty
     /// handle.
-    explicit CInterfaceObjectIterator(IInterfaceObjectIter<T>* iter)
-        : m_iter(iter)
-    {
-    }
+    explicit CInterfaceObjectIterator(IInterfaceObjectIter<T>* iter) : m_iter(iter) {}
 
     /// Shares other's iterator and position.
-    CInterfaceObjectIterator(const CInterfaceObjectIterator<T>& other)
-        : m_iter(other.m_iter)
-    {
-    }
+    CInterfaceObjectIterator(const CInterfaceObjectIterator<T>& other) : m_iter(other.m_iter) {}
 
     /// Releases the handle's share of the iterator.
     virtual ~CInterfaceObjectIterator() {}
@@ -90,7 +82,7 @@ public:
     virtual int operator!() { return isValid() ? 0 : 1; }
 
 private:
-    iocounted_auto_ptr<IInterfaceObjectIter<T> > m_iter;
+    iocounted_auto_ptr<IInterfaceObjectIter<T>> m_iter;
 };
 
 #endif

@@ -19,9 +19,7 @@
 /// While isValid() is false, value() and key() give a value-initialised
 /// result (null, ""); advancing past the end leaves the handle at the end. Handles and their copies belong
 /// to one thread.
-template <class K, class V>
-class WJ_API CInterfaceObjectMapIterator
-{
+template <class K, class V> class WJ_API CInterfaceObjectMapIterator {
 public:
     /// An empty handle: not valid, increments are ignored.
     CInterfaceObjectMapIterator() : m_iter() {}
@@ -29,24 +27,17 @@ public:
     /// Takes ownership of a newly allocated iterator object, shared with the
     /// handle's copies and deleted with the last of them. Null gives an empty
     /// handle.
-    explicit CInterfaceObjectMapIterator(IInterfaceObjectIterMap<K, V>* iter)
-        : m_iter(iter)
-    {
-    }
+    explicit CInterfaceObjectMapIterator(IInterfaceObjectIterMap<K, V>* iter) : m_iter(iter) {}
 
     /// Shares other's iterator and position.
-    CInterfaceObjectMapIterator(const CInterfaceObjectMapIterator<K, V>& other)
-        : m_iter(other.m_iter)
-    {
-    }
+    CInterfaceObjectMapIterator(const CInterfaceObjectMapIterator<K, V>& other) : m_iter(other.m_iter) {}
 
     /// Releases the handle's share of the iterator.
     virtual ~CInterfaceObjectMapIterator() {}
 
     /// Releases this handle's iterator and shares other's; returns this
     /// handle. Assigning a copy of the same iterator changes nothing.
-    virtual CInterfaceObjectMapIterator<K, V>& operator=(
-        const CInterfaceObjectMapIterator<K, V>& other)
+    virtual CInterfaceObjectMapIterator<K, V>& operator=(const CInterfaceObjectMapIterator<K, V>& other)
     {
         m_iter = other.m_iter;
         return *this;
@@ -95,7 +86,7 @@ public:
     virtual int operator!() { return isValid() ? 0 : 1; }
 
 private:
-    iocounted_auto_ptr<IInterfaceObjectIterMap<K, V> > m_iter;
+    iocounted_auto_ptr<IInterfaceObjectIterMap<K, V>> m_iter;
 };
 
 #endif

@@ -9,13 +9,10 @@
 /// The map iterator of the model's enumerators: walks its own copy of a map,
 /// taken at construction, in ascending key order; later changes of the source
 /// are not seen. Not copyable; handles share it instead.
-template <class K, class V>
-class WJ_API CSTLIOMapIterator : public IInterfaceObjectIterMap<K, V>
-{
+template <class K, class V> class WJ_API CSTLIOMapIterator : public IInterfaceObjectIterMap<K, V> {
 public:
     /// Copies items and stands on the first pair.
-    explicit CSTLIOMapIterator(const std::map<K, V>& items)
-        : m_position(), m_items(items)
+    explicit CSTLIOMapIterator(const std::map<K, V>& items) : m_position(), m_items(items)
     {
         m_position = m_items.begin();
     }

@@ -9,13 +9,10 @@
 /// The sequence iterator of the model's enumerators: walks its own copy of
 /// a vector, taken at construction, so later changes of the source are not
 /// seen. Not copyable; handles share it instead.
-template <class T>
-class WJ_API CSTLIOVectorIterator : public IInterfaceObjectIter<T>
-{
+template <class T> class WJ_API CSTLIOVectorIterator : public IInterfaceObjectIter<T> {
 public:
     /// Copies items and stands on the first of them.
-    explicit CSTLIOVectorIterator(const std::vector<T>& items)
-        : m_position(), m_items(items)
+    explicit CSTLIOVectorIterator(const std::vector<T>& items) : m_position(), m_items(items)
     {
         m_position = m_items.begin();
     }

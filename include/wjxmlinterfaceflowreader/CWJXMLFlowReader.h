@@ -75,8 +75,7 @@ public:
     /// Null texts are taken as "". Returns the reader's view, owned by the
     /// caller as a read one is; null, with lastError() set, only when memory
     /// runs out before a first view is made (lastError() is then "out of memory").
-    IWJInterfaceView* CreateInterfaceView(const char* lastUpdatedBy, const char* lastUpdatedAt,
-                                          const char* designName);
+    IWJInterfaceView* CreateInterfaceView(const char* lastUpdatedBy, const char* lastUpdatedAt, const char* designName);
 
     /// The view of the last successful read or CreateInterfaceView, or the
     /// one given to the constructor; null when there is none. Not owned by

@@ -7,9 +7,7 @@
 /// CInterfaceObjectIterator handle; hosts use the handle. value() may be
 /// called only while isValid() is true; an increment at the end leaves the
 /// iterator at the end.
-template <class T>
-class WJ_API IInterfaceObjectIter
-{
+template <class T> class WJ_API IInterfaceObjectIter {
 public:
     /// Frees the iterator and what it walks.
     virtual ~IInterfaceObjectIter() {}

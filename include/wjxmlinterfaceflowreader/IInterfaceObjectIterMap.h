@@ -7,9 +7,7 @@
 /// held by a CInterfaceObjectMapIterator handle; hosts use the handle.
 /// value() and key() may be called only while isValid() is true; an increment
 /// at the end leaves the iterator at the end.
-template <class K, class V>
-class WJ_API IInterfaceObjectIterMap
-{
+template <class K, class V> class WJ_API IInterfaceObjectIterMap {
 public:
     /// Frees the iterator and what it walks.
     virtual ~IInterfaceObjectIterMap() {}

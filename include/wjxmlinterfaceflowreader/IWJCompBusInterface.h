@@ -15,8 +15,7 @@ class IWJCompInst;
 /// name buffer of this thread for bus interfaces. A bus interface has no group type, pin counts or voltage:
 /// through IWJPortGroup those read 0 or "" and their setters change nothing.
 /// The instance owns its bus interfaces.
-class WJ_API IWJCompBusInterface : public IWJPortGroup
-{
+class WJ_API IWJCompBusInterface : public IWJPortGroup {
 public:
     /// @name Construction and copying
     /// The interface holds no state: these only make an object an instance

@@ -22,8 +22,7 @@ class IWJPortGroup;
 /// under the names it has when it is added: renaming a port later does not
 /// file it again. Ports of another instance are refused wherever a port of
 /// this one is expected: the call changes nothing.
-class WJ_API IWJCompInst
-{
+class WJ_API IWJCompInst {
 public:
     /// @name Construction and copying
     /// The interface holds no state: these only make an object an instance
@@ -69,8 +68,8 @@ public:
     /// missing) with `id`, `Name`, `InstancePortName` (only when given),
     /// `Type` (empty text for a code outside 0 to 4), `NumPhysPins` (empty
     /// text for 0) and `Range` with `lsb` and `msb` (empty text for -1).
-    virtual IWJPort* addPort(const char* name, const char* instancePortName, int type,
-                             int numPhysPins, int lsb, int msb) = 0;
+    virtual IWJPort* addPort(const char* name, const char* instancePortName, int type, int numPhysPins, int lsb,
+                             int msb) = 0;
     /// Takes a port or differential port of this instance out of the model:
     /// it is no longer listed or found, and its element, its membership of
     /// differential pairs, the references to it in bus interfaces and groups

@@ -12,8 +12,7 @@
 /// a port, reports portKind() 1, and has no type, pin count or range of its
 /// own: type() is always Unknown, numPhysPins() 0, lsb() and msb() -1, and
 /// their setters change nothing.
-class WJ_API IWJDPPort : public IWJPort
-{
+class WJ_API IWJDPPort : public IWJPort {
 public:
     /// @name Construction and copying
     /// The interface holds no state: these only make an object an instance

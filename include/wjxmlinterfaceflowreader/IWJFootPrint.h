@@ -17,8 +17,7 @@ class IWJFootPrintPin;
 /// null as "" and, when bound, writes the child of that name. The view owns
 /// the footprint (delete it with IWJInterfaceView::removeFootprint); the
 /// footprint owns its pins.
-class WJ_API IWJFootPrint
-{
+class WJ_API IWJFootPrint {
 public:
     /// @name Construction and copying
     /// The interface holds no state: these only make an object an instance
@@ -45,8 +44,8 @@ public:
     /// bound, a `Pin` is added to `Pins` (made when missing) with `id`,
     /// `Name` and, for each further text that is not null, `Location`,
     /// `Padstack`, `Size` and `Shape`. A null name is taken as "".
-    virtual IWJFootPrintPin* addPin(const char* name, const char* location, const char* padstack,
-                                    const char* size, const char* shape) = 0;
+    virtual IWJFootPrintPin* addPin(const char* name, const char* location, const char* padstack, const char* size,
+                                    const char* shape) = 0;
     /// Files a pin of this footprint again under its current name and id,
     /// in memory only, for instance after IWJFootPrintPin::setName; the
     /// earlier entries stay. A pin of another footprint, or null, is refused.

@@ -10,8 +10,7 @@
 /// text changes, and each setter takes null as "" and, when bound, writes the
 /// child named. The footprint owns the pin and files it by name and id when
 /// it is added: after a rename, IWJFootPrint::insertPin files it again.
-class WJ_API IWJFootPrintPin
-{
+class WJ_API IWJFootPrintPin {
 public:
     /// @name Construction and copying
     /// The interface holds no state: these only make an object an instance

@@ -16,8 +16,7 @@ class IWJFootPrintPin;
 /// deletes them with itself; the host never deletes one. The pins stay owned
 /// by their footprint. The group is written by the part map when it is
 /// mapped: pins added afterwards change only memory.
-class WJ_API IWJFootPrintPinGroup
-{
+class WJ_API IWJFootPrintPinGroup {
 public:
     /// @name Construction and copying
     /// The interface holds no state: these only make an object an instance

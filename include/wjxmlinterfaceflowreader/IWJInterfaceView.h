@@ -31,8 +31,7 @@ class IWJPartMap;
 /// Objects of another view passed to a view or to any object of it are
 /// refused: the call changes nothing (and returns null where it returns
 /// something).
-class WJ_API IWJInterfaceView
-{
+class WJ_API IWJInterfaceView {
 public:
     /// @name Construction and copying
     /// The interface holds no state: these only make an object an instance
@@ -74,9 +73,8 @@ public:
     /// missing) with `id`, `Name` and, for each further text that is not
     /// null, `Width`, `Length`, `Thickness`, `Origin` and `Rotation`. All are
     /// kept as uninterpreted texts; a null name is taken as "".
-    virtual IWJFootPrint* addFootprint(const char* name, const char* width, const char* length,
-                                       const char* thickness, const char* origin,
-                                       const char* rotation) = 0;
+    virtual IWJFootPrint* addFootprint(const char* name, const char* width, const char* length, const char* thickness,
+                                       const char* origin, const char* rotation) = 0;
     /// Deletes the first footprint, in id order, whose name equals name byte
     /// for byte (letter case counts): first every part map on it, then the
     /// footprint with its pins; their elements leave the document. Null, or a

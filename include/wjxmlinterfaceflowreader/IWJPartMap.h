@@ -42,8 +42,7 @@ class IWJPortRef;
 /// another part map, an object of another view, or null. The view owns the part map; it is deleted
 /// with its instance or footprint (IWJInterfaceView::removeCompInst,
 /// IWJInterfaceView::removeFootprint), never directly.
-class WJ_API IWJPartMap
-{
+class WJ_API IWJPartMap {
 public:
     /// @name Construction and copying
     /// The interface holds no state: these only make an object an instance
@@ -80,8 +79,7 @@ public:
     /// with these names, in any ASCII letter case, as mapPortToPinGroup does;
     /// names the footprint lacks are skipped, so an empty list maps onto an
     /// empty group. The part map owns the new group.
-    virtual void mapPortToPinNames(IWJPort* port, const std::vector<std::string>& pinNames,
-                                   int bit) = 0;
+    virtual void mapPortToPinNames(IWJPort* port, const std::vector<std::string>& pinNames, int bit) = 0;
     /// Maps a port (or one bit) onto the footprint's pin of that name, in any
     /// ASCII letter case, as mapPortToPin does; a name the footprint lacks, or
     /// null, changes nothing.
@@ -103,14 +101,12 @@ public:
     virtual void unmapPort(IWJPort* port, int bit) = 0;
     /// Maps a port group or bus interface onto a new pin group of the
     /// footprint's pins with these names, as mapPortToPinNames does.
-    virtual void mapPortGroupToPinNames(IWJPortGroup* portGroup,
-                                        const std::vector<std::string>& pinNames) = 0;
+    virtual void mapPortGroupToPinNames(IWJPortGroup* portGroup, const std::vector<std::string>& pinNames) = 0;
     /// Maps a port group or bus interface onto a pin group of this part map.
     /// When bound, writes a `GroupMap` in `GroupMaps` (made when missing)
     /// with `PortGroupRef` (for a port group) or `BusInterfaceRef` (for a bus
     /// interface) naming its id, and a `PinGroup` of `PinRef` elements.
-    virtual void mapPortGroupToPinGroup(IWJPortGroup* portGroup,
-                                        IWJFootPrintPinGroup* pinGroup) = 0;
+    virtual void mapPortGroupToPinGroup(IWJPortGroup* portGroup, IWJFootPrintPinGroup* pinGroup) = 0;
     /// Removes the group mapping of a port group or bus interface; its
     /// `GroupMap` elements go, and `GroupMaps` with the last. The pin group
     /// stays with the part map. Unmapped groups and null change nothing.
@@ -135,8 +131,7 @@ public:
     virtual CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*> portPinGroupMaps() = 0;
     /// The group mappings, keyed by port group or bus interface, in no
     /// meaningful order.
-    virtual CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>
-    portGroupPinGroupMaps() = 0;
+    virtual CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*> portGroupPinGroupMaps() = 0;
     /// The part map's reference for that port and bit, made by its first
     /// mapping; null when the port (or bit) was never mapped here or its
     /// mappings were removed.

@@ -14,8 +14,7 @@ class IWJCompInst;
 /// Its local name is the instance port name when that is not empty, else the
 /// name; the instance finds ports by it and full names are built on it. The
 /// instance owns the port; take it out with IWJCompInst::removePort.
-class WJ_API IWJPort
-{
+class WJ_API IWJPort {
 public:
     /// Port type codes, stored as int by type() and setType(); each is
     /// written to `Type` as its word.

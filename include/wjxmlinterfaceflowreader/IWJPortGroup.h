@@ -19,8 +19,7 @@ class IWJPortRef;
 /// The group or bus interface a group was made under owns it, with the port
 /// references it made; the host never deletes either. Ports of another
 /// instance than the bus interface's are refused: the call changes nothing.
-class WJ_API IWJPortGroup
-{
+class WJ_API IWJPortGroup {
 public:
     /// What a group stands for; written to `Type` as its word.
     enum IWJPortGroupType : int { NoType = 0, Bus = 1, VoltageDefn = 2 };
@@ -105,8 +104,7 @@ public:
     /// `Type`, `Voltage` (only when voltage is not null), `NumPowerPins` and
     /// `NumGroundPins` (empty text for the type NoType and for counts of 0).
     /// A null name is taken as "".
-    virtual IWJPortGroup* addPortGroup(const char* name, IWJPortGroupType type,
-                                       const char* voltage, int numPowerPins,
+    virtual IWJPortGroup* addPortGroup(const char* name, IWJPortGroupType type, const char* voltage, int numPowerPins,
                                        int numGroundPins) = 0;
     /// Moves an existing port group of the same component instance below
     /// this one, under its id (replacing a child filed under that id), in

@@ -13,8 +13,7 @@ class IWJPort;
 /// (IWJPartMap::portPinMaps). The group or part map that made a reference
 /// owns it; the host never deletes one. A part map's reference lives until
 /// the mapping is removed or the part map is deleted.
-class WJ_API IWJPortRef
-{
+class WJ_API IWJPortRef {
 public:
     /// @name Construction and copying
     /// The interface holds no state: these only make an object an instance

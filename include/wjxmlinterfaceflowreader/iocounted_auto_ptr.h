@@ -7,14 +7,11 @@
 /// object share one plain int count (no atomics: holders stay on one
 /// thread); the last holder deletes the object through its virtual
 /// destructor.
-template <class I>
-class WJ_API iocounted_auto_ptr
-{
+template <class I> class WJ_API iocounted_auto_ptr {
 public:
     /// Takes ownership of a newly allocated object; null gives an empty
     /// pointer. When the count cannot be allocated, the object is deleted.
-    explicit iocounted_auto_ptr(I* object = nullptr)
-        : m_count(nullptr), m_object(object)
+    explicit iocounted_auto_ptr(I* object = nullptr) : m_count(nullptr), m_object(object)
     {
         if (!m_object)
             return;
@@ -27,8 +24,7 @@ public:
     }
 
     /// Shares other's object, adding one to the count.
-    iocounted_auto_ptr(const iocounted_auto_ptr<I>& other)
-        : m_count(other.m_count), m_object(other.m_object)
+    iocounted_auto_ptr(const iocounted_auto_ptr<I>& other) : m_count(other.m_count), m_object(other.m_object)
     {
         if (m_object)
             ++*m_count;
