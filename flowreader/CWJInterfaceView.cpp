@@ -131,11 +131,11 @@ void CWJInterfaceView::registerHandlers()
     static const std::vector<std::string> sequence{"LastUpdatedBy", "LastUpdatedAt", "DesignName",
                                                    "CompInsts",     "Footprints",    "PartMaps"};
     getDesignData()->RegisterTagSequence("InterfaceExchangeSchema", sequence);
-    RegisterXMLTagFP("LastUpdatedBy",
-                     new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setLastUpdatedBy));
-    RegisterXMLTagFP("LastUpdatedAt",
-                     new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setLastUpdatedAt));
-    RegisterXMLTagFP("DesignName", new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setDesignName));
+    using Functor = TWJXMLObjFunctor<CWJInterfaceView>;
+    static const std::vector<ClassHandler> handlers{Functor::tag<&CWJInterfaceView::setLastUpdatedBy>("LastUpdatedBy"),
+                                                    Functor::tag<&CWJInterfaceView::setLastUpdatedAt>("LastUpdatedAt"),
+                                                    Functor::tag<&CWJInterfaceView::setDesignName>("DesignName")};
+    RegisterClassHandlers(&handlers);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJCompInst*> CWJInterfaceView::compInsts()

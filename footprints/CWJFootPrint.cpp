@@ -43,13 +43,13 @@ void CWJFootPrint::registerHandlers()
     static const std::vector<std::string> sequence{"Name",   "Width",    "Length", "Thickness",
                                                    "Origin", "Rotation", "Pins"};
     getDesignData()->RegisterTagSequence("Footprint", sequence);
-    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setName));
-    RegisterXMLTagFP("Width", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setWidth));
-    RegisterXMLTagFP("Length", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setLength));
-    RegisterXMLTagFP("Thickness", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setThickness));
-    RegisterXMLTagFP("Rotation", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setRotation));
-    RegisterXMLTagFP("Origin", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setOrigin));
-    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setId));
+    using Functor = TWJXMLObjFunctor<CWJFootPrint>;
+    static const std::vector<ClassHandler> handlers{
+        Functor::tag<&CWJFootPrint::setName>("Name"),         Functor::tag<&CWJFootPrint::setWidth>("Width"),
+        Functor::tag<&CWJFootPrint::setLength>("Length"),     Functor::tag<&CWJFootPrint::setThickness>("Thickness"),
+        Functor::tag<&CWJFootPrint::setRotation>("Rotation"), Functor::tag<&CWJFootPrint::setOrigin>("Origin"),
+        Functor::attribute<&CWJFootPrint::setId>("id")};
+    RegisterClassHandlers(&handlers);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrint::pins()
