@@ -17,8 +17,7 @@
 CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
 {
     registerHandlers();
-    if (auto* root = dynamic_cast<CWJDesignRoot*>(parent))
-        m_ids = &root->ids();
+    m_root = dynamic_cast<CWJDesignRoot*>(parent);
 }
 
 CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name)
@@ -113,8 +112,13 @@ const char* CWJFootPrint::name()
 }
 
 void CWJFootPrint::setName(const char* name)
-{
+try {
+    const std::string oldName = m_name;
     storeTagText(*this, m_name, "Name", name);
+    if (m_root)
+        m_root->footprintRenamed(this, oldName);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::origin()
@@ -185,7 +189,12 @@ const char* CWJFootPrint::id() const
 
 void CWJFootPrint::setId(const char* text)
 {
-    storeId(*this, m_ids, m_id, text);
+    storeId(*this, ids(), m_id, text);
+}
+
+CWJIdRegistry* CWJFootPrint::ids() const
+{
+    return m_root ? &m_root->ids() : nullptr;
 }
 
 IWJFootPrintPin* CWJFootPrint::findPinById(const char* id)

@@ -136,6 +136,19 @@ TEST(Footprint, RemoveFootprintTakesOutTheFirstOfThatExactName)
                                                                         "    </Footprint>\n"
                                                                         "  </Footprints>\n"
                                                                         "</InterfaceExchangeSchema>\n");
+
+    // By the name it has now; of two alike, the one whose id comes first.
+    view->footprints().value()->setName("MOVED");
+    view->addFootprint("b", "2", nullptr, nullptr, nullptr, nullptr)->setName("SAME");
+    view->addFootprint("a", "1", nullptr, nullptr, nullptr, nullptr)->setName("SAME");
+    view->removeFootprint("FP2");
+    view->removeFootprint("SAME");
+    EXPECT_EQ(count(view->footprints()), 2);
+    ASSERT_TRUE(footprintNamed(view.get(), "SAME"));
+    EXPECT_STREQ(footprintNamed(view.get(), "SAME")->width(), "2");
+    view->removeFootprint("MOVED");
+    view->removeFootprint("SAME");
+    EXPECT_EQ(count(view->footprints()), 0);
 }
 
 TEST(Footprint, ALaterFootprintOfTheSameIdHidesTheEarlierOne)
@@ -148,5 +161,8 @@ TEST(Footprint, ALaterFootprintOfTheSameIdHidesTheEarlierOne)
         ASSERT_TRUE(view);
         EXPECT_EQ(count(view->footprints()), 1);
         EXPECT_STREQ(view->footprints().value()->name(), "second");
+        view->removeFootprint("first");
+        view->removeFootprint("second");
+        EXPECT_EQ(count(view->footprints()), 0);
     }
 }
