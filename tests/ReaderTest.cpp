@@ -1,6 +1,8 @@
 #include "TestSupport.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <gtest/gtest.h>
+#include <xercesc/dom/DOMElement.hpp>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -88,6 +90,27 @@ TEST(Reader, RefusesElementsNestedTooDeeply)
     reader.readFlowXML(fixture("deep.xml", document(body)).c_str(), true);
     EXPECT_EQ(reader.getInterfaceView(), nullptr);
     EXPECT_NE(std::string(reader.lastError()).find("nested more than"), std::string::npos) << reader.lastError();
+}
+
+TEST(Reader, KeepsTheLineWhereEachStartTagEndsOnlyWhenAsked)
+{
+    const std::string path =
+        fixture("lines.xml", document(std::string(kTexts) + "\n<CompInsts><CompInst\n id=\"U1\"/></CompInsts>"));
+    for (const bool keep : {true, false}) {
+        CWJXMLFlowReader reader;
+        reader.keepElementLines(keep);
+        reader.readFlowXML(path.c_str(), true);
+        const View view(reader.getInterfaceView());
+        ASSERT_TRUE(view) << reader.lastError();
+        const xercesc::DOMElement* root = dynamic_cast<IWJXMLObject*>(view.get())->GetDomElement();
+        const xercesc::DOMElement* instances = root->getLastElementChild();
+        const xercesc::DOMElement* elements[] = {root, root->getFirstElementChild(), instances,
+                                                 instances->getFirstElementChild()};
+        const unsigned long long lines[] = {2, 3, 6, 7};
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(CWJXMLFlowReader::elementLine(elements[i]), keep ? lines[i] : 0) << i;
+    }
+    EXPECT_EQ(CWJXMLFlowReader::elementLine(nullptr), 0u);
 }
 
 TEST(CreateInterfaceView, WritesTheRootAttributesAndTheTextsInOrder)
