@@ -1,7 +1,5 @@
 #include "model/DesignRecords.h"
 
-#include "model/ModelText.h"
-
 #include <algorithm>
 
 const char* DesignRecords::kindName(Kind kind)
@@ -29,7 +27,7 @@ DesignRecords::DesignRecords(IWJInterfaceView* design)
         addFootprint(footprints.key(), footprints.value());
     int index = 0;
     for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps)
-        addPartMap(design, index++, partMaps.value());
+        addPartMap(index++, partMaps.value());
     resolve();
     for (const auto& [first, end] : m_mappings)
         sort(first, end);
@@ -50,7 +48,6 @@ void DesignRecords::addInstance(const std::string& id, IWJCompInst* instance)
         put("lsb", port->lsb());
         put("msb", port->msb());
         put("full name", port->fullName());
-        refer("found", {instance->findPort(modeltext::localName(port).c_str())});
     }
     for (auto pairs = instance->differentialPorts(); pairs.isValid(); ++pairs) {
         auto* pair = dynamic_cast<IWJDPPort*>(pairs.value());
@@ -69,7 +66,6 @@ void DesignRecords::addInstance(const std::string& id, IWJCompInst* instance)
         refer("negative", {negative});
         put("negative lsb", negativeLsb);
         put("negative msb", negativeMsb);
-        refer("found", {instance->findDifferentialPort(modeltext::localName(pair).c_str())});
     }
     for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses) {
         IWJPortGroup* bus = buses.value();
@@ -77,13 +73,12 @@ void DesignRecords::addInstance(const std::string& id, IWJCompInst* instance)
         put("name", bus->name());
         put("definition", buses.value()->definition());
         put("full name", bus->fullName());
-        refer("found", {instance->findPortGroup(bus->fullName())});
-        addGroups(record, instance, bus);
+        addGroups(record, bus);
     }
 }
 
 // The references of the group, then its groups, each followed by its own.
-void DesignRecords::addGroups(int owner, IWJCompInst* instance, IWJPortGroup* group)
+void DesignRecords::addGroups(int owner, IWJPortGroup* group)
 {
     for (auto refs = group->portRefs(); refs.isValid(); ++refs) {
         int lsb = -1, msb = -1;
@@ -107,8 +102,7 @@ void DesignRecords::addGroups(int owner, IWJCompInst* instance, IWJPortGroup* gr
         put("power pins", child->numPhysPowerPins());
         put("ground pins", child->numPhysGroundPins());
         put("full name", child->fullName());
-        refer("found", {instance->findPortGroup(child->fullName())});
-        addGroups(record, instance, child);
+        addGroups(record, child);
     }
 }
 
@@ -129,18 +123,15 @@ void DesignRecords::addFootprint(const std::string& id, IWJFootPrint* footprint)
         put("padstack", pin->padstack());
         put("size", pin->size());
         put("shape", pin->shape());
-        refer("found", {footprint->findPin(pin->name())});
     }
 }
 
-// Each mapping also as its lookup finds it, by port and bit or by group.
-void DesignRecords::addPartMap(IWJInterfaceView* design, int index, IWJPartMap* partMap)
+// Each mapping of a port also as the lookup by port and bit finds it.
+void DesignRecords::addPartMap(int index, IWJPartMap* partMap)
 {
-    IWJCompInst* instance = partMap->compInst();
     const int owner = add(PartMapKind, partMap, std::to_string(index), kNone);
-    refer("instance", {instance});
+    refer("instance", {partMap->compInst()});
     refer("footprint", {partMap->footprint()});
-    refer("found", {instance ? design->findPartMap(instance) : nullptr});
     const std::size_t first = m_records.size();
     const auto addPortMapping = [this, owner](Kind kind, IWJPortRef* ref) {
         int lsb = -1, msb = -1;
@@ -166,7 +157,6 @@ void DesignRecords::addPartMap(IWJInterfaceView* design, int index, IWJPartMap* 
         add(GroupMappingKind, nullptr, "", owner);
         refer("group", {maps.key()});
         referPins("pins", maps.value());
-        referPins("found", partMap->pinGroupForPortGroup(maps.key()));
     }
     m_mappings.push_back({first, m_records.size()});
 }
