@@ -197,12 +197,16 @@ void DesignRecords::resolve()
 {
     for (const Pending& pending : m_pending) {
         std::vector<int>& targets = m_records[pending.record].fields[pending.field].targets;
-        for (const void* object : pending.objects) {
-            const auto found = m_index.find(object);
-            targets.push_back(!object ? kNone : (found == m_index.end() ? kElsewhere : found->second));
-        }
+        for (const void* object : pending.objects)
+            targets.push_back(recordOf(object));
     }
     m_pending.clear();
+}
+
+int DesignRecords::recordOf(const void* object) const
+{
+    const auto found = m_index.find(object);
+    return !object ? kNone : (found == m_index.end() ? kElsewhere : found->second);
 }
 
 void DesignRecords::sort(std::size_t first, std::size_t end)

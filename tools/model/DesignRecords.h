@@ -64,6 +64,9 @@ public:
 
     const std::vector<Record>& records() const { return m_records; }
     const Record& at(int index) const { return m_records[static_cast<std::size_t>(index)]; }
+    // The record of an object of the design, while the design lives: kNone
+    // for null, kElsewhere for an object filed nowhere.
+    int recordOf(const void* object) const;
     // Of the record at index, "" for a target that is no record: its id, a
     // field, and for a port or pair its instance port name when it has one,
     // else its name.
