@@ -73,8 +73,6 @@ public:
     std::string idOf(int index) const { return index < 0 ? "" : at(index).id; }
     std::string textOf(int index, const char* field) const { return index < 0 ? "" : at(index).text(field); }
     std::string localName(int index) const;
-    // The ids of the record and of those it is part of, joined with '/'.
-    std::string path(int index) const;
     // One line per record: its kind, path and values, references as paths,
     // "-" for null and "?" for an object filed nowhere.
     std::string text() const;
@@ -93,6 +91,8 @@ private:
     void resolve();
     void sort(std::size_t first, std::size_t end);
     std::string line(int index) const;
+    // The ids of the record and of those it is part of, joined with '/'.
+    std::string path(int index) const;
 
     // A reference of the walk, resolved once every object has its record.
     struct Pending {

@@ -52,7 +52,7 @@ private:
     // of its path, and so on.
     Key add(DesignRecords::Kind kind, std::vector<std::string> path, Record record);
 
-    const DesignRecords& m_design;
+    const DesignRecords& m_design; // read only while the records are made
     bool m_byName;
 
     std::map<Key, Record> m_records;
