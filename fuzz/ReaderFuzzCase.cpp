@@ -1,7 +1,7 @@
 #include "ReaderFuzzCase.h"
 
-#include "ModelSnapshot.h"
 #include "RoundTripCheck.h"
+#include "model/DesignRecords.h"
 #include "wjxmlinterfaceflowreader.h"
 
 #include <fstream>
@@ -90,7 +90,7 @@ std::string ReaderFuzzCase::run(const std::string& content) const
         if (!error.empty())
             return "a view and an error: " + error;
         read[bind] = true;
-        snapshots[bind] = modelSnapshot(view.get());
+        snapshots[bind] = DesignRecords(view.get()).text();
         if (std::string problem = lookUpEverything(view.get()); !problem.empty())
             return problem;
         if (std::string problem = roundTrip.check(view.get(), m_name + (bind ? "-bound" : "-unbound"));

@@ -1,6 +1,6 @@
 #include "RoundTripCheck.h"
 
-#include "ModelSnapshot.h"
+#include "model/DesignRecords.h"
 
 #include <fstream>
 #include <memory>
@@ -46,7 +46,7 @@ std::string RoundTripCheck::pathOf(const std::string& name) const
 
 std::string RoundTripCheck::check(IWJInterfaceView* view, const std::string& name) const
 {
-    const std::string expected = modelSnapshot(view);
+    const std::string expected = DesignRecords(view).text();
     const std::string path = pathOf(name);
     CWJXMLFlowReader writer(view);
     writer.writeXMLFile(path.c_str());
@@ -61,7 +61,7 @@ std::string RoundTripCheck::check(IWJInterfaceView* view, const std::string& nam
         const std::string how = bind ? "bound" : "unbound";
         if (!back)
             return "the written file does not read back " + how + ": " + reader.lastError();
-        const std::string actual = modelSnapshot(back.get());
+        const std::string actual = DesignRecords(back.get()).text();
         if (actual != expected)
             return "the written file reads back " + how + " as another model: " + firstDifference(expected, actual);
         if (!bind)

@@ -1,7 +1,7 @@
 #include "ChildProcess.h"
-#include "ModelSnapshot.h"
 #include "ReaderFuzzCase.h"
 #include "TestSupport.h"
+#include "model/DesignRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -218,7 +218,7 @@ TEST(HostileInput, NamedSchemasAndStyleSheetsAreNotRead)
             const View view = read(path, bind);
             ASSERT_TRUE(view) << path;
             EXPECT_STREQ(view->designName(), "d");
-            EXPECT_EQ(modelSnapshot(view.get()).find("SECRET"), std::string::npos);
+            EXPECT_EQ(DesignRecords(view.get()).text().find("SECRET"), std::string::npos);
             EXPECT_EQ(readFile(write(view.get(), name + (bind ? "-bound.xml" : ".xml"))).find("SECRET"),
                       std::string::npos);
         }

@@ -1,5 +1,5 @@
-#include "ModelSnapshot.h"
 #include "TestSupport.h"
+#include "model/DesignRecords.h"
 
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 
@@ -138,7 +138,7 @@ TEST(PartMap, RemappingReusesThePortReferenceAndReplacesTheElement)
 
     const View back = read(path, false);
     ASSERT_TRUE(back);
-    EXPECT_EQ(modelSnapshot(back.get()), modelSnapshot(d.view.get()));
+    EXPECT_EQ(DesignRecords(back.get()).text(), DesignRecords(d.view.get()).text());
 }
 
 TEST(PartMap, PortsWhoseNamesDifferInCaseShareAPortReference)
@@ -197,7 +197,7 @@ TEST(PartMap, EveryMappingFormLoadsBoundAndUnbound)
     for (const bool bind : {true, false}) {
         const View back = read(path, bind);
         ASSERT_TRUE(back);
-        EXPECT_EQ(modelSnapshot(back.get()), modelSnapshot(d.view.get()));
+        EXPECT_EQ(DesignRecords(back.get()).text(), DesignRecords(d.view.get()).text());
         IWJCompInst* inst = back->compInsts().value();
         IWJPartMap* map = back->findPartMap(inst);
         ASSERT_NE(map, nullptr);
@@ -252,7 +252,7 @@ TEST(PartMap, UnmapPortKeepsMemoryAndDocumentInStep)
     std::string written = readFile(path);
     EXPECT_EQ(written.find("<Bit>2</Bit>"), std::string::npos);
     EXPECT_NE(written.find("<Bit>1</Bit>"), std::string::npos);
-    EXPECT_EQ(modelSnapshot(read(path, false).get()), modelSnapshot(d.view.get()));
+    EXPECT_EQ(DesignRecords(read(path, false).get()).text(), DesignRecords(d.view.get()).text());
 
     d.map->unmapPort(d.data, -1);
     EXPECT_EQ(d.map->pinForPort(d.data, 1), nullptr);
@@ -328,8 +328,8 @@ TEST(PartMap, ARenamedPortKeepsItsMappings)
     EXPECT_EQ(d.map->findPortRef(d.data, 4), ref);
     d.map->mapPortToPin(d.data, d.pin("A2"), 4);
     EXPECT_EQ(count(d.map->portPinMaps()), 1);
-    EXPECT_EQ(modelSnapshot(read(write(d.view.get(), "partmap-renamed.xml"), false).get()),
-              modelSnapshot(d.view.get()));
+    EXPECT_EQ(DesignRecords(read(write(d.view.get(), "partmap-renamed.xml"), false).get()).text(),
+              DesignRecords(d.view.get()).text());
     d.data->setName("WIDE");
     d.map->unmapPort(d.data, 4);
     EXPECT_EQ(count(d.map->portPinMaps()), 0);
@@ -348,10 +348,10 @@ TEST(PartMap, ARemovedPortTakesItsMappingsAlong)
     EXPECT_EQ(count(d.map->portPinMaps()), 1);
     EXPECT_EQ(count(d.map->portPinGroupMaps()), 0);
 
-    const std::string expected = modelSnapshot(d.view.get());
+    const std::string expected = DesignRecords(d.view.get()).text();
     const View back = read(write(d.view.get(), "removed-port-mappings.xml"), false);
     ASSERT_TRUE(back);
-    EXPECT_EQ(modelSnapshot(back.get()), expected);
+    EXPECT_EQ(DesignRecords(back.get()).text(), expected);
 }
 
 TEST(PartMap, RemovingAPortSharingAKeyKeepsTheOthersMappings)
@@ -364,8 +364,8 @@ TEST(PartMap, RemovingAPortSharingAKeyKeepsTheOthersMappings)
     d.inst->removePort(pair);
     EXPECT_EQ(count(d.map->portPinMaps()), 2);
 
-    const std::string expected = modelSnapshot(d.view.get());
+    const std::string expected = DesignRecords(d.view.get()).text();
     const View back = read(write(d.view.get(), "shared-key-unmapped.xml"), true);
     ASSERT_TRUE(back);
-    EXPECT_EQ(modelSnapshot(back.get()), expected);
+    EXPECT_EQ(DesignRecords(back.get()).text(), expected);
 }

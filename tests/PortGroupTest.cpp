@@ -1,5 +1,5 @@
-#include "ModelSnapshot.h"
 #include "TestSupport.h"
+#include "model/DesignRecords.h"
 
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
@@ -166,10 +166,10 @@ TEST(PortGroupOwnership, InsertingMovesAGroupAndADisplacedGroupIsReleasedOnce)
     EXPECT_EQ(names(second->portGroups()), "");
     EXPECT_STREQ(d->fullName(), "..C.D") << "no cell name, a bus interface without a name";
 
-    const std::string expected = modelSnapshot(view.get());
+    const std::string expected = DesignRecords(view.get()).text();
     const View back = read(write(view.get(), "moved-groups.xml"), true);
     ASSERT_TRUE(back);
-    EXPECT_EQ(modelSnapshot(back.get()), expected);
+    EXPECT_EQ(DesignRecords(back.get()).text(), expected);
 }
 
 TEST(PortGroupOwnership, DeepTreesAreReleasedWithoutRecursion)

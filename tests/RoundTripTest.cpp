@@ -4,9 +4,9 @@
 // writer lays files out is saved byte for byte. WJ_UPDATE_GOLDEN=1 rewrites
 // the records.
 
-#include "ModelSnapshot.h"
 #include "RoundTripCheck.h"
 #include "TestSupport.h"
+#include "model/DesignRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ TEST(RoundTrip, EveryValidFixtureAndExample)
             std::string error;
             const View view = read(sourcePath(file), bind, &error);
             ASSERT_TRUE(view) << error;
-            const std::string model = modelSnapshot(view.get());
+            const std::string model = DesignRecords(view.get()).text();
             if (std::getenv("WJ_UPDATE_GOLDEN"))
                 writeFile(golden, model);
             else if (const std::string expected = readFile(golden); model != expected)

@@ -4,8 +4,8 @@
 
 #include "DesignEdits.h"
 #include "FailingAllocator.h"
-#include "ModelSnapshot.h"
 #include "TestSupport.h"
+#include "model/DesignRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -48,19 +48,19 @@ const std::string& editedDesign()
 
 TEST(AllocationFaults, AReadHoldsTheWholeFileOrSaysOutOfMemory)
 {
-    const std::string expected = modelSnapshot(read(editedDesign(), true).get());
+    const std::string expected = DesignRecords(read(editedDesign(), true).get()).text();
     CWJXMLFlowReader reader;
     sweep([&](long long k) {
         failingallocator::arm(k);
         reader.readFlowXML(editedDesign().c_str(), true);
         const bool failed = failingallocator::disarm();
         if (View view{reader.getInterfaceView()})
-            EXPECT_EQ(modelSnapshot(view.get()), expected);
+            EXPECT_EQ(DesignRecords(view.get()).text(), expected);
         else
             EXPECT_TRUE(endsWith(reader.lastError(), kOutOfMemory)) << reader.lastError();
         reader.readFlowXML(editedDesign().c_str(), true);
         View again{reader.getInterfaceView()};
-        EXPECT_TRUE(again && modelSnapshot(again.get()) == expected) << reader.lastError();
+        EXPECT_TRUE(again && DesignRecords(again.get()).text() == expected) << reader.lastError();
         return failed;
     });
 }

@@ -2,8 +2,8 @@
 // the same time; each must save what one thread alone saves.
 
 #include "DesignEdits.h"
-#include "ModelSnapshot.h"
 #include "TestSupport.h"
+#include "model/DesignRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ std::string readEditAndSave(const std::string& path, bool bind)
         return reader.lastError();
     editDesign(view.get());
     reader.writeXMLFile(path.c_str());
-    return modelSnapshot(view.get()) + reader.lastError();
+    return DesignRecords(view.get()).text() + reader.lastError();
 }
 
 TEST(Threads, SeparateReadersOnSeparateThreadsDoNotDisturbEachOther)

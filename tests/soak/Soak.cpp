@@ -2,7 +2,7 @@
 // resident size of the process: after the first round it must stay flat.
 //
 // Usage: wjxml_soak EXAMPLE FOLDER SECONDS
-#include "ModelSnapshot.h"
+#include "model/DesignRecords.h"
 #include "wjxmlinterfaceflowreader.h"
 
 #include <chrono>
@@ -93,7 +93,7 @@ int main(int argc, char** argv)
             return 1;
         }
         const View back = read(output, false);
-        if (!back || modelSnapshot(back.get()) != modelSnapshot(view.get())) {
+        if (!back || DesignRecords(back.get()).text() != DesignRecords(view.get()).text()) {
             std::fprintf(stderr, "soak: round %ld does not read back as written\n", round);
             return 1;
         }

@@ -36,7 +36,9 @@ int DiffCommand::run(const std::string& before, const std::string& after, bool j
     const Design second = DesignReader::read(after);
     if (!first || !second)
         return kUnreadable;
-    const DesignDiff diff(DesignRecords{first.get(), byName}, DesignRecords{second.get(), byName});
+    const DesignRecords firstRecords(first.get());
+    const DesignRecords secondRecords(second.get());
+    const DesignDiff diff(KeyedRecords(firstRecords, byName), KeyedRecords(secondRecords, byName));
     if (json)
         std::cout << diff.json().dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
     else

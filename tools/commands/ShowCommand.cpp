@@ -75,7 +75,7 @@ int ShowCommand::run(const std::string& fileName, bool json)
     const Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
-    Json description = DesignDescription::describe(design.get());
+    Json description = DesignDescription::describe(DesignRecords(design.get()));
     if (json) {
         std::cout << description.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     } else {

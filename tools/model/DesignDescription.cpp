@@ -16,142 +16,150 @@ ordered_json boundOrNull(int bound)
     return bound == -1 ? ordered_json() : ordered_json(bound);
 }
 
-template <class Handle> int count(Handle walk)
+// The counter of the part map that counts mappings of the kind.
+const char* counter(DesignRecords::Kind kind)
 {
-    int n = 0;
-    for (; walk.isValid(); ++walk)
-        ++n;
-    return n;
+    switch (kind) {
+    case DesignRecords::PinMappingKind: return "pinMappings";
+    case DesignRecords::PinGroupMappingKind: return "pinGroupMappings";
+    case DesignRecords::GroupMappingKind: return "groupMappings";
+    default: return "pins";
+    }
 }
 
 } // namespace
 
-ordered_json DesignDescription::describe(IWJInterfaceView* design)
+// Each record's description goes into an array of the description of the
+// record it is part of, found by its JSON pointer; pins and mappings are only
+// counted there.
+ordered_json DesignDescription::describe(const DesignRecords& design)
 {
     const DesignDescription description(design);
-    ordered_json result{{"designName", design->designName()},       {"lastUpdatedBy", design->lastUpdatedBy()},
-                        {"lastUpdatedAt", design->lastUpdatedAt()}, {"instances", ordered_json::array()},
-                        {"footprints", ordered_json::array()},      {"partMaps", ordered_json::array()}};
-    for (auto instances = design->compInsts(); instances.isValid(); ++instances)
-        result["instances"].push_back(description.instance(instances.key(), instances.value()));
-    for (auto footprints = design->footprints(); footprints.isValid(); ++footprints)
-        result["footprints"].push_back(description.footprint(footprints.key(), footprints.value()));
-    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps)
-        result["partMaps"].push_back(description.partMap(partMaps.value()));
-    return result;
-}
-
-ordered_json DesignDescription::instance(const std::string& id, IWJCompInst* instance) const
-{
-    ordered_json result{{"id", id},
-                        {"refdes", instance->refdes()},
-                        {"cellName", instance->cellName()},
-                        {"ports", ordered_json::array()},
-                        {"differentialPairs", ordered_json::array()},
-                        {"busInterfaces", ordered_json::array()}};
-    for (auto ports = instance->ports(); ports.isValid(); ++ports)
-        result["ports"].push_back(port(ports.key(), ports.value()));
-    for (auto pairs = instance->differentialPorts(); pairs.isValid(); ++pairs) {
-        if (auto* pair = dynamic_cast<IWJDPPort*>(pairs.value()))
-            result["differentialPairs"].push_back(differentialPair(pairs.key(), pair));
-    }
-    for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses) {
-        IWJCompBusInterface* bus = buses.value();
-        ordered_json busInterface{{"id", buses.key()}, {"name", bus->name()}, {"definition", bus->definition()}};
-        busInterface.update(groupContent(bus));
-        result["busInterfaces"].push_back(busInterface);
+    ordered_json result;
+    std::vector<ordered_json::json_pointer> places(design.records().size());
+    for (std::size_t i = 0; i < design.records().size(); ++i) {
+        const DesignRecords::Record& record = design.records()[i];
+        std::string array;
+        ordered_json item = description.item(static_cast<int>(i), array);
+        if (record.kind == DesignRecords::DesignKind) {
+            result = std::move(item);
+            continue;
+        }
+        const ordered_json::json_pointer above = record.parent == DesignRecords::kNone
+                                                     ? ordered_json::json_pointer()
+                                                     : places[static_cast<std::size_t>(record.parent)];
+        if (array.empty()) {
+            ordered_json& count = result[above][counter(record.kind)];
+            count = count.get<int>() + 1;
+            continue;
+        }
+        ordered_json& items = result[above][array];
+        items.push_back(std::move(item));
+        places[i] = above / array / (items.size() - 1);
     }
     return result;
 }
 
-ordered_json DesignDescription::port(const std::string& id, IWJPort* port) const
+ordered_json DesignDescription::item(int index, std::string& array) const
 {
-    return {{"id", id},
-            {"name", port->name()},
-            {"instancePortName", port->instancePortName()},
-            {"fullName", port->fullName()},
-            {"type", textOrNull(modeltext::portType(port->type()))},
-            {"lsb", boundOrNull(port->lsb())},
-            {"msb", boundOrNull(port->msb())},
-            {"pins", port->numPhysPins()}};
+    const DesignRecords::Record& r = m_design.at(index);
+    switch (r.kind) {
+    case DesignRecords::DesignKind:
+        return {{"designName", r.text("design name")},        {"lastUpdatedBy", r.text("last updated by")},
+                {"lastUpdatedAt", r.text("last updated at")}, {"instances", ordered_json::array()},
+                {"footprints", ordered_json::array()},        {"partMaps", ordered_json::array()}};
+    case DesignRecords::InstanceKind:
+        array = "instances";
+        return {{"id", r.id},
+                {"refdes", r.text("refdes")},
+                {"cellName", r.text("cell name")},
+                {"ports", ordered_json::array()},
+                {"differentialPairs", ordered_json::array()},
+                {"busInterfaces", ordered_json::array()}};
+    case DesignRecords::PortKind:
+        array = "ports";
+        return {{"id", r.id},
+                {"name", r.text("name")},
+                {"instancePortName", r.text("instance port name")},
+                {"fullName", r.text("full name")},
+                {"type", textOrNull(modeltext::portType(r.number("type")))},
+                {"lsb", boundOrNull(r.number("lsb"))},
+                {"msb", boundOrNull(r.number("msb"))},
+                {"pins", r.number("pins")}};
+    case DesignRecords::DifferentialPairKind:
+        array = "differentialPairs";
+        return {{"id", r.id},
+                {"name", r.text("name")},
+                {"instancePortName", r.text("instance port name")},
+                {"fullName", r.text("full name")},
+                {"positive", member(r.target("positive"), r.number("positive lsb"), r.number("positive msb"))},
+                {"negative", member(r.target("negative"), r.number("negative lsb"), r.number("negative msb"))}};
+    case DesignRecords::BusInterfaceKind:
+        array = "busInterfaces";
+        return {{"id", r.id},
+                {"name", r.text("name")},
+                {"definition", r.text("definition")},
+                {"fullName", r.text("full name")},
+                {"portRefs", ordered_json::array()},
+                {"differentialPairRefs", ordered_json::array()},
+                {"groups", ordered_json::array()}};
+    case DesignRecords::GroupKind:
+        array = "groups";
+        return {
+            {"id", r.id},
+            {"name", r.text("name")},
+            {"type", textOrNull(modeltext::groupType(static_cast<IWJPortGroup::IWJPortGroupType>(r.number("type"))))},
+            {"voltage", r.text("voltage")},
+            {"powerPins", r.number("power pins")},
+            {"groundPins", r.number("ground pins")},
+            {"fullName", r.text("full name")},
+            {"portRefs", ordered_json::array()},
+            {"differentialPairRefs", ordered_json::array()},
+            {"groups", ordered_json::array()}};
+    case DesignRecords::PortRefKind:
+        array = "portRefs";
+        return {{"port", m_design.idOf(r.target("port"))},
+                {"name", r.text("name")},
+                {"lsb", boundOrNull(r.number("lsb"))},
+                {"msb", boundOrNull(r.number("msb"))}};
+    case DesignRecords::PairRefKind:
+        array = "differentialPairRefs";
+        return {{"port", m_design.idOf(r.target("pair"))}, {"name", m_design.localName(r.target("pair"))}};
+    case DesignRecords::FootprintKind:
+        array = "footprints";
+        return {{"id", r.id},
+                {"name", r.text("name")},
+                {"width", r.text("width")},
+                {"length", r.text("length")},
+                {"thickness", r.text("thickness")},
+                {"origin", r.text("origin")},
+                {"rotation", r.text("rotation")},
+                {"pins", 0}};
+    case DesignRecords::PartMapKind: {
+        array = "partMaps";
+        const int instance = r.target("instance");
+        const int footprint = r.target("footprint");
+        const auto orNull = [](int target, const ordered_json& value) {
+            return target == DesignRecords::kNone ? ordered_json() : value;
+        };
+        return {{"instance", orNull(instance, m_design.idOf(instance))},
+                {"refdes", orNull(instance, m_design.textOf(instance, "refdes"))},
+                {"footprint", orNull(footprint, m_design.idOf(footprint))},
+                {"footprintName", orNull(footprint, m_design.textOf(footprint, "name"))},
+                {"pinMappings", 0},
+                {"pinGroupMappings", 0},
+                {"groupMappings", 0}};
+    }
+    default: return nullptr;
+    }
 }
 
-ordered_json DesignDescription::differentialPair(const std::string& id, IWJDPPort* pair) const
+ordered_json DesignDescription::member(int port, int lsb, int msb) const
 {
-    int positiveLsb = -1, positiveMsb = -1, negativeLsb = -1, negativeMsb = -1;
-    IWJPort* positive = pair->positivePort(&positiveLsb, &positiveMsb);
-    IWJPort* negative = pair->negativePort(&negativeLsb, &negativeMsb);
-    return {{"id", id},
-            {"name", pair->name()},
-            {"instancePortName", pair->instancePortName()},
-            {"fullName", pair->fullName()},
-            {"positive", member(positive, positiveLsb, positiveMsb)},
-            {"negative", member(negative, negativeLsb, negativeMsb)}};
-}
-
-ordered_json DesignDescription::member(IWJPort* port, int lsb, int msb) const
-{
-    if (!port)
+    if (port == DesignRecords::kNone)
         return nullptr;
-    return {{"port", m_ids.of(port)},
-            {"name", modeltext::localName(port)},
+    return {{"port", m_design.idOf(port)},
+            {"name", m_design.localName(port)},
             {"lsb", boundOrNull(lsb)},
             {"msb", boundOrNull(msb)}};
-}
-
-// What bus interfaces and port groups have alike: references and child groups.
-ordered_json DesignDescription::groupContent(IWJPortGroup* group) const
-{
-    ordered_json result{{"fullName", group->fullName()},
-                        {"portRefs", ordered_json::array()},
-                        {"differentialPairRefs", ordered_json::array()},
-                        {"groups", ordered_json::array()}};
-    for (auto refs = group->portRefs(); refs.isValid(); ++refs) {
-        int lsb = -1, msb = -1;
-        IWJPort* port = refs.value()->port(&lsb, &msb);
-        result["portRefs"].push_back({{"port", m_ids.of(port)},
-                                      {"name", refs.value()->name()},
-                                      {"lsb", boundOrNull(lsb)},
-                                      {"msb", boundOrNull(msb)}});
-    }
-    for (auto pairs = group->differentialPorts(); pairs.isValid(); ++pairs)
-        result["differentialPairRefs"].push_back(
-            {{"port", m_ids.of(pairs.value())}, {"name", modeltext::localName(pairs.value())}});
-    for (auto children = group->portGroups(); children.isValid(); ++children) {
-        IWJPortGroup* child = children.value();
-        ordered_json entry{{"id", children.key()},
-                           {"name", child->name()},
-                           {"type", textOrNull(modeltext::groupType(child->groupType()))},
-                           {"voltage", child->voltage()},
-                           {"powerPins", child->numPhysPowerPins()},
-                           {"groundPins", child->numPhysGroundPins()}};
-        entry.update(groupContent(child));
-        result["groups"].push_back(entry);
-    }
-    return result;
-}
-
-ordered_json DesignDescription::footprint(const std::string& id, IWJFootPrint* footprint) const
-{
-    return {{"id", id},
-            {"name", footprint->name()},
-            {"width", footprint->width()},
-            {"length", footprint->length()},
-            {"thickness", footprint->thickness()},
-            {"origin", footprint->origin()},
-            {"rotation", footprint->rotation()},
-            {"pins", count(footprint->pins())}};
-}
-
-ordered_json DesignDescription::partMap(IWJPartMap* partMap) const
-{
-    IWJCompInst* instance = partMap->compInst();
-    IWJFootPrint* footprint = partMap->footprint();
-    return {{"instance", instance ? ordered_json(m_ids.of(instance)) : ordered_json()},
-            {"refdes", instance ? ordered_json(instance->refdes()) : ordered_json()},
-            {"footprint", footprint ? ordered_json(m_ids.of(footprint)) : ordered_json()},
-            {"footprintName", footprint ? ordered_json(footprint->name()) : ordered_json()},
-            {"pinMappings", count(partMap->portPinMaps())},
-            {"pinGroupMappings", count(partMap->portPinGroupMaps())},
-            {"groupMappings", count(partMap->portGroupPinGroupMaps())}};
 }

@@ -1,7 +1,7 @@
 #ifndef IFX_DESIGNDESCRIPTION_H
 #define IFX_DESIGNDESCRIPTION_H
 
-#include "model/DesignIds.h"
+#include "model/DesignRecords.h"
 
 #include <nlohmann/json.hpp>
 
@@ -11,20 +11,19 @@
 // no instance) are null.
 class DesignDescription {
 public:
-    static nlohmann::ordered_json describe(IWJInterfaceView* design);
+    static nlohmann::ordered_json describe(const DesignRecords& design);
 
 private:
-    explicit DesignDescription(IWJInterfaceView* design) : m_ids(design) {}
+    using Json = nlohmann::ordered_json;
 
-    nlohmann::ordered_json instance(const std::string& id, IWJCompInst* instance) const;
-    nlohmann::ordered_json port(const std::string& id, IWJPort* port) const;
-    nlohmann::ordered_json differentialPair(const std::string& id, IWJDPPort* pair) const;
-    nlohmann::ordered_json member(IWJPort* port, int lsb, int msb) const;
-    nlohmann::ordered_json groupContent(IWJPortGroup* group) const;
-    nlohmann::ordered_json footprint(const std::string& id, IWJFootPrint* footprint) const;
-    nlohmann::ordered_json partMap(IWJPartMap* partMap) const;
+    explicit DesignDescription(const DesignRecords& design) : m_design(design) {}
 
-    DesignIds m_ids;
+    // The record's description, and the array of the one it is part of that
+    // holds it; "" for a record counted there instead.
+    Json item(int index, std::string& array) const;
+    Json member(int port, int lsb, int msb) const;
+
+    const DesignRecords& m_design;
 };
 
 #endif

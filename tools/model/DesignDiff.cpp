@@ -22,7 +22,7 @@ std::string quoted(const std::string& text)
 
 // Both record maps are sorted by key, so one merging walk finds every
 // difference.
-DesignDiff::DesignDiff(const DesignRecords& before, const DesignRecords& after)
+DesignDiff::DesignDiff(const KeyedRecords& before, const KeyedRecords& after)
 {
     auto left = before.records().begin();
     auto right = after.records().begin();
@@ -72,8 +72,8 @@ void DesignDiff::joinSwaps()
     m_entries = std::move(kept);
 }
 
-void DesignDiff::compare(const DesignRecords::Key& key, const DesignRecords::Record& before,
-                         const DesignRecords::Record& after)
+void DesignDiff::compare(const KeyedRecords::Key& key, const KeyedRecords::Record& before,
+                         const KeyedRecords::Record& after)
 {
     Entry entry{Changed, key, after.name, {}, nullptr};
     // Records of one kind have the same fields in the same order.

@@ -1,7 +1,7 @@
 #ifndef IFX_DESIGNDIFF_H
 #define IFX_DESIGNDIFF_H
 
-#include "model/DesignRecords.h"
+#include "model/KeyedRecords.h"
 
 #include <nlohmann/json.hpp>
 
@@ -14,7 +14,7 @@
 // some fields, each with its old and new value.
 class DesignDiff {
 public:
-    DesignDiff(const DesignRecords& before, const DesignRecords& after);
+    DesignDiff(const KeyedRecords& before, const KeyedRecords& after);
 
     bool same() const { return m_entries.empty(); }
     // One line per record, then a summary line.
@@ -30,15 +30,14 @@ private:
     };
     struct Entry {
         Change change;
-        DesignRecords::Key key;
+        KeyedRecords::Key key;
         std::string name;
         std::vector<Field> fields; // when changed
         // The pin mapping that took this one's pin while this one took its.
         std::shared_ptr<Entry> swappedWith;
     };
 
-    void compare(const DesignRecords::Key& key, const DesignRecords::Record& before,
-                 const DesignRecords::Record& after);
+    void compare(const KeyedRecords::Key& key, const KeyedRecords::Record& before, const KeyedRecords::Record& after);
     void joinSwaps();
     int count(Change change) const;
 

@@ -1,218 +1,256 @@
 #include "model/DesignRecords.h"
 
-#include "model/ModelText.h"
-#include "text/NaturalOrder.h"
-
 #include <algorithm>
-
-namespace {
-
-void append(std::string& list, const std::string& item)
-{
-    list += (list.empty() ? "" : ", ") + item;
-}
-
-} // namespace
 
 const char* DesignRecords::kindName(Kind kind)
 {
     static const char* const names[] = {
-        "design",    "instance", "port",     "differential pair", "bus interface",     "group",
-        "footprint", "pin",      "part map", "pin mapping",       "pin-group mapping", "group mapping"};
+        "design", "instance", "port",        "differential pair", "bus interface", "group",    "footprint",
+        "pin",    "part map", "pin mapping", "pin-group mapping", "group mapping", "port ref", "differential pair ref"};
     return names[kind];
 }
 
-std::string DesignRecords::Key::text() const
+const DesignRecords::Field& DesignRecords::Record::field(const char* name) const
 {
-    std::string joined;
-    for (const std::string& part : path)
-        joined += (joined.empty() ? "" : "/") + part;
-    return joined;
+    return *std::find_if(fields.begin(), fields.end(), [name](const Field& field) { return field.name == name; });
 }
 
-DesignRecords::DesignRecords(IWJInterfaceView* design, bool byName) : m_byName(byName), m_ids(design)
+DesignRecords::DesignRecords(IWJInterfaceView* design)
 {
-    add(DesignKind, {},
-        {design->designName(),
-         {{"design name", design->designName()},
-          {"last updated by", design->lastUpdatedBy()},
-          {"last updated at", design->lastUpdatedAt()}}});
+    add(DesignKind, nullptr, "", kNone);
+    put("design name", design->designName());
+    put("last updated by", design->lastUpdatedBy());
+    put("last updated at", design->lastUpdatedAt());
     for (auto instances = design->compInsts(); instances.isValid(); ++instances)
-        addInstance(pick(instances.key(), instances.value()->refdes()), instances.value());
+        addInstance(instances.key(), instances.value());
     for (auto footprints = design->footprints(); footprints.isValid(); ++footprints)
-        addFootprint(pick(footprints.key(), footprints.value()->name()), footprints.value());
+        addFootprint(footprints.key(), footprints.value());
+    int index = 0;
     for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps)
-        addPartMap(partMaps.value());
+        addPartMap(index++, partMaps.value());
+    resolve();
+    for (const auto& [first, end] : m_mappings)
+        sort(first, end);
 }
 
 void DesignRecords::addInstance(const std::string& id, IWJCompInst* instance)
 {
-    add(InstanceKind, {id},
-        {instance->refdes(), {{"refdes", instance->refdes()}, {"cell name", instance->cellName()}}});
-    for (auto ports = instance->ports(); ports.isValid(); ++ports)
-        addPort(id, ports.value());
+    const int owner = add(InstanceKind, instance, id, kNone);
+    put("refdes", instance->refdes());
+    put("cell name", instance->cellName());
+    for (auto ports = instance->ports(); ports.isValid(); ++ports) {
+        IWJPort* port = ports.value();
+        add(PortKind, port, ports.key(), owner);
+        put("name", port->name());
+        put("instance port name", port->instancePortName());
+        put("type", port->type());
+        put("pins", port->numPhysPins());
+        put("lsb", port->lsb());
+        put("msb", port->msb());
+        put("full name", port->fullName());
+    }
     for (auto pairs = instance->differentialPorts(); pairs.isValid(); ++pairs) {
-        if (auto* pair = dynamic_cast<IWJDPPort*>(pairs.value()))
-            addPair(id, pair);
+        auto* pair = dynamic_cast<IWJDPPort*>(pairs.value());
+        if (!pair)
+            continue;
+        int positiveLsb = -1, positiveMsb = -1, negativeLsb = -1, negativeMsb = -1;
+        IWJPort* positive = pair->positivePort(&positiveLsb, &positiveMsb);
+        IWJPort* negative = pair->negativePort(&negativeLsb, &negativeMsb);
+        add(DifferentialPairKind, pairs.value(), pairs.key(), owner);
+        put("name", pair->name());
+        put("instance port name", pair->instancePortName());
+        put("full name", pair->fullName());
+        refer("positive", {positive});
+        put("positive lsb", positiveLsb);
+        put("positive msb", positiveMsb);
+        refer("negative", {negative});
+        put("negative lsb", negativeLsb);
+        put("negative msb", negativeMsb);
     }
-    for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses)
-        addBusInterface(id, buses.value());
-}
-
-void DesignRecords::addPort(const std::string& owner, IWJPort* port)
-{
-    add(PortKind, {owner, pick(m_ids.of(port), modeltext::localName(port))},
-        {port->fullName(),
-         {{"name", port->name()},
-          {"instance port name", port->instancePortName()},
-          {"type", modeltext::portType(port->type())},
-          {"pins", std::to_string(port->numPhysPins())},
-          {"bits", modeltext::range(port->lsb(), port->msb())}}});
-}
-
-void DesignRecords::addPair(const std::string& owner, IWJDPPort* pair)
-{
-    int positiveLsb = -1, positiveMsb = -1, negativeLsb = -1, negativeMsb = -1;
-    IWJPort* positive = pair->positivePort(&positiveLsb, &positiveMsb);
-    IWJPort* negative = pair->negativePort(&negativeLsb, &negativeMsb);
-    add(DifferentialPairKind, {owner, pick(m_ids.of(pair), modeltext::localName(pair))},
-        {pair->fullName(),
-         {{"name", pair->name()},
-          {"instance port name", pair->instancePortName()},
-          {"positive", refText(positive, positiveLsb, positiveMsb)},
-          {"negative", refText(negative, negativeLsb, negativeMsb)}}});
-}
-
-void DesignRecords::addBusInterface(const std::string& owner, IWJCompBusInterface* bus)
-{
-    Record record{bus->fullName(), {{"name", bus->name()}, {"definition", bus->definition()}}};
-    addRefs(record, bus);
-    add(BusInterfaceKind, {owner, pick(m_ids.of(bus), bus->name())}, std::move(record));
-    addChildGroups(owner, bus);
-}
-
-// Port groups are filed under their instance, with the id of the group or
-// bus interface they are in as a field.
-void DesignRecords::addChildGroups(const std::string& owner, IWJPortGroup* parent)
-{
-    for (auto children = parent->portGroups(); children.isValid(); ++children) {
-        IWJPortGroup* group = children.value();
-        Record record{group->fullName(),
-                      {{"name", group->name()},
-                       {"in", pick(m_ids.of(parent), parent->fullName())},
-                       {"type", modeltext::groupType(group->groupType())},
-                       {"voltage", group->voltage()},
-                       {"power pins", std::to_string(group->numPhysPowerPins())},
-                       {"ground pins", std::to_string(group->numPhysGroundPins())}}};
-        addRefs(record, group);
-        add(GroupKind, {owner, pick(children.key(), record.name)}, std::move(record));
-        addChildGroups(owner, group);
+    for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses) {
+        IWJPortGroup* bus = buses.value();
+        const int record = add(BusInterfaceKind, bus, buses.key(), owner);
+        put("name", bus->name());
+        put("definition", buses.value()->definition());
+        put("full name", bus->fullName());
+        addGroups(record, bus);
     }
 }
 
-void DesignRecords::addRefs(Record& record, IWJPortGroup* group) const
+// The references of the group, then its groups, each followed by its own.
+void DesignRecords::addGroups(int owner, IWJPortGroup* group)
 {
-    std::string portRefs;
     for (auto refs = group->portRefs(); refs.isValid(); ++refs) {
         int lsb = -1, msb = -1;
         IWJPort* port = refs.value()->port(&lsb, &msb);
-        append(portRefs, refText(port, lsb, msb));
+        add(PortRefKind, nullptr, "", owner);
+        refer("port", {port});
+        put("lsb", lsb);
+        put("msb", msb);
+        put("name", refs.value()->name());
     }
-    std::string pairRefs;
-    for (auto pairs = group->differentialPorts(); pairs.isValid(); ++pairs)
-        append(pairRefs, pick(m_ids.of(pairs.value()), pairs.value()->fullName()));
-    record.fields.push_back({"port refs", portRefs});
-    record.fields.push_back({"differential pair refs", pairRefs});
+    for (auto pairs = group->differentialPorts(); pairs.isValid(); ++pairs) {
+        add(PairRefKind, nullptr, "", owner);
+        refer("pair", {pairs.value()});
+    }
+    for (auto children = group->portGroups(); children.isValid(); ++children) {
+        IWJPortGroup* child = children.value();
+        const int record = add(GroupKind, child, children.key(), owner);
+        put("name", child->name());
+        put("type", static_cast<int>(child->groupType()));
+        put("voltage", child->voltage());
+        put("power pins", child->numPhysPowerPins());
+        put("ground pins", child->numPhysGroundPins());
+        put("full name", child->fullName());
+        addGroups(record, child);
+    }
 }
 
 void DesignRecords::addFootprint(const std::string& id, IWJFootPrint* footprint)
 {
-    add(FootprintKind, {id},
-        {footprint->name(),
-         {{"name", footprint->name()},
-          {"width", footprint->width()},
-          {"length", footprint->length()},
-          {"thickness", footprint->thickness()},
-          {"origin", footprint->origin()},
-          {"rotation", footprint->rotation()}}});
+    const int owner = add(FootprintKind, footprint, id, kNone);
+    put("name", footprint->name());
+    put("width", footprint->width());
+    put("length", footprint->length());
+    put("thickness", footprint->thickness());
+    put("origin", footprint->origin());
+    put("rotation", footprint->rotation());
     for (auto pins = footprint->pins(); pins.isValid(); ++pins) {
         IWJFootPrintPin* pin = pins.value();
-        add(PinKind, {id, pick(pins.key(), pin->name())},
-            {pin->name(),
-             {{"name", pin->name()},
-              {"location", pin->location()},
-              {"padstack", pin->padstack()},
-              {"size", pin->size()},
-              {"shape", pin->shape()}}});
+        add(PinKind, pin, pins.key(), owner);
+        put("name", pin->name());
+        put("location", pin->location());
+        put("padstack", pin->padstack());
+        put("size", pin->size());
+        put("shape", pin->shape());
     }
 }
 
-// A part map is filed under its instance's id, its mappings under the part
-// map.
-void DesignRecords::addPartMap(IWJPartMap* partMap)
+// Each mapping of a port also as the lookup by port and bit finds it.
+void DesignRecords::addPartMap(int index, IWJPartMap* partMap)
 {
-    IWJCompInst* instance = partMap->compInst();
-    const std::string owner = instance ? pick(m_ids.of(instance), instance->refdes()) : "(no instance)";
-    IWJFootPrint* footprint = partMap->footprint();
-    const std::string path = add(PartMapKind, {owner},
-                                 {instance ? instance->refdes() : "",
-                                  {{"footprint", footprint ? pick(m_ids.of(footprint), footprint->name()) : ""}}});
-    const std::string prefix = instance ? std::string(instance->refdes()) + '.' : "";
+    const int owner = add(PartMapKind, partMap, std::to_string(index), kNone);
+    refer("instance", {partMap->compInst()});
+    refer("footprint", {partMap->footprint()});
+    const std::size_t first = m_records.size();
+    const auto addPortMapping = [this, owner](Kind kind, IWJPortRef* ref) {
+        int lsb = -1, msb = -1;
+        IWJPort* port = ref->port(&lsb, &msb);
+        add(kind, nullptr, "", owner);
+        put("name", ref->name());
+        refer("port", {port});
+        put("lsb", lsb);
+        put("msb", msb);
+        return std::make_pair(port, lsb);
+    };
     for (auto maps = partMap->portPinMaps(); maps.isValid(); ++maps) {
-        int bit = -1;
-        IWJPort* port = maps.key()->port(&bit, nullptr);
-        const std::string name = m_byName ? prefix + refText(port, bit, bit) : maps.key()->name();
-        add(PinMappingKind, {path, refText(port, bit, bit)},
-            {name, {{"pin", pick(m_ids.of(maps.value()), maps.value()->name())}}});
+        const auto [port, bit] = addPortMapping(PinMappingKind, maps.key());
+        refer("pin", {maps.value()});
+        refer("found", {partMap->pinForPort(port, bit)});
     }
     for (auto maps = partMap->portPinGroupMaps(); maps.isValid(); ++maps) {
-        int bit = -1;
-        IWJPort* port = maps.key()->port(&bit, nullptr);
-        const std::string name = m_byName ? prefix + refText(port, bit, bit) : maps.key()->name();
-        add(PinGroupMappingKind, {path, refText(port, bit, bit)}, {name, {{"pins", pinList(maps.value())}}});
+        const auto [port, bit] = addPortMapping(PinGroupMappingKind, maps.key());
+        referPins("pins", maps.value());
+        referPins("found", partMap->pinGroupForPort(port, bit));
     }
-    for (auto maps = partMap->portGroupPinGroupMaps(); maps.isValid(); ++maps)
-        add(GroupMappingKind, {path, pick(m_ids.of(maps.key()), maps.key()->fullName())},
-            {maps.key()->fullName(), {{"pins", pinList(maps.value())}}});
-}
-
-// The pins' ids in the group's order, or by name their names in natural
-// order.
-std::string DesignRecords::pinList(IWJFootPrintPinGroup* group) const
-{
-    std::vector<std::string> pins;
-    for (auto walk = group->pins(); walk.isValid(); ++walk)
-        pins.push_back(pick(m_ids.of(walk.value()), walk.value()->name()));
-    if (m_byName)
-        std::sort(pins.begin(), pins.end(), NaturalOrder::before);
-    std::string list;
-    for (const std::string& pin : pins)
-        append(list, pin);
-    return list;
-}
-
-// The port's id, and the range in angle brackets when there is one.
-std::string DesignRecords::refText(IWJPort* port, int lsb, int msb) const
-{
-    if (!port)
-        return "";
-    const std::string range = modeltext::range(lsb, msb);
-    return pick(m_ids.of(port), modeltext::localName(port)) + (range.empty() ? "" : '<' + range + '>');
-}
-
-std::string DesignRecords::pick(const std::string& id, const std::string& name) const
-{
-    return m_byName ? name : id;
-}
-
-std::string DesignRecords::add(Kind kind, std::vector<std::string> path, Record record)
-{
-    if (!path.empty()) {
-        const std::string base = path.back();
-        for (int n = ++m_seen[{kind, path}]; m_records.count({kind, path}); ++n)
-            path.back() = base + '#' + std::to_string(n);
+    for (auto maps = partMap->portGroupPinGroupMaps(); maps.isValid(); ++maps) {
+        add(GroupMappingKind, nullptr, "", owner);
+        refer("group", {maps.key()});
+        referPins("pins", maps.value());
     }
-    std::string last = path.empty() ? "" : path.back();
-    m_records[{kind, std::move(path)}] = std::move(record);
-    return last;
+    m_mappings.push_back({first, m_records.size()});
+}
+
+// The pins in the group's order; null for no group.
+void DesignRecords::referPins(const char* name, IWJFootPrintPinGroup* group)
+{
+    std::vector<const void*> pins;
+    if (!group)
+        pins.push_back(nullptr);
+    else
+        for (auto walk = group->pins(); walk.isValid(); ++walk)
+            pins.push_back(walk.value());
+    refer(name, std::move(pins));
+}
+
+int DesignRecords::add(Kind kind, const void* object, std::string id, int parent)
+{
+    const int index = static_cast<int>(m_records.size());
+    if (object)
+        m_index.emplace(object, index);
+    m_records.push_back({kind, std::move(id), parent, {}});
+    return index;
+}
+
+void DesignRecords::put(const char* name, std::string text)
+{
+    m_records.back().fields.push_back({name, std::move(text), {}});
+}
+
+void DesignRecords::refer(const char* name, std::vector<const void*> objects)
+{
+    m_pending.push_back({m_records.size() - 1, m_records.back().fields.size(), std::move(objects)});
+    m_records.back().fields.push_back({name, "", {}});
+}
+
+void DesignRecords::resolve()
+{
+    for (const Pending& pending : m_pending) {
+        std::vector<int>& targets = m_records[pending.record].fields[pending.field].targets;
+        for (const void* object : pending.objects)
+            targets.push_back(recordOf(object));
+    }
+    m_pending.clear();
+}
+
+int DesignRecords::recordOf(const void* object) const
+{
+    const auto found = m_index.find(object);
+    return !object ? kNone : (found == m_index.end() ? kElsewhere : found->second);
+}
+
+void DesignRecords::sort(std::size_t first, std::size_t end)
+{
+    std::vector<std::pair<std::string, Record>> sorted;
+    for (std::size_t i = first; i < end; ++i)
+        sorted.emplace_back(line(static_cast<int>(i)), m_records[i]);
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = first; i < end; ++i)
+        m_records[i] = std::move(sorted[i - first].second);
+}
+
+std::string DesignRecords::localName(int index) const
+{
+    const std::string instancePortName = textOf(index, "instance port name");
+    return instancePortName.empty() ? textOf(index, "name") : instancePortName;
+}
+
+std::string DesignRecords::path(int index) const
+{
+    const Record& record = at(index);
+    if (record.parent == kNone)
+        return record.id;
+    const std::string above = path(record.parent);
+    return record.kind < PinMappingKind ? above + '/' + record.id : above;
+}
+
+std::string DesignRecords::text() const
+{
+    std::string text;
+    for (std::size_t i = 0; i < m_records.size(); ++i)
+        text += line(static_cast<int>(i)) + '\n';
+    return text;
+}
+
+std::string DesignRecords::line(int index) const
+{
+    std::string line = std::string(kindName(at(index).kind)) + '|' + path(index);
+    for (const Field& field : at(index).fields) {
+        line += '|' + field.text;
+        for (std::size_t i = 0; i < field.targets.size(); ++i) {
+            const int target = field.targets[i];
+            line += (i == 0 ? "" : " ") + (target == kNone ? "-" : (target == kElsewhere ? "?" : path(target)));
+        }
+    }
+    return line;
 }

@@ -1,22 +1,24 @@
 #ifndef IFX_DESIGNRECORDS_H
 #define IFX_DESIGNRECORDS_H
 
-#include "model/DesignIds.h"
+#include "wjxmlinterfaceflowreader.h"
 
-#include <map>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
-// A design as flat records, one per object or mapping, each under a key made
-// of its kind and its ids, so that two designs compare by ids rather than by
-// text; fields hold ids where they refer to other objects. By name, keys and
-// fields use instead the refdes, port, group, footprint and pin names, so
-// that a design whose ids were made anew compares equal to the original; a
-// second object of one name in the same place is keyed "NAME#2", and so on.
+// Everything a host sees of a design through the interfaces: one record per
+// object, port reference and mapping, in the order the interfaces give them,
+// with every value exactly as the model gives it, references to other
+// objects as the records of those objects, and what a part map's lookups
+// find for each mapped port and bit. Part maps give their mappings in no
+// meaningful order, so the mappings of each are sorted by their text. Two views are the same model
+// when their texts are equal; ifx show and diff are made from the records.
 class DesignRecords {
 public:
-    // In the order in which differences are listed.
+    // In the order in which differences are listed. From PinMappingKind on,
+    // records have no id of their own.
     enum Kind {
         DesignKind,
         InstanceKind,
@@ -29,50 +31,80 @@ public:
         PartMapKind,
         PinMappingKind,
         PinGroupMappingKind,
-        GroupMappingKind
+        GroupMappingKind,
+        PortRefKind,
+        PairRefKind
     };
-    struct Key {
-        Kind kind;
-        std::vector<std::string> path; // ids from the outermost; a bit in angle brackets
+    // Targets that are no record: a null reference, and an object filed
+    // nowhere in the design.
+    static constexpr int kNone = -1;
+    static constexpr int kElsewhere = -2;
 
-        bool operator<(const Key& other) const { return kind != other.kind ? kind < other.kind : path < other.path; }
-        // The path's parts joined with '/'.
-        std::string text() const;
+    struct Field {
+        std::string name;
+        std::string text;         // a value of the model, exactly
+        std::vector<int> targets; // or the records of the objects it refers to
     };
     struct Record {
-        std::string name; // what people call the object
-        std::vector<std::pair<std::string, std::string>> fields;
+        Kind kind;
+        std::string id; // under which the model files it; a part map's index; "" for the others
+        int parent;     // the record it is part of, or kNone
+        std::vector<Field> fields;
+
+        const std::string& text(const char* name) const { return field(name).text; }
+        int number(const char* name) const { return std::stoi(text(name)); }
+        int target(const char* name) const { return field(name).targets.front(); }
+        const std::vector<int>& targets(const char* name) const { return field(name).targets; }
+        const Field& field(const char* name) const;
     };
 
     static const char* kindName(Kind kind);
 
-    DesignRecords(IWJInterfaceView* design, bool byName);
+    explicit DesignRecords(IWJInterfaceView* design);
 
-    const std::map<Key, Record>& records() const { return m_records; }
+    const std::vector<Record>& records() const { return m_records; }
+    const Record& at(int index) const { return m_records[static_cast<std::size_t>(index)]; }
+    // The record of an object of the design, while the design lives: kNone
+    // for null, kElsewhere for an object filed nowhere.
+    int recordOf(const void* object) const;
+    // Of the record at index, "" for a target that is no record: its id, a
+    // field, and for a port or pair its instance port name when it has one,
+    // else its name.
+    std::string idOf(int index) const { return index < 0 ? "" : at(index).id; }
+    std::string textOf(int index, const char* field) const { return index < 0 ? "" : at(index).text(field); }
+    std::string localName(int index) const;
+    // One line per record: its kind, path and values, references as paths,
+    // "-" for null and "?" for an object filed nowhere.
+    std::string text() const;
 
 private:
     void addInstance(const std::string& id, IWJCompInst* instance);
-    void addPort(const std::string& owner, IWJPort* port);
-    void addPair(const std::string& owner, IWJDPPort* pair);
-    void addBusInterface(const std::string& owner, IWJCompBusInterface* bus);
-    void addChildGroups(const std::string& owner, IWJPortGroup* parent);
-    void addRefs(Record& record, IWJPortGroup* group) const;
+    void addGroups(int parent, IWJPortGroup* group);
     void addFootprint(const std::string& id, IWJFootPrint* footprint);
-    void addPartMap(IWJPartMap* partMap);
-    std::string refText(IWJPort* port, int lsb, int msb) const;
-    // The id, or by name the name.
-    std::string pick(const std::string& id, const std::string& name) const;
-    std::string pinList(IWJFootPrintPinGroup* group) const;
-    // Files the record; a second record under one key, as two pins of one
-    // name or a second part map of one instance, gets "#2" on the last part
-    // of its path, and so on. Returns that last part.
-    std::string add(Kind kind, std::vector<std::string> path, Record record);
+    void addPartMap(int index, IWJPartMap* partMap);
+    void referPins(const char* name, IWJFootPrintPinGroup* group);
+    // Starts a record for the object; the next puts and refers fill it.
+    int add(Kind kind, const void* object, std::string id, int parent);
+    void put(const char* name, std::string text);
+    void put(const char* name, int number) { put(name, std::to_string(number)); }
+    void refer(const char* name, std::vector<const void*> objects);
+    void resolve();
+    void sort(std::size_t first, std::size_t end);
+    std::string line(int index) const;
+    // The ids of the record and of those it is part of, joined with '/'.
+    std::string path(int index) const;
 
-    bool m_byName;
+    // A reference of the walk, resolved once every object has its record.
+    struct Pending {
+        std::size_t record;
+        std::size_t field;
+        std::vector<const void*> objects;
+    };
 
-    DesignIds m_ids;
-    std::map<Key, Record> m_records;
-    std::map<Key, int> m_seen; // records added under each key
+    std::vector<Record> m_records;
+    std::unordered_map<const void*, int> m_index; // of the records by object
+    std::vector<Pending> m_pending;
+    std::vector<std::pair<std::size_t, std::size_t>> m_mappings; // each part map's mappings
 };
 
 #endif

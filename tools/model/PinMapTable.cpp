@@ -63,7 +63,7 @@ bool rowBefore(const PinMapRow& a, const PinMapRow& b, PinMapTable::Order order)
 } // namespace
 
 PinMapTable::PinMapTable(IWJInterfaceView* design, const std::string& onlyRefdes, bool allPins, Order order)
-    : m_ids(design)
+    : m_records(design)
 {
     for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps) {
         IWJCompInst* instance = partMaps.value()->compInst();
@@ -154,7 +154,7 @@ void PinMapTable::addPins(const PinMapRow& mapping, IWJFootPrintPinGroup* pins)
 void PinMapTable::addPin(PinMapRow row, IWJFootPrintPin* pin)
 {
     row.pin = pin->name();
-    row.pinId = m_ids.of(pin);
+    row.pinId = m_records.idOf(m_records.recordOf(pin));
     row.location = pin->location();
     row.padstack = pin->padstack();
     m_rows.push_back(row);

@@ -1,7 +1,7 @@
 #ifndef IFX_PINMAPTABLE_H
 #define IFX_PINMAPTABLE_H
 
-#include "model/DesignIds.h"
+#include "model/DesignRecords.h"
 
 #include <string>
 #include <vector>
@@ -53,7 +53,7 @@ private:
     void addPins(const PinMapRow& mapping, IWJFootPrintPinGroup* pins);
     void addPin(PinMapRow row, IWJFootPrintPin* pin);
 
-    DesignIds m_ids;
+    DesignRecords m_records;
     std::vector<PinMapRow> m_rows;
 };
 
