@@ -18,6 +18,7 @@
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
 
 namespace {
@@ -104,7 +105,7 @@ try {
 
 IWJPort* CWJCompInst::findPort(const char* name)
 try {
-    return lookUp(m_portsByName, toUpperKey(name));
+    return lastByName(m_portsByName, toUpperKey(name));
 } catch (...) {
     noteOutOfMemory(this);
     return nullptr;
@@ -145,10 +146,7 @@ try {
     const std::string id = CWJPort::idOf(port);
     const bool differential = findDifferentialPortById(id.c_str()) == port;
     (differential ? m_differentialPortsById : m_portsById).erase(id);
-    std::map<std::string, IWJPort*>& byName = differential ? m_differentialPortsByName : m_portsByName;
-    const auto named = byName.find(CWJPort::localNameKey(port));
-    if (named != byName.end() && named->second == port)
-        byName.erase(named);
+    unfileByName(portsByName(port), CWJPort::localNameKey(port), port);
 
     auto* object = dynamic_cast<IWJXMLObject*>(port);
     getDesignData()->RemoveDOMNode(object->GetDomElement());
@@ -190,7 +188,7 @@ try {
 
 IWJPort* CWJCompInst::findDifferentialPort(const char* name)
 try {
-    return lookUp(m_differentialPortsByName, toUpperKey(name));
+    return lastByName(m_differentialPortsByName, toUpperKey(name));
 } catch (...) {
     noteOutOfMemory(this);
     return nullptr;
@@ -334,7 +332,7 @@ void CWJCompInst::insertPort(IWJPort* port)
     if (byId)
         m_filedPorts.erase(byId);
     byId = port;
-    (differential ? m_differentialPortsByName : m_portsByName)[CWJPort::localNameKey(port)] = port;
+    fileByName(portsByName(port), CWJPort::localNameKey(port), port);
     m_filedPorts.insert(port);
 }
 
@@ -366,11 +364,9 @@ void CWJCompInst::portRenamed(IWJPort* port, const std::string& oldKey)
 {
     if (!holdsPort(port))
         return;
-    std::map<std::string, IWJPort*>& byName = port->portKind() == 1 ? m_differentialPortsByName : m_portsByName;
-    const auto old = byName.find(oldKey);
-    if (old != byName.end() && old->second == port)
-        byName.erase(old);
-    byName[CWJPort::localNameKey(port)] = port;
+    PortsByName& byName = portsByName(port);
+    fileByName(byName, CWJPort::localNameKey(port), port);
+    unfileByName(byName, oldKey, port);
     for (CWJPortWatcher* watcher : m_watchers)
         watcher->portRenamed(port);
 }
@@ -400,9 +396,44 @@ CWJIdRegistry* CWJCompInst::ids() const
     return m_root ? &m_root->ids() : nullptr;
 }
 
-void CWJCompInst::adoptPort(IWJPort* port)
+CWJCompInst::PortsByName& CWJCompInst::portsByName(IWJPort* port)
+{
+    return port->portKind() == 1 ? m_differentialPortsByName : m_portsByName;
+}
+
+void CWJCompInst::fileByName(PortsByName& byName, const std::string& key, IWJPort* port)
+{
+    const std::size_t rank = CWJPort::rankOf(port);
+    auto next = byName.upper_bound(key);
+    for (auto entry = byName.lower_bound(key); entry != next; ++entry) {
+        if (CWJPort::rankOf(entry->second) > rank) {
+            next = entry;
+            break;
+        }
+    }
+    byName.emplace_hint(next, key, port);
+}
+
+// Takes out the entry of port under key, the one filed first when the
+// port is there twice.
+void CWJCompInst::unfileByName(PortsByName& byName, const std::string& key, const IWJPort* port)
+{
+    const auto range = byName.equal_range(key);
+    const auto entry = std::find_if(range.first, range.second, [port](const auto& e) { return e.second == port; });
+    if (entry != range.second)
+        byName.erase(entry);
+}
+
+IWJPort* CWJCompInst::lastByName(const PortsByName& byName, const std::string& key)
+{
+    const auto range = byName.equal_range(key);
+    return range.first == range.second ? nullptr : std::prev(range.second)->second;
+}
+
+std::size_t CWJCompInst::adoptPort(IWJPort* port)
 {
     m_ownedPorts.emplace_back(port);
+    return m_ownedPorts.size() - 1;
 }
 
 void CWJCompInst::adoptBusInterface(CWJCompBusInterface* busInterface)

@@ -95,20 +95,31 @@ public:
     // to no view.
     CWJIdRegistry* ids() const;
     // Take ownership of an object constructed under this instance.
-    void adoptPort(IWJPort* port);
+    // Returns the port's rank: the ports made before it under this instance.
+    std::size_t adoptPort(IWJPort* port);
     void adoptBusInterface(CWJCompBusInterface* busInterface);
 
 private:
+    using PortsByName = std::multimap<std::string, IWJPort*>;
+
     void registerHandlers();
     void indexGroups();
+    PortsByName& portsByName(IWJPort* port);
+    // Files port under key among the ports of that key, in rank order.
+    static void fileByName(PortsByName& byName, const std::string& key, IWJPort* port);
+    static void unfileByName(PortsByName& byName, const std::string& key, const IWJPort* port);
+    static IWJPort* lastByName(const PortsByName& byName, const std::string& key);
 
     std::string m_cellName;
     std::string m_refdes;
     std::string m_id;
     std::map<std::string, IWJPort*> m_portsById;
-    std::map<std::string, IWJPort*> m_portsByName;
+    // The ports by the key of their local name; a key's ports in the order
+    // of the file, so that a lookup gives the last, as a read of the file
+    // does.
+    PortsByName m_portsByName;
     std::map<std::string, IWJPort*> m_differentialPortsById;
-    std::map<std::string, IWJPort*> m_differentialPortsByName;
+    PortsByName m_differentialPortsByName;
     std::map<std::string, IWJCompBusInterface*> m_busInterfacesById;
     IWJInterfaceView* m_view;
     CWJDesignRoot* m_root;

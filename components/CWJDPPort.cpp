@@ -24,7 +24,7 @@ CWJDPPort::CWJDPPort(xercesc::DOMElement* element, IWJXMLObject* parent)
 {
     registerHandlers();
     if (m_owner)
-        m_owner->adoptPort(this);
+        m_rank = m_owner->adoptPort(this);
 }
 
 CWJDPPort::CWJDPPort(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed)

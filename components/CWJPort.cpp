@@ -24,7 +24,7 @@ CWJPort::CWJPort(xercesc::DOMElement* element, IWJXMLObject* parent) : TWJPortBa
 {
     registerHandlers();
     if (m_owner)
-        m_owner->adoptPort(this);
+        m_rank = m_owner->adoptPort(this);
 }
 
 CWJPort::CWJPort(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed) : CWJPort(element, parent)
@@ -125,6 +125,15 @@ const char* CWJPort::idOf(IWJPort* port)
     if (auto* differential = dynamic_cast<CWJDPPort*>(port))
         return differential->id();
     return "";
+}
+
+std::size_t CWJPort::rankOf(IWJPort* port)
+{
+    if (auto* plain = dynamic_cast<CWJPort*>(port))
+        return plain->rank();
+    if (auto* differential = dynamic_cast<CWJDPPort*>(port))
+        return differential->rank();
+    return 0;
 }
 
 std::string CWJPort::localNameKey(IWJPort* port)

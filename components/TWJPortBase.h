@@ -28,6 +28,9 @@ public:
 
     const char* id() const;
     void setId(const char* text);
+    // The port's place among the ports made under its instance, which is
+    // their order in the file.
+    std::size_t rank() const { return m_rank; }
 
 protected:
     TWJPortBase(xercesc::DOMElement* element, IWJXMLObject* parent, int portKind);
@@ -36,6 +39,7 @@ protected:
     static std::vector<ClassHandler> nameHandlers();
 
     CWJCompInst* m_owner;
+    std::size_t m_rank = 0;
 
 private:
     void rename(std::string& name, const char* tag, const char* text);

@@ -161,6 +161,21 @@ const EditCase kEdits[] = {
          b.u1->removePort(twin);
          EXPECT_EQ(pinName(b.map->pinForPort(b.clk, -1)), "A1");
      }},
+    {"a port found by name is the last of that name in the file, as a read finds it",
+     [](Board& b) {
+         IWJPort* twin = b.u1->addPort("Clk", "", IWJPort::Input, 1, -1, -1);
+         EXPECT_EQ(b.u1->findPort("CLK"), twin);
+         b.u1->removePort(twin);
+         EXPECT_EQ(b.u1->findPort("clk"), b.clk);
+         IWJPort* later = b.u1->addPort("LATER", "", IWJPort::Input, 1, -1, -1);
+         later->setName("Data");
+         b.clk->setName("data");
+         EXPECT_EQ(b.u1->findPort("DATA"), later);
+         later->setName("other");
+         EXPECT_EQ(b.u1->findPort("DATA"), b.data);
+         b.data->setName("gone");
+         EXPECT_EQ(b.u1->findPort("DATA"), b.clk);
+     }},
     {"a port maps to one target at a time",
      [](Board& b) {
          b.map->mapPortToPin(b.clk, b.pin(b.f1, "A1"), -1);
