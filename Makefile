@@ -268,6 +268,7 @@ format-check: deps-format
 	@clang-format --dry-run -Werror $(FORMAT_SOURCES) && echo "the sources are formatted"
 
 soak: build
+	cmake --build $(BUILD) --target wjxml_soak -j$(JOBS)
 	mkdir -p $(BUILD)/soak
 	$(BUILD)/tests/wjxml_soak $(EXAMPLE) $(BUILD)/soak $(SOAK_SECONDS)
 

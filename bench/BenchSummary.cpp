@@ -13,7 +13,7 @@ namespace {
 constexpr double kBoundReadGoal = 2.0;
 constexpr double kUnboundReadGoal = 1.7;
 constexpr double kWriteGoal = 1.3;
-constexpr double kMemoryGoal = 2.5;
+constexpr double kMemoryGoal = 1.25;
 constexpr double kGrowthGoal = 11.0;
 
 const char* verdict(double ratio, double goal)

@@ -5,6 +5,8 @@
 
 #include <xercesc/util/XercesDefs.hpp>
 
+#include <string>
+
 XERCES_CPP_NAMESPACE_BEGIN
 class DOMDocument;
 XERCES_CPP_NAMESPACE_END
@@ -35,6 +37,8 @@ public:
     // part map not yet filed is not looked at.
     virtual void partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to) = 0;
     virtual void partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to) = 0;
+    // A footprint took another name; one not yet filed is not looked at.
+    virtual void footprintRenamed(IWJFootPrint* footprint, const std::string& oldName) = 0;
 
     // Makes document know this root, so that a failed edit of any element in
     // it reaches the root (noteOutOfMemory); null forgets the document.

@@ -16,19 +16,25 @@ void IWJXMLObject::AddChild(xercesc::DOMElement*, IWJXMLObject*) {}
 
 void IWJXMLObject::SetAttribute(const char* name, const char* value)
 {
-    if (TWJFunctor* functor = find(name, true))
-        (*functor)(value);
+    handle(name, true, value);
 }
 
 void IWJXMLObject::SetTagText(const char* name, const char* text)
 {
-    if (TWJFunctor* functor = find(name, false))
-        (*functor)(text);
+    handle(name, false, text);
 }
 
 bool IWJXMLObject::HasTagHandler(const char* name) const
 {
-    return find(name, false) != nullptr;
+    return find(name, false) || findClassHandler(name, false);
+}
+
+void IWJXMLObject::handle(const char* name, bool attribute, const char* text)
+{
+    if (TWJFunctor* functor = find(name, attribute))
+        (*functor)(text);
+    else if (const ClassHandler* handler = findClassHandler(name, attribute))
+        handler->handle(*this, text);
 }
 
 void IWJXMLObject::RegisterXMLTagFP(const char* name, TWJFunctor* handler)
@@ -50,6 +56,17 @@ void IWJXMLObject::addHandler(const Handler& handler)
         delete handler.functor;
         throw;
     }
+}
+
+const IWJXMLObject::ClassHandler* IWJXMLObject::findClassHandler(const char* name, bool attribute) const
+{
+    if (!m_classHandlers)
+        return nullptr;
+    for (const ClassHandler& handler : *m_classHandlers) {
+        if (handler.attribute == attribute && std::strcmp(handler.name, name) == 0)
+            return &handler;
+    }
+    return nullptr;
 }
 
 TWJFunctor* IWJXMLObject::find(const char* name, bool attribute) const

@@ -1,20 +1,41 @@
 #ifndef WJXML_BINDING_TWJXMLOBJFUNCTOR_H
 #define WJXML_BINDING_TWJXMLOBJFUNCTOR_H
 
-#include "wjxmlinterfaceflowreader/TWJFunctor.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
-// Binds one handler member of a model class to one object.
-template <class T> class TWJXMLObjFunctor : public TWJFunctor {
+#include <initializer_list>
+#include <vector>
+
+// Binds handler members of a model class T to every object of the class: the
+// entries of the class's handler table (IWJXMLObject::RegisterClassHandlers).
+template <class T> class TWJXMLObjFunctor {
 public:
     using Member = void (T::*)(const char*);
 
-    TWJXMLObjFunctor(T* object, Member member) : m_object(object), m_member(member) {}
+    template <Member member> static IWJXMLObject::ClassHandler tag(const char* name)
+    {
+        return {name, false, &call<member>};
+    }
 
-    void operator()(const char* text) override { (m_object->*m_member)(text); }
+    template <Member member> static IWJXMLObject::ClassHandler attribute(const char* name)
+    {
+        return {name, true, &call<member>};
+    }
 
 private:
-    T* m_object;
-    Member m_member;
+    template <Member member> static void call(IWJXMLObject& object, const char* text)
+    {
+        (static_cast<T&>(object).*member)(text);
+    }
 };
+
+// The table of a class whose base serves some paths itself: the base's
+// entries, then the class's own.
+inline std::vector<IWJXMLObject::ClassHandler> joinHandlers(std::vector<IWJXMLObject::ClassHandler> base,
+                                                            std::initializer_list<IWJXMLObject::ClassHandler> own)
+{
+    base.insert(base.end(), own);
+    return base;
+}
 
 #endif

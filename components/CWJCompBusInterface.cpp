@@ -34,9 +34,10 @@ void CWJCompBusInterface::registerHandlers()
     static const std::vector<std::string> sequence{"Name", "Definition", "PortRefs", "DifferentialPortRefs",
                                                    "PortGroups"};
     getDesignData()->RegisterTagSequence("BusInterface", sequence);
-    registerGroupHandlers();
-    RegisterXMLTagFP("Definition",
-                     new TWJXMLObjFunctor<CWJCompBusInterface>(this, &CWJCompBusInterface::setDefinition));
+    static const std::vector<ClassHandler> handlers =
+        joinHandlers(groupHandlers(),
+                     {TWJXMLObjFunctor<CWJCompBusInterface>::tag<&CWJCompBusInterface::setDefinition>("Definition")});
+    RegisterClassHandlers(&handlers);
 }
 
 // "<cell name>.<name>"; the name alone without a component instance.

@@ -66,9 +66,11 @@ void CWJCompInst::registerHandlers()
 {
     static const std::vector<std::string> sequence{"Refdes", "CellName", "Ports", "DifferentialPorts", "BusInterfaces"};
     getDesignData()->RegisterTagSequence("CompInst", sequence);
-    RegisterXMLTagFP("Refdes", new TWJXMLObjFunctor<CWJCompInst>(this, &CWJCompInst::setRefdes));
-    RegisterXMLTagFP("CellName", new TWJXMLObjFunctor<CWJCompInst>(this, &CWJCompInst::setCellName));
-    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJCompInst>(this, &CWJCompInst::setId));
+    using Functor = TWJXMLObjFunctor<CWJCompInst>;
+    static const std::vector<ClassHandler> handlers{Functor::tag<&CWJCompInst::setRefdes>("Refdes"),
+                                                    Functor::tag<&CWJCompInst::setCellName>("CellName"),
+                                                    Functor::attribute<&CWJCompInst::setId>("id")};
+    RegisterClassHandlers(&handlers);
 }
 
 const char* CWJCompInst::refdes()

@@ -5,8 +5,8 @@
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/ModelText.h"
 #include "binding/OutOfMemory.h"
+#include "binding/TWJXMLObjFunctor.h"
 #include "binding/createBoundObject.h"
-#include "wjxmlinterfaceflowreader/TWJFunctor.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -17,21 +17,6 @@ const char* const kPositiveKeys[] = {"PositivePort:ref", "PositivePort:Range:lsb
 const char* const kNegativeKeys[] = {"NegativePort:ref", "NegativePort:Range:lsb", "NegativePort:Range:msb"};
 
 } // namespace
-
-// Hands the value of one attribute of a member element to the pair.
-class CWJDPPort::MemberHandler : public TWJFunctor {
-public:
-    MemberHandler(CWJDPPort* pair, Member& member, MemberField field) : m_pair(pair), m_member(member), m_field(field)
-    {
-    }
-
-    void operator()(const char* text) override { m_pair->readMember(m_member, m_field, text); }
-
-private:
-    CWJDPPort* m_pair;
-    Member& m_member;
-    MemberField m_field;
-};
 
 CWJDPPort::CWJDPPort(xercesc::DOMElement* element, IWJXMLObject* parent)
     : TWJPortBase(element, parent, 1), m_positive{"PositivePort", kPositiveKeys}, m_negative{"NegativePort",
@@ -54,11 +39,14 @@ void CWJDPPort::registerHandlers()
 {
     static const std::vector<std::string> sequence{"Name", "InstancePortName", "PositivePort", "NegativePort"};
     getDesignData()->RegisterTagSequence("DifferentialPort", sequence);
-    registerNameHandlers();
-    for (Member* member : {&m_positive, &m_negative}) {
-        for (MemberField field : {Ref, Lsb, Msb})
-            RegisterXMLAttribFP(member->keys[field], new MemberHandler(this, *member, field));
-    }
+    static const std::vector<ClassHandler> handlers =
+        joinHandlers(nameHandlers(), {{kPositiveKeys[Ref], true, &readMemberField<&CWJDPPort::m_positive, Ref>},
+                                      {kPositiveKeys[Lsb], true, &readMemberField<&CWJDPPort::m_positive, Lsb>},
+                                      {kPositiveKeys[Msb], true, &readMemberField<&CWJDPPort::m_positive, Msb>},
+                                      {kNegativeKeys[Ref], true, &readMemberField<&CWJDPPort::m_negative, Ref>},
+                                      {kNegativeKeys[Lsb], true, &readMemberField<&CWJDPPort::m_negative, Lsb>},
+                                      {kNegativeKeys[Msb], true, &readMemberField<&CWJDPPort::m_negative, Msb>}});
+    RegisterClassHandlers(&handlers);
 }
 
 int CWJDPPort::type()

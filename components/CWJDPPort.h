@@ -43,7 +43,13 @@ private:
         int lsb = -1;
         int msb = -1;
     };
-    class MemberHandler;
+    // The handler of one attribute of a member element.
+    template <Member CWJDPPort::*member, MemberField field>
+    static void readMemberField(IWJXMLObject& pair, const char* text)
+    {
+        auto& self = static_cast<CWJDPPort&>(pair);
+        self.readMember(self.*member, field, text);
+    }
 
     void registerHandlers();
     bool acceptsMember(IWJPort* port) const;

@@ -38,11 +38,12 @@ void CWJPort::registerHandlers()
 {
     static const std::vector<std::string> sequence{"Name", "Type", "InstancePortName", "NumPhysPins", "Range"};
     getDesignData()->RegisterTagSequence("Port", sequence);
-    registerNameHandlers();
-    RegisterXMLTagFP("Type", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::readType));
-    RegisterXMLTagFP("NumPhysPins", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::readNumPhysPins));
-    RegisterXMLAttribFP("Range:msb", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::readMsb));
-    RegisterXMLAttribFP("Range:lsb", new TWJXMLObjFunctor<CWJPort>(this, &CWJPort::readLsb));
+    using Functor = TWJXMLObjFunctor<CWJPort>;
+    static const std::vector<ClassHandler> handlers = joinHandlers(
+        nameHandlers(),
+        {Functor::tag<&CWJPort::readType>("Type"), Functor::tag<&CWJPort::readNumPhysPins>("NumPhysPins"),
+         Functor::attribute<&CWJPort::readMsb>("Range:msb"), Functor::attribute<&CWJPort::readLsb>("Range:lsb")});
+    RegisterClassHandlers(&handlers);
 }
 
 int CWJPort::type()

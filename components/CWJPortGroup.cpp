@@ -57,11 +57,13 @@ void CWJPortGroup::registerHandlers()
     static const std::vector<std::string> sequence{
         "Name", "Type", "Voltage", "NumPowerPins", "NumGroundPins", "PortRefs", "DifferentialPortRefs", "PortGroups"};
     getDesignData()->RegisterTagSequence("PortGroup", sequence);
-    registerGroupHandlers();
-    RegisterXMLTagFP("Type", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readType));
-    RegisterXMLTagFP("Voltage", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readVoltage));
-    RegisterXMLTagFP("NumPowerPins", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readNumPowerPins));
-    RegisterXMLTagFP("NumGroundPins", new TWJXMLObjFunctor<CWJPortGroup>(this, &CWJPortGroup::readNumGroundPins));
+    using Functor = TWJXMLObjFunctor<CWJPortGroup>;
+    static const std::vector<ClassHandler> handlers =
+        joinHandlers(groupHandlers(), {Functor::tag<&CWJPortGroup::readType>("Type"),
+                                       Functor::tag<&CWJPortGroup::readVoltage>("Voltage"),
+                                       Functor::tag<&CWJPortGroup::readNumPowerPins>("NumPowerPins"),
+                                       Functor::tag<&CWJPortGroup::readNumGroundPins>("NumGroundPins")});
+    RegisterClassHandlers(&handlers);
 }
 
 // "<cell name>.<bus interface name>.<enclosing groups, outermost first>.<name>";

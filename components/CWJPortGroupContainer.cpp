@@ -8,13 +8,10 @@
 #include "CWJPortRefHolder.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/ModelText.h"
-#include "binding/TWJXMLObjFunctor.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
 
 #include <algorithm>
-
-using Functor = TWJXMLObjFunctor<CWJPortGroupContainer>;
 
 CWJPortGroupContainer::CWJPortGroupContainer(IWJXMLObject* holder, CWJCompBusInterface* busInterface)
     : m_holder(holder), m_busInterface(busInterface)
@@ -41,18 +38,6 @@ CWJPortGroupContainer::~CWJPortGroupContainer()
             level = parent ? &parent->container() : this;
         }
     }
-}
-
-void CWJPortGroupContainer::registerHandlers()
-{
-    m_holder->RegisterXMLTagFP("PortRefs:PortRef", new Functor(this, &CWJPortGroupContainer::beginPortRef));
-    m_holder->RegisterXMLAttribFP("PortRefs:PortRef:ref", new Functor(this, &CWJPortGroupContainer::readRef));
-    m_holder->RegisterXMLAttribFP("PortRefs:PortRef:Range:lsb",
-                                  new Functor(this, &CWJPortGroupContainer::readRangeLsb));
-    m_holder->RegisterXMLAttribFP("PortRefs:PortRef:Range:msb",
-                                  new Functor(this, &CWJPortGroupContainer::readRangeMsb));
-    m_holder->RegisterXMLAttribFP("DifferentialPortRefs:DifferentialPortRef:ref",
-                                  new Functor(this, &CWJPortGroupContainer::readDifferentialRef));
 }
 
 CInterfaceObjectIterator<IWJPortRef*> CWJPortGroupContainer::portRefs() const

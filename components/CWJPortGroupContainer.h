@@ -41,9 +41,6 @@ public:
     CWJPortGroupContainer(const CWJPortGroupContainer&) = delete;
     CWJPortGroupContainer& operator=(const CWJPortGroupContainer&) = delete;
 
-    // Registers the handlers of PortRef and DifferentialPortRef on the holder.
-    void registerHandlers();
-
     CInterfaceObjectIterator<IWJPortRef*> portRefs() const;
     CInterfaceObjectIterator<IWJPort*> differentialPorts() const;
     CInterfaceObjectMapIterator<std::string, IWJPortGroup*> portGroups() const;
@@ -75,13 +72,15 @@ public:
 
     void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
 
-private:
-    void writeRange(xercesc::DOMElement* refElement, int lsb, int msb);
+    // The handlers of the holder's PortRef and DifferentialPortRef elements.
     void beginPortRef(const char* text);
     void readRef(const char* text);
     void readDifferentialRef(const char* text);
     void readRangeLsb(const char* text);
     void readRangeMsb(const char* text);
+
+private:
+    void writeRange(xercesc::DOMElement* refElement, int lsb, int msb);
 
     IWJXMLObject* m_holder;
     CWJCompBusInterface* m_busInterface;

@@ -15,11 +15,12 @@ TWJPortBase<Interface>::TWJPortBase(xercesc::DOMElement* element, IWJXMLObject* 
 {
 }
 
-template <class Interface> void TWJPortBase<Interface>::registerNameHandlers()
+template <class Interface> std::vector<IWJXMLObject::ClassHandler> TWJPortBase<Interface>::nameHandlers()
 {
-    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<TWJPortBase>(this, &TWJPortBase::setName));
-    RegisterXMLTagFP("InstancePortName", new TWJXMLObjFunctor<TWJPortBase>(this, &TWJPortBase::setInstancePortName));
-    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<TWJPortBase>(this, &TWJPortBase::setId));
+    using Functor = TWJXMLObjFunctor<TWJPortBase>;
+    return {Functor::template tag<&TWJPortBase::setName>("Name"),
+            Functor::template tag<&TWJPortBase::setInstancePortName>("InstancePortName"),
+            Functor::template attribute<&TWJPortBase::setId>("id")};
 }
 
 template <class Interface> int TWJPortBase<Interface>::portKind()

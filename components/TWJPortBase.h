@@ -4,6 +4,7 @@
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <string>
+#include <vector>
 
 class CWJCompInst;
 class IWJCompInst;
@@ -31,8 +32,8 @@ public:
 protected:
     TWJPortBase(xercesc::DOMElement* element, IWJXMLObject* parent, int portKind);
 
-    // Registers the handlers of Name, InstancePortName and id.
-    void registerNameHandlers();
+    // The handlers of Name, InstancePortName and id.
+    static std::vector<ClassHandler> nameHandlers();
 
     CWJCompInst* m_owner;
 

@@ -14,11 +14,18 @@ TWJPortGroupBase<Interface>::TWJPortGroupBase(xercesc::DOMElement* element, CWJC
 {
 }
 
-template <class Interface> void TWJPortGroupBase<Interface>::registerGroupHandlers()
+template <class Interface> std::vector<IWJXMLObject::ClassHandler> TWJPortGroupBase<Interface>::groupHandlers()
 {
-    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<TWJPortGroupBase>(this, &TWJPortGroupBase::setName));
-    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<TWJPortGroupBase>(this, &TWJPortGroupBase::setId));
-    m_container.registerHandlers();
+    using Functor = TWJXMLObjFunctor<TWJPortGroupBase>;
+    using Container = CWJPortGroupContainer;
+    return {
+        Functor::template tag<&TWJPortGroupBase::setName>("Name"),
+        Functor::template attribute<&TWJPortGroupBase::setId>("id"),
+        {"PortRefs:PortRef", false, &readIntoContainer<&Container::beginPortRef>},
+        {"PortRefs:PortRef:ref", true, &readIntoContainer<&Container::readRef>},
+        {"PortRefs:PortRef:Range:lsb", true, &readIntoContainer<&Container::readRangeLsb>},
+        {"PortRefs:PortRef:Range:msb", true, &readIntoContainer<&Container::readRangeMsb>},
+        {"DifferentialPortRefs:DifferentialPortRef:ref", true, &readIntoContainer<&Container::readDifferentialRef>}};
 }
 
 template <class Interface> const char* TWJPortGroupBase<Interface>::name()

@@ -6,6 +6,7 @@
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <string>
+#include <vector>
 
 class CWJCompBusInterface;
 
@@ -42,12 +43,18 @@ protected:
     // ignoreCaseFirst.
     TWJPortGroupBase(xercesc::DOMElement* element, CWJCompBusInterface* busInterface, bool ignoreCaseFirst);
 
-    // Registers the handlers of Name, id and the container's elements.
-    void registerGroupHandlers();
+    // The handlers of Name, id and the container's elements.
+    static std::vector<ClassHandler> groupHandlers();
 
     std::string m_name;
 
 private:
+    template <void (CWJPortGroupContainer::*read)(const char*)>
+    static void readIntoContainer(IWJXMLObject& holder, const char* text)
+    {
+        (static_cast<TWJPortGroupBase&>(holder).m_container.*read)(text);
+    }
+
     std::string m_id;
     bool m_ignoreCaseFirst;
     CWJPortGroupContainer m_container;

@@ -14,6 +14,7 @@
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -41,10 +42,10 @@ void fileById(std::map<std::string, Interface*>& filed, std::vector<Interface*>&
 
 // Refiles the entry of a part map under its new instance or footprint, by
 // reusing its node.
-template <class End>
-void moveEntry(std::set<std::pair<const End*, IWJPartMap*>>& index, IWJPartMap* partMap, const End* from, const End* to)
+template <class End, class Number>
+void moveEntry(std::set<std::pair<const End*, Number>>& index, Number number, const End* from, const End* to)
 {
-    auto node = index.extract({from, partMap});
+    auto node = index.extract({from, number});
     if (node.empty())
         return;
     node.value().first = to;
@@ -75,8 +76,8 @@ CWJInterfaceView::~CWJInterfaceView()
         if (*holder == this)
             *holder = nullptr;
     }
-    for (IWJPartMap* partMap : m_partMaps)
-        deleteObject(partMap);
+    for (const auto& entry : m_partMaps)
+        deleteObject(entry.second);
     m_partMaps.clear();
     for (const auto& entry : m_compInsts)
         deleteObject(entry.second);
@@ -131,11 +132,11 @@ void CWJInterfaceView::registerHandlers()
     static const std::vector<std::string> sequence{"LastUpdatedBy", "LastUpdatedAt", "DesignName",
                                                    "CompInsts",     "Footprints",    "PartMaps"};
     getDesignData()->RegisterTagSequence("InterfaceExchangeSchema", sequence);
-    RegisterXMLTagFP("LastUpdatedBy",
-                     new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setLastUpdatedBy));
-    RegisterXMLTagFP("LastUpdatedAt",
-                     new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setLastUpdatedAt));
-    RegisterXMLTagFP("DesignName", new TWJXMLObjFunctor<CWJInterfaceView>(this, &CWJInterfaceView::setDesignName));
+    using Functor = TWJXMLObjFunctor<CWJInterfaceView>;
+    static const std::vector<ClassHandler> handlers{Functor::tag<&CWJInterfaceView::setLastUpdatedBy>("LastUpdatedBy"),
+                                                    Functor::tag<&CWJInterfaceView::setLastUpdatedAt>("LastUpdatedAt"),
+                                                    Functor::tag<&CWJInterfaceView::setDesignName>("DesignName")};
+    RegisterClassHandlers(&handlers);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJCompInst*> CWJInterfaceView::compInsts()
@@ -158,7 +159,11 @@ try {
 
 CInterfaceObjectIterator<IWJPartMap*> CWJInterfaceView::partMaps()
 try {
-    return CInterfaceObjectIterator<IWJPartMap*>(new CSTLIOVectorIterator<IWJPartMap*>(m_partMaps));
+    std::vector<IWJPartMap*> partMaps;
+    partMaps.reserve(m_partMaps.size());
+    for (const auto& entry : m_partMaps)
+        partMaps.push_back(entry.second);
+    return CInterfaceObjectIterator<IWJPartMap*>(new CSTLIOVectorIterator<IWJPartMap*>(partMaps));
 } catch (...) {
     noteOutOfMemory(this);
     return {};
@@ -232,24 +237,52 @@ try {
 
 void CWJInterfaceView::fileFootprint(CWJFootPrint* footprint)
 {
-    fileById(m_footprints, m_displacedFootprints, m_filedFootprints, footprint);
+    const auto byName = m_footprintsByName.emplace(footprint->name(), footprint);
+    try {
+        fileById(m_footprints, m_displacedFootprints, m_filedFootprints, footprint);
+    } catch (...) {
+        m_footprintsByName.erase(byName);
+        throw;
+    }
 }
 
+void CWJInterfaceView::footprintRenamed(IWJFootPrint* footprint, const std::string& oldName)
+{
+    if (!holdsFootprint(footprint))
+        return;
+    m_footprintsByName.emplace(footprint->name(), footprint);
+    eraseNameEntry(oldName, footprint);
+}
+
+void CWJInterfaceView::eraseNameEntry(const std::string& name, const IWJFootPrint* footprint)
+{
+    const auto range = m_footprintsByName.equal_range(name);
+    const auto entry =
+        std::find_if(range.first, range.second, [footprint](const auto& e) { return e.second == footprint; });
+    if (entry != range.second)
+        m_footprintsByName.erase(entry);
+}
+
+// The first of the filed footprints of that name in the order of their ids,
+// as a host walking footprints() would find it.
 void CWJInterfaceView::removeFootprint(const char* name)
 try {
     if (!name)
         return;
-    IWJFootPrint* footprint = nullptr;
-    for (const auto& entry : m_footprints) {
-        if (std::string(entry.second->name()) == name) {
-            footprint = entry.second;
-            break;
-        }
+    CWJFootPrint* footprint = nullptr;
+    const auto range = m_footprintsByName.equal_range(name);
+    for (auto entry = range.first; entry != range.second; ++entry) {
+        if (!holdsFootprint(entry->second) || std::strcmp(entry->second->name(), name) != 0)
+            continue;
+        auto* candidate = static_cast<CWJFootPrint*>(entry->second);
+        if (!footprint || std::strcmp(candidate->id(), footprint->id()) < 0)
+            footprint = candidate;
     }
     if (!footprint)
         return;
     removePartMapsOf(m_partMapsByFootprint, static_cast<const IWJFootPrint*>(footprint));
-    m_footprints.erase(static_cast<CWJFootPrint*>(footprint)->id());
+    eraseNameEntry(name, footprint);
+    m_footprints.erase(footprint->id());
     m_filedFootprints.erase(footprint);
     delete footprint;
 } catch (...) {
@@ -257,44 +290,49 @@ try {
 }
 
 // A removal needs no memory half way.
-template <class End>
-void CWJInterfaceView::removePartMapsOf(std::set<std::pair<const End*, IWJPartMap*>>& index, const End* end)
+template <class End> void CWJInterfaceView::removePartMapsOf(PartMapIndex<End>& index, const End* end)
 {
-    auto entry = index.lower_bound({end, nullptr});
+    auto entry = index.lower_bound({end, 0});
     while (entry != index.end() && entry->first == end) {
-        IWJPartMap* partMap = (entry++)->second;
-        unindexPartMap(partMap);
-        m_partMaps.erase(std::find(m_partMaps.begin(), m_partMaps.end(), partMap));
+        const PartMapNumber number = (entry++)->second;
+        const auto filed = m_partMaps.find(number);
+        IWJPartMap* partMap = filed->second;
+        m_partMapsByCompInst.erase({partMap->compInst(), number});
+        m_partMapsByFootprint.erase({partMap->footprint(), number});
+        m_partMapNumbers.erase(partMap);
+        m_partMaps.erase(filed);
         delete partMap;
     }
 }
 
 void CWJInterfaceView::filePartMap(IWJPartMap* partMap)
 {
+    const PartMapNumber number = m_nextPartMapNumber++;
     try {
-        m_partMapsByCompInst.emplace(partMap->compInst(), partMap);
-        m_partMapsByFootprint.emplace(partMap->footprint(), partMap);
-        m_partMaps.push_back(partMap);
+        m_partMapNumbers.emplace(partMap, number);
+        m_partMapsByCompInst.emplace(partMap->compInst(), number);
+        m_partMapsByFootprint.emplace(partMap->footprint(), number);
+        m_partMaps.emplace(number, partMap);
     } catch (...) {
-        unindexPartMap(partMap);
+        m_partMapNumbers.erase(partMap);
+        m_partMapsByCompInst.erase({partMap->compInst(), number});
+        m_partMapsByFootprint.erase({partMap->footprint(), number});
         throw;
     }
 }
 
-void CWJInterfaceView::unindexPartMap(IWJPartMap* partMap)
-{
-    m_partMapsByCompInst.erase({partMap->compInst(), partMap});
-    m_partMapsByFootprint.erase({partMap->footprint(), partMap});
-}
-
 void CWJInterfaceView::partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to)
 {
-    moveEntry(m_partMapsByCompInst, partMap, from, to);
+    const auto filed = m_partMapNumbers.find(partMap);
+    if (filed != m_partMapNumbers.end())
+        moveEntry(m_partMapsByCompInst, filed->second, from, to);
 }
 
 void CWJInterfaceView::partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to)
 {
-    moveEntry(m_partMapsByFootprint, partMap, from, to);
+    const auto filed = m_partMapNumbers.find(partMap);
+    if (filed != m_partMapNumbers.end())
+        moveEntry(m_partMapsByFootprint, filed->second, from, to);
 }
 
 IWJPartMap* CWJInterfaceView::addPartMap(IWJFootPrint* footprint, IWJCompInst* compInst)
@@ -345,11 +383,10 @@ void CWJInterfaceView::setDesignName(const char* text)
 
 IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
 {
-    for (IWJPartMap* partMap : m_partMaps) {
-        if (partMap->compInst() == compInst)
-            return partMap;
-    }
-    return nullptr;
+    const auto entry = m_partMapsByCompInst.lower_bound({compInst, 0});
+    if (entry == m_partMapsByCompInst.end() || entry->first != compInst)
+        return nullptr;
+    return m_partMaps.find(entry->second)->second;
 }
 
 // The view owns what it receives, also when it cannot file it.

@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -52,6 +53,7 @@ public:
     IWJFootPrint* findFootprint(const char* id) override;
     void partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to) override;
     void partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to) override;
+    void footprintRenamed(IWJFootPrint* footprint, const std::string& oldName) override;
 
     // Takes the document over, unless this throws; it is released with the
     // view. The document knows its view from then on, so that a failed edit
@@ -65,20 +67,26 @@ public:
     void removeHolder(IWJInterfaceView** holder);
 
 private:
+    // Part maps are numbered in the order they are filed: the list keeps that
+    // order, and the indexes find the earliest one first.
+    using PartMapNumber = unsigned long long;
+    template <class End> using PartMapIndex = std::set<std::pair<const End*, PartMapNumber>>;
+
     void registerHandlers();
     template <class T> void deleteObject(T* object);
     // Runs file, which files object; when that throws, deletes object.
     template <class T, class File> void fileOrDelete(T* object, File file);
     // Files under its id; an instance it displaces is kept for release.
     void fileCompInst(CWJCompInst* compInst);
-    // Files a part map in the list and by its instance and footprint; when
-    // this throws, it is not filed.
+    // Files a part map under the next number and by its instance and
+    // footprint; when this throws, it is not filed.
     void filePartMap(IWJPartMap* partMap);
-    void unindexPartMap(IWJPartMap* partMap);
     // Deletes every part map filed under end in index.
-    template <class End> void removePartMapsOf(std::set<std::pair<const End*, IWJPartMap*>>& index, const End* end);
-    // Files footprint under its id; a footprint it displaces stays owned.
+    template <class End> void removePartMapsOf(PartMapIndex<End>& index, const End* end);
+    // Files footprint under its id and its name; a footprint it displaces
+    // stays owned.
     void fileFootprint(CWJFootPrint* footprint);
+    void eraseNameEntry(const std::string& name, const IWJFootPrint* footprint);
 
     std::string m_lastUpdatedBy;
     std::string m_lastUpdatedAt;
@@ -90,10 +98,16 @@ private:
     std::map<std::string, IWJFootPrint*> m_footprints;
     // Footprints displaced from m_footprints by a later one of the same id.
     std::vector<IWJFootPrint*> m_displacedFootprints;
-    std::vector<IWJPartMap*> m_partMaps;
+    // The filed footprints by name. An entry whose footprint is no longer
+    // filed, or after a rename that ran out of memory no longer has that
+    // name, is passed over.
+    std::multimap<std::string, IWJFootPrint*> m_footprintsByName;
+    std::map<PartMapNumber, IWJPartMap*> m_partMaps;
+    std::unordered_map<const IWJPartMap*, PartMapNumber> m_partMapNumbers;
+    PartMapNumber m_nextPartMapNumber = 0;
     // The filed part maps by their instance and by their footprint.
-    std::set<std::pair<const IWJCompInst*, IWJPartMap*>> m_partMapsByCompInst;
-    std::set<std::pair<const IWJFootPrint*, IWJPartMap*>> m_partMapsByFootprint;
+    PartMapIndex<IWJCompInst> m_partMapsByCompInst;
+    PartMapIndex<IWJFootPrint> m_partMapsByFootprint;
     xercesc::DOMDocument* m_document = nullptr;
     std::unordered_set<const IWJCompInst*> m_filedCompInsts;
     std::unordered_set<const IWJFootPrint*> m_filedFootprints;

@@ -17,8 +17,7 @@
 CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
 {
     registerHandlers();
-    if (auto* root = dynamic_cast<CWJDesignRoot*>(parent))
-        m_ids = &root->ids();
+    m_root = dynamic_cast<CWJDesignRoot*>(parent);
 }
 
 CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name)
@@ -43,13 +42,13 @@ void CWJFootPrint::registerHandlers()
     static const std::vector<std::string> sequence{"Name",   "Width",    "Length", "Thickness",
                                                    "Origin", "Rotation", "Pins"};
     getDesignData()->RegisterTagSequence("Footprint", sequence);
-    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setName));
-    RegisterXMLTagFP("Width", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setWidth));
-    RegisterXMLTagFP("Length", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setLength));
-    RegisterXMLTagFP("Thickness", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setThickness));
-    RegisterXMLTagFP("Rotation", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setRotation));
-    RegisterXMLTagFP("Origin", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setOrigin));
-    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJFootPrint>(this, &CWJFootPrint::setId));
+    using Functor = TWJXMLObjFunctor<CWJFootPrint>;
+    static const std::vector<ClassHandler> handlers{
+        Functor::tag<&CWJFootPrint::setName>("Name"),         Functor::tag<&CWJFootPrint::setWidth>("Width"),
+        Functor::tag<&CWJFootPrint::setLength>("Length"),     Functor::tag<&CWJFootPrint::setThickness>("Thickness"),
+        Functor::tag<&CWJFootPrint::setRotation>("Rotation"), Functor::tag<&CWJFootPrint::setOrigin>("Origin"),
+        Functor::attribute<&CWJFootPrint::setId>("id")};
+    RegisterClassHandlers(&handlers);
 }
 
 CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrint::pins()
@@ -113,8 +112,13 @@ const char* CWJFootPrint::name()
 }
 
 void CWJFootPrint::setName(const char* name)
-{
+try {
+    const std::string oldName = m_name;
     storeTagText(*this, m_name, "Name", name);
+    if (m_root)
+        m_root->footprintRenamed(this, oldName);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 const char* CWJFootPrint::origin()
@@ -185,7 +189,12 @@ const char* CWJFootPrint::id() const
 
 void CWJFootPrint::setId(const char* text)
 {
-    storeId(*this, m_ids, m_id, text);
+    storeId(*this, ids(), m_id, text);
+}
+
+CWJIdRegistry* CWJFootPrint::ids() const
+{
+    return m_root ? &m_root->ids() : nullptr;
 }
 
 IWJFootPrintPin* CWJFootPrint::findPinById(const char* id)

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+class CWJDesignRoot;
 class CWJIdRegistry;
 
 // A footprint, bound to a "Footprint" element. It owns every pin filed with
@@ -48,7 +49,7 @@ public:
     // Exact, case-sensitive lookup; null when no pin has that id.
     IWJFootPrintPin* findPinById(const char* id);
     // The registry of the ids of the view, or null without a view.
-    CWJIdRegistry* ids() const { return m_ids; }
+    CWJIdRegistry* ids() const;
     // Whether pin is one of this footprint's pins as filed by id (what a
     // reload of its id finds); pin is not looked into unless it is ours.
     bool holdsPin(const IWJFootPrintPin* pin) const;
@@ -66,7 +67,7 @@ private:
     std::string m_origin;
     std::string m_id;
     std::map<std::string, IWJFootPrintPin*> m_pinsById;
-    CWJIdRegistry* m_ids = nullptr;
+    CWJDesignRoot* m_root = nullptr;
     std::map<std::string, IWJFootPrintPin*> m_pinsByName;
     std::set<IWJFootPrintPin*> m_ownedPins;
 };

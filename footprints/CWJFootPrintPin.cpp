@@ -31,13 +31,13 @@ void CWJFootPrintPin::registerHandlers()
 {
     static const std::vector<std::string> sequence{"Name", "XY", "Location", "Padstack", "Size", "Shape"};
     getDesignData()->RegisterTagSequence("Pin", sequence);
-    RegisterXMLTagFP("Name", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::setName));
-    RegisterXMLAttribFP("id", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::setId));
-    RegisterXMLTagFP("Padstack", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::setPadstack));
-    RegisterXMLTagFP("Shape", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::setShape));
-    RegisterXMLTagFP("Size", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::setSize));
-    RegisterXMLTagFP("XY", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::readXY));
-    RegisterXMLTagFP("Location", new TWJXMLObjFunctor<CWJFootPrintPin>(this, &CWJFootPrintPin::readLocation));
+    using Functor = TWJXMLObjFunctor<CWJFootPrintPin>;
+    static const std::vector<ClassHandler> handlers{
+        Functor::tag<&CWJFootPrintPin::setName>("Name"),         Functor::attribute<&CWJFootPrintPin::setId>("id"),
+        Functor::tag<&CWJFootPrintPin::setPadstack>("Padstack"), Functor::tag<&CWJFootPrintPin::setShape>("Shape"),
+        Functor::tag<&CWJFootPrintPin::setSize>("Size"),         Functor::tag<&CWJFootPrintPin::readXY>("XY"),
+        Functor::tag<&CWJFootPrintPin::readLocation>("Location")};
+    RegisterClassHandlers(&handlers);
 }
 
 const char* CWJFootPrintPin::name()

@@ -31,8 +31,9 @@ void CWJFootPrintPinGroup::registerHandlers()
 {
     static const std::vector<std::string> sequence{"PinRef"};
     getDesignData()->RegisterTagSequence("PinGroup", sequence);
-    RegisterXMLAttribFP("PinRef:ref",
-                        new TWJXMLObjFunctor<CWJFootPrintPinGroup>(this, &CWJFootPrintPinGroup::addPinRef));
+    static const std::vector<ClassHandler> handlers{
+        TWJXMLObjFunctor<CWJFootPrintPinGroup>::attribute<&CWJFootPrintPinGroup::addPinRef>("PinRef:ref")};
+    RegisterClassHandlers(&handlers);
 }
 
 // Pin groups that part maps make hold no element: a failure goes to the part

@@ -95,15 +95,17 @@ void CWJPartMap::registerHandlers()
     static const std::vector<std::string> sequence{"CompInstRef:ref", "PartDefRef:ref", "PortMaps", "GroupMaps"};
     getDesignData()->RegisterTagSequence("PartMap", sequence);
     using Functor = TWJXMLObjFunctor<CWJPartMap>;
-    RegisterXMLAttribFP("CompInstRef:ref", new Functor(this, &CWJPartMap::readCompInstRef));
-    RegisterXMLAttribFP("PartDefRef:ref", new Functor(this, &CWJPartMap::readPartDefRef));
-    RegisterXMLTagFP("PortMaps:PortMap", new Functor(this, &CWJPartMap::beginPortMap));
-    RegisterXMLAttribFP("PortMaps:PortMap:PortRefNoRange:ref", new Functor(this, &CWJPartMap::readReference));
-    RegisterXMLTagFP("PortMaps:PortMap:PortRefNoRange:Bit", new Functor(this, &CWJPartMap::readBit));
-    RegisterXMLAttribFP("PortMaps:PortMap:PinRef:ref", new Functor(this, &CWJPartMap::readPinRef));
-    RegisterXMLTagFP("GroupMaps:GroupMap", new Functor(this, &CWJPartMap::beginGroupMap));
-    RegisterXMLAttribFP("GroupMaps:GroupMap:PortGroupRef:ref", new Functor(this, &CWJPartMap::readReference));
-    RegisterXMLAttribFP("GroupMaps:GroupMap:BusInterfaceRef:ref", new Functor(this, &CWJPartMap::readReference));
+    static const std::vector<ClassHandler> handlers{
+        Functor::attribute<&CWJPartMap::readCompInstRef>("CompInstRef:ref"),
+        Functor::attribute<&CWJPartMap::readPartDefRef>("PartDefRef:ref"),
+        Functor::tag<&CWJPartMap::beginPortMap>("PortMaps:PortMap"),
+        Functor::attribute<&CWJPartMap::readReference>("PortMaps:PortMap:PortRefNoRange:ref"),
+        Functor::tag<&CWJPartMap::readBit>("PortMaps:PortMap:PortRefNoRange:Bit"),
+        Functor::attribute<&CWJPartMap::readPinRef>("PortMaps:PortMap:PinRef:ref"),
+        Functor::tag<&CWJPartMap::beginGroupMap>("GroupMaps:GroupMap"),
+        Functor::attribute<&CWJPartMap::readReference>("GroupMaps:GroupMap:PortGroupRef:ref"),
+        Functor::attribute<&CWJPartMap::readReference>("GroupMaps:GroupMap:BusInterfaceRef:ref")};
+    RegisterClassHandlers(&handlers);
 }
 
 IWJFootPrint* CWJPartMap::footprint() const

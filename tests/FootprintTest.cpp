@@ -65,7 +65,28 @@ TEST(Footprint, ALaterFootprintOfTheSameIdHidesTheEarlierOne)
         ASSERT_TRUE(view);
         EXPECT_EQ(count(view->footprints()), 1);
         EXPECT_STREQ(view->footprints().value()->name(), "second");
+        view->removeFootprint("first");
+        view->removeFootprint("second");
+        EXPECT_EQ(count(view->footprints()), 0);
     }
+}
+
+// A removal goes by the name a footprint has now, exactly; of two alike, the
+// one whose id comes first goes.
+TEST(Footprint, RemoveFootprintGoesByTheCurrentNameAndTheFirstIdOfTwoAlike)
+{
+    const View view = read(kEdgeCases, true);
+    ASSERT_TRUE(view);
+    valueAt(view->footprints(), "FP1")->setName("MOVED");
+    view->addFootprint("b", "2", nullptr, nullptr, nullptr, nullptr)->setName("SAME");
+    view->addFootprint("a", "1", nullptr, nullptr, nullptr, nullptr)->setName("SAME");
+    for (const char* name : {"FP1", "fp2", "FP2", "SAME"})
+        view->removeFootprint(name);
+    EXPECT_EQ(keys(view->footprints()), "FP1 b ");
+    EXPECT_STREQ(valueAt(view->footprints(), "b")->width(), "2");
+    view->removeFootprint("MOVED");
+    view->removeFootprint("SAME");
+    EXPECT_EQ(count(view->footprints()), 0);
 }
 
 TEST(FootprintPin, FindPinIgnoresCaseButNeverMatchesAnId)

@@ -57,6 +57,18 @@ public:
     /// object's values are not written into the new element.
     void SetDomElement(xercesc::DOMElement* element) { m_element = element; }
 
+    /// A handler that every object of a class shares, so that an object
+    /// costs no memory for it.
+    struct ClassHandler {
+        /// The path the handler serves, as for RegisterXMLTagFP.
+        const char* name;
+        /// True when name ends in an attribute, false for a child's text.
+        bool attribute;
+        /// Hands the text to object, which is of the class that registered
+        /// the table.
+        void (*handle)(IWJXMLObject& object, const char* text);
+    };
+
     /// @name Handler registration
     /// The object takes ownership of the functor; name must stay valid for
     /// the object's lifetime (the model passes literals). Names are paths
@@ -67,6 +79,10 @@ public:
     void RegisterXMLTagFP(const char* name, TWJFunctor* handler);
     /// Registers a handler for the attribute at name.
     void RegisterXMLAttribFP(const char* name, TWJFunctor* handler);
+    /// Registers the handlers of the object's class, a table that outlives
+    /// every object of the class (a static one); it replaces an earlier
+    /// table. Handlers registered one by one are looked up first.
+    void RegisterClassHandlers(const std::vector<ClassHandler>* handlers) { m_classHandlers = handlers; }
     //@}
 
 private:
@@ -75,11 +91,15 @@ private:
         bool attribute;
         TWJFunctor* functor;
     };
+    // Runs the handler registered under name, if there is one.
+    void handle(const char* name, bool attribute, const char* text);
+    const ClassHandler* findClassHandler(const char* name, bool attribute) const;
     TWJFunctor* find(const char* name, bool attribute) const;
     void addHandler(const Handler& handler);
 
     xercesc::DOMElement* m_element;
     std::vector<Handler> m_handlers;
+    const std::vector<ClassHandler>* m_classHandlers = nullptr;
 };
 
 #endif
