@@ -218,15 +218,14 @@ TEST(HostileInput, NamedSchemasAndStyleSheetsAreNotRead)
 TEST(HostileInput, AMillionPortRefSiblingsAreReadWrittenAndReleased)
 {
     const int references = kSanitized ? 250000 : 1000000;
-    std::string content = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<InterfaceExchangeSchema xmlns=\"http://www.wjxmlflow.org/mxa/tvn\">\n"
-                          "  <CompInsts>\n    <CompInst id=\"U1\">\n      <Ports>\n        <Port id=\"P\">\n"
-                          "          <Name>P</Name>\n        </Port>\n      </Ports>\n      <BusInterfaces>\n"
-                          "        <BusInterface id=\"B\">\n          <PortRefs>\n";
+    std::string body = "  <CompInsts>\n    <CompInst id=\"U1\">\n      <Ports>\n        <Port id=\"P\">\n"
+                       "          <Name>P</Name>\n        </Port>\n      </Ports>\n      <BusInterfaces>\n"
+                       "        <BusInterface id=\"B\">\n          <PortRefs>\n";
     for (int i = 0; i < references; ++i)
-        content += "            <PortRef ref=\"P\"/>\n";
-    content += "          </PortRefs>\n        </BusInterface>\n      </BusInterfaces>\n    </CompInst>\n"
-               "  </CompInsts>\n</InterfaceExchangeSchema>\n";
+        body += "            <PortRef ref=\"P\"/>\n";
+    const std::string content =
+        document(body + "          </PortRefs>\n        </BusInterface>\n      </BusInterfaces>\n"
+                        "    </CompInst>\n  </CompInsts>");
     const std::string path = writeInput("million-refs.xml", content);
 
     for (const bool bind : {true, false}) {
@@ -248,21 +247,10 @@ TEST(HostileInput, HugeTextsAndLongNamesAreKeptWhole)
     const std::string text(10 * 1000 * 1000, 't');
     const std::string id(10 * 1000 * 1000, 'i');
     const std::string name(100000, 'N');
-    const std::string content = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                "<InterfaceExchangeSchema xmlns=\"http://www.wjxmlflow.org/mxa/tvn\">\n"
-                                "  <DesignName>" +
-                                text +
-                                "</DesignName>\n"
-                                "  <CompInsts>\n    <CompInst id=\"" +
-                                id +
-                                "\">\n"
-                                "      <CellName>" +
-                                name +
-                                "</CellName>\n      <Ports>\n        <Port id=\"P\">\n"
-                                "          <Name>" +
-                                name +
-                                "</Name>\n        </Port>\n      </Ports>\n"
-                                "    </CompInst>\n  </CompInsts>\n</InterfaceExchangeSchema>\n";
+    const std::string content = document(
+        "  <DesignName>" + text + "</DesignName>\n  <CompInsts>\n    <CompInst id=\"" + id + "\">\n      <CellName>" +
+        name + "</CellName>\n      <Ports>\n        <Port id=\"P\">\n          <Name>" + name +
+        "</Name>\n        </Port>\n      </Ports>\n    </CompInst>\n  </CompInsts>");
     const std::string path = writeInput("huge-texts.xml", content);
     for (const bool bind : {true, false}) {
         SCOPED_TRACE(bind ? "bound" : "unbound");

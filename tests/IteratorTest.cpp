@@ -37,14 +37,6 @@ protected:
     int destroyed = 0;
 };
 
-std::vector<int*> drain(SeqHandle it)
-{
-    std::vector<int*> seen;
-    for (; it.isValid(); ++it)
-        seen.push_back(it.value());
-    return seen;
-}
-
 // A handle on nothing or on an empty collection is invalid, and every form
 // of increment on it returns the handle and changes nothing.
 template <class Handle> void expectEmptyAndStill(Handle handle)
@@ -76,7 +68,10 @@ TEST_F(IteratorTest, WalksACopyOfTheSequenceInStoredOrder)
     int d = 4;
     items.push_back(&d);
     items.erase(items.begin());
-    EXPECT_EQ(stored, drain(all));
+    std::vector<int*> seen;
+    for (; all.isValid(); ++all)
+        seen.push_back(all.value());
+    EXPECT_EQ(stored, seen);
 
     items = stored;
     SeqHandle it = walk();
