@@ -1,8 +1,10 @@
 #include "CWJGuardedDOMParser.h"
 
+#include "CWJElementLines.h"
 #include "CWJParseErrors.h"
 #include "XMLText.h"
 
+#include <xercesc/dom/DOMElement.hpp>
 #include <xercesc/internal/XMLScanner.hpp>
 #include <xercesc/sax/Locator.hpp>
 #include <xercesc/util/XMLString.hpp>
@@ -33,6 +35,9 @@ void CWJGuardedDOMParser::startElement(const XMLElementDecl& elemDecl, const uns
     if (isRoot)
         checkRoot(elemDecl, urlId);
     XercesDOMParser::startElement(elemDecl, urlId, elemPrefix, attrList, attrCount, isEmpty, isRoot);
+    // The scanner is past the start tag: its line is where the tag ends.
+    if (m_keepLines)
+        CWJElementLines::keep(static_cast<DOMElement*>(getCurrentNode()), getScanner()->getLocator()->getLineNumber());
     if (isEmpty)
         --m_depth;
 }

@@ -14,7 +14,8 @@ class CWJParseErrors;
 // control characters that an XML 1.0 file cannot carry, so a design read
 // from it could not be saved, and a root element other than rootName, in
 // rootNamespace or in none (validation would report every element of such a
-// file). Each stops the parse at once with a diagnostic.
+// file). Each stops the parse at once with a diagnostic. On request it keeps
+// the line of each element it makes (see CWJElementLines).
 class CWJGuardedDOMParser : public xercesc::XercesDOMParser {
 public:
     // Thrown out of parse() when the parse is stopped.
@@ -22,6 +23,9 @@ public:
 
     CWJGuardedDOMParser(xercesc::XMLGrammarPool* grammarPool, CWJParseErrors& errors, unsigned maxDepth,
                         const char* rootName, const char* rootNamespace);
+
+    // Whether the parses that follow keep each element's line.
+    void keepLines(bool keep) { m_keepLines = keep; }
 
     void startDocument() override;
     void startElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId, const XMLCh* const elemPrefix,
@@ -43,6 +47,7 @@ private:
     std::string m_rootName;
     std::string m_rootNamespace;
     unsigned m_depth = 0;
+    bool m_keepLines = false;
 };
 
 #endif

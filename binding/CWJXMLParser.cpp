@@ -152,23 +152,45 @@ int openForReading(const char* fileName, unsigned long long maxBytes, std::strin
 CWJXMLParser::CWJXMLParser() : m_schemaName(kInterfaceExchangeSchemaName), m_errors(new CWJParseErrors())
 {
     getDesignData();
-    m_parser.reset(new CWJGuardedDOMParser(sharedGrammarPool(), *m_errors, kMaxDepth, kRootName, kNamespace));
-    m_parser->setValidationScheme(XercesDOMParser::Val_Always);
-    m_parser->setDoNamespaces(true);
-    m_parser->setDoSchema(true);
-    m_parser->setValidationSchemaFullChecking(false);
-    m_parser->setLoadSchema(false);
-    m_parser->setLoadExternalDTD(false);
-    m_parser->setDisableDefaultEntityResolution(true);
-    m_parser->setCreateEntityReferenceNodes(false);
-    m_parser->setSecurityManager(sharedSecurityManager());
-    m_parser->useCachedGrammarInParse(true);
-    m_parser->cacheGrammarFromParse(false);
-    m_parser->setIncludeIgnorableWhitespace(false);
-    m_parser->setErrorHandler(m_errors.get());
+    makeParser();
 }
 
 CWJXMLParser::~CWJXMLParser() = default;
+
+void CWJXMLParser::makeParser()
+{
+    // Set up whole before it is used: a parser that ran out of memory half
+    // set up would parse without its guards.
+    std::unique_ptr<CWJGuardedDOMParser> parser(
+        new CWJGuardedDOMParser(sharedGrammarPool(), *m_errors, kMaxDepth, kRootName, kNamespace));
+    parser->setValidationScheme(XercesDOMParser::Val_Always);
+    parser->setDoNamespaces(true);
+    parser->setDoSchema(true);
+    parser->setValidationSchemaFullChecking(false);
+    parser->setLoadSchema(false);
+    parser->setLoadExternalDTD(false);
+    parser->setDisableDefaultEntityResolution(true);
+    parser->setCreateEntityReferenceNodes(false);
+    parser->setSecurityManager(sharedSecurityManager());
+    parser->useCachedGrammarInParse(true);
+    parser->cacheGrammarFromParse(false);
+    parser->setIncludeIgnorableWhitespace(false);
+    parser->setErrorHandler(m_errors.get());
+    parser->keepLines(m_keepElementLines);
+    m_parser = std::move(parser);
+}
+
+void CWJXMLParser::keepElementLines(bool keep)
+{
+    m_keepElementLines = keep;
+    if (m_parser)
+        m_parser->keepLines(keep);
+}
+
+void CWJXMLParser::discardParser()
+{
+    m_parser.reset();
+}
 
 void CWJXMLParser::SetSchemaName(const char* schemaName)
 {
@@ -196,6 +218,8 @@ DOMDocument* CWJXMLParser::ParseFile(const char* fileName)
     }
     const std::u16string systemId = wjxml::toXMLCh(name.c_str());
     const CWJFileInputSource source(file.fd, systemId.c_str(), kMaxFileSize, kMaxAttributes, *m_errors);
+    if (!m_parser)
+        makeParser();
     try {
         m_parser->parse(source);
     } catch (const CWJGuardedDOMParser::Stopped&) {

@@ -39,11 +39,20 @@ public:
     // "InterfaceExchangeSchema.xsd" is known.
     void SetSchemaName(const char* schemaName);
 
+    // Whether the parses that follow keep the line of each element (see
+    // CWJElementLines); off at first.
+    void keepElementLines(bool keep);
+
     // The parsed, valid document, which the caller releases; null when the
     // file cannot be read, is not well-formed or is not valid (see lastError).
-    // Throws std::bad_alloc when memory runs out; the parser must then be
-    // deleted, not used again.
+    // Throws std::bad_alloc when memory runs out; discardParser() must then
+    // be called before the next parse.
     xercesc::DOMDocument* ParseFile(const char* fileName);
+
+    // Drops the Xerces parser, which running out of memory may leave with a
+    // partial document and a broken state; the next parse makes a new one
+    // with the same settings.
+    void discardParser();
 
     // Writes the document to fileName as CWJFileSave does: through a
     // temporary file beside it, so that a failed write leaves any earlier
@@ -58,7 +67,10 @@ public:
     const std::string& lastError() const;
 
 private:
+    void makeParser();
+
     std::string m_schemaName;
+    bool m_keepElementLines = false;
     std::unique_ptr<CWJParseErrors> m_errors;
     std::unique_ptr<CWJGuardedDOMParser> m_parser;
 };

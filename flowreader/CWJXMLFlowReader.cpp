@@ -2,6 +2,7 @@
 
 #include "CWJInterfaceView.h"
 #include "binding/CWJDOM2DesignData.h"
+#include "binding/CWJElementLines.h"
 #include "binding/CWJXMLParser.h"
 #include "binding/PrintableText.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
@@ -171,9 +172,25 @@ void CWJXMLFlowReader::readFlowXML(const char* fileName, bool bindElements)
             document->release();
         // After running out of memory the parser may hold a partial document
         // and a broken state: the next read makes a new one.
-        if (describeFailure(m_lastError, fileName ? fileName : "", "the file could not be read"))
-            m_parser.reset();
+        if (describeFailure(m_lastError, fileName ? fileName : "", "the file could not be read") && m_parser)
+            m_parser->discardParser();
     }
+}
+
+void CWJXMLFlowReader::keepElementLines(bool keep)
+{
+    try {
+        if (!m_parser)
+            m_parser.reset(new CWJXMLParser());
+        m_parser->keepElementLines(keep);
+    } catch (...) {
+        describeFailure(m_lastError, nullptr, "the XML parser could not be set up");
+    }
+}
+
+unsigned long long CWJXMLFlowReader::elementLine(const xercesc::DOMElement* element)
+{
+    return CWJElementLines::lineOf(element);
 }
 
 IWJInterfaceView* CWJXMLFlowReader::CreateInterfaceView(const char* lastUpdatedBy, const char* lastUpdatedAt,

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <gtest/gtest.h>
+#include <xercesc/dom/DOMElement.hpp>
 
 using namespace testsupport;
 
@@ -13,6 +15,28 @@ TEST(Reader, AFailedReadKeepsTheEarlierView)
     reader.readFlowXML(writeInput("bad.xml", "<Foo/>").c_str(), true);
     EXPECT_EQ(reader.getInterfaceView(), first.get());
     EXPECT_STRNE(reader.lastError(), "");
+}
+
+TEST(Reader, KeepsTheLineWhereEachStartTagEndsOnlyWhenAsked)
+{
+    const std::string path = writeInput(
+        "lines.xml", document("<LastUpdatedBy>ann</LastUpdatedBy>\n<LastUpdatedAt>2026-01-02</LastUpdatedAt>\n"
+                              "<DesignName>board</DesignName>\n<CompInsts><CompInst\n id=\"U1\"/></CompInsts>"));
+    for (const bool keep : {true, false}) {
+        CWJXMLFlowReader reader;
+        reader.keepElementLines(keep);
+        reader.readFlowXML(path.c_str(), true);
+        const View view(reader.getInterfaceView());
+        ASSERT_TRUE(view) << reader.lastError();
+        const xercesc::DOMElement* root = dynamic_cast<IWJXMLObject*>(view.get())->GetDomElement();
+        const xercesc::DOMElement* instances = root->getLastElementChild();
+        const xercesc::DOMElement* elements[] = {root, root->getFirstElementChild(), instances,
+                                                 instances->getFirstElementChild()};
+        const unsigned long long lines[] = {2, 3, 6, 7};
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(CWJXMLFlowReader::elementLine(elements[i]), keep ? lines[i] : 0) << i;
+    }
+    EXPECT_EQ(CWJXMLFlowReader::elementLine(nullptr), 0u);
 }
 
 TEST(CreateInterfaceView, ASecondCallOnlyChangesTheTexts)

@@ -3,8 +3,14 @@
 
 #include "wjxmlinterfaceflowreader/WJExport.h"
 
+#include <xercesc/util/XercesDefs.hpp>
+
 #include <memory>
 #include <string>
+
+XERCES_CPP_NAMESPACE_BEGIN
+class DOMElement;
+XERCES_CPP_NAMESPACE_END
 
 class CWJXMLParser;
 class IWJInterfaceView;
@@ -68,6 +74,22 @@ public:
     /// itself is read: a DOCTYPE is refused and schema locations named in the
     /// file are ignored.
     void readFlowXML(const char* fileName, bool bindElements);
+
+    /// Whether the reader's later reads keep the line of each element of the
+    /// file, for elementLine(); off until turned on. Keeping lines costs
+    /// memory for every element as long as the document lives, so reads
+    /// that do not need them leave it off. When the reader's parser cannot
+    /// be set up for lack of memory, lastError() says so and the setting is
+    /// not made.
+    void keepElementLines(bool keep);
+
+    /// The line of the file on which the start tag of element ends, when
+    /// element is an element of a document read with keepElementLines(true)
+    /// (with bindElements, the element of a model object, see
+    /// IWJXMLObject::GetDomElement). 0 for a null element, an element of a
+    /// document read without kept lines, and an element added by an edit.
+    /// Kept for as long as the document, which the view owns.
+    static unsigned long long elementLine(const xercesc::DOMElement* element);
 
     /// Makes an empty, bound design whose root carries the format's namespace
     /// and the three texts (LastUpdatedBy, LastUpdatedAt, DesignName), or,

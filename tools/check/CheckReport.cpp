@@ -1,14 +1,17 @@
 #include "check/CheckReport.h"
 
 #include "PrintableText.h"
+#include "check/Dom.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 
-void CheckReport::add(const XmlElement* where, bool isError, const std::string& message)
+using xercesc::DOMElement;
+
+void CheckReport::add(const DOMElement* where, bool isError, const std::string& message)
 {
-    m_findings.push_back({where->line(), isError, message});
+    m_findings.push_back({Dom::line(where), isError, message});
     if (isError)
         ++m_errors;
 }

@@ -1,7 +1,7 @@
 #ifndef IFX_CHECKREPORT_H
 #define IFX_CHECKREPORT_H
 
-#include "check/XmlElement.h"
+#include <xercesc/dom/DOMElement.hpp>
 
 #include <ostream>
 #include <string>
@@ -10,8 +10,8 @@
 // The problems check finds, each tied to the line of the element it concerns.
 class CheckReport {
 public:
-    void error(const XmlElement* where, const std::string& message) { add(where, true, message); }
-    void warning(const XmlElement* where, const std::string& message) { add(where, false, message); }
+    void error(const xercesc::DOMElement* where, const std::string& message) { add(where, true, message); }
+    void warning(const xercesc::DOMElement* where, const std::string& message) { add(where, false, message); }
     int errors() const { return m_errors; }
     int warnings() const { return static_cast<int>(m_findings.size()) - m_errors; }
     // "file:line: error: message" per problem, by line, then a summary.
@@ -27,7 +27,7 @@ private:
         std::string message;
     };
 
-    void add(const XmlElement* where, bool isError, const std::string& message);
+    void add(const xercesc::DOMElement* where, bool isError, const std::string& message);
     std::vector<Finding> byLine() const;
 
     std::vector<Finding> m_findings;

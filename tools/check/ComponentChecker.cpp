@@ -1,13 +1,16 @@
 #include "check/ComponentChecker.h"
 
 #include "check/CheckReport.h"
+#include "check/Dom.h"
+
+using xercesc::DOMElement;
 
 void ComponentChecker::check(const DesignIndex& index, CheckReport& report)
 {
     for (const DesignIndex::Instance& instance : index.instances()) {
         ComponentChecker checker(instance, report);
         checker.checkPairs();
-        for (const XmlElement* bus : instance.element->items("BusInterfaces", "BusInterface"))
+        for (const DOMElement* bus : Dom::items(instance.element, "BusInterfaces", "BusInterface"))
             checker.checkGroup(bus);
     }
 }
@@ -18,15 +21,15 @@ void ComponentChecker::checkPairs()
         const char* tag;
         const char* side;
     };
-    for (const XmlElement* pair : m_instance.element->items("DifferentialPorts", "DifferentialPort")) {
-        const std::string name = m_instance.label + '.' + pair->childText("Name");
+    for (const DOMElement* pair : Dom::items(m_instance.element, "DifferentialPorts", "DifferentialPort")) {
+        const std::string name = m_instance.label + '.' + Dom::childText(pair, "Name");
         for (const Member& member : {Member{"PositivePort", "positive"}, Member{"NegativePort", "negative"}}) {
-            const XmlElement* element = pair->child(member.tag);
+            const DOMElement* element = Dom::child(pair, member.tag);
             if (!element) {
                 m_report.error(pair, "differential pair " + name + " has no " + member.side + " member");
                 continue;
             }
-            const std::string ref = element->attribute("ref");
+            const std::string ref = Dom::attribute(element, "ref");
             if (!m_instance.ports.count(ref))
                 m_report.error(element, std::string("the ") + member.side + " member \"" + ref +
                                             "\" of differential pair " + name + " names no port of " +
@@ -35,19 +38,19 @@ void ComponentChecker::checkPairs()
     }
 }
 
-void ComponentChecker::checkGroup(const XmlElement* group)
+void ComponentChecker::checkGroup(const DOMElement* group)
 {
-    for (const XmlElement* ref : group->items("PortRefs", "PortRef")) {
-        const std::string id = ref->attribute("ref");
+    for (const DOMElement* ref : Dom::items(group, "PortRefs", "PortRef")) {
+        const std::string id = Dom::attribute(ref, "ref");
         if (!namesPort(id))
             m_report.error(ref, "PortRef \"" + id + "\" names no port of " + m_instance.label);
     }
-    for (const XmlElement* ref : group->items("DifferentialPortRefs", "DifferentialPortRef")) {
-        const std::string id = ref->attribute("ref");
+    for (const DOMElement* ref : Dom::items(group, "DifferentialPortRefs", "DifferentialPortRef")) {
+        const std::string id = Dom::attribute(ref, "ref");
         if (!namesPort(id))
             m_report.error(ref, "DifferentialPortRef \"" + id + "\" names no differential pair of " + m_instance.label);
     }
-    for (const XmlElement* child : group->items("PortGroups", "PortGroup"))
+    for (const DOMElement* child : Dom::items(group, "PortGroups", "PortGroup"))
         checkGroup(child);
 }
 

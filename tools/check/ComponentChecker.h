@@ -18,7 +18,7 @@ private:
     }
 
     void checkPairs();
-    void checkGroup(const XmlElement* group);
+    void checkGroup(const xercesc::DOMElement* group);
     // Whether id names a port or a differential pair of the instance, as the
     // library resolves the references of groups.
     bool namesPort(const std::string& id) const;

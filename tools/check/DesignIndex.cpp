@@ -1,10 +1,13 @@
 #include "check/DesignIndex.h"
 
 #include "check/CheckReport.h"
+#include "check/Dom.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+
+using xercesc::DOMElement;
 
 namespace {
 
@@ -14,9 +17,9 @@ int bound(const std::string& text)
     return text.empty() ? -1 : std::atoi(text.c_str());
 }
 
-std::string orId(const std::string& label, const XmlElement* element)
+std::string orId(const std::string& label, const DOMElement* element)
 {
-    return label.empty() ? element->attribute("id") : label;
+    return label.empty() ? Dom::attribute(element, "id") : label;
 }
 
 std::string lowerCase(std::string text)
@@ -28,11 +31,11 @@ std::string lowerCase(std::string text)
 
 } // namespace
 
-DesignIndex::DesignIndex(const XmlElement* root, CheckReport& report) : m_report(report)
+DesignIndex::DesignIndex(const DOMElement* root, CheckReport& report) : m_report(report)
 {
-    for (const XmlElement* instance : root->items("CompInsts", "CompInst"))
+    for (const DOMElement* instance : Dom::items(root, "CompInsts", "CompInst"))
         addInstance(instance);
-    for (const XmlElement* footprint : root->items("Footprints", "Footprint"))
+    for (const DOMElement* footprint : Dom::items(root, "Footprints", "Footprint"))
         addFootprint(footprint);
 }
 
@@ -48,72 +51,73 @@ const DesignIndex::Footprint* DesignIndex::footprint(const std::string& id) cons
     return found == m_footprints.end() ? nullptr : &found->second;
 }
 
-void DesignIndex::addInstance(const XmlElement* element)
+void DesignIndex::addInstance(const DOMElement* element)
 {
     noteId(element);
-    Instance instance{element, orId(element->childText("Refdes"), element), {}, {}, {}, {}, {}};
-    for (const XmlElement* port : element->items("Ports", "Port")) {
+    Instance instance{element, orId(Dom::childText(element, "Refdes"), element), {}, {}, {}, {}, {}};
+    for (const DOMElement* port : Dom::items(element, "Ports", "Port")) {
         noteId(port);
-        const std::string instancePortName = port->childText("InstancePortName");
-        const XmlElement* range = port->child("Range");
-        instance.ports[port->attribute("id")] = {port,
-                                                 instancePortName.empty() ? port->childText("Name") : instancePortName,
-                                                 range ? bound(range->attribute("lsb")) : -1,
-                                                 range ? bound(range->attribute("msb")) : -1,
-                                                 lowerCase(port->childText("Type")),
-                                                 std::atoi(port->childText("NumPhysPins").c_str())};
+        const std::string instancePortName = Dom::childText(port, "InstancePortName");
+        const DOMElement* range = Dom::child(port, "Range");
+        instance.ports[Dom::attribute(port, "id")] = {port,
+                                                      instancePortName.empty() ? Dom::childText(port, "Name")
+                                                                               : instancePortName,
+                                                      range ? bound(Dom::attribute(range, "lsb")) : -1,
+                                                      range ? bound(Dom::attribute(range, "msb")) : -1,
+                                                      lowerCase(Dom::childText(port, "Type")),
+                                                      std::atoi(Dom::childText(port, "NumPhysPins").c_str())};
     }
-    for (const XmlElement* pair : element->items("DifferentialPorts", "DifferentialPort")) {
+    for (const DOMElement* pair : Dom::items(element, "DifferentialPorts", "DifferentialPort")) {
         noteId(pair);
-        Pair& entry = instance.pairs[pair->attribute("id")];
+        Pair& entry = instance.pairs[Dom::attribute(pair, "id")];
         entry = {pair, {}};
         for (const char* member : {"PositivePort", "NegativePort"}) {
-            if (const XmlElement* reference = pair->child(member))
-                entry.members.push_back(reference->attribute("ref"));
+            if (const DOMElement* reference = Dom::child(pair, member))
+                entry.members.push_back(Dom::attribute(reference, "ref"));
         }
     }
-    for (const XmlElement* bus : element->items("BusInterfaces", "BusInterface")) {
+    for (const DOMElement* bus : Dom::items(element, "BusInterfaces", "BusInterface")) {
         noteId(bus);
-        instance.busInterfaces[bus->attribute("id")] = bus;
-        addGroups(instance, bus, instance.label + '.' + orId(bus->childText("Name"), bus));
+        instance.busInterfaces[Dom::attribute(bus, "id")] = bus;
+        addGroups(instance, bus, instance.label + '.' + orId(Dom::childText(bus, "Name"), bus));
     }
-    m_instanceIds[element->attribute("id")] = m_instances.size();
+    m_instanceIds[Dom::attribute(element, "id")] = m_instances.size();
     m_instances.push_back(std::move(instance));
 }
 
-void DesignIndex::addGroups(Instance& instance, const XmlElement* parent, const std::string& owner)
+void DesignIndex::addGroups(Instance& instance, const DOMElement* parent, const std::string& owner)
 {
-    for (const XmlElement* group : parent->items("PortGroups", "PortGroup")) {
+    for (const DOMElement* group : Dom::items(parent, "PortGroups", "PortGroup")) {
         noteId(group);
-        instance.groups[group->attribute("id")] = group;
-        const std::string name = owner + '.' + orId(group->childText("Name"), group);
-        if (group->childText("Type") == "voltageDefn")
+        instance.groups[Dom::attribute(group, "id")] = group;
+        const std::string name = owner + '.' + orId(Dom::childText(group, "Name"), group);
+        if (Dom::childText(group, "Type") == "voltageDefn")
             instance.voltageGroups.push_back({group, name});
         addGroups(instance, group, name);
     }
 }
 
-void DesignIndex::addFootprint(const XmlElement* element)
+void DesignIndex::addFootprint(const DOMElement* element)
 {
     noteId(element);
-    Footprint& footprint = m_footprints[element->attribute("id")];
-    footprint = {orId(element->childText("Name"), element), {}, {}, {}};
-    for (const XmlElement* pin : element->items("Pins", "Pin")) {
+    Footprint& footprint = m_footprints[Dom::attribute(element, "id")];
+    footprint = {orId(Dom::childText(element, "Name"), element), {}, {}, {}};
+    for (const DOMElement* pin : Dom::items(element, "Pins", "Pin")) {
         noteId(pin);
-        footprint.pins[pin->attribute("id")] = footprint.pinNames.size();
-        footprint.pinNames.push_back(orId(pin->childText("Name"), pin));
-        const XmlElement* location = pin->child("XY");
-        footprint.pinLocations.push_back(location ? location->text() : pin->childText("Location"));
+        footprint.pins[Dom::attribute(pin, "id")] = footprint.pinNames.size();
+        footprint.pinNames.push_back(orId(Dom::childText(pin, "Name"), pin));
+        const DOMElement* location = Dom::child(pin, "XY");
+        footprint.pinLocations.push_back(location ? Dom::text(location) : Dom::childText(pin, "Location"));
     }
 }
 
-void DesignIndex::noteId(const XmlElement* element)
+void DesignIndex::noteId(const DOMElement* element)
 {
-    const std::string id = element->attribute("id");
+    const std::string id = Dom::attribute(element, "id");
     if (id.empty())
         return;
     const auto earlier = m_ids.emplace(id, element);
     if (!earlier.second)
         m_report.error(element, "duplicate id \"" + id + "\" (first at line " +
-                                    std::to_string(earlier.first->second->line()) + ")");
+                                    std::to_string(Dom::line(earlier.first->second)) + ")");
 }

@@ -1,7 +1,7 @@
 #ifndef IFX_DESIGNINDEX_H
 #define IFX_DESIGNINDEX_H
 
-#include "check/XmlElement.h"
+#include <xercesc/dom/DOMElement.hpp>
 
 #include <map>
 #include <string>
@@ -17,7 +17,7 @@ class CheckReport;
 class DesignIndex {
 public:
     struct Port {
-        const XmlElement* element;
+        const xercesc::DOMElement* element;
         std::string name; // the instance port name, else the name
         int lsb;          // -1: no value
         int msb;
@@ -25,20 +25,20 @@ public:
         int pins;         // the declared count; 0: none
     };
     struct Pair {
-        const XmlElement* element;
+        const xercesc::DOMElement* element;
         std::vector<std::string> members; // the ids of its ports
     };
     struct VoltageGroup {
-        const XmlElement* element;
+        const xercesc::DOMElement* element;
         std::string name; // "U1.BUS.GROUP"
     };
     struct Instance {
-        const XmlElement* element;
+        const xercesc::DOMElement* element;
         std::string label; // the refdes, else the id
         std::map<std::string, Port> ports;
         std::map<std::string, Pair> pairs;
-        std::map<std::string, const XmlElement*> busInterfaces;
-        std::map<std::string, const XmlElement*> groups;
+        std::map<std::string, const xercesc::DOMElement*> busInterfaces;
+        std::map<std::string, const xercesc::DOMElement*> groups;
         std::vector<VoltageGroup> voltageGroups; // in document order
     };
     struct Footprint {
@@ -50,7 +50,7 @@ public:
     };
 
     // Files everything below root and reports each id used twice.
-    DesignIndex(const XmlElement* root, CheckReport& report);
+    DesignIndex(const xercesc::DOMElement* root, CheckReport& report);
 
     // In document order.
     const std::vector<Instance>& instances() const { return m_instances; }
@@ -58,14 +58,14 @@ public:
     const Footprint* footprint(const std::string& id) const;
 
 private:
-    void addInstance(const XmlElement* element);
-    void addGroups(Instance& instance, const XmlElement* parent, const std::string& owner);
-    void addFootprint(const XmlElement* element);
+    void addInstance(const xercesc::DOMElement* element);
+    void addGroups(Instance& instance, const xercesc::DOMElement* parent, const std::string& owner);
+    void addFootprint(const xercesc::DOMElement* element);
     // Reports the element's id when an earlier element has it too.
-    void noteId(const XmlElement* element);
+    void noteId(const xercesc::DOMElement* element);
 
     CheckReport& m_report;
-    std::unordered_map<std::string, const XmlElement*> m_ids;
+    std::unordered_map<std::string, const xercesc::DOMElement*> m_ids;
     std::vector<Instance> m_instances;
     std::unordered_map<std::string, std::size_t> m_instanceIds;
     std::unordered_map<std::string, Footprint> m_footprints;

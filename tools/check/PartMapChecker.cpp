@@ -1,11 +1,14 @@
 #include "check/PartMapChecker.h"
 
 #include "check/CheckReport.h"
+#include "check/Dom.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+
+using xercesc::DOMElement;
 
 namespace {
 
@@ -43,31 +46,31 @@ std::string quoted(const std::string& text)
 
 } // namespace
 
-void PartMapChecker::check(const XmlElement* root, const DesignIndex& index, CheckReport& report)
+void PartMapChecker::check(const DOMElement* root, const DesignIndex& index, CheckReport& report)
 {
     PartMapChecker checker(index, report);
-    for (const XmlElement* partMap : root->items("PartMaps", "PartMap"))
+    for (const DOMElement* partMap : Dom::items(root, "PartMaps", "PartMap"))
         checker.checkPartMap(partMap);
     checker.reportUnmappedPorts();
 }
 
-void PartMapChecker::checkPartMap(const XmlElement* element)
+void PartMapChecker::checkPartMap(const DOMElement* element)
 {
     PartMap partMap{nullptr, nullptr, {}, {}, {}};
-    const XmlElement* instanceRef = element->child("CompInstRef");
+    const DOMElement* instanceRef = Dom::child(element, "CompInstRef");
     if (!instanceRef) {
         m_report.error(element, "the part map names no instance");
     } else {
-        const std::string id = instanceRef->attribute("ref");
+        const std::string id = Dom::attribute(instanceRef, "ref");
         partMap.instance = m_index.instance(id);
         if (!partMap.instance)
             m_report.error(instanceRef, "CompInstRef " + quoted(id) + " names no instance");
     }
-    const XmlElement* footprintRef = element->child("PartDefRef");
+    const DOMElement* footprintRef = Dom::child(element, "PartDefRef");
     if (!footprintRef) {
         m_report.error(element, "the part map names no footprint");
     } else {
-        const std::string id = footprintRef->attribute("ref");
+        const std::string id = Dom::attribute(footprintRef, "ref");
         partMap.footprint = m_index.footprint(id);
         if (!partMap.footprint)
             m_report.error(footprintRef, "PartDefRef " + quoted(id) + " names no footprint");
@@ -75,25 +78,25 @@ void PartMapChecker::checkPartMap(const XmlElement* element)
     // Every port of an instance with a part map is expected on a pin.
     if (partMap.instance)
         m_coverage.emplace(partMap.instance, Coverage());
-    for (const XmlElement* portMap : element->items("PortMaps", "PortMap"))
+    for (const DOMElement* portMap : Dom::items(element, "PortMaps", "PortMap"))
         checkPortMap(partMap, portMap);
-    for (const XmlElement* groupMap : element->items("GroupMaps", "GroupMap"))
+    for (const DOMElement* groupMap : Dom::items(element, "GroupMaps", "GroupMap"))
         checkGroupMap(partMap, groupMap);
     if (partMap.instance && partMap.footprint)
         PinReviewChecker::check(*partMap.instance, *partMap.footprint, partMap.portPins, m_report);
 }
 
-void PartMapChecker::checkPortMap(PartMap& partMap, const XmlElement* portMap)
+void PartMapChecker::checkPortMap(PartMap& partMap, const DOMElement* portMap)
 {
-    const XmlElement* portRef = portMap->child("PortRefNoRange");
-    const XmlElement* pinGroup = portMap->child("PinGroup");
-    const XmlElement* pins = pinGroup ? pinGroup : portMap;
+    const DOMElement* portRef = Dom::child(portMap, "PortRefNoRange");
+    const DOMElement* pinGroup = Dom::child(portMap, "PinGroup");
+    const DOMElement* pins = pinGroup ? pinGroup : portMap;
     if (!portRef || !partMap.instance) {
         checkPins(partMap, pins, nullptr, -1);
         return;
     }
     const DesignIndex::Instance& instance = *partMap.instance;
-    const std::string id = portRef->attribute("ref");
+    const std::string id = Dom::attribute(portRef, "ref");
     const auto port = instance.ports.find(id);
     if (port == instance.ports.end()) {
         m_report.error(portRef, "PortRefNoRange " + quoted(id) + " names no port of " + instance.label);
@@ -107,14 +110,14 @@ void PartMapChecker::checkPortMap(PartMap& partMap, const XmlElement* portMap)
     }
     int low = 0;
     int high = 0;
-    if (bit == -1 && !pinGroup && portMap->child("PinRef") && bitsOf(port->second, low, high) && low != high)
+    if (bit == -1 && !pinGroup && Dom::child(portMap, "PinRef") && bitsOf(port->second, low, high) && low != high)
         m_report.error(portRef, "port " + portName(instance, id, -1) + " has bits " + std::to_string(low) + ".." +
                                     std::to_string(high) + " but is mapped whole to one pin");
-    if (pinGroup || portMap->child("PinRef")) {
+    if (pinGroup || Dom::child(portMap, "PinRef")) {
         const auto first = partMap.mappedBits.emplace(std::make_pair(id, bit), portRef);
         if (!first.second)
             m_report.error(portRef, "port " + portName(instance, id, bit) + " is mapped twice (first at line " +
-                                        std::to_string(first.first->second->line()) + ")");
+                                        std::to_string(Dom::line(first.first->second)) + ")");
         Coverage& coverage = m_coverage[&instance];
         if (bit == -1)
             coverage.wholePorts.insert(id);
@@ -124,15 +127,15 @@ void PartMapChecker::checkPortMap(PartMap& partMap, const XmlElement* portMap)
     checkPins(partMap, pins, &id, bit);
 }
 
-bool PartMapChecker::readBit(const DesignIndex::Port& port, const XmlElement* portRef, const std::string& name,
+bool PartMapChecker::readBit(const DesignIndex::Port& port, const DOMElement* portRef, const std::string& name,
                              int& bit)
 {
-    const XmlElement* bitElement = portRef->child("Bit");
+    const DOMElement* bitElement = Dom::child(portRef, "Bit");
     if (!bitElement) {
         bit = -1;
         return true;
     }
-    const std::string& text = bitElement->text();
+    const std::string text = Dom::text(bitElement);
     if (!parseBit(text, bit)) {
         m_report.error(bitElement, "the Bit " + quoted(text) + " of port " + name + " is not a whole number");
         return false;
@@ -151,29 +154,29 @@ bool PartMapChecker::readBit(const DesignIndex::Port& port, const XmlElement* po
     return true;
 }
 
-void PartMapChecker::checkGroupMap(PartMap& partMap, const XmlElement* groupMap)
+void PartMapChecker::checkGroupMap(PartMap& partMap, const DOMElement* groupMap)
 {
-    checkPins(partMap, groupMap->child("PinGroup"), nullptr, -1);
+    checkPins(partMap, Dom::child(groupMap, "PinGroup"), nullptr, -1);
     if (!partMap.instance)
         return;
-    if (const XmlElement* group = findGroup(*partMap.instance, groupMap))
+    if (const DOMElement* group = findGroup(*partMap.instance, groupMap))
         cover(*partMap.instance, group);
 }
 
-const XmlElement* PartMapChecker::findGroup(const DesignIndex::Instance& instance, const XmlElement* groupMap)
+const DOMElement* PartMapChecker::findGroup(const DesignIndex::Instance& instance, const DOMElement* groupMap)
 {
-    if (const XmlElement* ref = groupMap->child("BusInterfaceRef")) {
-        const std::string id = ref->attribute("ref");
+    if (const DOMElement* ref = Dom::child(groupMap, "BusInterfaceRef")) {
+        const std::string id = Dom::attribute(ref, "ref");
         const auto bus = instance.busInterfaces.find(id);
         if (bus != instance.busInterfaces.end())
             return bus->second;
         m_report.error(ref, "BusInterfaceRef " + quoted(id) + " names no bus interface of " + instance.label);
         return nullptr;
     }
-    const XmlElement* ref = groupMap->child("PortGroupRef");
+    const DOMElement* ref = Dom::child(groupMap, "PortGroupRef");
     if (!ref)
         return nullptr;
-    const std::string id = ref->attribute("ref");
+    const std::string id = Dom::attribute(ref, "ref");
     const auto group = instance.groups.find(id);
     if (group == instance.groups.end()) {
         m_report.error(ref, "PortGroupRef " + quoted(id) + " names no port group of " + instance.label);
@@ -182,12 +185,12 @@ const XmlElement* PartMapChecker::findGroup(const DesignIndex::Instance& instanc
     return group->second;
 }
 
-void PartMapChecker::checkPins(PartMap& partMap, const XmlElement* element, const std::string* port, int bit)
+void PartMapChecker::checkPins(PartMap& partMap, const DOMElement* element, const std::string* port, int bit)
 {
     if (!partMap.footprint || !element)
         return;
-    for (const XmlElement* pinRef : element->children("PinRef")) {
-        const std::string id = pinRef->attribute("ref");
+    for (const DOMElement* pinRef : Dom::children(element, "PinRef")) {
+        const std::string id = Dom::attribute(pinRef, "ref");
         const auto pin = partMap.footprint->pins.find(id);
         if (pin == partMap.footprint->pins.end()) {
             m_report.error(pinRef, "PinRef " + quoted(id) + " names no pin of footprint " + partMap.footprint->label);
@@ -203,19 +206,19 @@ void PartMapChecker::checkPins(PartMap& partMap, const XmlElement* element, cons
             m_report.error(pinRef, "pin " + partMap.footprint->pinNames[pin->second] + " is mapped to " +
                                        portName(*partMap.instance, first.port, first.bit) + " and to " +
                                        portName(*partMap.instance, *port, bit) + ": a short (first at line " +
-                                       std::to_string(first.where->line()) + ")");
+                                       std::to_string(Dom::line(first.where)) + ")");
     }
 }
 
-void PartMapChecker::cover(const DesignIndex::Instance& instance, const XmlElement* group)
+void PartMapChecker::cover(const DesignIndex::Instance& instance, const DOMElement* group)
 {
     Coverage& coverage = m_coverage[&instance];
     if (!coverage.groups.insert(group).second)
         return;
     for (const auto& refs :
-         {group->items("PortRefs", "PortRef"), group->items("DifferentialPortRefs", "DifferentialPortRef")}) {
-        for (const XmlElement* ref : refs) {
-            const std::string id = ref->attribute("ref");
+         {Dom::items(group, "PortRefs", "PortRef"), Dom::items(group, "DifferentialPortRefs", "DifferentialPortRef")}) {
+        for (const DOMElement* ref : refs) {
+            const std::string id = Dom::attribute(ref, "ref");
             if (instance.ports.count(id))
                 coverage.wholePorts.insert(id);
             const auto pair = instance.pairs.find(id);
@@ -223,7 +226,7 @@ void PartMapChecker::cover(const DesignIndex::Instance& instance, const XmlEleme
                 coverage.wholePorts.insert(pair->second.members.begin(), pair->second.members.end());
         }
     }
-    for (const XmlElement* child : group->items("PortGroups", "PortGroup"))
+    for (const DOMElement* child : Dom::items(group, "PortGroups", "PortGroup"))
         cover(instance, child);
 }
 

@@ -17,44 +17,44 @@ class CheckReport;
 // maps of an instance leave without pins.
 class PartMapChecker {
 public:
-    static void check(const XmlElement* root, const DesignIndex& index, CheckReport& report);
+    static void check(const xercesc::DOMElement* root, const DesignIndex& index, CheckReport& report);
 
 private:
     // The ports of one instance that its part maps put on pins.
     struct Coverage {
         std::set<std::string> wholePorts;
         std::map<std::string, std::set<int>> bits; // by port id
-        std::set<const XmlElement*> groups;
+        std::set<const xercesc::DOMElement*> groups;
     };
     // The first mapping that put a pin to use.
     struct PinUse {
         std::string port;
         int bit;
-        const XmlElement* where;
+        const xercesc::DOMElement* where;
     };
     // One part map being checked.
     struct PartMap {
         const DesignIndex::Instance* instance;
         const DesignIndex::Footprint* footprint;
-        std::map<std::pair<std::string, int>, const XmlElement*> mappedBits;
+        std::map<std::pair<std::string, int>, const xercesc::DOMElement*> mappedBits;
         std::unordered_map<std::string, PinUse> pins;
         PortPins portPins;
     };
 
     PartMapChecker(const DesignIndex& index, CheckReport& report) : m_index(index), m_report(report) {}
 
-    void checkPartMap(const XmlElement* element);
-    void checkPortMap(PartMap& partMap, const XmlElement* portMap);
+    void checkPartMap(const xercesc::DOMElement* element);
+    void checkPortMap(PartMap& partMap, const xercesc::DOMElement* portMap);
     // The bit a port map names, -1 for none; false when it is no valid bit.
-    bool readBit(const DesignIndex::Port& port, const XmlElement* portRef, const std::string& name, int& bit);
-    void checkGroupMap(PartMap& partMap, const XmlElement* groupMap);
+    bool readBit(const DesignIndex::Port& port, const xercesc::DOMElement* portRef, const std::string& name, int& bit);
+    void checkGroupMap(PartMap& partMap, const xercesc::DOMElement* groupMap);
     // The port group or bus interface a group map names, if it can be mapped.
-    const XmlElement* findGroup(const DesignIndex::Instance& instance, const XmlElement* groupMap);
+    const xercesc::DOMElement* findGroup(const DesignIndex::Instance& instance, const xercesc::DOMElement* groupMap);
     // Checks that each PinRef child of element names a pin of the footprint
     // and, when a port is given, that the pin serves no other port bit.
-    void checkPins(PartMap& partMap, const XmlElement* element, const std::string* port, int bit);
+    void checkPins(PartMap& partMap, const xercesc::DOMElement* element, const std::string* port, int bit);
     // Notes the ports of group and of the groups below it as mapped.
-    void cover(const DesignIndex::Instance& instance, const XmlElement* group);
+    void cover(const DesignIndex::Instance& instance, const xercesc::DOMElement* group);
     void reportUnmappedPorts();
     // "U1.DATA" or "U1.DATA<3>".
     static std::string portName(const DesignIndex::Instance& instance, const std::string& port, int bit);

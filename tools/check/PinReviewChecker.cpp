@@ -1,15 +1,18 @@
 #include "check/PinReviewChecker.h"
 
 #include "check/CheckReport.h"
+#include "check/Dom.h"
 
 #include <cstdlib>
 
+using xercesc::DOMElement;
+
 namespace {
 
-std::string nameOf(const XmlElement* element)
+std::string nameOf(const DOMElement* element)
 {
-    const std::string& name = element->childText("Name");
-    return name.empty() ? element->attribute("id") : name;
+    const std::string name = Dom::childText(element, "Name");
+    return name.empty() ? Dom::attribute(element, "id") : name;
 }
 
 // "1 pin", "2 pins".
@@ -83,19 +86,19 @@ void PinReviewChecker::checkPairs()
 void PinReviewChecker::checkVoltageGroup(const DesignIndex::VoltageGroup& group, const char* type,
                                          const char* countChild)
 {
-    const int declared = std::atoi(group.element->childText(countChild).c_str());
+    const int declared = std::atoi(Dom::childText(group.element, countChild).c_str());
     if (declared <= 0)
         return;
     std::set<std::string> ports;
-    for (const XmlElement* ref : group.element->items("PortRefs", "PortRef")) {
-        const auto port = m_instance.ports.find(ref->attribute("ref"));
+    for (const DOMElement* ref : Dom::items(group.element, "PortRefs", "PortRef")) {
+        const auto port = m_instance.ports.find(Dom::attribute(ref, "ref"));
         if (port != m_instance.ports.end() && port->second.type == type)
             ports.insert(port->first);
     }
     bool shared = std::string(type) == "ground";
     for (const DesignIndex::VoltageGroup& other : m_instance.voltageGroups) {
-        for (const XmlElement* ref : other.element->items("PortRefs", "PortRef"))
-            shared = shared || (other.element != group.element && ports.count(ref->attribute("ref")));
+        for (const DOMElement* ref : Dom::items(other.element, "PortRefs", "PortRef"))
+            shared = shared || (other.element != group.element && ports.count(Dom::attribute(ref, "ref")));
     }
     const std::size_t pins = pinsOf(ports).size();
     const std::size_t wanted = static_cast<std::size_t>(declared);

@@ -1,9 +1,12 @@
 #include "check/ValueChecker.h"
 
 #include "check/CheckReport.h"
+#include "check/Dom.h"
 #include "render/PinPlacement.h"
 
 #include <unordered_map>
+
+using xercesc::DOMElement;
 
 namespace {
 
@@ -26,56 +29,56 @@ std::string quoted(const std::string& text)
     return '"' + text + '"';
 }
 
-std::string labelOf(const XmlElement* element, const char* nameChild)
+std::string labelOf(const DOMElement* element, const char* nameChild)
 {
-    const std::string name = element->childText(nameChild);
-    return name.empty() ? element->attribute("id") : name;
+    const std::string name = Dom::childText(element, nameChild);
+    return name.empty() ? Dom::attribute(element, "id") : name;
 }
 
 } // namespace
 
-void ValueChecker::check(const XmlElement* root, CheckReport& report)
+void ValueChecker::check(const DOMElement* root, CheckReport& report)
 {
     ValueChecker checker(report);
     std::set<std::string> mapped;
-    for (const XmlElement* partMap : root->items("PartMaps", "PartMap")) {
-        if (const XmlElement* instanceRef = partMap->child("CompInstRef"))
-            mapped.insert(instanceRef->attribute("ref"));
+    for (const DOMElement* partMap : Dom::items(root, "PartMaps", "PartMap")) {
+        if (const DOMElement* instanceRef = Dom::child(partMap, "CompInstRef"))
+            mapped.insert(Dom::attribute(instanceRef, "ref"));
     }
-    for (const XmlElement* instance : root->items("CompInsts", "CompInst"))
+    for (const DOMElement* instance : Dom::items(root, "CompInsts", "CompInst"))
         checker.checkInstance(instance, mapped);
-    for (const XmlElement* footprint : root->items("Footprints", "Footprint"))
+    for (const DOMElement* footprint : Dom::items(root, "Footprints", "Footprint"))
         checker.checkFootprint(footprint);
 }
 
-void ValueChecker::checkInstance(const XmlElement* instance, const std::set<std::string>& mapped)
+void ValueChecker::checkInstance(const DOMElement* instance, const std::set<std::string>& mapped)
 {
     const std::string label = labelOf(instance, "Refdes");
-    if (!mapped.count(instance->attribute("id")))
+    if (!mapped.count(Dom::attribute(instance, "id")))
         m_report.warning(instance, "instance " + label + " has no part map");
-    for (const XmlElement* port : instance->items("Ports", "Port")) {
+    for (const DOMElement* port : Dom::items(instance, "Ports", "Port")) {
         const std::string name = label + '.' + labelOf(port, "Name");
         checkWord(port, kPortTypes, "port " + name);
         checkCount(port, "NumPhysPins", "port " + name);
-        if (const XmlElement* range = port->child("Range")) {
+        if (const DOMElement* range = Dom::child(port, "Range")) {
             for (const char* bound : {"lsb", "msb"}) {
-                const std::string& value = range->attribute(bound);
+                const std::string value = Dom::attribute(range, bound);
                 if (!value.empty() && !isWholeNumber(value))
                     m_report.error(range, std::string("the ") + bound + ' ' + quoted(value) + " of port " + name +
                                               " is not a whole number");
             }
         }
     }
-    for (const XmlElement* pair : instance->items("DifferentialPorts", "DifferentialPort"))
+    for (const DOMElement* pair : Dom::items(instance, "DifferentialPorts", "DifferentialPort"))
         checkWord(pair, kPortTypes, "differential pair " + label + '.' + labelOf(pair, "Name"));
     checkGroups(instance, label);
 }
 
-void ValueChecker::checkGroups(const XmlElement* parent, const std::string& owner)
+void ValueChecker::checkGroups(const DOMElement* parent, const std::string& owner)
 {
     for (const char* container : {"BusInterfaces", "PortGroups"}) {
         const char* item = container[0] == 'B' ? "BusInterface" : "PortGroup";
-        for (const XmlElement* group : parent->items(container, item)) {
+        for (const DOMElement* group : Dom::items(parent, container, item)) {
             const std::string name = owner + '.' + labelOf(group, "Name");
             if (container[0] == 'P') {
                 checkWord(group, kGroupTypes, "group " + name);
@@ -87,41 +90,42 @@ void ValueChecker::checkGroups(const XmlElement* parent, const std::string& owne
     }
 }
 
-void ValueChecker::checkFootprint(const XmlElement* footprint)
+void ValueChecker::checkFootprint(const DOMElement* footprint)
 {
     const std::string label = labelOf(footprint, "Name");
-    std::unordered_map<std::string, const XmlElement*> names;
-    for (const XmlElement* pin : footprint->items("Pins", "Pin")) {
+    std::unordered_map<std::string, const DOMElement*> names;
+    for (const DOMElement* pin : Dom::items(footprint, "Pins", "Pin")) {
         const std::string name = labelOf(pin, "Name");
         const auto first = names.emplace(name, pin);
         if (!first.second)
             m_report.error(pin, "footprint " + label + " has two pins named " + quoted(name) + " (first at line " +
-                                    std::to_string(first.first->second->line()) + ')');
+                                    std::to_string(Dom::line(first.first->second)) + ')');
         for (const char* child : {"XY", "Location"}) {
-            const XmlElement* location = pin->child(child);
+            const std::string location = Dom::childText(pin, child);
             PinPoint point{0, 0};
-            if (location && !location->text().empty() && !PinPlacement::parseLocation(location->text(), point))
-                m_report.error(location, "the location " + quoted(location->text()) + " of pin " + name +
-                                             " of footprint " + label + " cannot be read as \"x,y\"");
+            if (!location.empty() && !PinPlacement::parseLocation(location, point))
+                m_report.error(Dom::child(pin, child), "the location " + quoted(location) + " of pin " + name +
+                                                           " of footprint " + label + " cannot be read as \"x,y\"");
         }
     }
 }
 
-void ValueChecker::checkWord(const XmlElement* element, const std::set<std::string>& words, const std::string& what)
+void ValueChecker::checkWord(const DOMElement* element, const std::set<std::string>& words, const std::string& what)
 {
-    const XmlElement* type = element->child("Type");
-    if (type && !type->text().empty() && !words.count(type->text())) {
+    const std::string type = Dom::childText(element, "Type");
+    if (!type.empty() && !words.count(type)) {
         std::string allowed;
         for (const std::string& word : words)
             allowed += (allowed.empty() ? "" : ", ") + word;
-        m_report.error(type, "the type " + quoted(type->text()) + " of " + what + " is none of " + allowed);
+        m_report.error(Dom::child(element, "Type"),
+                       "the type " + quoted(type) + " of " + what + " is none of " + allowed);
     }
 }
 
-void ValueChecker::checkCount(const XmlElement* element, const char* child, const std::string& what)
+void ValueChecker::checkCount(const DOMElement* element, const char* child, const std::string& what)
 {
-    const XmlElement* count = element->child(child);
-    if (count && !count->text().empty() && !isWholeNumber(count->text()))
-        m_report.error(count, std::string("the ") + child + ' ' + quoted(count->text()) + " of " + what +
-                                  " is not a whole number");
+    const std::string count = Dom::childText(element, child);
+    if (!count.empty() && !isWholeNumber(count))
+        m_report.error(Dom::child(element, child),
+                       std::string("the ") + child + ' ' + quoted(count) + " of " + what + " is not a whole number");
 }

@@ -1,7 +1,7 @@
 #ifndef IFX_VALUECHECKER_H
 #define IFX_VALUECHECKER_H
 
-#include "check/XmlElement.h"
+#include <xercesc/dom/DOMElement.hpp>
 
 #include <set>
 #include <string>
@@ -14,16 +14,16 @@ class CheckReport;
 // name, and (a warning) instances without a part map.
 class ValueChecker {
 public:
-    static void check(const XmlElement* root, CheckReport& report);
+    static void check(const xercesc::DOMElement* root, CheckReport& report);
 
 private:
     explicit ValueChecker(CheckReport& report) : m_report(report) {}
 
-    void checkInstance(const XmlElement* instance, const std::set<std::string>& mapped);
-    void checkGroups(const XmlElement* parent, const std::string& owner);
-    void checkFootprint(const XmlElement* footprint);
-    void checkWord(const XmlElement* element, const std::set<std::string>& words, const std::string& what);
-    void checkCount(const XmlElement* element, const char* child, const std::string& what);
+    void checkInstance(const xercesc::DOMElement* instance, const std::set<std::string>& mapped);
+    void checkGroups(const xercesc::DOMElement* parent, const std::string& owner);
+    void checkFootprint(const xercesc::DOMElement* footprint);
+    void checkWord(const xercesc::DOMElement* element, const std::set<std::string>& words, const std::string& what);
+    void checkCount(const xercesc::DOMElement* element, const char* child, const std::string& what);
 
     CheckReport& m_report;
 };

@@ -1,34 +1,16 @@
 #include "commands/CheckCommand.h"
 
-#include "PrintableText.h"
 #include "check/CheckReport.h"
 #include "check/ComponentChecker.h"
 #include "check/DesignIndex.h"
 #include "check/PartMapChecker.h"
 #include "check/ValueChecker.h"
-#include "check/XmlTreeReader.h"
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
-#include <xercesc/util/PlatformUtils.hpp>
-
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
-
-namespace {
-
-bool readText(const std::string& fileName, std::string& text)
-{
-    std::ifstream in(fileName, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    text = content.str();
-    return static_cast<bool>(in);
-}
-
-} // namespace
 
 void CheckCommand::add(CLI::App& app, int& result)
 {
@@ -57,33 +39,16 @@ void CheckCommand::add(CLI::App& app, int& result)
 
 int CheckCommand::run(const std::string& fileName, bool json, bool warningsAreErrors)
 {
-    if (!DesignReader::read(fileName))
+    // Bound, the view's objects give the elements of the document it owns.
+    const Design design = DesignReader::read(fileName, true, true);
+    if (!design)
         return 1;
-    // Initialisation is counted; each Initialize needs its Terminate.
-    xercesc::XMLPlatformUtils::Initialize();
-    const int result = checkFile(fileName, json, warningsAreErrors);
-    xercesc::XMLPlatformUtils::Terminate();
-    return result;
-}
-
-int CheckCommand::checkFile(const std::string& fileName, bool json, bool warningsAreErrors)
-{
-    std::string text;
-    if (!readText(fileName, text)) {
-        std::cerr << wjxml::printable(fileName) << ": the file could not be read again\n";
-        return 1;
-    }
-    std::string problem;
-    const std::unique_ptr<XmlElement> root = XmlTreeReader::read(fileName, text, problem);
-    if (!root) {
-        std::cerr << wjxml::printable(problem) << '\n';
-        return 1;
-    }
+    const xercesc::DOMElement* root = dynamic_cast<IWJXMLObject*>(design.get())->GetDomElement();
     CheckReport report;
-    const DesignIndex index(root.get(), report);
+    const DesignIndex index(root, report);
     ComponentChecker::check(index, report);
-    PartMapChecker::check(root.get(), index, report);
-    ValueChecker::check(root.get(), report);
+    PartMapChecker::check(root, index, report);
+    ValueChecker::check(root, report);
     if (json)
         report.printJson(std::cout, fileName);
     else

@@ -7,19 +7,16 @@ namespace CLI {
 class App;
 }
 
-// ifx check: what the schema cannot see. The library reads the file first, so
-// a file it refuses is reported as it words it; then the file is parsed again
-// with Xerces, keeping each element's line, and its references and mappings
-// are checked. Exit 1 when there are errors, or with warningsAreErrors any
-// warnings; otherwise 0. json prints the findings as one JSON object.
+// ifx check: what the schema cannot see. The library reads the file, keeping
+// each element's line, and reports a file it refuses as it words it; then the
+// references and mappings of the document read are checked. Exit 1 when there
+// are errors, or with warningsAreErrors any warnings; otherwise 0. json prints
+// the findings as one JSON object.
 class CheckCommand {
 public:
     // Registers the command with app; its run sets result.
     static void add(CLI::App& app, int& result);
     static int run(const std::string& fileName, bool json, bool warningsAreErrors);
-
-private:
-    static int checkFile(const std::string& fileName, bool json, bool warningsAreErrors);
 };
 
 #endif

@@ -8,9 +8,10 @@
 #include <iostream>
 #include <unistd.h>
 
-Design DesignReader::read(const std::string& fileName, bool bind)
+Design DesignReader::read(const std::string& fileName, bool bind, bool keepLines)
 {
     CWJXMLFlowReader reader;
+    reader.keepElementLines(keepLines);
     reader.readFlowXML(fileName.c_str(), bind);
     Design design(reader.getInterfaceView());
     if (*reader.lastError() || !design) {

@@ -13,8 +13,10 @@ using Design = std::unique_ptr<IWJInterfaceView>;
 class DesignReader {
 public:
     // The design in fileName, or null when it cannot be read. With bind, edits
-    // of the design would be written back by write().
-    static Design read(const std::string& fileName, bool bind = false);
+    // of the design would be written back by write(), and the model objects
+    // give their elements; with keepLines, the library keeps each element's
+    // line.
+    static Design read(const std::string& fileName, bool bind = false, bool keepLines = false);
     // Writes the design to fileName as the library saves files; "-" is
     // standard output.
     static bool write(IWJInterfaceView* design, const std::string& fileName);
