@@ -275,7 +275,7 @@ soak: build
 valgrind: build deps-valgrind
 	rm -rf $(BUILD)/test-output
 	mkdir -p $(BUILD)/test-output
-	WJ_TEST_SLOWDOWN=50 valgrind --error-exitcode=1 --leak-check=full --show-leak-kinds=definite,indirect \
+	valgrind --error-exitcode=1 --leak-check=full --show-leak-kinds=definite,indirect \
 	  --errors-for-leak-kinds=definite,indirect $(BUILD)/tests/wjxml_tests --gtest_filter='$(VALGRIND_TESTS)'
 
 # The benchmarks against Xerces-C alone (see bench/README.md); the generated

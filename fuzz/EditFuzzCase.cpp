@@ -315,37 +315,21 @@ private:
         if (f.pins.empty())
             return;
         const int bit = number();
-        switch (m_bytes.below(5)) {
-        case 0:
-            if (!i.ports.empty()) {
-                IWJPort* port = pick(i.ports);
+        const int form = m_bytes.below(5);
+        if (form <= 2 && !i.ports.empty()) {
+            IWJPort* port = pick(i.ports);
+            if (form == 0)
                 p.map->mapPortToPin(port, pick(f.pins), bit);
-            }
-            break;
-        case 1:
-            if (!i.ports.empty()) {
-                IWJPort* port = pick(i.ports);
+            else if (form == 1)
                 p.map->mapPortToPinName(port, pick(f.pins)->name(), bit);
-            }
-            break;
-        case 2:
-            if (!i.ports.empty()) {
-                IWJPort* port = pick(i.ports);
+            else
                 p.map->mapPortToPinNames(port, {pick(f.pins)->name(), pick(f.pins)->name(), name()}, bit);
-            }
-            break;
-        case 3:
-            if (!i.pairs.empty()) {
-                IWJPort* pair = pick(i.pairs);
-                p.map->mapPortToPin(pair, pick(f.pins), -1);
-            }
-            break;
-        default:
-            if (!i.groups.empty()) {
-                IWJPortGroup* group = pick(i.groups);
-                p.map->mapPortGroupToPinNames(group, {pick(f.pins)->name()});
-            }
-            break;
+        } else if (form == 3 && !i.pairs.empty()) {
+            IWJPort* pair = pick(i.pairs);
+            p.map->mapPortToPin(pair, pick(f.pins), -1);
+        } else if (form == 4 && !i.groups.empty()) {
+            IWJPortGroup* group = pick(i.groups);
+            p.map->mapPortGroupToPinNames(group, {pick(f.pins)->name()});
         }
     }
 

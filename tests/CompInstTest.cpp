@@ -6,29 +6,6 @@
 
 using namespace testsupport;
 
-TEST(AddCompInst, MakesTheIdFromTheRefdesOrElseTheCellName)
-{
-    const View view = create();
-    IWJCompInst* u5 = view->addCompInst("CELL", "U5");
-    IWJCompInst* plain = view->addCompInst("CELL", nullptr);
-    EXPECT_STREQ(u5->refdes(), "U5");
-    EXPECT_STREQ(plain->refdes(), "");
-    EXPECT_EQ(u5->interfaceView(), view.get());
-    EXPECT_EQ(keys(view->compInsts()), "CELL U5 ");
-    const std::string written = readFile(write(view.get(), "add-comp-inst.xml"));
-    EXPECT_NE(written.find("  <CompInsts>\n"
-                           "    <CompInst id=\"U5\">\n"
-                           "      <Refdes>U5</Refdes>\n"
-                           "      <CellName>CELL</CellName>\n"
-                           "    </CompInst>\n"
-                           "    <CompInst id=\"CELL\">\n"
-                           "      <CellName>CELL</CellName>\n"
-                           "    </CompInst>\n"
-                           "  </CompInsts>\n"),
-              std::string::npos)
-        << written;
-}
-
 TEST(Ids, AreMadeUniqueAndValidByTheView)
 {
     const View view = create();
@@ -50,17 +27,6 @@ TEST(Ids, AreMadeUniqueAndValidByTheView)
     EXPECT_EQ(valueAt(view->compInsts(), "TVN_"), nullptr);
     EXPECT_EQ(valueAt(view->compInsts(), "TVN__1"), view->addCompInst("CELL", "")) << "removed ids are not reused";
     write(view.get(), "ids.xml");
-}
-
-TEST(Ids, ReadFromAFileAreNeverHandedOutAgain)
-{
-    const View view = read(writeDocument("read-ids.xml", "<CompInsts><CompInst id=\"U1\"><Ports><Port id=\"P\"/>"
-                                                         "</Ports></CompInst></CompInsts>"),
-                           true);
-    IWJCompInst* u1 = view->compInsts().value();
-    EXPECT_EQ(valueAt(view->compInsts(), "U1_1"), view->addCompInst("CELL", "U1"));
-    EXPECT_EQ(valueAt(u1->ports(), "P_1"), u1->addPort("P", nullptr, IWJPort::Input, 1, -1, -1));
-    EXPECT_EQ(count(view->compInsts()), 2);
 }
 
 TEST(Lookups, NamesIgnoreCaseAndKindsStayApart)

@@ -24,46 +24,44 @@ std::vector<std::filesystem::path> inputsIn(const std::string& folder)
     return files;
 }
 
-void replayReader(const std::string& folder)
+// Runs every input of the folder through run(name, content), which must
+// return "".
+template <class Run> void replay(const std::string& folder, Run run)
 {
     const std::vector<std::filesystem::path> files = inputsIn(folder);
     EXPECT_FALSE(files.empty());
-    for (const auto& file : files) {
-        const std::string name = "fuzz-reader-" + file.filename().stem().string();
-        const ReaderFuzzCase fuzzCase(WJ_TEST_INPUT_DIR, WJ_TEST_OUTPUT_DIR, name);
-        EXPECT_EQ(fuzzCase.run(readFile(file.string())), "") << file;
-    }
+    for (const auto& file : files)
+        EXPECT_EQ(run(file.filename().stem().string(), readFile(file.string())), "") << file;
 }
 
-void replayEdit(const std::string& folder)
+std::string readerCase(const std::string& name, const std::string& content)
 {
-    const std::vector<std::filesystem::path> files = inputsIn(folder);
-    EXPECT_FALSE(files.empty());
-    for (const auto& file : files) {
-        const std::string name = "fuzz-edit-" + file.filename().stem().string();
-        const EditFuzzCase fuzzCase(WJ_TEST_OUTPUT_DIR, name, sourcePath("examples/board.xml"));
-        EXPECT_EQ(fuzzCase.run(readFile(file.string())), "") << file;
-    }
+    return ReaderFuzzCase(WJ_TEST_INPUT_DIR, WJ_TEST_OUTPUT_DIR, "fuzz-reader-" + name).run(content);
+}
+
+std::string editCase(const std::string& name, const std::string& content)
+{
+    return EditFuzzCase(WJ_TEST_OUTPUT_DIR, "fuzz-edit-" + name, sourcePath("examples/board.xml")).run(content);
 }
 
 } // namespace
 
 TEST(FuzzReplay, ReaderCorpus)
 {
-    replayReader("corpus/reader");
+    replay("corpus/reader", readerCase);
 }
 
 TEST(FuzzReplay, ReaderRegressions)
 {
-    replayReader("regressions/reader");
+    replay("regressions/reader", readerCase);
 }
 
 TEST(FuzzReplay, EditCorpus)
 {
-    replayEdit("corpus/edit");
+    replay("corpus/edit", editCase);
 }
 
 TEST(FuzzReplay, EditRegressions)
 {
-    replayEdit("regressions/edit");
+    replay("regressions/edit", editCase);
 }

@@ -27,13 +27,6 @@ std::string refusalOf(const std::string& path, bool bind)
     return reader.getInterfaceView() ? std::string("a view was made") : std::string(reader.lastError());
 }
 
-std::string fixture(const std::string& name, const std::string& content)
-{
-    const std::string path = inputPath(name);
-    writeFile(path, content);
-    return path;
-}
-
 // Reads the file bound and unbound: each read must make no view and say
 // where and what the problem is.
 void expectRefused(const std::string& path, const std::string& expected)
@@ -52,12 +45,6 @@ void expectReadWalkedAndWritten(const std::string& name, const std::string& cont
 {
     const ReaderFuzzCase fuzzCase(WJ_TEST_INPUT_DIR, WJ_TEST_OUTPUT_DIR, name);
     EXPECT_EQ(fuzzCase.run(content), "") << name;
-}
-
-std::string portsOf(const std::string& ports)
-{
-    return "<CompInsts><CompInst id=\"U1\"><CellName>CELL</CellName><Ports>" + ports +
-           "</Ports></CompInst></CompInsts>";
 }
 
 std::string repeated(const std::string& text, int times)
@@ -92,7 +79,7 @@ std::string utf16(const std::string& text)
 // read should pay.
 TEST(HostileInput, RefusedFilesSayWhereAndWhy)
 {
-    const std::string secret = fixture("secret.txt", "SECRET-c0ffee-7d1");
+    const std::string secret = writeInput("secret.txt", "SECRET-c0ffee-7d1");
     const std::string head = kHead;
     const std::string doctype = "a DOCTYPE declaration is not allowed";
     const std::string deep = "elements are nested more than 512 levels deep";
@@ -131,6 +118,9 @@ TEST(HostileInput, RefusedFilesSayWhereAndWhy)
              repeated("<PortGroups><PortGroup>", 100000) + repeated("</PortGroup></PortGroups>", 100000) +
              "</BusInterface></BusInterfaces></CompInst></CompInsts>" + kTail,
          deep},
+        {"malformed", head + "<DesignName>x</DesignNam>" + kTail, ":2:82: expected end of tag 'DesignName'"},
+        {"invalid", head + "<DesignName>x</DesignName><LastUpdatedBy>y</LastUpdatedBy>" + kTail,
+         ":2:151: element 'LastUpdatedBy' is not allowed"},
         {"deep-unknown", head + repeated("<x>", 100000) + repeated("</x>", 100000) + kTail, deep},
         {"invalid-utf8",
          head +
@@ -190,7 +180,7 @@ TEST(HostileInput, RefusedFilesSayWhereAndWhy)
          ":2:479: an element has more than 64 attributes"},
     };
     for (const Case& c : cases) {
-        const std::string path = fixture(std::string(c.name) + ".xml", c.content);
+        const std::string path = writeInput(std::string(c.name) + ".xml", c.content);
         expectRefused(path, c.expected);
         EXPECT_EQ(refusalOf(path, true).find("SECRET"), std::string::npos);
     }
@@ -199,7 +189,7 @@ TEST(HostileInput, RefusedFilesSayWhereAndWhy)
 // Files that name a schema or a style sheet are read, and only the file is.
 TEST(HostileInput, NamedSchemasAndStyleSheetsAreNotRead)
 {
-    const std::string secret = fixture("named-secret.txt", "SECRET-c0ffee-7d1");
+    const std::string secret = writeInput("named-secret.txt", "SECRET-c0ffee-7d1");
     const std::string schemaAttributes = "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" ";
     const std::string bodies[] = {
         "<InterfaceExchangeSchema xmlns=\"http://www.wjxmlflow.org/mxa/tvn\" " + schemaAttributes +
@@ -213,7 +203,7 @@ TEST(HostileInput, NamedSchemasAndStyleSheetsAreNotRead)
     for (const std::string& body : bodies) {
         const std::string name = "outside-read-" + std::to_string(index++);
         const std::string path =
-            fixture(name + ".xml", "<?xml version=\"1.0\"?>\n" + body + "<DesignName>d</DesignName>" + kTail);
+            writeInput(name + ".xml", "<?xml version=\"1.0\"?>\n" + body + "<DesignName>d</DesignName>" + kTail);
         for (const bool bind : {true, false}) {
             const View view = read(path, bind);
             ASSERT_TRUE(view) << path;
@@ -228,16 +218,15 @@ TEST(HostileInput, NamedSchemasAndStyleSheetsAreNotRead)
 TEST(HostileInput, AMillionPortRefSiblingsAreReadWrittenAndReleased)
 {
     const int references = kSanitized ? 250000 : 1000000;
-    std::string content = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<InterfaceExchangeSchema xmlns=\"http://www.wjxmlflow.org/mxa/tvn\">\n"
-                          "  <CompInsts>\n    <CompInst id=\"U1\">\n      <Ports>\n        <Port id=\"P\">\n"
-                          "          <Name>P</Name>\n        </Port>\n      </Ports>\n      <BusInterfaces>\n"
-                          "        <BusInterface id=\"B\">\n          <PortRefs>\n";
+    std::string body = "  <CompInsts>\n    <CompInst id=\"U1\">\n      <Ports>\n        <Port id=\"P\">\n"
+                       "          <Name>P</Name>\n        </Port>\n      </Ports>\n      <BusInterfaces>\n"
+                       "        <BusInterface id=\"B\">\n          <PortRefs>\n";
     for (int i = 0; i < references; ++i)
-        content += "            <PortRef ref=\"P\"/>\n";
-    content += "          </PortRefs>\n        </BusInterface>\n      </BusInterfaces>\n    </CompInst>\n"
-               "  </CompInsts>\n</InterfaceExchangeSchema>\n";
-    const std::string path = fixture("million-refs.xml", content);
+        body += "            <PortRef ref=\"P\"/>\n";
+    const std::string content =
+        document(body + "          </PortRefs>\n        </BusInterface>\n      </BusInterfaces>\n"
+                        "    </CompInst>\n  </CompInsts>");
+    const std::string path = writeInput("million-refs.xml", content);
 
     for (const bool bind : {true, false}) {
         SCOPED_TRACE(bind ? "bound" : "unbound");
@@ -258,22 +247,11 @@ TEST(HostileInput, HugeTextsAndLongNamesAreKeptWhole)
     const std::string text(10 * 1000 * 1000, 't');
     const std::string id(10 * 1000 * 1000, 'i');
     const std::string name(100000, 'N');
-    const std::string content = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                "<InterfaceExchangeSchema xmlns=\"http://www.wjxmlflow.org/mxa/tvn\">\n"
-                                "  <DesignName>" +
-                                text +
-                                "</DesignName>\n"
-                                "  <CompInsts>\n    <CompInst id=\"" +
-                                id +
-                                "\">\n"
-                                "      <CellName>" +
-                                name +
-                                "</CellName>\n      <Ports>\n        <Port id=\"P\">\n"
-                                "          <Name>" +
-                                name +
-                                "</Name>\n        </Port>\n      </Ports>\n"
-                                "    </CompInst>\n  </CompInsts>\n</InterfaceExchangeSchema>\n";
-    const std::string path = fixture("huge-texts.xml", content);
+    const std::string content = document(
+        "  <DesignName>" + text + "</DesignName>\n  <CompInsts>\n    <CompInst id=\"" + id + "\">\n      <CellName>" +
+        name + "</CellName>\n      <Ports>\n        <Port id=\"P\">\n          <Name>" + name +
+        "</Name>\n        </Port>\n      </Ports>\n    </CompInst>\n  </CompInsts>");
+    const std::string path = writeInput("huge-texts.xml", content);
     for (const bool bind : {true, false}) {
         SCOPED_TRACE(bind ? "bound" : "unbound");
         std::string error;
@@ -332,12 +310,13 @@ TEST(HostileInput, NumbersAtEveryIntEdgeReadAsAtoiDoesWithinInt)
         portMaps += "<PortMap><PortRefNoRange ref=\"" + id + "\"><Bit>" + c.text +
                     "</Bit></PortRefNoRange><PinRef ref=\"1\"/></PortMap>";
     }
-    const std::string content = std::string(kHead) + portsOf(ports) +
+    const std::string content = std::string(kHead) + "<CompInsts><CompInst id=\"U1\"><CellName>CELL</CellName><Ports>" +
+                                ports + "</Ports></CompInst></CompInsts>" +
                                 "<Footprints><Footprint id=\"F\"><Pins><Pin id=\"1\"><Name>1</Name></Pin></Pins>"
                                 "</Footprint></Footprints><PartMaps><PartMap><CompInstRef ref=\"U1\"/>"
                                 "<PartDefRef ref=\"F\"/><PortMaps>" +
                                 portMaps + "</PortMaps></PartMap></PartMaps>" + kTail;
-    const std::string path = fixture("int-edges.xml", content);
+    const std::string path = writeInput("int-edges.xml", content);
     for (const bool bind : {true, false}) {
         const View view = read(path, bind);
         ASSERT_TRUE(view);
@@ -378,12 +357,12 @@ TEST(HostileInput, PathsThatAreNoFilesAreRefused)
     ::unlink(link.c_str());
 
     // What is beyond the size limit is refused unread.
-    const std::string sparse = fixture("sparse.xml", kHead);
+    const std::string sparse = writeInput("sparse.xml", kHead);
     ASSERT_EQ(::truncate(sparse.c_str(), 2LL << 30), 0);
     expectRefused(sparse, ": the file is larger than 268435456 bytes, the most a read accepts");
     ::unlink(sparse.c_str());
 
-    const std::string file = fixture("plain.xml", "x");
+    const std::string file = writeInput("plain.xml", "x");
     expectRefused(file + "/below.xml", ": cannot open the file: Not a directory");
     expectRefused(inputPath(std::string(5000, 'n')), ": cannot open the file: File name too long");
     expectRefused("", ": cannot open the file: No such file or directory");
@@ -395,7 +374,7 @@ TEST(HostileInput, PathsThatAreNoFilesAreRefused)
 // Root reads any file: the permission is checked as the user nobody.
 TEST(HostileInput, AFileWithoutReadPermissionIsRefused)
 {
-    const std::string path = fixture("unreadable.xml", document("<DesignName>d</DesignName>"));
+    const std::string path = writeInput("unreadable.xml", document("<DesignName>d</DesignName>"));
     ::chmod(path.c_str(), 0);
     const std::string result = ChildProcess::run(ChildProcess::Unprivileged, [&] {
         CWJXMLFlowReader reader;
@@ -414,7 +393,7 @@ TEST(HostileInput, ProblemsAreReportedOnceAndAtMostAHundred)
     std::string undeclared = std::string(kHead) + "<CompInsts>";
     for (int i = 0; i < 1000; ++i)
         undeclared += "<CompInst id=\"U" + std::to_string(i) + "\" bad=\"\"/>";
-    const std::string many = fixture("many-problems.xml", undeclared + "</CompInsts>" + kTail);
+    const std::string many = writeInput("many-problems.xml", undeclared + "</CompInsts>" + kTail);
     const std::string error = refusalOf(many, true);
     EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 100);
     EXPECT_EQ(error.substr(error.rfind('\n') + 1), many + ": 900 more problems not reported");
@@ -423,12 +402,13 @@ TEST(HostileInput, ProblemsAreReportedOnceAndAtMostAHundred)
     std::string elements;
     for (int i = 0; i < 100; ++i)
         elements += "<CompInst id=\"U" + std::to_string(i) + "\"/>";
-    const std::string otherNamespace = fixture("other-namespace.xml", "<InterfaceExchangeSchema xmlns=\"urn:other\">" +
-                                                                          elements + "</InterfaceExchangeSchema>");
+    const std::string otherNamespace =
+        writeInput("other-namespace.xml",
+                   "<InterfaceExchangeSchema xmlns=\"urn:other\">" + elements + "</InterfaceExchangeSchema>");
     EXPECT_EQ(refusalOf(otherNamespace, true),
               otherNamespace + ":1:44: the root element is in the namespace \"urn:other\"; it belongs in "
                                "\"http://www.wjxmlflow.org/mxa/tvn\" or in no namespace");
-    const std::string otherRoot = fixture("other-root.xml", "<Design>" + elements + "</Design>");
+    const std::string otherRoot = writeInput("other-root.xml", "<Design>" + elements + "</Design>");
     EXPECT_EQ(refusalOf(otherRoot, false),
               otherRoot + ":1:9: the root element is \"Design\", not \"InterfaceExchangeSchema\"");
 }

@@ -42,10 +42,8 @@ TEST(IfxDiff, TheSameDesignHasNoDifferences)
     EXPECT_EQ(run.out, "no differences\n");
     const IfxRun json = runIfx({"diff", "--json", kExample, copy});
     EXPECT_EQ(json.status, 0);
-    EXPECT_EQ(nlohmann::json::parse(json.out), nlohmann::json({{"same", true},
-                                                               {"added", nlohmann::json::array()},
-                                                               {"removed", nlohmann::json::array()},
-                                                               {"changed", nlohmann::json::array()}}));
+    EXPECT_EQ(nlohmann::json::parse(json.out),
+              nlohmann::json::parse(R"({"same": true, "added": [], "removed": [], "changed": []})"));
 }
 
 TEST(IfxDiff, ReportsEachKindOfChangeByIdWithOldAndNewValues)

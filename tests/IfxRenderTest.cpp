@@ -91,29 +91,6 @@ TEST(IfxRender, RingsPinsMappedToTwoPortBits)
     EXPECT_EQ(pinElement(svg, "3").find("short"), std::string::npos);
 }
 
-TEST(IfxRender, PlacesPinsWithoutLocationsOnTheBallGridAndEscapesNames)
-{
-    View view = create("grid");
-    IWJCompInst* instance = view->addCompInst("CELL<&>", "U9");
-    IWJPort* port = instance->addPort("DATA", "", IWJPort::Inout, 2, 0, 1);
-    IWJFootPrint* footprint = view->addFootprint("BGA \"grid\"", "", "", "", "", "");
-    for (const char* name : {"A1", "H2", "J1", "Y3", "AA1"})
-        footprint->addPin(name, "", "", "", "");
-    IWJPartMap* partMap = view->addPartMap(footprint, instance);
-    partMap->mapPortToPinName(port, "J1", 0);
-    partMap->mapPortToPinName(port, "AA1", 1);
-    const std::string design = write(view.get(), "render-grid.xml");
-
-    const std::string folder = outputFolder("render-grid");
-    const IfxRun run = runIfx({"render", design, "--svg", "-o", folder});
-    ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_TRUE(isWellFormed(folder + "/U9.svg"));
-    const std::string svg = readFile(folder + "/U9.svg");
-    EXPECT_NE(svg.find("U9 on BGA &quot;grid&quot;: 5 pins, seen from the top, placed on the ball grid by name"),
-              std::string::npos);
-    EXPECT_NE(pinElement(svg, "AA1").find("CELL&lt;&amp;&gt;.DATA&lt;1&gt;: inout"), std::string::npos);
-}
-
 TEST(IfxRender, WritesOnePageAndRefusesAnUnwritablePlace)
 {
     const std::string page = outputPath("render-page.html");
@@ -215,13 +192,31 @@ TEST(IfxRender, ScalesByThePitchOfNeighboursNotByPadsJustOffTheRow)
     EXPECT_NE(unreadable.find("location of pin 2: &quot;far, far away&quot; cannot be read"), std::string::npos);
 }
 
-TEST(IfxRender, PutsRowAOfABallGridWithoutLocationsOnTop)
+TEST(IfxRender, PlacesPinsWithoutLocationsOnTheBallGridRowAOnTopAndEscapesNames)
 {
-    const std::string svg =
-        renderedSvg(boardFile("bga9", {{"A1", ""}, {"A3", ""}, {"B2", ""}, {"C1", ""}}), "render-bga", false);
-    EXPECT_LT(drawnAt(svg, "A1").y, drawnAt(svg, "C1").y);
-    EXPECT_LT(drawnAt(svg, "A1").x, drawnAt(svg, "A3").x);
-    EXPECT_EQ(svg.find("<text class=\"port\""), std::string::npos) << "no port names inside a grid";
+    View view = create("grid");
+    IWJCompInst* instance = view->addCompInst("CELL<&>", "U9");
+    IWJPort* port = instance->addPort("DATA", "", IWJPort::Inout, 2, 0, 1);
+    IWJFootPrint* footprint = view->addFootprint("BGA \"grid\"", "", "", "", "", "");
+    for (const char* name : {"A1", "H2", "J1", "Y3", "AA1"})
+        footprint->addPin(name, "", "", "", "");
+    IWJPartMap* partMap = view->addPartMap(footprint, instance);
+    partMap->mapPortToPinName(port, "J1", 0);
+    partMap->mapPortToPinName(port, "AA1", 1);
+    const std::string design = write(view.get(), "render-grid.xml");
+
+    const std::string folder = outputFolder("render-grid");
+    const IfxRun run = runIfx({"render", design, "--svg", "-o", folder});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(isWellFormed(folder + "/U9.svg"));
+    const std::string svg = readFile(folder + "/U9.svg");
+    EXPECT_NE(svg.find("U9 on BGA &quot;grid&quot;: 5 pins, seen from the top, placed on the ball grid by name"),
+              std::string::npos);
+    EXPECT_NE(pinElement(svg, "AA1").find("CELL&lt;&amp;&gt;.DATA&lt;1&gt;: inout"), std::string::npos);
+    // Row A on top, columns from the left, and no port names inside a grid.
+    EXPECT_LT(drawnAt(svg, "A1").y, drawnAt(svg, "J1").y);
+    EXPECT_LT(drawnAt(svg, "A1").x, drawnAt(svg, "Y3").x);
+    EXPECT_EQ(svg.find("<text class=\"port\""), std::string::npos);
 }
 
 TEST(IfxRender, DrawsEachPartMapFromItsOwnMappingsNotFromOthersOfTheSameRefdes)

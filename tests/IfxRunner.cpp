@@ -39,11 +39,3 @@ IfxRun runIfx(const std::vector<std::string>& arguments)
     run.err = testsupport::readFile(errors);
     return run;
 }
-
-int occurrences(const std::string& where, const std::string& text)
-{
-    int n = 0;
-    for (std::size_t at = where.find(text); at != std::string::npos; at = where.find(text, at + text.size()))
-        ++n;
-    return n;
-}

@@ -14,7 +14,4 @@ struct IfxRun {
 
 IfxRun runIfx(const std::vector<std::string>& arguments);
 
-// How often text occurs in where.
-int occurrences(const std::string& where, const std::string& text);
-
 #endif

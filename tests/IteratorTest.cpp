@@ -2,7 +2,6 @@
 #include "wjxmlinterfaceflowreader/CInterfaceObjectMapIterator.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
-#include "wjxmlinterfaceflowreader/iocounted_auto_ptr.h"
 
 #include <gtest/gtest.h>
 
@@ -15,27 +14,12 @@ namespace {
 typedef CInterfaceObjectIterator<int*> SeqHandle;
 typedef CInterfaceObjectMapIterator<std::string, int*> MapHandle;
 
-// Iterator objects that report their destruction, to see when the last
-// handle frees them.
-class CountedVectorIterator : public CSTLIOVectorIterator<int*> {
+// An iterator object that reports its destruction, to see when the last
+// handle frees it.
+template <class Iterator> class Counted : public Iterator {
 public:
-    CountedVectorIterator(const std::vector<int*>& items, int& destroyed)
-        : CSTLIOVectorIterator<int*>(items), m_destroyed(destroyed)
-    {
-    }
-    ~CountedVectorIterator() override { ++m_destroyed; }
-
-private:
-    int& m_destroyed;
-};
-
-class CountedMapIterator : public CSTLIOMapIterator<std::string, int*> {
-public:
-    CountedMapIterator(const std::map<std::string, int*>& items, int& destroyed)
-        : CSTLIOMapIterator<std::string, int*>(items), m_destroyed(destroyed)
-    {
-    }
-    ~CountedMapIterator() override { ++m_destroyed; }
+    template <class Items> Counted(const Items& items, int& destroyed) : Iterator(items), m_destroyed(destroyed) {}
+    ~Counted() override { ++m_destroyed; }
 
 private:
     int& m_destroyed;
@@ -46,20 +30,12 @@ protected:
     IteratorTest() : items{&a, &b, &c} {}
 
     SeqHandle walk() { return SeqHandle(new CSTLIOVectorIterator<int*>(items)); }
-    SeqHandle countedWalk() { return SeqHandle(new CountedVectorIterator(items, destroyed)); }
+    SeqHandle countedWalk() { return SeqHandle(new Counted<CSTLIOVectorIterator<int*>>(items, destroyed)); }
 
     int a = 1, b = 2, c = 3;
     std::vector<int*> items;
     int destroyed = 0;
 };
-
-std::vector<int*> drain(SeqHandle it)
-{
-    std::vector<int*> seen;
-    for (; it.isValid(); ++it)
-        seen.push_back(it.value());
-    return seen;
-}
 
 // A handle on nothing or on an empty collection is invalid, and every form
 // of increment on it returns the handle and changes nothing.
@@ -92,7 +68,10 @@ TEST_F(IteratorTest, WalksACopyOfTheSequenceInStoredOrder)
     int d = 4;
     items.push_back(&d);
     items.erase(items.begin());
-    EXPECT_EQ(stored, drain(all));
+    std::vector<int*> seen;
+    for (; all.isValid(); ++all)
+        seen.push_back(all.value());
+    EXPECT_EQ(stored, seen);
 
     items = stored;
     SeqHandle it = walk();
@@ -178,7 +157,7 @@ TEST(MapIteratorTest, CopiesShareOnePositionAndTheLastFreesTheIterator)
 {
     int one = 1, two = 2, destroyed = 0;
     std::map<std::string, int*> source{{"A", &one}, {"B", &two}};
-    MapHandle* first = new MapHandle(new CountedMapIterator(source, destroyed));
+    MapHandle* first = new MapHandle(new Counted<CSTLIOMapIterator<std::string, int*>>(source, destroyed));
     MapHandle second;
     second = *first;
     MapHandle& alias = second;
@@ -193,24 +172,4 @@ TEST(MapIteratorTest, CopiesShareOnePositionAndTheLastFreesTheIterator)
     second = MapHandle();
     EXPECT_EQ(1, destroyed);
     EXPECT_FALSE(second.isValid());
-}
-
-TEST(CountedPointerTest, GivesTheHeldObjectOrNull)
-{
-    int one = 1;
-    std::vector<int*> source{&one};
-    CSTLIOVectorIterator<int*>* object = new CSTLIOVectorIterator<int*>(source);
-    iocounted_auto_ptr<IInterfaceObjectIter<int*>> held(object);
-    iocounted_auto_ptr<IInterfaceObjectIter<int*>> copy(held);
-
-    EXPECT_EQ(object, held.get());
-    EXPECT_EQ(object, copy.operator->());
-    EXPECT_EQ(&one, (*copy).value());
-
-    iocounted_auto_ptr<IInterfaceObjectIter<int*>> empty;
-    EXPECT_EQ(nullptr, empty.get());
-    EXPECT_EQ(nullptr, empty.operator->());
-    copy = empty;
-    EXPECT_EQ(nullptr, copy.get());
-    EXPECT_EQ(object, held.get());
 }

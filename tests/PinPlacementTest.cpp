@@ -4,50 +4,28 @@
 
 #include <cmath>
 
-namespace {
-
-std::pair<int, int> cell(const std::string& name)
-{
-    int row = -1;
-    int column = -1;
-    EXPECT_TRUE(PinPlacement::gridCell(name, row, column)) << name;
-    return {row, column};
-}
-
-bool isCell(const std::string& name)
-{
-    int row = 0;
-    int column = 0;
-    return PinPlacement::gridCell(name, row, column);
-}
-
-} // namespace
-
+// Rows skip I, O, Q, S, X and Z, and run on as AA, AB and so on; other names
+// are no cell.
 TEST(PinPlacement, NumbersBallGridRowsWithoutTheSkippedLetters)
 {
-    EXPECT_EQ(cell("A1"), std::make_pair(0, 0));
-    EXPECT_EQ(cell("B12"), std::make_pair(1, 11));
-    EXPECT_EQ(cell("H1"), std::make_pair(7, 0));
-    EXPECT_EQ(cell("J1"), std::make_pair(8, 0)); // I skipped
-    EXPECT_EQ(cell("N1"), std::make_pair(12, 0));
-    EXPECT_EQ(cell("P1"), std::make_pair(13, 0)); // O skipped
-    EXPECT_EQ(cell("R1"), std::make_pair(14, 0)); // Q skipped
-    EXPECT_EQ(cell("T1"), std::make_pair(15, 0)); // S skipped
-    EXPECT_EQ(cell("W1"), std::make_pair(18, 0));
-    EXPECT_EQ(cell("Y1"), std::make_pair(19, 0));  // X skipped
-    EXPECT_EQ(cell("AA1"), std::make_pair(20, 0)); // Z skipped
-    EXPECT_EQ(cell("AB3"), std::make_pair(21, 2));
-    EXPECT_EQ(cell("AR40"), std::make_pair(34, 39));
-    EXPECT_EQ(cell("AY2"), std::make_pair(39, 1));
-    EXPECT_EQ(cell("BA1"), std::make_pair(40, 0));
-    EXPECT_EQ(cell("a1"), std::make_pair(0, 0));
-}
-
-TEST(PinPlacement, RefusesNamesThatAreNoBallGridCell)
-{
+    const struct {
+        const char* name;
+        int row;
+        int column;
+    } cells[] = {{"A1", 0, 0},     {"B12", 1, 11}, {"H1", 7, 0},   {"J1", 8, 0},  {"N1", 12, 0},  {"P1", 13, 0},
+                 {"R1", 14, 0},    {"T1", 15, 0},  {"W1", 18, 0},  {"Y1", 19, 0}, {"AA1", 20, 0}, {"AB3", 21, 2},
+                 {"AR40", 34, 39}, {"AY2", 39, 1}, {"BA1", 40, 0}, {"a1", 0, 0}};
+    for (const auto& cell : cells) {
+        int row = -1;
+        int column = -1;
+        EXPECT_TRUE(PinPlacement::gridCell(cell.name, row, column)) << cell.name;
+        EXPECT_EQ(std::make_pair(row, column), std::make_pair(cell.row, cell.column)) << cell.name;
+    }
+    int row = 0;
+    int column = 0;
     for (const char* name :
          {"", "1", "A", "A0", "I1", "O2", "Q3", "S4", "X5", "Z6", "AI1", "ABC1", "A1B", "A-1", "VCC", "A 1"})
-        EXPECT_FALSE(isCell(name)) << name;
+        EXPECT_FALSE(PinPlacement::gridCell(name, row, column)) << name;
 }
 
 TEST(PinPlacement, TakesLocationsWhenEveryPinHasOne)

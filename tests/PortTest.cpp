@@ -6,65 +6,6 @@
 
 using namespace testsupport;
 
-namespace {
-
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
-} // namespace
-
-TEST(AddPort, WritesEveryChildInItsOrderWithEmptyTextsForNoValue)
-{
-    const View view = create();
-    IWJCompInst* u1 = view->addCompInst("CELL", "U1");
-    IWJPort* a = u1->addPort("A", "", IWJPort::Unknown, 0, -1, -1);
-    u1->addPort("DATA", "D", IWJPort::Inout, 8, 0, 7);
-    IWJPort* odd = u1->addPort("ODD", nullptr, IWJPort::Ground, 1, -1, 5);
-    odd->setType(9);
-    EXPECT_EQ(odd->type(), 9);
-    EXPECT_EQ(a->lsb(), -1);
-    EXPECT_EQ(a->numPhysPins(), 0);
-
-    const std::string written = readFile(write(view.get(), "add-port.xml"));
-    EXPECT_TRUE(contains(written, "      <Ports>\n"
-                                  "        <Port id=\"A\">\n"
-                                  "          <Name>A</Name>\n"
-                                  "          <Type/>\n"
-                                  "          <NumPhysPins/>\n"
-                                  "          <Range lsb=\"\" msb=\"\"/>\n"
-                                  "        </Port>\n"
-                                  "        <Port id=\"D\">\n"
-                                  "          <Name>DATA</Name>\n"
-                                  "          <Type>inout</Type>\n"
-                                  "          <InstancePortName>D</InstancePortName>\n"
-                                  "          <NumPhysPins>8</NumPhysPins>\n"
-                                  "          <Range lsb=\"0\" msb=\"7\"/>\n"
-                                  "        </Port>\n"
-                                  "        <Port id=\"ODD\">\n"
-                                  "          <Name>ODD</Name>\n"
-                                  "          <Type/>\n"
-                                  "          <NumPhysPins>1</NumPhysPins>\n"
-                                  "          <Range lsb=\"\" msb=\"5\"/>\n"))
-        << written;
-}
-
-TEST(AddPort, WritesEveryIntExactlyAndReadsItBack)
-{
-    const View view = create();
-    view->addCompInst("CELL", "U1")->addPort("M", nullptr, IWJPort::Output, INT_MIN, INT_MIN, INT_MAX);
-    const std::string path = write(view.get(), "int-limits.xml");
-    EXPECT_TRUE(contains(readFile(path), "<NumPhysPins>-2147483648</NumPhysPins>\n"
-                                         "          <Range lsb=\"-2147483648\" msb=\"2147483647\"/>"));
-    const View back = read(path, false);
-    IWJPort* m = back->compInsts().value()->findPort("m");
-    ASSERT_TRUE(m);
-    EXPECT_EQ(m->numPhysPins(), INT_MIN);
-    EXPECT_EQ(m->lsb(), INT_MIN);
-    EXPECT_EQ(m->msb(), INT_MAX);
-}
-
 TEST(ReadPort, TakesTypeWordsInAnyCaseAndIgnoresOthers)
 {
     const struct {
@@ -100,4 +41,65 @@ TEST(PortNames, FullNameIsCellNameAndLocalNameOfAnyLength)
     EXPECT_EQ(big->ports().key(), longName);
     big->addBusInterface("B", "")->addPortRef(port, 0, 1);
     EXPECT_EQ(big->busInterfaces().value()->portRefs().value()->name(), longCell + "." + longName + "<0..1>");
+}
+
+TEST(PortRefName, ShowsTheBitOrTheRangeAfterTheFullName)
+{
+    const View view = create();
+    IWJCompInst* u1 = view->addCompInst("U1", nullptr);
+    IWJPort* data = u1->addPort("DATA", nullptr, IWJPort::Inout, 8, 0, 7);
+    IWJCompBusInterface* bus = u1->addBusInterface("B", "");
+    const struct {
+        int lsb, msb;
+        const char* name;
+    } cases[] = {{-1, -1, "U1.DATA"},
+                 {3, 3, "U1.DATA<3>"},
+                 {0, 0, "U1.DATA<0>"},
+                 {0, 7, "U1.DATA<0..7>"},
+                 {7, 0, "U1.DATA<7..0>"},
+                 {-1, 5, "U1.DATA<-1..5>"},
+                 {4, -1, "U1.DATA<4..-1>"},
+                 {INT_MIN, INT_MIN, "U1.DATA<-2147483648>"},
+                 {INT_MIN, INT_MAX, "U1.DATA<-2147483648..2147483647>"}};
+    for (const auto& c : cases)
+        bus->addPortRef(data, c.lsb, c.msb);
+    auto walk = bus->portRefs();
+    for (const auto& c : cases) {
+        ASSERT_TRUE(walk.isValid());
+        EXPECT_STREQ(walk.value()->name(), c.name);
+        ++walk;
+    }
+    EXPECT_FALSE(walk.isValid());
+}
+
+TEST(PortRefName, EachFormHasItsOwnBuffer)
+{
+    const View view = create();
+    IWJCompInst* u1 = view->addCompInst("U1", nullptr);
+    IWJPort* data = u1->addPort("DATA", nullptr, IWJPort::Inout, 8, 0, 7);
+    IWJCompBusInterface* bus = u1->addBusInterface("B", "");
+    bus->addPortRef(data, -1, -1);
+    bus->addPortRef(data, 1, 1);
+    bus->addPortRef(data, 0, 7);
+    bus->addPortRef(data, 7, 0);
+    auto walk = bus->portRefs();
+    IWJPortRef* whole = walk.value();
+    IWJPortRef* bit = (++walk).value();
+    IWJPortRef* range = (++walk).value();
+    IWJPortRef* down = (++walk).value();
+
+    EXPECT_EQ(whole->name(), data->fullName()) << "the port's own pointer";
+    const char* rangeText = range->name();
+    const char* bitText = bit->name();
+    EXPECT_STREQ(rangeText, "U1.DATA<0..7>");
+    EXPECT_EQ(down->name(), rangeText);
+    EXPECT_STREQ(rangeText, "U1.DATA<7..0>");
+    EXPECT_STREQ(bitText, "U1.DATA<1>");
+
+    whole->setRange(2, 2);
+    whole->setPort(nullptr);
+    EXPECT_STREQ(whole->name(), "U1.DATA<2>") << "a reference keeps a port of its instance";
+    const std::string written = readFile(write(view.get(), "port-ref-edits.xml"));
+    EXPECT_NE(written.find("<PortRef ref=\"DATA\">\n              <Range lsb=\"2\" msb=\"2\"/>"), std::string::npos)
+        << "a host's edit of a reference is written";
 }

@@ -154,39 +154,6 @@ TEST(SaveFailure, AFolderWithoutWritePermissionKeepsTheOldFile)
     expectPassedOrSkip(result);
 }
 
-TEST(SaveFailure, ATargetThatIsAFolderStaysAFolder)
-{
-    const View view = create("small");
-    const std::string folder = folderFor("target-folder");
-    const std::string target = folder + "/design.xml";
-    ::mkdir(target.c_str(), 0755);
-    CWJXMLFlowReader writer(view.get());
-    writer.writeXMLFile(target.c_str());
-    EXPECT_NE(std::string(writer.lastError()).find("design.xml: is a directory, not a file"), std::string::npos)
-        << writer.lastError();
-    struct stat info {};
-    EXPECT_EQ(::stat(target.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISDIR(info.st_mode));
-    EXPECT_EQ(listing(folder), "design.xml ");
-}
-
-TEST(SaveFailure, SavingThroughALinkReplacesTheLinkedFile)
-{
-    const View view = create("through a link");
-    const std::string folder = folderFor("linked");
-    const std::string real = folder + "/real.xml";
-    const std::string link = folder + "/link.xml";
-    writeFile(real, "old content");
-    ASSERT_EQ(::symlink("real.xml", link.c_str()), 0);
-    CWJXMLFlowReader writer(view.get());
-    writer.writeXMLFile(link.c_str());
-    EXPECT_STREQ(writer.lastError(), "");
-    struct stat info {};
-    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_NE(readFile(real).find("<DesignName>through a link</DesignName>"), std::string::npos);
-}
-
 TEST(SaveFailure, ASavedFileKeepsTheModeOfTheOldOne)
 {
     const View view = create("mode");
@@ -236,12 +203,18 @@ TEST(SaveFailure, ASaveNeitherLeaksADescriptorNorTouchesTheUmask)
     expectPassedOrSkip(result);
 }
 
-// A device or a pipe gets the bytes, and stays what it was; a dangling link
-// gets the file it names; any name the folder allows can be saved.
+// A folder is refused and left as it was; a device or a pipe gets the bytes,
+// and stays what it was; a dangling link gets the file it names; any name the
+// folder allows can be saved.
 TEST(SaveFailure, TargetsThatAreNoRegularFilesAreWrittenIntoNeverReplaced)
 {
     const View view = create("targets");
     const std::string folder = folderFor("targets");
+    const std::string subfolder = folder + "/folder.xml";
+    ::mkdir(subfolder.c_str(), 0755);
+    EXPECT_NE(saved(view.get(), subfolder).find("folder.xml: is a directory, not a file"), std::string::npos);
+    EXPECT_EQ(listing(folder), "folder.xml ");
+    EXPECT_TRUE(std::filesystem::is_directory(subfolder));
     struct Device {
         const char* name;
         unsigned minor;

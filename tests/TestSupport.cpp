@@ -2,17 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 namespace testsupport {
-
-double slowdown()
-{
-    const char* factor = std::getenv("WJ_TEST_SLOWDOWN");
-    return (kSanitized ? 5.0 : 1.0) * (factor ? std::atof(factor) : 1.0);
-}
 
 std::string sourcePath(const std::string& relative)
 {
@@ -33,6 +27,13 @@ std::string inputPath(const std::string& name)
     return path;
 }
 
+std::string writeInput(const std::string& name, const std::string& content)
+{
+    const std::string path = inputPath(name);
+    writeFile(path, content);
+    return path;
+}
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -45,13 +46,6 @@ void writeFile(const std::string& path, const std::string& content)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << content;
-}
-
-std::string readFrom(const std::string& path, const std::string& marker)
-{
-    const std::string content = readFile(path);
-    const std::size_t start = content.find(marker);
-    return start == std::string::npos ? std::string() : content.substr(start);
 }
 
 View read(const std::string& path, bool bind, std::string* error)
@@ -90,6 +84,14 @@ std::string writeDocument(const std::string& name, const std::string& body)
     const std::string path = outputPath(name);
     writeFile(path, document(body));
     return path;
+}
+
+int occurrences(const std::string& where, const std::string& text)
+{
+    int n = 0;
+    for (std::size_t at = where.find(text); at != std::string::npos; at = where.find(text, at + text.size()))
+        ++n;
+    return n;
 }
 
 std::string pinNames(IWJFootPrintPinGroup* group)

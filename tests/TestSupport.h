@@ -18,11 +18,6 @@ constexpr bool kSanitized = true;
 constexpr bool kSanitized = false;
 #endif
 
-// How many times slower than the plain build the tests run: 5 with the
-// sanitizers, times WJ_TEST_SLOWDOWN when set (make valgrind sets it). Time
-// limits are multiplied by it, and memory is measured only where it is 1.
-double slowdown();
-
 // A fixture file below tests/data or examples/ in the source tree.
 std::string sourcePath(const std::string& relative);
 // A fresh path in the test output folder, for files the library writes:
@@ -30,6 +25,8 @@ std::string sourcePath(const std::string& relative);
 std::string outputPath(const std::string& name);
 // A fresh path for input files a test makes itself (bad files included).
 std::string inputPath(const std::string& name);
+// Writes content to inputPath(name) and returns that path.
+std::string writeInput(const std::string& name, const std::string& content);
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
 
@@ -42,10 +39,6 @@ View create(const char* designName = "design");
 // the write reports an error.
 std::string write(IWJInterfaceView* view, const std::string& name);
 
-// The file at path from the first occurrence of marker on; empty when the
-// marker is missing.
-std::string readFrom(const std::string& path, const std::string& marker);
-
 // The content of an interface exchange document with the given root content,
 // in the format's namespace.
 std::string document(const std::string& body);
@@ -55,6 +48,9 @@ std::string writeDocument(const std::string& name, const std::string& body);
 // The names of the group's pins, in id order, each followed by a space; ""
 // for no group.
 std::string pinNames(IWJFootPrintPinGroup* group);
+
+// How often text occurs in where, occurrences not overlapping.
+int occurrences(const std::string& where, const std::string& text);
 
 template <class Handle> int count(Handle walk)
 {

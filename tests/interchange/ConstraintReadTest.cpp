@@ -9,10 +9,9 @@ using namespace interchange;
 
 namespace {
 
-struct FixtureCase {
-    const char* file;
-    const char* refdes;
-    std::vector<std::string> placements;
+// What an import reports: placements read, other lines read past, warnings,
+// ports made and pins made.
+struct Counts {
     int read;
     int readPast;
     int warnings;
@@ -20,36 +19,31 @@ struct FixtureCase {
     int pinsMade;
 };
 
+struct FixtureCase {
+    const char* file;
+    const char* refdes;
+    std::vector<std::string> placements;
+    Counts counts;
+};
+
 const FixtureCase kFixtures[] = {
     {"board.xdc",
      "U1",
      {"CLK100MHZ=E3", "LED_R=G6", "ck_rst=C12", "led[0]=H5", "led[1]=J5", "led[2]=T9", "led[3]=T10", "led_rgb[0]=G6",
       "led_rgb[1]=F6", "led_rgb[2]=E1", "sw[1]=C11", "sw[3]=A10"},
-     13,
-     19,
-     2,
-     6,
-     11},
+     {13, 19, 2, 6, 11}},
     {"board.qsf",
      "U1",
      {"CLOCK_50=AF14", "HEX0[0]=AE26", "KEY[0]=AA14", "KEY[1]=AA15", "LEDR[0]=V16", "LEDR[1]=W16", "LEDR[2]=V17",
       "LEDR[3]=V18"},
-     8,
-     16,
-     0,
-     4,
-     8},
+     {8, 16, 0, 4, 8}},
     {"board.lpf",
      "U1",
      {"btn[0]=D6", "btn[1]=R1", "clk_25mhz=G2", "led[0]=B2", "led[4]=D1", "led[5]=E2", "led[6]=E1", "led[7]=H3",
       "user_rst=D6"},
-     9,
-     11,
-     1,
-     4,
-     8},
-    {"board.pcf", "U1", {"BTN[0]=12", "BTN[1]=11", "BTN_N=10", "CLK=35", "LED_G=41", "LED_R=42"}, 7, 3, 1, 5, 6},
-    {"board.csv", "U7", {"-RESET=R1", "GPIO[0]=P1", "GPIO[1]=P2", "GPIO[2]=P3", "UART_TX=T,1"}, 5, 5, 0, 3, 5},
+     {9, 11, 1, 4, 8}},
+    {"board.pcf", "U1", {"BTN[0]=12", "BTN[1]=11", "BTN_N=10", "CLK=35", "LED_G=41", "LED_R=42"}, {7, 3, 1, 5, 6}},
+    {"board.csv", "U7", {"-RESET=R1", "GPIO[0]=P1", "GPIO[1]=P2", "GPIO[2]=P3", "UART_TX=T,1"}, {5, 5, 0, 3, 5}},
 };
 
 TEST(ConstraintRead, FixturesGiveTheirPlacements)
@@ -68,12 +62,12 @@ TEST(ConstraintRead, FixturesGiveTheirPlacements)
         ASSERT_TRUE(PinConstraints::importConstraints(design.get(), {source}, options, &report))
             << ::testing::PrintToString(report.errors);
         EXPECT_EQ(placements(design.get(), fixture.refdes), fixture.placements);
-        EXPECT_EQ(report.placementsRead, fixture.read);
-        EXPECT_EQ(report.linesReadPast, fixture.readPast);
-        EXPECT_EQ(static_cast<int>(report.warnings.size()), fixture.warnings)
+        EXPECT_EQ(report.placementsRead, fixture.counts.read);
+        EXPECT_EQ(report.linesReadPast, fixture.counts.readPast);
+        EXPECT_EQ(static_cast<int>(report.warnings.size()), fixture.counts.warnings)
             << ::testing::PrintToString(report.warnings);
-        EXPECT_EQ(report.portsMade, fixture.portsMade);
-        EXPECT_EQ(report.pinsMade, fixture.pinsMade);
+        EXPECT_EQ(report.portsMade, fixture.counts.portsMade);
+        EXPECT_EQ(report.pinsMade, fixture.counts.pinsMade);
     }
 }
 

@@ -17,19 +17,13 @@ std::string boardCopy(const std::string& name)
     return path;
 }
 
-std::string constraintFile(const std::string& name, const std::string& text)
-{
-    const std::string path = testsupport::inputPath(name);
-    testsupport::writeFile(path, text);
-    return path;
-}
-
 TEST(IfxImport, AnyErrorWritesNothing)
 {
     const std::string board = boardCopy("import-error.xml");
     const std::string before = testsupport::readFile(board);
-    const std::string good = constraintFile("good.pcf", "set_io CLK_IN H3\n");
-    const std::string bad = constraintFile("bad.xdc", "# pins\nset_property PACKAGE_PIN H4 [get_ports {DQ[3]]\n");
+    const std::string good = testsupport::writeInput("good.pcf", "set_io CLK_IN H3\n");
+    const std::string bad =
+        testsupport::writeInput("bad.xdc", "# pins\nset_property PACKAGE_PIN H4 [get_ports {DQ[3]]\n");
     const std::string fresh = testsupport::inputPath("never-made.xml");
     for (const std::string& design : {board, fresh}) {
         const IfxRun run = runIfx({"import", design, good, bad, "--refdes", "U1"});
@@ -44,7 +38,7 @@ TEST(IfxImport, ExistingDesignKeepsOrReplacesItsPinMappings)
 {
     const testsupport::View original = testsupport::read(testsupport::sourcePath("examples/board.xml"), false);
     const std::vector<std::string> before = placements(original.get(), "U1");
-    const std::string pins = constraintFile("move.pcf", "set_io CLK_IN H3\nset_io SPARE[2] Z9\n");
+    const std::string pins = testsupport::writeInput("move.pcf", "set_io CLK_IN H3\nset_io SPARE[2] Z9\n");
     for (const bool replace : {false, true}) {
         SCOPED_TRACE(replace);
         const std::string board = boardCopy(replace ? "import-replace.xml" : "import-keep.xml");
@@ -72,7 +66,7 @@ TEST(IfxImport, PinMapCsvImportsUnchanged)
 {
     const IfxRun table = runIfx({"pinmap", testsupport::sourcePath("examples/board.xml"), "--format", "csv"});
     ASSERT_EQ(table.status, 0);
-    const std::string csv = constraintFile("pinmap.csv", table.out);
+    const std::string csv = testsupport::writeInput("pinmap.csv", table.out);
     const std::string design = testsupport::outputPath("from-pinmap.xml");
     const IfxRun run = runIfx({"import", design, csv, "--refdes", "U1"});
     ASSERT_EQ(run.status, 0) << run.err;

@@ -86,7 +86,7 @@ TEST(WorkGrowth, MappingAndRemovingPortsTakeWorkInProportionToTheirCount)
     }
 }
 
-TEST(WorkGrowth, SameNamedIdsTakeWorkInProportionToTheirCount)
+TEST(WorkGrowth, SameNamedIdsAndNewChildrenTakeWorkInProportionToTheirCount)
 {
     const Work few = addPorts(500);
     const Work many = addPorts(5000);
@@ -94,25 +94,6 @@ TEST(WorkGrowth, SameNamedIdsTakeWorkInProportionToTheirCount)
     // candidates per port, however many ports share the name.
     EXPECT_LE(many.idCandidates, 2u * 5000u);
     EXPECT_LE(static_cast<double>(many.idCandidates), kMostGrowth * static_cast<double>(few.idCandidates));
-}
-
-TEST(WorkGrowth, NewChildrenFindTheirPlaceInProportionToTheirCount)
-{
-    const Work few = addPorts(500);
-    const Work many = addPorts(5000);
     EXPECT_GT(few.placementSteps, 0u);
     EXPECT_LE(static_cast<double>(many.placementSteps), kMostGrowth * static_cast<double>(few.placementSteps));
-}
-
-TEST(WorkGrowth, TheIdsAreThoseOfTheRule)
-{
-    CWJXMLFlowReader reader;
-    std::unique_ptr<IWJInterfaceView> view(reader.CreateInterfaceView("tester", "2024-06-01T12:00:00", "ids"));
-    auto* ours = dynamic_cast<CWJInterfaceView*>(view.get());
-    EXPECT_STREQ(ours->ids().makeUniqueId("U1"), "U1");
-    EXPECT_STREQ(ours->ids().makeUniqueId("U1"), "U1_1");
-    EXPECT_STREQ(ours->ids().makeUniqueId("U1_2"), "U1_2");
-    EXPECT_STREQ(ours->ids().makeUniqueId("U1"), "U1_3");
-    EXPECT_STREQ(ours->ids().makeUniqueId("U1_1"), "U1_1_1");
-    EXPECT_STREQ(ours->ids().makeUniqueId("U1"), "U1_4");
 }

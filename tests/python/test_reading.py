@@ -3,7 +3,6 @@ import re
 import pytest
 
 import wjxmlinterfaceflowreader as wj
-from conftest import BOARD, reread, snapshot
 
 
 def test_read_gives_the_design_with_collections_in_id_order(board):
@@ -55,8 +54,3 @@ def test_errors_are_the_documented_classes(tmp_path, board):
         board.save(tmp_path / "no" / "such" / "folder.xml")
     with pytest.raises(ValueError):
         board.design_name = "a\0b"
-
-
-def test_a_design_read_back_is_equal(board, tmp_path):
-    assert snapshot(reread(board, tmp_path)) == snapshot(board)
-    assert snapshot(wj.read(BOARD, bind=False)) == snapshot(board)

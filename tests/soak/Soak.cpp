@@ -3,6 +3,7 @@
 //
 // Usage: wjxml_soak EXAMPLE FOLDER SECONDS
 #include "model/DesignRecords.h"
+#include "robustness/DesignEdits.h"
 #include "wjxmlinterfaceflowreader.h"
 
 #include <chrono>
@@ -35,33 +36,6 @@ View read(const std::string& path, bool bind)
     return View(reader.getInterfaceView());
 }
 
-// The edits of one round: a new instance with ports, a bus interface and a
-// group, a footprint with pins and a part map, mappings, renames and a removal.
-void edit(IWJInterfaceView* view, long round)
-{
-    const std::string text = std::to_string(round);
-    view->setDesignName(("soak " + text).c_str());
-    IWJCompInst* inst = view->addCompInst("SOAK", ("S" + text).c_str());
-    IWJPort* clock = inst->addPort("CLK", "", IWJPort::Input, 1, -1, -1);
-    IWJPort* data = inst->addPort("DATA", "D", IWJPort::Inout, 8, 0, 7);
-    IWJPortGroup* group = inst->addBusInterface("BUS", "def")->addPortGroup("G", IWJPortGroup::Bus, "1.8", 1, 1);
-    group->addPortRef(data, 0, 3);
-    IWJFootPrint* footprint = view->addFootprint(("FP" + text).c_str(), "5", "5", "1", "0,0", "0");
-    footprint->addPin("A1", "0,0", "pad", nullptr, "round");
-    footprint->addPin("A2", "0,1", "pad", nullptr, "round");
-    IWJPartMap* partMap = view->addPartMap(footprint, inst);
-    partMap->mapPortToPinName(clock, "A1", -1);
-    partMap->mapPortToPinNames(data, {"A1", "A2"}, 2);
-    partMap->mapPortGroupToPinNames(group, {"A2"});
-    partMap->unmapPort(data, 2);
-    clock->setName("CLOCK");
-    inst->removePort(clock);
-    if (round % 2 == 0) {
-        view->removeCompInst(inst);
-        view->removeFootprint(("FP" + text).c_str());
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -85,7 +59,12 @@ int main(int argc, char** argv)
         const View view = read(example, true);
         if (!view)
             return 1;
-        edit(view.get(), round);
+        editDesign(view.get());
+        // Every second round also removes an instance and the footprint added.
+        if (round % 2 == 0) {
+            view->removeCompInst(view->compInsts().value());
+            view->removeFootprint("FP");
+        }
         CWJXMLFlowReader writer(view.get());
         writer.writeXMLFile(output.c_str());
         if (*writer.lastError()) {
