@@ -53,8 +53,10 @@ int CWJPort::type()
 
 void CWJPort::setType(int type)
 try {
-    m_type = type;
-    const char* word = m_type >= 0 && m_type < kTypeWordCount ? kTypeWords[m_type] : "";
+    // A code without a word is saved as no word, which reads as Unknown.
+    const bool hasWord = type >= 0 && type < kTypeWordCount;
+    m_type = hasWord ? type : Unknown;
+    const char* word = hasWord ? kTypeWords[type] : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Type", word, false);
 } catch (...) {
     noteOutOfMemory(this);

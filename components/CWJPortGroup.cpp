@@ -97,7 +97,8 @@ IWJPortGroup::IWJPortGroupType CWJPortGroup::groupType() const
 
 void CWJPortGroup::setGroupType(IWJPortGroupType type)
 try {
-    m_groupType = type;
+    // A type without a word is saved as no word, which reads as NoType.
+    m_groupType = type == VoltageDefn || type == Bus ? type : NoType;
     const char* word = m_groupType == VoltageDefn ? "voltageDefn" : m_groupType == Bus ? "bus" : "";
     getDesignData()->UpdateDOMTag(GetDomElement(), "Type", word, false);
 } catch (...) {

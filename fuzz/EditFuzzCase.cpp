@@ -373,7 +373,8 @@ private:
             else
                 port->setInstancePortName(name());
             break;
-        case 1: port->setType(m_bytes.below(6)); break;
+        // Codes and types without a word too.
+        case 1: port->setType(m_bytes.below(8) - 1); break;
         case 2: port->setNumPhysPins(number()); break;
         default: {
             const int lsb = number();
@@ -393,7 +394,7 @@ private:
         IWJPortGroup* group = pick(i.groups);
         switch (m_bytes.below(4)) {
         case 0: group->setName(name()); break;
-        case 1: group->setGroupType(static_cast<IWJPortGroup::IWJPortGroupType>(m_bytes.below(3))); break;
+        case 1: group->setGroupType(static_cast<IWJPortGroup::IWJPortGroupType>(m_bytes.below(5) - 1)); break;
         case 2: group->setVoltage(name()); break;
         default: {
             const int power = number();

@@ -172,6 +172,15 @@ const EditCase kEdits[] = {
          b.data->setName("gone");
          EXPECT_EQ(b.u1->findPort("DATA"), b.clk);
      }},
+    {"a type without a word is kept as a read of the saved file gives it",
+     [](Board& b) {
+         b.clk->setType(7);
+         b.data->setType(-1);
+         b.lane->setGroupType(static_cast<IWJPortGroup::IWJPortGroupType>(9));
+         EXPECT_EQ(b.clk->type(), IWJPort::Unknown);
+         EXPECT_EQ(b.data->type(), IWJPort::Unknown);
+         EXPECT_EQ(b.lane->groupType(), IWJPortGroup::NoType);
+     }},
     {"a port maps to one target at a time",
      [](Board& b) {
          b.map->mapPortToPin(b.clk, b.pin(b.f1, "A1"), -1);

@@ -73,12 +73,12 @@ public:
     virtual void setInstancePortName(const char* instancePortName) = 0;
     //@}
     //@{
-    /// An IWJPortType code, carried as int because any code may be stored,
-    /// including ones outside the enumeration. A type word is read in any
-    /// ASCII letter case; an unknown word leaves Unknown.
+    /// An IWJPortType code, carried as int: setType takes any int. A type
+    /// word is read in any ASCII letter case; an unknown word leaves Unknown.
     virtual int type() = 0;
-    /// Stores any code. When bound, writes the child `Type` with the code's
-    /// word, or empty text for a code outside 0 to 4.
+    /// Stores the code, or Unknown for a code outside 0 to 4, as a save and
+    /// a read give it back. When bound, writes the child `Type` with the
+    /// code's word, or empty text for Unknown.
     virtual void setType(int type) = 0;
     //@}
     //@{

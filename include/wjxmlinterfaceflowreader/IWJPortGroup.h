@@ -62,8 +62,9 @@ public:
     /// The type; NoType unless set or read. A file's `Type` must be exactly
     /// "bus" or "voltageDefn" (letter case counts); another word leaves it.
     virtual IWJPortGroupType groupType() const = 0;
-    /// Stores any value. When bound, writes the child `Type` with its word,
-    /// or empty text for a value without one.
+    /// Stores Bus or VoltageDefn, and NoType for any other value, as a
+    /// save and a read give it back. When bound, writes the child `Type`
+    /// with the word, or empty text for NoType.
     virtual void setGroupType(IWJPortGroupType type) = 0;
     //@}
     //@{
