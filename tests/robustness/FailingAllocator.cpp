@@ -64,3 +64,29 @@ void operator delete[](void* memory, std::size_t) noexcept
 {
     std::free(memory);
 }
+
+// The standard library asks for some memory that it can do without (the
+// buffer of stable_sort) through the nothrow forms: they fail alike.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    try {
+        return allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t& nothrow) noexcept
+{
+    return operator new(size, nothrow);
+}
+
+void operator delete(void* memory, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete[](void* memory, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
