@@ -12,6 +12,7 @@
 #include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
 #include "binding/createBoundObject.h"
+#include "binding/eraseEntry.h"
 #include "binding/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/IWJInterfaceView.h"
@@ -146,7 +147,7 @@ try {
     const std::string id = CWJPort::idOf(port);
     const bool differential = findDifferentialPortById(id.c_str()) == port;
     (differential ? m_differentialPortsById : m_portsById).erase(id);
-    unfileByName(portsByName(port), CWJPort::localNameKey(port), port);
+    eraseEntry(portsByName(port), CWJPort::localNameKey(port), port);
 
     auto* object = dynamic_cast<IWJXMLObject*>(port);
     getDesignData()->RemoveDOMNode(object->GetDomElement());
@@ -366,7 +367,7 @@ void CWJCompInst::portRenamed(IWJPort* port, const std::string& oldKey)
         return;
     PortsByName& byName = portsByName(port);
     fileByName(byName, CWJPort::localNameKey(port), port);
-    unfileByName(byName, oldKey, port);
+    eraseEntry(byName, oldKey, port);
     for (CWJPortWatcher* watcher : m_watchers)
         watcher->portRenamed(port);
 }
@@ -412,16 +413,6 @@ void CWJCompInst::fileByName(PortsByName& byName, const std::string& key, IWJPor
         }
     }
     byName.emplace_hint(next, key, port);
-}
-
-// Takes out the entry of port under key, the one filed first when the
-// port is there twice.
-void CWJCompInst::unfileByName(PortsByName& byName, const std::string& key, const IWJPort* port)
-{
-    const auto range = byName.equal_range(key);
-    const auto entry = std::find_if(range.first, range.second, [port](const auto& e) { return e.second == port; });
-    if (entry != range.second)
-        byName.erase(entry);
 }
 
 IWJPort* CWJCompInst::lastByName(const PortsByName& byName, const std::string& key)

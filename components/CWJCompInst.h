@@ -107,7 +107,6 @@ private:
     PortsByName& portsByName(IWJPort* port);
     // Files port under key among the ports of that key, in rank order.
     static void fileByName(PortsByName& byName, const std::string& key, IWJPort* port);
-    static void unfileByName(PortsByName& byName, const std::string& key, const IWJPort* port);
     static IWJPort* lastByName(const PortsByName& byName, const std::string& key);
 
     std::string m_cellName;

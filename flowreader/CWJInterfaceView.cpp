@@ -4,6 +4,7 @@
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
+#include "binding/eraseEntry.h"
 #include "components/CWJCompInst.h"
 #include "footprints/CWJFootPrint.h"
 #include "partmap/CWJPartMap.h"
@@ -251,16 +252,7 @@ void CWJInterfaceView::footprintRenamed(IWJFootPrint* footprint, const std::stri
     if (!holdsFootprint(footprint))
         return;
     m_footprintsByName.emplace(footprint->name(), footprint);
-    eraseNameEntry(oldName, footprint);
-}
-
-void CWJInterfaceView::eraseNameEntry(const std::string& name, const IWJFootPrint* footprint)
-{
-    const auto range = m_footprintsByName.equal_range(name);
-    const auto entry =
-        std::find_if(range.first, range.second, [footprint](const auto& e) { return e.second == footprint; });
-    if (entry != range.second)
-        m_footprintsByName.erase(entry);
+    eraseEntry(m_footprintsByName, oldName, footprint);
 }
 
 // The first of the filed footprints of that name in the order of their ids,
@@ -281,7 +273,7 @@ try {
     if (!footprint)
         return;
     removePartMapsOf(m_partMapsByFootprint, static_cast<const IWJFootPrint*>(footprint));
-    eraseNameEntry(name, footprint);
+    eraseEntry(m_footprintsByName, name, footprint);
     m_footprints.erase(footprint->id());
     m_filedFootprints.erase(footprint);
     delete footprint;

@@ -86,7 +86,6 @@ private:
     // Files footprint under its id and its name; a footprint it displaces
     // stays owned.
     void fileFootprint(CWJFootPrint* footprint);
-    void eraseNameEntry(const std::string& name, const IWJFootPrint* footprint);
 
     std::string m_lastUpdatedBy;
     std::string m_lastUpdatedAt;
