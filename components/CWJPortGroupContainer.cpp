@@ -42,12 +42,22 @@ CWJPortGroupContainer::~CWJPortGroupContainer()
 
 CInterfaceObjectIterator<IWJPortRef*> CWJPortGroupContainer::portRefs() const
 {
-    return CInterfaceObjectIterator<IWJPortRef*>(new CSTLIOVectorIterator<IWJPortRef*>(m_portRefs));
+    std::vector<IWJPortRef*> portRefs;
+    for (const ListedRef& listed : m_listed) {
+        if (listed.portRef)
+            portRefs.push_back(listed.portRef);
+    }
+    return CInterfaceObjectIterator<IWJPortRef*>(new CSTLIOVectorIterator<IWJPortRef*>(portRefs));
 }
 
 CInterfaceObjectIterator<IWJPort*> CWJPortGroupContainer::differentialPorts() const
 {
-    return CInterfaceObjectIterator<IWJPort*>(new CSTLIOVectorIterator<IWJPort*>(m_differentialPorts));
+    std::vector<IWJPort*> ports;
+    for (const ListedRef& listed : m_listed) {
+        if (!listed.portRef)
+            ports.push_back(listed.port);
+    }
+    return CInterfaceObjectIterator<IWJPort*>(new CSTLIOVectorIterator<IWJPort*>(ports));
 }
 
 CInterfaceObjectMapIterator<std::string, IWJPortGroup*> CWJPortGroupContainer::portGroups() const
@@ -63,34 +73,63 @@ CWJCompInst* CWJPortGroupContainer::compInst() const
 
 CWJPortRef* CWJPortGroupContainer::addPortRef(IWJPort* port, int lsb, int msb)
 {
+    return listPort(port, lsb, msb, nullptr);
+}
+
+// Lists a reference to port, in readElement when it was read and in a new
+// element otherwise. A differential port has no bounds and no reference
+// object.
+CWJPortRef* CWJPortGroupContainer::listPort(IWJPort* port, int lsb, int msb, xercesc::DOMElement* readElement)
+{
     CWJCompInst* owner = compInst();
     if (!owner || !owner->holdsPort(port))
         return nullptr;
+    const bool singleEnded = port->portKind() == 0;
+    if (!singleEnded && port->portKind() != 1)
+        return nullptr;
     owner->noteReference(port, this);
-    CWJDOM2DesignData* binder = getDesignData();
-    xercesc::DOMElement* element = m_holder->GetDomElement();
-    if (port->portKind() == 0) {
+    CWJPortRef* portRef = nullptr;
+    if (singleEnded) {
         m_ownedPortRefs.push_back(std::make_unique<CWJPortRef>(port, lsb, msb, this));
-        CWJPortRef* portRef = m_ownedPortRefs.back().get();
-        xercesc::DOMElement* refElement =
-            binder->CreateDOMNode(binder->CreateDOMNode(element, "PortRefs", false), "PortRef", true);
-        binder->UpdateDOMAttr(refElement, "ref", CWJPort::idOf(port));
-        m_portRefs.push_back(portRef);
-        if (lsb != -1)
-            binder->UpdateDOMAttr(refElement, "Range:lsb", std::to_string(lsb).c_str());
-        if (msb != -1)
-            binder->UpdateDOMAttr(refElement, "Range:msb", std::to_string(msb).c_str());
-        if (refElement)
-            m_refElements[portRef] = refElement;
+        portRef = m_ownedPortRefs.back().get();
+    }
+    const auto listed = m_listed.insert(m_listed.end(), {port, portRef, readElement});
+    m_listedByPort.emplace(port, listed);
+    if (readElement)
         return portRef;
+    CWJDOM2DesignData* binder = getDesignData();
+    xercesc::DOMElement* container =
+        binder->CreateDOMNode(m_holder->GetDomElement(), singleEnded ? "PortRefs" : "DifferentialPortRefs", false);
+    listed->element = binder->CreateDOMNode(container, singleEnded ? "PortRef" : "DifferentialPortRef", true);
+    binder->UpdateDOMAttr(listed->element, "ref", CWJPort::idOf(port));
+    if (lsb != -1 && singleEnded)
+        binder->UpdateDOMAttr(listed->element, "Range:lsb", std::to_string(lsb).c_str());
+    if (msb != -1 && singleEnded)
+        binder->UpdateDOMAttr(listed->element, "Range:msb", std::to_string(msb).c_str());
+    return portRef;
+}
+
+CWJPortGroupContainer::ListedRefs::iterator CWJPortGroupContainer::findListed(CWJPortRef& ref)
+{
+    const auto range = m_listedByPort.equal_range(ref.port(nullptr, nullptr));
+    for (auto entry = range.first; entry != range.second; ++entry) {
+        if (entry->second->portRef == &ref)
+            return entry->second;
     }
-    if (port->portKind() == 1) {
-        xercesc::DOMElement* refElement = binder->CreateDOMNode(
-            binder->CreateDOMNode(element, "DifferentialPortRefs", false), "DifferentialPortRef", true);
-        binder->UpdateDOMAttr(refElement, "ref", CWJPort::idOf(port));
-        m_differentialPorts.push_back(port);
+    return m_listed.end();
+}
+
+void CWJPortGroupContainer::refile(ListedRefs::iterator listed, IWJPort* port)
+{
+    m_listedByPort.emplace(port, listed);
+    const auto range = m_listedByPort.equal_range(listed->port);
+    for (auto entry = range.first; entry != range.second; ++entry) {
+        if (entry->second == listed) {
+            m_listedByPort.erase(entry);
+            break;
+        }
     }
-    return nullptr;
+    listed->port = port;
 }
 
 // A bound of -1 is written as empty text, which reads back as -1.
@@ -107,12 +146,19 @@ void CWJPortGroupContainer::changePortRef(CWJPortRef& ref, IWJPort* port, int ls
     if (!owner || !owner->holdsPort(port) || port->portKind() != 0)
         return;
     owner->noteReference(port, this);
+    const auto listed = findListed(ref);
+    if (listed != m_listed.end() && listed->port != port)
+        refile(listed, port);
     ref.assign(port, lsb, msb);
-    const auto found = m_refElements.find(&ref);
-    if (found == m_refElements.end())
+    if (listed == m_listed.end())
         return;
-    getDesignData()->UpdateDOMAttr(found->second, "ref", CWJPort::idOf(port));
-    writeRange(found->second, lsb, msb);
+    // A single-ended port named in a DifferentialPortRef keeps that element,
+    // which holds no range; the change is not written there.
+    CWJDOM2DesignData* binder = getDesignData();
+    if (!binder->MatchNodeName(listed->element, "PortRef"))
+        return;
+    binder->UpdateDOMAttr(listed->element, "ref", CWJPort::idOf(port));
+    writeRange(listed->element, lsb, msb);
 }
 
 IWJPortGroup* CWJPortGroupContainer::addPortGroup(const char* name, IWJPortGroup::IWJPortGroupType type,
@@ -240,33 +286,15 @@ void CWJPortGroupContainer::adopt(CWJPortGroup* group)
     }
 }
 
-// The elements of references made here or read from PortRef are known; the
-// others (a single-ended port read from DifferentialPortRef, a differential
-// port, which a file may also name in PortRef) are looked for by id.
 void CWJPortGroupContainer::forgetPort(IWJPort* port)
 {
     CWJDOM2DesignData* binder = getDesignData();
-    bool unknownElement = false;
-    const auto refersToPort = [port](IWJPortRef* portRef) { return portRef->port(nullptr, nullptr) == port; };
-    for (IWJPortRef* portRef : m_portRefs) {
-        if (!refersToPort(portRef))
-            continue;
-        const auto element = m_refElements.find(static_cast<CWJPortRef*>(portRef));
-        if (element == m_refElements.end()) {
-            unknownElement = true;
-            continue;
-        }
-        binder->RemoveDOMNode(element->second);
-        m_refElements.erase(element);
+    const auto range = m_listedByPort.equal_range(port);
+    for (auto entry = range.first; entry != range.second; ++entry) {
+        binder->RemoveDOMNode(entry->second->element);
+        m_listed.erase(entry->second);
     }
-    m_portRefs.erase(std::remove_if(m_portRefs.begin(), m_portRefs.end(), refersToPort), m_portRefs.end());
-    const auto differential = std::remove(m_differentialPorts.begin(), m_differentialPorts.end(), port);
-    if (differential == m_differentialPorts.end() && !unknownElement)
-        return;
-    m_differentialPorts.erase(differential, m_differentialPorts.end());
-    const std::string id = CWJPort::idOf(port);
-    binder->RemoveDOMAttr(m_holder->GetDomElement(), "PortRefs", "PortRef:ref", id.c_str());
-    binder->RemoveDOMAttr(m_holder->GetDomElement(), "DifferentialPortRefs", "DifferentialPortRef:ref", id.c_str());
+    m_listedByPort.erase(range.first, range.second);
 }
 
 void CWJPortGroupContainer::beginPortRef(const char*)
@@ -283,14 +311,17 @@ void CWJPortGroupContainer::readRef(const char* text)
     IWJPort* port = owner->findPortById(text);
     if (!port)
         port = owner->findDifferentialPortById(text);
-    m_readPortRef = port ? addPortRef(port, -1, -1) : nullptr;
-    if (m_readPortRef && m_readElement)
-        m_refElements[m_readPortRef] = m_readElement;
+    m_readPortRef = port ? listPort(port, -1, -1, m_readElement) : nullptr;
+}
+
+void CWJPortGroupContainer::beginDifferentialRef(const char*)
+{
+    m_readPortRef = nullptr;
+    m_readElement = m_differentialRefCursor.next(m_holder->GetDomElement());
 }
 
 void CWJPortGroupContainer::readDifferentialRef(const char* text)
 {
-    m_readElement = nullptr;
     readRef(text);
 }
 

@@ -9,6 +9,7 @@
 
 #include <xercesc/dom/DOMElement.hpp>
 
+#include <list>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,7 +31,8 @@ class IWJXMLObject;
 // constructed under its holder, each in a list of its own. The listed
 // references and the child-group map only point, so a group displaced from
 // the map or filed under a second parent is still released once, by the
-// container it was made under.
+// container it was made under; a reference no longer listed stays valid for
+// the host that holds it.
 class CWJPortGroupContainer final : public CWJPortRefHolder {
 public:
     // holder: the group or bus interface whose element and handlers these
@@ -75,22 +77,39 @@ public:
     // The handlers of the holder's PortRef and DifferentialPortRef elements.
     void beginPortRef(const char* text);
     void readRef(const char* text);
+    void beginDifferentialRef(const char* text);
     void readDifferentialRef(const char* text);
     void readRangeLsb(const char* text);
     void readRangeMsb(const char* text);
 
 private:
+    // One PortRef or DifferentialPortRef element of the holder, read or
+    // written, with what it refers to.
+    struct ListedRef {
+        IWJPort* port;
+        // Null for a differential port.
+        CWJPortRef* portRef;
+        // Null while the holder is unbound.
+        xercesc::DOMElement* element;
+    };
+    using ListedRefs = std::list<ListedRef>;
+
+    CWJPortRef* listPort(IWJPort* port, int lsb, int msb, xercesc::DOMElement* readElement);
+    ListedRefs::iterator findListed(CWJPortRef& ref);
+    // Files a listed reference under the port it now refers to.
+    void refile(ListedRefs::iterator listed, IWJPort* port);
     void writeRange(xercesc::DOMElement* refElement, int lsb, int msb);
 
     IWJXMLObject* m_holder;
     CWJCompBusInterface* m_busInterface;
-    std::vector<IWJPortRef*> m_portRefs;
-    std::vector<IWJPort*> m_differentialPorts;
+    // In the order of their elements; indexed by port, so that forgetting a
+    // port looks only at the references to it.
+    ListedRefs m_listed;
+    std::multimap<const IWJPort*, ListedRefs::iterator> m_listedByPort;
     std::map<std::string, IWJPortGroup*> m_portGroups;
     std::vector<std::unique_ptr<CWJPortRef>> m_ownedPortRefs;
-    // The PortRef element of each listed reference, while bound.
-    std::map<const CWJPortRef*, xercesc::DOMElement*> m_refElements;
     CWJChildCursor m_portRefCursor{"PortRefs", "PortRef"};
+    CWJChildCursor m_differentialRefCursor{"DifferentialPortRefs", "DifferentialPortRef"};
     std::vector<std::unique_ptr<CWJPortGroup>> m_ownedGroups;
     // The reference made for the PortRef element being read; null when its
     // ref did not resolve, so that its Range changes no other reference.

@@ -25,6 +25,7 @@ template <class Interface> std::vector<IWJXMLObject::ClassHandler> TWJPortGroupB
         {"PortRefs:PortRef:ref", true, &readIntoContainer<&Container::readRef>},
         {"PortRefs:PortRef:Range:lsb", true, &readIntoContainer<&Container::readRangeLsb>},
         {"PortRefs:PortRef:Range:msb", true, &readIntoContainer<&Container::readRangeMsb>},
+        {"DifferentialPortRefs:DifferentialPortRef", false, &readIntoContainer<&Container::beginDifferentialRef>},
         {"DifferentialPortRefs:DifferentialPortRef:ref", true, &readIntoContainer<&Container::readDifferentialRef>}};
 }
 

@@ -94,7 +94,7 @@ TEST(RemovePort, LeavesNoElementReferringToItAndNoPointerDangling)
                            "<PortRefs><PortRef ref=\"P\"><Range lsb=\"1\"/></PortRef><PortRef ref=\"Q\"/></PortRefs>"
                            "<DifferentialPortRefs><DifferentialPortRef ref=\"P\"/><DifferentialPortRef ref=\"PQ\"/>"
                            "</DifferentialPortRefs><PortGroups><PortGroup id=\"G\"><Name>G</Name>"
-                           "<PortRefs><PortRef ref=\"P\"/></PortRefs></PortGroup></PortGroups>"
+                           "<PortRefs><PortRef ref=\"P\"/><PortRef ref=\"PQ\"/></PortRefs></PortGroup></PortGroups>"
                            "</BusInterface></BusInterfaces></CompInst></CompInsts>"),
              true);
     IWJCompInst* u1 = view->compInsts().value();
@@ -126,9 +126,11 @@ TEST(RemovePort, LeavesNoElementReferringToItAndNoPointerDangling)
     EXPECT_EQ(written.find("RENAMED"), std::string::npos);
     EXPECT_NE(written.find("<NegativePort ref=\"Q\"/>"), std::string::npos);
 
+    EXPECT_EQ(group->differentialPorts().value(), pair) << "a PortRef may name a differential port";
     u1->removePort(pair);
     EXPECT_FALSE(u1->differentialPorts().isValid());
     EXPECT_FALSE(bus->differentialPorts().isValid());
+    EXPECT_FALSE(group->differentialPorts().isValid());
     const std::string after = readFile(write(view.get(), "removed-differential-port.xml"));
     EXPECT_EQ(after.find("PQ"), std::string::npos) << after;
 }
