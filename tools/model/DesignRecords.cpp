@@ -2,6 +2,18 @@
 
 #include <algorithm>
 
+namespace {
+
+// The name a port or pair is looked up by: its instance port name when it
+// has one, else its name.
+const char* localNameOf(IWJPort* port)
+{
+    const char* instancePortName = port->instancePortName();
+    return instancePortName && *instancePortName ? instancePortName : port->name();
+}
+
+} // namespace
+
 const char* DesignRecords::kindName(Kind kind)
 {
     static const char* const names[] = {
@@ -27,7 +39,7 @@ DesignRecords::DesignRecords(IWJInterfaceView* design)
         addFootprint(footprints.key(), footprints.value());
     int index = 0;
     for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps)
-        addPartMap(index++, partMaps.value());
+        addPartMap(index++, partMaps.value(), design);
     resolve();
     for (const auto& [first, end] : m_mappings)
         sort(first, end);
@@ -48,6 +60,7 @@ void DesignRecords::addInstance(const std::string& id, IWJCompInst* instance)
         put("lsb", port->lsb());
         put("msb", port->msb());
         put("full name", port->fullName());
+        refer("found", {instance->findPort(localNameOf(port))});
     }
     for (auto pairs = instance->differentialPorts(); pairs.isValid(); ++pairs) {
         auto* pair = dynamic_cast<IWJDPPort*>(pairs.value());
@@ -66,6 +79,7 @@ void DesignRecords::addInstance(const std::string& id, IWJCompInst* instance)
         refer("negative", {negative});
         put("negative lsb", negativeLsb);
         put("negative msb", negativeMsb);
+        refer("found", {instance->findDifferentialPort(localNameOf(pair))});
     }
     for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses) {
         IWJPortGroup* bus = buses.value();
@@ -123,14 +137,16 @@ void DesignRecords::addFootprint(const std::string& id, IWJFootPrint* footprint)
         put("padstack", pin->padstack());
         put("size", pin->size());
         put("shape", pin->shape());
+        refer("found", {footprint->findPin(pin->name())});
     }
 }
 
 // Each mapping of a port also as the lookup by port and bit finds it.
-void DesignRecords::addPartMap(int index, IWJPartMap* partMap)
+void DesignRecords::addPartMap(int index, IWJPartMap* partMap, IWJInterfaceView* design)
 {
     const int owner = add(PartMapKind, partMap, std::to_string(index), kNone);
     refer("instance", {partMap->compInst()});
+    refer("found", {design->findPartMap(partMap->compInst())});
     refer("footprint", {partMap->footprint()});
     const std::size_t first = m_records.size();
     const auto addPortMapping = [this, owner](Kind kind, IWJPortRef* ref) {

@@ -11,8 +11,9 @@
 // Everything a host sees of a design through the interfaces: one record per
 // object, port reference and mapping, in the order the interfaces give them,
 // with every value exactly as the model gives it, references to other
-// objects as the records of those objects, and what a part map's lookups
-// find for each mapped port and bit. Part maps give their mappings in no
+// objects as the records of those objects, and what the lookups find: a port,
+// pair or pin by its name, a part map by its instance, and a part map's
+// lookups for each mapped port and bit. Part maps give their mappings in no
 // meaningful order, so the mappings of each are sorted by their text. Two views are the same model
 // when their texts are equal; ifx show and diff are made from the records.
 class DesignRecords {
@@ -81,7 +82,7 @@ private:
     void addInstance(const std::string& id, IWJCompInst* instance);
     void addGroups(int parent, IWJPortGroup* group);
     void addFootprint(const std::string& id, IWJFootPrint* footprint);
-    void addPartMap(int index, IWJPartMap* partMap);
+    void addPartMap(int index, IWJPartMap* partMap, IWJInterfaceView* design);
     void referPins(const char* name, IWJFootPrintPinGroup* group);
     // Starts a record for the object; the next puts and refers fill it.
     int add(Kind kind, const void* object, std::string id, int parent);
