@@ -13,7 +13,7 @@
 #include <vector>
 
 CWJCompBusInterface::CWJCompBusInterface(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : TWJPortGroupBase(element, this, true), m_compInst(dynamic_cast<CWJCompInst*>(parent))
+    : TWJPortGroupBase(element, parent, this, true), m_compInst(dynamic_cast<CWJCompInst*>(parent))
 {
     registerHandlers();
     if (m_compInst)

@@ -44,7 +44,7 @@ void forgetNotesOf(std::set<std::pair<const IWJPort*, T*>>& notes, const IWJPort
 } // namespace
 
 CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element), m_view(dynamic_cast<IWJInterfaceView*>(parent)),
+    : IWJXMLObject(element), CWJChild(parent), m_view(dynamic_cast<IWJInterfaceView*>(parent)),
       m_root(dynamic_cast<CWJDesignRoot*>(parent))
 {
     registerHandlers();
@@ -127,7 +127,7 @@ try {
     port->setRange(lsb, msb);
     port->setType(type);
     port->setNumPhysPins(numPhysPins);
-    insertPort(port);
+    take(port);
     return port;
 } catch (...) {
     noteOutOfMemory(this);
@@ -180,7 +180,7 @@ try {
     port->setName(name);
     if (hasInstancePortName)
         port->setInstancePortName(instancePortName);
-    insertPort(port);
+    take(port);
     return port;
 } catch (...) {
     noteOutOfMemory(this);
@@ -204,7 +204,7 @@ try {
     auto* busInterface = new CWJCompBusInterface(element, this, name);
     busInterface->setName(name);
     busInterface->setDefinition(definition);
-    insertBusInterface(busInterface);
+    take(busInterface);
     return busInterface;
 } catch (...) {
     noteOutOfMemory(this);
@@ -248,10 +248,21 @@ try {
 }
 
 void CWJCompInst::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
+try {
+    take(child);
+} catch (...) {
+    noteOutOfMemory(this);
+}
+
+void CWJCompInst::take(IWJXMLObject* child)
 {
-    if (auto* port = dynamic_cast<IWJPort*>(child))
+    auto* port = dynamic_cast<IWJPort*>(child);
+    auto* busInterface = dynamic_cast<IWJCompBusInterface*>(child);
+    if ((!port && !busInterface) || !CWJChild::handOver(child, this))
+        return;
+    if (port)
         insertPort(port);
-    else if (auto* busInterface = dynamic_cast<IWJCompBusInterface*>(child))
+    else
         insertBusInterface(busInterface);
 }
 

@@ -1,6 +1,7 @@
 #ifndef WJXML_COMPONENTS_CWJCOMPINST_H
 #define WJXML_COMPONENTS_CWJCOMPINST_H
 
+#include "binding/CWJChild.h"
 #include "wjxmlinterfaceflowreader/IWJCompInst.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
@@ -22,10 +23,11 @@ class CWJPortWatcher;
 // A component instance, bound to a CompInst element.
 //
 // Ownership: it owns every port, differential port and bus interface
-// constructed under it, in lists of their own; the maps by id and by name
-// only index them, so an object displaced from a map by a duplicate key, or
-// taken out by removePort, is still released with the instance.
-class CWJCompInst : public IWJCompInst, public IWJXMLObject {
+// constructed under it, in lists of their own, and files each once, when it
+// is handed over (CWJChild); the maps by id and by name only index them, so
+// an object displaced from a map by a duplicate key, or taken out by
+// removePort, is still released with the instance.
+class CWJCompInst : public IWJCompInst, public IWJXMLObject, public CWJChild {
 public:
     CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent);
     CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed);
@@ -67,10 +69,6 @@ public:
     // a bus interface or group is filed below the instance.
     IWJPortGroup* findPortGroupAtAnyDepthById(const char* id);
     void forgetGroupIndex();
-    // Files a port by its kind, id and local name; ports of other kinds are
-    // not filed.
-    void insertPort(IWJPort* port);
-    void insertBusInterface(IWJCompBusInterface* busInterface);
 
     // Whether port is one of this instance's ports as filed by id (what a
     // reload of its id finds), and group one of its bus interfaces or groups.
@@ -103,6 +101,12 @@ private:
     using PortsByName = std::multimap<std::string, IWJPort*>;
 
     void registerHandlers();
+    // Files a port, differential port or bus interface handed over to it.
+    void take(IWJXMLObject* child);
+    // Files a port by its kind, id and local name; ports of other kinds are
+    // not filed.
+    void insertPort(IWJPort* port);
+    void insertBusInterface(IWJCompBusInterface* busInterface);
     void indexGroups();
     PortsByName& portsByName(IWJPort* port);
     // Files port under key among the ports of that key, in rank order.

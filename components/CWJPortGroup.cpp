@@ -36,7 +36,7 @@ CWJPortGroupContainer* containerOf(IWJXMLObject* parent)
 } // namespace
 
 CWJPortGroup::CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : TWJPortGroupBase(element, busInterfaceOf(parent), false), m_busInterface(busInterfaceOf(parent)),
+    : TWJPortGroupBase(element, parent, busInterfaceOf(parent), false), m_busInterface(busInterfaceOf(parent)),
       m_parentGroup(dynamic_cast<CWJPortGroup*>(parent)), m_ownerGroup(m_parentGroup)
 {
     registerHandlers();

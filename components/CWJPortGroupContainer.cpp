@@ -174,7 +174,7 @@ IWJPortGroup* CWJPortGroupContainer::addPortGroup(const char* name, IWJPortGroup
     if (voltage)
         group->setVoltage(voltage);
     group->setNumPhysPins(numPowerPins, numGroundPins);
-    file(group);
+    take(group);
     return group;
 }
 
@@ -213,6 +213,13 @@ void CWJPortGroupContainer::file(CWJPortGroup* group)
     m_portGroups[group->id()] = group;
     if (CWJCompInst* owner = compInst())
         owner->forgetGroupIndex();
+}
+
+void CWJPortGroupContainer::take(IWJXMLObject* child)
+{
+    auto* group = dynamic_cast<CWJPortGroup*>(child);
+    if (group && CWJChild::handOver(child, m_holder))
+        file(group);
 }
 
 void CWJPortGroupContainer::unfile(CWJPortGroup* group)

@@ -63,6 +63,8 @@ public:
 
     // Takes ownership of a group constructed under the holder.
     void adopt(CWJPortGroup* group);
+    // Files a group made under the holder when it is handed over (CWJChild).
+    void take(IWJXMLObject* child);
     // Drops the references to port, and their elements, from this container.
     void forgetPort(IWJPort* port);
     // A new root of the tree: the bus interface of every group below.

@@ -11,7 +11,7 @@
 
 template <class Interface>
 TWJPortBase<Interface>::TWJPortBase(xercesc::DOMElement* element, IWJXMLObject* parent, int portKind)
-    : IWJXMLObject(element), m_owner(dynamic_cast<CWJCompInst*>(parent)), m_portKind(portKind)
+    : IWJXMLObject(element), CWJChild(parent), m_owner(dynamic_cast<CWJCompInst*>(parent)), m_portKind(portKind)
 {
 }
 

@@ -1,6 +1,7 @@
 #ifndef WJXML_COMPONENTS_TWJPORTBASE_H
 #define WJXML_COMPONENTS_TWJPORTBASE_H
 
+#include "binding/CWJChild.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <string>
@@ -13,9 +14,9 @@ class IWJCompInst;
 // instance port name, the id and the owning component instance. Interface is
 // IWJPort or IWJDPPort, the first base, so the interface's virtual
 // operations keep their order. The port is owned by the component instance
-// it is constructed under; the concrete class hands itself over last in its
-// constructor.
-template <class Interface> class TWJPortBase : public Interface, public IWJXMLObject {
+// it is constructed under; the concrete class is adopted last in its
+// constructor, and the instance files it when it is handed over.
+template <class Interface> class TWJPortBase : public Interface, public IWJXMLObject, public CWJChild {
 public:
     int portKind() override;
     void setPortKind(int kind) override;

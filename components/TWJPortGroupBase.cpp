@@ -8,9 +8,9 @@
 #include "wjxmlinterfaceflowreader/IWJCompBusInterface.h"
 
 template <class Interface>
-TWJPortGroupBase<Interface>::TWJPortGroupBase(xercesc::DOMElement* element, CWJCompBusInterface* busInterface,
-                                              bool ignoreCaseFirst)
-    : IWJXMLObject(element), m_ignoreCaseFirst(ignoreCaseFirst), m_container(this, busInterface)
+TWJPortGroupBase<Interface>::TWJPortGroupBase(xercesc::DOMElement* element, IWJXMLObject* parent,
+                                              CWJCompBusInterface* busInterface, bool ignoreCaseFirst)
+    : IWJXMLObject(element), CWJChild(parent), m_ignoreCaseFirst(ignoreCaseFirst), m_container(this, busInterface)
 {
 }
 
@@ -97,9 +97,10 @@ try {
 }
 
 template <class Interface> void TWJPortGroupBase<Interface>::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
-{
-    if (auto* group = dynamic_cast<CWJPortGroup*>(child))
-        m_container.file(group);
+try {
+    m_container.take(child);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 template <class Interface> const char* TWJPortGroupBase<Interface>::id() const

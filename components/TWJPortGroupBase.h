@@ -3,6 +3,7 @@
 
 #include "CWJPortGroupContainer.h"
 
+#include "binding/CWJChild.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <string>
@@ -14,7 +15,7 @@ class CWJCompBusInterface;
 // container of port references and child groups. Interface is IWJPortGroup
 // or IWJCompBusInterface, the first base, so the interface's virtual
 // operations keep their order.
-template <class Interface> class TWJPortGroupBase : public Interface, public IWJXMLObject {
+template <class Interface> class TWJPortGroupBase : public Interface, public IWJXMLObject, public CWJChild {
 public:
     using IWJPortGroupType = IWJPortGroup::IWJPortGroupType;
 
@@ -38,10 +39,11 @@ public:
     CWJPortGroupContainer& container() { return m_container; }
 
 protected:
-    // busInterface: the root of the tree the object belongs to; a path to
-    // findPortGroup ignores ASCII letter case in its first step when
-    // ignoreCaseFirst.
-    TWJPortGroupBase(xercesc::DOMElement* element, CWJCompBusInterface* busInterface, bool ignoreCaseFirst);
+    // parent: what the object is made under; busInterface: the root of the
+    // tree the object belongs to; a path to findPortGroup ignores ASCII letter
+    // case in its first step when ignoreCaseFirst.
+    TWJPortGroupBase(xercesc::DOMElement* element, IWJXMLObject* parent, CWJCompBusInterface* busInterface,
+                     bool ignoreCaseFirst);
 
     // The handlers of Name, id and the container's elements.
     static std::vector<ClassHandler> groupHandlers();

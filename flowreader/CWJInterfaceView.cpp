@@ -179,7 +179,7 @@ try {
     compInst->setCellName(cellName);
     if (refdes)
         compInst->setRefdes(refdes);
-    fileOrDelete(compInst, [this, compInst] { fileCompInst(compInst); });
+    take(compInst);
     return compInst;
 } catch (...) {
     noteOutOfMemory(this);
@@ -229,7 +229,7 @@ try {
         footprint->setOrigin(origin);
     if (rotation)
         footprint->setRotation(rotation);
-    fileOrDelete(footprint, [this, footprint] { fileFootprint(footprint); });
+    take(footprint);
     return footprint;
 } catch (...) {
     noteOutOfMemory(this);
@@ -336,7 +336,7 @@ try {
     auto* partMap = new CWJPartMap(binder->CreateDOMNode(container, "PartMap", true), this);
     partMap->setCompInst(compInst);
     partMap->setFootprint(footprint);
-    fileOrDelete(partMap, [this, partMap] { filePartMap(partMap); });
+    take(partMap);
     return partMap;
 } catch (...) {
     noteOutOfMemory(this);
@@ -383,12 +383,24 @@ IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
 
 // The view owns what it receives, also when it cannot file it.
 void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
+try {
+    take(child);
+} catch (...) {
+    noteOutOfMemory(this);
+}
+
+void CWJInterfaceView::take(IWJXMLObject* child)
 {
-    if (auto* compInst = dynamic_cast<CWJCompInst*>(child))
+    auto* compInst = dynamic_cast<CWJCompInst*>(child);
+    auto* footprint = dynamic_cast<CWJFootPrint*>(child);
+    auto* partMap = dynamic_cast<CWJPartMap*>(child);
+    if ((!compInst && !footprint && !partMap) || !CWJChild::handOver(child, this))
+        return;
+    if (compInst)
         fileOrDelete(compInst, [this, compInst] { fileCompInst(compInst); });
-    else if (auto* footprint = dynamic_cast<CWJFootPrint*>(child))
+    else if (footprint)
         fileOrDelete(footprint, [this, footprint] { fileFootprint(footprint); });
-    else if (auto* partMap = dynamic_cast<CWJPartMap*>(child))
+    else
         fileOrDelete(partMap, [this, partMap] { filePartMap(partMap); });
 }
 

@@ -74,6 +74,9 @@ private:
 
     void registerHandlers();
     template <class T> void deleteObject(T* object);
+    // Owns and files an instance, footprint or part map handed over to it
+    // (CWJChild); one that cannot be filed is deleted.
+    void take(IWJXMLObject* child);
     // Runs file, which files object; when that throws, deletes object.
     template <class T, class File> void fileOrDelete(T* object, File file);
     // Files under its id; an instance it displaces is kept for release.

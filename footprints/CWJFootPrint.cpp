@@ -14,7 +14,7 @@
 #include <new>
 #include <vector>
 
-CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
+CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element), CWJChild(parent)
 {
     registerHandlers();
     m_root = dynamic_cast<CWJDesignRoot*>(parent);
@@ -83,12 +83,8 @@ try {
         pin->setSize(size);
     if (shape)
         pin->setShape(shape);
-    insertPin(pin);
-    if (m_ownedPins.count(pin) == 0) {
-        delete pin;
-        return nullptr;
-    }
-    return pin;
+    take(pin);
+    return holdsPin(pin) ? pin : nullptr;
 } catch (...) {
     noteOutOfMemory(this);
     return nullptr;
@@ -99,7 +95,6 @@ try {
     auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
     if (!own || own->footprint() != this)
         return;
-    m_ownedPins.insert(pin);
     m_pinsByName[toUpperKey(pin->name())] = pin;
     m_pinsById[own->id()] = pin;
 } catch (...) {
@@ -171,15 +166,21 @@ void CWJFootPrint::setRotation(const char* rotation)
     storeTagText(*this, m_rotation, "Rotation", rotation);
 }
 
-// A pin read under this footprint that it could not keep, for lack of
-// memory, is deleted: nothing else owns it.
 void CWJFootPrint::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
 {
-    if (auto* pin = dynamic_cast<IWJFootPrintPin*>(child)) {
+    take(child);
+}
+
+void CWJFootPrint::take(IWJXMLObject* child)
+{
+    auto* pin = dynamic_cast<CWJFootPrintPin*>(child);
+    if (pin && CWJChild::handOver(child, this))
         insertPin(pin);
-        if (m_ownedPins.count(pin) == 0)
-            delete pin;
-    }
+}
+
+void CWJFootPrint::adoptPin(IWJFootPrintPin* pin)
+{
+    m_ownedPins.insert(pin);
 }
 
 const char* CWJFootPrint::id() const

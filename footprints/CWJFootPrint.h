@@ -1,6 +1,7 @@
 #ifndef WJXML_FOOTPRINTS_CWJFOOTPRINT_H
 #define WJXML_FOOTPRINTS_CWJFOOTPRINT_H
 
+#include "binding/CWJChild.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrint.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
@@ -11,10 +12,10 @@
 class CWJDesignRoot;
 class CWJIdRegistry;
 
-// A footprint, bound to a "Footprint" element. It owns every pin filed with
-// insertPin, also one that a later pin of the same id displaced from the id
-// index; deleting the footprint removes its element from the document.
-class CWJFootPrint : public IWJFootPrint, public IWJXMLObject {
+// A footprint, bound to a "Footprint" element. It owns every pin made under
+// it, filed or not, also one that a later pin of the same id displaced from
+// the id index; deleting the footprint removes its element from the document.
+class CWJFootPrint : public IWJFootPrint, public IWJXMLObject, public CWJChild {
 public:
     CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent);
     // A new footprint named name, with an id made from the name.
@@ -53,11 +54,15 @@ public:
     // Whether pin is one of this footprint's pins as filed by id (what a
     // reload of its id finds); pin is not looked into unless it is ours.
     bool holdsPin(const IWJFootPrintPin* pin) const;
+    // Takes ownership of a pin constructed under this footprint.
+    void adoptPin(IWJFootPrintPin* pin);
     // Files a renamed pin under its new name.
     void pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey);
 
 private:
     void registerHandlers();
+    // Files a pin handed over to it (CWJChild).
+    void take(IWJXMLObject* child);
 
     std::string m_name;
     std::string m_width;

@@ -12,10 +12,13 @@
 
 #include <new>
 
-CWJFootPrintPin::CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
+CWJFootPrintPin::CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent)
+    : IWJXMLObject(element), CWJChild(parent)
 {
     registerHandlers();
     m_footprint = dynamic_cast<CWJFootPrint*>(parent);
+    if (m_footprint)
+        m_footprint->adoptPin(this);
 }
 
 CWJFootPrintPin::CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name)

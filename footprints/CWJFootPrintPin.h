@@ -1,6 +1,7 @@
 #ifndef WJXML_FOOTPRINTS_CWJFOOTPRINTPIN_H
 #define WJXML_FOOTPRINTS_CWJFOOTPRINTPIN_H
 
+#include "binding/CWJChild.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrintPin.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
@@ -8,8 +9,10 @@
 
 class CWJFootPrint;
 
-// One pin of a footprint, bound to a "Pin" element. Its footprint owns it.
-class CWJFootPrintPin : public IWJFootPrintPin, public IWJXMLObject {
+// One pin of a footprint, bound to a "Pin" element. The footprint it is made
+// under owns it from its construction on (it is adopted last in the
+// constructor) and files it when it is handed over.
+class CWJFootPrintPin : public IWJFootPrintPin, public IWJXMLObject, public CWJChild {
 public:
     CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent);
     // A new pin named name, with an id made from the name.

@@ -14,11 +14,14 @@
 
 #include <new>
 
-CWJFootPrintPinGroup::CWJFootPrintPinGroup(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
+CWJFootPrintPinGroup::CWJFootPrintPinGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
+    : IWJXMLObject(element), CWJChild(parent)
 {
     registerHandlers();
     m_partMap = dynamic_cast<IWJPartMap*>(parent);
     m_watcher = dynamic_cast<CWJPinGroupWatcher*>(parent);
+    if (m_watcher)
+        m_watcher->adoptPinGroup(this);
 }
 
 CWJFootPrintPinGroup::~CWJFootPrintPinGroup()

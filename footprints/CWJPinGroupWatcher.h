@@ -4,11 +4,13 @@
 class CWJFootPrintPinGroup;
 class IWJFootPrintPin;
 
-// The part map a pin group belongs to: it decides which pins the group may
-// hold, writes the group's elements again when its pins change, and forgets
-// the group when a host deletes it.
+// The part map a pin group belongs to: it owns the groups made under it,
+// decides which pins a group may hold, writes the group's elements again when
+// its pins change, and forgets a group when a host deletes it.
 class CWJPinGroupWatcher {
 public:
+    // Takes ownership of a group constructed under it.
+    virtual void adoptPinGroup(CWJFootPrintPinGroup* group) = 0;
     virtual bool acceptsPin(const IWJFootPrintPin* pin) const = 0;
     virtual void pinGroupChanged(CWJFootPrintPinGroup* group) = 0;
     virtual void pinGroupDeleted(CWJFootPrintPinGroup* group) = 0;

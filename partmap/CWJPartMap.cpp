@@ -70,7 +70,7 @@ void forEachOnPinGroup(const std::set<std::pair<const IWJFootPrintPinGroup*, Key
 
 } // namespace
 
-CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element)
+CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element), CWJChild(parent)
 {
     registerHandlers();
     m_view = dynamic_cast<CWJDesignRoot*>(parent);
@@ -286,8 +286,9 @@ bool CWJPartMap::usablePinGroup(IWJFootPrintPinGroup* pinGroup)
 
 CWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& pinNames)
 {
-    m_ownedPinGroups.push_back(std::make_unique<CWJFootPrintPinGroup>(nullptr, this));
-    CWJFootPrintPinGroup* pinGroup = m_ownedPinGroups.back().get();
+    // Owned from its construction on, and filed here rather than by AddChild.
+    auto* pinGroup = new CWJFootPrintPinGroup(nullptr, this);
+    CWJChild::handOver(pinGroup, this);
     std::vector<IWJFootPrintPin*> pins;
     for (const std::string& name : pinNames) {
         if (IWJFootPrintPin* pin = m_footprint ? m_footprint->findPin(name.c_str()) : nullptr)
@@ -551,6 +552,11 @@ void CWJPartMap::pinGroupChanged(CWJFootPrintPinGroup* group)
     });
 }
 
+void CWJPartMap::adoptPinGroup(CWJFootPrintPinGroup* group)
+{
+    m_ownedPinGroups.emplace_back(group);
+}
+
 void CWJPartMap::pinGroupDeleted(CWJFootPrintPinGroup* group)
 {
     m_watchedPinGroups.erase(group);
@@ -741,10 +747,11 @@ void CWJPartMap::readPinRef(const char* id)
 void CWJPartMap::AddChild(DOMElement*, IWJXMLObject* child)
 try {
     auto* pinGroup = dynamic_cast<CWJFootPrintPinGroup*>(child);
-    if (!pinGroup)
+    if (!pinGroup || !CWJChild::handOver(child, this))
         return;
-    m_ownedPinGroups.emplace_back(pinGroup);
-    if (!m_compInst || m_pendingReference.empty())
+    // While a file is read, the mapping element being read says what the
+    // group is mapped for; the state of the last one read means nothing later.
+    if (!CWJDOM2DesignData::loading || !m_compInst || m_pendingReference.empty())
         return;
     const char* reference = m_pendingReference.c_str();
     if (m_reading == Reading::PortMap) {

@@ -1,6 +1,7 @@
 #ifndef WJXML_PARTMAP_CWJPARTMAP_H
 #define WJXML_PARTMAP_CWJPARTMAP_H
 
+#include "binding/CWJChild.h"
 #include "binding/CWJChildCursor.h"
 #include "components/CWJPortRefHolder.h"
 #include "components/CWJPortWatcher.h"
@@ -43,7 +44,8 @@ class CWJPartMap : public IWJPartMap,
                    public IWJXMLObject,
                    public CWJPortWatcher,
                    public CWJPortRefHolder,
-                   public CWJPinGroupWatcher {
+                   public CWJPinGroupWatcher,
+                   public CWJChild {
 public:
     CWJPartMap(xercesc::DOMElement* element, IWJXMLObject* parent);
     ~CWJPartMap() override;
@@ -75,6 +77,7 @@ public:
     void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
     bool acceptsPin(const IWJFootPrintPin* pin) const override;
     void pinGroupChanged(CWJFootPrintPinGroup* group) override;
+    void adoptPinGroup(CWJFootPrintPinGroup* group) override;
     void pinGroupDeleted(CWJFootPrintPinGroup* group) override;
 
 private:

@@ -97,3 +97,47 @@ TEST(Factories, MakeLoneObjectsAHostCanUseAndDelete)
         EXPECT_EQ(c.use(object), c.expected);
     }
 }
+
+// The binder hands each finished object to its parent through AddChild, and
+// a host may call it too: a parent takes only an object made under it, once.
+TEST(Factories, AParentTakesOnlyWhatWasMadeUnderItAndOnlyOnce)
+{
+    const View view = create();
+    const View other = create("other");
+    IWJCompInst* u1 = view->addCompInst("C", "U1");
+    IWJCompInst* u2 = view->addCompInst("C", "U2");
+    IWJFootPrint* a = view->addFootprint("A", "", "", "", "", "");
+    IWJFootPrint* b = view->addFootprint("B", "", "", "", "", "");
+    IWJFootPrintPin* pin = a->addPin("1", nullptr, nullptr, nullptr, nullptr);
+    IWJPort* port = u1->addPort("P", nullptr, IWJPort::Input, 1, -1, -1);
+    IWJPortGroup* group = u1->addBusInterface("BUS", "")->addPortGroup("G", IWJPortGroup::Bus, nullptr, 0, 0);
+    IWJCompBusInterface* bus2 = u2->addBusInterface("BUS2", "");
+    IWJPartMap* partMap = view->addPartMap(a, u1);
+    const auto object = [](auto* model) { return dynamic_cast<IWJXMLObject*>(model); };
+
+    object(b)->AddChild(nullptr, object(pin));
+    object(u2)->AddChild(nullptr, object(port));
+    object(bus2)->AddChild(nullptr, object(group));
+    object(other.get())->AddChild(nullptr, object(u1));
+    object(view.get())->AddChild(nullptr, object(partMap));
+    u1->removePort(port);
+    object(u1)->AddChild(nullptr, object(port));
+    EXPECT_EQ(a->findPin("1"), pin);
+    EXPECT_EQ(count(b->pins()), 0);
+    EXPECT_EQ(count(u1->ports()) + count(u2->ports()), 0);
+    EXPECT_EQ(count(bus2->portGroups()), 0);
+    EXPECT_EQ(count(other->compInsts()), 0);
+    EXPECT_EQ(count(view->partMaps()), 1);
+
+    IWJXMLObject* made = CreateFootPrintPinObject(object(b), nullptr);
+    dynamic_cast<IWJFootPrintPin*>(made)->setName("2");
+    object(b)->AddChild(nullptr, made);
+    object(b)->AddChild(nullptr, made);
+    EXPECT_EQ(object(b->findPin("2")), made);
+    EXPECT_EQ(count(b->pins()), 1);
+    IWJXMLObject* pinGroup = CreateFootPrintPinGroupObject(object(partMap), nullptr);
+    object(partMap)->AddChild(nullptr, pinGroup);
+    object(partMap)->AddChild(nullptr, pinGroup);
+    CreateFootPrintPinObject(object(a), nullptr);
+    EXPECT_EQ(count(a->pins()), 1) << "a pin never handed over is not filed, and is released with its footprint";
+}

@@ -37,8 +37,12 @@ public:
 
     /// Receives a finished child object that the binder made from an element
     /// below this object's element; childElement is that element. The
-    /// receiver takes ownership of the child; objects that hold no such
-    /// children ignore it (this base does).
+    /// receiver files the child, and owns it from then on where the child's
+    /// factory says so, when the child was made under this object (it was
+    /// the parent given to the factory) and has not been handed over before.
+    /// Anything else (an object made under another parent, one handed over
+    /// already, or one of a kind the receiver does not hold) is left as it
+    /// is. Objects that hold no children ignore it (this base does).
     virtual void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child);
 
     /// Runs the attribute handler registered under name with value, if there

@@ -12,6 +12,13 @@
 /// the model through the add operations of the interfaces, which also write
 /// the elements; these are what the binder calls while it reads a file,
 /// handing each finished object to its parent's IWJXMLObject::AddChild.
+///
+/// Ownership is decided when an object is made: a model object that holds
+/// children (an instance, footprint, bus interface, group or part map) owns
+/// each child made under it from the start; the view, which the host owns,
+/// takes an instance, footprint or part map when it is handed over, and until
+/// then the caller owns it. A parent files an object once, when it is handed
+/// over, and only one made under it; one never handed over stays unfiled.
 
 /// Makes a single-ended port (IWJPort) for a `Port` element; a component instance parent owns it from the start,
 /// otherwise the caller does.
@@ -27,11 +34,11 @@ extern "C" WJ_API IWJXMLObject* CreateCompBusInterface(IWJXMLObject* parent, xer
 /// Makes a component instance (IWJCompInst) for a `CompInst` element; the caller owns it until a view's AddChild files
 /// it.
 extern "C" WJ_API IWJXMLObject* CreateInterfaceCompInst(IWJXMLObject* parent, xercesc::DOMElement* element);
-/// Makes a footprint pin (IWJFootPrintPin) for a `Pin` element; the caller owns it until its footprint parent files it
-/// (AddChild, IWJFootPrint::insertPin).
+/// Makes a footprint pin (IWJFootPrintPin) for a `Pin` element; a footprint parent owns it from the start, otherwise
+/// the caller does.
 extern "C" WJ_API IWJXMLObject* CreateFootPrintPinObject(IWJXMLObject* parent, xercesc::DOMElement* element);
-/// Makes a pin group (IWJFootPrintPinGroup) for a `PinGroup` element; the caller owns it until a part map's AddChild
-/// takes it.
+/// Makes a pin group (IWJFootPrintPinGroup) for a `PinGroup` element; a part map parent owns it from the start,
+/// otherwise the caller does.
 extern "C" WJ_API IWJXMLObject* CreateFootPrintPinGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element);
 /// Makes a footprint (IWJFootPrint) for a `Footprint` element; the caller owns it until a view's AddChild files it.
 extern "C" WJ_API IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element);
