@@ -14,6 +14,29 @@ try {
     noteOutOfMemory(&object);
 }
 
+void storeTagCount(IWJXMLObject& object, int& field, const char* tag, int count) noexcept
+try {
+    field = count;
+    getDesignData()->UpdateDOMTag(object.GetDomElement(), tag, countText(count).c_str(), false);
+} catch (...) {
+    noteOutOfMemory(&object);
+}
+
+void storeAttributeBound(IWJXMLObject& object, int& field, const char* path, int bound) noexcept
+try {
+    field = bound;
+    getDesignData()->UpdateDOMAttr(object.GetDomElement(), path, boundText(bound).c_str());
+} catch (...) {
+    noteOutOfMemory(&object);
+}
+
+void writeTagText(IWJXMLObject& object, const char* tag, const char* text) noexcept
+try {
+    getDesignData()->UpdateDOMTag(object.GetDomElement(), tag, text, false);
+} catch (...) {
+    noteOutOfMemory(&object);
+}
+
 void storeId(IWJXMLObject& object, CWJIdRegistry* ids, std::string& field, const char* text) noexcept
 try {
     field = ids ? ids->makeUniqueId(text) : textOrEmpty(text);

@@ -15,6 +15,26 @@ class IWJXMLObject;
 // of the child tag.
 void storeTagText(IWJXMLObject& object, std::string& field, const char* tag, const char* text) noexcept;
 
+// Writes text as the text of the child tag, as the store functions do.
+void writeTagText(IWJXMLObject& object, const char* tag, const char* text) noexcept;
+
+// Stores count in field, then writes it as the text of the child tag (a
+// negative count as empty text, which reads back as 0).
+void storeTagCount(IWJXMLObject& object, int& field, const char* tag, int count) noexcept;
+
+// Stores bound in field, then writes it as the attribute at path (-1 as
+// empty text, which reads back as -1).
+void storeAttributeBound(IWJXMLObject& object, int& field, const char* path, int bound) noexcept;
+
+// Stores code in field, then writes word, the code's word in the file, as
+// the text of the child tag.
+template <class Code>
+void storeTagWord(IWJXMLObject& object, Code& field, Code code, const char* tag, const char* word) noexcept
+{
+    field = code;
+    writeTagText(object, tag, word);
+}
+
 // Stores in field the id made from text, unique in ids (text itself when
 // there is no registry), then writes it as the attribute id.
 void storeId(IWJXMLObject& object, CWJIdRegistry* ids, std::string& field, const char* text) noexcept;

@@ -2,6 +2,7 @@
 
 #include "CWJCompInst.h"
 #include "CWJDPPort.h"
+#include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/ModelText.h"
 #include "binding/OutOfMemory.h"
@@ -52,14 +53,10 @@ int CWJPort::type()
 }
 
 void CWJPort::setType(int type)
-try {
+{
     // A code without a word is saved as no word, which reads as Unknown.
     const bool hasWord = type >= 0 && type < kTypeWordCount;
-    m_type = hasWord ? type : Unknown;
-    const char* word = hasWord ? kTypeWords[type] : "";
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Type", word, false);
-} catch (...) {
-    noteOutOfMemory(this);
+    storeTagWord(*this, m_type, hasWord ? type : static_cast<int>(Unknown), "Type", hasWord ? kTypeWords[type] : "");
 }
 
 int CWJPort::numPhysPins()
@@ -68,11 +65,8 @@ int CWJPort::numPhysPins()
 }
 
 void CWJPort::setNumPhysPins(int numPhysPins)
-try {
-    m_numPhysPins = numPhysPins;
-    getDesignData()->UpdateDOMTag(GetDomElement(), "NumPhysPins", countText(CWJPort::numPhysPins()).c_str(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagCount(*this, m_numPhysPins, "NumPhysPins", numPhysPins);
 }
 
 int CWJPort::lsb()
@@ -86,13 +80,9 @@ int CWJPort::msb()
 }
 
 void CWJPort::setRange(int lsb, int msb)
-try {
-    m_lsb = lsb;
-    m_msb = msb;
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "Range:lsb", boundText(CWJPort::lsb()).c_str());
-    getDesignData()->UpdateDOMAttr(GetDomElement(), "Range:msb", boundText(CWJPort::msb()).c_str());
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeAttributeBound(*this, m_lsb, "Range:lsb", lsb);
+    storeAttributeBound(*this, m_msb, "Range:msb", msb);
 }
 
 void CWJPort::readType(const char* text)

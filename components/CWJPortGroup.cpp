@@ -96,13 +96,10 @@ IWJPortGroup::IWJPortGroupType CWJPortGroup::groupType() const
 }
 
 void CWJPortGroup::setGroupType(IWJPortGroupType type)
-try {
+{
     // A type without a word is saved as no word, which reads as NoType.
-    m_groupType = type == VoltageDefn || type == Bus ? type : NoType;
-    const char* word = m_groupType == VoltageDefn ? "voltageDefn" : m_groupType == Bus ? "bus" : "";
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Type", word, false);
-} catch (...) {
-    noteOutOfMemory(this);
+    const IWJPortGroupType kept = type == VoltageDefn || type == Bus ? type : NoType;
+    storeTagWord(*this, m_groupType, kept, "Type", kept == VoltageDefn ? "voltageDefn" : kept == Bus ? "bus" : "");
 }
 
 int CWJPortGroup::numPhysPowerPins() const
@@ -116,13 +113,9 @@ int CWJPortGroup::numPhysGroundPins() const
 }
 
 void CWJPortGroup::setNumPhysPins(int power, int ground)
-try {
-    m_numPowerPins = power;
-    m_numGroundPins = ground;
-    getDesignData()->UpdateDOMTag(GetDomElement(), "NumPowerPins", countText(numPhysPowerPins()).c_str(), false);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "NumGroundPins", countText(numPhysGroundPins()).c_str(), false);
-} catch (...) {
-    noteOutOfMemory(this);
+{
+    storeTagCount(*this, m_numPowerPins, "NumPowerPins", power);
+    storeTagCount(*this, m_numGroundPins, "NumGroundPins", ground);
 }
 
 const char* CWJPortGroup::voltage() const

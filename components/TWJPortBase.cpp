@@ -75,8 +75,7 @@ try {
 template <class Interface> void TWJPortBase<Interface>::rename(std::string& name, const char* tag, const char* text)
 {
     const std::string oldKey = CWJPort::localNameKey(this);
-    name = storableText(text);
-    getDesignData()->UpdateDOMTag(GetDomElement(), tag, name.c_str(), false);
+    storeTagText(*this, name, tag, text);
     if (m_owner)
         m_owner->portRenamed(this, oldKey);
 }

@@ -51,8 +51,7 @@ const char* CWJFootPrintPin::name()
 void CWJFootPrintPin::setName(const char* name)
 try {
     const std::string oldKey = toUpperKey(m_name.c_str());
-    m_name = wjxml::storableText(name);
-    getDesignData()->UpdateDOMTag(GetDomElement(), "Name", this->name(), false);
+    storeTagText(*this, m_name, "Name", name);
     if (m_footprint)
         m_footprint->pinRenamed(this, oldKey);
 } catch (...) {
@@ -66,9 +65,8 @@ const char* CWJFootPrintPin::location()
 
 void CWJFootPrintPin::setLocation(const char* location)
 try {
-    m_location = wjxml::storableText(location);
+    storeTagText(*this, m_location, "Location", location);
     CWJDOM2DesignData* binder = getDesignData();
-    binder->UpdateDOMTag(GetDomElement(), "Location", this->location(), false);
     std::size_t xyCount = 0;
     binder->GetElementList(GetDomElement(), "XY", &xyCount);
     if (xyCount > 0)
