@@ -3,6 +3,7 @@
 #include "CWJCompBusInterface.h"
 #include "CWJDPPort.h"
 #include "CWJPort.h"
+#include "CWJPortGroup.h"
 #include "CWJPortGroupContainer.h"
 #include "CWJPortWatcher.h"
 #include "binding/BoundProperty.h"
@@ -311,18 +312,18 @@ void CWJCompInst::indexGroups()
 {
     if (m_groupsIndexed)
         return;
-    std::vector<IWJPortGroup*> pending;
+    std::vector<CWJPortGroupContainer*> pending;
     for (const auto& entry : m_busInterfacesById) {
-        for (auto groups = entry.second->portGroups(); groups.isValid(); ++groups)
-            m_topLevelGroups.emplace(groups.key(), groups.value());
-        pending.push_back(entry.second);
+        CWJPortGroupContainer& container = static_cast<CWJCompBusInterface*>(entry.second)->container();
+        m_topLevelGroups.insert(container.groupsById().begin(), container.groupsById().end());
+        pending.push_back(&container);
     }
     while (!pending.empty()) {
-        IWJPortGroup* group = pending.back();
+        const CWJPortGroupContainer* container = pending.back();
         pending.pop_back();
-        for (auto children = group->portGroups(); children.isValid(); ++children) {
-            m_allGroups.emplace(children.key(), children.value());
-            pending.push_back(children.value());
+        for (const auto& [id, child] : container->groupsById()) {
+            m_allGroups.emplace(id, child);
+            pending.push_back(&static_cast<CWJPortGroup*>(child)->container());
         }
     }
     m_groupsIndexed = true;

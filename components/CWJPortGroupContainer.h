@@ -46,6 +46,8 @@ public:
     CInterfaceObjectIterator<IWJPortRef*> portRefs() const;
     CInterfaceObjectIterator<IWJPort*> differentialPorts() const;
     CInterfaceObjectMapIterator<std::string, IWJPortGroup*> portGroups() const;
+    // The child groups by id, each a CWJPortGroup, without a copy.
+    const std::map<std::string, IWJPortGroup*>& groupsById() const { return m_portGroups; }
     // Refers to a port of the holder's instance; returns the reference made
     // for a single-ended port, null otherwise.
     CWJPortRef* addPortRef(IWJPort* port, int lsb, int msb);
