@@ -75,9 +75,8 @@ public:
     // Neither looks into the object, which may be another instance's.
     bool holdsPort(const IWJPort* port) const;
     bool holdsGroup(const IWJPortGroup* group) const;
-    // Files a group made below one of this instance's bus interfaces.
+    // Files a group handed over below one of this instance's bus interfaces.
     void registerGroup(const IWJPortGroup* group);
-    void unregisterGroup(const IWJPortGroup* group) { m_groups.erase(group); }
     // Files a renamed port under its new name and tells the watchers.
     void portRenamed(IWJPort* port, const std::string& oldKey);
     // A differential port of this instance takes member as a member, or a

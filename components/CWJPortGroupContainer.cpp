@@ -218,8 +218,11 @@ void CWJPortGroupContainer::file(CWJPortGroup* group)
 void CWJPortGroupContainer::take(IWJXMLObject* child)
 {
     auto* group = dynamic_cast<CWJPortGroup*>(child);
-    if (group && CWJChild::handOver(child, m_holder))
-        file(group);
+    if (!group || !CWJChild::handOver(child, m_holder))
+        return;
+    if (CWJCompInst* owner = compInst())
+        owner->registerGroup(group);
+    file(group);
 }
 
 void CWJPortGroupContainer::unfile(CWJPortGroup* group)
@@ -277,20 +280,11 @@ IWJPortGroup* CWJPortGroupContainer::findPortGroupById(const char* id) const
     return found == m_portGroups.end() ? nullptr : found->second;
 }
 
-// Owning the group is the last step: when anything before it throws, the
-// group's constructor fails and nothing keeps the freed group.
+// Owning the group is the last step of its constructor: when this throws,
+// the constructor fails and nothing keeps the freed group.
 void CWJPortGroupContainer::adopt(CWJPortGroup* group)
 {
-    CWJCompInst* owner = compInst();
-    if (owner)
-        owner->registerGroup(group);
-    try {
-        m_ownedGroups.emplace_back(group);
-    } catch (...) {
-        if (owner)
-            owner->unregisterGroup(group);
-        throw;
-    }
+    m_ownedGroups.emplace_back(group);
 }
 
 void CWJPortGroupContainer::forgetPort(IWJPort* port)

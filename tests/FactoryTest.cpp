@@ -140,4 +140,8 @@ TEST(Factories, AParentTakesOnlyWhatWasMadeUnderItAndOnlyOnce)
     object(partMap)->AddChild(nullptr, pinGroup);
     CreateFootPrintPinObject(object(a), nullptr);
     EXPECT_EQ(count(a->pins()), 1) << "a pin never handed over is not filed, and is released with its footprint";
+    auto* loose =
+        dynamic_cast<IWJPortGroup*>(CreateInterfacePortGroupObject(object(u1->busInterfaces().value()), nullptr));
+    group->insertPortGroup(loose);
+    EXPECT_EQ(count(group->portGroups()), 0) << "a group never handed over is no group of the instance";
 }
