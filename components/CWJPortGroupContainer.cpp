@@ -11,8 +11,6 @@
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
 
-#include <algorithm>
-
 CWJPortGroupContainer::CWJPortGroupContainer(IWJXMLObject* holder, CWJCompBusInterface* busInterface)
     : m_holder(holder), m_busInterface(busInterface)
 {
@@ -319,11 +317,6 @@ void CWJPortGroupContainer::beginDifferentialRef(const char*)
 {
     m_readPortRef = nullptr;
     m_readElement = m_differentialRefCursor.next(m_holder->GetDomElement());
-}
-
-void CWJPortGroupContainer::readDifferentialRef(const char* text)
-{
-    readRef(text);
 }
 
 void CWJPortGroupContainer::readRangeLsb(const char* text)

@@ -82,7 +82,6 @@ public:
     void beginPortRef(const char* text);
     void readRef(const char* text);
     void beginDifferentialRef(const char* text);
-    void readDifferentialRef(const char* text);
     void readRangeLsb(const char* text);
     void readRangeMsb(const char* text);
 

@@ -18,15 +18,14 @@ template <class Interface> std::vector<IWJXMLObject::ClassHandler> TWJPortGroupB
 {
     using Functor = TWJXMLObjFunctor<TWJPortGroupBase>;
     using Container = CWJPortGroupContainer;
-    return {
-        Functor::template tag<&TWJPortGroupBase::setName>("Name"),
-        Functor::template attribute<&TWJPortGroupBase::setId>("id"),
-        {"PortRefs:PortRef", false, &readIntoContainer<&Container::beginPortRef>},
-        {"PortRefs:PortRef:ref", true, &readIntoContainer<&Container::readRef>},
-        {"PortRefs:PortRef:Range:lsb", true, &readIntoContainer<&Container::readRangeLsb>},
-        {"PortRefs:PortRef:Range:msb", true, &readIntoContainer<&Container::readRangeMsb>},
-        {"DifferentialPortRefs:DifferentialPortRef", false, &readIntoContainer<&Container::beginDifferentialRef>},
-        {"DifferentialPortRefs:DifferentialPortRef:ref", true, &readIntoContainer<&Container::readDifferentialRef>}};
+    return {Functor::template tag<&TWJPortGroupBase::setName>("Name"),
+            Functor::template attribute<&TWJPortGroupBase::setId>("id"),
+            {"PortRefs:PortRef", false, &readIntoContainer<&Container::beginPortRef>},
+            {"PortRefs:PortRef:ref", true, &readIntoContainer<&Container::readRef>},
+            {"PortRefs:PortRef:Range:lsb", true, &readIntoContainer<&Container::readRangeLsb>},
+            {"PortRefs:PortRef:Range:msb", true, &readIntoContainer<&Container::readRangeMsb>},
+            {"DifferentialPortRefs:DifferentialPortRef", false, &readIntoContainer<&Container::beginDifferentialRef>},
+            {"DifferentialPortRefs:DifferentialPortRef:ref", true, &readIntoContainer<&Container::readRef>}};
 }
 
 template <class Interface> const char* TWJPortGroupBase<Interface>::name()
