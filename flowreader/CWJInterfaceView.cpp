@@ -381,7 +381,6 @@ IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
     return m_partMaps.find(entry->second)->second;
 }
 
-// The view owns what it receives, also when it cannot file it.
 void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
 try {
     take(child);

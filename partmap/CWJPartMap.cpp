@@ -286,7 +286,8 @@ bool CWJPartMap::usablePinGroup(IWJFootPrintPinGroup* pinGroup)
 
 CWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& pinNames)
 {
-    // Owned from its construction on, and filed here rather than by AddChild.
+    // Owned from its construction on, and handed over at once: AddChild has
+    // nothing to file for it.
     auto* pinGroup = new CWJFootPrintPinGroup(nullptr, this);
     CWJChild::handOver(pinGroup, this);
     std::vector<IWJFootPrintPin*> pins;
