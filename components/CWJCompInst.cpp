@@ -13,7 +13,6 @@
 #include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
 #include "binding/createBoundObject.h"
-#include "binding/eraseEntry.h"
 #include "binding/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/IWJInterfaceView.h"
@@ -107,7 +106,7 @@ try {
 
 IWJPort* CWJCompInst::findPort(const char* name)
 try {
-    return lastByName(m_portsByName, toUpperKey(name));
+    return m_portsByName.last(toUpperKey(name));
 } catch (...) {
     noteOutOfMemory(this);
     return nullptr;
@@ -148,7 +147,7 @@ try {
     const std::string id = CWJPort::idOf(port);
     const bool differential = findDifferentialPortById(id.c_str()) == port;
     (differential ? m_differentialPortsById : m_portsById).erase(id);
-    eraseEntry(portsByName(port), CWJPort::localNameKey(port), port);
+    portsByName(port).erase(CWJPort::localNameKey(port), CWJPort::rankOf(port));
 
     auto* object = dynamic_cast<IWJXMLObject*>(port);
     getDesignData()->RemoveDOMNode(object->GetDomElement());
@@ -190,7 +189,7 @@ try {
 
 IWJPort* CWJCompInst::findDifferentialPort(const char* name)
 try {
-    return lastByName(m_differentialPortsByName, toUpperKey(name));
+    return m_differentialPortsByName.last(toUpperKey(name));
 } catch (...) {
     noteOutOfMemory(this);
     return nullptr;
@@ -345,7 +344,7 @@ void CWJCompInst::insertPort(IWJPort* port)
     if (byId)
         m_filedPorts.erase(byId);
     byId = port;
-    fileByName(portsByName(port), CWJPort::localNameKey(port), port);
+    portsByName(port).file(CWJPort::localNameKey(port), CWJPort::rankOf(port), port);
     m_filedPorts.insert(port);
 }
 
@@ -377,9 +376,7 @@ void CWJCompInst::portRenamed(IWJPort* port, const std::string& oldKey)
 {
     if (!holdsPort(port))
         return;
-    PortsByName& byName = portsByName(port);
-    fileByName(byName, CWJPort::localNameKey(port), port);
-    eraseEntry(byName, oldKey, port);
+    portsByName(port).rename(oldKey, CWJPort::localNameKey(port), CWJPort::rankOf(port), port);
     for (CWJPortWatcher* watcher : m_watchers)
         watcher->portRenamed(port);
 }
@@ -412,25 +409,6 @@ CWJIdRegistry* CWJCompInst::ids() const
 CWJCompInst::PortsByName& CWJCompInst::portsByName(IWJPort* port)
 {
     return port->portKind() == 1 ? m_differentialPortsByName : m_portsByName;
-}
-
-void CWJCompInst::fileByName(PortsByName& byName, const std::string& key, IWJPort* port)
-{
-    const std::size_t rank = CWJPort::rankOf(port);
-    auto next = byName.upper_bound(key);
-    for (auto entry = byName.lower_bound(key); entry != next; ++entry) {
-        if (CWJPort::rankOf(entry->second) > rank) {
-            next = entry;
-            break;
-        }
-    }
-    byName.emplace_hint(next, key, port);
-}
-
-IWJPort* CWJCompInst::lastByName(const PortsByName& byName, const std::string& key)
-{
-    const auto range = byName.equal_range(key);
-    return range.first == range.second ? nullptr : std::prev(range.second)->second;
 }
 
 std::size_t CWJCompInst::adoptPort(IWJPort* port)

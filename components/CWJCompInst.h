@@ -2,6 +2,7 @@
 #define WJXML_COMPONENTS_CWJCOMPINST_H
 
 #include "binding/CWJChild.h"
+#include "binding/TWJRankedNames.h"
 #include "wjxmlinterfaceflowreader/IWJCompInst.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
@@ -97,7 +98,7 @@ public:
     void adoptBusInterface(CWJCompBusInterface* busInterface);
 
 private:
-    using PortsByName = std::multimap<std::string, IWJPort*>;
+    using PortsByName = TWJRankedNames<IWJPort>;
 
     void registerHandlers();
     // Files a port, differential port or bus interface handed over to it.
@@ -108,17 +109,12 @@ private:
     void insertBusInterface(IWJCompBusInterface* busInterface);
     void indexGroups();
     PortsByName& portsByName(IWJPort* port);
-    // Files port under key among the ports of that key, in rank order.
-    static void fileByName(PortsByName& byName, const std::string& key, IWJPort* port);
-    static IWJPort* lastByName(const PortsByName& byName, const std::string& key);
 
     std::string m_cellName;
     std::string m_refdes;
     std::string m_id;
     std::map<std::string, IWJPort*> m_portsById;
-    // The ports by the key of their local name; a key's ports in the order
-    // of the file, so that a lookup gives the last, as a read of the file
-    // does.
+    // The ports by the key of their local name and their rank.
     PortsByName m_portsByName;
     std::map<std::string, IWJPort*> m_differentialPortsById;
     PortsByName m_differentialPortsByName;

@@ -62,8 +62,7 @@ try {
 
 IWJFootPrintPin* CWJFootPrint::findPin(const char* name)
 try {
-    const auto found = m_pinsByName.find(toUpperKey(name));
-    return found == m_pinsByName.end() ? nullptr : found->second;
+    return m_pinsByName.last(toUpperKey(name));
 } catch (...) {
     noteOutOfMemory(this);
     return nullptr;
@@ -95,7 +94,7 @@ try {
     auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
     if (!own || own->footprint() != this)
         return;
-    m_pinsByName[toUpperKey(pin->name())] = pin;
+    m_pinsByName.file(toUpperKey(pin->name()), own->rank(), pin);
     m_pinsById[own->id()] = pin;
 } catch (...) {
     noteOutOfMemory(this);
@@ -178,9 +177,10 @@ void CWJFootPrint::take(IWJXMLObject* child)
         insertPin(pin);
 }
 
-void CWJFootPrint::adoptPin(IWJFootPrintPin* pin)
+void CWJFootPrint::adoptPin(CWJFootPrintPin* pin)
 {
     m_ownedPins.insert(pin);
+    pin->setRank(m_pinsMade++);
 }
 
 const char* CWJFootPrint::id() const
@@ -216,10 +216,7 @@ void CWJFootPrint::pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey)
 {
     if (!holdsPin(pin))
         return;
-    const auto old = m_pinsByName.find(oldKey);
-    if (old != m_pinsByName.end() && old->second == pin)
-        m_pinsByName.erase(old);
-    m_pinsByName[toUpperKey(pin->name())] = pin;
+    m_pinsByName.rename(oldKey, toUpperKey(pin->name()), static_cast<CWJFootPrintPin*>(pin)->rank(), pin);
 }
 
 IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element)

@@ -2,6 +2,7 @@
 #define WJXML_FOOTPRINTS_CWJFOOTPRINT_H
 
 #include "binding/CWJChild.h"
+#include "binding/TWJRankedNames.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrint.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
@@ -10,6 +11,7 @@
 #include <string>
 
 class CWJDesignRoot;
+class CWJFootPrintPin;
 class CWJIdRegistry;
 
 // A footprint, bound to a "Footprint" element. It owns every pin made under
@@ -55,7 +57,7 @@ public:
     // reload of its id finds); pin is not looked into unless it is ours.
     bool holdsPin(const IWJFootPrintPin* pin) const;
     // Takes ownership of a pin constructed under this footprint.
-    void adoptPin(IWJFootPrintPin* pin);
+    void adoptPin(CWJFootPrintPin* pin);
     // Files a renamed pin under its new name.
     void pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey);
 
@@ -73,8 +75,10 @@ private:
     std::string m_id;
     std::map<std::string, IWJFootPrintPin*> m_pinsById;
     CWJDesignRoot* m_root = nullptr;
-    std::map<std::string, IWJFootPrintPin*> m_pinsByName;
+    // The pins by the key of their name and their rank.
+    TWJRankedNames<IWJFootPrintPin> m_pinsByName;
     std::set<IWJFootPrintPin*> m_ownedPins;
+    std::size_t m_pinsMade = 0;
 };
 
 #endif

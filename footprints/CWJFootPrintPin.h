@@ -5,6 +5,7 @@
 #include "wjxmlinterfaceflowreader/IWJFootPrintPin.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
+#include <cstddef>
 #include <string>
 
 class CWJFootPrint;
@@ -38,6 +39,10 @@ public:
     void setId(const char* text);
     // The footprint the pin was made for; null when its parent was none.
     CWJFootPrint* footprint() const { return m_footprint; }
+    // The pin's place among the pins made under its footprint, which is
+    // their order in the file.
+    std::size_t rank() const { return m_rank; }
+    void setRank(std::size_t rank) { m_rank = rank; }
 
 private:
     void registerHandlers();
@@ -51,6 +56,7 @@ private:
     std::string m_size;
     std::string m_location;
     CWJFootPrint* m_footprint = nullptr;
+    std::size_t m_rank = 0;
     // Set once a "Location" child was read: it wins over "XY" in either order.
     bool m_locationRead = false;
 };

@@ -157,8 +157,13 @@ const EditCase kEdits[] = {
          EXPECT_EQ(pinName(b.map->pinForPort(b.clk, -1)), "A1");
          EXPECT_EQ(count(b.map->portPinMaps()), 2);
      }},
-    {"a port found by name is the last of that name in the file, as a read finds it",
+    {"a port or pin found by name is the last of that name in the file, as a read finds it",
      [](Board& b) {
+         IWJFootPrintPin* a1 = b.pin(b.f1, "A1");
+         IWJFootPrintPin* twinPin = b.f1->addPin("a1", nullptr, nullptr, nullptr, nullptr);
+         EXPECT_EQ(b.pin(b.f1, "A1"), twinPin);
+         twinPin->setName("Z9");
+         EXPECT_EQ(b.pin(b.f1, "a1"), a1);
          IWJPort* twin = b.u1->addPort("Clk", "", IWJPort::Input, 1, -1, -1);
          EXPECT_EQ(b.u1->findPort("CLK"), twin);
          b.u1->removePort(twin);

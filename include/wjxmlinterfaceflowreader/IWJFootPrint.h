@@ -37,8 +37,10 @@ public:
     /// The pins keyed by id, in ascending byte order of the ids; the handle
     /// walks a copy taken now.
     virtual CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> pins() = 0;
-    /// The pin of that name, in any ASCII letter case, as filed when it was
-    /// added; null when there is none (or for null).
+    /// The pin of that name, in any ASCII letter case; of pins whose names
+    /// differ only in case, the last in the file, as a read of the file finds
+    /// it (also after adds and renames). Null when there is none (or for
+    /// null).
     virtual IWJFootPrintPin* findPin(const char* name) = 0;
     /// Makes a pin, owned by the footprint, with its id made from name. When
     /// bound, a `Pin` is added to `Pins` (made when missing) with `id`,
@@ -46,9 +48,10 @@ public:
     /// `Padstack`, `Size` and `Shape`. A null name is taken as "".
     virtual IWJFootPrintPin* addPin(const char* name, const char* location, const char* padstack, const char* size,
                                     const char* shape) = 0;
-    /// Files a pin of this footprint again under its current name and id,
-    /// in memory only, for instance after IWJFootPrintPin::setName; the
-    /// earlier entries stay. A pin of another footprint, or null, is refused.
+    /// Files a pin made under this footprint under its current name and id,
+    /// in memory only; the earlier entries stay. A pin it holds needs none:
+    /// IWJFootPrintPin::setName files it anew. A pin of another footprint,
+    /// or null, is refused.
     virtual void insertPin(IWJFootPrintPin* pin) = 0;
     //@{
     /// The name (`Name`), such as BGA56_P0.8.
