@@ -26,6 +26,12 @@ public:
 
     CWJIdRegistry& ids() { return m_ids; }
 
+    // Take ownership of an instance, footprint or part map constructed under
+    // the root; the root files it when it is handed over (CWJChild).
+    virtual void adopt(IWJCompInst* compInst) = 0;
+    virtual void adopt(IWJFootPrint* footprint) = 0;
+    virtual void adopt(IWJPartMap* partMap) = 0;
+
     // Whether the object is one of the design's, as filed by id; the object
     // is not looked into, so a pointer of another design or a removed one is
     // safe to ask about.

@@ -48,6 +48,8 @@ CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent)
       m_root(dynamic_cast<CWJDesignRoot*>(parent))
 {
     registerHandlers();
+    if (m_root)
+        m_root->adopt(this);
 }
 
 CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed)

@@ -80,18 +80,27 @@ CWJInterfaceView::~CWJInterfaceView()
     for (const auto& entry : m_partMaps)
         deleteObject(entry.second);
     m_partMaps.clear();
+    for (IWJPartMap* partMap : m_unfiledPartMaps)
+        deleteObject(partMap);
+    m_unfiledPartMaps.clear();
     for (const auto& entry : m_compInsts)
         deleteObject(entry.second);
     m_compInsts.clear();
     for (IWJCompInst* compInst : m_displacedCompInsts)
         deleteObject(compInst);
     m_displacedCompInsts.clear();
+    for (IWJCompInst* compInst : m_unfiledCompInsts)
+        deleteObject(compInst);
+    m_unfiledCompInsts.clear();
     for (const auto& entry : m_footprints)
         deleteObject(entry.second);
     m_footprints.clear();
     for (IWJFootPrint* footprint : m_displacedFootprints)
         deleteObject(footprint);
     m_displacedFootprints.clear();
+    for (IWJFootPrint* footprint : m_unfiledFootprints)
+        deleteObject(footprint);
+    m_unfiledFootprints.clear();
     if (m_document) {
         attachDocument(nullptr);
         m_document->release();
@@ -395,22 +404,33 @@ void CWJInterfaceView::take(IWJXMLObject* child)
     auto* partMap = dynamic_cast<CWJPartMap*>(child);
     if ((!compInst && !footprint && !partMap) || !CWJChild::handOver(child, this))
         return;
-    if (compInst)
-        fileOrDelete(compInst, [this, compInst] { fileCompInst(compInst); });
-    else if (footprint)
-        fileOrDelete(footprint, [this, footprint] { fileFootprint(footprint); });
-    else
-        fileOrDelete(partMap, [this, partMap] { filePartMap(partMap); });
+    if (compInst) {
+        fileCompInst(compInst);
+        m_unfiledCompInsts.erase(compInst);
+    } else if (footprint) {
+        fileFootprint(footprint);
+        m_unfiledFootprints.erase(footprint);
+    } else {
+        filePartMap(partMap);
+        m_unfiledPartMaps.erase(partMap);
+    }
 }
 
-template <class T, class File> void CWJInterfaceView::fileOrDelete(T* object, File file)
+// Each is the last step of its object's constructor: when it throws, the
+// constructor fails and nothing keeps the freed object.
+void CWJInterfaceView::adopt(IWJCompInst* compInst)
 {
-    try {
-        file();
-    } catch (...) {
-        delete object;
-        throw;
-    }
+    m_unfiledCompInsts.insert(compInst);
+}
+
+void CWJInterfaceView::adopt(IWJFootPrint* footprint)
+{
+    m_unfiledFootprints.insert(footprint);
+}
+
+void CWJInterfaceView::adopt(IWJPartMap* partMap)
+{
+    m_unfiledPartMaps.insert(partMap);
 }
 
 IWJCompInst* CWJInterfaceView::findCompInst(const char* id)

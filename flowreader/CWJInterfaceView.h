@@ -47,6 +47,9 @@ public:
 
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
+    void adopt(IWJCompInst* compInst) override;
+    void adopt(IWJFootPrint* footprint) override;
+    void adopt(IWJPartMap* partMap) override;
     bool holdsCompInst(const IWJCompInst* compInst) const override;
     bool holdsFootprint(const IWJFootPrint* footprint) const override;
     IWJCompInst* findCompInst(const char* id) override;
@@ -74,11 +77,9 @@ private:
 
     void registerHandlers();
     template <class T> void deleteObject(T* object);
-    // Owns and files an instance, footprint or part map handed over to it
-    // (CWJChild); one that cannot be filed is deleted.
+    // Files an instance, footprint or part map handed over to it (CWJChild);
+    // one that cannot be filed stays owned, unfiled.
     void take(IWJXMLObject* child);
-    // Runs file, which files object; when that throws, deletes object.
-    template <class T, class File> void fileOrDelete(T* object, File file);
     // Files under its id; an instance it displaces is kept for release.
     void fileCompInst(CWJCompInst* compInst);
     // Files a part map under the next number and by its instance and
@@ -114,6 +115,10 @@ private:
     std::unordered_set<const IWJCompInst*> m_filedCompInsts;
     std::unordered_set<const IWJFootPrint*> m_filedFootprints;
     std::vector<IWJInterfaceView**> m_holders;
+    // What was made under the view and not handed over yet; owned.
+    std::unordered_set<IWJCompInst*> m_unfiledCompInsts;
+    std::unordered_set<IWJFootPrint*> m_unfiledFootprints;
+    std::unordered_set<IWJPartMap*> m_unfiledPartMaps;
 };
 
 #endif

@@ -18,6 +18,8 @@ CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent) :
 {
     registerHandlers();
     m_root = dynamic_cast<CWJDesignRoot*>(parent);
+    if (m_root)
+        m_root->adopt(this);
 }
 
 CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name)

@@ -74,6 +74,8 @@ CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent) : IWJXMLObject
 {
     registerHandlers();
     m_view = dynamic_cast<CWJDesignRoot*>(parent);
+    if (m_view)
+        m_view->adopt(this);
 }
 
 CWJPartMap::~CWJPartMap()

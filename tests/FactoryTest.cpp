@@ -140,6 +140,14 @@ TEST(Factories, AParentTakesOnlyWhatWasMadeUnderItAndOnlyOnce)
     object(partMap)->AddChild(nullptr, pinGroup);
     CreateFootPrintPinObject(object(a), nullptr);
     EXPECT_EQ(count(a->pins()), 1) << "a pin never handed over is not filed, and is released with its footprint";
+    IWJXMLObject* instance = CreateInterfaceCompInst(object(other.get()), nullptr);
+    object(other.get())->AddChild(nullptr, instance);
+    object(other.get())->AddChild(nullptr, instance);
+    CreateInterfaceCompInst(object(other.get()), nullptr);
+    CreateFootPrintObject(object(other.get()), nullptr);
+    CreatePartMapObject(object(other.get()), nullptr);
+    EXPECT_EQ(count(other->compInsts()), 1) << "an instance never handed over is released with its view";
+    EXPECT_EQ(count(other->footprints()) + count(other->partMaps()), 0);
     auto* loose =
         dynamic_cast<IWJPortGroup*>(CreateInterfacePortGroupObject(object(u1->busInterfaces().value()), nullptr));
     group->insertPortGroup(loose);

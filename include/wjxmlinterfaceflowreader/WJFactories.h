@@ -13,12 +13,12 @@
 /// the elements; these are what the binder calls while it reads a file,
 /// handing each finished object to its parent's IWJXMLObject::AddChild.
 ///
-/// Ownership is decided when an object is made: a model object that holds
-/// children (an instance, footprint, bus interface, group or part map) owns
-/// each child made under it from the start; the view, which the host owns,
-/// takes an instance, footprint or part map when it is handed over, and until
-/// then the caller owns it. A parent files an object once, when it is handed
-/// over, and only one made under it; one never handed over stays unfiled.
+/// Ownership is decided when an object is made: the parent it is made under
+/// (a view, an instance, a footprint, a bus interface, a group or a part map
+/// of the kind that holds it) owns it from the start, and the caller owns an
+/// object made under no such parent. A parent files an object once, when it
+/// is handed over, and only one made under it; one never handed over stays
+/// unfiled and is released with its parent.
 
 /// Makes a single-ended port (IWJPort) for a `Port` element; a component instance parent owns it from the start,
 /// otherwise the caller does.
@@ -31,8 +31,8 @@ extern "C" WJ_API IWJXMLObject* CreateInterfacePortGroupObject(IWJXMLObject* par
 /// Makes a bus interface (IWJCompBusInterface) for a `BusInterface` element; a component instance parent owns it from
 /// the start, otherwise the caller does.
 extern "C" WJ_API IWJXMLObject* CreateCompBusInterface(IWJXMLObject* parent, xercesc::DOMElement* element);
-/// Makes a component instance (IWJCompInst) for a `CompInst` element; the caller owns it until a view's AddChild files
-/// it.
+/// Makes a component instance (IWJCompInst) for a `CompInst` element; a view parent owns it from the start, otherwise
+/// the caller does.
 extern "C" WJ_API IWJXMLObject* CreateInterfaceCompInst(IWJXMLObject* parent, xercesc::DOMElement* element);
 /// Makes a footprint pin (IWJFootPrintPin) for a `Pin` element; a footprint parent owns it from the start, otherwise
 /// the caller does.
@@ -40,9 +40,11 @@ extern "C" WJ_API IWJXMLObject* CreateFootPrintPinObject(IWJXMLObject* parent, x
 /// Makes a pin group (IWJFootPrintPinGroup) for a `PinGroup` element; a part map parent owns it from the start,
 /// otherwise the caller does.
 extern "C" WJ_API IWJXMLObject* CreateFootPrintPinGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element);
-/// Makes a footprint (IWJFootPrint) for a `Footprint` element; the caller owns it until a view's AddChild files it.
+/// Makes a footprint (IWJFootPrint) for a `Footprint` element; a view parent owns it from the start, otherwise the
+/// caller does.
 extern "C" WJ_API IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element);
-/// Makes a part map (IWJPartMap) for a `PartMap` element; the caller owns it until a view's AddChild files it.
+/// Makes a part map (IWJPartMap) for a `PartMap` element; a view parent owns it from the start, otherwise the caller
+/// does.
 extern "C" WJ_API IWJXMLObject* CreatePartMapObject(IWJXMLObject* parent, xercesc::DOMElement* element);
 
 #endif
