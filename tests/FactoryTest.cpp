@@ -122,6 +122,7 @@ TEST(Factories, AParentTakesOnlyWhatWasMadeUnderItAndOnlyOnce)
     object(view.get())->AddChild(nullptr, object(partMap));
     u1->removePort(port);
     object(u1)->AddChild(nullptr, object(port));
+    object(u2)->AddChild(nullptr, CreateInterfacePortObject(object(u1), nullptr));
     EXPECT_EQ(a->findPin("1"), pin);
     EXPECT_EQ(count(b->pins()), 0);
     EXPECT_EQ(count(u1->ports()) + count(u2->ports()), 0);
