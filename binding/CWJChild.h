@@ -5,12 +5,11 @@ class IWJXMLObject;
 
 // What a model object keeps of the parent it was made under (the parent given
 // to its factory or constructor): whether it has been handed over to that
-// parent. A parent files a child, and takes it where it owns its children
-// from the hand-over on, once: after a read through AddChild, or in the add
-// or insert operation that gave it the child. Anything else it is given (an
-// object made under another parent, or one handed over before) it leaves as
-// it is, so that no object is filed twice, by two parents, or after it was
-// removed.
+// parent. The parent owns the object from its construction on and files it
+// once, when it is handed over: after a read through AddChild, or in the add
+// operation that made it. Anything else it is given (an object made under
+// another parent, or one handed over before) it leaves as it is, so that no
+// object is filed twice, by two parents, or after it was removed.
 class CWJChild {
 public:
     explicit CWJChild(const IWJXMLObject* parent) : m_parent(parent) {}

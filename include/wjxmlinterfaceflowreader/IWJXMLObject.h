@@ -37,9 +37,9 @@ public:
 
     /// Receives a finished child object that the binder made from an element
     /// below this object's element; childElement is that element. The
-    /// receiver files the child, and owns it from then on where the child's
-    /// factory says so, when the child was made under this object (it was
-    /// the parent given to the factory) and has not been handed over before.
+    /// receiver, which owns every child made under it (it was the parent
+    /// given to the factory) from the child's construction, files the child
+    /// when it was made under it and has not been handed over before.
     /// Anything else (an object made under another parent, one handed over
     /// already, or one of a kind the receiver does not hold) is left as it
     /// is. Objects that hold no children ignore it (this base does).
