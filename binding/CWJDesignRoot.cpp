@@ -1,5 +1,7 @@
 #include "CWJDesignRoot.h"
 
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+
 #include <mutex>
 #include <unordered_map>
 
@@ -21,6 +23,24 @@ std::mutex& rootsLock()
 }
 
 } // namespace
+
+CWJOwnedObjects* CWJDesignRoot::compInstsOwnedBy(IWJXMLObject* parent)
+{
+    auto* root = dynamic_cast<CWJDesignRoot*>(parent);
+    return root ? &root->ownedCompInsts() : nullptr;
+}
+
+CWJOwnedObjects* CWJDesignRoot::footprintsOwnedBy(IWJXMLObject* parent)
+{
+    auto* root = dynamic_cast<CWJDesignRoot*>(parent);
+    return root ? &root->ownedFootprints() : nullptr;
+}
+
+CWJOwnedObjects* CWJDesignRoot::partMapsOwnedBy(IWJXMLObject* parent)
+{
+    auto* root = dynamic_cast<CWJDesignRoot*>(parent);
+    return root ? &root->ownedPartMaps() : nullptr;
+}
 
 CWJDesignRoot::~CWJDesignRoot()
 {

@@ -11,7 +11,9 @@ XERCES_CPP_NAMESPACE_BEGIN
 class DOMDocument;
 XERCES_CPP_NAMESPACE_END
 
+class CWJOwnedObjects;
 class IWJCompInst;
+class IWJXMLObject;
 class IWJFootPrint;
 class IWJPartMap;
 
@@ -26,11 +28,15 @@ public:
 
     CWJIdRegistry& ids() { return m_ids; }
 
-    // Take ownership of an instance, footprint or part map constructed under
-    // the root; the root files it when it is handed over (CWJChild).
-    virtual void adopt(IWJCompInst* compInst) = 0;
-    virtual void adopt(IWJFootPrint* footprint) = 0;
-    virtual void adopt(IWJPartMap* partMap) = 0;
+    // The lists that own the instances, footprints and part maps made under
+    // the root; the root files each when it is handed over.
+    virtual CWJOwnedObjects& ownedCompInsts() = 0;
+    virtual CWJOwnedObjects& ownedFootprints() = 0;
+    virtual CWJOwnedObjects& ownedPartMaps() = 0;
+    // Those lists of parent; null when parent is not a root.
+    static CWJOwnedObjects* compInstsOwnedBy(IWJXMLObject* parent);
+    static CWJOwnedObjects* footprintsOwnedBy(IWJXMLObject* parent);
+    static CWJOwnedObjects* partMapsOwnedBy(IWJXMLObject* parent);
 
     // Whether the object is one of the design's, as filed by id; the object
     // is not looked into, so a pointer of another design or a removed one is

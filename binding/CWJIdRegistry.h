@@ -19,6 +19,8 @@ public:
     // name is returned as it is. Either way the id is taken: it is never
     // handed out again. The result is valid until the thread's next call.
     const char* makeUniqueId(const char* name);
+    // Takes id as it is, as a read does.
+    void take(const std::string& id) { m_taken.insert(id); }
     // How many candidate ids makeUniqueId has looked up so far.
     unsigned long long candidatesTried() const { return m_candidatesTried; }
 

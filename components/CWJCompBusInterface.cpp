@@ -13,11 +13,10 @@
 #include <vector>
 
 CWJCompBusInterface::CWJCompBusInterface(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : TWJPortGroupBase(element, parent, this, true), m_compInst(dynamic_cast<CWJCompInst*>(parent))
+    : TWJPortGroupBase(element, Kind::BusInterface, CWJCompInst::busInterfacesOwnedBy(parent), this, true),
+      m_compInst(dynamic_cast<CWJCompInst*>(parent))
 {
     registerHandlers();
-    if (m_compInst)
-        m_compInst->adoptBusInterface(this);
 }
 
 CWJCompBusInterface::CWJCompBusInterface(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name)

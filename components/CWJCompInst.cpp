@@ -44,12 +44,10 @@ void forgetNotesOf(std::set<std::pair<const IWJPort*, T*>>& notes, const IWJPort
 } // namespace
 
 CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element), CWJChild(parent), m_view(dynamic_cast<IWJInterfaceView*>(parent)),
-      m_root(dynamic_cast<CWJDesignRoot*>(parent))
+    : CWJModelObject(element, Kind::CompInst, CWJDesignRoot::compInstsOwnedBy(parent)),
+      m_view(dynamic_cast<IWJInterfaceView*>(parent)), m_root(dynamic_cast<CWJDesignRoot*>(parent))
 {
     registerHandlers();
-    if (m_root)
-        m_root->adopt(this);
 }
 
 CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed)
@@ -60,8 +58,8 @@ CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent, con
 
 CWJCompInst::~CWJCompInst()
 {
-    m_ownedBusInterfaces.clear();
-    m_ownedPorts.clear();
+    m_ownedBusInterfaces.deleteAll();
+    m_ownedPorts.deleteAll();
     getDesignData()->RemoveDOMNode(GetDomElement());
     SetDomElement(nullptr);
 }
@@ -258,19 +256,16 @@ try {
 
 void CWJCompInst::take(IWJXMLObject* child)
 {
-    auto* port = dynamic_cast<IWJPort*>(child);
-    auto* busInterface = dynamic_cast<IWJCompBusInterface*>(child);
-    if ((!port && !busInterface) || !CWJChild::handOver(child, this))
+    CWJModelObject* object = CWJModelObject::of(child);
+    if (!object)
         return;
-    if (port)
-        insertPort(port);
-    else
-        insertBusInterface(busInterface);
-}
-
-const char* CWJCompInst::id() const
-{
-    return m_id.c_str();
+    if (object->handOverTo(m_ownedPorts)) {
+        if (object->kind() == Kind::DifferentialPort)
+            insertPort(static_cast<CWJDPPort*>(object));
+        else
+            insertPort(static_cast<CWJPort*>(object));
+    } else if (object->handOverTo(m_ownedBusInterfaces))
+        insertBusInterface(static_cast<CWJCompBusInterface*>(object));
 }
 
 void CWJCompInst::setId(const char* text)
@@ -350,13 +345,11 @@ void CWJCompInst::insertPort(IWJPort* port)
     m_filedPorts.insert(port);
 }
 
-void CWJCompInst::insertBusInterface(IWJCompBusInterface* busInterface)
+void CWJCompInst::insertBusInterface(CWJCompBusInterface* busInterface)
 {
-    if (auto* ours = dynamic_cast<CWJCompBusInterface*>(busInterface)) {
-        m_busInterfacesById[ours->id()] = busInterface;
-        m_groups.insert(busInterface);
-        forgetGroupIndex();
-    }
+    m_busInterfacesById[busInterface->id()] = busInterface;
+    m_groups.insert(busInterface);
+    forgetGroupIndex();
 }
 
 bool CWJCompInst::holdsPort(const IWJPort* port) const
@@ -413,15 +406,29 @@ CWJCompInst::PortsByName& CWJCompInst::portsByName(IWJPort* port)
     return port->portKind() == 1 ? m_differentialPortsByName : m_portsByName;
 }
 
-std::size_t CWJCompInst::adoptPort(IWJPort* port)
+void CWJCompInst::joinRoot(IWJInterfaceView* view, CWJDesignRoot* root)
 {
-    m_ownedPorts.emplace_back(port);
-    return m_ownedPorts.size() - 1;
+    m_view = view;
+    m_root = root;
+    takeId(ids());
+    m_ownedPorts.forEach<CWJModelObject>([this](const CWJModelObject* port) { port->takeId(ids()); });
+    for (const auto& entry : m_busInterfacesById)
+        ids()->take(entry.first);
+    indexGroups();
+    for (const auto& entry : m_allGroups)
+        ids()->take(entry.first);
 }
 
-void CWJCompInst::adoptBusInterface(CWJCompBusInterface* busInterface)
+CWJOwnedObjects* CWJCompInst::portsOwnedBy(IWJXMLObject* parent)
 {
-    m_ownedBusInterfaces.emplace_back(busInterface);
+    auto* compInst = dynamic_cast<CWJCompInst*>(parent);
+    return compInst ? &compInst->m_ownedPorts : nullptr;
+}
+
+CWJOwnedObjects* CWJCompInst::busInterfacesOwnedBy(IWJXMLObject* parent)
+{
+    auto* compInst = dynamic_cast<CWJCompInst*>(parent);
+    return compInst ? &compInst->m_ownedBusInterfaces : nullptr;
 }
 
 IWJXMLObject* CreateInterfaceCompInst(IWJXMLObject* parent, xercesc::DOMElement* element)

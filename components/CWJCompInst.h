@@ -1,13 +1,12 @@
 #ifndef WJXML_COMPONENTS_CWJCOMPINST_H
 #define WJXML_COMPONENTS_CWJCOMPINST_H
 
-#include "binding/CWJChild.h"
 #include "binding/TWJRankedNames.h"
+#include "model/CWJModelObject.h"
+#include "model/CWJOwnedObjects.h"
 #include "wjxmlinterfaceflowreader/IWJCompInst.h"
-#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <unordered_set>
@@ -25,10 +24,10 @@ class CWJPortWatcher;
 //
 // Ownership: it owns every port, differential port and bus interface
 // constructed under it, in lists of their own, and files each once, when it
-// is handed over (CWJChild); the maps by id and by name only index them, so
-// an object displaced from a map by a duplicate key, or taken out by
-// removePort, is still released with the instance.
-class CWJCompInst : public IWJCompInst, public IWJXMLObject, public CWJChild {
+// is handed over; the maps by id and by name only index them, so an object
+// displaced from a map by a duplicate key, or taken out by removePort, is
+// still released with the instance.
+class CWJCompInst : public IWJCompInst, public CWJModelObject {
 public:
     CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent);
     CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed);
@@ -55,7 +54,6 @@ public:
 
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
-    const char* id() const;
     void setId(const char* text);
     IWJPort* findPortById(const char* id);
     IWJPort* findDifferentialPortById(const char* id);
@@ -89,13 +87,16 @@ public:
     void watch(CWJPortWatcher* watcher);
     void unwatch(CWJPortWatcher* watcher);
 
+    // Makes an instance made under no parent one of view's (root is the
+    // view), with its ids and those of everything below it taken as they are.
+    void joinRoot(IWJInterfaceView* view, CWJDesignRoot* root);
     // The registry of the ids of the view, or null when the instance belongs
     // to no view.
     CWJIdRegistry* ids() const;
-    // Take ownership of an object constructed under this instance.
-    // Returns the port's rank: the ports made before it under this instance.
-    std::size_t adoptPort(IWJPort* port);
-    void adoptBusInterface(CWJCompBusInterface* busInterface);
+    // The lists that own the ports, or the bus interfaces, made under
+    // parent; null when parent is not an instance.
+    static CWJOwnedObjects* portsOwnedBy(IWJXMLObject* parent);
+    static CWJOwnedObjects* busInterfacesOwnedBy(IWJXMLObject* parent);
 
 private:
     using PortsByName = TWJRankedNames<IWJPort>;
@@ -106,13 +107,12 @@ private:
     // Files a port by its kind, id and local name; ports of other kinds are
     // not filed.
     void insertPort(IWJPort* port);
-    void insertBusInterface(IWJCompBusInterface* busInterface);
+    void insertBusInterface(CWJCompBusInterface* busInterface);
     void indexGroups();
     PortsByName& portsByName(IWJPort* port);
 
     std::string m_cellName;
     std::string m_refdes;
-    std::string m_id;
     std::map<std::string, IWJPort*> m_portsById;
     // The ports by the key of their local name and their rank.
     PortsByName m_portsByName;
@@ -121,8 +121,8 @@ private:
     std::map<std::string, IWJCompBusInterface*> m_busInterfacesById;
     IWJInterfaceView* m_view;
     CWJDesignRoot* m_root;
-    std::vector<std::unique_ptr<IWJPort>> m_ownedPorts;
-    std::vector<std::unique_ptr<CWJCompBusInterface>> m_ownedBusInterfaces;
+    CWJOwnedObjects m_ownedPorts;
+    CWJOwnedObjects m_ownedBusInterfaces;
     // The groups below the bus interfaces by id, valid while m_groupsIndexed.
     std::map<std::string, IWJPortGroup*> m_topLevelGroups;
     std::map<std::string, IWJPortGroup*> m_allGroups;

@@ -23,8 +23,6 @@ CWJDPPort::CWJDPPort(xercesc::DOMElement* element, IWJXMLObject* parent)
                                                                                              kNegativeKeys}
 {
     registerHandlers();
-    if (m_owner)
-        m_rank = m_owner->adoptPort(this);
 }
 
 CWJDPPort::CWJDPPort(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed)

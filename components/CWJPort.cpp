@@ -1,7 +1,6 @@
 #include "CWJPort.h"
 
 #include "CWJCompInst.h"
-#include "CWJDPPort.h"
 #include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/ModelText.h"
@@ -24,8 +23,6 @@ const int kTypeWordCount = 5;
 CWJPort::CWJPort(xercesc::DOMElement* element, IWJXMLObject* parent) : TWJPortBase(element, parent, 0)
 {
     registerHandlers();
-    if (m_owner)
-        m_rank = m_owner->adoptPort(this);
 }
 
 CWJPort::CWJPort(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed) : CWJPort(element, parent)
@@ -112,20 +109,14 @@ void CWJPort::readLsb(const char* text)
 
 const char* CWJPort::idOf(IWJPort* port)
 {
-    if (auto* plain = dynamic_cast<CWJPort*>(port))
-        return plain->id();
-    if (auto* differential = dynamic_cast<CWJDPPort*>(port))
-        return differential->id();
-    return "";
+    const CWJModelObject* object = CWJModelObject::of(port);
+    return object ? object->id() : "";
 }
 
 std::size_t CWJPort::rankOf(IWJPort* port)
 {
-    if (auto* plain = dynamic_cast<CWJPort*>(port))
-        return plain->rank();
-    if (auto* differential = dynamic_cast<CWJDPPort*>(port))
-        return differential->rank();
-    return 0;
+    const CWJModelObject* object = CWJModelObject::of(port);
+    return object ? object->rank() : 0;
 }
 
 std::string CWJPort::localNameKey(IWJPort* port)

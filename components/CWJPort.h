@@ -25,7 +25,8 @@ public:
 
     // The id of a port of this library, plain or differential; "" otherwise.
     static const char* idOf(IWJPort* port);
-    // The rank of a port of this library (TWJPortBase::rank), 0 for another.
+    // The rank of a port of this library (CWJModelObject::rank), 0 for
+    // another.
     static std::size_t rankOf(IWJPort* port);
     // The port's local name (its instance port name, else its name)
     // upper-cased: the key of the by-name lookups and of part maps.

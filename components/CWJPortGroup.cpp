@@ -24,24 +24,23 @@ CWJCompBusInterface* busInterfaceOf(IWJXMLObject* parent)
     return nullptr;
 }
 
-CWJPortGroupContainer* containerOf(IWJXMLObject* parent)
+CWJOwnedObjects* groupsOwnedBy(IWJXMLObject* parent)
 {
     if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(parent))
-        return &busInterface->container();
+        return &busInterface->container().ownedGroups();
     if (auto* group = dynamic_cast<CWJPortGroup*>(parent))
-        return &group->container();
+        return &group->container().ownedGroups();
     return nullptr;
 }
 
 } // namespace
 
 CWJPortGroup::CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : TWJPortGroupBase(element, parent, busInterfaceOf(parent), false), m_busInterface(busInterfaceOf(parent)),
-      m_parentGroup(dynamic_cast<CWJPortGroup*>(parent)), m_ownerGroup(m_parentGroup)
+    : TWJPortGroupBase(element, Kind::PortGroup, groupsOwnedBy(parent), busInterfaceOf(parent), false),
+      m_busInterface(busInterfaceOf(parent)), m_parentGroup(dynamic_cast<CWJPortGroup*>(parent)),
+      m_ownerGroup(m_parentGroup)
 {
     registerHandlers();
-    if (CWJPortGroupContainer* owner = containerOf(parent))
-        owner->adopt(this);
 }
 
 CWJPortGroup::CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed)

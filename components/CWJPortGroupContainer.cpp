@@ -23,12 +23,12 @@ CWJPortGroupContainer::~CWJPortGroupContainer()
 {
     CWJPortGroupContainer* level = this;
     for (;;) {
-        if (!level->m_ownedGroups.empty()) {
-            CWJPortGroupContainer& below = level->m_ownedGroups.back()->container();
-            if (below.m_ownedGroups.empty())
-                level->m_ownedGroups.pop_back();
+        if (CWJModelObject* last = level->m_ownedGroups.last()) {
+            auto* group = static_cast<CWJPortGroup*>(last);
+            if (!group->container().m_ownedGroups.last())
+                delete group;
             else
-                level = &below;
+                level = &group->container();
         } else if (level == this) {
             return;
         } else {
@@ -165,7 +165,7 @@ IWJPortGroup* CWJPortGroupContainer::addPortGroup(const char* name, IWJPortGroup
     CWJDOM2DesignData* binder = getDesignData();
     xercesc::DOMElement* element =
         binder->CreateDOMNode(binder->CreateDOMNode(m_holder->GetDomElement(), "PortGroups", false), "PortGroup", true);
-    // Adopted by this container while it is constructed.
+    // Owned by this container from its construction on.
     auto* group = new CWJPortGroup(element, m_holder, name);
     group->setName(name);
     group->setGroupType(type);
@@ -179,11 +179,12 @@ IWJPortGroup* CWJPortGroupContainer::addPortGroup(const char* name, IWJPortGroup
 void CWJPortGroupContainer::insertPortGroup(IWJPortGroup* group)
 {
     CWJCompInst* owner = compInst();
-    if (!owner || !owner->holdsGroup(group))
+    if (!owner || (!owner->holdsGroup(group) && !takeMadeGroup(group)))
         return;
-    auto* child = dynamic_cast<CWJPortGroup*>(group);
-    if (!child)
+    CWJModelObject* object = CWJModelObject::of(group);
+    if (object->kind() != CWJModelObject::Kind::PortGroup)
         return;
+    auto* child = static_cast<CWJPortGroup*>(object);
     auto* parentGroup = dynamic_cast<CWJPortGroup*>(m_holder);
     if (&child->parentContainer() != this) {
         for (CWJPortGroup* above = parentGroup; above; above = above->parentGroup()) {
@@ -215,12 +216,27 @@ void CWJPortGroupContainer::file(CWJPortGroup* group)
 
 void CWJPortGroupContainer::take(IWJXMLObject* child)
 {
-    auto* group = dynamic_cast<CWJPortGroup*>(child);
-    if (!group || !CWJChild::handOver(child, m_holder))
+    CWJModelObject* object = CWJModelObject::of(child);
+    if (!object || !object->handOverTo(m_ownedGroups))
         return;
+    auto* group = static_cast<CWJPortGroup*>(object);
     if (CWJCompInst* owner = compInst())
         owner->registerGroup(group);
     file(group);
+}
+
+// A group made under a bus interface or group of this instance and never
+// handed over is handed over there first, as a read would.
+bool CWJPortGroupContainer::takeMadeGroup(IWJPortGroup* group)
+{
+    CWJModelObject* object = CWJModelObject::of(group);
+    if (!object || object->kind() != CWJModelObject::Kind::PortGroup)
+        return false;
+    auto* made = static_cast<CWJPortGroup*>(object);
+    if (!made->busInterface() || made->parentContainer().compInst() != compInst())
+        return false;
+    made->parentContainer().take(made);
+    return compInst()->holdsGroup(group);
 }
 
 void CWJPortGroupContainer::unfile(CWJPortGroup* group)
@@ -276,13 +292,6 @@ IWJPortGroup* CWJPortGroupContainer::findPortGroupById(const char* id) const
 {
     const auto found = m_portGroups.find(textOrEmpty(id));
     return found == m_portGroups.end() ? nullptr : found->second;
-}
-
-// Owning the group is the last step of its constructor: when this throws,
-// the constructor fails and nothing keeps the freed group.
-void CWJPortGroupContainer::adopt(CWJPortGroup* group)
-{
-    m_ownedGroups.emplace_back(group);
 }
 
 void CWJPortGroupContainer::forgetPort(IWJPort* port)

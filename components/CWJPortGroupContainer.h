@@ -3,6 +3,7 @@
 
 #include "CWJPortRefHolder.h"
 #include "binding/CWJChildCursor.h"
+#include "model/CWJOwnedObjects.h"
 #include "wjxmlinterfaceflowreader/CInterfaceObjectIterator.h"
 #include "wjxmlinterfaceflowreader/CInterfaceObjectMapIterator.h"
 #include "wjxmlinterfaceflowreader/IWJPortGroup.h"
@@ -54,7 +55,9 @@ public:
     IWJPortGroup* addPortGroup(const char* name, IWJPortGroup::IWJPortGroupType type, const char* voltage,
                                int numPowerPins, int numGroundPins);
     // Moves a group of the same instance below the holder, in memory and in
-    // the document; a group cannot move into itself or below itself.
+    // the document; a group cannot move into itself or below itself. A group
+    // made under a bus interface or group of the instance and not handed
+    // over yet is handed over first.
     void insertPortGroup(IWJPortGroup* group);
     // Follows a dotted path of child group names; ignoreCaseFirst makes the
     // first step ignore ASCII letter case.
@@ -63,9 +66,9 @@ public:
     // The component instance of the holder's bus interface, or null.
     CWJCompInst* compInst() const;
 
-    // Takes ownership of a group constructed under the holder.
-    void adopt(CWJPortGroup* group);
-    // Files a group made under the holder when it is handed over (CWJChild).
+    // The list that owns the groups made under the holder.
+    CWJOwnedObjects& ownedGroups() { return m_ownedGroups; }
+    // Files a group made under the holder when it is handed over.
     void take(IWJXMLObject* child);
     // Drops the references to port, and their elements, from this container.
     void forgetPort(IWJPort* port);
@@ -97,6 +100,7 @@ private:
     };
     using ListedRefs = std::list<ListedRef>;
 
+    bool takeMadeGroup(IWJPortGroup* group);
     CWJPortRef* listPort(IWJPort* port, int lsb, int msb, xercesc::DOMElement* readElement);
     ListedRefs::iterator findListed(CWJPortRef& ref);
     // Files a listed reference under the port it now refers to.
@@ -113,7 +117,7 @@ private:
     std::vector<std::unique_ptr<CWJPortRef>> m_ownedPortRefs;
     CWJChildCursor m_portRefCursor{"PortRefs", "PortRef"};
     CWJChildCursor m_differentialRefCursor{"DifferentialPortRefs", "DifferentialPortRef"};
-    std::vector<std::unique_ptr<CWJPortGroup>> m_ownedGroups;
+    CWJOwnedObjects m_ownedGroups;
     // The reference made for the PortRef element being read; null when its
     // ref did not resolve, so that its Range changes no other reference.
     CWJPortRef* m_readPortRef = nullptr;

@@ -11,7 +11,8 @@
 
 template <class Interface>
 TWJPortBase<Interface>::TWJPortBase(xercesc::DOMElement* element, IWJXMLObject* parent, int portKind)
-    : IWJXMLObject(element), CWJChild(parent), m_owner(dynamic_cast<CWJCompInst*>(parent)), m_portKind(portKind)
+    : CWJModelObject(element, portKind == 1 ? Kind::DifferentialPort : Kind::Port, CWJCompInst::portsOwnedBy(parent)),
+      m_owner(dynamic_cast<CWJCompInst*>(parent)), m_portKind(portKind)
 {
 }
 
@@ -83,11 +84,6 @@ template <class Interface> void TWJPortBase<Interface>::rename(std::string& name
 template <class Interface> IWJCompInst* TWJPortBase<Interface>::compInst()
 {
     return m_owner;
-}
-
-template <class Interface> const char* TWJPortBase<Interface>::id() const
-{
-    return m_id.c_str();
 }
 
 template <class Interface> void TWJPortBase<Interface>::setId(const char* text)

@@ -8,9 +8,9 @@
 #include "wjxmlinterfaceflowreader/IWJCompBusInterface.h"
 
 template <class Interface>
-TWJPortGroupBase<Interface>::TWJPortGroupBase(xercesc::DOMElement* element, IWJXMLObject* parent,
+TWJPortGroupBase<Interface>::TWJPortGroupBase(xercesc::DOMElement* element, Kind kind, CWJOwnedObjects* owner,
                                               CWJCompBusInterface* busInterface, bool ignoreCaseFirst)
-    : IWJXMLObject(element), CWJChild(parent), m_ignoreCaseFirst(ignoreCaseFirst), m_container(this, busInterface)
+    : CWJModelObject(element, kind, owner), m_ignoreCaseFirst(ignoreCaseFirst), m_container(this, busInterface)
 {
 }
 
@@ -100,11 +100,6 @@ try {
     m_container.take(child);
 } catch (...) {
     noteOutOfMemory(this);
-}
-
-template <class Interface> const char* TWJPortGroupBase<Interface>::id() const
-{
-    return m_id.c_str();
 }
 
 template <class Interface> void TWJPortGroupBase<Interface>::setId(const char* text)

@@ -3,8 +3,7 @@
 
 #include "CWJPortGroupContainer.h"
 
-#include "binding/CWJChild.h"
-#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+#include "model/CWJModelObject.h"
 
 #include <string>
 #include <vector>
@@ -15,7 +14,7 @@ class CWJCompBusInterface;
 // container of port references and child groups. Interface is IWJPortGroup
 // or IWJCompBusInterface, the first base, so the interface's virtual
 // operations keep their order.
-template <class Interface> class TWJPortGroupBase : public Interface, public IWJXMLObject, public CWJChild {
+template <class Interface> class TWJPortGroupBase : public Interface, public CWJModelObject {
 public:
     using IWJPortGroupType = IWJPortGroup::IWJPortGroupType;
 
@@ -34,15 +33,15 @@ public:
     // other object below them.
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
-    const char* id() const;
     void setId(const char* text);
     CWJPortGroupContainer& container() { return m_container; }
 
 protected:
-    // parent: what the object is made under; busInterface: the root of the
-    // tree the object belongs to; a path to findPortGroup ignores ASCII letter
-    // case in its first step when ignoreCaseFirst.
-    TWJPortGroupBase(xercesc::DOMElement* element, IWJXMLObject* parent, CWJCompBusInterface* busInterface,
+    // kind: a bus interface's or a group's; owner: the list of the parent that owns the object, or null;
+    // busInterface: the root of the tree the object belongs to; a path to
+    // findPortGroup ignores ASCII letter case in its first step when
+    // ignoreCaseFirst.
+    TWJPortGroupBase(xercesc::DOMElement* element, Kind kind, CWJOwnedObjects* owner, CWJCompBusInterface* busInterface,
                      bool ignoreCaseFirst);
 
     // The handlers of Name, id and the container's elements.
@@ -57,7 +56,6 @@ private:
         (static_cast<TWJPortGroupBase&>(holder).m_container.*read)(text);
     }
 
-    std::string m_id;
     bool m_ignoreCaseFirst;
     CWJPortGroupContainer m_container;
 };

@@ -19,11 +19,10 @@
 
 namespace {
 
-// Files object under its id; an object it displaces stays owned, in
-// displaced. When this throws, object is not filed.
+// Files object under its id; an object it displaces stays owned, unfiled.
+// When this throws, object is not filed.
 template <class Interface, class T>
-void fileById(std::map<std::string, Interface*>& filed, std::vector<Interface*>& displaced,
-              std::unordered_set<const Interface*>& live, T* object)
+void fileById(std::map<std::string, Interface*>& filed, std::unordered_set<const Interface*>& live, T* object)
 {
     live.insert(object);
     try {
@@ -31,7 +30,6 @@ void fileById(std::map<std::string, Interface*>& filed, std::vector<Interface*>&
         if (found == filed.end()) {
             filed.emplace(object->id(), object);
         } else if (found->second != object) {
-            displaced.push_back(found->second);
             live.erase(found->second);
             found->second = object;
         }
@@ -69,38 +67,19 @@ CWJInterfaceView::CWJInterfaceView(xercesc::DOMElement* root, const char* lastUp
     CWJInterfaceView::setDesignName(designName);
 }
 
-// Walks the collections themselves, not copies: destruction must not need
-// memory. Part maps go first: they stop watching their instances.
+// Destruction needs no memory. Part maps go first: they stop watching their
+// instances. When the view owns the document, which goes whole after the
+// objects, each object is unbound first.
 CWJInterfaceView::~CWJInterfaceView()
 {
     for (IWJInterfaceView** holder : m_holders) {
         if (*holder == this)
             *holder = nullptr;
     }
-    for (const auto& entry : m_partMaps)
-        deleteObject(entry.second);
-    m_partMaps.clear();
-    for (IWJPartMap* partMap : m_unfiledPartMaps)
-        deleteObject(partMap);
-    m_unfiledPartMaps.clear();
-    for (const auto& entry : m_compInsts)
-        deleteObject(entry.second);
-    m_compInsts.clear();
-    for (IWJCompInst* compInst : m_displacedCompInsts)
-        deleteObject(compInst);
-    m_displacedCompInsts.clear();
-    for (IWJCompInst* compInst : m_unfiledCompInsts)
-        deleteObject(compInst);
-    m_unfiledCompInsts.clear();
-    for (const auto& entry : m_footprints)
-        deleteObject(entry.second);
-    m_footprints.clear();
-    for (IWJFootPrint* footprint : m_displacedFootprints)
-        deleteObject(footprint);
-    m_displacedFootprints.clear();
-    for (IWJFootPrint* footprint : m_unfiledFootprints)
-        deleteObject(footprint);
-    m_unfiledFootprints.clear();
+    const bool unbind = m_document != nullptr;
+    m_ownedPartMaps.deleteAll(unbind);
+    m_ownedCompInsts.deleteAll(unbind);
+    m_ownedFootprints.deleteAll(unbind);
     if (m_document) {
         attachDocument(nullptr);
         m_document->release();
@@ -123,18 +102,6 @@ void CWJInterfaceView::addHolder(IWJInterfaceView** holder)
 void CWJInterfaceView::removeHolder(IWJInterfaceView** holder)
 {
     m_holders.erase(std::remove(m_holders.begin(), m_holders.end(), holder), m_holders.end());
-}
-
-// When the view owns the document, which goes whole after the objects, an
-// object is unbound first: taking its element out of the document node by
-// node would cost as much as the read.
-template <class T> void CWJInterfaceView::deleteObject(T* object)
-{
-    if (m_document) {
-        if (auto* bound = dynamic_cast<IWJXMLObject*>(object))
-            bound->SetDomElement(nullptr);
-    }
-    delete object;
 }
 
 void CWJInterfaceView::registerHandlers()
@@ -197,7 +164,7 @@ try {
 
 void CWJInterfaceView::fileCompInst(CWJCompInst* compInst)
 {
-    fileById(m_compInsts, m_displacedCompInsts, m_filedCompInsts, compInst);
+    fileById(m_compInsts, m_filedCompInsts, compInst);
 }
 
 void CWJInterfaceView::removeCompInst(IWJCompInst* compInst)
@@ -249,7 +216,7 @@ void CWJInterfaceView::fileFootprint(CWJFootPrint* footprint)
 {
     const auto byName = m_footprintsByName.emplace(footprint->name(), footprint);
     try {
-        fileById(m_footprints, m_displacedFootprints, m_filedFootprints, footprint);
+        fileById(m_footprints, m_filedFootprints, footprint);
     } catch (...) {
         m_footprintsByName.erase(byName);
         throw;
@@ -399,38 +366,22 @@ try {
 
 void CWJInterfaceView::take(IWJXMLObject* child)
 {
-    auto* compInst = dynamic_cast<CWJCompInst*>(child);
-    auto* footprint = dynamic_cast<CWJFootPrint*>(child);
-    auto* partMap = dynamic_cast<CWJPartMap*>(child);
-    if ((!compInst && !footprint && !partMap) || !CWJChild::handOver(child, this))
+    CWJModelObject* object = CWJModelObject::of(child);
+    if (!object)
         return;
-    if (compInst) {
-        fileCompInst(compInst);
-        m_unfiledCompInsts.erase(compInst);
-    } else if (footprint) {
-        fileFootprint(footprint);
-        m_unfiledFootprints.erase(footprint);
-    } else {
-        filePartMap(partMap);
-        m_unfiledPartMaps.erase(partMap);
-    }
-}
-
-// Each is the last step of its object's constructor: when it throws, the
-// constructor fails and nothing keeps the freed object.
-void CWJInterfaceView::adopt(IWJCompInst* compInst)
-{
-    m_unfiledCompInsts.insert(compInst);
-}
-
-void CWJInterfaceView::adopt(IWJFootPrint* footprint)
-{
-    m_unfiledFootprints.insert(footprint);
-}
-
-void CWJInterfaceView::adopt(IWJPartMap* partMap)
-{
-    m_unfiledPartMaps.insert(partMap);
+    // An object made under no parent joins the view as if made under it.
+    if (object->joinOwner(m_ownedCompInsts, CWJModelObject::Kind::CompInst))
+        static_cast<CWJCompInst*>(object)->joinRoot(this, this);
+    else if (object->joinOwner(m_ownedFootprints, CWJModelObject::Kind::Footprint))
+        static_cast<CWJFootPrint*>(object)->joinRoot(this);
+    else if (object->joinOwner(m_ownedPartMaps, CWJModelObject::Kind::PartMap))
+        static_cast<CWJPartMap*>(object)->joinRoot(this);
+    if (object->handOverTo(m_ownedCompInsts))
+        fileCompInst(static_cast<CWJCompInst*>(object));
+    else if (object->handOverTo(m_ownedFootprints))
+        fileFootprint(static_cast<CWJFootPrint*>(object));
+    else if (object->handOverTo(m_ownedPartMaps))
+        filePartMap(static_cast<CWJPartMap*>(object));
 }
 
 IWJCompInst* CWJInterfaceView::findCompInst(const char* id)

@@ -2,6 +2,7 @@
 #define WJXML_FLOWREADER_CWJINTERFACEVIEW_H
 
 #include "binding/CWJDesignRoot.h"
+#include "model/CWJOwnedObjects.h"
 #include "wjxmlinterfaceflowreader/IWJInterfaceView.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
@@ -47,9 +48,9 @@ public:
 
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
-    void adopt(IWJCompInst* compInst) override;
-    void adopt(IWJFootPrint* footprint) override;
-    void adopt(IWJPartMap* partMap) override;
+    CWJOwnedObjects& ownedCompInsts() override { return m_ownedCompInsts; }
+    CWJOwnedObjects& ownedFootprints() override { return m_ownedFootprints; }
+    CWJOwnedObjects& ownedPartMaps() override { return m_ownedPartMaps; }
     bool holdsCompInst(const IWJCompInst* compInst) const override;
     bool holdsFootprint(const IWJFootPrint* footprint) const override;
     IWJCompInst* findCompInst(const char* id) override;
@@ -76,11 +77,10 @@ private:
     template <class End> using PartMapIndex = std::set<std::pair<const End*, PartMapNumber>>;
 
     void registerHandlers();
-    template <class T> void deleteObject(T* object);
-    // Files an instance, footprint or part map handed over to it (CWJChild);
-    // one that cannot be filed stays owned, unfiled.
+    // Files an instance, footprint or part map handed over to it; one that
+    // cannot be filed stays owned, unfiled.
     void take(IWJXMLObject* child);
-    // Files under its id; an instance it displaces is kept for release.
+    // Files under its id; an instance it displaces stays owned.
     void fileCompInst(CWJCompInst* compInst);
     // Files a part map under the next number and by its instance and
     // footprint; when this throws, it is not filed.
@@ -94,13 +94,13 @@ private:
     std::string m_lastUpdatedBy;
     std::string m_lastUpdatedAt;
     std::string m_designName;
+    // Everything made under the view, filed or not; the maps below only
+    // index them.
+    CWJOwnedObjects m_ownedCompInsts;
+    CWJOwnedObjects m_ownedFootprints;
+    CWJOwnedObjects m_ownedPartMaps;
     std::map<std::string, IWJCompInst*> m_compInsts;
-    // Instances displaced from m_compInsts by a later one with the same id;
-    // owned, released after the filed ones.
-    std::vector<IWJCompInst*> m_displacedCompInsts;
     std::map<std::string, IWJFootPrint*> m_footprints;
-    // Footprints displaced from m_footprints by a later one of the same id.
-    std::vector<IWJFootPrint*> m_displacedFootprints;
     // The filed footprints by name. An entry whose footprint is no longer
     // filed, or after a rename that ran out of memory no longer has that
     // name, is passed over.
@@ -115,10 +115,6 @@ private:
     std::unordered_set<const IWJCompInst*> m_filedCompInsts;
     std::unordered_set<const IWJFootPrint*> m_filedFootprints;
     std::vector<IWJInterfaceView**> m_holders;
-    // What was made under the view and not handed over yet; owned.
-    std::unordered_set<IWJCompInst*> m_unfiledCompInsts;
-    std::unordered_set<IWJFootPrint*> m_unfiledFootprints;
-    std::unordered_set<IWJPartMap*> m_unfiledPartMaps;
 };
 
 #endif

@@ -14,12 +14,11 @@
 #include <new>
 #include <vector>
 
-CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element), CWJChild(parent)
+CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent)
+    : CWJModelObject(element, Kind::Footprint, CWJDesignRoot::footprintsOwnedBy(parent)),
+      m_root(dynamic_cast<CWJDesignRoot*>(parent))
 {
     registerHandlers();
-    m_root = dynamic_cast<CWJDesignRoot*>(parent);
-    if (m_root)
-        m_root->adopt(this);
 }
 
 CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name)
@@ -31,8 +30,7 @@ CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent, c
 
 CWJFootPrint::~CWJFootPrint()
 {
-    for (IWJFootPrintPin* pin : m_ownedPins)
-        delete pin;
+    m_ownedPins.deleteAll();
     if (GetDomElement()) {
         getDesignData()->RemoveDOMNode(GetDomElement());
         SetDomElement(nullptr);
@@ -96,8 +94,12 @@ try {
     auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
     if (!own || own->footprint() != this)
         return;
+    m_filedPins.insert(pin);
+    IWJFootPrintPin*& byId = m_pinsById[own->id()];
+    if (byId && byId != pin)
+        m_filedPins.erase(byId);
+    byId = pin;
     m_pinsByName.file(toUpperKey(pin->name()), own->rank(), pin);
-    m_pinsById[own->id()] = pin;
 } catch (...) {
     noteOutOfMemory(this);
 }
@@ -174,20 +176,22 @@ void CWJFootPrint::AddChild(xercesc::DOMElement*, IWJXMLObject* child)
 
 void CWJFootPrint::take(IWJXMLObject* child)
 {
-    auto* pin = dynamic_cast<CWJFootPrintPin*>(child);
-    if (pin && CWJChild::handOver(child, this))
-        insertPin(pin);
+    CWJModelObject* object = CWJModelObject::of(child);
+    if (object && object->handOverTo(m_ownedPins))
+        insertPin(static_cast<CWJFootPrintPin*>(object));
 }
 
-void CWJFootPrint::adoptPin(CWJFootPrintPin* pin)
+void CWJFootPrint::joinRoot(CWJDesignRoot* root)
 {
-    m_ownedPins.insert(pin);
-    pin->setRank(m_pinsMade++);
+    m_root = root;
+    takeId(ids());
+    m_ownedPins.forEach<CWJModelObject>([this](const CWJModelObject* pin) { pin->takeId(ids()); });
 }
 
-const char* CWJFootPrint::id() const
+CWJOwnedObjects* CWJFootPrint::pinsOwnedBy(IWJXMLObject* parent)
 {
-    return m_id.c_str();
+    auto* footprint = dynamic_cast<CWJFootPrint*>(parent);
+    return footprint ? &footprint->m_ownedPins : nullptr;
 }
 
 void CWJFootPrint::setId(const char* text)
@@ -208,10 +212,7 @@ IWJFootPrintPin* CWJFootPrint::findPinById(const char* id)
 
 bool CWJFootPrint::holdsPin(const IWJFootPrintPin* pin) const
 {
-    if (!pin || !m_ownedPins.count(const_cast<IWJFootPrintPin*>(pin)))
-        return false;
-    const auto filed = m_pinsById.find(static_cast<const CWJFootPrintPin*>(pin)->id());
-    return filed != m_pinsById.end() && filed->second == pin;
+    return pin && m_filedPins.count(pin) != 0;
 }
 
 void CWJFootPrint::pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey)

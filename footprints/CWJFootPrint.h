@@ -1,14 +1,14 @@
 #ifndef WJXML_FOOTPRINTS_CWJFOOTPRINT_H
 #define WJXML_FOOTPRINTS_CWJFOOTPRINT_H
 
-#include "binding/CWJChild.h"
 #include "binding/TWJRankedNames.h"
+#include "model/CWJModelObject.h"
+#include "model/CWJOwnedObjects.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrint.h"
-#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <map>
-#include <set>
 #include <string>
+#include <unordered_set>
 
 class CWJDesignRoot;
 class CWJFootPrintPin;
@@ -17,7 +17,7 @@ class CWJIdRegistry;
 // A footprint, bound to a "Footprint" element. It owns every pin made under
 // it, filed or not, also one that a later pin of the same id displaced from
 // the id index; deleting the footprint removes its element from the document.
-class CWJFootPrint : public IWJFootPrint, public IWJXMLObject, public CWJChild {
+class CWJFootPrint : public IWJFootPrint, public CWJModelObject {
 public:
     CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent);
     // A new footprint named name, with an id made from the name.
@@ -45,25 +45,28 @@ public:
 
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
-    const char* id() const;
     // Takes a unique id made from text by the view's registry; a footprint
     // without a view keeps text as it is.
     void setId(const char* text);
     // Exact, case-sensitive lookup; null when no pin has that id.
     IWJFootPrintPin* findPinById(const char* id);
+    // Makes a footprint made under no parent one of root's, with its id and
+    // its pins' ids taken as they are.
+    void joinRoot(CWJDesignRoot* root);
     // The registry of the ids of the view, or null without a view.
     CWJIdRegistry* ids() const;
     // Whether pin is one of this footprint's pins as filed by id (what a
     // reload of its id finds); pin is not looked into unless it is ours.
     bool holdsPin(const IWJFootPrintPin* pin) const;
-    // Takes ownership of a pin constructed under this footprint.
-    void adoptPin(CWJFootPrintPin* pin);
+    // The list that owns the pins made under parent; null when parent is not
+    // a footprint.
+    static CWJOwnedObjects* pinsOwnedBy(IWJXMLObject* parent);
     // Files a renamed pin under its new name.
     void pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey);
 
 private:
     void registerHandlers();
-    // Files a pin handed over to it (CWJChild).
+    // Files a pin handed over to it.
     void take(IWJXMLObject* child);
 
     std::string m_name;
@@ -72,13 +75,13 @@ private:
     std::string m_thickness;
     std::string m_rotation;
     std::string m_origin;
-    std::string m_id;
     std::map<std::string, IWJFootPrintPin*> m_pinsById;
     CWJDesignRoot* m_root = nullptr;
     // The pins by the key of their name and their rank.
     TWJRankedNames<IWJFootPrintPin> m_pinsByName;
-    std::set<IWJFootPrintPin*> m_ownedPins;
-    std::size_t m_pinsMade = 0;
+    // The filed pins, found without looking into a pointer a host hands in.
+    std::unordered_set<const IWJFootPrintPin*> m_filedPins;
+    CWJOwnedObjects m_ownedPins;
 };
 
 #endif

@@ -13,12 +13,10 @@
 #include <new>
 
 CWJFootPrintPin::CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element), CWJChild(parent)
+    : CWJModelObject(element, Kind::Pin, CWJFootPrint::pinsOwnedBy(parent)),
+      m_footprint(dynamic_cast<CWJFootPrint*>(parent))
 {
     registerHandlers();
-    m_footprint = dynamic_cast<CWJFootPrint*>(parent);
-    if (m_footprint)
-        m_footprint->adoptPin(this);
 }
 
 CWJFootPrintPin::CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name)
@@ -115,11 +113,6 @@ const char* CWJFootPrintPin::shape()
 void CWJFootPrintPin::setShape(const char* shape)
 {
     storeTagText(*this, m_shape, "Shape", shape);
-}
-
-const char* CWJFootPrintPin::id() const
-{
-    return m_id.c_str();
 }
 
 void CWJFootPrintPin::setId(const char* text)

@@ -1,9 +1,8 @@
 #ifndef WJXML_FOOTPRINTS_CWJFOOTPRINTPIN_H
 #define WJXML_FOOTPRINTS_CWJFOOTPRINTPIN_H
 
-#include "binding/CWJChild.h"
+#include "model/CWJModelObject.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrintPin.h"
-#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <cstddef>
 #include <string>
@@ -11,9 +10,8 @@
 class CWJFootPrint;
 
 // One pin of a footprint, bound to a "Pin" element. The footprint it is made
-// under owns it from its construction on (it is adopted last in the
-// constructor) and files it when it is handed over.
-class CWJFootPrintPin : public IWJFootPrintPin, public IWJXMLObject, public CWJChild {
+// under owns it from its construction on and files it when it is handed over.
+class CWJFootPrintPin : public IWJFootPrintPin, public CWJModelObject {
 public:
     CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent);
     // A new pin named name, with an id made from the name.
@@ -33,16 +31,11 @@ public:
     const char* shape() override;
     void setShape(const char* shape) override;
 
-    const char* id() const;
     // Takes a unique id made from text by the footprint's view; a pin
     // without a view keeps text as it is.
     void setId(const char* text);
     // The footprint the pin was made for; null when its parent was none.
     CWJFootPrint* footprint() const { return m_footprint; }
-    // The pin's place among the pins made under its footprint, which is
-    // their order in the file.
-    std::size_t rank() const { return m_rank; }
-    void setRank(std::size_t rank) { m_rank = rank; }
 
 private:
     void registerHandlers();
@@ -51,12 +44,10 @@ private:
 
     std::string m_name;
     std::string m_padstack;
-    std::string m_id;
     std::string m_shape;
     std::string m_size;
     std::string m_location;
     CWJFootPrint* m_footprint = nullptr;
-    std::size_t m_rank = 0;
     // Set once a "Location" child was read: it wins over "XY" in either order.
     bool m_locationRead = false;
 };

@@ -14,14 +14,21 @@
 
 #include <new>
 
+namespace {
+
+CWJOwnedObjects* pinGroupsOwnedBy(IWJXMLObject* parent)
+{
+    auto* watcher = dynamic_cast<CWJPinGroupWatcher*>(parent);
+    return watcher ? &watcher->ownedPinGroups() : nullptr;
+}
+
+} // namespace
+
 CWJFootPrintPinGroup::CWJFootPrintPinGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : IWJXMLObject(element), CWJChild(parent)
+    : CWJModelObject(element, Kind::PinGroup, pinGroupsOwnedBy(parent)), m_partMap(dynamic_cast<IWJPartMap*>(parent)),
+      m_watcher(dynamic_cast<CWJPinGroupWatcher*>(parent))
 {
     registerHandlers();
-    m_partMap = dynamic_cast<IWJPartMap*>(parent);
-    m_watcher = dynamic_cast<CWJPinGroupWatcher*>(parent);
-    if (m_watcher)
-        m_watcher->adoptPinGroup(this);
 }
 
 CWJFootPrintPinGroup::~CWJFootPrintPinGroup()

@@ -1,9 +1,8 @@
 #ifndef WJXML_FOOTPRINTS_CWJFOOTPRINTPINGROUP_H
 #define WJXML_FOOTPRINTS_CWJFOOTPRINTPINGROUP_H
 
-#include "binding/CWJChild.h"
+#include "model/CWJModelObject.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrintPinGroup.h"
-#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <map>
 #include <string>
@@ -19,7 +18,7 @@ class IWJPartMap;
 // A group made under a part map (read, or made from pin names) belongs to it
 // from construction. A group a host makes on its own stays the host's; the
 // first part map that maps it watches it from then on.
-class CWJFootPrintPinGroup : public IWJFootPrintPinGroup, public IWJXMLObject, public CWJChild {
+class CWJFootPrintPinGroup : public IWJFootPrintPinGroup, public CWJModelObject {
 public:
     CWJFootPrintPinGroup(xercesc::DOMElement* element, IWJXMLObject* parent);
     ~CWJFootPrintPinGroup() override;

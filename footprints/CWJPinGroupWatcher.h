@@ -2,6 +2,7 @@
 #define WJXML_FOOTPRINTS_CWJPINGROUPWATCHER_H
 
 class CWJFootPrintPinGroup;
+class CWJOwnedObjects;
 class IWJFootPrintPin;
 
 // The part map a pin group belongs to: it owns the groups made under it,
@@ -9,8 +10,8 @@ class IWJFootPrintPin;
 // its pins change, and forgets a group when a host deletes it.
 class CWJPinGroupWatcher {
 public:
-    // Takes ownership of a group constructed under it.
-    virtual void adoptPinGroup(CWJFootPrintPinGroup* group) = 0;
+    // The list that owns the groups made under it.
+    virtual CWJOwnedObjects& ownedPinGroups() = 0;
     virtual bool acceptsPin(const IWJFootPrintPin* pin) const = 0;
     virtual void pinGroupChanged(CWJFootPrintPinGroup* group) = 0;
     virtual void pinGroupDeleted(CWJFootPrintPinGroup* group) = 0;

@@ -70,12 +70,11 @@ void forEachOnPinGroup(const std::set<std::pair<const IWJFootPrintPinGroup*, Key
 
 } // namespace
 
-CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent) : IWJXMLObject(element), CWJChild(parent)
+CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent)
+    : CWJModelObject(element, Kind::PartMap, CWJDesignRoot::partMapsOwnedBy(parent)),
+      m_view(dynamic_cast<CWJDesignRoot*>(parent))
 {
     registerHandlers();
-    m_view = dynamic_cast<CWJDesignRoot*>(parent);
-    if (m_view)
-        m_view->adopt(this);
 }
 
 CWJPartMap::~CWJPartMap()
@@ -84,8 +83,7 @@ CWJPartMap::~CWJPartMap()
         m_compInst->unwatch(this);
     for (CWJFootPrintPinGroup* group : m_watchedPinGroups)
         group->watch(nullptr);
-    for (const auto& group : m_ownedPinGroups)
-        group->watch(nullptr);
+    m_ownedPinGroups.forEach<CWJFootPrintPinGroup>([](CWJFootPrintPinGroup* group) { group->watch(nullptr); });
     if (GetDomElement()) {
         getDesignData()->RemoveDOMNode(GetDomElement());
         SetDomElement(nullptr);
@@ -159,8 +157,7 @@ void CWJPartMap::resolvePinsOn(CWJFootPrint* footprint)
 {
     CWJDOM2DesignData* binder = getDesignData();
     std::vector<CWJFootPrintPinGroup*> groups;
-    for (const auto& group : m_ownedPinGroups)
-        groups.push_back(group.get());
+    m_ownedPinGroups.forEach<CWJFootPrintPinGroup>([&groups](CWJFootPrintPinGroup* group) { groups.push_back(group); });
     groups.insert(groups.end(), m_watchedPinGroups.begin(), m_watchedPinGroups.end());
     for (CWJFootPrintPinGroup* group : groups) {
         std::vector<IWJFootPrintPin*> pins;
@@ -291,7 +288,7 @@ CWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& p
     // Owned from its construction on, and handed over at once: AddChild has
     // nothing to file for it.
     auto* pinGroup = new CWJFootPrintPinGroup(nullptr, this);
-    CWJChild::handOver(pinGroup, this);
+    pinGroup->handOverTo(m_ownedPinGroups);
     std::vector<IWJFootPrintPin*> pins;
     for (const std::string& name : pinNames) {
         if (IWJFootPrintPin* pin = m_footprint ? m_footprint->findPin(name.c_str()) : nullptr)
@@ -555,11 +552,6 @@ void CWJPartMap::pinGroupChanged(CWJFootPrintPinGroup* group)
     });
 }
 
-void CWJPartMap::adoptPinGroup(CWJFootPrintPinGroup* group)
-{
-    m_ownedPinGroups.emplace_back(group);
-}
-
 void CWJPartMap::pinGroupDeleted(CWJFootPrintPinGroup* group)
 {
     m_watchedPinGroups.erase(group);
@@ -749,9 +741,10 @@ void CWJPartMap::readPinRef(const char* id)
 
 void CWJPartMap::AddChild(DOMElement*, IWJXMLObject* child)
 try {
-    auto* pinGroup = dynamic_cast<CWJFootPrintPinGroup*>(child);
-    if (!pinGroup || !CWJChild::handOver(child, this))
+    CWJModelObject* object = CWJModelObject::of(child);
+    if (!object || !object->handOverTo(m_ownedPinGroups))
         return;
+    auto* pinGroup = static_cast<CWJFootPrintPinGroup*>(object);
     // While a file is read, the mapping element being read says what the
     // group is mapped for; the state of the last one read means nothing later.
     if (!CWJDOM2DesignData::loading || !m_compInst || m_pendingReference.empty())

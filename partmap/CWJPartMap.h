@@ -1,13 +1,13 @@
 #ifndef WJXML_PARTMAP_CWJPARTMAP_H
 #define WJXML_PARTMAP_CWJPARTMAP_H
 
-#include "binding/CWJChild.h"
 #include "binding/CWJChildCursor.h"
 #include "components/CWJPortRefHolder.h"
 #include "components/CWJPortWatcher.h"
 #include "footprints/CWJPinGroupWatcher.h"
+#include "model/CWJModelObject.h"
+#include "model/CWJOwnedObjects.h"
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
-#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <map>
 #include <memory>
@@ -41,11 +41,10 @@ class CWJPortRef;
 // host may still hold one after unmapping), and the pin groups made under it.
 // A host's pin group stays the host's; the part map watches it once mapped.
 class CWJPartMap : public IWJPartMap,
-                   public IWJXMLObject,
+                   public CWJModelObject,
                    public CWJPortWatcher,
                    public CWJPortRefHolder,
-                   public CWJPinGroupWatcher,
-                   public CWJChild {
+                   public CWJPinGroupWatcher {
 public:
     CWJPartMap(xercesc::DOMElement* element, IWJXMLObject* parent);
     ~CWJPartMap() override;
@@ -77,7 +76,9 @@ public:
     void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
     bool acceptsPin(const IWJFootPrintPin* pin) const override;
     void pinGroupChanged(CWJFootPrintPinGroup* group) override;
-    void adoptPinGroup(CWJFootPrintPinGroup* group) override;
+    CWJOwnedObjects& ownedPinGroups() override { return m_ownedPinGroups; }
+    // Makes a part map made under no parent one of root's.
+    void joinRoot(CWJDesignRoot* root) { m_view = root; }
     void pinGroupDeleted(CWJFootPrintPinGroup* group) override;
 
 private:
@@ -152,7 +153,7 @@ private:
     std::set<std::pair<const IWJFootPrintPinGroup*, std::string>> m_portKeysByPinGroup;
     std::set<std::pair<const IWJFootPrintPinGroup*, IWJPortGroup*>> m_portGroupsByPinGroup;
     std::vector<std::unique_ptr<CWJPortRef>> m_portRefs;
-    std::vector<std::unique_ptr<CWJFootPrintPinGroup>> m_ownedPinGroups;
+    CWJOwnedObjects m_ownedPinGroups;
     std::unordered_set<CWJFootPrintPinGroup*> m_watchedPinGroups;
 
     // The mapping element being read: where it sits decides what it maps.

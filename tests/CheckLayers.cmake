@@ -1,15 +1,16 @@
 # Fails when a source of the library includes a header from a folder above
-# its own: include <- binding <- components, footprints <- partmap <-
-# flowreader. Run as cmake -DSOURCE_DIR=<checkout> -P CheckLayers.cmake.
+# its own: include <- binding <- model <- components, footprints <- partmap
+# <- flowreader. Run as cmake -DSOURCE_DIR=<checkout> -P CheckLayers.cmake.
 set(rank_wjxmlinterfaceflowreader 0)
 set(rank_binding 1)
-set(rank_components 2)
-set(rank_footprints 2)
-set(rank_partmap 3)
-set(rank_flowreader 4)
+set(rank_model 2)
+set(rank_components 3)
+set(rank_footprints 3)
+set(rank_partmap 4)
+set(rank_flowreader 5)
 
 set(failures "")
-foreach(folder binding components footprints partmap flowreader)
+foreach(folder binding model components footprints partmap flowreader)
   file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
   foreach(source ${sources})
     file(STRINGS ${source} includes REGEX "^#include \"[A-Za-z_]+/")

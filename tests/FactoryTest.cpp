@@ -149,8 +149,66 @@ TEST(Factories, AParentTakesOnlyWhatWasMadeUnderItAndOnlyOnce)
     CreatePartMapObject(object(other.get()), nullptr);
     EXPECT_EQ(count(other->compInsts()), 1) << "an instance never handed over is released with its view";
     EXPECT_EQ(count(other->footprints()) + count(other->partMaps()), 0);
-    auto* loose =
-        dynamic_cast<IWJPortGroup*>(CreateInterfacePortGroupObject(object(u1->busInterfaces().value()), nullptr));
+    IWJCompBusInterface* bus = u1->busInterfaces().value();
+    auto* loose = dynamic_cast<IWJPortGroup*>(CreateInterfacePortGroupObject(object(bus), nullptr));
+    bus2->insertPortGroup(loose);
+    EXPECT_EQ(count(bus->portGroups()) + count(bus2->portGroups()), 1) << "another instance takes nothing";
     group->insertPortGroup(loose);
-    EXPECT_EQ(count(group->portGroups()), 0) << "a group never handed over is no group of the instance";
+    EXPECT_EQ(count(group->portGroups()), 1) << "a group made under the instance is handed over, then moved";
+
+    IWJXMLObject* lone = CreateInterfaceCompInst(nullptr, nullptr);
+    dynamic_cast<IWJCompInst*>(lone)->addPort("Q", nullptr, IWJPort::Input, 1, -1, -1);
+    IWJXMLObject* loneFootprint = CreateFootPrintObject(nullptr, nullptr);
+    for (IWJXMLObject* joining : {lone, loneFootprint, lone, CreatePartMapObject(nullptr, nullptr)})
+        object(other.get())->AddChild(nullptr, joining);
+    object(view.get())->AddChild(nullptr, lone);
+    object(view.get())->AddChild(nullptr, CreateInterfaceCompInst(object(other.get()), nullptr));
+    EXPECT_EQ(other->compInsts().value(), dynamic_cast<IWJCompInst*>(lone))
+        << "an object made under no parent joins the view it is handed to (displacing the one of its id)";
+    EXPECT_EQ(count(other->footprints()) + count(other->partMaps()), 2);
+    EXPECT_EQ(count(view->compInsts()), 2);
+    EXPECT_EQ(dynamic_cast<IWJCompInst*>(lone)->interfaceView(), other.get());
+}
+
+template <class Interface> void deleteAs(IWJXMLObject* object)
+{
+    delete dynamic_cast<Interface*>(object);
+}
+
+// A factory object is its maker's until it is handed over: a host that
+// deletes it leaves its parent, which releases the rest, unharmed.
+TEST(Factories, AHostMayDeleteWhatItMadeBeforeHandingItOver)
+{
+    const View view = create();
+    IWJCompInst* u1 = view->addCompInst("C", "U1");
+    IWJCompBusInterface* bus = u1->addBusInterface("BUS", "");
+    IWJPortGroup* group = bus->addPortGroup("G", IWJPortGroup::Bus, nullptr, 0, 0);
+    IWJFootPrint* footprint = view->addFootprint("A", "", "", "", "", "");
+    IWJPartMap* partMap = view->addPartMap(footprint, u1);
+    const auto object = [](auto* model) { return dynamic_cast<IWJXMLObject*>(model); };
+    struct Case {
+        IWJXMLObject* (*make)(IWJXMLObject*, xercesc::DOMElement*);
+        IWJXMLObject* parent;
+        void (*remove)(IWJXMLObject*);
+    };
+    const Case cases[] = {
+        {CreateInterfacePortObject, object(u1), deleteAs<IWJPort>},
+        {CreateInterfaceDPPortObject, object(u1), deleteAs<IWJPort>},
+        {CreateInterfacePortGroupObject, object(bus), deleteAs<IWJPortGroup>},
+        {CreateInterfacePortGroupObject, object(group), deleteAs<IWJPortGroup>},
+        {CreateCompBusInterface, object(u1), deleteAs<IWJCompBusInterface>},
+        {CreateInterfaceCompInst, object(view.get()), deleteAs<IWJCompInst>},
+        {CreateFootPrintPinObject, object(footprint), deleteAs<IWJFootPrintPin>},
+        {CreateFootPrintPinGroupObject, object(partMap), deleteAs<IWJFootPrintPinGroup>},
+        {CreateFootPrintObject, object(view.get()), deleteAs<IWJFootPrint>},
+        {CreatePartMapObject, object(view.get()), deleteAs<IWJPartMap>},
+    };
+    for (const Case& c : cases) {
+        IWJXMLObject* first = c.make(c.parent, nullptr);
+        IWJXMLObject* second = c.make(c.parent, nullptr);
+        c.remove(first);
+        c.remove(second);
+    }
+    EXPECT_EQ(count(view->compInsts()) + count(view->footprints()) + count(view->partMaps()), 3);
+    EXPECT_EQ(count(u1->ports()) + count(bus->portGroups()) + count(footprint->pins()), 1);
 }

@@ -111,7 +111,9 @@ public:
     /// this one, under its id (replacing a child filed under that id), in
     /// memory and, when bound, in the document: its element moves into this
     /// object's `PortGroups`, and its full name follows its new place. It
-    /// stays owned where it was made. A group inserted into itself or below
+    /// stays owned where it was made. A group a factory made under a bus
+    /// interface or group of this instance, and not handed over yet, is
+    /// handed over to that parent first. A group inserted into itself or below
     /// itself, a bus interface, a group of another instance or view, or null,
     /// is refused: nothing changes.
     virtual void insertPortGroup(IWJPortGroup* group) = 0;

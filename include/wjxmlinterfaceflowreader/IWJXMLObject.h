@@ -39,7 +39,8 @@ public:
     /// below this object's element; childElement is that element. The
     /// receiver, which owns every child made under it (it was the parent
     /// given to the factory) from the child's construction, files the child
-    /// when it was made under it and has not been handed over before.
+    /// when it was made under it and has not been handed over before. A view
+    /// also takes an instance, footprint or part map made under no parent.
     /// Anything else (an object made under another parent, one handed over
     /// already, or one of a kind the receiver does not hold) is left as it
     /// is. Objects that hold no children ignore it (this base does).

@@ -18,7 +18,11 @@
 /// of the kind that holds it) owns it from the start, and the caller owns an
 /// object made under no such parent. A parent files an object once, when it
 /// is handed over, and only one made under it; one never handed over stays
-/// unfiled and is released with its parent.
+/// unfiled and is released with its parent. A host may also delete an
+/// object it made under a parent, through its interface, as long as it has
+/// not handed it over: the parent forgets it. A view's AddChild also takes
+/// an instance, footprint or part map made under no parent, which then
+/// belongs to the view, its ids and those below it taken as they are.
 
 /// Makes a single-ended port (IWJPort) for a `Port` element; a component instance parent owns it from the start,
 /// otherwise the caller does.
