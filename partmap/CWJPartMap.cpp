@@ -496,6 +496,18 @@ void CWJPartMap::portRemoved(IWJPort* port)
     }
 }
 
+// The mappings of bits the port no longer has go, as unmapping them would.
+void CWJPartMap::portRangeChanged(IWJPort* port)
+{
+    for (const std::string& key : keysOf(port)) {
+        const auto mapping = m_portMappings.find(key);
+        int bit = -1;
+        if (mapping != m_portMappings.end() && mapping->second.ref->port(&bit, nullptr) == port &&
+            !CWJPort::hasBit(port, bit))
+            dropMapping(mapping);
+    }
+}
+
 // The port's mappings move to the keys of its new name, replacing what other
 // ports mapped there, as one mapping per key is what a reload gives.
 void CWJPartMap::portRenamed(IWJPort* port)

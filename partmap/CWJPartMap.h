@@ -74,6 +74,7 @@ public:
 
     void portRenamed(IWJPort* port) override;
     void portRemoved(IWJPort* port) override;
+    void portRangeChanged(IWJPort* port) override;
     void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
     bool acceptsPin(const IWJFootPrintPin* pin) const override;
     void pinGroupChanged(CWJFootPrintPinGroup* group) override;
