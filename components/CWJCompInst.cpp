@@ -376,6 +376,14 @@ void CWJCompInst::portRenamed(IWJPort* port, const std::string& oldKey)
         watcher->portRenamed(port);
 }
 
+void CWJCompInst::portRangeChanged(IWJPort* port)
+{
+    if (!holdsPort(port))
+        return;
+    for (CWJPortWatcher* watcher : m_watchers)
+        watcher->portRangeChanged(port);
+}
+
 void CWJCompInst::noteMember(IWJPort* member, CWJDPPort* pair)
 {
     m_pairsByMember.emplace(member, pair);

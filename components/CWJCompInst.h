@@ -78,6 +78,8 @@ public:
     void registerGroup(const IWJPortGroup* group);
     // Files a renamed port under its new name and tells the watchers.
     void portRenamed(IWJPort* port, const std::string& oldKey);
+    // Tells the watchers that the range of port has changed.
+    void portRangeChanged(IWJPort* port);
     // A differential port of this instance takes member as a member, or a
     // bus interface or group refers to port: removing the port reaches
     // exactly these. A note lasts until the port is removed, also when the

@@ -10,6 +10,7 @@
 #include "binding/toUpperKey.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -77,9 +78,13 @@ int CWJPort::msb()
 }
 
 void CWJPort::setRange(int lsb, int msb)
-{
+try {
     storeAttributeBound(*this, m_lsb, "Range:lsb", lsb);
     storeAttributeBound(*this, m_msb, "Range:msb", msb);
+    if (m_owner)
+        m_owner->portRangeChanged(this);
+} catch (...) {
+    noteOutOfMemory(this);
 }
 
 void CWJPort::readType(const char* text)
@@ -122,6 +127,15 @@ std::size_t CWJPort::rankOf(IWJPort* port)
 std::string CWJPort::localNameKey(IWJPort* port)
 {
     return toUpperKey(*port->instancePortName() ? port->instancePortName() : port->name());
+}
+
+bool CWJPort::hasBit(IWJPort* port, int bit)
+{
+    if (bit == -1)
+        return true;
+    const int lsb = port->lsb() == -1 ? port->msb() : port->lsb();
+    const int msb = port->msb() == -1 ? port->lsb() : port->msb();
+    return lsb != -1 && bit >= std::min(lsb, msb) && bit <= std::max(lsb, msb);
 }
 
 IWJXMLObject* CreateInterfacePortObject(IWJXMLObject* parent, xercesc::DOMElement* element)

@@ -31,6 +31,9 @@ public:
     // The port's local name (its instance port name, else its name)
     // upper-cased: the key of the by-name lookups and of part maps.
     static std::string localNameKey(IWJPort* port);
+    // Whether bit is -1, the whole port, or one of the port's bits: those
+    // between its bounds, a missing bound taking the other's value.
+    static bool hasBit(IWJPort* port, int bit);
 
 private:
     void registerHandlers();

@@ -193,6 +193,7 @@ void CWJPartMap::resolvePinsOn(CWJFootPrint* footprint)
             continue;
         }
         entry.pin = pin;
+        dropSuperseded(entry.elements);
         for (DOMElement* element : entry.elements)
             binder->UpdateDOMAttr(element, "PinRef:ref", pinId(pin));
         ++mapping;
@@ -222,6 +223,7 @@ void CWJPartMap::resolvePortsOn(CWJCompInst* compInst)
         m_keys.erase({old, bit});
         m_keys[{port, bit}] = mapping->first;
         entry.ref->assign(port, bit, bit);
+        dropSuperseded(entry.elements);
         for (DOMElement* element : entry.elements)
             binder->UpdateDOMAttr(element, "PortRefNoRange:ref", CWJPort::idOf(port));
         ++mapping;
@@ -235,6 +237,7 @@ void CWJPartMap::resolvePortsOn(CWJCompInst* compInst)
             dropGroupMapping(mapping++);
             continue;
         }
+        dropSuperseded(mapping->second.elements);
         for (DOMElement* element : mapping->second.elements)
             binder->UpdateDOMAttr(element, groupRefPath(group), CWJPortGroup::idOf(group));
         moved[group] = std::move(mapping->second);
@@ -423,6 +426,17 @@ void CWJPartMap::removeElements(std::vector<DOMElement*>& elements)
     elements.clear();
 }
 
+// Clearing keeps the vector's memory: putting the last one back cannot fail.
+void CWJPartMap::dropSuperseded(std::vector<DOMElement*>& elements)
+{
+    if (elements.empty())
+        return;
+    DOMElement* inEffect = elements.back();
+    elements.pop_back();
+    removeElements(elements);
+    elements.push_back(inEffect);
+}
+
 void CWJPartMap::dropMapping(PortMappings::iterator mapping)
 {
     removeElements(mapping->second.elements);
@@ -475,6 +489,18 @@ void CWJPartMap::portRemoved(IWJPort* port)
     for (const std::string& key : keysOf(port)) {
         const auto mapping = m_portMappings.find(key);
         if (mapping != m_portMappings.end())
+            dropMapping(mapping);
+    }
+}
+
+// The mappings of bits the port no longer has go, as unmapping them would.
+void CWJPartMap::portRangeChanged(IWJPort* port)
+{
+    for (const std::string& key : keysOf(port)) {
+        const auto mapping = m_portMappings.find(key);
+        int bit = -1;
+        if (mapping != m_portMappings.end() && mapping->second.ref->port(&bit, nullptr) == port &&
+            !CWJPort::hasBit(port, bit))
             dropMapping(mapping);
     }
 }
@@ -532,8 +558,9 @@ void CWJPartMap::changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb)
     fileMapping(port, lsb, pin, pinGroup, element, &ref);
 }
 
-void CWJPartMap::rewritePinGroup(const std::vector<DOMElement*>& elements, IWJFootPrintPinGroup* pinGroup)
+void CWJPartMap::rewritePinGroup(std::vector<DOMElement*>& elements, IWJFootPrintPinGroup* pinGroup)
 {
+    dropSuperseded(elements);
     CWJDOM2DesignData* binder = getDesignData();
     for (DOMElement* element : elements) {
         std::size_t count = 0;

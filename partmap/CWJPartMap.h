@@ -73,6 +73,7 @@ public:
 
     void portRenamed(IWJPort* port) override;
     void portRemoved(IWJPort* port) override;
+    void portRangeChanged(IWJPort* port) override;
     void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
     bool acceptsPin(const IWJFootPrintPin* pin) const override;
     void pinGroupChanged(CWJFootPrintPinGroup* group) override;
@@ -84,7 +85,8 @@ public:
 private:
     // A port or port bit onto a pin or a pin group, with the PortMap elements
     // that say so: more than one only where a file repeats a mapping, whose
-    // last one is in effect.
+    // last one is in effect. The earlier ones are never rewritten: they go
+    // when the one in effect is.
     struct PortMapping {
         CWJPortRef* ref = nullptr;
         IWJFootPrintPin* pin = nullptr;
@@ -121,8 +123,8 @@ private:
     // The PortMap element of a new mapping, with its port reference and bit.
     xercesc::DOMElement* newPortMapElement(IWJPort* port, int bit);
     void writePinGroup(xercesc::DOMElement* parent, IWJFootPrintPinGroup* pinGroup);
-    // Writes the PinGroup of each mapping element anew.
-    void rewritePinGroup(const std::vector<xercesc::DOMElement*>& elements, IWJFootPrintPinGroup* pinGroup);
+    // Writes the PinGroup of the mapping element in effect anew.
+    void rewritePinGroup(std::vector<xercesc::DOMElement*>& elements, IWJFootPrintPinGroup* pinGroup);
     // Files the mapping of port and bit, replacing the one under its key;
     // reuse, when given, becomes its reference.
     void fileMapping(IWJPort* port, int bit, IWJFootPrintPin* pin, IWJFootPrintPinGroup* pinGroup,
@@ -132,6 +134,9 @@ private:
     void dropMapping(PortMappings::iterator mapping);
     void dropGroupMapping(GroupMappings::iterator mapping);
     void removeElements(std::vector<xercesc::DOMElement*>& elements);
+    // Removes all but the last of a mapping's elements, which a read
+    // replaced by the last, before that one is rewritten.
+    void dropSuperseded(std::vector<xercesc::DOMElement*>& elements);
     // Sets the pin group of the mapping under key, and files it in the
     // index by pin group.
     void setPinGroup(PortMapping& mapping, const std::string& key, IWJFootPrintPinGroup* pinGroup);

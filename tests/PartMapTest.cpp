@@ -1,3 +1,4 @@
+#include "RoundTripCheck.h"
 #include "TestSupport.h"
 #include "model/DesignRecords.h"
 
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 using namespace testsupport;
@@ -196,4 +198,44 @@ TEST(PartMap, ARemovedPortTakesItsMappingsAlong)
     const View back = read(write(d.view.get(), "removed-port-mappings.xml"), false);
     ASSERT_TRUE(back);
     EXPECT_EQ(DesignRecords(back.get()).text(), expected);
+}
+
+// The fixture repeats mappings as earlier versions wrote them: a read takes
+// the last element for each port bit and group. An edit that rewrites a
+// mapping drops the elements it superseded, never turning them into another
+// kind or copies: the saved file holds that mapping once and reads back as
+// memory is, unmapping included.
+TEST(PartMap, EditsOfRepeatedMappingsSaveWhatIsInEffect)
+{
+    const struct {
+        std::function<void(IWJInterfaceView*, IWJPartMap*)> edit;
+        int portMaps;
+    } cases[] = {
+        {[](IWJInterfaceView* view, IWJPartMap* map) { map->setFootprint(valueAt(view->footprints(), "F2")); }, 5},
+        {[](IWJInterfaceView* view, IWJPartMap* map) { map->setCompInst(valueAt(view->compInsts(), "U2")); }, 5},
+        {[](IWJInterfaceView*, IWJPartMap* map) {
+             IWJCompInst* inst = map->compInst();
+             map->pinGroupForPort(inst->findPort("D"), 1)->addPin(map->footprint()->findPin("1"));
+             map->pinGroupForPortGroup(inst->busInterfaces().value())->addPin(map->footprint()->findPin("4"));
+         },
+         10},
+    };
+    const RoundTripCheck roundTrip(WJ_TEST_OUTPUT_DIR);
+    int index = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(index);
+        const View view = read(sourcePath("tests/data/valid/partmap-repeated.xml"), true);
+        ASSERT_TRUE(view);
+        IWJPartMap* map = view->partMaps().value();
+        c.edit(view.get(), map);
+        IWJPort* gnd = map->compInst()->findPort("GND");
+        EXPECT_EQ(map->pinForPort(gnd, -1), map->footprint()->findPin("3"));
+        const std::string name = "repeated-mappings-" + std::to_string(index++);
+        EXPECT_EQ(roundTrip.check(view.get(), name), "");
+        const std::string written = readFile(roundTrip.pathOf(name));
+        EXPECT_EQ(occurrences(written, "<PortMap>"), c.portMaps);
+        EXPECT_EQ(occurrences(written, "<GroupMap>"), 1);
+        map->unmapPort(gnd, -1);
+        EXPECT_EQ(roundTrip.check(view.get(), name + "-unmapped"), "");
+    }
 }

@@ -1,3 +1,4 @@
+#include "RoundTripCheck.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -102,4 +103,39 @@ TEST(PortRefName, EachFormHasItsOwnBuffer)
     const std::string written = readFile(write(view.get(), "port-ref-edits.xml"));
     EXPECT_NE(written.find("<PortRef ref=\"DATA\">\n              <Range lsb=\"2\" msb=\"2\"/>"), std::string::npos)
         << "a host's edit of a reference is written";
+}
+
+// Narrowing a port's range drops the mappings of the bits it leaves, in
+// memory and in the file; a mapping of the whole port stays.
+TEST(PortRange, NarrowingDropsTheMappingsOfTheBitsLeft)
+{
+    const struct {
+        int lsb;
+        int msb;
+        const char* mappedBits;
+    } cases[] = {{0, 3, "0 1 2 3 "}, {3, 0, "0 1 2 3 "}, {-1, 6, "6 "}, {5, 9, "5 6 7 "}, {-1, -1, ""}};
+    const RoundTripCheck roundTrip(WJ_TEST_OUTPUT_DIR);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.lsb) + ".." + std::to_string(c.msb));
+        const View view = create();
+        IWJCompInst* inst = view->addCompInst("CHIP", "U1");
+        IWJPort* data = inst->addPort("D", "", IWJPort::Inout, 8, 0, 7);
+        IWJFootPrint* footprint = view->addFootprint("F", nullptr, nullptr, nullptr, nullptr, nullptr);
+        IWJPartMap* map = view->addPartMap(footprint, inst);
+        for (int bit = 0; bit < 8; ++bit) {
+            footprint->addPin(std::to_string(bit).c_str(), nullptr, nullptr, nullptr, nullptr);
+            map->mapPortToPinName(data, std::to_string(bit).c_str(), bit);
+        }
+        map->mapPortToPinNames(data, {"0", "7"}, -1);
+        data->setRange(c.lsb, c.msb);
+        std::string mappedBits;
+        for (int bit = 0; bit < 8; ++bit) {
+            if (map->pinForPort(data, bit))
+                mappedBits += std::to_string(bit) + " ";
+        }
+        EXPECT_EQ(mappedBits, c.mappedBits);
+        EXPECT_EQ(count(map->portPinMaps()), occurrences(c.mappedBits, " "));
+        EXPECT_EQ(pinNames(map->pinGroupForPort(data, -1)), "0 7 ");
+        EXPECT_EQ(roundTrip.check(view.get(), "narrowed-" + std::to_string(c.lsb) + "-" + std::to_string(c.msb)), "");
+    }
 }

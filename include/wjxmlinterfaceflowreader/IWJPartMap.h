@@ -33,6 +33,13 @@ class IWJPortRef;
 /// or group that is already mapped replaces the old mapping, in memory and in
 /// the document.
 ///
+/// A file may repeat a mapping: several `PortMap` elements for one port and
+/// bit, or `GroupMap` elements for one group, as earlier versions wrote them.
+/// A read takes the last of them. The earlier ones stay as read until the
+/// mapping is rewritten (setFootprint, setCompInst, a change of its pin
+/// group), replaced or unmapped: then they are removed, so that the document
+/// states each mapping once and never another kind of mapping than memory.
+///
 /// The part map keeps one IWJPortRef per port and bit, keyed by the port's
 /// local name and the bit without regard to ASCII letter case (two ports whose
 /// names differ only in case share one). It owns those references and the

@@ -97,7 +97,11 @@ public:
     /// no value.
     virtual int msb() = 0;
     /// Sets both bounds, -1 for no value. When bound, writes the `Range`
-    /// attributes `lsb` and `msb`, as empty text for -1.
+    /// attributes `lsb` and `msb`, as empty text for -1. The port's bits are
+    /// those between the bounds, a missing bound taking the other's value;
+    /// with neither it has none. A part map's mappings of single bits the
+    /// port no longer has are dropped, in memory and in the document, as
+    /// IWJPartMap::unmapPort drops them; mappings of the whole port stay.
     virtual void setRange(int lsb, int msb) = 0;
     //@}
     /// The component instance that owns the port.
