@@ -37,6 +37,8 @@ public:
     const char* id() const;
     void setId(const char* text);
     CWJPortGroupContainer& container() { return m_container; }
+    // findPortGroup for an edit: throws when memory runs out, failing the edit.
+    IWJPortGroup* groupAt(const char* path) const;
 
 protected:
     // parent: what the object is made under; busInterface: the root of the

@@ -154,7 +154,7 @@ try {
     return CInterfaceObjectMapIterator<std::string, IWJCompInst*>(
         new CSTLIOMapIterator<std::string, IWJCompInst*>(m_compInsts));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -163,7 +163,7 @@ try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrint*>(
         new CSTLIOMapIterator<std::string, IWJFootPrint*>(m_footprints));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -175,7 +175,7 @@ try {
         partMaps.push_back(entry.second);
     return CInterfaceObjectIterator<IWJPartMap*>(new CSTLIOVectorIterator<IWJPartMap*>(partMaps));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 

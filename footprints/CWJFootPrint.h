@@ -51,6 +51,8 @@ public:
     void setId(const char* text);
     // Exact, case-sensitive lookup; null when no pin has that id.
     IWJFootPrintPin* findPinById(const char* id);
+    // findPin for an edit: throws when memory runs out, failing the edit.
+    IWJFootPrintPin* pinNamed(const char* name) const;
     // The registry of the ids of the view, or null without a view.
     CWJIdRegistry* ids() const;
     // Whether pin is one of this footprint's pins as filed by id (what a
