@@ -8,8 +8,13 @@
 
 void noteOutOfMemory(IWJXMLObject* object) noexcept
 {
-    CWJDOM2DesignData::outOfMemory = true;
+    noteLookupOutOfMemory();
     xercesc::DOMElement* element = object ? object->GetDomElement() : nullptr;
     if (CWJDesignRoot* root = element ? CWJDesignRoot::of(element->getOwnerDocument()) : nullptr)
         root->setEditFailed();
+}
+
+void noteLookupOutOfMemory() noexcept
+{
+    CWJDOM2DesignData::outOfMemory = true;
 }

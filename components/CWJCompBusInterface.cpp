@@ -39,15 +39,20 @@ void CWJCompBusInterface::registerHandlers()
     RegisterClassHandlers(&handlers);
 }
 
-// "<cell name>.<name>"; the name alone without a component instance.
 const char* CWJCompBusInterface::fullName()
 try {
     static thread_local std::string fullName;
-    fullName = m_compInst ? std::string(m_compInst->cellName()) + '.' + m_name : m_name;
+    fullName = path();
     return fullName.c_str();
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return "";
+}
+
+// "<cell name>.<name>"; the name alone without a component instance.
+std::string CWJCompBusInterface::path() const
+{
+    return m_compInst ? std::string(m_compInst->cellName()) + '.' + m_name : m_name;
 }
 
 int CWJCompBusInterface::groupKind()

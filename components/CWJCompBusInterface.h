@@ -28,6 +28,8 @@ public:
     // The top-level group filed under exactly this id, or null.
     IWJPortGroup* findPortGroupById(const char* id);
     CWJCompInst* owner() const { return m_compInst; }
+    // fullName for an edit: throws when memory runs out.
+    std::string path() const;
 
 private:
     void registerHandlers();

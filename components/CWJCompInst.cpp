@@ -100,16 +100,21 @@ try {
     return CInterfaceObjectMapIterator<std::string, IWJPort*>(
         new CSTLIOMapIterator<std::string, IWJPort*>(m_portsById));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
 IWJPort* CWJCompInst::findPort(const char* name)
 try {
-    return m_portsByName.last(toUpperKey(name));
+    return portNamed(name, false);
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return nullptr;
+}
+
+IWJPort* CWJCompInst::portNamed(const char* name, bool differential) const
+{
+    return (differential ? m_differentialPortsByName : m_portsByName).last(toUpperKey(name));
 }
 
 IWJPort* CWJCompInst::addPort(const char* name, const char* instancePortName, int type, int numPhysPins, int lsb,
@@ -165,7 +170,7 @@ try {
     return CInterfaceObjectMapIterator<std::string, IWJPort*>(
         new CSTLIOMapIterator<std::string, IWJPort*>(m_differentialPortsById));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -189,9 +194,9 @@ try {
 
 IWJPort* CWJCompInst::findDifferentialPort(const char* name)
 try {
-    return m_differentialPortsByName.last(toUpperKey(name));
+    return portNamed(name, true);
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return nullptr;
 }
 
@@ -216,7 +221,7 @@ try {
     return CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*>(
         new CSTLIOMapIterator<std::string, IWJCompBusInterface*>(m_busInterfacesById));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -229,7 +234,14 @@ IWJInterfaceView* CWJCompInst::interfaceView()
 // names a bus interface in any letter case; the rest is the bus interface's.
 IWJPortGroup* CWJCompInst::findPortGroup(const char* path)
 try {
-    const std::string text = textOrEmpty(path);
+    return portGroupAt(textOrEmpty(path));
+} catch (...) {
+    noteLookupOutOfMemory();
+    return nullptr;
+}
+
+IWJPortGroup* CWJCompInst::portGroupAt(const std::string& text)
+{
     const std::string::size_type first = text.find('.');
     if (first == std::string::npos)
         return nullptr;
@@ -239,11 +251,8 @@ try {
     const std::string rest = second == std::string::npos ? std::string() : remainder.substr(second + 1);
     for (const auto& entry : m_busInterfacesById) {
         if (equalsIgnoringCase(entry.second->name(), busName))
-            return rest.empty() ? entry.second : entry.second->findPortGroup(rest.c_str());
+            return rest.empty() ? entry.second : static_cast<CWJCompBusInterface*>(entry.second)->groupAt(rest.c_str());
     }
-    return nullptr;
-} catch (...) {
-    noteOutOfMemory(this);
     return nullptr;
 }
 

@@ -67,6 +67,10 @@ public:
     // per map: the groups are indexed once, and the index is dropped whenever
     // a bus interface or group is filed below the instance.
     IWJPortGroup* findPortGroupAtAnyDepthById(const char* id);
+    // findPort or findDifferentialPort, and findPortGroup, for an edit: they
+    // throw when memory runs out, failing the edit.
+    IWJPort* portNamed(const char* name, bool differential) const;
+    IWJPortGroup* portGroupAt(const std::string& path);
     void forgetGroupIndex();
 
     // Whether port is one of this instance's ports as filed by id (what a

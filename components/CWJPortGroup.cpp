@@ -65,16 +65,25 @@ void CWJPortGroup::registerHandlers()
     RegisterClassHandlers(&handlers);
 }
 
-// "<cell name>.<bus interface name>.<enclosing groups, outermost first>.<name>";
-// the parts that cannot be reached are left out.
 const char* CWJPortGroup::fullName()
 try {
+    static thread_local std::string fullName;
+    fullName = path();
+    return fullName.c_str();
+} catch (...) {
+    noteLookupOutOfMemory();
+    return "";
+}
+
+// "<cell name>.<bus interface name>.<enclosing groups, outermost first>.<name>";
+// the parts that cannot be reached are left out.
+std::string CWJPortGroup::path() const
+{
     std::vector<const std::string*> groupNames;
     for (const CWJPortGroup* group = this; group; group = group->m_parentGroup)
         groupNames.push_back(&group->m_name);
 
-    static thread_local std::string fullName;
-    fullName.clear();
+    std::string fullName;
     if (m_busInterface) {
         if (IWJCompInst* compInst = m_busInterface->compInst())
             fullName.append(compInst->cellName()).append(".");
@@ -83,10 +92,7 @@ try {
     for (auto name = groupNames.rbegin(); name != groupNames.rend(); ++name)
         fullName.append(**name).append(".");
     fullName.pop_back();
-    return fullName.c_str();
-} catch (...) {
-    noteOutOfMemory(this);
-    return "";
+    return fullName;
 }
 
 IWJPortGroup::IWJPortGroupType CWJPortGroup::groupType() const
@@ -147,6 +153,15 @@ void CWJPortGroup::reparent(CWJPortGroup* parentGroup, CWJCompBusInterface* busI
     m_parentGroup = parentGroup;
     m_busInterface = busInterface;
     container().setBusInterface(busInterface);
+}
+
+std::string CWJPortGroup::pathOf(IWJPortGroup* group)
+{
+    if (auto* portGroup = dynamic_cast<CWJPortGroup*>(group))
+        return portGroup->path();
+    if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(group))
+        return busInterface->path();
+    return std::string();
 }
 
 const char* CWJPortGroup::idOf(IWJPortGroup* group)

@@ -40,6 +40,10 @@ public:
 
     // The id of a group or bus interface of this library; "" otherwise.
     static const char* idOf(IWJPortGroup* group);
+    // The full name of a group or bus interface of this library, for an edit:
+    // throws when memory runs out, failing the edit; "" for another's.
+    static std::string pathOf(IWJPortGroup* group);
+    std::string path() const;
 
 private:
     void registerHandlers();

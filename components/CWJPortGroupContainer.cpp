@@ -92,7 +92,9 @@ CWJPortRef* CWJPortGroupContainer::listPort(IWJPort* port, int lsb, int msb, xer
         portRef = m_ownedPortRefs.back().get();
     }
     const auto listed = m_listed.insert(m_listed.end(), {port, portRef, readElement});
-    m_listedByPort.emplace(port, listed);
+    m_listedByPort.emplace(std::make_pair(port, &*listed), listed);
+    if (portRef)
+        m_listedByRef.emplace(portRef, listed);
     if (readElement)
         return portRef;
     CWJDOM2DesignData* binder = getDesignData();
@@ -109,24 +111,14 @@ CWJPortRef* CWJPortGroupContainer::listPort(IWJPort* port, int lsb, int msb, xer
 
 CWJPortGroupContainer::ListedRefs::iterator CWJPortGroupContainer::findListed(CWJPortRef& ref)
 {
-    const auto range = m_listedByPort.equal_range(ref.port(nullptr, nullptr));
-    for (auto entry = range.first; entry != range.second; ++entry) {
-        if (entry->second->portRef == &ref)
-            return entry->second;
-    }
-    return m_listed.end();
+    const auto found = m_listedByRef.find(&ref);
+    return found == m_listedByRef.end() ? m_listed.end() : found->second;
 }
 
 void CWJPortGroupContainer::refile(ListedRefs::iterator listed, IWJPort* port)
 {
-    m_listedByPort.emplace(port, listed);
-    const auto range = m_listedByPort.equal_range(listed->port);
-    for (auto entry = range.first; entry != range.second; ++entry) {
-        if (entry->second == listed) {
-            m_listedByPort.erase(entry);
-            break;
-        }
-    }
+    m_listedByPort.emplace(std::make_pair(port, &*listed), listed);
+    m_listedByPort.erase({listed->port, &*listed});
     listed->port = port;
 }
 
@@ -297,12 +289,15 @@ IWJPortGroup* CWJPortGroupContainer::findPortGroupById(const char* id) const
 void CWJPortGroupContainer::forgetPort(IWJPort* port)
 {
     CWJDOM2DesignData* binder = getDesignData();
-    const auto range = m_listedByPort.equal_range(port);
-    for (auto entry = range.first; entry != range.second; ++entry) {
-        binder->RemoveDOMNode(entry->second->element);
-        m_listed.erase(entry->second);
+    const auto first = m_listedByPort.lower_bound({port, nullptr});
+    auto last = first;
+    for (; last != m_listedByPort.end() && last->first.first == port; ++last) {
+        binder->RemoveDOMNode(last->second->element);
+        if (last->second->portRef)
+            m_listedByRef.erase(last->second->portRef);
+        m_listed.erase(last->second);
     }
-    m_listedByPort.erase(range.first, range.second);
+    m_listedByPort.erase(first, last);
 }
 
 void CWJPortGroupContainer::beginPortRef(const char*)

@@ -14,6 +14,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 class CWJCompBusInterface;
@@ -110,9 +112,11 @@ private:
     IWJXMLObject* m_holder;
     CWJCompBusInterface* m_busInterface;
     // In the order of their elements; indexed by port, so that forgetting a
-    // port looks only at the references to it.
+    // port looks only at the references to it, and by reference object, so
+    // that changing one of many references to a port finds it at once.
     ListedRefs m_listed;
-    std::multimap<const IWJPort*, ListedRefs::iterator> m_listedByPort;
+    std::map<std::pair<const IWJPort*, const ListedRef*>, ListedRefs::iterator> m_listedByPort;
+    std::unordered_map<const CWJPortRef*, ListedRefs::iterator> m_listedByRef;
     std::map<std::string, IWJPortGroup*> m_portGroups;
     std::vector<std::unique_ptr<CWJPortRef>> m_ownedPortRefs;
     CWJChildCursor m_portRefCursor{"PortRefs", "PortRef"};

@@ -69,6 +69,6 @@ try {
     rangeName = std::string(fullName) + '<' + std::to_string(m_lsb) + ".." + std::to_string(m_msb) + '>';
     return rangeName.c_str();
 } catch (...) {
-    noteOutOfMemory(nullptr);
+    noteLookupOutOfMemory();
     return "";
 }

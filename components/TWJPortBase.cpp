@@ -43,7 +43,7 @@ try {
     fullName = m_owner ? std::string(m_owner->cellName()) + '.' + localName : localName;
     return fullName.c_str();
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return "";
 }
 

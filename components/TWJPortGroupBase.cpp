@@ -42,7 +42,7 @@ template <class Interface> CInterfaceObjectIterator<IWJPortRef*> TWJPortGroupBas
 try {
     return m_container.portRefs();
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -50,7 +50,7 @@ template <class Interface> CInterfaceObjectIterator<IWJPort*> TWJPortGroupBase<I
 try {
     return m_container.differentialPorts();
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -59,7 +59,7 @@ CInterfaceObjectMapIterator<std::string, IWJPortGroup*> TWJPortGroupBase<Interfa
 try {
     return m_container.portGroups();
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -89,10 +89,15 @@ try {
 
 template <class Interface> IWJPortGroup* TWJPortGroupBase<Interface>::findPortGroup(const char* path)
 try {
-    return m_container.findPortGroup(path, m_ignoreCaseFirst);
+    return groupAt(path);
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return nullptr;
+}
+
+template <class Interface> IWJPortGroup* TWJPortGroupBase<Interface>::groupAt(const char* path) const
+{
+    return m_container.findPortGroup(path, m_ignoreCaseFirst);
 }
 
 template <class Interface> void TWJPortGroupBase<Interface>::AddChild(xercesc::DOMElement*, IWJXMLObject* child)

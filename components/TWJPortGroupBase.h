@@ -35,6 +35,8 @@ public:
 
     void setId(const char* text);
     CWJPortGroupContainer& container() { return m_container; }
+    // findPortGroup for an edit: throws when memory runs out, failing the edit.
+    IWJPortGroup* groupAt(const char* path) const;
 
 protected:
     // kind: a bus interface's or a group's; owner: the list of the parent that owns the object, or null;

@@ -121,7 +121,7 @@ try {
     return CInterfaceObjectMapIterator<std::string, IWJCompInst*>(
         new CSTLIOMapIterator<std::string, IWJCompInst*>(m_compInsts));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -130,7 +130,7 @@ try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrint*>(
         new CSTLIOMapIterator<std::string, IWJFootPrint*>(m_footprints));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -142,7 +142,7 @@ try {
         partMaps.push_back(entry.second);
     return CInterfaceObjectIterator<IWJPartMap*>(new CSTLIOVectorIterator<IWJPartMap*>(partMaps));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 

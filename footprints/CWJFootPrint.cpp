@@ -56,16 +56,21 @@ try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(
         new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
 IWJFootPrintPin* CWJFootPrint::findPin(const char* name)
 try {
-    return m_pinsByName.last(toUpperKey(name));
+    return pinNamed(name);
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return nullptr;
+}
+
+IWJFootPrintPin* CWJFootPrint::pinNamed(const char* name) const
+{
+    return m_pinsByName.last(toUpperKey(name));
 }
 
 IWJFootPrintPin* CWJFootPrint::addPin(const char* name, const char* location, const char* padstack, const char* size,

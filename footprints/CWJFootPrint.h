@@ -53,6 +53,8 @@ public:
     // Makes a footprint made under no parent one of root's, with its id and
     // its pins' ids taken as they are.
     void joinRoot(CWJDesignRoot* root);
+    // findPin for an edit: throws when memory runs out, failing the edit.
+    IWJFootPrintPin* pinNamed(const char* name) const;
     // The registry of the ids of the view, or null without a view.
     CWJIdRegistry* ids() const;
     // Whether pin is one of this footprint's pins as filed by id (what a

@@ -46,17 +46,17 @@ void CWJFootPrintPinGroup::registerHandlers()
     RegisterClassHandlers(&handlers);
 }
 
-// Pin groups that part maps make hold no element: a failure goes to the part
-// map's document.
 CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrintPinGroup::pins()
 try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(
         new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById));
 } catch (...) {
-    noteOutOfMemory(dynamic_cast<IWJXMLObject*>(m_partMap));
+    noteLookupOutOfMemory();
     return {};
 }
 
+// Pin groups that part maps make hold no element: a failed edit goes to the
+// part map's document.
 void CWJFootPrintPinGroup::addPin(IWJFootPrintPin* pin)
 try {
     if (m_watcher && !m_watcher->acceptsPin(pin))
@@ -81,7 +81,7 @@ try {
     }
     return found;
 } catch (...) {
-    noteOutOfMemory(dynamic_cast<IWJXMLObject*>(m_partMap));
+    noteLookupOutOfMemory();
     return nullptr;
 }
 

@@ -162,7 +162,7 @@ void CWJPartMap::resolvePinsOn(CWJFootPrint* footprint)
     for (CWJFootPrintPinGroup* group : groups) {
         std::vector<IWJFootPrintPin*> pins;
         for (const auto& entry : group->pinsById()) {
-            if (IWJFootPrintPin* pin = footprint->findPin(entry.second->name()))
+            if (IWJFootPrintPin* pin = footprint->pinNamed(entry.second->name()))
                 pins.push_back(pin);
         }
         group->setPins(pins);
@@ -187,7 +187,7 @@ void CWJPartMap::resolvePinsOn(CWJFootPrint* footprint)
             ++mapping;
             continue;
         }
-        IWJFootPrintPin* pin = footprint->findPin(entry.pin->name());
+        IWJFootPrintPin* pin = footprint->pinNamed(entry.pin->name());
         if (!pin) {
             dropMapping(mapping++);
             continue;
@@ -214,8 +214,7 @@ void CWJPartMap::resolvePortsOn(CWJCompInst* compInst)
         int bit = -1;
         IWJPort* old = entry.ref->port(&bit, nullptr);
         const char* localName = *old->instancePortName() ? old->instancePortName() : old->name();
-        IWJPort* port =
-            old->portKind() == 1 ? compInst->findDifferentialPort(localName) : compInst->findPort(localName);
+        IWJPort* port = compInst->portNamed(localName, old->portKind() == 1);
         if (!port) {
             dropMapping(mapping++);
             continue;
@@ -231,8 +230,7 @@ void CWJPartMap::resolvePortsOn(CWJCompInst* compInst)
     GroupMappings moved;
     for (auto mapping = m_groupMappings.begin(); mapping != m_groupMappings.end();) {
         IWJPortGroup* old = mapping->first;
-        const std::string path = old->fullName();
-        IWJPortGroup* group = compInst->findPortGroup(path.c_str());
+        IWJPortGroup* group = compInst->portGroupAt(CWJPortGroup::pathOf(old));
         if (!group || group->groupKind() != old->groupKind()) {
             dropGroupMapping(mapping++);
             continue;
@@ -294,7 +292,7 @@ CWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& p
     pinGroup->handOverTo(m_ownedPinGroups);
     std::vector<IWJFootPrintPin*> pins;
     for (const std::string& name : pinNames) {
-        if (IWJFootPrintPin* pin = m_footprint ? m_footprint->findPin(name.c_str()) : nullptr)
+        if (IWJFootPrintPin* pin = m_footprint ? m_footprint->pinNamed(name.c_str()) : nullptr)
             pins.push_back(pin);
     }
     pinGroup->setPins(pins);
@@ -311,7 +309,7 @@ try {
 
 void CWJPartMap::mapPortToPinName(IWJPort* port, const char* pinName, int bit)
 try {
-    if (IWJFootPrintPin* pin = m_footprint && pinName ? m_footprint->findPin(pinName) : nullptr)
+    if (IWJFootPrintPin* pin = m_footprint && pinName ? m_footprint->pinNamed(pinName) : nullptr)
         mapPortToPin(port, pin, bit);
 } catch (...) {
     noteOutOfMemory(this);
@@ -650,7 +648,7 @@ try {
     const PortMapping* mapping = findMapping(port, bit);
     return mapping ? mapping->pin : nullptr;
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return nullptr;
 }
 
@@ -665,7 +663,7 @@ try {
     const PortMapping* mapping = findMapping(port, bit);
     return mapping ? mapping->pinGroup : nullptr;
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return nullptr;
 }
 
@@ -674,7 +672,7 @@ try {
     const PortMapping* mapping = findMapping(port, bit);
     return mapping ? mapping->ref : nullptr;
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return nullptr;
 }
 
@@ -688,7 +686,7 @@ try {
     return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPin*>(
         new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPin*>(pins));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -702,7 +700,7 @@ try {
     return CInterfaceObjectMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(
         new CSTLIOMapIterator<IWJPortRef*, IWJFootPrintPinGroup*>(groups));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 
@@ -714,7 +712,7 @@ try {
     return CInterfaceObjectMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(
         new CSTLIOMapIterator<IWJPortGroup*, IWJFootPrintPinGroup*>(groups));
 } catch (...) {
-    noteOutOfMemory(this);
+    noteLookupOutOfMemory();
     return {};
 }
 

@@ -37,7 +37,10 @@ class IWJInterfaceView;
 /// again afterwards. An edit of a model object that runs out of memory returns
 /// as if it had done nothing, but the design may hold part of it, so every
 /// later writeXMLFile() of that design refuses with "out of memory" and keeps
-/// the old file.
+/// the old file. A lookup, getter or enumerator that runs out of memory gives
+/// nothing ("", null or an empty iterator) and fails a read under way on the
+/// calling thread, but changes nothing and does not keep the design from
+/// being saved.
 class WJ_API CWJXMLFlowReader {
 public:
     /// A reader without a view. Sets up the parser and registers the model's

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using namespace testsupport;
 
@@ -82,6 +83,78 @@ TEST(AllocationFaults, AFailedEditStopsEverySaveOfTheDesign)
             EXPECT_EQ(readFile(path), expected);
         return failed;
     });
+}
+
+// The objects of the edited design that the lookups below start from.
+struct Found {
+    IWJInterfaceView* view;
+    IWJCompInst* compInst;
+    IWJCompBusInterface* bus;
+    IWJPortGroup* group;
+    IWJPort* port;
+    IWJPortRef* ref;
+    IWJFootPrint* footprint;
+    IWJPartMap* partMap;
+    IWJFootPrintPinGroup* pinGroup;
+};
+
+Found find(IWJInterfaceView* view)
+{
+    IWJCompInst* compInst = valueAt(view->compInsts(), "U9");
+    IWJPortGroup* group = compInst->findPortGroup("CELL.BUS.LANE");
+    IWJPartMap* partMap = view->findPartMap(compInst);
+    return {view,
+            compInst,
+            valueAt(compInst->busInterfaces(), "BUS"),
+            group,
+            compInst->findPort("CLK"),
+            group->portRefs().value(),
+            partMap->footprint(),
+            partMap,
+            partMap->pinGroupForPortGroup(group)};
+}
+
+TEST(AllocationFaults, AFailedLookupKeepsTheDesignSaveable)
+{
+    const std::string expected = DesignRecords(read(editedDesign(), true).get()).text();
+    using LookUp = void (*)(const Found&);
+    const std::vector<std::pair<const char*, LookUp>> lookups{
+        {"compInsts", [](const Found& f) { f.view->compInsts(); }},
+        {"footprints", [](const Found& f) { f.view->footprints(); }},
+        {"partMaps", [](const Found& f) { f.view->partMaps(); }},
+        {"ports", [](const Found& f) { f.compInst->ports(); }},
+        {"findPort", [](const Found& f) { f.compInst->findPort("CLK"); }},
+        {"differentialPorts", [](const Found& f) { f.compInst->differentialPorts(); }},
+        {"findDifferentialPort", [](const Found& f) { f.compInst->findDifferentialPort("PAIR"); }},
+        {"busInterfaces", [](const Found& f) { f.compInst->busInterfaces(); }},
+        {"findPortGroup", [](const Found& f) { f.compInst->findPortGroup("CELL.BUS.LANE.POWER"); }},
+        {"group portRefs", [](const Found& f) { f.group->portRefs(); }},
+        {"group differentialPorts", [](const Found& f) { f.group->differentialPorts(); }},
+        {"group portGroups", [](const Found& f) { f.group->portGroups(); }},
+        {"group findPortGroup", [](const Found& f) { f.bus->findPortGroup("LANE.POWER"); }},
+        {"fullNames", [](const Found& f) { f.group->fullName(), f.bus->fullName(), f.port->fullName(); }},
+        {"portRef name", [](const Found& f) { f.ref->name(); }},
+        {"pins", [](const Found& f) { f.footprint->pins(); }},
+        {"findPin", [](const Found& f) { f.footprint->findPin("A2"); }},
+        {"pin group", [](const Found& f) { f.pinGroup->pins(), f.pinGroup->findPin("A1"); }},
+        {"portPinMaps", [](const Found& f) { f.partMap->portPinMaps(); }},
+        {"portPinGroupMaps", [](const Found& f) { f.partMap->portPinGroupMaps(); }},
+        {"portGroupPinGroupMaps", [](const Found& f) { f.partMap->portGroupPinGroupMaps(); }},
+        {"mapped pins", [](const Found& f) { f.partMap->pinForPort(f.port, -1), f.partMap->findPortRef(f.port, -1); }},
+        {"pinGroupForPort", [](const Found& f) { f.partMap->pinGroupForPort(f.port, -1); }},
+    };
+    for (const auto& [name, lookUp] : lookups) {
+        SCOPED_TRACE(name);
+        sweep([&, lookUp = lookUp](long long k) {
+            View view = read(editedDesign(), true);
+            const Found found = find(view.get());
+            failingallocator::arm(k);
+            lookUp(found);
+            const bool failed = failingallocator::disarm();
+            EXPECT_EQ(DesignRecords(read(write(view.get(), "fault-lookup.xml"), true).get()).text(), expected);
+            return failed;
+        });
+    }
 }
 
 TEST(AllocationFaults, AFailedSaveKeepsTheOldFile)
