@@ -84,6 +84,17 @@ bool giveName(int fd, const std::string& folder, std::string& temporary, std::st
     return false;
 }
 
+// The rename of the new file would replace a file whatever its permission:
+// one the caller may not write is refused, as writing into it would be. A
+// read-only file system is left to refuse the new file itself.
+bool mayWrite(const std::string& path, std::string& problem)
+{
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == EROFS)
+        return true;
+    problem = failure("cannot write the file");
+    return false;
+}
+
 // Flushes a folder, so that a rename in it survives a crash. Some file
 // systems cannot flush a folder; the rename is done either way.
 void syncFolder(const std::string& folder)
@@ -111,7 +122,7 @@ bool CWJFileSave::save(const std::string& target, const std::string& data, std::
         return replace(path, data, nullptr, problem);
     }
     if (S_ISREG(info.st_mode))
-        return replace(path, data, &info, problem);
+        return mayWrite(path, problem) && replace(path, data, &info, problem);
     if (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode))
         return writeInto(path, data, problem);
     problem = S_ISDIR(info.st_mode) ? "is a directory, not a file"

@@ -10,9 +10,10 @@
 // written to a temporary file beside it (a short hidden name, so any name
 // the folder allows can be saved), flushed to disk and renamed over it: a
 // failed save leaves the old file as it was and no temporary file behind. A
-// character device or a pipe is written into directly, as a shell
-// redirection does (a pipe waits for its reader); a folder, a block device
-// or a socket is refused.
+// file the caller may not write is refused, as cp refuses it, though the
+// rename would pass. A character device or a pipe is written into directly,
+// as a shell redirection does (a pipe waits for its reader); a folder, a
+// block device or a socket is refused.
 //
 // The temporary file is made without a name where the file system allows
 // (O_TMPFILE) and named only once it is written, so a process killed during
