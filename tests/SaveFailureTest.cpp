@@ -164,6 +164,21 @@ TEST(SaveFailure, AFolderOrFileWithoutWritePermissionKeepsTheOldFile)
     }
 }
 
+// A save never writes what no read accepts. Each "&" is written as "&amp;",
+// so the design stays a fifth of the file it would make.
+TEST(SaveFailure, ADesignLargerThanAReadAcceptsKeepsTheOldFile)
+{
+    const View view = create("huge");
+    view->setDesignName(std::string((256 << 20) / 5 + 1, '&').c_str());
+    const std::string folder = folderFor("too-large");
+    const std::string path = folder + "/design.xml";
+    writeFile(path, "old content");
+    EXPECT_EQ(
+        failsKeepingTheOldFile(view.get(), folder, path,
+                               "design.xml: the file would be larger than 268435456 bytes, the most a read accepts"),
+        "");
+}
+
 TEST(SaveFailure, ASavedFileKeepsTheModeOfTheOldOne)
 {
     const View view = create("mode");
