@@ -1,5 +1,6 @@
 #include "CWJDocumentWriter.h"
 
+#include "CWJWriteBuffer.h"
 #include "XMLText.h"
 
 #include <xercesc/dom/DOM.hpp>
@@ -11,10 +12,8 @@ using namespace xercesc;
 
 namespace {
 
-void appendEscaped(std::string& out, const XMLCh* text, bool attribute)
+void escape(std::string& out, const std::string& plain, bool attribute)
 {
-    std::string plain;
-    wjxml::appendUtf8(plain, text);
     for (const char c : plain) {
         switch (c) {
         case '&': out += "&amp;"; break;
@@ -26,6 +25,24 @@ void appendEscaped(std::string& out, const XMLCh* text, bool attribute)
         case '\n': out += attribute ? "&#10;" : "\n"; break;
         default: out += c;
         }
+    }
+}
+
+// Converts and escapes the text a piece at a time, so that a long text is
+// never held twice more; a piece never ends between the two halves of a
+// surrogate pair.
+void appendEscaped(CWJWriteBuffer& out, const XMLCh* text, bool attribute)
+{
+    const std::size_t length = XMLString::stringLen(text);
+    std::string plain;
+    for (std::size_t start = 0; start < length && out.pass();) {
+        std::size_t end = std::min(length, start + CWJWriteBuffer::kChunk);
+        if (end < length && text[end - 1] >= 0xD800 && text[end - 1] <= 0xDBFF)
+            --end;
+        plain.clear();
+        wjxml::appendUtf8(plain, text + start, end - start);
+        escape(out.text(), plain, attribute);
+        start = end;
     }
 }
 
@@ -65,26 +82,27 @@ bool hasOnlyMarkup(const DOMNode* element)
     return hasElement;
 }
 
-void appendStartTag(std::string& out, const DOMElement* element)
+void appendStartTag(CWJWriteBuffer& out, const DOMElement* element)
 {
-    out += '<';
-    wjxml::appendUtf8(out, element->getNodeName());
+    out.text() += '<';
+    wjxml::appendUtf8(out.text(), element->getNodeName());
     const DOMNamedNodeMap* attributes = element->getAttributes();
     for (XMLSize_t i = 0; attributes && i < attributes->getLength(); ++i) {
         const DOMNode* attribute = attributes->item(i);
-        out += ' ';
-        wjxml::appendUtf8(out, attribute->getNodeName());
-        out += "=\"";
+        out.text() += ' ';
+        wjxml::appendUtf8(out.text(), attribute->getNodeName());
+        out.text() += "=\"";
         appendEscaped(out, attribute->getNodeValue(), true);
-        out += '"';
+        out.text() += '"';
     }
-    out += element->getFirstChild() ? ">" : "/>";
+    out.text() += element->getFirstChild() ? ">" : "/>";
 }
 
-void appendLeaf(std::string& out, const DOMNode* node)
+void appendLeaf(CWJWriteBuffer& buffer, const DOMNode* node)
 {
+    std::string& out = buffer.text();
     switch (node->getNodeType()) {
-    case DOMNode::TEXT_NODE: appendEscaped(out, node->getNodeValue(), false); break;
+    case DOMNode::TEXT_NODE: appendEscaped(buffer, node->getNodeValue(), false); break;
     case DOMNode::CDATA_SECTION_NODE: appendCData(out, node->getNodeValue()); break;
     case DOMNode::COMMENT_NODE:
         out += "<!--";
@@ -117,8 +135,9 @@ void appendIndent(std::string& out, unsigned depth)
 
 } // namespace
 
-void CWJDocumentWriter::write(const DOMDocument* document, std::string& out)
+void CWJDocumentWriter::write(const DOMDocument* document, CWJWriteBuffer& buffer)
 {
+    std::string& out = buffer.text();
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
     // Nodes go on lines of their own only inside an element whose children
     // are all markup (and at the top of the document): there the whitespace
@@ -131,11 +150,11 @@ void CWJDocumentWriter::write(const DOMDocument* document, std::string& out)
     const DOMNode* node = document->getFirstChild();
     unsigned depth = 0;
     bool block = true;
-    while (node) {
+    while (node && buffer.pass()) {
         if (block)
             appendIndent(out, depth);
         if (node->getNodeType() == DOMNode::ELEMENT_NODE) {
-            appendStartTag(out, static_cast<const DOMElement*>(node));
+            appendStartTag(buffer, static_cast<const DOMElement*>(node));
             if (node->getFirstChild()) {
                 open.push_back({node, block});
                 block = hasOnlyMarkup(node);
@@ -144,7 +163,7 @@ void CWJDocumentWriter::write(const DOMDocument* document, std::string& out)
                 continue;
             }
         } else {
-            appendLeaf(out, node);
+            appendLeaf(buffer, node);
         }
         while (!node->getNextSibling() && !open.empty()) {
             const Open parent = open.back();

@@ -1,5 +1,7 @@
 #include "CWJFileSave.h"
 
+#include "CWJWriteBuffer.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -26,31 +28,30 @@ std::string folderOf(const std::string& path)
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool writeAll(int fd, const std::string& data, std::string& problem)
-{
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t written = ::write(fd, data.data() + done, data.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0) {
-            problem = failure("cannot write");
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-// A file larger than the process may write would end the process with
-// SIGXFSZ halfway through: refuse it before the first byte.
-bool fitsTheFileSizeLimit(std::size_t size, std::string& problem)
+// The most bytes the new file may hold, and what to say when it would hold
+// more: the largest file a read accepts, or the largest the process may
+// write if that is less (a larger one would end the process with SIGXFSZ
+// halfway through).
+CWJWriteBuffer bufferFor(int fd, unsigned long long maxBytes)
 {
     rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || size <= limit.rlim_cur)
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur < maxBytes)
+        return CWJWriteBuffer(fd, limit.rlim_cur,
+                              "cannot write: " + std::string(std::strerror(EFBIG)) +
+                                  ": the process may write files of at most " + std::to_string(limit.rlim_cur) +
+                                  " bytes");
+    return CWJWriteBuffer(
+        fd, maxBytes, "the file would be larger than " + std::to_string(maxBytes) + " bytes, the most a read accepts");
+}
+
+// Lets write fill out and writes what it leaves; false, with the reason in
+// problem, when the bytes did not all reach the file.
+bool writeThrough(CWJWriteBuffer out, const CWJFileSave::Writer& write, std::string& problem)
+{
+    write(out);
+    if (out.finish())
         return true;
-    problem = "cannot write: " + std::string(std::strerror(EFBIG)) + ": the process may write files of at most " +
-              std::to_string(limit.rlim_cur) + " bytes";
+    problem = out.problem();
     return false;
 }
 
@@ -84,6 +85,17 @@ bool giveName(int fd, const std::string& folder, std::string& temporary, std::st
     return false;
 }
 
+// The rename of the new file would replace a file whatever its permission:
+// one the caller may not write is refused, as writing into it would be. A
+// read-only file system is left to refuse the new file itself.
+bool mayWrite(const std::string& path, std::string& problem)
+{
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == EROFS)
+        return true;
+    problem = failure("cannot write the file");
+    return false;
+}
+
 // Flushes a folder, so that a rename in it survives a crash. Some file
 // systems cannot flush a folder; the rename is done either way.
 void syncFolder(const std::string& folder)
@@ -97,7 +109,8 @@ void syncFolder(const std::string& folder)
 
 } // namespace
 
-bool CWJFileSave::save(const std::string& target, const std::string& data, std::string& problem)
+bool CWJFileSave::save(const std::string& target, unsigned long long maxBytes, const Writer& write,
+                       std::string& problem)
 {
     std::string path;
     if (!followLinks(target, path, problem))
@@ -108,12 +121,12 @@ bool CWJFileSave::save(const std::string& target, const std::string& data, std::
             problem = failure("cannot examine the file");
             return false;
         }
-        return replace(path, data, nullptr, problem);
+        return replace(path, maxBytes, write, nullptr, problem);
     }
     if (S_ISREG(info.st_mode))
-        return replace(path, data, &info, problem);
+        return mayWrite(path, problem) && replace(path, maxBytes, write, &info, problem);
     if (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode))
-        return writeInto(path, data, problem);
+        return writeInto(path, write, problem);
     problem = S_ISDIR(info.st_mode) ? "is a directory, not a file"
                                     : "is neither a file, a character device nor a pipe: it is left as it is";
     return false;
@@ -141,11 +154,9 @@ bool CWJFileSave::followLinks(const std::string& target, std::string& path, std:
     return false;
 }
 
-bool CWJFileSave::replace(const std::string& path, const std::string& data, const struct stat* existing,
-                          std::string& problem)
+bool CWJFileSave::replace(const std::string& path, unsigned long long maxBytes, const Writer& write,
+                          const struct stat* existing, std::string& problem)
 {
-    if (!fitsTheFileSizeLimit(data.size(), problem))
-        return false;
     const std::string folder = folderOf(path);
     std::string temporary;
     const int fd = createTemporary(folder, temporary, problem);
@@ -155,7 +166,15 @@ bool CWJFileSave::replace(const std::string& path, const std::string& data, cons
     // it at creation; a replaced file keeps its mode.
     if (existing)
         ::fchmod(fd, existing->st_mode & 07777);
-    bool ok = writeAll(fd, data, problem);
+    bool ok;
+    try {
+        ok = writeThrough(bufferFor(fd, maxBytes), write, problem);
+    } catch (...) {
+        ::close(fd);
+        if (!temporary.empty())
+            ::unlink(temporary.c_str());
+        throw;
+    }
     if (ok && ::fsync(fd) != 0) {
         problem = failure("cannot flush to disk");
         ok = false;
@@ -177,14 +196,20 @@ bool CWJFileSave::replace(const std::string& path, const std::string& data, cons
     return ok;
 }
 
-bool CWJFileSave::writeInto(const std::string& path, const std::string& data, std::string& problem)
+bool CWJFileSave::writeInto(const std::string& path, const Writer& write, std::string& problem)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         problem = failure("cannot open the file");
         return false;
     }
-    bool ok = writeAll(fd, data, problem);
+    bool ok;
+    try {
+        ok = writeThrough(CWJWriteBuffer(fd, ULLONG_MAX, std::string()), write, problem);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
     if (::close(fd) != 0 && ok) {
         problem = failure("cannot close");
         ok = false;

@@ -287,10 +287,9 @@ bool CWJXMLParser::writeXMLFile(const std::string& fileName, DOMDocument* docume
                           " deep, more than a file may hold");
         return false;
     }
-    std::string text;
-    CWJDocumentWriter::write(document, text);
     std::string problem;
-    if (!CWJFileSave::save(fileName, text, problem)) {
+    const auto write = [document](CWJWriteBuffer& out) { CWJDocumentWriter::write(document, out); };
+    if (!CWJFileSave::save(fileName, kMaxFileSize, write, problem)) {
         m_errors->add(0, 0, problem);
         return false;
     }

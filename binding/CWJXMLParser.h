@@ -24,7 +24,8 @@ public:
     // Most attributes on one element (the format's elements carry at most
     // four; the root some namespace declarations besides).
     static constexpr unsigned kMaxAttributes = 64;
-    // Largest file read: a read takes some 17.5 times the file in memory.
+    // Largest file read, and so written: a read takes some 17.5 times the
+    // file in memory.
     static constexpr unsigned long long kMaxFileSize = 256ULL * 1024 * 1024;
     // The root element of the format, and its namespace.
     static constexpr const char* kRootName = "InterfaceExchangeSchema";
@@ -56,8 +57,9 @@ public:
 
     // Writes the document to fileName as CWJFileSave does: through a
     // temporary file beside it, so that a failed write leaves any earlier
-    // file untouched, or straight into a device or a pipe. False on failure
-    // (see lastError).
+    // file untouched, or straight into a device or a pipe. What a read would
+    // refuse is not written: a document nested deeper than kMaxDepth, or a
+    // file larger than kMaxFileSize. False on failure (see lastError).
     bool writeXMLFile(const std::string& fileName, xercesc::DOMDocument* document);
 
     // The problems of the last parse or write, one "file:line:column: message"

@@ -137,21 +137,46 @@ TEST(SaveFailure, AFileSystemThatRefusesTheSaveKeepsTheOldFile)
     }
 }
 
-// Root writes into any folder: the permission is checked as the user nobody.
-TEST(SaveFailure, AFolderWithoutWritePermissionKeepsTheOldFile)
+// Root writes anything: the permission is checked as the user nobody. A
+// file its user may not write is not replaced, even in a folder they may
+// write, as cp and a shell redirection refuse it.
+TEST(SaveFailure, AFolderOrFileWithoutWritePermissionKeepsTheOldFile)
 {
-    const View view = create("small");
-    const std::string folder = folderFor("read-only-folder");
+    struct Case {
+        const char* name;
+        mode_t folderMode;
+        mode_t fileMode;
+        const char* expected;
+    };
+    for (const Case& c : {Case{"read-only-folder", 0555, 0666, "cannot create a file in its folder: Permission denied"},
+                          Case{"read-only-file", 0777, 0444, "cannot write the file: Permission denied"}}) {
+        SCOPED_TRACE(c.name);
+        const View view = create("small");
+        const std::string folder = folderFor(c.name);
+        const std::string path = folder + "/design.xml";
+        writeFile(path, "old content");
+        ::chmod(path.c_str(), c.fileMode);
+        ::chmod(folder.c_str(), c.folderMode);
+        const std::string result = ChildProcess::run(
+            ChildProcess::Unprivileged, [&] { return failsKeepingTheOldFile(view.get(), folder, path, c.expected); });
+        ::chmod(folder.c_str(), 0755);
+        expectPassedOrSkip(result);
+    }
+}
+
+// A save never writes what no read accepts. Each "&" is written as "&amp;",
+// so the design stays a fifth of the file it would make.
+TEST(SaveFailure, ADesignLargerThanAReadAcceptsKeepsTheOldFile)
+{
+    const View view = create("huge");
+    view->setDesignName(std::string((256 << 20) / 5 + 1, '&').c_str());
+    const std::string folder = folderFor("too-large");
     const std::string path = folder + "/design.xml";
     writeFile(path, "old content");
-    ::chmod(path.c_str(), 0666);
-    ::chmod(folder.c_str(), 0555);
-    const std::string result = ChildProcess::run(ChildProcess::Unprivileged, [&] {
-        return failsKeepingTheOldFile(view.get(), folder, path,
-                                      "cannot create a file in its folder: Permission denied");
-    });
-    ::chmod(folder.c_str(), 0755);
-    expectPassedOrSkip(result);
+    EXPECT_EQ(
+        failsKeepingTheOldFile(view.get(), folder, path,
+                               "design.xml: the file would be larger than 268435456 bytes, the most a read accepts"),
+        "");
 }
 
 TEST(SaveFailure, ASavedFileKeepsTheModeOfTheOldOne)

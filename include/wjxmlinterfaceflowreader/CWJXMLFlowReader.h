@@ -111,7 +111,12 @@ public:
     /// line. The text goes to a temporary file beside the target (beside the
     /// file a symbolic link points to), is flushed to disk and renamed over
     /// the target, so a failed write leaves an existing file as it was.
-    /// Something that is not a regular file is never replaced. On failure,
+    /// The text is streamed to the temporary file, never held whole. A save
+    /// never writes what no read accepts: a design nested deeper than a read
+    /// takes, or whose file would be larger than the largest file a read
+    /// accepts (256 MiB), is refused. Something that is not a regular file
+    /// is never replaced, nor a file the caller may not write (as cp refuses
+    /// it, though the rename would pass). On failure,
     /// and when the reader has no view, lastError() says why; after success
     /// it is "". The reader must still hold a view that was not deleted.
     void writeXMLFile(const char* fileName);
