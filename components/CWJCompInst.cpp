@@ -98,7 +98,7 @@ void CWJCompInst::setCellName(const char* cellName)
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::ports()
 try {
     return CInterfaceObjectMapIterator<std::string, IWJPort*>(
-        new CSTLIOMapIterator<std::string, IWJPort*>(m_portsById));
+        new CSTLIOMapIterator<std::string, IWJPort*>(m_portsById.byId()));
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -148,10 +148,9 @@ void CWJCompInst::removePort(IWJPort* port)
 try {
     if (!holdsPort(port))
         return;
-    m_filedPorts.erase(port);
     const std::string id = CWJPort::idOf(port);
-    const bool differential = findDifferentialPortById(id.c_str()) == port;
-    (differential ? m_differentialPortsById : m_portsById).erase(id);
+    m_portsById.unfile(id, port);
+    m_differentialPortsById.unfile(id, port);
     portsByName(port).erase(CWJPort::localNameKey(port), CWJPort::rankOf(port));
 
     auto* object = dynamic_cast<IWJXMLObject*>(port);
@@ -168,7 +167,7 @@ try {
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::differentialPorts()
 try {
     return CInterfaceObjectMapIterator<std::string, IWJPort*>(
-        new CSTLIOMapIterator<std::string, IWJPort*>(m_differentialPortsById));
+        new CSTLIOMapIterator<std::string, IWJPort*>(m_differentialPortsById.byId()));
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -219,7 +218,7 @@ try {
 CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*> CWJCompInst::busInterfaces()
 try {
     return CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*>(
-        new CSTLIOMapIterator<std::string, IWJCompBusInterface*>(m_busInterfacesById));
+        new CSTLIOMapIterator<std::string, IWJCompBusInterface*>(m_busInterfacesById.byId()));
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -249,7 +248,7 @@ IWJPortGroup* CWJCompInst::portGroupAt(const std::string& text)
     const std::string::size_type second = remainder.find('.');
     const std::string busName = remainder.substr(0, second);
     const std::string rest = second == std::string::npos ? std::string() : remainder.substr(second + 1);
-    for (const auto& entry : m_busInterfacesById) {
+    for (const auto& entry : m_busInterfacesById.byId()) {
         if (equalsIgnoringCase(entry.second->name(), busName))
             return rest.empty() ? entry.second : static_cast<CWJCompBusInterface*>(entry.second)->groupAt(rest.c_str());
     }
@@ -284,17 +283,17 @@ void CWJCompInst::setId(const char* text)
 
 IWJPort* CWJCompInst::findPortById(const char* id)
 {
-    return lookUp(m_portsById, textOrEmpty(id));
+    return m_portsById.find(textOrEmpty(id));
 }
 
 IWJPort* CWJCompInst::findDifferentialPortById(const char* id)
 {
-    return lookUp(m_differentialPortsById, textOrEmpty(id));
+    return m_differentialPortsById.find(textOrEmpty(id));
 }
 
 IWJCompBusInterface* CWJCompInst::findBusInterfaceById(const char* id)
 {
-    return lookUp(m_busInterfacesById, textOrEmpty(id));
+    return m_busInterfacesById.find(textOrEmpty(id));
 }
 
 IWJPortGroup* CWJCompInst::findPortGroupById(const char* id)
@@ -318,7 +317,7 @@ void CWJCompInst::indexGroups()
     if (m_groupsIndexed)
         return;
     std::vector<CWJPortGroupContainer*> pending;
-    for (const auto& entry : m_busInterfacesById) {
+    for (const auto& entry : m_busInterfacesById.byId()) {
         CWJPortGroupContainer& container = static_cast<CWJCompBusInterface*>(entry.second)->container();
         m_topLevelGroups.insert(container.groupsById().begin(), container.groupsById().end());
         pending.push_back(&container);
@@ -345,25 +344,20 @@ void CWJCompInst::insertPort(IWJPort* port)
 {
     if (!port || (port->portKind() != 0 && port->portKind() != 1))
         return;
-    const bool differential = port->portKind() == 1;
-    IWJPort*& byId = (differential ? m_differentialPortsById : m_portsById)[CWJPort::idOf(port)];
-    if (byId)
-        m_filedPorts.erase(byId);
-    byId = port;
+    (port->portKind() == 1 ? m_differentialPortsById : m_portsById).file(CWJPort::idOf(port), port);
     portsByName(port).file(CWJPort::localNameKey(port), CWJPort::rankOf(port), port);
-    m_filedPorts.insert(port);
 }
 
 void CWJCompInst::insertBusInterface(CWJCompBusInterface* busInterface)
 {
-    m_busInterfacesById[busInterface->id()] = busInterface;
+    m_busInterfacesById.file(busInterface->id(), busInterface);
     m_groups.insert(busInterface);
     forgetGroupIndex();
 }
 
 bool CWJCompInst::holdsPort(const IWJPort* port) const
 {
-    return port && m_filedPorts.count(port) != 0;
+    return m_portsById.holds(port) || m_differentialPortsById.holds(port);
 }
 
 bool CWJCompInst::holdsGroup(const IWJPortGroup* group) const
@@ -429,7 +423,7 @@ void CWJCompInst::joinRoot(IWJInterfaceView* view, CWJDesignRoot* root)
     m_root = root;
     takeId(ids());
     m_ownedPorts.forEach<CWJModelObject>([this](const CWJModelObject* port) { port->takeId(ids()); });
-    for (const auto& entry : m_busInterfacesById)
+    for (const auto& entry : m_busInterfacesById.byId())
         ids()->take(entry.first);
     indexGroups();
     for (const auto& entry : m_allGroups)

@@ -4,6 +4,7 @@
 #include "binding/TWJRankedNames.h"
 #include "model/CWJModelObject.h"
 #include "model/CWJOwnedObjects.h"
+#include "model/TWJFiledById.h"
 #include "wjxmlinterfaceflowreader/IWJCompInst.h"
 
 #include <map>
@@ -119,12 +120,12 @@ private:
 
     std::string m_cellName;
     std::string m_refdes;
-    std::map<std::string, IWJPort*> m_portsById;
+    TWJFiledById<IWJPort> m_portsById;
     // The ports by the key of their local name and their rank.
     PortsByName m_portsByName;
-    std::map<std::string, IWJPort*> m_differentialPortsById;
+    TWJFiledById<IWJPort> m_differentialPortsById;
     PortsByName m_differentialPortsByName;
-    std::map<std::string, IWJCompBusInterface*> m_busInterfacesById;
+    TWJFiledById<IWJCompBusInterface> m_busInterfacesById;
     IWJInterfaceView* m_view;
     CWJDesignRoot* m_root;
     CWJOwnedObjects m_ownedPorts;
@@ -133,7 +134,6 @@ private:
     std::map<std::string, IWJPortGroup*> m_topLevelGroups;
     std::map<std::string, IWJPortGroup*> m_allGroups;
     bool m_groupsIndexed = false;
-    std::unordered_set<const IWJPort*> m_filedPorts;
     std::unordered_set<const IWJPortGroup*> m_groups;
     std::vector<CWJPortWatcher*> m_watchers;
     // What removing a port must reach, per port, in the notes' order.

@@ -19,26 +19,6 @@
 
 namespace {
 
-// Files object under its id; an object it displaces stays owned, unfiled.
-// When this throws, object is not filed.
-template <class Interface, class T>
-void fileById(std::map<std::string, Interface*>& filed, std::unordered_set<const Interface*>& live, T* object)
-{
-    live.insert(object);
-    try {
-        const auto found = filed.find(object->id());
-        if (found == filed.end()) {
-            filed.emplace(object->id(), object);
-        } else if (found->second != object) {
-            live.erase(found->second);
-            found->second = object;
-        }
-    } catch (...) {
-        live.erase(object);
-        throw;
-    }
-}
-
 // Refiles the entry of a part map under its new instance or footprint, by
 // reusing its node.
 template <class End, class Number>
@@ -119,7 +99,7 @@ void CWJInterfaceView::registerHandlers()
 CInterfaceObjectMapIterator<std::string, IWJCompInst*> CWJInterfaceView::compInsts()
 try {
     return CInterfaceObjectMapIterator<std::string, IWJCompInst*>(
-        new CSTLIOMapIterator<std::string, IWJCompInst*>(m_compInsts));
+        new CSTLIOMapIterator<std::string, IWJCompInst*>(m_compInsts.byId()));
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -128,7 +108,7 @@ try {
 CInterfaceObjectMapIterator<std::string, IWJFootPrint*> CWJInterfaceView::footprints()
 try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrint*>(
-        new CSTLIOMapIterator<std::string, IWJFootPrint*>(m_footprints));
+        new CSTLIOMapIterator<std::string, IWJFootPrint*>(m_footprints.byId()));
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -164,7 +144,7 @@ try {
 
 void CWJInterfaceView::fileCompInst(CWJCompInst* compInst)
 {
-    fileById(m_compInsts, m_filedCompInsts, compInst);
+    m_compInsts.file(compInst->id(), compInst);
 }
 
 void CWJInterfaceView::removeCompInst(IWJCompInst* compInst)
@@ -172,8 +152,7 @@ try {
     if (!holdsCompInst(compInst))
         return;
     removePartMapsOf(m_partMapsByCompInst, static_cast<const IWJCompInst*>(compInst));
-    m_compInsts.erase(static_cast<CWJCompInst*>(compInst)->id());
-    m_filedCompInsts.erase(compInst);
+    m_compInsts.unfile(static_cast<CWJCompInst*>(compInst)->id(), compInst);
     delete compInst;
 } catch (...) {
     noteOutOfMemory(this);
@@ -181,12 +160,12 @@ try {
 
 bool CWJInterfaceView::holdsCompInst(const IWJCompInst* compInst) const
 {
-    return compInst && m_filedCompInsts.count(compInst) != 0;
+    return m_compInsts.holds(compInst);
 }
 
 bool CWJInterfaceView::holdsFootprint(const IWJFootPrint* footprint) const
 {
-    return footprint && m_filedFootprints.count(footprint) != 0;
+    return m_footprints.holds(footprint);
 }
 
 IWJFootPrint* CWJInterfaceView::addFootprint(const char* name, const char* width, const char* length,
@@ -216,7 +195,7 @@ void CWJInterfaceView::fileFootprint(CWJFootPrint* footprint)
 {
     const auto byName = m_footprintsByName.emplace(footprint->name(), footprint);
     try {
-        fileById(m_footprints, m_filedFootprints, footprint);
+        m_footprints.file(footprint->id(), footprint);
     } catch (...) {
         m_footprintsByName.erase(byName);
         throw;
@@ -250,8 +229,7 @@ try {
         return;
     removePartMapsOf(m_partMapsByFootprint, static_cast<const IWJFootPrint*>(footprint));
     eraseEntry(m_footprintsByName, name, footprint);
-    m_footprints.erase(footprint->id());
-    m_filedFootprints.erase(footprint);
+    m_footprints.unfile(footprint->id(), footprint);
     delete footprint;
 } catch (...) {
     noteOutOfMemory(this);
@@ -386,12 +364,10 @@ void CWJInterfaceView::take(IWJXMLObject* child)
 
 IWJCompInst* CWJInterfaceView::findCompInst(const char* id)
 {
-    const auto found = m_compInsts.find(id);
-    return found == m_compInsts.end() ? nullptr : found->second;
+    return m_compInsts.find(id ? id : "");
 }
 
 IWJFootPrint* CWJInterfaceView::findFootprint(const char* id)
 {
-    const auto found = m_footprints.find(id);
-    return found == m_footprints.end() ? nullptr : found->second;
+    return m_footprints.find(id ? id : "");
 }

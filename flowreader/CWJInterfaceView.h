@@ -3,6 +3,7 @@
 
 #include "binding/CWJDesignRoot.h"
 #include "model/CWJOwnedObjects.h"
+#include "model/TWJFiledById.h"
 #include "wjxmlinterfaceflowreader/IWJInterfaceView.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
@@ -12,7 +13,6 @@
 #include <set>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -99,8 +99,8 @@ private:
     CWJOwnedObjects m_ownedCompInsts;
     CWJOwnedObjects m_ownedFootprints;
     CWJOwnedObjects m_ownedPartMaps;
-    std::map<std::string, IWJCompInst*> m_compInsts;
-    std::map<std::string, IWJFootPrint*> m_footprints;
+    TWJFiledById<IWJCompInst> m_compInsts;
+    TWJFiledById<IWJFootPrint> m_footprints;
     // The filed footprints by name. An entry whose footprint is no longer
     // filed, or after a rename that ran out of memory no longer has that
     // name, is passed over.
@@ -112,8 +112,6 @@ private:
     PartMapIndex<IWJCompInst> m_partMapsByCompInst;
     PartMapIndex<IWJFootPrint> m_partMapsByFootprint;
     xercesc::DOMDocument* m_document = nullptr;
-    std::unordered_set<const IWJCompInst*> m_filedCompInsts;
-    std::unordered_set<const IWJFootPrint*> m_filedFootprints;
     std::vector<IWJInterfaceView**> m_holders;
 };
 

@@ -54,7 +54,7 @@ void CWJFootPrint::registerHandlers()
 CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrint::pins()
 try {
     return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(
-        new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById));
+        new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById.byId()));
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -99,11 +99,7 @@ try {
     auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
     if (!own || own->footprint() != this)
         return;
-    m_filedPins.insert(pin);
-    IWJFootPrintPin*& byId = m_pinsById[own->id()];
-    if (byId && byId != pin)
-        m_filedPins.erase(byId);
-    byId = pin;
+    m_pinsById.file(own->id(), pin);
     m_pinsByName.file(toUpperKey(pin->name()), own->rank(), pin);
 } catch (...) {
     noteOutOfMemory(this);
@@ -211,13 +207,12 @@ CWJIdRegistry* CWJFootPrint::ids() const
 
 IWJFootPrintPin* CWJFootPrint::findPinById(const char* id)
 {
-    const auto found = m_pinsById.find(id ? id : "");
-    return found == m_pinsById.end() ? nullptr : found->second;
+    return m_pinsById.find(id ? id : "");
 }
 
 bool CWJFootPrint::holdsPin(const IWJFootPrintPin* pin) const
 {
-    return pin && m_filedPins.count(pin) != 0;
+    return m_pinsById.holds(pin);
 }
 
 void CWJFootPrint::pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey)

@@ -4,11 +4,10 @@
 #include "binding/TWJRankedNames.h"
 #include "model/CWJModelObject.h"
 #include "model/CWJOwnedObjects.h"
+#include "model/TWJFiledById.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrint.h"
 
-#include <map>
 #include <string>
-#include <unordered_set>
 
 class CWJDesignRoot;
 class CWJFootPrintPin;
@@ -77,12 +76,10 @@ private:
     std::string m_thickness;
     std::string m_rotation;
     std::string m_origin;
-    std::map<std::string, IWJFootPrintPin*> m_pinsById;
+    TWJFiledById<IWJFootPrintPin> m_pinsById;
     CWJDesignRoot* m_root = nullptr;
     // The pins by the key of their name and their rank.
     TWJRankedNames<IWJFootPrintPin> m_pinsByName;
-    // The filed pins, found without looking into a pointer a host hands in.
-    std::unordered_set<const IWJFootPrintPin*> m_filedPins;
     CWJOwnedObjects m_ownedPins;
 };
 

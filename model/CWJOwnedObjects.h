@@ -1,7 +1,7 @@
 #ifndef WJXML_MODEL_CWJOWNEDOBJECTS_H
 #define WJXML_MODEL_CWJOWNEDOBJECTS_H
 
-#include <cstddef>
+#include <cstdint>
 
 class CWJModelObject;
 
@@ -41,7 +41,7 @@ private:
 
     CWJModelObject* m_first = nullptr;
     CWJModelObject* m_last = nullptr;
-    std::size_t m_made = 0;
+    std::uint32_t m_made = 0;
 };
 
 #endif

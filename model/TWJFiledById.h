@@ -1,0 +1,56 @@
+#ifndef WJXML_MODEL_TWJFILEDBYID_H
+#define WJXML_MODEL_TWJFILEDBYID_H
+
+#include <map>
+#include <string>
+#include <unordered_set>
+
+// The filed objects of one kind of a parent, by id: what a lookup by id and
+// an enumerator (in byte order of the ids) find. Filing under a taken id
+// replaces the entry, as a read of a file with a repeated id does; the object
+// displaced stays owned by the parent, unfiled. Whether an object is filed is
+// told without looking into it, so a pointer of another parent or a removed
+// object is safe to ask about.
+template <class T> class TWJFiledById {
+public:
+    // Files object under id. When this throws, nothing has changed.
+    void file(const std::string& id, T* object)
+    {
+        m_filed.insert(object);
+        try {
+            T*& entry = m_byId[id];
+            if (entry && entry != object)
+                m_filed.erase(entry);
+            entry = object;
+        } catch (...) {
+            m_filed.erase(object);
+            throw;
+        }
+    }
+
+    // Takes object out of the index; nothing when it is not filed under id.
+    void unfile(const std::string& id, const T* object)
+    {
+        const auto found = m_byId.find(id);
+        if (found != m_byId.end() && found->second == object) {
+            m_byId.erase(found);
+            m_filed.erase(object);
+        }
+    }
+
+    bool holds(const T* object) const { return object && m_filed.count(object) != 0; }
+
+    T* find(const std::string& id) const
+    {
+        const auto found = m_byId.find(id);
+        return found == m_byId.end() ? nullptr : found->second;
+    }
+
+    const std::map<std::string, T*>& byId() const { return m_byId; }
+
+private:
+    std::map<std::string, T*> m_byId;
+    std::unordered_set<const T*> m_filed;
+};
+
+#endif
