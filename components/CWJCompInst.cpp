@@ -30,17 +30,6 @@ template <class T> T* lookUp(const std::map<std::string, T*>& map, const std::st
     return found == map.end() ? nullptr : found->second;
 }
 
-// Runs forget on what each note about port names, then drops those notes.
-template <class T, class Forget>
-void forgetNotesOf(std::set<std::pair<const IWJPort*, T*>>& notes, const IWJPort* port, Forget forget)
-{
-    const auto first = notes.lower_bound({port, nullptr});
-    auto last = first;
-    for (; last != notes.end() && last->first == port; ++last)
-        forget(last->second);
-    notes.erase(first, last);
-}
-
 } // namespace
 
 CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent)
@@ -156,8 +145,7 @@ try {
     auto* object = dynamic_cast<IWJXMLObject*>(port);
     getDesignData()->RemoveDOMNode(object->GetDomElement());
     object->SetDomElement(nullptr);
-    forgetNotesOf(m_pairsByMember, port, [port](CWJDPPort* pair) { pair->forgetMember(port); });
-    forgetNotesOf(m_containersByPort, port, [port](CWJPortGroupContainer* container) { container->forgetPort(port); });
+    CWJPort::leaveUsers(port);
     for (CWJPortWatcher* watcher : m_watchers)
         watcher->portRemoved(port);
 } catch (...) {
@@ -385,16 +373,6 @@ void CWJCompInst::portRangeChanged(IWJPort* port)
         return;
     for (CWJPortWatcher* watcher : m_watchers)
         watcher->portRangeChanged(port);
-}
-
-void CWJCompInst::noteMember(IWJPort* member, CWJDPPort* pair)
-{
-    m_pairsByMember.emplace(member, pair);
-}
-
-void CWJCompInst::noteReference(IWJPort* port, CWJPortGroupContainer* container)
-{
-    m_containersByPort.emplace(port, container);
 }
 
 void CWJCompInst::watch(CWJPortWatcher* watcher)

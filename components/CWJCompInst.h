@@ -8,17 +8,13 @@
 #include "wjxmlinterfaceflowreader/IWJCompInst.h"
 
 #include <map>
-#include <set>
 #include <string>
 #include <unordered_set>
-#include <utility>
 #include <vector>
 
 class CWJCompBusInterface;
-class CWJDPPort;
 class CWJDesignRoot;
 class CWJIdRegistry;
-class CWJPortGroupContainer;
 class CWJPortWatcher;
 
 // A component instance, bound to a CompInst element.
@@ -85,12 +81,6 @@ public:
     void portRenamed(IWJPort* port, const std::string& oldKey);
     // Tells the watchers that the range of port has changed.
     void portRangeChanged(IWJPort* port);
-    // A differential port of this instance takes member as a member, or a
-    // bus interface or group refers to port: removing the port reaches
-    // exactly these. A note lasts until the port is removed, also when the
-    // pair or container lets the port go.
-    void noteMember(IWJPort* member, CWJDPPort* pair);
-    void noteReference(IWJPort* port, CWJPortGroupContainer* container);
     void watch(CWJPortWatcher* watcher);
     void unwatch(CWJPortWatcher* watcher);
 
@@ -136,9 +126,6 @@ private:
     bool m_groupsIndexed = false;
     std::unordered_set<const IWJPortGroup*> m_groups;
     std::vector<CWJPortWatcher*> m_watchers;
-    // What removing a port must reach, per port, in the notes' order.
-    std::set<std::pair<const IWJPort*, CWJDPPort*>> m_pairsByMember;
-    std::set<std::pair<const IWJPort*, CWJPortGroupContainer*>> m_containersByPort;
 };
 
 #endif

@@ -146,7 +146,7 @@ void CWJDPPort::forgetMember(Member& member, IWJPort* port)
 void CWJDPPort::tellOwnerOf(IWJPort* member)
 {
     if (member && m_owner)
-        m_owner->noteMember(member, this);
+        CWJPort::noteUser(member, this);
 }
 
 // A reference resolves among the instance's ports; a bound is stored and

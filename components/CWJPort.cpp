@@ -1,6 +1,9 @@
 #include "CWJPort.h"
 
+#include "CWJCompBusInterface.h"
 #include "CWJCompInst.h"
+#include "CWJDPPort.h"
+#include "CWJPortGroup.h"
 #include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/ModelText.h"
@@ -110,6 +113,46 @@ void CWJPort::readMsb(const char* text)
 void CWJPort::readLsb(const char* text)
 {
     m_lsb = readBound(text);
+}
+
+namespace {
+
+std::vector<CWJModelObject*>* usersOf(IWJPort* port)
+{
+    CWJModelObject* object = CWJModelObject::of(port);
+    if (!object)
+        return nullptr;
+    if (object->kind() == CWJModelObject::Kind::DifferentialPort)
+        return &static_cast<CWJDPPort*>(object)->users();
+    if (object->kind() == CWJModelObject::Kind::Port)
+        return &static_cast<CWJPort*>(object)->users();
+    return nullptr;
+}
+
+} // namespace
+
+// A user that takes the port again right after is noted once.
+void CWJPort::noteUser(IWJPort* port, CWJModelObject* user)
+{
+    std::vector<CWJModelObject*>* users = usersOf(port);
+    if (users && (users->empty() || users->back() != user))
+        users->push_back(user);
+}
+
+void CWJPort::leaveUsers(IWJPort* port)
+{
+    std::vector<CWJModelObject*>* users = usersOf(port);
+    if (!users)
+        return;
+    for (CWJModelObject* user : *users) {
+        if (user->kind() == CWJModelObject::Kind::DifferentialPort)
+            static_cast<CWJDPPort*>(user)->forgetMember(port);
+        else if (user->kind() == CWJModelObject::Kind::BusInterface)
+            static_cast<CWJCompBusInterface*>(user)->container().forgetPort(port);
+        else if (user->kind() == CWJModelObject::Kind::PortGroup)
+            static_cast<CWJPortGroup*>(user)->container().forgetPort(port);
+    }
+    std::vector<CWJModelObject*>().swap(*users);
 }
 
 const char* CWJPort::idOf(IWJPort* port)

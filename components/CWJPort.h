@@ -28,6 +28,12 @@ public:
     // The rank of a port of this library (CWJModelObject::rank), 0 for
     // another.
     static std::size_t rankOf(IWJPort* port);
+    // Notes user (a differential pair, bus interface or group of the port's
+    // instance) as one that uses port, a port of this library.
+    static void noteUser(IWJPort* port, CWJModelObject* user);
+    // Takes port out of every pair and reference that uses it, and forgets
+    // them. Needs no memory.
+    static void leaveUsers(IWJPort* port);
     // The port's local name (its instance port name, else its name)
     // upper-cased: the key of the by-name lookups and of part maps.
     static std::string localNameKey(IWJPort* port);

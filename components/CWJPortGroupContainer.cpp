@@ -11,7 +11,7 @@
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
 
-CWJPortGroupContainer::CWJPortGroupContainer(IWJXMLObject* holder, CWJCompBusInterface* busInterface)
+CWJPortGroupContainer::CWJPortGroupContainer(CWJModelObject* holder, CWJCompBusInterface* busInterface)
     : m_holder(holder), m_busInterface(busInterface)
 {
 }
@@ -85,7 +85,7 @@ CWJPortRef* CWJPortGroupContainer::listPort(IWJPort* port, int lsb, int msb, xer
     const bool singleEnded = port->portKind() == 0;
     if (!singleEnded && port->portKind() != 1)
         return nullptr;
-    owner->noteReference(port, this);
+    CWJPort::noteUser(port, m_holder);
     CWJPortRef* portRef = nullptr;
     if (singleEnded) {
         m_ownedPortRefs.push_back(std::make_unique<CWJPortRef>(port, lsb, msb, this));
@@ -135,7 +135,7 @@ void CWJPortGroupContainer::changePortRef(CWJPortRef& ref, IWJPort* port, int ls
     CWJCompInst* owner = compInst();
     if (!owner || !owner->holdsPort(port) || port->portKind() != 0)
         return;
-    owner->noteReference(port, this);
+    CWJPort::noteUser(port, m_holder);
     const auto listed = findListed(ref);
     if (listed != m_listed.end() && listed->port != port)
         refile(listed, port);

@@ -41,7 +41,7 @@ public:
     // holder: the group or bus interface whose element and handlers these
     // are; busInterface: the root of its tree, whose component instance
     // resolves references (null when there is none).
-    CWJPortGroupContainer(IWJXMLObject* holder, CWJCompBusInterface* busInterface);
+    CWJPortGroupContainer(CWJModelObject* holder, CWJCompBusInterface* busInterface);
     ~CWJPortGroupContainer();
     CWJPortGroupContainer(const CWJPortGroupContainer&) = delete;
     CWJPortGroupContainer& operator=(const CWJPortGroupContainer&) = delete;
@@ -109,7 +109,7 @@ private:
     void refile(ListedRefs::iterator listed, IWJPort* port);
     void writeRange(xercesc::DOMElement* refElement, int lsb, int msb);
 
-    IWJXMLObject* m_holder;
+    CWJModelObject* m_holder;
     CWJCompBusInterface* m_busInterface;
     // In the order of their elements; indexed by port, so that forgetting a
     // port looks only at the references to it, and by reference object, so

@@ -26,6 +26,10 @@ public:
     IWJCompInst* compInst() override;
 
     void setId(const char* text);
+    // What uses the port: the differential pairs that take it as a member
+    // and the bus interfaces and groups that refer to it, each noted when it
+    // takes the port. Removing the port walks exactly these.
+    std::vector<CWJModelObject*>& users() { return m_users; }
 
 protected:
     TWJPortBase(xercesc::DOMElement* element, IWJXMLObject* parent, int portKind);
@@ -40,6 +44,7 @@ private:
 
     std::string m_name;
     std::string m_instancePortName;
+    std::vector<CWJModelObject*> m_users;
     int m_portKind;
 };
 
