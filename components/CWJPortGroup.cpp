@@ -166,11 +166,8 @@ std::string CWJPortGroup::pathOf(IWJPortGroup* group)
 
 const char* CWJPortGroup::idOf(IWJPortGroup* group)
 {
-    if (auto* portGroup = dynamic_cast<CWJPortGroup*>(group))
-        return portGroup->id();
-    if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(group))
-        return busInterface->id();
-    return "";
+    const CWJModelObject* object = CWJModelObject::of(group);
+    return object ? object->id() : "";
 }
 
 void CWJPortGroup::readType(const char* text)

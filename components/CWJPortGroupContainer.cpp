@@ -177,7 +177,8 @@ void CWJPortGroupContainer::insertPortGroup(IWJPortGroup* group)
     if (object->kind() != CWJModelObject::Kind::PortGroup)
         return;
     auto* child = static_cast<CWJPortGroup*>(object);
-    auto* parentGroup = dynamic_cast<CWJPortGroup*>(m_holder);
+    auto* parentGroup =
+        m_holder->kind() == CWJModelObject::Kind::PortGroup ? static_cast<CWJPortGroup*>(m_holder) : nullptr;
     if (&child->parentContainer() != this) {
         for (CWJPortGroup* above = parentGroup; above; above = above->parentGroup()) {
             if (above == child)
@@ -272,10 +273,10 @@ IWJPortGroup* CWJPortGroupContainer::findPortGroup(const char* path, bool ignore
         }
         if (!match || rest.empty())
             return match;
-        auto* group = dynamic_cast<CWJPortGroup*>(match);
-        if (!group)
+        CWJModelObject* object = CWJModelObject::of(match);
+        if (!object || object->kind() != CWJModelObject::Kind::PortGroup)
             return match->findPortGroup(rest.c_str());
-        level = &group->container();
+        level = &static_cast<CWJPortGroup*>(object)->container();
         ignoreCase = false;
     }
 }
