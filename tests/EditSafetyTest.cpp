@@ -204,15 +204,16 @@ const EditCase kEdits[] = {
          EXPECT_STREQ(b.u1->refdes(), "U\xef\xbf\xbd\xef\xbf\xbd"
                                       "1");
      }},
-    {"groups nested as deep as a file may hold save, deeper ones do not",
+    {"groups nested as deep as a file may hold save and read, one level deeper do not save",
      [](Board& b) {
+         // The lane is the 7th level and each group two more: the Range of
+         // the innermost reference is the 512th, then a PortRef the 513th.
          IWJPortGroup* group = b.lane;
-         for (int level = 1; level < 250; ++level)
+         for (int level = 0; level < 251; ++level)
              group = group->addPortGroup("G", IWJPortGroup::Bus, nullptr, 0, 0);
          group->addPortRef(b.data, 0, 1);
          const std::string path = write(b.view.get(), "deep-enough.xml");
-         for (int level = 0; level < 5; ++level)
-             group = group->addPortGroup("G", IWJPortGroup::Bus, nullptr, 0, 0);
+         group->addPortGroup("G", IWJPortGroup::Bus, nullptr, 0, 0)->addPortRef(b.clk, -1, -1);
          CWJXMLFlowReader writer(b.view.get());
          writer.writeXMLFile(path.c_str());
          EXPECT_NE(std::string(writer.lastError()).find("more than 512 deep"), std::string::npos);

@@ -113,9 +113,10 @@ TEST(HostileInput, RefusedFilesSayWhereAndWhy)
          head + "<DesignName><xi:include xmlns:xi=\"http://www.w3.org/2001/XInclude\" href=\"" + secret +
              "\" parse=\"text\"/></DesignName>" + kTail,
          "'DesignName' is of simple type and cannot have elements"},
+        // The innermost group is the 513th level: one more than a file may hold.
         {"deep-groups",
          head + "<CompInsts><CompInst id=\"U1\"><BusInterfaces><BusInterface id=\"B\">" +
-             repeated("<PortGroups><PortGroup>", 100000) + repeated("</PortGroup></PortGroups>", 100000) +
+             repeated("<PortGroups><PortGroup>", 254) + repeated("</PortGroup></PortGroups>", 254) +
              "</BusInterface></BusInterfaces></CompInst></CompInsts>" + kTail,
          deep},
         {"malformed", head + "<DesignName>x</DesignNam>" + kTail, ":2:82: expected end of tag 'DesignName'"},

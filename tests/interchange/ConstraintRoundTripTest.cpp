@@ -92,6 +92,21 @@ TEST(ConstraintRoundTrip, RandomDesignsKeepTheirPinMappings)
     }
 }
 
+// A quote in a port or pin name is doubled inside a quoted field, and the
+// import reads the name back as it was.
+TEST(ConstraintRoundTrip, CsvDoublesQuotesInNames)
+{
+    const testsupport::View design = testsupport::create();
+    IWJCompInst* instance = design->addCompInst("CELL", "U1");
+    IWJFootPrint* footprint = design->addFootprint("PKG", "", "", "", "", "");
+    IWJPort* port = instance->addPort("say \"hi\"", "", IWJPort::Input, 1, -1, -1);
+    design->addPartMap(footprint, instance)->mapPortToPin(port, footprint->addPin("A\"1", "", "", "", ""), -1);
+    const std::string text = exportText(design.get(), ConstraintFormat::Csv, "U1");
+    EXPECT_NE(text.find("\nU1,\"CELL.say \"\"hi\"\"\",,\"A\"\"1\",pin,\r\n"), std::string::npos) << text;
+    EXPECT_EQ(throughTwoFormats(design.get(), "U1", ConstraintFormat::Csv, ConstraintFormat::Csv),
+              placements(design.get(), "U1"));
+}
+
 // A name that a format would read back otherwise is refused, not written.
 TEST(ConstraintRoundTrip, NamesAFormatCannotCarryAreRefused)
 {
