@@ -65,7 +65,7 @@ label() {
 # internal tests, which link the model's objects).
 targetsFor() {
   case $1 in
-    binding/* | components/* | footprints/* | partmap/* | flowreader/*)
+    binding/* | model/* | components/* | footprints/* | partmap/* | flowreader/*)
       echo "--target wjxmlinterfaceflowreader wjxml_internal_tests" ;;
     interchange/*) echo "--target wjxmlinterchange" ;;
     tools/*) echo "--target ifx wjxml_tests" ;;
