@@ -69,6 +69,8 @@ FORMAT_SOURCES   = $(shell git ls-files '*.cpp' '*.h')
 SOAK_SECONDS  ?= 180
 
 MUTANTS       ?= build-mutants
+# Each fault's rebuild goes through ccache (tests/mutants/run.sh).
+MUTANT_PACKAGES := ccache
 
 PACKAGE_BUILD ?= build-package
 
@@ -82,7 +84,7 @@ VALGRIND_PACKAGES := valgrind
 VALGRIND_SKIPPED  := HostileInput.AMillion*:SaveFailure.ADesignLargerThanARead*:DeepTree.*
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
-.PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs build build-asan build-tsan build-fuzz demo test test-browser python-imports \
+.PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs deps-mutants build build-asan build-tsan build-fuzz demo test test-browser python-imports \
         mutants fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-smoke $(addprefix fuzz-smoke-,$(FUZZ_TARGETS)) \
         fuzz-coverage deps-format format format-check soak valgrind bench docs package clean
 
@@ -118,6 +120,9 @@ endef
 
 deps:
 	$(call install-missing,$(PACKAGES))
+
+deps-mutants:
+	$(call install-missing,$(MUTANT_PACKAGES))
 
 deps-browser:
 	$(call install-missing,$(BROWSER_PACKAGES))
@@ -203,7 +208,7 @@ python-imports:
 # checkout in $(MUTANTS), built and tested there; reports which faults the
 # suite notices (tests/README.md). MUTANT_NAMES=... runs only those;
 # MUTANTS_BEFORE=<commit> runs that commit's suite on each fault too.
-mutants: deps
+mutants: deps deps-mutants
 	PYTHON=$(PYTHON) JOBS=$(JOBS) MUTANTS_BEFORE=$(MUTANTS_BEFORE) \
 	  tests/mutants/run.sh tests/mutants/faults.tsv $(MUTANTS) $(MUTANT_NAMES)
 
