@@ -38,16 +38,21 @@ long peakKiB()
 
 long PeakMemory::measure(Read read, const std::string& file, const std::string& schemaFile)
 {
-    const std::string command =
-        "'" + selfPath() + "' " + kFlag + " " + kReadNames[read] + " '" + file + "' '" + schemaFile + "'";
+    return static_cast<long>(
+        childFigure(std::string(kFlag) + " " + kReadNames[read] + " '" + file + "' '" + schemaFile + "'"));
+}
+
+double PeakMemory::childFigure(const std::string& arguments)
+{
+    const std::string command = "'" + selfPath() + "' " + arguments;
     FILE* child = ::popen(command.c_str(), "r");
     if (!child)
         throw std::runtime_error("cannot start " + command);
-    long kib = -1;
-    const int fields = std::fscanf(child, "%ld", &kib);
+    double figure = -1;
+    const int fields = std::fscanf(child, "%lf", &figure);
     if (::pclose(child) != 0 || fields != 1)
         throw std::runtime_error("the measurement failed: " + command);
-    return kib;
+    return figure;
 }
 
 bool PeakMemory::childMain(int argc, char** argv)

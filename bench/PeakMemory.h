@@ -16,6 +16,10 @@ public:
     // The child's side: true when argv asks for a measurement, which is then
     // made and printed.
     static bool childMain(int argc, char** argv);
+
+    // Runs the benchmark program with these arguments and returns the one
+    // number it prints.
+    static double childFigure(const std::string& arguments);
 };
 
 #endif

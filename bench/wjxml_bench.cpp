@@ -4,25 +4,26 @@
 //   --data=FOLDER            where the generated designs are cached
 
 #include "BenchCase.h"
+#include "BenchClock.h"
 #include "BenchFiles.h"
 #include "BenchOperations.h"
 #include "BenchSummary.h"
+#include "EditCycles.h"
 #include "EditScenarios.h"
 #include "PeakMemory.h"
+#include "PortRefReads.h"
 #include "XercesBaseline.h"
 
 #include "wjxmlinterfaceflowreader.h"
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
-#include <time.h>
 #include <utility>
 #include <vector>
 
@@ -98,27 +99,15 @@ void writeDesign(benchmark::State& state, BenchCase& design, const std::string& 
     }
 }
 
-double wallSeconds()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-double threadCpuSeconds()
-{
-    timespec now{};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 // Runs edit and reports its wall-clock and processor seconds as the
 // counters name and name_cpu.
 template <class Edit> void timeEdit(benchmark::State& state, const char* name, Edit edit)
 {
-    const double wall = wallSeconds();
-    const double cpu = threadCpuSeconds();
+    const double wall = benchclock::wallSeconds();
+    const double cpu = benchclock::threadCpuSeconds();
     edit();
-    state.counters[name] = wallSeconds() - wall;
-    state.counters[std::string(name) + kCpuSuffix] = threadCpuSeconds() - cpu;
+    state.counters[name] = benchclock::wallSeconds() - wall;
+    state.counters[std::string(name) + kCpuSuffix] = benchclock::threadCpuSeconds() - cpu;
 }
 
 // The four edits, one after the other on a design read bound for every
@@ -189,7 +178,7 @@ long long fileBytes(const std::string& file)
 
 int main(int argc, char** argv)
 {
-    if (PeakMemory::childMain(argc, argv))
+    if (PeakMemory::childMain(argc, argv) || EditCycles::childMain(argc, argv))
         return 0;
     benchmark::Initialize(&argc, argv);
     std::vector<std::size_t> sizes{1000, 10000, 100000, 1000000};
@@ -223,6 +212,8 @@ int main(int argc, char** argv)
             summary.setPeaks(design->size(), peaks);
         }
         summary.printTables();
+        PortRefReads(files).printTable();
+        EditCycles::printTable();
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "wjxml_bench: %s\n", failure.what());
         return 1;

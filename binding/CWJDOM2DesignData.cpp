@@ -85,16 +85,27 @@ void appendText(std::string& out, const DOMElement* element)
 // be built through the interfaces.
 constexpr std::size_t kMostRecursiveReleaseDepth = 512;
 
-// Walks up through the parents rather than keeping a stack, so that it
-// allocates nothing: it runs while objects are destroyed.
-bool deeperThan(const DOMNode* top, std::size_t limit)
+// Xerces's release of an element keeps its attributes and their texts from
+// reuse: they would stay in the document's heap until the document goes.
+// Released one by one, they are reused by the attributes written next.
+// Returns whether the tree is deeper than limit. Walks up through the
+// parents rather than keeping a stack, so that it allocates nothing: it runs
+// while objects are destroyed.
+bool releaseAttributesBelow(DOMNode* top, std::size_t limit)
 {
-    const DOMNode* node = top;
+    DOMNode* node = top;
     std::size_t depth = 0;
+    bool deeper = false;
     for (;;) {
-        if (const DOMNode* child = node->getFirstChild()) {
+        if (node->getNodeType() == DOMNode::ELEMENT_NODE) {
+            auto* element = static_cast<DOMElement*>(node);
+            const DOMNamedNodeMap* attributes = element->getAttributes();
+            for (XMLSize_t left = attributes->getLength(); left > 0; --left)
+                element->removeAttributeNode(static_cast<DOMAttr*>(attributes->item(left - 1)))->release();
+        }
+        if (DOMNode* child = node->getFirstChild()) {
             if (++depth > limit)
-                return true;
+                deeper = true;
             node = child;
             continue;
         }
@@ -103,20 +114,21 @@ bool deeperThan(const DOMNode* top, std::size_t limit)
             --depth;
         }
         if (node == top)
-            return false;
+            return deeper;
         node = node->getNextSibling();
     }
 }
 
-// Frees a node that has left its document tree, with everything below it.
-// A tree too deep for Xerces's recursive release goes leaf by leaf instead,
-// at the cost of taking every node out of its parent first. Xerces keeps
-// released nodes for reuse and may need memory for that; when it has none,
-// what is left stays with the document and goes when the document does.
+// Frees a node that has left its document tree, with everything below it
+// and their attributes. A tree too deep for Xerces's recursive release goes
+// leaf by leaf instead, at the cost of taking every node out of its parent
+// first. Xerces keeps released nodes for reuse and may need memory for that;
+// when it has none, what is left stays with the document and goes when the
+// document does.
 void releaseDetached(DOMNode* top) noexcept
 {
     try {
-        if (!deeperThan(top, kMostRecursiveReleaseDepth)) {
+        if (!releaseAttributesBelow(top, kMostRecursiveReleaseDepth)) {
             top->release();
             return;
         }

@@ -109,8 +109,11 @@ CWJPortRef* CWJPortGroupContainer::listPort(IWJPort* port, int lsb, int msb, xer
     return portRef;
 }
 
+thread_local unsigned long long CWJPortGroupContainer::listingSteps = 0;
+
 CWJPortGroupContainer::ListedRefs::iterator CWJPortGroupContainer::findListed(CWJPortRef& ref)
 {
+    ++listingSteps;
     const auto found = m_listedByRef.find(&ref);
     return found == m_listedByRef.end() ? m_listed.end() : found->second;
 }
@@ -293,6 +296,7 @@ void CWJPortGroupContainer::forgetPort(IWJPort* port)
     const auto first = m_listedByPort.lower_bound({port, nullptr});
     auto last = first;
     for (; last != m_listedByPort.end() && last->first.first == port; ++last) {
+        ++listingSteps;
         binder->RemoveDOMNode(last->second->element);
         if (last->second->portRef)
             m_listedByRef.erase(last->second->portRef);

@@ -83,6 +83,10 @@ public:
 
     void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
 
+    // How many listed references containers looked at to find or forget
+    // references on the calling thread.
+    static thread_local unsigned long long listingSteps;
+
     // The handlers of the holder's PortRef and DifferentialPortRef elements.
     void beginPortRef(const char* text);
     void readRef(const char* text);

@@ -2,12 +2,14 @@
 // rather than timed: it must grow no faster than the count.
 
 #include "binding/CWJDOM2DesignData.h"
+#include "components/CWJPortGroupContainer.h"
 #include "flowreader/CWJInterfaceView.h"
 
 #include "wjxmlinterfaceflowreader.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,7 +74,46 @@ std::vector<unsigned long long> mapThenRemovePorts(int count)
     return {mapped - before, documentSteps() - mapped};
 }
 
+// Writes a bus interface with count ranged references, to one port or each
+// to a port of its own, reads the file back bound and returns the listings
+// the read looked at.
+unsigned long long readPortRefs(int count, bool onePort)
+{
+    const std::string file = ::testing::TempDir() + "growth_refs.xml";
+    {
+        CWJXMLFlowReader reader;
+        std::unique_ptr<IWJInterfaceView> view(reader.CreateInterfaceView("tester", "2024-06-01T12:00:00", "growth"));
+        IWJCompInst* instance = view->addCompInst("CELL", "U1");
+        IWJCompBusInterface* bus = instance->addBusInterface("BUS", "");
+        IWJPort* shared = instance->addPort("D", "", IWJPort::Inout, 1, 7, 0);
+        for (int i = 0; i < count; ++i) {
+            IWJPort* port =
+                onePort ? shared : instance->addPort(("D" + std::to_string(i)).c_str(), "", IWJPort::Inout, 1, 7, 0);
+            bus->addPortRef(port, i % 8, i % 8);
+        }
+        CWJXMLFlowReader(view.get()).writeXMLFile(file.c_str());
+    }
+    CWJXMLFlowReader reader;
+    const unsigned long long before = CWJPortGroupContainer::listingSteps;
+    reader.readFlowXML(file.c_str(), true);
+    std::unique_ptr<IWJInterfaceView> view(reader.getInterfaceView());
+    std::remove(file.c_str());
+    EXPECT_NE(view, nullptr) << reader.lastError();
+    return CWJPortGroupContainer::listingSteps - before;
+}
+
 } // namespace
+
+TEST(WorkGrowth, ReferencesToOnePortReadWithWorkInProportionToTheirCount)
+{
+    for (const bool onePort : {true, false}) {
+        SCOPED_TRACE(onePort ? "one port" : "a port each");
+        const unsigned long long few = readPortRefs(2000, onePort);
+        const unsigned long long many = readPortRefs(8000, onePort);
+        EXPECT_GT(few, 0u);
+        EXPECT_LE(static_cast<double>(many), 4.4 * static_cast<double>(few));
+    }
+}
 
 TEST(WorkGrowth, MappingAndRemovingPortsTakeWorkInProportionToTheirCount)
 {
