@@ -27,7 +27,8 @@
 #   make bench  builds and runs the benchmarks against Xerces-C alone (minutes),
 #               the Python module's walk over a large design, then importing
 #               and exporting pin placements against reading and writing a
-#               design file
+#               design file; it also reads many references to one port and
+#               measures the resident growth of edit-and-undo cycles
 #   make docs   builds the HTML reference of the public headers with Doxygen
 #               into build/docs/html; an undocumented public declaration fails
 #   make package  builds the Debian package with CPack, from a release build
