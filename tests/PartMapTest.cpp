@@ -239,3 +239,25 @@ TEST(PartMap, EditsOfRepeatedMappingsSaveWhatIsInEffect)
         EXPECT_EQ(roundTrip.check(view.get(), name + "-unmapped"), "");
     }
 }
+
+// A port displaced by a later one of its id is still found by its name, but
+// it is no port of the instance: a mapping of it would be saved as one of the
+// later port.
+TEST(PartMap, APortDisplacedByALaterOneOfItsIdIsNotMapped)
+{
+    const std::string path = writeInput(
+        "displaced-port.xml",
+        document("<CompInsts><CompInst id=\"U1\"><Ports><Port id=\"P\"><Name>A</Name></Port>"
+                 "<Port id=\"P\"><Name>B</Name></Port></Ports></CompInst></CompInsts>"
+                 "<Footprints><Footprint id=\"F\"><Name>F</Name><Pins><Pin id=\"N1\"><Name>1</Name></Pin></Pins>"
+                 "</Footprint></Footprints><PartMaps><PartMap><CompInstRef ref=\"U1\"/><PartDefRef ref=\"F\"/>"
+                 "</PartMap></PartMaps>"));
+    const View view = read(path, true);
+    ASSERT_TRUE(view);
+    IWJPort* displaced = view->compInsts().value()->findPort("A");
+    ASSERT_TRUE(displaced);
+    IWJPartMap* map = view->partMaps().value();
+    map->mapPortToPinName(displaced, "1", -1);
+    EXPECT_EQ(map->pinForPort(displaced, -1), nullptr);
+    EXPECT_EQ(count(map->portPinMaps()), 0);
+}
