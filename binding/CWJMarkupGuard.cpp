@@ -1,8 +1,38 @@
 #include "CWJMarkupGuard.h"
 
+#include <array>
 #include <cstdio>
 
 namespace {
+
+// Which bytes of an ASCII-based file may change the guard's state, by the
+// states they matter in: any other byte only moves the column on.
+enum : unsigned char {
+    kStopsText = 1,
+    kStopsTag = 2,
+    kStopsQuoted = 4,    // either quote: take() tells which one ends the value
+    kStopsMarkupEnd = 8, // in end tags, comments, CDATA sections and processing instructions
+    kStopsEvery = 16,    // just after "<", "<!" and "<!-", where every character counts
+};
+
+constexpr std::array<unsigned char, 256> makeStops()
+{
+    std::array<unsigned char, 256> stops{};
+    for (unsigned char& byte : stops)
+        byte = kStopsEvery;
+    // Line breaks and control characters matter everywhere.
+    for (unsigned byte = 0; byte < 0x20; ++byte)
+        if (byte != '\t' && byte != '\r')
+            stops[byte] = 0xff;
+    stops['<'] |= kStopsText;
+    stops['>'] |= kStopsTag | kStopsMarkupEnd;
+    stops['='] |= kStopsTag;
+    stops['"'] |= kStopsTag | kStopsQuoted;
+    stops['\''] |= kStopsTag | kStopsQuoted;
+    return stops;
+}
+
+constexpr std::array<unsigned char, 256> kStops = makeStops();
 
 // The EBCDIC code points of the characters that matter here; the square
 // brackets differ between EBCDIC code pages, so CDATA sections are not told
@@ -72,9 +102,42 @@ char32_t CWJMarkupGuard::decode(const unsigned char* u) const
     }
 }
 
+unsigned char CWJMarkupGuard::stopsInState() const
+{
+    switch (m_state) {
+    case State::Text: return kStopsText;
+    case State::Tag: return kStopsTag;
+    case State::Quoted: return kStopsQuoted;
+    case State::EndTag:
+    case State::Comment:
+    case State::CData:
+    case State::Instruction: return kStopsMarkupEnd;
+    default: return kStopsEvery;
+    }
+}
+
+std::size_t CWJMarkupGuard::skipOrdinary(const unsigned char* bytes, std::size_t count)
+{
+    const unsigned char stops = stopsInState();
+    std::size_t skipped = 0;
+    while (skipped < count && !(kStops[bytes[skipped]] & stops))
+        ++skipped;
+    if (skipped == 0)
+        return 0;
+    m_column += skipped;
+    m_beforePrevious = skipped > 1 ? bytes[skipped - 2] : m_previous;
+    m_previous = bytes[skipped - 1];
+    return skipped;
+}
+
 bool CWJMarkupGuard::scan(const unsigned char* bytes, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i) {
+        if (m_family == Family::Ascii) {
+            i += skipOrdinary(bytes + i, count - i);
+            if (i == count)
+                break;
+        }
         m_pending[m_pendingCount++] = bytes[i];
         if (m_family == Family::Unknown) {
             if (m_pendingCount < 4)
