@@ -119,9 +119,11 @@ unsigned char CWJMarkupGuard::stopsInState() const
 std::size_t CWJMarkupGuard::skipOrdinary(const unsigned char* bytes, std::size_t count)
 {
     const unsigned char stops = stopsInState();
-    std::size_t skipped = 0;
-    while (skipped < count && !(kStops[bytes[skipped]] & stops))
-        ++skipped;
+    const unsigned char* const end = bytes + count;
+    const unsigned char* stop = bytes;
+    while (stop != end && !(kStops[*stop] & stops))
+        ++stop;
+    const auto skipped = static_cast<std::size_t>(stop - bytes);
     if (skipped == 0)
         return 0;
     m_column += skipped;
@@ -130,14 +132,22 @@ std::size_t CWJMarkupGuard::skipOrdinary(const unsigned char* bytes, std::size_t
     return skipped;
 }
 
+bool CWJMarkupGuard::scanAscii(const unsigned char* bytes, std::size_t count)
+{
+    std::size_t i = skipOrdinary(bytes, count);
+    while (i < count) {
+        if (!take(bytes[i++]))
+            return false;
+        i += skipOrdinary(bytes + i, count - i);
+    }
+    return true;
+}
+
 bool CWJMarkupGuard::scan(const unsigned char* bytes, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i) {
-        if (m_family == Family::Ascii) {
-            i += skipOrdinary(bytes + i, count - i);
-            if (i == count)
-                break;
-        }
+        if (m_family == Family::Ascii)
+            return scanAscii(bytes + i, count - i);
         m_pending[m_pendingCount++] = bytes[i];
         if (m_family == Family::Unknown) {
             if (m_pendingCount < 4)
@@ -167,12 +177,8 @@ bool CWJMarkupGuard::take(char32_t c)
     } else {
         ++m_column;
     }
-    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-        char text[80];
-        std::snprintf(text, sizeof text, "the file is not text: it holds the control character 0x%02X",
-                      static_cast<unsigned>(c));
-        return fail(text);
-    }
+    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+        return failNotText(c);
     switch (m_state) {
     case State::Text:
         if (c == '<')
@@ -207,7 +213,7 @@ bool CWJMarkupGuard::take(char32_t c)
             m_quote = c;
             m_state = State::Quoted;
         } else if (c == '=' && ++m_attributes > m_maxAttributes) {
-            return fail("an element has more than " + std::to_string(m_maxAttributes) + " attributes");
+            return failAttributes();
         }
         break;
     case State::Quoted:
@@ -218,6 +224,19 @@ bool CWJMarkupGuard::take(char32_t c)
     m_beforePrevious = m_previous;
     m_previous = c;
     return true;
+}
+
+bool CWJMarkupGuard::failNotText(char32_t c)
+{
+    char text[80];
+    std::snprintf(text, sizeof text, "the file is not text: it holds the control character 0x%02X",
+                  static_cast<unsigned>(c));
+    return fail(text);
+}
+
+bool CWJMarkupGuard::failAttributes()
+{
+    return fail("an element has more than " + std::to_string(m_maxAttributes) + " attributes");
 }
 
 bool CWJMarkupGuard::fail(const std::string& problem)
