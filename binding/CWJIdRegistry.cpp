@@ -3,6 +3,7 @@
 #include "CWJDOM2DesignData.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -23,9 +24,10 @@ const char* CWJIdRegistry::makeUniqueId(const char* name)
     if (!name)
         name = "";
     if (getDesignData()->loading) {
-        m_taken.insert(name);
+        addUnfiled(name);
         return name;
     }
+    fileTaken();
     std::string base = isAsciiLetter(name[0]) ? std::string(name) : "TVN_" + std::string(name);
     std::replace_if(
         base.begin(), base.end(), [](char c) { return !isIdCharacter(c); }, '_');
@@ -44,4 +46,22 @@ const char* CWJIdRegistry::makeUniqueId(const char* name)
     }
     m_taken.insert(idBuffer);
     return idBuffer.c_str();
+}
+
+void CWJIdRegistry::addUnfiled(const char* id)
+{
+    m_unfiled.append(id, std::strlen(id) + 1);
+    ++m_unfiledCount;
+}
+
+void CWJIdRegistry::fileTaken()
+{
+    // Reserving what is there already could shrink the table.
+    if (m_unfiledCount == 0)
+        return;
+    m_taken.reserve(m_taken.size() + m_unfiledCount);
+    for (const char* id = m_unfiled.c_str(); id != m_unfiled.c_str() + m_unfiled.size(); id += std::strlen(id) + 1)
+        m_taken.insert(id);
+    std::string().swap(m_unfiled);
+    m_unfiledCount = 0;
 }

@@ -20,11 +20,20 @@ public:
     // handed out again. The result is valid until the thread's next call.
     const char* makeUniqueId(const char* name);
     // Takes id as it is, as a read does.
-    void take(const std::string& id) { m_taken.insert(id); }
+    void take(const std::string& id) { addUnfiled(id.c_str()); }
     // How many candidate ids makeUniqueId has looked up so far.
     unsigned long long candidatesTried() const { return m_candidatesTried; }
 
 private:
+    void addUnfiled(const char* id);
+    // Files the ids taken since the last call in m_taken.
+    void fileTaken();
+
+    // Ids taken but not yet filed in m_taken, each ended by '\0'. A read
+    // takes every id of its file and asks for none, so the ids are filed,
+    // all at once, only when one is made.
+    std::string m_unfiled;
+    std::size_t m_unfiledCount = 0;
     std::unordered_set<std::string> m_taken;
     // Per base name, the first suffix not yet known to be taken: ids never
     // leave m_taken, so the search for a free suffix resumes there.

@@ -1,8 +1,38 @@
 #include "CWJMarkupGuard.h"
 
+#include <array>
 #include <cstdio>
 
 namespace {
+
+// Which bytes of an ASCII-based file may change the guard's state, by the
+// states they matter in: any other byte only moves the column on.
+enum : unsigned char {
+    kStopsText = 1,
+    kStopsTag = 2,
+    kStopsQuoted = 4,    // either quote: take() tells which one ends the value
+    kStopsMarkupEnd = 8, // in end tags, comments, CDATA sections and processing instructions
+    kStopsEvery = 16,    // just after "<", "<!" and "<!-", where every character counts
+};
+
+constexpr std::array<unsigned char, 256> makeStops()
+{
+    std::array<unsigned char, 256> stops{};
+    for (unsigned char& byte : stops)
+        byte = kStopsEvery;
+    // Line breaks and control characters matter everywhere.
+    for (unsigned byte = 0; byte < 0x20; ++byte)
+        if (byte != '\t' && byte != '\r')
+            stops[byte] = 0xff;
+    stops['<'] |= kStopsText;
+    stops['>'] |= kStopsTag | kStopsMarkupEnd;
+    stops['='] |= kStopsTag;
+    stops['"'] |= kStopsTag | kStopsQuoted;
+    stops['\''] |= kStopsTag | kStopsQuoted;
+    return stops;
+}
+
+constexpr std::array<unsigned char, 256> kStops = makeStops();
 
 // The EBCDIC code points of the characters that matter here; the square
 // brackets differ between EBCDIC code pages, so CDATA sections are not told
@@ -72,9 +102,52 @@ char32_t CWJMarkupGuard::decode(const unsigned char* u) const
     }
 }
 
+unsigned char CWJMarkupGuard::stopsInState() const
+{
+    switch (m_state) {
+    case State::Text: return kStopsText;
+    case State::Tag: return kStopsTag;
+    case State::Quoted: return kStopsQuoted;
+    case State::EndTag:
+    case State::Comment:
+    case State::CData:
+    case State::Instruction: return kStopsMarkupEnd;
+    default: return kStopsEvery;
+    }
+}
+
+std::size_t CWJMarkupGuard::skipOrdinary(const unsigned char* bytes, std::size_t count)
+{
+    const unsigned char stops = stopsInState();
+    const unsigned char* const end = bytes + count;
+    const unsigned char* stop = bytes;
+    while (stop != end && !(kStops[*stop] & stops))
+        ++stop;
+    const auto skipped = static_cast<std::size_t>(stop - bytes);
+    if (skipped == 0)
+        return 0;
+    m_column += skipped;
+    m_beforePrevious = skipped > 1 ? bytes[skipped - 2] : m_previous;
+    m_previous = bytes[skipped - 1];
+    return skipped;
+}
+
+bool CWJMarkupGuard::scanAscii(const unsigned char* bytes, std::size_t count)
+{
+    std::size_t i = skipOrdinary(bytes, count);
+    while (i < count) {
+        if (!take(bytes[i++]))
+            return false;
+        i += skipOrdinary(bytes + i, count - i);
+    }
+    return true;
+}
+
 bool CWJMarkupGuard::scan(const unsigned char* bytes, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i) {
+        if (m_family == Family::Ascii)
+            return scanAscii(bytes + i, count - i);
         m_pending[m_pendingCount++] = bytes[i];
         if (m_family == Family::Unknown) {
             if (m_pendingCount < 4)
@@ -104,12 +177,8 @@ bool CWJMarkupGuard::take(char32_t c)
     } else {
         ++m_column;
     }
-    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-        char text[80];
-        std::snprintf(text, sizeof text, "the file is not text: it holds the control character 0x%02X",
-                      static_cast<unsigned>(c));
-        return fail(text);
-    }
+    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+        return failNotText(c);
     switch (m_state) {
     case State::Text:
         if (c == '<')
@@ -144,7 +213,7 @@ bool CWJMarkupGuard::take(char32_t c)
             m_quote = c;
             m_state = State::Quoted;
         } else if (c == '=' && ++m_attributes > m_maxAttributes) {
-            return fail("an element has more than " + std::to_string(m_maxAttributes) + " attributes");
+            return failAttributes();
         }
         break;
     case State::Quoted:
@@ -155,6 +224,19 @@ bool CWJMarkupGuard::take(char32_t c)
     m_beforePrevious = m_previous;
     m_previous = c;
     return true;
+}
+
+bool CWJMarkupGuard::failNotText(char32_t c)
+{
+    char text[80];
+    std::snprintf(text, sizeof text, "the file is not text: it holds the control character 0x%02X",
+                  static_cast<unsigned>(c));
+    return fail(text);
+}
+
+bool CWJMarkupGuard::failAttributes()
+{
+    return fail("an element has more than " + std::to_string(m_maxAttributes) + " attributes");
 }
 
 bool CWJMarkupGuard::fail(const std::string& problem)

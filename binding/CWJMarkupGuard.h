@@ -34,7 +34,16 @@ private:
     // The character of one unit, as far as markup goes.
     char32_t decode(const unsigned char* unit) const;
     std::size_t unitSize() const;
+    // scan() of an ASCII-based file, where a byte is a character.
+    bool scanAscii(const unsigned char* bytes, std::size_t count);
+    // In an ASCII-based file, passes over the bytes at the start of bytes
+    // that cannot change the state, as take() would; returns their count.
+    std::size_t skipOrdinary(const unsigned char* bytes, std::size_t count);
+    // The kStops bits of the bytes that matter in the current state.
+    unsigned char stopsInState() const;
     bool take(char32_t c);
+    bool failNotText(char32_t c);
+    bool failAttributes();
     bool fail(const std::string& problem);
 
     unsigned m_maxAttributes;
