@@ -20,7 +20,17 @@ class CWJOwnedObjects;
 // afterwards.
 class CWJModelObject : public IWJXMLObject {
 public:
-    enum class Kind : unsigned char { CompInst, Port, DifferentialPort, BusInterface, PortGroup, Footprint, Pin, PinGroup, PartMap };
+    enum class Kind : unsigned char {
+        CompInst,
+        Port,
+        DifferentialPort,
+        BusInterface,
+        PortGroup,
+        Footprint,
+        Pin,
+        PinGroup,
+        PartMap
+    };
 
     CWJModelObject(const CWJModelObject&) = delete;
     CWJModelObject& operator=(const CWJModelObject&) = delete;
