@@ -39,16 +39,6 @@ void CWJCompBusInterface::registerHandlers()
     RegisterClassHandlers(&handlers);
 }
 
-const char* CWJCompBusInterface::fullName()
-try {
-    static thread_local std::string fullName;
-    fullName = path();
-    return fullName.c_str();
-} catch (...) {
-    noteLookupOutOfMemory();
-    return "";
-}
-
 // "<cell name>.<name>"; the name alone without a component instance.
 std::string CWJCompBusInterface::path() const
 {

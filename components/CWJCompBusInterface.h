@@ -18,7 +18,6 @@ public:
     CWJCompBusInterface(xercesc::DOMElement* element, IWJXMLObject* parent, const char* name);
     ~CWJCompBusInterface() override;
 
-    const char* fullName() override;
     int groupKind() override;
     IWJCompBusInterface* busInterface() override;
     const char* definition() override;
@@ -28,8 +27,7 @@ public:
     // The top-level group filed under exactly this id, or null.
     IWJPortGroup* findPortGroupById(const char* id);
     CWJCompInst* owner() const { return m_compInst; }
-    // fullName for an edit: throws when memory runs out.
-    std::string path() const;
+    std::string path() const override;
 
 private:
     void registerHandlers();

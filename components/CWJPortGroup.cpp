@@ -65,16 +65,6 @@ void CWJPortGroup::registerHandlers()
     RegisterClassHandlers(&handlers);
 }
 
-const char* CWJPortGroup::fullName()
-try {
-    static thread_local std::string fullName;
-    fullName = path();
-    return fullName.c_str();
-} catch (...) {
-    noteLookupOutOfMemory();
-    return "";
-}
-
 // "<cell name>.<bus interface name>.<enclosing groups, outermost first>.<name>";
 // the parts that cannot be reached are left out.
 std::string CWJPortGroup::path() const

@@ -17,7 +17,6 @@ public:
     CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent, const char* idSeed);
     ~CWJPortGroup() override;
 
-    const char* fullName() override;
     IWJPortGroupType groupType() const override;
     void setGroupType(IWJPortGroupType type) override;
     int numPhysPowerPins() const override;
@@ -43,7 +42,7 @@ public:
     // The full name of a group or bus interface of this library, for an edit:
     // throws when memory runs out, failing the edit; "" for another's.
     static std::string pathOf(IWJPortGroup* group);
-    std::string path() const;
+    std::string path() const override;
 
 private:
     void registerHandlers();

@@ -14,6 +14,16 @@ TWJPortGroupBase<Interface>::TWJPortGroupBase(xercesc::DOMElement* element, Kind
 {
 }
 
+template <class Interface> const char* TWJPortGroupBase<Interface>::fullName()
+try {
+    static thread_local std::string fullName;
+    fullName = path();
+    return fullName.c_str();
+} catch (...) {
+    noteLookupOutOfMemory();
+    return "";
+}
+
 template <class Interface> std::vector<IWJXMLObject::ClassHandler> TWJPortGroupBase<Interface>::groupHandlers()
 {
     using Functor = TWJXMLObjFunctor<TWJPortGroupBase>;

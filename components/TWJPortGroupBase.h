@@ -18,6 +18,8 @@ template <class Interface> class TWJPortGroupBase : public Interface, public CWJ
 public:
     using IWJPortGroupType = IWJPortGroup::IWJPortGroupType;
 
+    // The path in the one buffer of the class's full names.
+    const char* fullName() override;
     const char* name() override;
     void setName(const char* name) override;
     CInterfaceObjectIterator<IWJPortRef*> portRefs() override;
@@ -34,6 +36,9 @@ public:
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
     void setId(const char* text);
+    // The full name, for an edit: throws when memory runs out, failing the
+    // edit.
+    virtual std::string path() const = 0;
     CWJPortGroupContainer& container() { return m_container; }
     // findPortGroup for an edit: throws when memory runs out, failing the edit.
     IWJPortGroup* groupAt(const char* path) const;
