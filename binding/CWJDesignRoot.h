@@ -2,6 +2,7 @@
 #define WJXML_BINDING_CWJDESIGNROOT_H
 
 #include "CWJIdRegistry.h"
+#include "CWJSpareElements.h"
 
 #include <xercesc/util/XercesDefs.hpp>
 
@@ -57,6 +58,8 @@ public:
     void attachDocument(const xercesc::DOMDocument* document);
     // The root that document knows, or null.
     static CWJDesignRoot* of(const xercesc::DOMDocument* document);
+    // The elements that left the attached document, for its new elements.
+    CWJSpareElements& spareElements() { return m_spareElements; }
 
     // Set when an edit ran out of memory: the model may hold part of it, so
     // the design is never saved again.
@@ -69,6 +72,7 @@ protected:
 private:
     CWJIdRegistry m_ids;
     const xercesc::DOMDocument* m_document = nullptr;
+    CWJSpareElements m_spareElements;
     bool m_editFailed = false;
 };
 
