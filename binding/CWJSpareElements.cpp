@@ -2,6 +2,7 @@
 
 #include "CWJElementLines.h"
 
+#include <sanitizer/asan_interface.h>
 #include <xercesc/dom/DOMElement.hpp>
 
 using namespace xercesc;
@@ -20,6 +21,10 @@ bool CWJSpareElements::keep(DOMElement* element) noexcept
         return false;
     try {
         m_spares[keyOf(element->getNamespaceURI(), element->getTagName())].push_back(element);
+        // Every use of an element goes through its virtual table: under
+        // AddressSanitizer a stale pointer to a kept element is reported as
+        // it would be for a released one.
+        ASAN_POISON_MEMORY_REGION(element, sizeof(void*));
         return true;
     } catch (...) {
         return false;
@@ -33,5 +38,6 @@ DOMElement* CWJSpareElements::take(const XMLCh* namespaceURI, const std::u16stri
         return nullptr;
     DOMElement* element = found->second.back();
     found->second.pop_back();
+    ASAN_UNPOISON_MEMORY_REGION(element, sizeof(void*));
     return element;
 }
