@@ -91,15 +91,17 @@ VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
 all: build
 
-# make test (and so CI) builds with the warnings of cmake/Warnings.cmake as
-# errors; the other targets keep what their build tree was configured with,
-# or make WERROR=ON|OFF says.
-test: WERROR = ON
+# make demo and make test build one tree with the same flags, so that the
+# test reuses what the demo built: the warnings of cmake/Warnings.cmake as
+# errors (make WERROR=OFF turns that off), and line tables only (-g1)
+# instead of full debug information: a fifth less compile time, and stack
+# traces and sanitizer reports keep their file and line (make DEBUG_INFO=-g
+# asks for the full one).
+WERROR ?= ON
 WERROR_OPTION = $(if $(WERROR),-DWJ_WERROR=$(WERROR))
-# make test also compiles with line tables only (-g1) instead of full debug
-# information: a fifth less compile time, and stack traces and sanitizer
-# reports keep their file and line. make DEBUG_INFO=-g asks for the full one.
-test: DEBUG_INFO = -g1
+DEBUG_INFO ?= -g1
+# The demo builds only what it runs; the other targets build everything.
+demo: BUILD_TARGETS = ifx wjxml_python
 DEBUG_OPTIONS = $(if $(DEBUG_INFO),-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 $(DEBUG_INFO) -DNDEBUG" \
                 -DCMAKE_CXX_FLAGS_DEBUG="$(DEBUG_INFO)")
 
@@ -139,7 +141,7 @@ deps-docs:
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPython_EXECUTABLE=$(PYTHON) $(WERROR_OPTION) $(DEBUG_OPTIONS) >/dev/null
-	cmake --build $(BUILD) -j$(JOBS)
+	cmake --build $(BUILD) -j$(JOBS) $(if $(BUILD_TARGETS),--target $(BUILD_TARGETS))
 
 build-asan: deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DWJ_SANITIZE=ON -DPython_EXECUTABLE=$(PYTHON) $(WERROR_OPTION) $(DEBUG_OPTIONS) >/dev/null
@@ -178,12 +180,14 @@ RELEASE_ONLY   := ^HostileInput\.(AMillion|HugeTexts)|^SaveFailure\.ADesignLarge
 test: build build-asan build-tsan
 	rm -rf $(BUILD)/test-output $(ASAN)/test-output $(TSAN)/test-output
 	mkdir -p $(BUILD)/test-output $(ASAN)/test-output $(TSAN)/test-output
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -E '$(SANITIZED_ONLY)'
-	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS) -E '$(RELEASE_ONLY)'
-	TSAN_OPTIONS=halt_on_error=1 $(TSAN)/tests/robustness/wjxml_thread_tests
-	tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN) $(TSAN)
-	$(MAKE) --no-print-directory python-imports
+	@tests/run-ctest.sh release $(BUILD) -j$(JOBS) -E '$(SANITIZED_ONLY)'
+	@ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  tests/run-ctest.sh sanitized $(ASAN) -j$(JOBS) -E '$(RELEASE_ONLY)'
+	@TSAN_OPTIONS=halt_on_error=1 $(TSAN)/tests/robustness/wjxml_thread_tests > $(TSAN)/test-output/thread.log 2>&1 \
+	  || { cat $(TSAN)/test-output/thread.log; exit 1; }
+	@echo "thread: $$(grep -E '^\[  PASSED  \]' $(TSAN)/test-output/thread.log)"
+	@tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN) $(TSAN)
+	@$(MAKE) --no-print-directory python-imports
 
 # The test that opens the pin-out pages in headless Chromium; make test runs
 # it too, but skips it when Chromium is not installed.

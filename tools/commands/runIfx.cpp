@@ -9,6 +9,7 @@
 #include "commands/RenderCommand.h"
 #include "commands/ShowCommand.h"
 #include "commands/ValidateCommand.h"
+#include "text/ManPage.h"
 
 #include <CLI/CLI.hpp>
 
@@ -41,6 +42,15 @@ int runIfx(int argc, char** argv)
     CopyCommand::add(app, result);
     ImportCommand::add(app, result);
     ExportCommand::add(app, result);
+    // Not in the help: the build makes the manual page with it.
+    app.add_flag_callback(
+           "--man",
+           [&app] {
+               ManPage::write(app, IFX_VERSION, std::cout);
+               throw CLI::Success();
+           },
+           "Print this manual page in roff")
+        ->group("");
 
     try {
         try {
