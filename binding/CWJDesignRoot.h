@@ -16,7 +16,6 @@ class CWJOwnedObjects;
 class IWJCompInst;
 class IWJXMLObject;
 class IWJFootPrint;
-class IWJPartMap;
 
 // The root of a design as the objects below it reach it: the registry of
 // their ids, the component instances and footprints that part maps refer
@@ -46,10 +45,6 @@ public:
     virtual bool holdsFootprint(const IWJFootPrint* footprint) const = 0;
     virtual IWJCompInst* findCompInst(const char* id) = 0;
     virtual IWJFootPrint* findFootprint(const char* id) = 0;
-    // A part map takes another instance or footprint. Needs no memory; a
-    // part map not yet filed is not looked at.
-    virtual void partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to) = 0;
-    virtual void partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to) = 0;
     // A footprint took another name; one not yet filed is not looked at.
     virtual void footprintRenamed(IWJFootPrint* footprint, const std::string& oldName) = 0;
 
