@@ -1,12 +1,14 @@
 #include "DesignImporter.h"
 
+#include "IoStandardWriter.h"
+#include "PairName.h"
 #include "PortBitName.h"
 #include "TextRules.h"
 
 #include "wjxmlinterfaceflowreader.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <set>
 
 DesignImporter::DesignImporter(IWJInterfaceView* design, const ImportOptions& options, ImportReport* report)
     : m_design(design), m_options(options), m_report(report)
@@ -28,11 +30,24 @@ void DesignImporter::add(const std::string& fileName, const ConstraintReading& r
         m_sources.push_back(Source{file, placement});
         ++m_report->placementsRead;
     }
+    for (const StandardSetting& setting : reading.standards) {
+        if (setting.refdes.empty() || setting.refdes == m_options.refdes) {
+            m_standardSources.push_back(StandardSource{file, setting});
+            ++m_report->standardsRead;
+        }
+    }
+    for (const auto& warning : reading.warnings)
+        m_report->warnings.push_back(fileName + ":" + std::to_string(warning.first) + ": warning: " + warning.second);
 }
 
 std::string DesignImporter::where(const Source& source) const
 {
     return *source.file + ":" + std::to_string(source.placement.line);
+}
+
+std::string DesignImporter::where(const StandardSource& source) const
+{
+    return *source.file + ":" + std::to_string(source.setting.line);
 }
 
 bool DesignImporter::apply()
@@ -49,6 +64,7 @@ bool DesignImporter::apply()
     keepLastPlacements();
     warnAboutAliases();
     planPorts();
+    planStandards();
     if (!m_report->errors.empty())
         return false;
     edit();
@@ -123,8 +139,10 @@ void DesignImporter::planPorts()
         PortPlan& plan = made.first->second;
         if (made.second) {
             plan.name = placement.port;
+            plan.where = where(*source);
             plan.port = m_instance ? m_instance->findPort(placement.port.c_str()) : nullptr;
         }
+        planType(plan, *source);
         if (placement.bit == -1)
             continue;
         if (plan.port) {
@@ -138,6 +156,95 @@ void DesignImporter::planPorts()
         plan.lowest = plan.lowest == -1 ? placement.bit : std::min(plan.lowest, placement.bit);
         plan.highest = std::max(plan.highest, placement.bit);
     }
+}
+
+// A port takes the type its placements give, the same in all of them; an
+// existing port keeps its own, with a warning when the files say otherwise.
+void DesignImporter::planType(PortPlan& plan, const Source& source)
+{
+    const std::string& word = source.placement.type;
+    if (word.empty())
+        return;
+    const std::string port = m_cell + "." + plan.name;
+    const int type = TextRules::portTypeCode(word);
+    if (type == -1) {
+        m_report->errors.push_back(where(source) + ": the type \"" + word + "\" of port " + port +
+                                   " is none of input, output, inout, power, ground");
+    } else if (plan.typedBy && plan.type != type) {
+        m_report->errors.push_back(where(source) + ": port " + port + " is given the type " + word + " here and " +
+                                   TextRules::portTypeWord(plan.type) + " at " + where(*plan.typedBy));
+    } else if (!plan.typedBy) {
+        plan.type = type;
+        plan.typedBy = &source;
+        if (plan.port && plan.port->type() != type)
+            m_report->warnings.push_back(where(source) + ": warning: port " + port + " keeps its type " +
+                                         TextRules::portTypeWord(plan.port->type()) + "; the file gives " + word);
+    }
+}
+
+// Resolves each standard to the ports and bits it names, in file order, so
+// that the last one of a bit wins: a pattern matches the port bits placed,
+// a name a port placed or one of the instance.
+void DesignImporter::planStandards()
+{
+    std::unordered_map<std::string, const StandardSource*> last; // by upper-case port bit name
+    for (const StandardSource& source : m_standardSources) {
+        const StandardSetting& setting = source.setting;
+        const std::string named = PortBitName::format(setting.port, setting.bit);
+        if (setting.pattern) {
+            bool matched = false;
+            for (const Source* winner : m_winners) {
+                const Placement& placement = winner->placement;
+                if (TextRules::matchesIgnoringCase(setting.port, PortBitName::format(placement.port, placement.bit))) {
+                    planStandard(source, placement.port, placement.bit, last);
+                    matched = true;
+                }
+            }
+            if (!matched)
+                m_report->warnings.push_back(where(source) + ": warning: the IO standard " + setting.standard + " of " +
+                                             named + " is read past: no port placed matches it");
+            continue;
+        }
+        auto plan = m_ports.find(TextRules::upper(setting.port));
+        if (plan == m_ports.end()) {
+            IWJPort* port = m_instance ? m_instance->findPort(setting.port.c_str()) : nullptr;
+            if (!port) {
+                m_report->warnings.push_back(where(source) + ": warning: the IO standard " + setting.standard + " of " +
+                                             named + " is read past: no port " + setting.port +
+                                             " is placed or in the design");
+                continue;
+            }
+            plan = m_ports.emplace(TextRules::upper(setting.port), PortPlan()).first;
+            plan->second.name = setting.port;
+            plan->second.port = port;
+            plan->second.where = where(source);
+        }
+        const PortPlan& target = plan->second;
+        const int lsb = target.port ? std::min(target.port->lsb(), target.port->msb()) : target.lowest;
+        const int msb = target.port ? std::max(target.port->lsb(), target.port->msb()) : target.highest;
+        if (setting.bit != -1 && (lsb < 0 || setting.bit < lsb || setting.bit > msb)) {
+            m_report->warnings.push_back(where(source) + ": warning: the IO standard " + setting.standard + " of " +
+                                         named + " is read past: the port has no such bit placed");
+            continue;
+        }
+        planStandard(source, setting.port, setting.bit, last);
+    }
+}
+
+// A standard overriding another one of the bit is said, unless the other
+// came from a pattern, which gives a default.
+void DesignImporter::planStandard(const StandardSource& source, const std::string& port, int bit,
+                                  std::unordered_map<std::string, const StandardSource*>& last)
+{
+    const std::string named = PortBitName::format(port, bit);
+    const auto found = last.emplace(TextRules::upper(named), &source);
+    const StandardSource& earlier = *found.first->second;
+    if (!found.second && !earlier.setting.pattern &&
+        !TextRules::equalIgnoringCase(earlier.setting.standard, source.setting.standard))
+        m_report->warnings.push_back(where(source) + ": warning: the IO standard " + source.setting.standard + " of " +
+                                     named + " overrides " + earlier.setting.standard + " at " + where(earlier));
+    found.first->second = &source;
+    m_standards.push_back(PlannedStandard{TextRules::upper(port), bit, &source});
 }
 
 void DesignImporter::edit()
@@ -161,7 +268,8 @@ void DesignImporter::edit()
         if (plan.port)
             continue;
         const int pins = plan.lowest == -1 ? 1 : plan.highest - plan.lowest + 1;
-        plan.port = m_instance->addPort(plan.name.c_str(), "", IWJPort::Inout, pins, plan.lowest, plan.highest);
+        plan.port = m_instance->addPort(plan.name.c_str(), "", plan.type == -1 ? IWJPort::Inout : plan.type, pins,
+                                        plan.lowest, plan.highest);
         ++m_report->portsMade;
     }
     IWJFootPrint* pins = map->footprint();
@@ -177,6 +285,66 @@ void DesignImporter::edit()
             ++m_report->pinsMade;
         }
         map->mapPortToPin(m_ports[TextRules::upper(placement.port)].port, pin, placement.bit);
+    }
+    IoStandardWriter standards(m_instance);
+    for (const PlannedStandard& planned : m_standards)
+        standards.set(m_ports[planned.port].port, planned.bit, planned.source->setting.standard);
+    standards.write();
+    makePairs(standards);
+}
+
+// Pairs each port the files name with the port whose name differs only in
+// the polarity ending, when names may pair them or a differential standard
+// says they are one.
+void DesignImporter::makePairs(const IoStandardWriter& standards)
+{
+    std::set<IWJPort*> paired;
+    for (auto walk = m_instance->differentialPorts(); walk.isValid(); ++walk) {
+        if (IWJDPPort* pair = dynamic_cast<IWJDPPort*>(walk.value())) {
+            paired.insert(pair->positivePort(nullptr, nullptr));
+            paired.insert(pair->negativePort(nullptr, nullptr));
+        }
+    }
+    for (const auto& entry : m_ports) {
+        IWJPort* port = entry.second.port;
+        const std::string& where = entry.second.where;
+        PairName name;
+        IWJPort* partner =
+            PairName::split(PortBitName::localName(port), &name) ? m_instance->findPort(name.partner.c_str()) : nullptr;
+        const bool differential = standards.isDifferential(port) || (partner && standards.isDifferential(partner));
+        if (paired.count(port) || (partner && paired.count(partner)) || (!differential && !m_options.pairsByName))
+            continue;
+        const std::string full = m_cell + "." + PortBitName::localName(port);
+        if (!partner) {
+            if (differential)
+                m_report->warnings.push_back(where + ": warning: port " + full +
+                                             " has a differential IO standard but no port to pair it with");
+            continue;
+        }
+        IWJPort* positive = name.positive ? port : partner;
+        IWJPort* negative = name.positive ? partner : port;
+        PairName::split(PortBitName::localName(positive), &name); // named as the positive member is
+        const int lsb =
+            std::max(std::min(positive->lsb(), positive->msb()), std::min(negative->lsb(), negative->msb()));
+        const int msb =
+            std::min(std::max(positive->lsb(), positive->msb()), std::max(negative->lsb(), negative->msb()));
+        const bool sameBits = positive->lsb() == negative->lsb() && positive->msb() == negative->msb();
+        std::string problem;
+        if (m_instance->findDifferentialPort(name.pair.c_str()) || m_instance->findPort(name.pair.c_str()))
+            problem = "the instance has a port or pair named " + name.pair;
+        else if (!sameBits && (lsb < 0 || lsb > msb))
+            problem = "they have no bits in common";
+        if (!problem.empty()) {
+            m_report->warnings.push_back(where + ": warning: " + full +
+                                         " and its partner are not made a pair: " + problem);
+            continue;
+        }
+        IWJDPPort* pair = m_instance->addDifferentialPort(name.pair.c_str(), "");
+        pair->setPositivePort(positive, sameBits ? -1 : lsb, sameBits ? -1 : msb);
+        pair->setNegativePort(negative, sameBits ? -1 : lsb, sameBits ? -1 : msb);
+        paired.insert(positive);
+        paired.insert(negative);
+        ++m_report->pairsMade;
     }
 }
 
