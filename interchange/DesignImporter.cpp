@@ -1,14 +1,13 @@
 #include "DesignImporter.h"
 
 #include "IoStandardWriter.h"
-#include "PairName.h"
+#include "PairMaker.h"
 #include "PortBitName.h"
 #include "TextRules.h"
 
 #include "wjxmlinterfaceflowreader.h"
 
 #include <algorithm>
-#include <set>
 
 DesignImporter::DesignImporter(IWJInterfaceView* design, const ImportOptions& options, ImportReport* report)
     : m_design(design), m_options(options), m_report(report)
@@ -290,62 +289,9 @@ void DesignImporter::edit()
     for (const PlannedStandard& planned : m_standards)
         standards.set(m_ports[planned.port].port, planned.bit, planned.source->setting.standard);
     standards.write();
-    makePairs(standards);
-}
-
-// Pairs each port the files name with the port whose name differs only in
-// the polarity ending, when names may pair them or a differential standard
-// says they are one.
-void DesignImporter::makePairs(const IoStandardWriter& standards)
-{
-    std::set<IWJPort*> paired;
-    for (auto walk = m_instance->differentialPorts(); walk.isValid(); ++walk) {
-        if (IWJDPPort* pair = dynamic_cast<IWJDPPort*>(walk.value())) {
-            paired.insert(pair->positivePort(nullptr, nullptr));
-            paired.insert(pair->negativePort(nullptr, nullptr));
-        }
-    }
-    for (const auto& entry : m_ports) {
-        IWJPort* port = entry.second.port;
-        const std::string& where = entry.second.where;
-        PairName name;
-        IWJPort* partner =
-            PairName::split(PortBitName::localName(port), &name) ? m_instance->findPort(name.partner.c_str()) : nullptr;
-        const bool differential = standards.isDifferential(port) || (partner && standards.isDifferential(partner));
-        if (paired.count(port) || (partner && paired.count(partner)) || (!differential && !m_options.pairsByName))
-            continue;
-        const std::string full = m_cell + "." + PortBitName::localName(port);
-        if (!partner) {
-            if (differential)
-                m_report->warnings.push_back(where + ": warning: port " + full +
-                                             " has a differential IO standard but no port to pair it with");
-            continue;
-        }
-        IWJPort* positive = name.positive ? port : partner;
-        IWJPort* negative = name.positive ? partner : port;
-        PairName::split(PortBitName::localName(positive), &name); // named as the positive member is
-        const int lsb =
-            std::max(std::min(positive->lsb(), positive->msb()), std::min(negative->lsb(), negative->msb()));
-        const int msb =
-            std::min(std::max(positive->lsb(), positive->msb()), std::max(negative->lsb(), negative->msb()));
-        const bool sameBits = positive->lsb() == negative->lsb() && positive->msb() == negative->msb();
-        std::string problem;
-        if (m_instance->findDifferentialPort(name.pair.c_str()) || m_instance->findPort(name.pair.c_str()))
-            problem = "the instance has a port or pair named " + name.pair;
-        else if (!sameBits && (lsb < 0 || lsb > msb))
-            problem = "they have no bits in common";
-        if (!problem.empty()) {
-            m_report->warnings.push_back(where + ": warning: " + full +
-                                         " and its partner are not made a pair: " + problem);
-            continue;
-        }
-        IWJDPPort* pair = m_instance->addDifferentialPort(name.pair.c_str(), "");
-        pair->setPositivePort(positive, sameBits ? -1 : lsb, sameBits ? -1 : msb);
-        pair->setNegativePort(negative, sameBits ? -1 : lsb, sameBits ? -1 : msb);
-        paired.insert(positive);
-        paired.insert(negative);
-        ++m_report->pairsMade;
-    }
+    PairMaker pairs(m_instance, standards, m_options.pairsByName);
+    for (const auto& entry : m_ports)
+        m_report->pairsMade += pairs.pair(entry.second.port, entry.second.where, &m_report->warnings) ? 1 : 0;
 }
 
 IWJPartMap* DesignImporter::partMap()

@@ -11,7 +11,6 @@
 #include <unordered_map>
 #include <vector>
 
-class IoStandardWriter;
 class IWJCompInst;
 class IWJFootPrint;
 class IWJInterfaceView;
@@ -68,7 +67,6 @@ private:
     void planStandards();
     void planStandard(const StandardSource& source, const std::string& port, int bit,
                       std::unordered_map<std::string, const StandardSource*>& last);
-    void makePairs(const IoStandardWriter& standards);
     void edit();
     IWJPartMap* partMap();
     IWJFootPrint* footprint();

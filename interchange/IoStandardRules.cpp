@@ -36,7 +36,8 @@ std::string familyVolts(const std::string& name)
     static const struct {
         const char* digits;
         const char* volts;
-    } kSupplies[] = {{"12", "1.2"}, {"135", "1.35"}, {"15", "1.5"}, {"18", "1.8"}, {"25", "2.5"}, {"33", "3.3"}};
+    } kSupplies[] = {{"10", "1.0"}, {"12", "1.2"}, {"135", "1.35"}, {"15", "1.5"},
+                     {"18", "1.8"}, {"25", "2.5"}, {"33", "3.3"}};
     for (std::size_t i = 1; i < name.size(); ++i) {
         if (!isDigit(name[i]) || isDigit(name[i - 1]) || name[i - 1] == '.')
             continue;
