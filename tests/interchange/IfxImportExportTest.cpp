@@ -82,6 +82,21 @@ TEST(IfxImport, PinMapCsvImportsUnchanged)
             << port;
 }
 
+TEST(IfxImport, NoPairsLeavesPairingToStandards)
+{
+    const std::string pins = testsupport::writeInput("pairs.pcf", "set_io clk_p A1\nset_io clk_n A2\n");
+    for (const bool byName : {true, false}) {
+        std::vector<std::string> arguments{"import", testsupport::outputPath(byName ? "named.xml" : "unnamed.xml"),
+                                           pins, "--refdes", "U1"};
+        if (!byName)
+            arguments.push_back("--no-pairs");
+        const IfxRun run = runIfx(arguments);
+        EXPECT_NE(run.out.find(byName ? "and 1 differential pairs made" : "and 0 differential pairs made"),
+                  std::string::npos)
+            << run.out;
+    }
+}
+
 // ifx pinmap shows each placement's IO standard, in text, CSV and JSON.
 TEST(IfxImport, PinMapShowsTheStandards)
 {
