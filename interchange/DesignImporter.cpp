@@ -187,15 +187,34 @@ void DesignImporter::planType(PortPlan& plan, const Source& source)
 void DesignImporter::planStandards()
 {
     std::unordered_map<std::string, const StandardSource*> last; // by upper-case port bit name
+    // A pattern looks only at the port bits named as its literal start is,
+    // and only its last use counts: a repeated one would set the same bits.
+    std::vector<std::pair<std::string, const Placement*>> placed; // by upper-case port bit name
+    std::unordered_map<std::string, const StandardSource*> lastUse;
+    for (const StandardSource& source : m_standardSources) {
+        if (source.setting.pattern)
+            lastUse[TextRules::upper(source.setting.port)] = &source;
+    }
+    for (const Source* winner : lastUse.empty() ? std::vector<const Source*>() : m_winners)
+        placed.emplace_back(TextRules::upper(PortBitName::format(winner->placement.port, winner->placement.bit)),
+                            &winner->placement);
+    const auto byName = [](const std::pair<std::string, const Placement*>& a, const std::string& b) {
+        return a.first < b;
+    };
+    std::sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const StandardSource& source : m_standardSources) {
         const StandardSetting& setting = source.setting;
         const std::string named = PortBitName::format(setting.port, setting.bit);
         if (setting.pattern) {
+            const std::string pattern = TextRules::upper(setting.port);
+            if (lastUse[pattern] != &source)
+                continue;
+            const std::string start = pattern.substr(0, pattern.find_first_of("*?"));
             bool matched = false;
-            for (const Source* winner : m_winners) {
-                const Placement& placement = winner->placement;
-                if (TextRules::matchesIgnoringCase(setting.port, PortBitName::format(placement.port, placement.bit))) {
-                    planStandard(source, placement.port, placement.bit, last);
+            for (auto bit = std::lower_bound(placed.begin(), placed.end(), start, byName);
+                 bit != placed.end() && bit->first.compare(0, start.size(), start) == 0; ++bit) {
+                if (TextRules::matchesIgnoringCase(pattern, bit->first)) {
+                    planStandard(source, bit->second->port, bit->second->bit, last);
                     matched = true;
                 }
             }
@@ -244,6 +263,7 @@ void DesignImporter::planStandard(const StandardSource& source, const std::strin
                                      named + " overrides " + earlier.setting.standard + " at " + where(earlier));
     found.first->second = &source;
     m_standards.push_back(PlannedStandard{TextRules::upper(port), bit, &source});
+    m_ports[TextRules::upper(port)].where = where(source);
 }
 
 void DesignImporter::edit()

@@ -54,7 +54,8 @@ private:
         int highest = -1;
         int type = -1;                   // the IWJPort type code the files give, -1 when none
         const Source* typedBy = nullptr; // the placement that gave it
-        std::string where;               // "file:line" of the first placement or standard naming it
+        // "file:line" of the first placement naming it, or of the last standard.
+        std::string where;
     };
 
     std::string where(const Source& source) const;

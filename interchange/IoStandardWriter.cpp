@@ -7,6 +7,7 @@
 #include "wjxmlinterfaceflowreader.h"
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 IoStandardWriter::IoStandardWriter(IWJCompInst* instance) : m_instance(instance), m_held(instance) {}
@@ -15,6 +16,7 @@ void IoStandardWriter::set(IWJPort* port, int bit, const std::string& standard)
 {
     PortStandards& standards = m_set[port];
     if (bit == -1) {
+        standards.wholeSet = true;
         standards.whole = standard;
         standards.bits.clear();
     } else {
@@ -22,72 +24,81 @@ void IoStandardWriter::set(IWJPort* port, int bit, const std::string& standard)
     }
 }
 
-std::string IoStandardWriter::of(IWJPort* port, int bit) const
-{
-    const auto set = m_set.find(port);
-    if (set == m_set.end())
-        return m_held.of(port, bit);
-    const auto ownBit = set->second.bits.find(bit);
-    if (ownBit != set->second.bits.end())
-        return ownBit->second;
-    return set->second.whole.empty() ? m_held.of(port, bit) : set->second.whole;
-}
-
 bool IoStandardWriter::isDifferential(IWJPort* port) const
 {
-    if (IoStandardRules::isDifferential(of(port, -1)))
-        return true;
-    const int lsb = std::min(port->lsb(), port->msb());
-    const int msb = std::max(port->lsb(), port->msb());
-    for (int bit = std::max(lsb, 0); lsb >= 0 && bit <= msb; ++bit) {
-        if (IoStandardRules::isDifferential(of(port, bit)))
+    for (const Run& run : runs(port)) {
+        if (IoStandardRules::isDifferential(run.standard))
             return true;
     }
     return false;
 }
 
-// Each port as one reference when all its bits share a standard, else a
-// reference per run of bits with one; ports in the order of their names.
+// The standards of the port's bits, painted as segments from the lowest
+// bit: the whole port's, then the ranges held, then the bits set, so that
+// the work follows the standards given, not the width of the port. Equal
+// neighbours merge; one run over all bits is the whole port.
+std::vector<IoStandardWriter::Run> IoStandardWriter::runs(IWJPort* port) const
+{
+    const auto set = m_set.find(port);
+    const PortStandards none;
+    const PortStandards& given = set == m_set.end() ? none : set->second;
+    const std::string whole = given.wholeSet ? given.whole : m_held.of(port, -1);
+    const long long lsb = std::min(port->lsb(), port->msb());
+    const long long msb = std::max(port->lsb(), port->msb());
+    if (lsb < 0)
+        return whole.empty() ? std::vector<Run>() : std::vector<Run>{{{port, -1, -1}, whole}};
+    std::map<long long, std::string> segments{{lsb, whole}, {msb + 1, ""}};
+    const auto paint = [&segments, lsb, msb](long long low, long long high, const std::string& standard) {
+        low = std::max(low, lsb);
+        high = std::min(high, msb);
+        if (low > high)
+            return;
+        for (const long long at : {low, high + 1}) {
+            const auto segment = std::prev(segments.upper_bound(at));
+            if (segment->first != at)
+                segments.emplace(at, segment->second);
+        }
+        segments.erase(segments.find(low), segments.find(high + 1));
+        segments[low] = standard;
+    };
+    for (const IoStandards::Range& range : given.wholeSet ? std::vector<IoStandards::Range>() : m_held.ranges(port))
+        paint(range.lsb, range.msb, range.standard);
+    for (const auto& bit : given.bits)
+        paint(bit.first, bit.first, bit.second);
+    std::vector<Run> result;
+    for (auto segment = segments.begin(); std::next(segment) != segments.end(); ++segment) {
+        const int high = static_cast<int>(std::next(segment)->first - 1);
+        if (!result.empty() && result.back().reference.msb == static_cast<int>(segment->first) - 1 &&
+            TextRules::equalIgnoringCase(result.back().standard, segment->second))
+            result.back().reference.msb = high;
+        else if (!segment->second.empty())
+            result.push_back({{port, static_cast<int>(segment->first), high}, segment->second});
+    }
+    if (result.size() == 1 && result[0].reference.lsb == lsb && result[0].reference.msb == msb)
+        result[0].reference = {port, -1, -1};
+    return result;
+}
+
+// Each port's runs, the ports in the order of their names.
 std::map<std::string, IoStandardWriter::Group> IoStandardWriter::groups() const
 {
     std::vector<IWJPort*> ports = m_held.ports();
     for (const auto& entry : m_set)
         ports.push_back(entry.first);
     std::sort(ports.begin(), ports.end(), [](IWJPort* a, IWJPort* b) {
-        return TextRules::upper(PortBitName::localName(a)) < TextRules::upper(PortBitName::localName(b));
+        const std::string first = TextRules::upper(PortBitName::localName(a));
+        const std::string second = TextRules::upper(PortBitName::localName(b));
+        return first != second ? first < second : std::less<IWJPort*>()(a, b);
     });
     ports.erase(std::unique(ports.begin(), ports.end()), ports.end());
     std::map<std::string, Group> result;
-    const auto add = [&result](const std::string& standard, const Reference& reference) {
-        if (standard.empty())
-            return;
-        Group& group = result[TextRules::upper(standard)];
-        if (group.name.empty())
-            group.name = standard;
-        group.references.push_back(reference);
-    };
     for (IWJPort* port : ports) {
-        const int lsb = std::min(port->lsb(), port->msb());
-        const int msb = std::max(port->lsb(), port->msb());
-        if (lsb < 0) {
-            add(of(port, -1), {port, -1, -1});
-            continue;
+        for (const Run& run : runs(port)) {
+            Group& group = result[TextRules::upper(run.standard)];
+            if (group.name.empty())
+                group.name = run.standard;
+            group.references.push_back(run.reference);
         }
-        std::vector<Reference> runs;
-        std::vector<std::string> standards;
-        for (int bit = lsb; bit <= msb; ++bit) {
-            const std::string standard = of(port, bit);
-            if (!runs.empty() && runs.back().msb == bit - 1 && TextRules::equalIgnoringCase(standards.back(), standard))
-                runs.back().msb = bit;
-            else if (!standard.empty()) {
-                runs.push_back({port, bit, bit});
-                standards.push_back(standard);
-            }
-        }
-        if (runs.size() == 1 && runs[0].lsb == lsb && runs[0].msb == msb)
-            runs[0] = {port, -1, -1};
-        for (std::size_t i = 0; i < runs.size(); ++i)
-            add(standards[i], runs[i]);
     }
     return result;
 }

@@ -30,6 +30,7 @@ public:
 
 private:
     struct PortStandards {
+        bool wholeSet = false;
         std::string whole;
         std::map<int, std::string> bits;
     };
@@ -38,12 +39,17 @@ private:
         int lsb;
         int msb;
     };
+    // A whole port (lsb and msb -1) or a run of its bits, with a standard.
+    struct Run {
+        Reference reference;
+        std::string standard;
+    };
     struct Group {
         std::string name;
         std::vector<Reference> references;
     };
 
-    std::string of(IWJPort* port, int bit) const;
+    std::vector<Run> runs(IWJPort* port) const;
     std::map<std::string, Group> groups() const; // by upper-case standard
     static void fill(IWJPortGroup* group, const std::vector<Reference>& references);
 

@@ -76,3 +76,14 @@ std::vector<IWJPort*> IoStandards::ports() const
         result.push_back(entry.first);
     return result;
 }
+
+std::vector<IoStandards::Range> IoStandards::ranges(IWJPort* port) const
+{
+    std::vector<Range> result;
+    const auto found = m_ports.find(port);
+    if (found != m_ports.end()) {
+        for (const auto& range : found->second.ranges)
+            result.push_back({range.first, range.second.first, range.second.second});
+    }
+    return result;
+}

@@ -26,6 +26,13 @@ public:
     /// Whether group is that bus interface (its name in any letter case).
     static bool holdsStandards(IWJPortGroup* group);
 
+    /// Bits lsb to msb (lsb <= msb) of a port, with their standard.
+    struct Range {
+        int lsb;
+        int msb;
+        std::string standard;
+    };
+
     /// Reads the standards of instance.
     explicit IoStandards(IWJCompInst* instance);
 
@@ -34,6 +41,8 @@ public:
     std::string of(IWJPort* port, int bit) const;
     /// The ports that have a standard, or a bit with one.
     std::vector<IWJPort*> ports() const;
+    /// The ranges of port's bits with a standard of their own, lowest first.
+    std::vector<Range> ranges(IWJPort* port) const;
 
 private:
     /// The standards of one port: of the whole port, and of bit ranges by
