@@ -61,7 +61,7 @@ bool portsOf(const std::string& objects, std::vector<std::string>* names)
     }
     for (std::string& name : *names)
         name = TclScript::unwrap(name);
-    return true;
+    return !names->empty();
 }
 
 // Reads one set_property command; false when it sets nothing an import keeps.
