@@ -130,9 +130,17 @@ void readRow(const CsvColumns& columns, const CsvRecord& record, ConstraintReadi
     else
         ConstraintDialect::place(reading, record.line, bit == -1 ? port : PortBitName::format(port, bit),
                                  columns.of(record, "PIN"));
-    if (reading->placements.size() > before) {
-        reading->placements.back().cell = cell;
-        reading->placements.back().refdes = columns.of(record, "REFDES");
+    if (reading->placements.size() == before)
+        return;
+    Placement& placement = reading->placements.back();
+    placement.cell = cell;
+    placement.refdes = columns.of(record, "REFDES");
+    placement.type = columns.of(record, "TYPE");
+    const std::string standard = columns.of(record, "IOSTANDARD");
+    if (!standard.empty()) {
+        ConstraintDialect::setStandard(reading, record.line, PortBitName::format(placement.port, placement.bit),
+                                       standard);
+        reading->standards.back().refdes = placement.refdes;
     }
 }
 
@@ -166,19 +174,25 @@ bool CsvDialect::carries(const std::string& name) const
            name[0] != '\'';
 }
 
+bool CsvDialect::carriesStandard(const std::string& standard) const
+{
+    return !standard.empty() && TextRules::trimmed(standard) == standard && standard[0] != '\'';
+}
+
 void CsvDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
 {
-    out << "refdes,port,bit,pin,mapping,group\r\n";
+    out << "refdes,port,bit,pin,type,iostandard,mapping,group\r\n";
     const std::string refdes = csvField(table.refdes());
     for (const PinTableEntry& entry : table.entries())
         out << refdes << ',' << csvField(table.cell() + "." + entry.port) << ','
-            << (entry.bit == -1 ? "" : std::to_string(entry.bit)) << ',' << csvField(entry.pin) << ",pin,\r\n";
+            << (entry.bit == -1 ? "" : std::to_string(entry.bit)) << ',' << csvField(entry.pin) << ',' << entry.type
+            << ',' << csvField(entry.ioStandard) << ",pin,\r\n";
     // As in ifx pinmap: a port's pin-group mapping names the port, a group
     // mapping the group.
     for (const PinTableGroup& group : table.groups()) {
         const bool port = group.kind == "pin-group";
         for (const std::string& pin : group.pins)
-            out << refdes << ',' << (port ? csvField(group.name) : "") << ",," << csvField(pin) << ',' << group.kind
+            out << refdes << ',' << (port ? csvField(group.name) : "") << ",," << csvField(pin) << ",,," << group.kind
                 << ',' << (port ? "" : csvField(group.name)) << "\r\n";
     }
 }

@@ -27,7 +27,7 @@ void ExportCommand::add(CLI::App& app, int& result)
     command->add_option("--format", options->format, "xdc, qsf, lpf, pcf or csv (default: from -o)")
         ->check(CommandLine::constraintFormats());
     command->add_option("-o,--output", options->output, "the file written (default: standard output)");
-    command->add_option("--iostandard", options->ioStandard, "the IOSTANDARD of each placement in xdc and qsf");
+    command->add_option("--iostandard", options->ioStandard, "the IO standard of each placement whose port has none");
     command->callback([options, &result] {
         result = run(options->design, options->refdes, options->format, options->output, options->ioStandard);
     });

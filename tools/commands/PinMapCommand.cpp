@@ -44,7 +44,8 @@ Json rowJson(const PinMapRow& row)
             {"pair", textOrNull(row.pair)},
             {"polarity", textOrNull(row.polarity)},
             {"port_group", textOrNull(row.portGroup)},
-            {"voltage", textOrNull(row.voltage)}};
+            {"voltage", textOrNull(row.voltage)},
+            {"iostandard", textOrNull(row.ioStandard)}};
 }
 
 void printJson(const PinMapTable& table)
