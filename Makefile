@@ -30,7 +30,8 @@
 #               design file; it also reads many references to one port and
 #               measures the resident growth of edit-and-undo cycles
 #   make docs   builds the HTML reference of the public headers with Doxygen
-#               into build/docs/html; an undocumented public declaration fails
+#               into build/docs/html, the Python module's with pydoc and the
+#               ifx manual page's; an undocumented public declaration fails
 #   make package  builds the Debian package with CPack, from a release build
 #               without the tests, into build-package/
 
@@ -75,8 +76,10 @@ MUTANT_PACKAGES := ccache
 
 PACKAGE_BUILD ?= build-package
 
-DOCS_PACKAGES := doxygen
+DOCS_PACKAGES := doxygen groff
 DOCS          ?= $(BUILD)/docs
+# The public headers of the core and the interchange library.
+DOCS_HEADERS  := include interchange/include
 VERSION       := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 # The largest inputs (a million references, 100 000 levels) would take long
@@ -308,13 +311,16 @@ bench: build
 # Doxygen fails on any warning, an undocumented public declaration included.
 # A second pass with Doxygen's default settings over the headers as they are
 # installed checks the same without this project's configuration.
-docs: deps-docs
+docs: BUILD_TARGETS = ifx wjxml_python
+docs: deps-docs build
 	rm -rf $(DOCS)
-	mkdir -p $(DOCS)/default
+	mkdir -p $(DOCS)/default $(DOCS)/html
 	DOCS_OUTPUT=$(DOCS) PROJECT_VERSION=$(VERSION) doxygen docs/Doxyfile
 	doxygen -g $(DOCS)/default/Doxyfile >/dev/null
-	printf '@INCLUDE = %s\nINPUT = include\nRECURSIVE = YES\nOUTPUT_DIRECTORY = %s\nGENERATE_LATEX = NO\nHAVE_DOT = NO\nQUIET = YES\nWARN_AS_ERROR = FAIL_ON_WARNINGS\n' \
+	printf '@INCLUDE = %s\nINPUT = $(DOCS_HEADERS)\nRECURSIVE = YES\nOUTPUT_DIRECTORY = %s\nGENERATE_LATEX = NO\nHAVE_DOT = NO\nQUIET = YES\nWARN_AS_ERROR = FAIL_ON_WARNINGS\n' \
 	  $(DOCS)/default/Doxyfile $(DOCS)/default | doxygen -
+	PYTHONPATH=$(BUILD)/python $(PYTHON) docs/python_reference.py $(DOCS)/html/python
+	groff -man -Thtml $(BUILD)/tools/ifx.1 > $(DOCS)/html/ifx.html
 	@echo "reference: $(abspath $(DOCS)/html/index.html)"
 
 # The Debian package of the library, its headers, the schema, ifx and the
