@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <unistd.h>
+
 using namespace interchange;
 
 namespace {
@@ -47,7 +50,7 @@ TEST(IfxImport, ExistingDesignKeepsOrReplacesItsPinMappings)
             arguments.push_back("--replace");
         const IfxRun run = runIfx(arguments);
         ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out,
+        EXPECT_EQ(run.err,
                   "U1: 2 placements read, 0 other statements read past, 1 ports and 1 pins made, 0 warnings\n");
         const testsupport::View design = testsupport::read(board, false);
         const std::vector<std::string> after = placements(design.get(), "U1");
@@ -93,6 +96,49 @@ TEST(IfxExport, WritesTheDialectsQuotingHeaderAndGroups)
                                               "set_instance_assignment -name IO_STANDARD \"1.5 V\" -to D[7]\n"),
               std::string::npos);
     EXPECT_EQ(runIfx({"export", board, "--refdes", "NONE", "--format", "lpf"}).status, 1);
+}
+
+// Outputs never replace an input, are renamed into place (a hard link to the
+// old file keeps it), "-" is standard output; a folder is no input.
+TEST(IfxOutputs, NeverReplaceAnInputAndAreRenamedIntoPlace)
+{
+    const std::string board = boardCopy("outputs.xml");
+    const std::string before = testsupport::readFile(board);
+    const std::string pins = testsupport::writeInput("outputs.pcf", "set_io CLK_IN H3\n");
+    EXPECT_EQ(runIfx({"export", board, "--refdes", "U1", "--format", "xdc", "-o", board}).status, 1);
+    EXPECT_EQ(runIfx({"import", board, pins, "--refdes", "U1", "-o", pins}).status, 1);
+    EXPECT_EQ(runIfx({"copy", board, board}).status, 1);
+    EXPECT_EQ(testsupport::readFile(board), before);
+    const std::string page = testsupport::outputPath("outputs.html");
+    const std::string xdc = testsupport::outputPath("outputs.xdc");
+    for (const std::string& output : {page, xdc}) {
+        testsupport::writeFile(output, "old");
+        const std::string link = output + ".link";
+        std::remove(link.c_str());
+        ASSERT_EQ(::link(output.c_str(), link.c_str()), 0);
+    }
+    EXPECT_EQ(runIfx({"render", board, "-o", page}).status, 0);
+    EXPECT_EQ(runIfx({"export", board, "--refdes", "U1", "-o", xdc}).status, 0);
+    EXPECT_EQ(testsupport::readFile(page + ".link") + testsupport::readFile(xdc + ".link"), "oldold");
+    const IfxRun exported = runIfx({"export", board, "--refdes", "U1", "--format", "pcf", "-o", "-"});
+    EXPECT_NE(exported.out.find("set_io CLK_IN A1\n"), std::string::npos) << exported.out;
+    const IfxRun imported = runIfx({"import", board, pins, "--refdes", "U1", "-o", "-"});
+    EXPECT_EQ(imported.out.substr(imported.out.size() - 27), "</InterfaceExchangeSchema>\n");
+    EXPECT_NE(imported.err.find("U1: 1 placements read"), std::string::npos) << imported.err;
+    const IfxRun folder =
+        runIfx({"import", board, testsupport::sourcePath("tests/data"), "--refdes", "U1", "--format", "pcf"});
+    EXPECT_NE(folder.err.find("is a folder"), std::string::npos) << folder.err;
+}
+
+TEST(IfxImport, WarningsAreCapped)
+{
+    std::string text;
+    for (int port = 0; port < 102; ++port)
+        text += "set_io p" + std::to_string(port) + " A1\n";
+    const IfxRun run = runIfx({"import", testsupport::outputPath("capped.xml"),
+                               testsupport::writeInput("capped.pcf", text), "--refdes", "U1"});
+    EXPECT_EQ(testsupport::occurrences(run.err, "warning: pin A1"), 100);
+    EXPECT_NE(run.err.find("\n1 more warnings not reported\n"), std::string::npos) << run.err;
 }
 
 } // namespace

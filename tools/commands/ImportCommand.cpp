@@ -2,6 +2,7 @@
 
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
+#include "text/OutputFile.h"
 
 #include <iostream>
 #include <memory>
@@ -32,6 +33,17 @@ Design openDesign(const std::string& fileName)
     return Design(reader.CreateInterfaceView("ifx import", "", stem(fileName).c_str()));
 }
 
+// The first lines, then a count of the others, as the library caps the
+// problems of a read.
+void printCapped(const std::vector<std::string>& lines, const char* what)
+{
+    constexpr std::size_t kShown = 100;
+    for (std::size_t i = 0; i < lines.size() && i < kShown; ++i)
+        std::cerr << lines[i] << '\n';
+    if (lines.size() > kShown)
+        std::cerr << lines.size() - kShown << " more " << what << " not reported\n";
+}
+
 } // namespace
 
 void ImportCommand::add(CLI::App& app, int& result)
@@ -57,7 +69,7 @@ void ImportCommand::add(CLI::App& app, int& result)
     command->add_option("--footprint", options->import.footprint,
                         "the footprint of a new part map (default: CELL_PACKAGE)");
     command->add_flag("--replace", options->import.replace, "clear the part map's pin mappings first");
-    command->add_option("-o,--output", options->output, "write the design here instead of DESIGN");
+    command->add_option("-o,--output", options->output, "write the design here instead of DESIGN (-: standard output)");
     command->add_option("--format", options->format, "the format of every constraint file")
         ->check(CommandLine::constraintFormats());
     command->callback([options, &result] {
@@ -68,6 +80,9 @@ void ImportCommand::add(CLI::App& app, int& result)
 int ImportCommand::run(const std::string& designFile, const std::vector<std::string>& constraintFiles,
                        const ImportOptions& options, const std::string& format, const std::string& output)
 {
+    const std::string written = output.empty() ? designFile : output;
+    if (OutputFile::replacesInput("import", written, constraintFiles))
+        return 1;
     std::vector<ConstraintSource> sources(constraintFiles.size());
     for (std::size_t i = 0; i < constraintFiles.size(); ++i) {
         std::string error;
@@ -81,13 +96,11 @@ int ImportCommand::run(const std::string& designFile, const std::vector<std::str
         return 1;
     ImportReport report;
     const bool imported = PinConstraints::importConstraints(design.get(), sources, options, &report);
-    for (const std::string& warning : report.warnings)
-        std::cerr << warning << '\n';
-    for (const std::string& error : report.errors)
-        std::cerr << error << '\n';
-    if (!imported || !DesignReader::write(design.get(), output.empty() ? designFile : output))
+    printCapped(report.warnings, "warnings");
+    printCapped(report.errors, "errors");
+    if (!imported || !DesignReader::write(design.get(), written))
         return 1;
-    std::cout << options.refdes << ": " << report.placementsRead << " placements read, " << report.linesReadPast
+    std::cerr << options.refdes << ": " << report.placementsRead << " placements read, " << report.linesReadPast
               << " other statements read past, " << report.portsMade << " ports and " << report.pinsMade
               << " pins made, " << report.warnings.size() << " warnings\n";
     return 0;
