@@ -3,11 +3,13 @@
 #include "ConstraintDialect.h"
 #include "DesignImporter.h"
 #include "PinTable.h"
+#include "SourceText.h"
 #include "TextRules.h"
 
 #include <fstream>
 #include <new>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -60,6 +62,11 @@ bool PinConstraints::loadSource(const std::string& path, const std::string& form
             *error = path + ": the format is not known; name it with xdc, qsf, lpf, pcf or csv";
             return false;
         }
+        struct stat info {};
+        if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+            *error = path + ": is a folder, not a constraint file";
+            return false;
+        }
         std::ifstream in(path, std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
@@ -83,7 +90,13 @@ bool PinConstraints::importConstraints(IWJInterfaceView* design, const std::vect
         DesignImporter importer(design, options, report);
         for (const ConstraintSource& source : sources) {
             ConstraintReading reading;
-            ConstraintDialect::of(source.format).read(source.text, &reading);
+            std::string text;
+            std::string problem;
+            int line = 0;
+            if (SourceText::decode(source.text, &text, &line, &problem))
+                ConstraintDialect::of(source.format).read(text, &reading);
+            else
+                reading.error(line, problem);
             importer.add(source.name, reading);
         }
         return importer.apply();

@@ -145,4 +145,41 @@ TEST(ConstraintRead, BitsOutsideAnExistingPortAreErrors)
     EXPECT_EQ(placements(design.get(), "U1"), (std::vector<std::string>{"d[0]=A1", "d[3]=A2", "s=B1"}));
 }
 
+std::string utf16(const std::string& ascii, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : ascii)
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
+// A UTF-8 mark is dropped, UTF-16 with its mark read; NUL is an error.
+TEST(ConstraintRead, EncodingsAreReadOrRefusedWithTheLine)
+{
+    const struct {
+        ConstraintFormat format;
+        std::string text;
+        int errorLine; // 0: reads a=A1
+    } cases[] = {
+        {ConstraintFormat::Csv, "\xEF\xBB\xBFrefdes,port,pin\nU1,a,A1\nU2,b,B1\n", 0},
+        {ConstraintFormat::Xdc, "\xEF\xBB\xBFset_property PACKAGE_PIN A1 [get_ports a]\n", 0},
+        {ConstraintFormat::Pcf, utf16("set_io a A1\n", false), 0},
+        {ConstraintFormat::Pcf, utf16("set_io a A1\n", true), 0},
+        {ConstraintFormat::Pcf, std::string("set_io a A1\nset_io a\0b B1\n", 25), 2},
+        {ConstraintFormat::Pcf, utf16("set_io a A1\n", false).substr(2), 1},
+        {ConstraintFormat::Pcf, utf16("set_io a A1\n\n", false) + "x", 3},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(::testing::PrintToString(test.text));
+        const testsupport::View design = testsupport::create();
+        const ImportReport report = importText(design.get(), test.format, test.text);
+        if (test.errorLine == 0) {
+            EXPECT_EQ(placements(design.get(), "U1"), std::vector<std::string>{"a=A1"});
+            continue;
+        }
+        ASSERT_EQ(report.errors.size(), 1u);
+        EXPECT_EQ(report.errors[0].rfind("in.pcf:" + std::to_string(test.errorLine) + ": ", 0), 0u) << report.errors[0];
+    }
+}
+
 } // namespace
