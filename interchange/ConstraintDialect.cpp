@@ -10,6 +10,8 @@
 #include "TextRules.h"
 #include "XdcDialect.h"
 
+#include <algorithm>
+
 namespace {
 
 // A name inside a comment: a line break would end the comment early.
@@ -55,16 +57,31 @@ void ConstraintDialect::place(ConstraintReading* reading, int line, const std::s
         reading->placements.push_back(placement);
 }
 
-void ConstraintDialect::readTcl(const std::string& text, ConstraintReading* reading,
-                                const std::function<bool(const TclCommand&)>& placeCommand)
+void ConstraintDialect::readTcl(const std::string& text, ConstraintReading* reading, const CommandReader& placeCommand)
 {
     int unbalancedLine = 0;
     for (const TclCommand& command : TclScript::commands(text, &unbalancedLine)) {
-        if (command.comment || !placeCommand(command))
+        if (command.comment)
+            readComment(command.words[0], command.line, reading, placeCommand);
+        else if (!placeCommand(command, reading))
             ++reading->readPast;
     }
     if (unbalancedLine)
         reading->error(unbalancedLine, "a brace, bracket or quote opened here is never closed");
+}
+
+void ConstraintDialect::readComment(const std::string& comment, int line, ConstraintReading* reading,
+                                    const CommandReader& placeCommand)
+{
+    // "##" begins a comment as well as "#".
+    const std::size_t start = std::min(comment.find_first_not_of('#'), comment.size());
+    int unbalancedLine = 0;
+    for (TclCommand command : TclScript::commands(comment.substr(start), &unbalancedLine)) {
+        command.line += line - 1;
+        ConstraintReading inside;
+        if (!command.comment && placeCommand(command, &inside))
+            reading->commented.insert(reading->commented.end(), inside.placements.begin(), inside.placements.end());
+    }
 }
 
 bool ConstraintDialect::isPlainName(const std::string& name)

@@ -32,10 +32,15 @@ public:
     // keeps it from being one.
     static void place(ConstraintReading* reading, int line, const std::string& name, const std::string& pin);
 
-    // Reads Tcl text: placeCommand says whether a command was a placement (or
-    // an error in one); the others are read past.
-    static void readTcl(const std::string& text, ConstraintReading* reading,
-                        const std::function<bool(const TclCommand&)>& placeCommand);
+    // Says whether a command was a placement (or an error in one), which it
+    // adds to the reading.
+    using CommandReader = std::function<bool(const TclCommand&, ConstraintReading*)>;
+    // Reads Tcl text: placements by placeCommand, the other commands read
+    // past, and the placements of comments kept as commented.
+    static void readTcl(const std::string& text, ConstraintReading* reading, const CommandReader& placeCommand);
+    // Keeps the placements of the text of a comment at line as commented.
+    static void readComment(const std::string& comment, int line, ConstraintReading* reading,
+                            const CommandReader& placeCommand);
 
     // The header comment and the comments of the mappings onto several pins,
     // with '#' comments.

@@ -19,6 +19,7 @@ struct Placement {
 // What a dialect's reader found in one file.
 struct ConstraintReading {
     std::vector<Placement> placements;
+    std::vector<Placement> commented;                // placements in comments
     std::vector<std::pair<int, std::string>> errors; // line, message
     int readPast = 0;                                // statements that place nothing
 

@@ -110,8 +110,10 @@ private:
 
 void readRow(const CsvColumns& columns, const CsvRecord& record, ConstraintReading* reading)
 {
+    if (isEmpty(record))
+        return;
     const std::string mapping = columns.of(record, "MAPPING");
-    if (isEmpty(record) || (!mapping.empty() && mapping != "pin")) {
+    if (!mapping.empty() && mapping != "pin") {
         ++reading->readPast;
         return;
     }
@@ -143,10 +145,8 @@ void CsvDialect::read(const std::string& text, ConstraintReading* reading) const
     int unclosedLine = 0;
     const std::vector<CsvRecord> rows = records(text, &unclosedLine);
     std::size_t first = 0;
-    while (first < rows.size() && isEmpty(rows[first])) {
-        ++reading->readPast;
+    while (first < rows.size() && isEmpty(rows[first]))
         ++first;
-    }
     if (first < rows.size()) {
         const CsvColumns columns(rows[first]);
         if (!columns.has("PORT") || !columns.has("PIN")) {

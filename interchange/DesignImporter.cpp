@@ -20,7 +20,19 @@ void DesignImporter::add(const std::string& fileName, const ConstraintReading& r
     for (const auto& error : reading.errors)
         m_report->errors.push_back(fileName + ":" + std::to_string(error.first) + ": " + error.second);
     m_report->linesReadPast += reading.readPast;
-    for (const Placement& placement : reading.placements) {
+    std::vector<Placement> placements = reading.placements;
+    if (m_options.includeCommented) {
+        placements.insert(placements.end(), reading.commented.begin(), reading.commented.end());
+        std::stable_sort(placements.begin(), placements.end(),
+                         [](const Placement& a, const Placement& b) { return a.line < b.line; });
+    } else if (!reading.commented.empty()) {
+        m_report->placementsCommentedOut += static_cast<int>(reading.commented.size());
+        m_report->warnings.push_back(fileName + ": warning: " + std::to_string(reading.commented.size()) +
+                                     " placements are commented out, the first at " + fileName + ":" +
+                                     std::to_string(reading.commented.front().line) +
+                                     "; use --include-commented to read them");
+    }
+    for (const Placement& placement : placements) {
         if (!placement.refdes.empty() && placement.refdes != m_options.refdes) {
             ++m_report->linesReadPast;
             continue;

@@ -43,7 +43,7 @@ bool readAssignment(const TclCommand& command, ConstraintReading* reading)
 
 void QsfDialect::read(const std::string& text, ConstraintReading* reading) const
 {
-    readTcl(text, reading, [reading](const TclCommand& command) { return readAssignment(command, reading); });
+    readTcl(text, reading, readAssignment);
 }
 
 void QsfDialect::write(const PinTable& table, const ExportOptions& options, std::ostream& out) const

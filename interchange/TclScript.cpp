@@ -18,7 +18,9 @@ public:
             command.line = m_line;
             if (m_text[m_at] == '#') {
                 command.comment = true;
+                const std::size_t start = m_at + 1;
                 skipComment();
+                command.words.push_back(m_text.substr(start, m_at - start));
             } else if (!readWords(&command.words)) {
                 *unbalancedLine = m_openedAt;
                 return result;

@@ -5,7 +5,7 @@
 #include <vector>
 
 // One command of a Tcl script, its words as written (braces, quotes and
-// brackets kept), or a comment.
+// brackets kept), or a comment, its one word the text after the '#'.
 struct TclCommand {
     int line = 0;
     bool comment = false;

@@ -94,7 +94,7 @@ bool readSetProperty(const TclCommand& command, ConstraintReading* reading)
 
 void XdcDialect::read(const std::string& text, ConstraintReading* reading) const
 {
-    readTcl(text, reading, [reading](const TclCommand& command) { return readSetProperty(command, reading); });
+    readTcl(text, reading, readSetProperty);
 }
 
 void XdcDialect::write(const PinTable& table, const ExportOptions& options, std::ostream& out) const

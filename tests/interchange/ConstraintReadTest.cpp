@@ -5,18 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace interchange;
 
 namespace {
 
-// What an import reports: placements read, other lines read past, warnings,
-// ports made and pins made.
+// What an import reports: placements read, other statements read past,
+// warnings, ports made, pins made and placements commented out.
 struct Counts {
     int read;
     int readPast;
     int warnings;
     int portsMade;
     int pinsMade;
+    int commented;
 };
 
 struct FixtureCase {
@@ -24,6 +27,7 @@ struct FixtureCase {
     const char* refdes;
     std::vector<std::string> placements;
     Counts counts;
+    const char* firstCommented; // read with includeCommented
 };
 
 const FixtureCase kFixtures[] = {
@@ -31,19 +35,26 @@ const FixtureCase kFixtures[] = {
      "U1",
      {"CLK100MHZ=E3", "LED_R=G6", "ck_rst=C12", "led[0]=H5", "led[1]=J5", "led[2]=T9", "led[3]=T10", "led_rgb[0]=G6",
       "led_rgb[1]=F6", "led_rgb[2]=E1", "sw[1]=C11", "sw[3]=A10"},
-     {13, 19, 2, 6, 11}},
+     {13, 4, 3, 6, 11, 2},
+     "sw[0]=A8"},
     {"board.qsf",
      "U1",
      {"CLOCK_50=AF14", "HEX0[0]=AE26", "KEY[0]=AA14", "KEY[1]=AA15", "LEDR[0]=V16", "LEDR[1]=W16", "LEDR[2]=V17",
       "LEDR[3]=V18"},
-     {8, 16, 0, 4, 8}},
+     {8, 6, 1, 4, 8, 1},
+     "KEY[2]=W15"},
     {"board.lpf",
      "U1",
      {"btn[0]=D6", "btn[1]=R1", "clk_25mhz=G2", "led[0]=B2", "led[4]=D1", "led[5]=E2", "led[6]=E1", "led[7]=H3",
       "user_rst=D6"},
-     {9, 11, 1, 4, 8}},
-    {"board.pcf", "U1", {"BTN[0]=12", "BTN[1]=11", "BTN_N=10", "CLK=35", "LED_G=41", "LED_R=42"}, {7, 3, 1, 5, 6}},
-    {"board.csv", "U7", {"-RESET=R1", "GPIO[0]=P1", "GPIO[1]=P2", "GPIO[2]=P3", "UART_TX=T,1"}, {5, 5, 0, 3, 5}},
+     {9, 6, 2, 4, 8, 1},
+     "led[1]=C2"},
+    {"board.pcf",
+     "U1",
+     {"BTN[0]=12", "BTN[1]=11", "BTN_N=10", "CLK=35", "LED_G=41", "LED_R=42"},
+     {7, 1, 2, 5, 6, 1},
+     "LED_B=39"},
+    {"board.csv", "U7", {"-RESET=R1", "GPIO[0]=P1", "GPIO[1]=P2", "GPIO[2]=P3", "UART_TX=T,1"}, {5, 4, 0, 3, 5, 0}, ""},
 };
 
 TEST(ConstraintRead, FixturesGiveTheirPlacements)
@@ -55,13 +66,22 @@ TEST(ConstraintRead, FixturesGiveTheirPlacements)
         ASSERT_TRUE(PinConstraints::loadSource(
             testsupport::sourcePath(std::string("tests/data/interchange/") + fixture.file), "", &source, &error))
             << error;
-        const testsupport::View design = testsupport::create();
         ImportOptions options;
         options.refdes = fixture.refdes;
+        options.includeCommented = true;
+        const testsupport::View withComments = testsupport::create();
+        ImportReport commented;
+        ASSERT_TRUE(PinConstraints::importConstraints(withComments.get(), {source}, options, &commented));
+        const std::vector<std::string> all = placements(withComments.get(), fixture.refdes);
+        EXPECT_EQ(all.size(), fixture.placements.size() + static_cast<std::size_t>(fixture.counts.commented));
+        EXPECT_TRUE(!*fixture.firstCommented || std::count(all.begin(), all.end(), fixture.firstCommented));
+        const testsupport::View design = testsupport::create();
+        options.includeCommented = false;
         ImportReport report;
         ASSERT_TRUE(PinConstraints::importConstraints(design.get(), {source}, options, &report))
             << ::testing::PrintToString(report.errors);
         EXPECT_EQ(placements(design.get(), fixture.refdes), fixture.placements);
+        EXPECT_EQ(report.placementsCommentedOut, fixture.counts.commented);
         EXPECT_EQ(report.placementsRead, fixture.counts.read);
         EXPECT_EQ(report.linesReadPast, fixture.counts.readPast);
         EXPECT_EQ(static_cast<int>(report.warnings.size()), fixture.counts.warnings)

@@ -36,13 +36,17 @@ struct ImportOptions {
     std::string footprint;
     /// Clears the part map's pin mappings before the placements are made.
     bool replace = false;
+    /// Reads the placements that comments hold too (a master file's
+    /// commented-out lines); otherwise they are counted.
+    bool includeCommented = false;
 };
 
 /// What an import did. Errors and warnings are whole lines,
 /// "file:line: message" and "file:line: warning: message".
 struct ImportReport {
     int placementsRead = 0;
-    int linesReadPast = 0; ///< lines (CSV: records) that place nothing
+    int linesReadPast = 0;          ///< statements (CSV: records) that place nothing; comments are none
+    int placementsCommentedOut = 0; ///< placements in comments, not read
     int portsMade = 0;
     int pinsMade = 0;
     std::vector<std::string> errors;
