@@ -33,7 +33,7 @@ void DesignImporter::add(const std::string& fileName, const ConstraintReading& r
                                      "; use --include-commented to read them");
     }
     for (const Placement& placement : placements) {
-        if (!placement.refdes.empty() && placement.refdes != m_options.refdes) {
+        if (!placement.refdes.empty() && !TextRules::equalIgnoringCase(placement.refdes, m_options.refdes)) {
             ++m_report->linesReadPast;
             continue;
         }
@@ -53,10 +53,7 @@ bool DesignImporter::apply()
         m_report->errors.push_back("the instance to place has no refdes");
         return false;
     }
-    for (auto walk = m_design->compInsts(); walk.isValid() && !m_instance; ++walk) {
-        if (m_options.refdes == walk.value()->refdes())
-            m_instance = walk.value();
-    }
+    m_instance = PinConstraints::findInstance(m_design, m_options.refdes);
     chooseCell();
     keepLastPlacements();
     warnAboutAliases();

@@ -6,6 +6,8 @@
 #include "SourceText.h"
 #include "TextRules.h"
 
+#include "wjxmlinterfaceflowreader.h"
+
 #include <fstream>
 #include <new>
 #include <sstream>
@@ -51,6 +53,20 @@ const char* PinConstraints::formatName(ConstraintFormat format)
             return known.name;
     }
     return "";
+}
+
+std::string PinConstraints::refdesKey(const std::string& refdes)
+{
+    return TextRules::upper(refdes);
+}
+
+IWJCompInst* PinConstraints::findInstance(IWJInterfaceView* design, const std::string& refdes)
+{
+    for (auto walk = design->compInsts(); walk.isValid(); ++walk) {
+        if (TextRules::equalIgnoringCase(refdes, walk.value()->refdes()))
+            return walk.value();
+    }
+    return nullptr;
 }
 
 bool PinConstraints::loadSource(const std::string& path, const std::string& formatName, ConstraintSource* source,

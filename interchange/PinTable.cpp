@@ -2,6 +2,7 @@
 
 #include "PortBitName.h"
 
+#include "wjxmlinterchange/PinConstraints.h"
 #include "wjxmlinterfaceflowreader.h"
 
 #include <algorithm>
@@ -19,15 +20,11 @@ std::string localName(IWJPort* port)
 
 bool PinTable::collect(IWJInterfaceView* design, const std::string& refdes)
 {
-    IWJCompInst* instance = nullptr;
-    for (auto walk = design->compInsts(); walk.isValid() && !instance; ++walk) {
-        if (refdes == walk.value()->refdes())
-            instance = walk.value();
-    }
+    IWJCompInst* instance = PinConstraints::findInstance(design, refdes);
     if (!instance)
         return false;
     m_design = design->designName();
-    m_refdes = refdes;
+    m_refdes = instance->refdes();
     m_cell = instance->cellName();
     IWJPartMap* partMap = design->findPartMap(instance);
     if (!partMap)

@@ -65,6 +65,27 @@ TEST(IfxImport, ExistingDesignKeepsOrReplacesItsPinMappings)
     }
 }
 
+// Every command finds an instance by refdes in any letter case; check
+// reports two refdes that differ in case only.
+TEST(IfxImport, RefdesIsOneInstanceInAnyLetterCase)
+{
+    const std::string board = boardCopy("refdes-case.xml");
+    const std::string pins = testsupport::writeInput("refdes-case.csv", "refdes,port,pin\nu1,CLK_IN,H3\n");
+    ASSERT_EQ(runIfx({"import", board, pins, "--refdes", "u1"}).status, 0);
+    const testsupport::View design = testsupport::read(board, true);
+    EXPECT_EQ(testsupport::count(design->compInsts()), 2);
+    const std::vector<std::string> placed = placements(design.get(), "U1");
+    EXPECT_EQ(std::count(placed.begin(), placed.end(), "CLK_IN=H3"), 1);
+    const IfxRun exported = runIfx({"export", board, "--refdes", "u1", "--format", "pcf"});
+    EXPECT_EQ(exported.out.rfind("# Pin placements of U1 ", 0), 0u) << exported.err;
+    design->addCompInst("OTHER", "j1");
+    const std::string twice = testsupport::write(design.get(), "refdes-twice.xml");
+    const IfxRun checked = runIfx({"check", twice});
+    EXPECT_EQ(checked.status, 1);
+    EXPECT_NE(checked.out.find("error: the refdes \"j1\" names the instance of line"), std::string::npos)
+        << checked.out;
+}
+
 TEST(IfxImport, PinMapCsvImportsUnchanged)
 {
     const IfxRun table = runIfx({"pinmap", testsupport::sourcePath("examples/board.xml"), "--format", "csv"});

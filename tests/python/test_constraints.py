@@ -19,7 +19,7 @@ def test_placements_survive_export_and_import_in_every_format(tmp_path, fmt):
     path.write_text(wj.export_constraints(design, refdes="U1", format=fmt))
     again = wj.new(design_name="again")
     wj.import_constraints(again, path, refdes="U1")
-    assert placements(again, "U1") == placements(design, "U1")
+    assert placements(again, "u1") == placements(design, "U1")
 
 
 def test_a_bad_constraint_file_raises_and_changes_nothing(tmp_path):

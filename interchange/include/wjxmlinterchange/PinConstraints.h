@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class IWJCompInst;
 class IWJInterfaceView;
 
 /// The constraint file dialects that carry pin placements.
@@ -71,6 +72,14 @@ public:
     /// The format that the file name's extension says.
     static bool formatFromFileName(const std::string& fileName, ConstraintFormat* format);
     static const char* formatName(ConstraintFormat format);
+
+    /// The one rule by which a refdes names an instance, in every ifx
+    /// command, the import, the export and the Python module: letter case
+    /// aside. Two refdes name one instance when their keys are equal.
+    static std::string refdesKey(const std::string& refdes);
+    /// The first instance of design, in id order, with refdes in any letter
+    /// case; null when none has it.
+    static IWJCompInst* findInstance(IWJInterfaceView* design, const std::string& refdes);
 
     /// Reads the file at path into source; its format is formatName when that
     /// is not empty, else the extension's. False, with error, when the file
