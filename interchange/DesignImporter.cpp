@@ -1,5 +1,6 @@
 #include "DesignImporter.h"
 
+#include "PinTable.h"
 #include "PortBitName.h"
 #include "TextRules.h"
 
@@ -55,6 +56,7 @@ bool DesignImporter::apply()
     }
     m_instance = PinConstraints::findInstance(m_design, m_options.refdes);
     chooseCell();
+    placePairs();
     keepLastPlacements();
     warnAboutAliases();
     planPorts();
@@ -80,6 +82,45 @@ void DesignImporter::chooseCell()
         if (!cell.empty() && !TextRules::equalIgnoringCase(cell, m_cell))
             m_report->errors.push_back(where(source) + ": the port " + cell + "." + source.placement.port +
                                        " is not of the cell " + m_cell + " of " + m_options.refdes);
+    }
+}
+
+// The port of that local name, else of that name, in any letter case.
+IWJPort* DesignImporter::existingPort(const std::string& name) const
+{
+    if (!m_instance)
+        return nullptr;
+    if (IWJPort* port = m_instance->findPort(name.c_str()))
+        return port;
+    for (auto walk = m_instance->ports(); walk.isValid(); ++walk) {
+        if (TextRules::equalIgnoringCase(name, walk.value()->name()))
+            return walk.value();
+    }
+    return nullptr;
+}
+
+// A differential pair's name places its positive member, as the tools place
+// a pair; a bit of a pair, or a pair whose positive member is several bits,
+// cannot be placed so.
+void DesignImporter::placePairs()
+{
+    for (Source& source : m_sources) {
+        Placement& placement = source.placement;
+        IWJPort* pair = m_instance && !existingPort(placement.port)
+                            ? m_instance->findDifferentialPort(placement.port.c_str())
+                            : nullptr;
+        if (!pair)
+            continue;
+        int lsb = -1;
+        int msb = -1;
+        IWJPort* positive = static_cast<IWJDPPort*>(pair)->positivePort(&lsb, &msb);
+        if (!positive || placement.bit != -1 || lsb != msb) {
+            m_report->errors.push_back(where(source) + ": " + placement.port +
+                                       " is a differential pair; place its positive and negative ports");
+            continue;
+        }
+        placement.port = PinTable::localName(positive);
+        placement.bit = lsb;
     }
 }
 
@@ -132,7 +173,7 @@ void DesignImporter::planPorts()
         PortPlan& plan = made.first->second;
         if (made.second) {
             plan.name = placement.port;
-            plan.port = m_instance ? m_instance->findPort(placement.port.c_str()) : nullptr;
+            plan.port = existingPort(placement.port);
         }
         if (placement.bit == -1)
             continue;

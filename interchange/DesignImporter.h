@@ -44,6 +44,8 @@ private:
 
     std::string where(const Source& source) const;
     void chooseCell();
+    IWJPort* existingPort(const std::string& name) const;
+    void placePairs();
     void keepLastPlacements();
     void warnAboutAliases();
     void planPorts();

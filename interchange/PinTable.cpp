@@ -8,15 +8,11 @@
 #include <algorithm>
 #include <tuple>
 
-namespace {
-
-std::string localName(IWJPort* port)
+std::string PinTable::localName(IWJPort* port)
 {
     const char* instanceName = port->instancePortName();
     return instanceName && *instanceName ? instanceName : port->name();
 }
-
-} // namespace
 
 bool PinTable::collect(IWJInterfaceView* design, const std::string& refdes)
 {

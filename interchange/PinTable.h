@@ -6,6 +6,7 @@
 
 class IWJInterfaceView;
 class IWJFootPrintPinGroup;
+class IWJPort;
 
 // A port, or one bit of it, on one pin, by the port's local name.
 struct PinTableEntry {
@@ -26,6 +27,9 @@ struct PinTableGroup {
 // mappings sorted by port and bit, then the mappings onto several pins.
 class PinTable {
 public:
+    // The port's instance port name, else its name.
+    static std::string localName(IWJPort* port);
+
     // False when no instance of design has the refdes.
     bool collect(IWJInterfaceView* design, const std::string& refdes);
 

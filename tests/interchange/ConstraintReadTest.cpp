@@ -165,6 +165,21 @@ TEST(ConstraintRead, BitsOutsideAnExistingPortAreErrors)
     EXPECT_EQ(placements(design.get(), "U1"), (std::vector<std::string>{"d[0]=A1", "d[3]=A2", "s=B1"}));
 }
 
+// A placement names a port by its local name, else its name, else a pair's
+// name (its positive member): no second port of that name is made.
+TEST(ConstraintRead, PortsAreFoundByLocalNameThenNameThenPair)
+{
+    const testsupport::View board = testsupport::read(testsupport::sourcePath("examples/board.xml"), false);
+    const ImportReport report = importText(board.get(), ConstraintFormat::Pcf, "set_io DATA[0] Z1\nset_io dqs1 Z2\n");
+    EXPECT_EQ(report.portsMade, 0);
+    const std::vector<std::string> placed = placements(board.get(), "U1");
+    EXPECT_EQ(
+        std::count(placed.begin(), placed.end(), "D[0]=Z1") + std::count(placed.begin(), placed.end(), "DQS1_P=Z2"), 2);
+    const ImportReport bit = importText(board.get(), ConstraintFormat::Pcf, "\nset_io DQS0[0] Z3\n");
+    ASSERT_EQ(bit.errors.size(), 1u);
+    EXPECT_EQ(bit.errors[0].rfind("in.pcf:2: DQS0 is a differential pair", 0), 0u) << bit.errors[0];
+}
+
 std::string utf16(const std::string& ascii, bool bigEndian)
 {
     std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
