@@ -60,6 +60,7 @@ bool DesignImporter::apply()
     keepLastPlacements();
     warnAboutAliases();
     planPorts();
+    checkOccupiedPins();
     if (!m_report->errors.empty())
         return false;
     edit();
@@ -187,6 +188,46 @@ void DesignImporter::planPorts()
         }
         plan.lowest = plan.lowest == -1 ? placement.bit : std::min(plan.lowest, placement.bit);
         plan.highest = std::max(plan.highest, placement.bit);
+    }
+}
+
+// A pin the part map gives to a port bit that the files do not move would
+// short the two: an error, or with force a warning.
+void DesignImporter::checkOccupiedPins()
+{
+    IWJPartMap* map = m_instance ? m_design->findPartMap(m_instance) : nullptr;
+    if (!map)
+        return;
+    using PortBit = std::pair<IWJPort*, int>;
+    std::unordered_map<std::string, PortBit> occupants; // by upper-case pin name
+    auto occupy = [&occupants](IWJPortRef* ref, IWJFootPrintPin* pin) {
+        PortBit occupant{nullptr, -1};
+        occupant.first = ref->port(&occupant.second, nullptr);
+        if (occupant.first)
+            occupants.emplace(TextRules::upper(pin->name()), occupant);
+    };
+    for (auto maps = map->portPinMaps(); maps.isValid() && !m_options.replace; ++maps)
+        occupy(maps.key(), maps.value());
+    for (auto maps = map->portPinGroupMaps(); maps.isValid(); ++maps) {
+        for (auto pins = maps.value()->pins(); pins.isValid(); ++pins)
+            occupy(maps.key(), pins.value());
+    }
+    std::set<PortBit> moved;
+    for (const Source* source : m_winners)
+        moved.emplace(m_ports[TextRules::upper(source->placement.port)].port, source->placement.bit);
+    for (const Source* source : m_winners) {
+        const Placement& placement = source->placement;
+        const auto occupant = occupants.find(TextRules::upper(placement.pin));
+        if (occupant == occupants.end() || moved.count(occupant->second))
+            continue;
+        const std::string message = "pin " + placement.pin + " is mapped to " +
+                                    PortBitName::format(occupant->second.first->fullName(), occupant->second.second) +
+                                    ", which the files do not move";
+        if (m_options.force)
+            m_report->warnings.push_back(where(*source) + ": warning: " + message);
+        else
+            m_report->errors.push_back(where(*source) + ": " + message + "; --force places " +
+                                       PortBitName::format(placement.port, placement.bit) + " there too");
     }
 }
 

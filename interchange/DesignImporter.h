@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,7 @@ private:
     void keepLastPlacements();
     void warnAboutAliases();
     void planPorts();
+    void checkOccupiedPins();
     void edit();
     IWJPartMap* partMap();
     IWJFootPrint* footprint();

@@ -180,6 +180,38 @@ TEST(ConstraintRead, PortsAreFoundByLocalNameThenNameThenPair)
     EXPECT_EQ(bit.errors[0].rfind("in.pcf:2: DQS0 is a differential pair", 0), 0u) << bit.errors[0];
 }
 
+// A pin that holds a port the files do not move is refused, unless forced.
+TEST(ConstraintRead, OccupiedPinsAreRefusedUnlessForced)
+{
+    const std::string refused =
+        "in.pcf:1: pin A1 is mapped to FPGA_BGA56.CLK_IN, which the files do not move; --force places TDI there too";
+    const struct {
+        const char* text;
+        bool force;
+        std::string errors;
+        std::size_t warnings;
+    } cases[] = {
+        {"set_io TDI A1\n", false, refused, 0},
+        {"set_io TDI A1\n", true, "", 1},
+        {"set_io TDI A1\nset_io CLK_IN H3\n", false, "", 0},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.text);
+        const testsupport::View board = testsupport::read(testsupport::sourcePath("examples/board.xml"), false);
+        ImportOptions options;
+        options.refdes = "U1";
+        options.force = test.force;
+        ImportReport report;
+        PinConstraints::importConstraints(board.get(), {{"in.pcf", test.text, ConstraintFormat::Pcf}}, options,
+                                          &report);
+        std::string errors;
+        for (const std::string& error : report.errors)
+            errors += error;
+        EXPECT_EQ(errors, test.errors);
+        EXPECT_EQ(report.warnings.size(), test.warnings);
+    }
+}
+
 std::string utf16(const std::string& ascii, bool bigEndian)
 {
     std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";

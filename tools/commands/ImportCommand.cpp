@@ -69,6 +69,7 @@ void ImportCommand::add(CLI::App& app, int& result)
     command->add_option("--footprint", options->import.footprint,
                         "the footprint of a new part map (default: CELL_PACKAGE)");
     command->add_flag("--replace", options->import.replace, "clear the part map's pin mappings first");
+    command->add_flag("--force", options->import.force, "place ports on pins that other ports hold");
     command->add_flag("--include-commented", options->import.includeCommented,
                       "read the placements of commented-out lines too");
     command->add_option("-o,--output", options->output, "write the design here instead of DESIGN (-: standard output)");

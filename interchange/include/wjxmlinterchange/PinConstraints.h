@@ -40,6 +40,9 @@ struct ImportOptions {
     /// Reads the placements that comments hold too (a master file's
     /// commented-out lines); otherwise they are counted.
     bool includeCommented = false;
+    /// Places ports on pins that the design maps to other ports, which the
+    /// files do not move; otherwise that is an error.
+    bool force = false;
 };
 
 /// What an import did. Errors and warnings are whole lines,
