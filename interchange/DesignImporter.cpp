@@ -7,6 +7,7 @@
 #include "wjxmlinterfaceflowreader.h"
 
 #include <algorithm>
+#include <climits>
 #include <unordered_map>
 
 DesignImporter::DesignImporter(IWJInterfaceView* design, const ImportOptions& options, ImportReport* report)
@@ -61,6 +62,7 @@ bool DesignImporter::apply()
     warnAboutAliases();
     planPorts();
     checkOccupiedPins();
+    checkNewObjects();
     if (!m_report->errors.empty())
         return false;
     edit();
@@ -175,6 +177,7 @@ void DesignImporter::planPorts()
         if (made.second) {
             plan.name = placement.port;
             plan.port = existingPort(placement.port);
+            plan.first = source;
         }
         if (placement.bit == -1)
             continue;
@@ -231,6 +234,31 @@ void DesignImporter::checkOccupiedPins()
     }
 }
 
+// Ports and pins to be made: refused when asked, and a made port's pin
+// count must be a number the file can hold.
+void DesignImporter::checkNewObjects()
+{
+    for (const auto& entry : m_ports) {
+        const PortPlan& plan = entry.second;
+        if (plan.port)
+            continue;
+        if (m_options.noNewPorts)
+            m_report->errors.push_back(where(*plan.first) + ": the design has no port " + plan.name +
+                                       " and --no-new-ports makes none");
+        else if (static_cast<long long>(plan.highest) - plan.lowest >= INT_MAX)
+            m_report->errors.push_back(where(*plan.first) + ": the bits " + std::to_string(plan.lowest) + " to " +
+                                       std::to_string(plan.highest) + " of the new port " + plan.name +
+                                       " are too many pins to count");
+    }
+    IWJPartMap* map = m_instance ? m_design->findPartMap(m_instance) : nullptr;
+    IWJFootPrint* pins = map && map->footprint() ? map->footprint() : footprint(false);
+    for (const Source* source : m_winners) {
+        if (m_options.noNewPins && !(pins && pins->findPin(source->placement.pin.c_str())))
+            m_report->errors.push_back(where(*source) + ": the footprint has no pin " + source->placement.pin +
+                                       " and --no-new-pins makes none");
+    }
+}
+
 void DesignImporter::edit()
 {
     if (!m_instance)
@@ -254,6 +282,7 @@ void DesignImporter::edit()
         const int pins = plan.lowest == -1 ? 1 : plan.highest - plan.lowest + 1;
         plan.port = m_instance->addPort(plan.name.c_str(), "", IWJPort::Inout, pins, plan.lowest, plan.highest);
         ++m_report->portsMade;
+        m_report->madePorts.push_back(plan.name);
     }
     IWJFootPrint* pins = map->footprint();
     if (!pins) {
@@ -266,6 +295,7 @@ void DesignImporter::edit()
         if (!pin) {
             pin = pins->addPin(placement.pin.c_str(), "", "", "", "");
             ++m_report->pinsMade;
+            m_report->madePins.push_back(placement.pin);
         }
         map->mapPortToPin(m_ports[TextRules::upper(placement.port)].port, pin, placement.bit);
     }
@@ -277,12 +307,13 @@ IWJPartMap* DesignImporter::partMap()
     return map ? map : m_design->addPartMap(footprint(), m_instance);
 }
 
-IWJFootPrint* DesignImporter::footprint()
+// The footprint of a new part map: found by name, else made (or null).
+IWJFootPrint* DesignImporter::footprint(bool make)
 {
     const std::string name = m_options.footprint.empty() ? m_cell + "_PACKAGE" : m_options.footprint;
     for (auto walk = m_design->footprints(); walk.isValid(); ++walk) {
         if (name == walk.value()->name())
             return walk.value();
     }
-    return m_design->addFootprint(name.c_str(), "", "", "", "", "");
+    return make ? m_design->addFootprint(name.c_str(), "", "", "", "", "") : nullptr;
 }

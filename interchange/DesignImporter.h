@@ -39,6 +39,7 @@ private:
     struct PortPlan {
         std::string name;
         IWJPort* port = nullptr;
+        const Source* first = nullptr; // the first placement of a port to be made
         int lowest = -1;
         int highest = -1;
     };
@@ -51,9 +52,10 @@ private:
     void warnAboutAliases();
     void planPorts();
     void checkOccupiedPins();
+    void checkNewObjects();
     void edit();
     IWJPartMap* partMap();
-    IWJFootPrint* footprint();
+    IWJFootPrint* footprint(bool make = true);
 
     IWJInterfaceView* m_design;
     const ImportOptions& m_options;

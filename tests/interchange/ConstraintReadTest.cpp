@@ -180,20 +180,29 @@ TEST(ConstraintRead, PortsAreFoundByLocalNameThenNameThenPair)
     EXPECT_EQ(bit.errors[0].rfind("in.pcf:2: DQS0 is a differential pair", 0), 0u) << bit.errors[0];
 }
 
-// A pin that holds a port the files do not move is refused, unless forced.
-TEST(ConstraintRead, OccupiedPinsAreRefusedUnlessForced)
+// A pin that holds a port the files do not move is refused, unless forced;
+// new ports and pins are refused when asked.
+TEST(ConstraintRead, OccupiedPinsAndNewObjectsAreRefusedAsAsked)
 {
     const std::string refused =
         "in.pcf:1: pin A1 is mapped to FPGA_BGA56.CLK_IN, which the files do not move; --force places TDI there too";
     const struct {
         const char* text;
         bool force;
+        bool noNewPorts;
+        bool noNewPins;
         std::string errors;
         std::size_t warnings;
     } cases[] = {
-        {"set_io TDI A1\n", false, refused, 0},
-        {"set_io TDI A1\n", true, "", 1},
-        {"set_io TDI A1\nset_io CLK_IN H3\n", false, "", 0},
+        {"set_io TDI A1\n", false, true, true, refused, 0},
+        {"set_io TDI A1\n", true, false, false, "", 1},
+        {"set_io TDI A1\nset_io CLK_IN H3\n", false, true, true, "", 0},
+        {"set_io LEDRR H3\n", false, true, false,
+         "in.pcf:1: the design has no port LEDRR and --no-new-ports makes none", 0},
+        {"set_io TDI K111\n", false, false, true,
+         "in.pcf:1: the footprint has no pin K111 and --no-new-pins makes none", 0},
+        {"set_io x[0] K1\nset_io x[2147483647] K2\n", false, false, false,
+         "in.pcf:1: the bits 0 to 2147483647 of the new port x are too many pins to count", 0},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.text);
@@ -201,6 +210,8 @@ TEST(ConstraintRead, OccupiedPinsAreRefusedUnlessForced)
         ImportOptions options;
         options.refdes = "U1";
         options.force = test.force;
+        options.noNewPorts = test.noNewPorts;
+        options.noNewPins = test.noNewPins;
         ImportReport report;
         PinConstraints::importConstraints(board.get(), {{"in.pcf", test.text, ConstraintFormat::Pcf}}, options,
                                           &report);

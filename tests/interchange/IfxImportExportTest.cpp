@@ -50,8 +50,8 @@ TEST(IfxImport, ExistingDesignKeepsOrReplacesItsPinMappings)
             arguments.push_back("--replace");
         const IfxRun run = runIfx(arguments);
         ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.err,
-                  "U1: 2 placements read, 0 other statements read past, 1 ports and 1 pins made, 0 warnings\n");
+        EXPECT_EQ(run.err, "U1: 2 placements read, 0 other statements read past, 1 ports and 1 pins made, 0 warnings\n"
+                           "U1: ports made: SPARE\nU1: pins made: Z9\n");
         const testsupport::View design = testsupport::read(board, false);
         const std::vector<std::string> after = placements(design.get(), "U1");
         if (replace) {
@@ -160,6 +160,8 @@ TEST(IfxImport, WarningsAreCapped)
                                testsupport::writeInput("capped.pcf", text), "--refdes", "U1"});
     EXPECT_EQ(testsupport::occurrences(run.err, "warning: pin A1"), 100);
     EXPECT_NE(run.err.find("\n1 more warnings not reported\n"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\nU1: ports made: p0, p1, p10, p100, p101, p11,"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(", p24 and 82 more\nU1: pins made: A1\n"), std::string::npos) << run.err;
 }
 
 } // namespace

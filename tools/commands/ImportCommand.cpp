@@ -1,5 +1,6 @@
 #include "commands/ImportCommand.h"
 
+#include "PrintableText.h"
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
 #include "text/OutputFile.h"
@@ -44,6 +45,20 @@ void printCapped(const std::vector<std::string>& lines, const char* what)
         std::cerr << lines.size() - kShown << " more " << what << " not reported\n";
 }
 
+// "REFDES: WHAT made: " and the first 20 names, then a count of the others.
+void printMade(const std::string& refdes, const char* what, const std::vector<std::string>& names)
+{
+    constexpr std::size_t kShown = 20;
+    if (names.empty())
+        return;
+    std::string line = refdes + ": " + what + " made:";
+    for (std::size_t i = 0; i < names.size() && i < kShown; ++i)
+        line += (i ? ", " : " ") + names[i];
+    if (names.size() > kShown)
+        line += " and " + std::to_string(names.size() - kShown) + " more";
+    std::cerr << wjxml::printable(line) << '\n';
+}
+
 } // namespace
 
 void ImportCommand::add(CLI::App& app, int& result)
@@ -69,6 +84,8 @@ void ImportCommand::add(CLI::App& app, int& result)
     command->add_option("--footprint", options->import.footprint,
                         "the footprint of a new part map (default: CELL_PACKAGE)");
     command->add_flag("--replace", options->import.replace, "clear the part map's pin mappings first");
+    command->add_flag("--no-new-ports", options->import.noNewPorts, "refuse placements of ports the design lacks");
+    command->add_flag("--no-new-pins", options->import.noNewPins, "refuse placements on pins the footprint lacks");
     command->add_flag("--force", options->import.force, "place ports on pins that other ports hold");
     command->add_flag("--include-commented", options->import.includeCommented,
                       "read the placements of commented-out lines too");
@@ -106,5 +123,7 @@ int ImportCommand::run(const std::string& designFile, const std::vector<std::str
     std::cerr << options.refdes << ": " << report.placementsRead << " placements read, " << report.linesReadPast
               << " other statements read past, " << report.portsMade << " ports and " << report.pinsMade
               << " pins made, " << report.warnings.size() << " warnings\n";
+    printMade(options.refdes, "ports", report.madePorts);
+    printMade(options.refdes, "pins", report.madePins);
     return 0;
 }

@@ -43,6 +43,9 @@ struct ImportOptions {
     /// Places ports on pins that the design maps to other ports, which the
     /// files do not move; otherwise that is an error.
     bool force = false;
+    /// Refuses to make ports or pins: a placement must name existing ones.
+    bool noNewPorts = false;
+    bool noNewPins = false;
 };
 
 /// What an import did. Errors and warnings are whole lines,
@@ -53,6 +56,8 @@ struct ImportReport {
     int placementsCommentedOut = 0; ///< placements in comments, not read
     int portsMade = 0;
     int pinsMade = 0;
+    std::vector<std::string> madePorts; ///< the names of the ports made
+    std::vector<std::string> madePins;  ///< the names of the pins made
     std::vector<std::string> errors;
     std::vector<std::string> warnings;
 };
