@@ -51,6 +51,8 @@ void ConstraintDialect::place(ConstraintReading* reading, int line, const std::s
     std::string problem;
     if (!PortBitName::parse(name, &placement.port, &placement.bit, &problem))
         reading->error(line, problem);
+    else if (name.find_first_of("*?") != std::string::npos)
+        reading->error(line, "\"" + name + "\" is a pattern; a placement names one port");
     else if (pin.empty())
         reading->error(line, "the placement of " + name + " names no pin");
     else
@@ -61,10 +63,16 @@ void ConstraintDialect::readTcl(const std::string& text, ConstraintReading* read
 {
     int unbalancedLine = 0;
     for (const TclCommand& command : TclScript::commands(text, &unbalancedLine)) {
+        ConstraintReading placed;
         if (command.comment)
             readComment(command.words[0], command.line, reading, placeCommand);
-        else if (!placeCommand(command, reading))
+        else if (!placeCommand(command, &placed))
             ++reading->readPast;
+        else if (std::any_of(command.words.begin(), command.words.end(), TclScript::substitutes))
+            reading->error(command.line,
+                           "the placement takes a value from a Tcl variable, which an import cannot read");
+        else
+            reading->add(placed);
     }
     if (unbalancedLine)
         reading->error(unbalancedLine, "a brace, bracket or quote opened here is never closed");

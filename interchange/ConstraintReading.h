@@ -24,6 +24,12 @@ struct ConstraintReading {
     int readPast = 0;                                // statements that place nothing
 
     void error(int line, const std::string& message) { errors.emplace_back(line, message); }
+    // Takes the placements and errors of other.
+    void add(const ConstraintReading& other)
+    {
+        placements.insert(placements.end(), other.placements.begin(), other.placements.end());
+        errors.insert(errors.end(), other.errors.begin(), other.errors.end());
+    }
 };
 
 #endif

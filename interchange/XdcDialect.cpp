@@ -83,6 +83,9 @@ bool readSetProperty(const TclCommand& command, ConstraintReading* reading)
     std::string problem;
     if (positional.empty())
         reading->error(command.line, "PACKAGE_PIN is set on no port");
+    else if (positional.size() > 1)
+        reading->error(command.line, "set_property PACKAGE_PIN takes one pin and one [get_ports NAME]; " +
+                                         positional.front() + " is more");
     else if (!portOf(positional.back(), &name, &problem))
         reading->error(command.line, problem);
     else

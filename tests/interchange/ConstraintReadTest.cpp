@@ -123,6 +123,12 @@ const BadLine kBadLines[] = {
     {ConstraintFormat::Xdc, "set_property PACKAGE_PIN A1 [get_ports {a b}]\n", 1},
     {ConstraintFormat::Xdc, "set_property -dict {PACKAGE_PIN} [get_ports x]\n", 1},
     {ConstraintFormat::Xdc, "set_property PACKAGE_PIN A1 [get_cells x]\n", 1},
+    {ConstraintFormat::Xdc, "set_property PACKAGE_PIN E3 [get_ports led*]\n", 1},
+    {ConstraintFormat::Xdc, "set_property PACKAGE_PIN E3 [get_ports {led?}]\n", 1},
+    {ConstraintFormat::Xdc, "set pin E3\nset_property PACKAGE_PIN $pin [get_ports x]\n", 2},
+    {ConstraintFormat::Xdc, "set_property PACKAGE_PIN E 3 [get_ports x]\n", 1},
+    {ConstraintFormat::Qsf, "set_location_assignment PIN_A1 B2 -to x\n", 1},
+    {ConstraintFormat::Qsf, "set_location_assignment PIN_A1 -to \"$name\"\n", 1},
     {ConstraintFormat::Qsf, "set_location_assignment PIN_ -to x\n", 1},
     {ConstraintFormat::Qsf, "set_location_assignment -to x\n", 1},
     {ConstraintFormat::Qsf, "\nset_location_assignment PIN_A1\n", 2},
@@ -231,8 +237,9 @@ std::string utf16(const std::string& ascii, bool bigEndian)
     return bytes;
 }
 
-// A UTF-8 mark is dropped, UTF-16 with its mark read; NUL is an error.
-TEST(ConstraintRead, EncodingsAreReadOrRefusedWithTheLine)
+// A UTF-8 mark is dropped, UTF-16 with its mark read; NUL is an error. Tcl
+// continues CRLF lines and reads braces literally; .pcf is read line by line.
+TEST(ConstraintRead, TextIsReadAsItsToolReadsItOrRefusedWithTheLine)
 {
     const struct {
         ConstraintFormat format;
@@ -246,6 +253,9 @@ TEST(ConstraintRead, EncodingsAreReadOrRefusedWithTheLine)
         {ConstraintFormat::Pcf, std::string("set_io a A1\nset_io a\0b B1\n", 25), 2},
         {ConstraintFormat::Pcf, utf16("set_io a A1\n", false).substr(2), 1},
         {ConstraintFormat::Pcf, utf16("set_io a A1\n\n", false) + "x", 3},
+        {ConstraintFormat::Xdc, "set_property -dict { PACKAGE_PIN A1 \\\r\n IOSTANDARD X } [get_ports a]\r\n", 0},
+        {ConstraintFormat::Xdc, "set_property PACKAGE_PIN A1 [get_ports {a}] ;# $not a variable\n", 0},
+        {ConstraintFormat::Pcf, "# ends in \\\nset_io a A1\n", 0},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(::testing::PrintToString(test.text));
