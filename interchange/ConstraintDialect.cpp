@@ -12,20 +12,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// A name inside a comment: a line break would end the comment early.
-std::string onOneLine(std::string text)
-{
-    for (char& c : text) {
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    }
-    return text;
-}
-
-} // namespace
-
 const ConstraintDialect& ConstraintDialect::of(ConstraintFormat format)
 {
     static const XdcDialect xdc;
@@ -101,18 +87,32 @@ bool ConstraintDialect::isPlainName(const std::string& name)
     return !name.empty();
 }
 
+bool ConstraintDialect::isPlainValue(const std::string& value)
+{
+    for (const char c : value) {
+        if (!TextRules::isPlainWord(std::string(1, c)) && std::string("_.-+ ").find(c) == std::string::npos)
+            return false;
+    }
+    return !value.empty() && TextRules::trimmed(value) == value;
+}
+
+bool ConstraintDialect::commentCarries(const std::string& text) const
+{
+    return text.find_first_of("\r\n") == std::string::npos;
+}
+
 void ConstraintDialect::writeHeader(const PinTable& table, std::ostream& out)
 {
-    out << "# Pin placements of " << onOneLine(table.refdes()) << " (cell " << onOneLine(table.cell()) << ") in design "
-        << onOneLine(table.design()) << "\n";
+    out << "# Pin placements of " << table.refdes() << " (cell " << table.cell() << ") in design " << table.design()
+        << "\n";
 }
 
 void ConstraintDialect::writeGroups(const PinTable& table, std::ostream& out)
 {
     for (const PinTableGroup& group : table.groups()) {
-        out << "# " << group.kind << " mapping: " << onOneLine(group.name) << " on pins";
+        out << "# " << group.kind << " mapping: " << group.name << " on pins";
         for (const std::string& pin : group.pins)
-            out << ' ' << onOneLine(pin);
+            out << ' ' << pin;
         out << '\n';
     }
 }

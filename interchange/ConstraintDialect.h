@@ -24,6 +24,9 @@ public:
     virtual void read(const std::string& text, ConstraintReading* reading) const = 0;
     // Whether a port or pin name written by write() is read back as it is.
     virtual bool carries(const std::string& name) const = 0;
+    // Whether text written in a comment ends the comment where it ends: no
+    // line break (CSV writes no comments).
+    virtual bool commentCarries(const std::string& text) const;
     // One placement per entry of the table, its groups as comments.
     virtual void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const = 0;
 
@@ -48,6 +51,9 @@ public:
     static void writeGroups(const PinTable& table, std::ostream& out);
     // Letters, digits and "_$./:<>": what every dialect writes without quotes.
     static bool isPlainName(const std::string& name);
+    // Letters, digits, "_.-+" and inner blanks: a value (an I/O standard)
+    // that no dialect's quoting changes.
+    static bool isPlainValue(const std::string& value);
 };
 
 #endif

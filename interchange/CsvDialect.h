@@ -13,6 +13,7 @@ public:
     void read(const std::string& text, ConstraintReading* reading) const override;
     // Any name without points, brackets, surrounding blanks or a leading "'".
     bool carries(const std::string& name) const override;
+    bool commentCarries(const std::string&) const override { return true; }
     void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const override;
 };
 

@@ -140,6 +140,23 @@ bool PinConstraints::exportConstraints(IWJInterfaceView* design, const ExportOpt
                 }
             }
         }
+        std::vector<const std::string*> comments{&table.refdes(), &table.cell(), &table.design()};
+        for (const PinTableGroup& group : table.groups()) {
+            comments.push_back(&group.name);
+            for (const std::string& pin : group.pins)
+                comments.push_back(&pin);
+        }
+        for (const std::string* comment : comments) {
+            if (!dialect.commentCarries(*comment)) {
+                *error =
+                    "the text \"" + *comment + "\" cannot be written in a comment of " + formatName(options.format);
+                return false;
+            }
+        }
+        if (!options.ioStandard.empty() && !ConstraintDialect::isPlainValue(options.ioStandard)) {
+            *error = "the I/O standard \"" + options.ioStandard + "\" cannot be written as it is";
+            return false;
+        }
         std::ostringstream out;
         dialect.write(table, options, out);
         *text = out.str();

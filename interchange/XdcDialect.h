@@ -9,6 +9,11 @@ class XdcDialect : public ConstraintDialect {
 public:
     void read(const std::string& text, ConstraintReading* reading) const override;
     bool carries(const std::string& name) const override { return isPlainName(name); }
+    // A comment whose last backslash would continue it.
+    bool commentCarries(const std::string& text) const override
+    {
+        return ConstraintDialect::commentCarries(text) && (text.empty() || text.back() != '\\');
+    }
     void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const override;
 };
 

@@ -1,5 +1,6 @@
 #include "commands/ExportCommand.h"
 
+#include "PrintableText.h"
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
 #include "text/OutputFile.h"
@@ -52,7 +53,7 @@ int ExportCommand::run(const std::string& designFile, const std::string& refdes,
     std::string text;
     std::string error;
     if (!PinConstraints::exportConstraints(design.get(), options, &text, &error)) {
-        std::cerr << designFile << ": " << error << '\n';
+        std::cerr << wjxml::printable(designFile + ": " + error) << '\n';
         return 1;
     }
     return OutputFile::write(output.empty() ? "-" : output, text) ? 0 : 1;
