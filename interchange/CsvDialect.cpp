@@ -112,8 +112,9 @@ void readRow(const CsvColumns& columns, const CsvRecord& record, ConstraintReadi
 {
     if (isEmpty(record))
         return;
-    const std::string mapping = columns.of(record, "MAPPING");
-    if (!mapping.empty() && mapping != "pin") {
+    // With a mapping column, only pin mappings are placements: the rows of
+    // unmapped pins have none.
+    if (columns.has("MAPPING") && columns.of(record, "MAPPING") != "pin") {
         ++reading->readPast;
         return;
     }

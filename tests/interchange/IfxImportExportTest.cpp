@@ -88,7 +88,8 @@ TEST(IfxImport, RefdesIsOneInstanceInAnyLetterCase)
 
 TEST(IfxImport, PinMapCsvImportsUnchanged)
 {
-    const IfxRun table = runIfx({"pinmap", testsupport::sourcePath("examples/board.xml"), "--format", "csv"});
+    const IfxRun table =
+        runIfx({"pinmap", testsupport::sourcePath("examples/board.xml"), "--all-pins", "--format", "csv"});
     ASSERT_EQ(table.status, 0);
     const std::string csv = testsupport::writeInput("pinmap.csv", table.out);
     const std::string design = testsupport::outputPath("from-pinmap.xml");
