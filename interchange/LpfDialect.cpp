@@ -16,7 +16,7 @@ struct LpfStatement {
     bool unclosedQuote = false;
 };
 
-// A comment's line and its text, after its "#" or "//".
+// A comment's line and its text, from its "#" or "//" on.
 using LpfComment = std::pair<int, std::string>;
 
 // Splits preference text into statements and gathers its comments.

@@ -40,7 +40,7 @@ void printCapped(const std::vector<std::string>& lines, const char* what)
 {
     constexpr std::size_t kShown = 100;
     for (std::size_t i = 0; i < lines.size() && i < kShown; ++i)
-        std::cerr << lines[i] << '\n';
+        std::cerr << wjxml::printable(lines[i]) << '\n';
     if (lines.size() > kShown)
         std::cerr << lines.size() - kShown << " more " << what << " not reported\n";
 }
@@ -107,7 +107,7 @@ int ImportCommand::run(const std::string& designFile, const std::vector<std::str
     for (std::size_t i = 0; i < constraintFiles.size(); ++i) {
         std::string error;
         if (!PinConstraints::loadSource(constraintFiles[i], format, &sources[i], &error)) {
-            std::cerr << error << '\n';
+            std::cerr << wjxml::printable(error) << '\n';
             return 1;
         }
     }

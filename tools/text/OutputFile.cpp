@@ -18,7 +18,7 @@ bool OutputFile::write(const std::string& fileName, const std::string& text)
     const bool saved = CWJFileSave::save(
         fileName, ULLONG_MAX, [&text](CWJWriteBuffer& out) { out.text() += text; }, problem);
     if (!saved)
-        std::cerr << wjxml::printable(fileName + ": " + problem) << '\n';
+        std::cerr << wjxml::printable(fileName + ": the file could not be written: " + problem) << '\n';
     return saved;
 }
 
