@@ -4,6 +4,8 @@
 #include "KeyedView.h"
 #include "Wrap.h"
 
+#include "wjxmlinterchange/PinConstraints.h"
+
 namespace py = pybind11;
 
 namespace {
@@ -105,13 +107,10 @@ void bindDesign(py::module_& module)
         .def(
             "find_instance",
             [](const DesignPtr& design, const std::string& refdes) -> py::object {
-                for (auto walk = design->view()->compInsts(); walk.isValid(); ++walk) {
-                    if (refdes == walk.value()->refdes())
-                        return wrapInstance(design, walk.value());
-                }
-                return py::none();
+                IWJCompInst* instance = PinConstraints::findInstance(design->view(), refdes);
+                return instance ? wrapInstance(design, instance) : py::none();
             },
-            py::arg("refdes"), "The first instance in id order with this refdes, or None.")
+            py::arg("refdes"), "The first instance in id order with this refdes in any letter case, or None.")
         .def(
             "add_footprint",
             [](const DesignPtr& design, const std::string& name, const py::object& width, const py::object& length,
