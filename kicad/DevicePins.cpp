@@ -1,0 +1,179 @@
+#include "wjxmlkicad/DevicePins.h"
+
+#include "CsvColumns.h"
+#include "wjxmlkicad/KicadSymbolLibrary.h"
+#include "wjxmlkicad/SExpression.h"
+#include "wjxmlkicad/TextFile.h"
+
+#include <cctype>
+#include <unordered_map>
+
+namespace {
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    if (text.size() < end.size())
+        return false;
+    for (std::size_t i = 0; i < end.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i])
+            return false;
+    }
+    return true;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The index of the P or N of the first _L<n>P / _L<n>N mark in name, or npos.
+std::size_t pairMark(const std::string& name)
+{
+    for (std::size_t at = name.find('_'); at != std::string::npos; at = name.find('_', at + 1)) {
+        std::size_t i = at + 1;
+        if (i >= name.size() || (name[i] != 'L' && name[i] != 'l'))
+            continue;
+        const std::size_t digits = ++i;
+        while (i < name.size() && isDigit(name[i]))
+            ++i;
+        if (i == digits || i >= name.size())
+            continue;
+        const char mark = static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])));
+        if ((mark == 'P' || mark == 'N') && (i + 1 == name.size() || name[i + 1] == '_'))
+            return i;
+    }
+    return std::string::npos;
+}
+
+} // namespace
+
+bool DevicePins::read(const std::string& spec, DevicePins* result, std::string* error)
+{
+    if (endsWith(spec, ".csv")) {
+        std::string text;
+        return TextFile::read(spec, SExpressionParser::kMaximumBytes, &text, error) &&
+               readCsv(spec, text, result, error);
+    }
+    const std::size_t extension = spec.rfind(".kicad_sym");
+    const std::size_t end = extension == std::string::npos ? extension : extension + 10;
+    if (end == std::string::npos || (end < spec.size() && spec[end] != ':')) {
+        *error = spec + ": name a pin list as FILE.kicad_sym:SYMBOL or FILE.csv";
+        return false;
+    }
+    KicadSymbolLibrary library;
+    if (!library.read(spec.substr(0, end), error))
+        return false;
+    std::string symbol = end < spec.size() ? spec.substr(end + 1) : "";
+    if (symbol.empty()) {
+        const std::vector<std::string> names = library.symbolNames();
+        if (names.size() != 1) {
+            *error = spec + ": the library holds " + std::to_string(names.size()) +
+                     " symbols: name one as FILE.kicad_sym:SYMBOL";
+            return false;
+        }
+        symbol = names[0];
+    }
+    if (!library.pins(symbol, result, error))
+        return false;
+    result->completeBanksAndPartners();
+    return true;
+}
+
+bool DevicePins::readCsv(const std::string& name, const std::string& text, DevicePins* result, std::string* error)
+{
+    int unclosedLine = 0;
+    const std::vector<CsvRecord> rows = CsvColumns::records(text, &unclosedLine);
+    if (unclosedLine) {
+        *error = name + ":" + std::to_string(unclosedLine) + ": a quoted field opened here is never closed";
+        return false;
+    }
+    std::size_t first = 0;
+    while (first < rows.size() && CsvColumns::isEmpty(rows[first]))
+        ++first;
+    const CsvColumns columns(first < rows.size() ? rows[first] : CsvRecord{});
+    if (!columns.has("PIN") || !columns.has("NAME")) {
+        *error = name + ":" + std::to_string(first < rows.size() ? rows[first].line : 1) +
+                 ": the header row must name the columns pin and name";
+        return false;
+    }
+    const std::size_t slash = name.rfind('/');
+    result->device = name.substr(slash == std::string::npos ? 0 : slash + 1);
+    result->pins.clear();
+    std::unordered_map<std::string, int> lines;
+    for (std::size_t i = first + 1; i < rows.size(); ++i) {
+        if (CsvColumns::isEmpty(rows[i]))
+            continue;
+        DevicePin pin{columns.of(rows[i], "PIN"), columns.of(rows[i], "NAME"), columns.of(rows[i], "TYPE"),
+                      columns.of(rows[i], "BANK"), ""};
+        const std::string at = name + ":" + std::to_string(rows[i].line) + ": ";
+        if (pin.number.empty()) {
+            *error = at + "a row without a pin";
+            return false;
+        }
+        const auto earlier = lines.emplace(pin.number, rows[i].line);
+        if (!earlier.second) {
+            *error =
+                at + "pin " + pin.number + " is listed on line " + std::to_string(earlier.first->second) + " already";
+            return false;
+        }
+        result->pins.push_back(std::move(pin));
+    }
+    result->completeBanksAndPartners();
+    return true;
+}
+
+const DevicePin* DevicePins::find(const std::string& number) const
+{
+    for (const DevicePin& pin : pins) {
+        if (pin.number == number)
+            return &pin;
+    }
+    return nullptr;
+}
+
+std::string DevicePins::bankOfName(const std::string& name)
+{
+    std::string upper;
+    for (std::size_t i = 0; i < name.size() && i < 4; ++i)
+        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])));
+    if (upper.compare(0, 2, "IO") != 0 && upper != "VCCO")
+        return "";
+    std::size_t start = name.size();
+    while (start > 0 && isDigit(name[start - 1]))
+        --start;
+    if (start == name.size() || start == 0 || name[start - 1] != '_')
+        return "";
+    return name.substr(start);
+}
+
+void DevicePins::completeBanksAndPartners()
+{
+    // The pins by their name with the pair mark's letter blanked out.
+    std::unordered_map<std::string, std::vector<std::size_t>> pairs;
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        DevicePin& pin = pins[i];
+        if (pin.bank.empty())
+            pin.bank = bankOfName(pin.name);
+        pin.partner.clear();
+        const std::size_t mark = pairMark(pin.name);
+        if (mark == std::string::npos)
+            continue;
+        std::string key = pin.name;
+        for (char& c : key)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        key[mark] = '*';
+        pairs[key].push_back(i);
+    }
+    for (const auto& pair : pairs) {
+        if (pair.second.size() != 2)
+            continue;
+        DevicePin& first = pins[pair.second[0]];
+        DevicePin& second = pins[pair.second[1]];
+        const std::size_t firstMark = pairMark(first.name);
+        if (std::toupper(static_cast<unsigned char>(first.name[firstMark])) ==
+            std::toupper(static_cast<unsigned char>(second.name[pairMark(second.name)])))
+            continue;
+        first.partner = second.number;
+        second.partner = first.number;
+    }
+}
