@@ -1,6 +1,7 @@
 #include "commands/ExportCommand.h"
 
 #include "commands/CommandLine.h"
+#include "commands/KicadExport.h"
 #include "model/DesignReader.h"
 
 #include <fstream>
@@ -24,8 +25,9 @@ void ExportCommand::add(CLI::App& app, int& result)
                          "ifx export board.xml --refdes U1 --format xdc -o pins.xdc");
     command->add_option("DESIGN", options->design, "interface exchange file")->required();
     command->add_option("--refdes", options->refdes, "the instance exported")->required();
-    command->add_option("--format", options->format, "xdc, qsf, lpf, pcf or csv (default: from -o)")
-        ->check(CommandLine::constraintFormats());
+    command
+        ->add_option("--format", options->format, "xdc, qsf, lpf, pcf, csv, kicad_sym or kicad_mod (default: from -o)")
+        ->check(CommandLine::constraintFormats() | CLI::IsMember({"kicad_sym", "kicad_mod"}));
     command->add_option("-o,--output", options->output, "the file written (default: standard output)");
     command->add_option("--iostandard", options->ioStandard, "the IOSTANDARD of each placement in xdc and qsf");
     command->callback([options, &result] {
@@ -36,6 +38,8 @@ void ExportCommand::add(CLI::App& app, int& result)
 int ExportCommand::run(const std::string& designFile, const std::string& refdes, const std::string& format,
                        const std::string& output, const std::string& ioStandard)
 {
+    if (KicadExport::handles(format, output))
+        return KicadExport::run(designFile, refdes, format, output);
     ExportOptions options;
     options.refdes = refdes;
     options.ioStandard = ioStandard;

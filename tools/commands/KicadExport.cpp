@@ -1,0 +1,41 @@
+#include "commands/KicadExport.h"
+
+#include "kicadio/KicadFootprintWriter.h"
+#include "kicadio/KicadSymbolWriter.h"
+#include "model/DesignReader.h"
+#include "text/OutputFile.h"
+
+#include <iostream>
+
+namespace {
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+} // namespace
+
+bool KicadExport::handles(const std::string& format, const std::string& output)
+{
+    if (format.empty())
+        return endsWith(output, ".kicad_sym") || endsWith(output, ".kicad_mod");
+    return format == "kicad_sym" || format == "kicad_mod";
+}
+
+int KicadExport::run(const std::string& designFile, const std::string& refdes, const std::string& format,
+                     const std::string& output)
+{
+    const Design design = DesignReader::read(designFile);
+    if (!design)
+        return 1;
+    std::string text;
+    std::string error;
+    const bool symbol = format.empty() ? endsWith(output, ".kicad_sym") : format == "kicad_sym";
+    if (!(symbol ? KicadSymbolWriter::write(design.get(), refdes, &text, &error)
+                 : KicadFootprintWriter::write(design.get(), refdes, &text, &error))) {
+        std::cerr << designFile << ": " << error << '\n';
+        return 1;
+    }
+    return OutputFile::write(output, text, {designFile}) ? 0 : 1;
+}
