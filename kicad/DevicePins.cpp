@@ -26,8 +26,9 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// The index of the P or N of the first _L<n>P / _L<n>N mark in name, or npos.
-std::size_t pairMark(const std::string& name)
+// The index of the P or N of the first _L<n>P / _L<n>N mark in name, or
+// npos; pair is set to "L<n>" in upper case.
+std::size_t pairMark(const std::string& name, std::string* pair)
 {
     for (std::size_t at = name.find('_'); at != std::string::npos; at = name.find('_', at + 1)) {
         std::size_t i = at + 1;
@@ -39,8 +40,10 @@ std::size_t pairMark(const std::string& name)
         if (i == digits || i >= name.size())
             continue;
         const char mark = static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])));
-        if ((mark == 'P' || mark == 'N') && (i + 1 == name.size() || name[i + 1] == '_'))
+        if ((mark == 'P' || mark == 'N') && (i + 1 == name.size() || name[i + 1] == '_')) {
+            *pair = "L" + name.substr(digits, i - digits);
             return i;
+        }
     }
     return std::string::npos;
 }
@@ -73,10 +76,7 @@ bool DevicePins::read(const std::string& spec, DevicePins* result, std::string* 
         }
         symbol = names[0];
     }
-    if (!library.pins(symbol, result, error))
-        return false;
-    result->completeBanksAndPartners();
-    return true;
+    return library.pins(symbol, result, error);
 }
 
 bool DevicePins::readCsv(const std::string& name, const std::string& text, DevicePins* result, std::string* error)
@@ -148,32 +148,26 @@ std::string DevicePins::bankOfName(const std::string& name)
 
 void DevicePins::completeBanksAndPartners()
 {
-    // The pins by their name with the pair mark's letter blanked out.
+    // The pins of each pair mark of a bank, and the letter P or N of each.
     std::unordered_map<std::string, std::vector<std::size_t>> pairs;
+    std::vector<char> polarities(pins.size());
     for (std::size_t i = 0; i < pins.size(); ++i) {
         DevicePin& pin = pins[i];
         if (pin.bank.empty())
             pin.bank = bankOfName(pin.name);
         pin.partner.clear();
-        const std::size_t mark = pairMark(pin.name);
+        std::string pair;
+        const std::size_t mark = pairMark(pin.name, &pair);
         if (mark == std::string::npos)
             continue;
-        std::string key = pin.name;
-        for (char& c : key)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        key[mark] = '*';
-        pairs[key].push_back(i);
+        polarities[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(pin.name[mark])));
+        pairs[pair + "_" + pin.bank].push_back(i);
     }
     for (const auto& pair : pairs) {
-        if (pair.second.size() != 2)
+        const std::vector<std::size_t>& members = pair.second;
+        if (members.size() != 2 || polarities[members[0]] == polarities[members[1]])
             continue;
-        DevicePin& first = pins[pair.second[0]];
-        DevicePin& second = pins[pair.second[1]];
-        const std::size_t firstMark = pairMark(first.name);
-        if (std::toupper(static_cast<unsigned char>(first.name[firstMark])) ==
-            std::toupper(static_cast<unsigned char>(second.name[pairMark(second.name)])))
-            continue;
-        first.partner = second.number;
-        second.partner = first.number;
+        pins[members[0]].partner = pins[members[1]].number;
+        pins[members[1]].partner = pins[members[0]].number;
     }
 }

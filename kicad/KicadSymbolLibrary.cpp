@@ -39,6 +39,11 @@ bool KicadSymbolLibrary::read(const std::string& path, std::string* error)
         *error = SExpressionParser::where(path, m_root, "not a KiCad symbol library (kicad_symbol_lib)");
         return false;
     }
+    m_symbols.clear();
+    for (const SExpression& item : m_root.items) {
+        if (item.head() == "symbol")
+            m_symbols.emplace(item.text(1), &item);
+    }
     return true;
 }
 
@@ -54,11 +59,8 @@ std::vector<std::string> KicadSymbolLibrary::symbolNames() const
 
 const SExpression* KicadSymbolLibrary::symbol(const std::string& name) const
 {
-    for (const SExpression& item : m_root.items) {
-        if (item.head() == "symbol" && item.text(1) == name)
-            return &item;
-    }
-    return nullptr;
+    const auto found = m_symbols.find(name);
+    return found == m_symbols.end() ? nullptr : found->second;
 }
 
 bool KicadSymbolLibrary::pins(const std::string& name, DevicePins* result, std::string* error) const
@@ -78,6 +80,7 @@ bool KicadSymbolLibrary::pins(const std::string& name, DevicePins* result, std::
         if (numbers.insert(pin.number).second)
             result->pins.push_back(std::move(pin));
     }
+    result->completeBanksAndPartners();
     return true;
 }
 

@@ -64,8 +64,9 @@ TEST(KicadSymbol, ExtendedSymbolHasEveryUnitsPinsWithBanksAndPartners)
     EXPECT_EQ(device.find("Z9"), nullptr) << "the alternate body style is not read";
     for (const char* expected :
          {"A1 IO_L1P_T0_14 bidirectional bank=14 partner=A2", "A2 IO_L1N_T0_14 bidirectional bank=14 partner=A1",
-          "A4 VCCO_14 power_in bank=14 partner=", "B3 IO_L3P_T0_15 bidirectional bank=15 partner=",
-          "C1 GND power_in bank=3 partner=", "D1 NC no_connect bank=3 partner="}) {
+          "A4 VCCO_14 power_in bank=14 partner=", "B2 IO_L2N_T0_VREF_15 bidirectional bank=15 partner=B1",
+          "B3 IO_L3P_T0_15 bidirectional bank=15 partner=", "C1 GND power_in bank=3 partner=",
+          "D1 NC no_connect bank=3 partner="}) {
         const std::string number = std::string(expected).substr(0, 2);
         ASSERT_NE(device.find(number), nullptr) << number;
         EXPECT_EQ(pinText(*device.find(number)), expected);

@@ -24,9 +24,11 @@ struct DevicePin {
 /// table has a header row naming its columns pin and name, and optionally
 /// type and bank; a pin without a bank gets one from its name as above.
 ///
-/// Differential partners are the two pins whose names differ only in the P
-/// or N of an _L<n>P / _L<n>N pair mark (IO_L4P_T0_15 and IO_L4N_T0_15, in
-/// any letter case); a mark that three or more pins share pairs none.
+/// Differential partners are the two pins of one bank whose names carry
+/// the same _L<n>P / _L<n>N pair mark, one P and one N (in any letter case),
+/// as Xilinx names its pairs: IO_L4P_T0_15 and IO_L4N_T0_15, also
+/// IO_L6P_T0_15 and IO_L6N_T0_VREF_15, whose other functions differ. A mark
+/// that three or more pins of a bank share pairs none.
 class DevicePins {
 public:
     std::string device; ///< the symbol's name, or the CSV file's
