@@ -1,10 +1,12 @@
 #include "wjxmlkicad/DevicePins.h"
 
 #include "CsvColumns.h"
+#include "TextRules.h"
 #include "wjxmlkicad/KicadSymbolLibrary.h"
 #include "wjxmlkicad/SExpression.h"
 #include "wjxmlkicad/TextFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <unordered_map>
 
@@ -46,6 +48,24 @@ std::size_t pairMark(const std::string& name, std::string* pair)
         }
     }
     return std::string::npos;
+}
+
+// The Levenshtein distance of a and b.
+std::size_t editDistance(const std::string& a, const std::string& b)
+{
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
 }
 
 } // namespace
@@ -131,12 +151,51 @@ const DevicePin* DevicePins::find(const std::string& number) const
     return nullptr;
 }
 
+std::unordered_map<std::string, const DevicePin*> DevicePins::byNumber() const
+{
+    std::unordered_map<std::string, const DevicePin*> index;
+    for (const DevicePin& pin : pins)
+        index.emplace(numberKey(pin.number), &pin);
+    return index;
+}
+
+std::string DevicePins::numberKey(const std::string& number)
+{
+    return TextRules::upper(number);
+}
+
+std::vector<std::string> DevicePins::closest(const std::string& number) const
+{
+    const std::string wanted = TextRules::upper(number);
+    std::vector<std::pair<std::size_t, std::string>> near;
+    for (const DevicePin& pin : pins) {
+        const std::size_t distance = editDistance(wanted, TextRules::upper(pin.number));
+        if (distance <= 2)
+            near.emplace_back(distance, pin.number);
+    }
+    std::sort(near.begin(), near.end());
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < near.size() && i < 3; ++i)
+        names.push_back(near[i].second);
+    return names;
+}
+
+bool DevicePins::isUserIo(const DevicePin& pin)
+{
+    return TextRules::upper(pin.name.substr(0, 2)) == "IO";
+}
+
+char DevicePins::polarityOfName(const std::string& name)
+{
+    std::string pair;
+    const std::size_t mark = pairMark(name, &pair);
+    return mark == std::string::npos ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(name[mark])));
+}
+
 std::string DevicePins::bankOfName(const std::string& name)
 {
-    std::string upper;
-    for (std::size_t i = 0; i < name.size() && i < 4; ++i)
-        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])));
-    if (upper.compare(0, 2, "IO") != 0 && upper != "VCCO")
+    const std::string function = TextRules::upper(name.substr(0, 4));
+    if (function.compare(0, 2, "IO") != 0 && function != "VCCO")
         return "";
     std::size_t start = name.size();
     while (start > 0 && isDigit(name[start - 1]))
@@ -160,7 +219,7 @@ void DevicePins::completeBanksAndPartners()
         const std::size_t mark = pairMark(pin.name, &pair);
         if (mark == std::string::npos)
             continue;
-        polarities[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(pin.name[mark])));
+        polarities[i] = polarityOfName(pin.name);
         pairs[pair + "_" + pin.bank].push_back(i);
     }
     for (const auto& pair : pairs) {

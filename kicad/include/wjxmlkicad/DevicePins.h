@@ -2,6 +2,7 @@
 #define WJXMLKICAD_DEVICEPINS_H
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 /// One pin of a device package: a ball or lead with its function.
@@ -44,6 +45,18 @@ public:
     /// The pin of that number; null when there is none. Linear: index the
     /// pins for many look-ups.
     const DevicePin* find(const std::string& number) const;
+    /// The pins by numberKey of their number.
+    std::unordered_map<std::string, const DevicePin*> byNumber() const;
+    /// The key of a number in byNumber: the number in upper case.
+    static std::string numberKey(const std::string& number);
+    /// The numbers of the package nearest to number in edit distance (at
+    /// most 2), nearest first, at most three.
+    std::vector<std::string> closest(const std::string& number) const;
+
+    /// Whether the pin is a user I/O: its name starts with IO, in any case.
+    static bool isUserIo(const DevicePin& pin);
+    /// 'P' or 'N', the letter of the name's _L<n>P / _L<n>N mark; 0 for none.
+    static char polarityOfName(const std::string& name);
 
     /// Gives every pin without a bank the bank its name says, and every pin
     /// its differential partner.
