@@ -182,7 +182,7 @@ demo: build
 # sanitizers they would only be slower, the smaller inputs of the other tests
 # exercise the same code there.
 SANITIZED_ONLY := ^FuzzReplay\.[A-Za-z]*Corpus
-RELEASE_ONLY   := ^HostileInput\.(AMillion|HugeTexts)|^SaveFailure\.ADesignLargerThanARead
+RELEASE_ONLY   := ^HostileInput\.(AMillion|HugeTexts)|^SaveFailure\.ADesignLargerThanARead|^KicadLibrary\.TenThousand
 
 test: build build-asan build-tsan
 	rm -rf $(BUILD)/test-output $(ASAN)/test-output $(TSAN)/test-output
