@@ -90,6 +90,17 @@ TEST(IfxExportKicad, SymbolAndFootprintReadBackToTheSamePins)
         unmapped += pin.type == "no_connect" && pin.name == pin.number;
     EXPECT_GT(unmapped, 0);
 
+    const std::string package =
+        testsupport::writeInput("package.csv", "pin,name,type\nH3,VCCO_34,power_in\nH4,IO_L1P_T0_34,bidirectional\n");
+    run = runIfx({"export", board, "--refdes", "U1", "--package", package, "-o", symbolFile});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(DevicePins::read(symbolFile, &device, &error)) << error;
+    EXPECT_EQ(device.pins.size(), 56u);
+    EXPECT_EQ(device.find("H3")->name + " " + device.find("H3")->type, "VCCO_34 power_in");
+    EXPECT_EQ(device.find("H4")->name + " " + device.find("H4")->type, "IO_L1P_T0_34 no_connect");
+    EXPECT_EQ(device.find("H4")->bank, "34");
+    EXPECT_EQ(device.find("A1")->bank, "1") << "a unit per bank: the balls the package lacks first";
+
     run = runIfx({"export", board, "--refdes", "U1", "--format", "kicad_sym", "-o", board});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("would replace the input"), std::string::npos) << run.err;

@@ -16,6 +16,7 @@ void ExportCommand::add(CLI::App& app, int& result)
         std::string format;
         std::string output;
         std::string ioStandard;
+        std::string package;
     };
     auto options = std::make_shared<Options>();
     CLI::App* command =
@@ -30,16 +31,19 @@ void ExportCommand::add(CLI::App& app, int& result)
         ->check(CommandLine::constraintFormats() | CLI::IsMember({"kicad_sym", "kicad_mod"}));
     command->add_option("-o,--output", options->output, "the file written (default: standard output)");
     command->add_option("--iostandard", options->ioStandard, "the IOSTANDARD of each placement in xdc and qsf");
+    command->add_option("--package", options->package, "kicad_sym: device pin list naming the unmapped pins");
     command->callback([options, &result] {
-        result = run(options->design, options->refdes, options->format, options->output, options->ioStandard);
+        if (KicadExport::handles(options->format, options->output, options->package))
+            result =
+                KicadExport::run(options->design, options->refdes, options->format, options->output, options->package);
+        else
+            result = run(options->design, options->refdes, options->format, options->output, options->ioStandard);
     });
 }
 
 int ExportCommand::run(const std::string& designFile, const std::string& refdes, const std::string& format,
                        const std::string& output, const std::string& ioStandard)
 {
-    if (KicadExport::handles(format, output))
-        return KicadExport::run(designFile, refdes, format, output);
     ExportOptions options;
     options.refdes = refdes;
     options.ioStandard = ioStandard;

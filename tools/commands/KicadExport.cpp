@@ -4,6 +4,7 @@
 #include "kicadio/KicadSymbolWriter.h"
 #include "model/DesignReader.h"
 #include "text/OutputFile.h"
+#include "wjxmlkicad/DevicePins.h"
 
 #include <iostream>
 
@@ -16,23 +17,34 @@ bool endsWith(const std::string& text, const std::string& end)
 
 } // namespace
 
-bool KicadExport::handles(const std::string& format, const std::string& output)
+bool KicadExport::handles(const std::string& format, const std::string& output, const std::string& package)
 {
+    if (!package.empty())
+        return true;
     if (format.empty())
         return endsWith(output, ".kicad_sym") || endsWith(output, ".kicad_mod");
     return format == "kicad_sym" || format == "kicad_mod";
 }
 
 int KicadExport::run(const std::string& designFile, const std::string& refdes, const std::string& format,
-                     const std::string& output)
+                     const std::string& output, const std::string& package)
 {
+    const bool symbol = format.empty() ? endsWith(output, ".kicad_sym") : format == "kicad_sym";
+    if (!package.empty() && !symbol) {
+        std::cerr << "ifx export: --package goes with --format kicad_sym only\n";
+        return 2;
+    }
+    DevicePins device;
+    std::string error;
+    if (!package.empty() && !DevicePins::read(package, &device, &error)) {
+        std::cerr << error << '\n';
+        return 1;
+    }
     const Design design = DesignReader::read(designFile);
     if (!design)
         return 1;
     std::string text;
-    std::string error;
-    const bool symbol = format.empty() ? endsWith(output, ".kicad_sym") : format == "kicad_sym";
-    if (!(symbol ? KicadSymbolWriter::write(design.get(), refdes, &text, &error)
+    if (!(symbol ? KicadSymbolWriter::write(design.get(), refdes, package.empty() ? nullptr : &device, &text, &error)
                  : KicadFootprintWriter::write(design.get(), refdes, &text, &error))) {
         std::cerr << designFile << ": " << error << '\n';
         return 1;

@@ -8,11 +8,12 @@
 class KicadExport {
 public:
     // Whether format names a KiCad format, or is empty and output's
-    // extension does.
-    static bool handles(const std::string& format, const std::string& output);
-    // output, when empty, is standard output.
+    // extension does, or a package is given, which only kicad_sym takes.
+    static bool handles(const std::string& format, const std::string& output, const std::string& package);
+    // output, when empty, is standard output; package, when not empty, a
+    // device pin list (DevicePins::read) that names the unmapped pins.
     static int run(const std::string& designFile, const std::string& refdes, const std::string& format,
-                   const std::string& output);
+                   const std::string& output, const std::string& package);
 };
 
 #endif

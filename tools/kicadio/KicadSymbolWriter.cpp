@@ -1,12 +1,17 @@
 #include "kicadio/KicadSymbolWriter.h"
 
 #include "model/PinMapTable.h"
+#include "text/NaturalOrder.h"
+#include "wjxmlkicad/DevicePins.h"
 #include "wjxmlkicad/KicadFootprint.h"
 #include "wjxmlkicad/SExpression.h"
 
 #include "wjxmlinterfaceflowreader.h"
 
+#include <algorithm>
+#include <map>
 #include <sstream>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -67,10 +72,74 @@ void writeUnit(std::ostream& out, const std::string& symbol, int unit, const std
     out << "    )\n";
 }
 
+// The pins in groups, each pin once: port by port (or group), as the table
+// orders them; with a package, bank by bank in natural order, each bank's
+// pins in natural order.
+std::vector<std::vector<SymbolPin>> pinGroups(const PinMapTable& table, const std::string& cell,
+                                              const DevicePins* package)
+{
+    const std::unordered_map<std::string, const DevicePin*> balls =
+        package ? package->byNumber() : std::unordered_map<std::string, const DevicePin*>();
+    std::map<std::string, std::vector<SymbolPin>, bool (*)(const std::string&, const std::string&)> banks(
+        NaturalOrder::before);
+    std::vector<std::vector<SymbolPin>> groups;
+    std::string lastOwner = "\n";
+    std::unordered_set<std::string> written;
+    for (const PinMapRow& row : table.rows()) {
+        if (!written.insert(row.pinId).second)
+            continue;
+        const std::string owner = row.port.empty() ? row.group : row.port;
+        const auto found = balls.find(DevicePins::numberKey(row.pin));
+        const DevicePin* ball = found == balls.end() ? nullptr : found->second;
+        SymbolPin pin{row.pin, owner.empty() ? (ball ? ball->name : row.pin) : localName(owner, cell),
+                      electricalType(row)};
+        if (row.bit != -1)
+            pin.name += "[" + std::to_string(row.bit) + "]";
+        if (owner.empty() && ball && !DevicePins::isUserIo(*ball) && !ball->type.empty())
+            pin.type = ball->type;
+        if (package) {
+            banks[ball ? ball->bank : ""].push_back(pin);
+            continue;
+        }
+        if (groups.empty() || owner != lastOwner)
+            groups.emplace_back();
+        lastOwner = owner;
+        groups.back().push_back(pin);
+    }
+    for (auto& bank : banks) {
+        std::sort(bank.second.begin(), bank.second.end(),
+                  [](const SymbolPin& a, const SymbolPin& b) { return NaturalOrder::before(a.number, b.number); });
+        groups.push_back(std::move(bank.second));
+    }
+    return groups;
+}
+
+// The units: one for all pins when they are few or, with a package, one per
+// bank; else groups packed into units of at most kUnitPins.
+std::vector<std::vector<SymbolPin>> units(const std::vector<std::vector<SymbolPin>>& groups, bool byBank)
+{
+    constexpr std::size_t kUnitPins = KicadSymbolWriter::kUnitPins;
+    std::size_t pins = 0;
+    for (const std::vector<SymbolPin>& group : groups)
+        pins += group.size();
+    if (byBank && pins > kUnitPins)
+        return groups;
+    std::vector<std::vector<SymbolPin>> packed(1);
+    for (const std::vector<SymbolPin>& group : groups) {
+        for (const SymbolPin& pin : group) {
+            if (packed.back().size() == kUnitPins ||
+                (&pin == &group.front() && !packed.back().empty() && packed.back().size() + group.size() > kUnitPins))
+                packed.emplace_back();
+            packed.back().push_back(pin);
+        }
+    }
+    return packed;
+}
+
 } // namespace
 
-bool KicadSymbolWriter::write(IWJInterfaceView* design, const std::string& refdes, std::string* result,
-                              std::string* error)
+bool KicadSymbolWriter::write(IWJInterfaceView* design, const std::string& refdes, const DevicePins* package,
+                              std::string* result, std::string* error)
 {
     const PinMapTable table(design, refdes, true);
     if (table.rows().empty() || !table.rows()[0].partMap->footprint()) {
@@ -79,32 +148,7 @@ bool KicadSymbolWriter::write(IWJInterfaceView* design, const std::string& refde
     }
     IWJPartMap* partMap = table.rows()[0].partMap;
     const std::string cell = partMap->compInst()->cellName();
-    // The pins by port (or group), each pin once, as the table orders them.
-    std::vector<std::vector<SymbolPin>> ports;
-    std::string lastPort = "\n";
-    std::unordered_set<std::string> written;
-    for (const PinMapRow& row : table.rows()) {
-        if (!written.insert(row.pinId).second)
-            continue;
-        const std::string owner = row.port.empty() ? row.group : row.port;
-        if (ports.empty() || owner != lastPort)
-            ports.emplace_back();
-        lastPort = owner;
-        std::string name = owner.empty() ? row.pin : localName(owner, cell);
-        if (row.bit != -1)
-            name += "[" + std::to_string(row.bit) + "]";
-        ports.back().push_back({row.pin, name, electricalType(row)});
-    }
-    std::vector<std::vector<SymbolPin>> units(1);
-    for (const std::vector<SymbolPin>& port : ports) {
-        for (const SymbolPin& pin : port) {
-            if (units.back().size() == kUnitPins ||
-                (&pin == &port.front() && !units.back().empty() &&
-                 units.back().size() + port.size() > static_cast<std::size_t>(kUnitPins)))
-                units.emplace_back();
-            units.back().push_back(pin);
-        }
-    }
+    const std::vector<std::vector<SymbolPin>> symbolUnits = units(pinGroups(table, cell, package), package);
     std::ostringstream out;
     out << "(kicad_symbol_lib (version 20220914) (generator ifx)\n"
         << "  (symbol " << SExpressionParser::quoted(cell) << " (in_bom yes) (on_board yes)\n";
@@ -114,8 +158,8 @@ bool KicadSymbolWriter::write(IWJInterfaceView* design, const std::string& refde
         out << "    (property " << SExpressionParser::quoted(property.first) << " "
             << SExpressionParser::quoted(property.second) << " (at 0 0 0) (effects (font (size 1.27 1.27))"
             << (property.first[0] == 'R' || property.first[0] == 'V' ? "" : " hide") << "))\n";
-    for (std::size_t unit = 0; unit < units.size(); ++unit)
-        writeUnit(out, cell, static_cast<int>(unit + 1), units[unit]);
+    for (std::size_t unit = 0; unit < symbolUnits.size(); ++unit)
+        writeUnit(out, cell, static_cast<int>(unit + 1), symbolUnits[unit]);
     out << "  )\n)\n";
     *result = out.str();
     return true;
