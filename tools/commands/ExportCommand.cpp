@@ -34,8 +34,8 @@ void ExportCommand::add(CLI::App& app, int& result)
     command->add_option("--package", options->package, "kicad_sym: device pin list naming the unmapped pins");
     command->callback([options, &result] {
         if (KicadExport::handles(options->format, options->output, options->package))
-            result =
-                KicadExport::run(options->design, options->refdes, options->format, options->output, options->package);
+            result = KicadExport::run(options->design, options->refdes, options->format, options->output,
+                                      options->package, options->ioStandard);
         else
             result = run(options->design, options->refdes, options->format, options->output, options->ioStandard);
     });

@@ -27,11 +27,11 @@ bool KicadExport::handles(const std::string& format, const std::string& output, 
 }
 
 int KicadExport::run(const std::string& designFile, const std::string& refdes, const std::string& format,
-                     const std::string& output, const std::string& package)
+                     const std::string& output, const std::string& package, const std::string& ioStandard)
 {
     const bool symbol = format.empty() ? endsWith(output, ".kicad_sym") : format == "kicad_sym";
-    if (!package.empty() && !symbol) {
-        std::cerr << "ifx export: --package goes with --format kicad_sym only\n";
+    if ((!package.empty() && !symbol) || !ioStandard.empty()) {
+        std::cerr << "ifx export: --package goes with --format kicad_sym only, --iostandard with xdc and qsf\n";
         return 2;
     }
     DevicePins device;

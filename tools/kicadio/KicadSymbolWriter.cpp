@@ -154,10 +154,10 @@ bool KicadSymbolWriter::write(IWJInterfaceView* design, const std::string& refde
         << "  (symbol " << SExpressionParser::quoted(cell) << " (in_bom yes) (on_board yes)\n";
     const std::pair<const char*, std::string> properties[] = {
         {"Reference", "U"}, {"Value", cell}, {"Footprint", partMap->footprint()->name()}, {"Datasheet", ""}};
-    for (const auto& property : properties)
-        out << "    (property " << SExpressionParser::quoted(property.first) << " "
-            << SExpressionParser::quoted(property.second) << " (at 0 0 0) (effects (font (size 1.27 1.27))"
-            << (property.first[0] == 'R' || property.first[0] == 'V' ? "" : " hide") << "))\n";
+    for (std::size_t id = 0; id < std::size(properties); ++id)
+        out << "    (property " << SExpressionParser::quoted(properties[id].first) << " "
+            << SExpressionParser::quoted(properties[id].second) << " (id " << id
+            << ") (at 0 0 0) (effects (font (size 1.27 1.27))" << (id < 2 ? "" : " hide") << "))\n";
     for (std::size_t unit = 0; unit < symbolUnits.size(); ++unit)
         writeUnit(out, cell, static_cast<int>(unit + 1), symbolUnits[unit]);
     out << "  )\n)\n";
