@@ -114,16 +114,17 @@ TEST(IfxPackage, CheckFindsPlanningFaultsAndPinmapListsFreeIo)
     const std::string package = testsupport::sourcePath("tests/data/kicad/FPGA_Test.kicad_sym:XC7TEST-FG16");
     IfxRun run = runIfx({"check", design, "--refdes", "U1", "--package", package});
     EXPECT_EQ(run.status, 1) << run.err;
-    const std::string at = design + ":123: error: ";
+    const std::string at = design + ":144: error: ";
     EXPECT_EQ(run.out, at + "XC7TEST.LED is on ball C4 (DONE_0), which is not user I/O\n" + at +
                            "XC7TEST.TYPO is on pin A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3)\n" + at +
+                           "pair XC7TEST.SW has its positive port on the N ball B2 (IO_L2N_T0_VREF_15)\n" + at +
                            "pair XC7TEST.TX is on balls B3 (IO_L3P_T0_15) and B4 (IO_L4N_T0_15), which are no "
                            "differential pair of XC7TEST-FG16\n" +
                            at +
                            "bank 14 of XC7TEST-FG16 holds user I/O of several voltages: 1.8V (XC7TEST.RX_N), "
                            "3.3V (XC7TEST.CLK)\n" +
-                           design + ": 4 errors, 0 warnings\n");
+                           design + ": 5 errors, 0 warnings\n");
     run = runIfx({"pinmap", design, "--package", package, "--free", "--format", "csv"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "bank,pin,function,partner\r\n15,B1,IO_L2P_T0_15,B2\r\n15,B2,IO_L2N_T0_VREF_15,B1\r\n");
+    EXPECT_EQ(run.out, "bank,pin,function,partner\r\n14,E1,IO_L5P_T0_14,E2\r\n14,E2,IO_L5N_T0_14,E1\r\n");
 }

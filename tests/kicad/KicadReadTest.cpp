@@ -60,7 +60,7 @@ TEST(KicadSymbol, ExtendedSymbolHasEveryUnitsPinsWithBanksAndPartners)
     std::string error;
     ASSERT_TRUE(DevicePins::read(data("FPGA_Test.kicad_sym:XC7TEST-FG16I"), &device, &error)) << error;
     EXPECT_EQ(device.device, "XC7TEST-FG16I");
-    EXPECT_EQ(device.pins.size(), 16u);
+    EXPECT_EQ(device.pins.size(), 18u);
     EXPECT_EQ(device.find("Z9"), nullptr) << "the alternate body style is not read";
     for (const char* expected :
          {"A1 IO_L1P_T0_14 bidirectional bank=14 partner=A2", "A2 IO_L1N_T0_14 bidirectional bank=14 partner=A1",
