@@ -70,27 +70,27 @@ std::size_t editDistance(const std::string& a, const std::string& b)
 
 } // namespace
 
-bool DevicePins::read(const std::string& spec, DevicePins* result, std::string* error)
+bool DevicePins::read(const std::string& source, DevicePins* result, std::string* error)
 {
-    if (endsWith(spec, ".csv")) {
+    if (endsWith(source, ".csv")) {
         std::string text;
-        return TextFile::read(spec, SExpressionParser::kMaximumBytes, &text, error) &&
-               readCsv(spec, text, result, error);
+        return TextFile::read(source, SExpressionParser::kMaximumBytes, &text, error) &&
+               readCsv(source, text, result, error);
     }
-    const std::size_t extension = spec.rfind(".kicad_sym");
+    const std::size_t extension = source.rfind(".kicad_sym");
     const std::size_t end = extension == std::string::npos ? extension : extension + 10;
-    if (end == std::string::npos || (end < spec.size() && spec[end] != ':')) {
-        *error = spec + ": name a pin list as FILE.kicad_sym:SYMBOL or FILE.csv";
+    if (end == std::string::npos || (end < source.size() && source[end] != ':')) {
+        *error = source + ": name a pin list as FILE.kicad_sym:SYMBOL or FILE.csv";
         return false;
     }
     KicadSymbolLibrary library;
-    if (!library.read(spec.substr(0, end), error))
+    if (!library.read(source.substr(0, end), error))
         return false;
-    std::string symbol = end < spec.size() ? spec.substr(end + 1) : "";
+    std::string symbol = end < source.size() ? source.substr(end + 1) : "";
     if (symbol.empty()) {
         const std::vector<std::string> names = library.symbolNames();
         if (names.size() != 1) {
-            *error = spec + ": the library holds " + std::to_string(names.size()) +
+            *error = source + ": the library holds " + std::to_string(names.size()) +
                      " symbols: name one as FILE.kicad_sym:SYMBOL";
             return false;
         }

@@ -76,8 +76,8 @@ TEST(KicadSymbol, ExtendedSymbolHasEveryUnitsPinsWithBanksAndPartners)
         {data("FPGA_Test.kicad_sym:XC7"), ": no symbol \"XC7\" in the library"},
         {data("BGA-16.kicad_mod"), ": name a pin list as FILE.kicad_sym:SYMBOL or FILE.csv"},
         {data("BGA-16.kicad_mod.kicad_sym:X"), ": the file cannot be opened"}};
-    for (const auto& [spec, message] : failures) {
-        EXPECT_FALSE(DevicePins::read(spec, &device, &error));
+    for (const auto& [source, message] : failures) {
+        EXPECT_FALSE(DevicePins::read(source, &device, &error));
         EXPECT_NE(error.find(message), std::string::npos) << error;
     }
 }

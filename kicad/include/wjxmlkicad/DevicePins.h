@@ -35,10 +35,10 @@ public:
     std::string device; ///< the symbol's name, or the CSV file's
     std::vector<DevicePin> pins;
 
-    /// Reads SPEC: "FILE.kicad_sym:SYMBOL" (SYMBOL may be left out when the
+    /// Reads source: "FILE.kicad_sym:SYMBOL" (SYMBOL may be left out when the
     /// library holds one symbol) or "FILE.csv". False, with error
     /// "file:line:column: message" or "file:line: message", when it cannot.
-    static bool read(const std::string& spec, DevicePins* result, std::string* error);
+    static bool read(const std::string& source, DevicePins* result, std::string* error);
     /// Reads a CSV pin table; name is used in messages.
     static bool readCsv(const std::string& name, const std::string& text, DevicePins* result, std::string* error);
 
