@@ -16,7 +16,10 @@ class CheckCommand {
 public:
     // Registers the command with app; its run sets result.
     static void add(CLI::App& app, int& result);
-    static int run(const std::string& fileName, bool json, bool warningsAreErrors);
+    // package, when not empty, is a device pin list (DevicePins::read) that
+    // the part map of refdes is checked against too.
+    static int run(const std::string& fileName, bool json, bool warningsAreErrors, const std::string& package = "",
+                   const std::string& refdes = "");
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include "commands/CopyCommand.h"
 #include "commands/DiffCommand.h"
 #include "commands/ExportCommand.h"
+#include "commands/FootprintCommand.h"
 #include "commands/ImportCommand.h"
 #include "commands/PinMapCommand.h"
 #include "commands/RenderCommand.h"
@@ -42,6 +43,7 @@ int runIfx(int argc, char** argv)
     CopyCommand::add(app, result);
     ImportCommand::add(app, result);
     ExportCommand::add(app, result);
+    FootprintCommand::add(app, result);
     // Not in the help: the build makes the manual page with it.
     app.add_flag_callback(
            "--man",
