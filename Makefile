@@ -84,8 +84,8 @@ KICAD_LIBRARIES ?= /usr/share/kicad
 
 DOCS_PACKAGES := doxygen groff
 DOCS          ?= $(BUILD)/docs
-# The public headers of the core and the interchange library.
-DOCS_HEADERS  := include interchange/include
+# The public headers of the core, the interchange library and the KiCad readers.
+DOCS_HEADERS  := include interchange/include kicad/include
 VERSION       := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 # The largest inputs (a million references, 100 000 levels) would take long

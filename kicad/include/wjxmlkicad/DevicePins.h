@@ -32,8 +32,8 @@ struct DevicePin {
 /// that three or more pins of a bank share pairs none.
 class DevicePins {
 public:
-    std::string device; ///< the symbol's name, or the CSV file's
-    std::vector<DevicePin> pins;
+    std::string device;          ///< the symbol's name, or the CSV file's
+    std::vector<DevicePin> pins; ///< one per pin number, in the order the file first gives them
 
     /// Reads source: "FILE.kicad_sym:SYMBOL" (SYMBOL may be left out when the
     /// library holds one symbol) or "FILE.csv". False, with error

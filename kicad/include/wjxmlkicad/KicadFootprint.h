@@ -25,9 +25,9 @@ struct FootprintPad {
 /// are the extent of the courtyard on x and y (front, else back), else of
 /// the fabrication outline; "" when the file has neither.
 struct KicadFootprint {
-    std::string name;
-    std::string width;
-    std::string length;
+    std::string name;               ///< the footprint's name as the file gives it
+    std::string width;              ///< extent on x in millimetres, as text; "" without an outline
+    std::string length;             ///< extent on y in millimetres, as text; "" without an outline
     std::vector<FootprintPad> pads; ///< in file order of each number's first pad
 
     /// Reads the file at path. False, with error "path:line:column: message",

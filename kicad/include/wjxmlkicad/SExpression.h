@@ -8,12 +8,12 @@
 /// (a bare word or number, or a quoted string) or a list of items, with the
 /// place in the file where it starts.
 struct SExpression {
-    bool isList = false;
-    bool quoted = false; ///< an atom written in double quotes
-    std::string atom;    ///< the atom's text, unquoted and unescaped; "" for a list
-    int line = 0;        ///< 1-based line of the atom or of the list's "("
-    int column = 0;      ///< 1-based byte column of the same
-    std::vector<SExpression> items;
+    bool isList = false;            ///< a list "( ... )" rather than an atom
+    bool quoted = false;            ///< an atom written in double quotes
+    std::string atom;               ///< the atom's text, unquoted and unescaped; "" for a list
+    int line = 0;                   ///< 1-based line of the atom or of the list's "("
+    int column = 0;                 ///< 1-based byte column of the same
+    std::vector<SExpression> items; ///< a list's items in file order; empty for an atom
 
     /// The atom that starts the list, such as "pad" in (pad 1 smd ...); ""
     /// when there is none.
