@@ -15,7 +15,8 @@ const std::string kExample = sourcePath("examples/board.xml");
 
 TEST(IfxCommandLine, EveryCommandHasHelpWithAnExample)
 {
-    for (const char* command : {"validate", "show", "pinmap", "check", "diff", "copy"}) {
+    for (const char* command :
+         {"validate", "show", "pinmap", "check", "diff", "copy", "map", "unmap", "swap", "set-type"}) {
         SCOPED_TRACE(command);
         const IfxRun run = runIfx({command, "--help"});
         EXPECT_EQ(run.status, 0);
