@@ -156,7 +156,7 @@ void map(const PartMapHandle& self, const PortHandle& port, const py::object& pi
     const bool onePin = py::isinstance<py::str>(pin) || py::isinstance<PinHandle>(pin);
     const std::vector<IWJFootPrintPin*> pins =
         onePin ? std::vector<IWJFootPrintPin*>{pinArgument(footprint, pin)} : pinObjects(footprint, pin);
-    requireDone(PinEdits(self.get()).map({mappedPort(self, port, bit), bit}, pins, force),
+    requireDone(PinEdits(self.edit()).map({mappedPort(self, port, bit), bit}, pins, force),
                 " (force=True maps it there too)");
 }
 
@@ -164,7 +164,7 @@ void map(const PartMapHandle& self, const PortHandle& port, const py::object& pi
 
 void bindPartMaps(py::module_& module)
 {
-    py::class_<PartMapHandle> cls(module, "PartMap", "The mapping of an instance's ports onto a footprint's pins.");
+    auto cls = declared<PartMapHandle>(module, "PartMap");
     addIdentity<PartMapHandle>(cls, [](const PartMapHandle& self) {
         IWJCompInst* instance = self.get()->compInst();
         return std::string(instance && self.design().holdsInstance(instance) ? instance->refdes() : "?");
@@ -189,7 +189,7 @@ void bindPartMaps(py::module_& module)
         .def(
             "unmap",
             [](const PartMapHandle& self, const PortHandle& port, int bit) {
-                requireDone(PinEdits(self.get()).unmap({mappedPort(self, port, bit), bit}));
+                requireDone(PinEdits(self.edit()).unmap({mappedPort(self, port, bit), bit}));
             },
             py::arg("port"), py::arg("bit") = -1, "Unmaps one bit, or with -1 the port and every bit of it.")
         .def(
@@ -197,7 +197,7 @@ void bindPartMaps(py::module_& module)
             [](const PartMapHandle& self, const py::object& first, const py::object& second) {
                 const FootprintHandle footprint = footprintOf(self);
                 IWJFootPrintPin* one = pinArgument(footprint, first);
-                requireDone(PinEdits(self.get()).swap(one, pinArgument(footprint, second)));
+                requireDone(PinEdits(self.edit()).swap(one, pinArgument(footprint, second)));
             },
             py::arg("pin1"), py::arg("pin2"),
             "Exchanges what is mapped to two pins (Pins or names); either may be free.")
@@ -211,9 +211,9 @@ void bindPartMaps(py::module_& module)
             "pins_for",
             [](const PartMapHandle& self, const PortHandle& port, int bit) -> py::object {
                 IWJFootPrintPinGroup* group = self.get()->pinGroupForPort(mappedPort(self, port, bit), bit);
-                return group ? py::object(pinList(footprintOf(self), group)) : py::object(py::none());
+                return group ? pinList(footprintOf(self), group) : py::list();
             },
-            py::arg("port"), py::arg("bit") = -1, "The pins of the port's pin-group mapping, or None.")
+            py::arg("port"), py::arg("bit") = -1, "The pins of the port's pin-group mapping; [] when it has none.")
         .def(
             "assignments",
             [](const PartMapHandle& self) {
@@ -235,7 +235,7 @@ void bindPartMaps(py::module_& module)
             "map_group",
             [](const PartMapHandle& self, const py::object& group, const py::object& pins) {
                 const std::vector<std::string> names = pinNames(footprintOf(self), pins);
-                self.get()->mapPortGroupToPinNames(groupArgument(self, group), names);
+                self.edit()->mapPortGroupToPinNames(groupArgument(self, group), names);
             },
             py::arg("group"), py::arg("pins"), "Maps a port group or bus interface to a list of pins.")
         .def(
@@ -244,14 +244,14 @@ void bindPartMaps(py::module_& module)
                 IWJPortGroup* mapped = groupArgument(self, group);
                 if (!self.get()->pinGroupForPortGroup(mapped))
                     throw py::value_error("group " + std::string(mapped->fullName()) + " is not mapped");
-                self.get()->unmapPortGroup(mapped);
+                self.edit()->unmapPortGroup(mapped);
             },
             py::arg("group"))
         .def(
             "pins_for_group",
             [](const PartMapHandle& self, const py::object& group) -> py::object {
                 IWJFootPrintPinGroup* pins = self.get()->pinGroupForPortGroup(groupArgument(self, group));
-                return pins ? py::object(pinList(footprintOf(self), pins)) : py::object(py::none());
+                return pins ? pinList(footprintOf(self), pins) : py::list();
             },
             py::arg("group"))
         .def(

@@ -1,6 +1,9 @@
 #include "DesignState.h"
 
 #include "Errors.h"
+#include "ModelHandle.h"
+
+#include <pybind11/pybind11.h>
 
 namespace {
 
@@ -41,6 +44,19 @@ std::shared_ptr<DesignState> DesignState::create(const std::string& designName, 
     IWJInterfaceView* view =
         reader->CreateInterfaceView(lastUpdatedBy.c_str(), lastUpdatedAt.c_str(), designName.c_str());
     return std::shared_ptr<DesignState>(new DesignState(std::move(reader), view, true));
+}
+
+IWJInterfaceView* DesignState::edit() const
+{
+    requireEditable(*this);
+    return m_view;
+}
+
+void requireEditable(const DesignState& design)
+{
+    if (!design.bound())
+        throw pybind11::value_error("the design was read with bind=False, whose save writes the file as it was read: "
+                                    "read it with bind=True to edit it");
 }
 
 std::string DesignState::write(const std::string& path)

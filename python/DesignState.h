@@ -29,6 +29,8 @@ public:
     // The view, as the handles of the other classes give their model object.
     IWJInterfaceView* get() const { return m_view; }
     bool bound() const { return m_bound; }
+    // The view for an edit; raises ValueError when the design is unbound.
+    IWJInterfaceView* edit() const;
     // Writes the design; "" on success, else the library's message.
     std::string write(const std::string& path);
 

@@ -39,7 +39,7 @@ def test_group_mapping(u1, pm):
     assert [p.name for p in pm.pins_for_group(lane)] == ["H3", "H4"]
     assert (lane, pm.pins_for_group(lane)) in pm.group_assignments()
     pm.unmap_group(lane)
-    assert pm.pins_for_group(lane) is None
+    assert pm.pins_for_group(lane) == [] and pm.pins_for(u1.find_port("TDO")) == []
 
 
 # Calls that cannot do what they ask: (call on board, U1, its part map; error)
