@@ -168,6 +168,17 @@ void bindDesign(py::module_& module)
             },
             py::arg("instance"), "The first part map of the instance, or None.");
     addTextProperty(cls, "design_name", &IWJInterfaceView::designName, &IWJInterfaceView::setDesignName);
-    addTextProperty(cls, "last_updated_by", &IWJInterfaceView::lastUpdatedBy, &IWJInterfaceView::setLastUpdatedBy);
-    addTextProperty(cls, "last_updated_at", &IWJInterfaceView::lastUpdatedAt, &IWJInterfaceView::setLastUpdatedAt);
+    // A save after edits stamps who changed the design and when, unless the
+    // host set either text itself.
+    using Setter = void (IWJInterfaceView::*)(const char*);
+    const auto stampProperty = [&cls](const char* name, const char* (IWJInterfaceView::*read)(), Setter write) {
+        cls.def_property(
+            name, [read](const DesignState& self) { return modelText((self.get()->*read)()); },
+            [write](DesignState& self, const std::string& value) {
+                (self.edit()->*write)(libraryText(value));
+                self.stampedByHost();
+            });
+    };
+    stampProperty("last_updated_by", &IWJInterfaceView::lastUpdatedBy, &IWJInterfaceView::setLastUpdatedBy);
+    stampProperty("last_updated_at", &IWJInterfaceView::lastUpdatedAt, &IWJInterfaceView::setLastUpdatedAt);
 }

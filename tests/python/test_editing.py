@@ -1,3 +1,5 @@
+import re
+
 import pytest
 
 import wjxmlinterfaceflowreader as wj
@@ -105,3 +107,13 @@ def test_wrong_edits_raise_and_change_nothing(board, call, error):
     with pytest.raises(error):
         call(board, board.instances["U1"])
     assert snapshot(board) == before
+
+
+def test_a_save_after_edits_stamps_who_and_when_unless_the_host_did(board, tmp_path):
+    assert reread(board, tmp_path).last_updated_at == "2024-05-14T09:30:00"  # nothing edited
+    board.instances["U1"].find_port("TDO").type = "inout"
+    saved = reread(board, tmp_path)
+    assert re.fullmatch(r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ", saved.last_updated_at)
+    assert "Python" in saved.last_updated_by
+    board.design_name, board.last_updated_by = "renamed", "me"
+    assert reread(board, tmp_path).last_updated_by == "me"
