@@ -83,6 +83,8 @@ void PartMapChecker::checkPartMap(const DOMElement* element)
     for (const DOMElement* groupMap : Dom::items(element, "GroupMaps", "GroupMap"))
         checkGroupMap(partMap, groupMap);
     if (partMap.instance && partMap.footprint)
+        checkWholeAndBits(partMap);
+    if (partMap.instance && partMap.footprint)
         PinReviewChecker::check(*partMap.instance, *partMap.footprint, partMap.portPins, m_report);
 }
 
@@ -215,6 +217,30 @@ void PartMapChecker::checkPins(PartMap& partMap, const DOMElement* element, cons
                                portName(*partMap.instance, first.port, first.bit) + " and to " +
                                portName(*partMap.instance, *port, bit) + ": a short (first at line " +
                                std::to_string(Dom::line(first.where)) + ")");
+    }
+}
+
+void PartMapChecker::checkWholeAndBits(const PartMap& partMap)
+{
+    const auto names = [&partMap](const std::set<std::string>& pins) {
+        std::string text = pins.size() == 1 ? "pin" : "pins";
+        for (const std::string& pin : pins)
+            text += ' ' + partMap.footprint->pinNames[partMap.footprint->pins.at(pin)];
+        return text;
+    };
+    for (const auto& port : partMap.portPins) {
+        const auto whole = port.second.find(-1);
+        if (whole == port.second.end())
+            continue;
+        for (const auto& bit : port.second) {
+            if (bit.first == -1 ||
+                std::includes(whole->second.begin(), whole->second.end(), bit.second.begin(), bit.second.end()))
+                continue;
+            m_report.error("whole-and-bit", partMap.mappedBits.at({port.first, bit.first}),
+                           "port " + portName(*partMap.instance, port.first, -1) + " is mapped whole to " +
+                               names(whole->second) + " but its bit " + std::to_string(bit.first) + " to " +
+                               names(bit.second) + ", which the whole port is not on");
+        }
     }
 }
 
