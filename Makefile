@@ -29,8 +29,12 @@
 #               and exporting pin placements against reading and writing a
 #               design file; it also reads many references to one port and
 #               measures the resident growth of edit-and-undo cycles
+#   make test-kicad  installs KiCad's symbol and footprint libraries and
+#               reads every FPGA symbol and every BGA, QFN and QFP footprint
+#               of them; it reports each it cannot read
 #   make docs   builds the HTML reference of the public headers with Doxygen
-#               into build/docs/html; an undocumented public declaration fails
+#               into build/docs/html, the Python module's with pydoc and the
+#               ifx manual page's; an undocumented public declaration fails
 #   make package  builds the Debian package with CPack, from a release build
 #               without the tests, into build-package/
 
@@ -75,8 +79,13 @@ MUTANT_PACKAGES := ccache
 
 PACKAGE_BUILD ?= build-package
 
-DOCS_PACKAGES := doxygen
+KICAD_PACKAGES := kicad-symbols kicad-footprints
+KICAD_LIBRARIES ?= /usr/share/kicad
+
+DOCS_PACKAGES := doxygen groff
 DOCS          ?= $(BUILD)/docs
+# The public headers of the core and the interchange library.
+DOCS_HEADERS  := include interchange/include
 VERSION       := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 # The largest inputs (a million references, 100 000 levels) would take long
@@ -85,21 +94,23 @@ VALGRIND_PACKAGES := valgrind
 VALGRIND_SKIPPED  := HostileInput.AMillion*:SaveFailure.ADesignLargerThanARead*:DeepTree.*
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
-.PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs deps-mutants build build-asan build-tsan build-fuzz demo test test-browser python-imports \
+.PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs deps-kicad deps-mutants build build-asan build-tsan build-fuzz demo test test-browser test-kicad python-imports \
         mutants fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-smoke $(addprefix fuzz-smoke-,$(FUZZ_TARGETS)) \
         fuzz-coverage deps-format format format-check soak valgrind bench docs package clean
 
 all: build
 
-# make test (and so CI) builds with the warnings of cmake/Warnings.cmake as
-# errors; the other targets keep what their build tree was configured with,
-# or make WERROR=ON|OFF says.
-test: WERROR = ON
+# make demo and make test build one tree with the same flags, so that the
+# test reuses what the demo built: the warnings of cmake/Warnings.cmake as
+# errors (make WERROR=OFF turns that off), and line tables only (-g1)
+# instead of full debug information: a fifth less compile time, and stack
+# traces and sanitizer reports keep their file and line (make DEBUG_INFO=-g
+# asks for the full one).
+WERROR ?= ON
 WERROR_OPTION = $(if $(WERROR),-DWJ_WERROR=$(WERROR))
-# make test also compiles with line tables only (-g1) instead of full debug
-# information: a fifth less compile time, and stack traces and sanitizer
-# reports keep their file and line. make DEBUG_INFO=-g asks for the full one.
-test: DEBUG_INFO = -g1
+DEBUG_INFO ?= -g1
+# The demo builds only what it runs; the other targets build everything.
+demo: BUILD_TARGETS = ifx wjxml_python
 DEBUG_OPTIONS = $(if $(DEBUG_INFO),-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 $(DEBUG_INFO) -DNDEBUG" \
                 -DCMAKE_CXX_FLAGS_DEBUG="$(DEBUG_INFO)")
 
@@ -137,9 +148,12 @@ deps-valgrind:
 deps-docs:
 	$(call install-missing,$(DOCS_PACKAGES))
 
+deps-kicad:
+	$(call install-missing,$(KICAD_PACKAGES))
+
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPython_EXECUTABLE=$(PYTHON) $(WERROR_OPTION) $(DEBUG_OPTIONS) >/dev/null
-	cmake --build $(BUILD) -j$(JOBS)
+	cmake --build $(BUILD) -j$(JOBS) $(if $(BUILD_TARGETS),--target $(BUILD_TARGETS))
 
 build-asan: deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DWJ_SANITIZE=ON -DPython_EXECUTABLE=$(PYTHON) $(WERROR_OPTION) $(DEBUG_OPTIONS) >/dev/null
@@ -178,18 +192,26 @@ RELEASE_ONLY   := ^HostileInput\.(AMillion|HugeTexts)|^SaveFailure\.ADesignLarge
 test: build build-asan build-tsan
 	rm -rf $(BUILD)/test-output $(ASAN)/test-output $(TSAN)/test-output
 	mkdir -p $(BUILD)/test-output $(ASAN)/test-output $(TSAN)/test-output
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -E '$(SANITIZED_ONLY)'
-	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS) -E '$(RELEASE_ONLY)'
-	TSAN_OPTIONS=halt_on_error=1 $(TSAN)/tests/robustness/wjxml_thread_tests
-	tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN) $(TSAN)
-	$(MAKE) --no-print-directory python-imports
+	@tests/run-ctest.sh release $(BUILD) -j$(JOBS) -E '$(SANITIZED_ONLY)'
+	@ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  tests/run-ctest.sh sanitized $(ASAN) -j$(JOBS) -E '$(RELEASE_ONLY)'
+	@TSAN_OPTIONS=halt_on_error=1 $(TSAN)/tests/robustness/wjxml_thread_tests > $(TSAN)/test-output/thread.log 2>&1 \
+	  || { cat $(TSAN)/test-output/thread.log; exit 1; }
+	@echo "thread: $$(grep -E '^\[  PASSED  \]' $(TSAN)/test-output/thread.log)"
+	@tests/validate-written.sh $(SCHEMA) $(BUILD) $(ASAN) $(TSAN)
+	@$(MAKE) --no-print-directory python-imports
 
 # The test that opens the pin-out pages in headless Chromium; make test runs
 # it too, but skips it when Chromium is not installed.
 test-browser: build deps-browser
 	mkdir -p $(BUILD)/test-output
 	cd $(BUILD) && ctest --output-on-failure -L browser
+
+# Reads KiCad's own libraries, which are not the project's to ship: not part
+# of make test, whose fixtures are written for it.
+test-kicad: build deps-kicad
+	cmake --build $(BUILD) -j$(JOBS) --target kicad_library_check
+	$(BUILD)/kicad/kicad_library_check $(KICAD_LIBRARIES)/symbols $(KICAD_LIBRARIES)/footprints
 
 # The module built for $(PYTHON) must import in python3 on PATH and in Debian's
 # python3 too, when they are of the same Python version.
@@ -304,13 +326,16 @@ bench: build
 # Doxygen fails on any warning, an undocumented public declaration included.
 # A second pass with Doxygen's default settings over the headers as they are
 # installed checks the same without this project's configuration.
-docs: deps-docs
+docs: BUILD_TARGETS = ifx wjxml_python
+docs: deps-docs build
 	rm -rf $(DOCS)
-	mkdir -p $(DOCS)/default
+	mkdir -p $(DOCS)/default $(DOCS)/html
 	DOCS_OUTPUT=$(DOCS) PROJECT_VERSION=$(VERSION) doxygen docs/Doxyfile
 	doxygen -g $(DOCS)/default/Doxyfile >/dev/null
-	printf '@INCLUDE = %s\nINPUT = include\nRECURSIVE = YES\nOUTPUT_DIRECTORY = %s\nGENERATE_LATEX = NO\nHAVE_DOT = NO\nQUIET = YES\nWARN_AS_ERROR = FAIL_ON_WARNINGS\n' \
+	printf '@INCLUDE = %s\nINPUT = $(DOCS_HEADERS)\nRECURSIVE = YES\nOUTPUT_DIRECTORY = %s\nGENERATE_LATEX = NO\nHAVE_DOT = NO\nQUIET = YES\nWARN_AS_ERROR = FAIL_ON_WARNINGS\n' \
 	  $(DOCS)/default/Doxyfile $(DOCS)/default | doxygen -
+	PYTHONPATH=$(BUILD)/python $(PYTHON) docs/python_reference.py $(DOCS)/html/python
+	groff -man -Thtml $(BUILD)/tools/ifx.1 > $(DOCS)/html/ifx.html
 	@echo "reference: $(abspath $(DOCS)/html/index.html)"
 
 # The Debian package of the library, its headers, the schema, ifx and the

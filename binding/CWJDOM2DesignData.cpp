@@ -1,5 +1,6 @@
 #include "CWJDOM2DesignData.h"
 
+#include "CWJDesignRoot.h"
 #include "XMLText.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
@@ -119,16 +120,37 @@ bool releaseAttributesBelow(DOMNode* top, std::size_t limit)
     }
 }
 
+// The elements that left node's document and wait for reuse; null when the
+// document has no root to keep them.
+CWJSpareElements* sparesOf(const DOMNode* node) noexcept
+{
+    try {
+        CWJDesignRoot* root = CWJDesignRoot::of(node->getOwnerDocument());
+        return root ? &root->spareElements() : nullptr;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+// Keeps a detached element, with no children or attributes left, for reuse;
+// releases any other node.
+void recycle(DOMNode* node, CWJSpareElements* spares)
+{
+    if (!spares || node->getNodeType() != DOMNode::ELEMENT_NODE || !spares->keep(static_cast<DOMElement*>(node)))
+        node->release();
+}
+
 // Frees a node that has left its document tree, with everything below it
-// and their attributes. A tree too deep for Xerces's recursive release goes
-// leaf by leaf instead, at the cost of taking every node out of its parent
+// and their attributes; with spares, its elements are kept there instead.
+// A tree too deep for Xerces's recursive release, and one whose elements are
+// kept, goes leaf by leaf, at the cost of taking every node out of its parent
 // first. Xerces keeps released nodes for reuse and may need memory for that;
 // when it has none, what is left stays with the document and goes when the
 // document does.
-void releaseDetached(DOMNode* top) noexcept
+void releaseDetached(DOMNode* top, CWJSpareElements* spares) noexcept
 {
     try {
-        if (!releaseAttributesBelow(top, kMostRecursiveReleaseDepth)) {
+        if (!releaseAttributesBelow(top, kMostRecursiveReleaseDepth) && !spares) {
             top->release();
             return;
         }
@@ -139,10 +161,10 @@ void releaseDetached(DOMNode* top) noexcept
             if (node == top)
                 break;
             DOMNode* parent = node->getParentNode();
-            parent->removeChild(node)->release();
+            recycle(parent->removeChild(node), spares);
             node = parent;
         }
-        top->release();
+        recycle(top, spares);
     } catch (...) {
     }
 }
@@ -297,7 +319,10 @@ DOMElement* CWJDOM2DesignData::newChild(DOMElement* parent, const char* tag)
         qualified += u':';
     }
     qualified += wjxml::toXMLCh(tag);
-    DOMElement* child = parent->getOwnerDocument()->createElementNS(parent->getNamespaceURI(), qualified.c_str());
+    CWJSpareElements* spares = sparesOf(parent);
+    DOMElement* child = spares ? spares->take(parent->getNamespaceURI(), qualified) : nullptr;
+    if (!child)
+        child = parent->getOwnerDocument()->createElementNS(parent->getNamespaceURI(), qualified.c_str());
 
     // The new child goes after the last child that the parent's tag sequence
     // does not put after it. Searching from the end keeps appending in
@@ -343,7 +368,7 @@ void CWJDOM2DesignData::UpdateDOMTag(DOMElement* element, const char* path, cons
         target = CreateDOMNode(target, std::string(steps[i]).c_str(), last && alwaysNew);
     }
     while (DOMNode* child = target->getFirstChild())
-        releaseDetached(target->removeChild(child));
+        releaseDetached(target->removeChild(child), nullptr);
     if (text && *text)
         target->appendChild(target->getOwnerDocument()->createTextNode(wjxml::toXMLCh(text).c_str()));
 }
@@ -384,7 +409,7 @@ void CWJDOM2DesignData::RemoveDOMNode(DOMElement* element)
     } catch (...) {
         return;
     }
-    releaseDetached(element);
+    releaseDetached(element, sparesOf(element));
 }
 
 void CWJDOM2DesignData::RemoveDOMAttr(DOMElement* element, const char* container, const char* itemKey,

@@ -54,6 +54,8 @@ void CWJDesignRoot::attachDocument(const xercesc::DOMDocument* document)
         rootsByDocument().erase(m_document);
     if (document)
         rootsByDocument()[document] = this;
+    if (document != m_document)
+        m_spareElements.clear();
     m_document = document;
 }
 

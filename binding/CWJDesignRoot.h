@@ -2,6 +2,7 @@
 #define WJXML_BINDING_CWJDESIGNROOT_H
 
 #include "CWJIdRegistry.h"
+#include "CWJSpareElements.h"
 
 #include <xercesc/util/XercesDefs.hpp>
 
@@ -15,7 +16,6 @@ class CWJOwnedObjects;
 class IWJCompInst;
 class IWJXMLObject;
 class IWJFootPrint;
-class IWJPartMap;
 
 // The root of a design as the objects below it reach it: the registry of
 // their ids, the component instances and footprints that part maps refer
@@ -45,10 +45,6 @@ public:
     virtual bool holdsFootprint(const IWJFootPrint* footprint) const = 0;
     virtual IWJCompInst* findCompInst(const char* id) = 0;
     virtual IWJFootPrint* findFootprint(const char* id) = 0;
-    // A part map takes another instance or footprint. Needs no memory; a
-    // part map not yet filed is not looked at.
-    virtual void partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to) = 0;
-    virtual void partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to) = 0;
     // A footprint took another name; one not yet filed is not looked at.
     virtual void footprintRenamed(IWJFootPrint* footprint, const std::string& oldName) = 0;
 
@@ -57,6 +53,8 @@ public:
     void attachDocument(const xercesc::DOMDocument* document);
     // The root that document knows, or null.
     static CWJDesignRoot* of(const xercesc::DOMDocument* document);
+    // The elements that left the attached document, for its new elements.
+    CWJSpareElements& spareElements() { return m_spareElements; }
 
     // Set when an edit ran out of memory: the model may hold part of it, so
     // the design is never saved again.
@@ -69,6 +67,7 @@ protected:
 private:
     CWJIdRegistry m_ids;
     const xercesc::DOMDocument* m_document = nullptr;
+    CWJSpareElements m_spareElements;
     bool m_editFailed = false;
 };
 

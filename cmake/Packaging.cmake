@@ -1,7 +1,8 @@
 # The Debian package, built by `make package` (cpack -G DEB in the build
 # folder): everything the install rules put in place, under /usr — the library
-# with its SONAME link, the headers, the schema, ifx, the pkg-config file and
-# the CMake package — and the license as copyright file.
+# with its SONAME link, the interchange library, the headers, the schema, ifx
+# with its manual page, the Python module, the pkg-config files and the CMake
+# package — and the license as copyright file.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wjxmlinterfaceflowreader)
@@ -33,8 +34,13 @@ endif()
 list(JOIN WJ_PACKAGE_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 list(JOIN WJ_PACKAGE_RECOMMENDS ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 
-# The license goes where Debian keeps it.
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wjxmlinterfaceflowreader RENAME copyright)
+# The license goes where Debian keeps it, with the README, the changelog and
+# the example designs and script.
+set(WJ_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/wjxmlinterfaceflowreader)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE DESTINATION ${WJ_DOC_DIR} RENAME copyright)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG.md DESTINATION ${WJ_DOC_DIR})
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/examples/board.xml ${CMAKE_CURRENT_SOURCE_DIR}/examples/fpga_board.xml
+              ${CMAKE_CURRENT_SOURCE_DIR}/examples/board_pins.py
+        DESTINATION ${WJ_DOC_DIR}/examples)
 
 include(CPack)

@@ -5,7 +5,6 @@
 #include "CWJPort.h"
 #include "CWJPortGroup.h"
 #include "CWJPortGroupContainer.h"
-#include "CWJPortWatcher.h"
 #include "binding/BoundProperty.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/CWJDesignRoot.h"
@@ -47,6 +46,7 @@ CWJCompInst::CWJCompInst(xercesc::DOMElement* element, IWJXMLObject* parent, con
 
 CWJCompInst::~CWJCompInst()
 {
+    m_users.tell(*this, nullptr, Change::Deleted);
     m_ownedBusInterfaces.deleteAll();
     m_ownedPorts.deleteAll();
     getDesignData()->RemoveDOMNode(GetDomElement());
@@ -146,8 +146,7 @@ try {
     getDesignData()->RemoveDOMNode(object->GetDomElement());
     object->SetDomElement(nullptr);
     CWJPort::leaveUsers(port);
-    for (CWJPortWatcher* watcher : m_watchers)
-        watcher->portRemoved(port);
+    m_users.tell(*this, port, Change::PortRemoved);
 } catch (...) {
     noteOutOfMemory(this);
 }
@@ -363,26 +362,13 @@ void CWJCompInst::portRenamed(IWJPort* port, const std::string& oldKey)
     if (!holdsPort(port))
         return;
     portsByName(port).rename(oldKey, CWJPort::localNameKey(port), CWJPort::rankOf(port), port);
-    for (CWJPortWatcher* watcher : m_watchers)
-        watcher->portRenamed(port);
+    m_users.tell(*this, port, Change::PortRenamed);
 }
 
 void CWJCompInst::portRangeChanged(IWJPort* port)
 {
-    if (!holdsPort(port))
-        return;
-    for (CWJPortWatcher* watcher : m_watchers)
-        watcher->portRangeChanged(port);
-}
-
-void CWJCompInst::watch(CWJPortWatcher* watcher)
-{
-    m_watchers.push_back(watcher);
-}
-
-void CWJCompInst::unwatch(CWJPortWatcher* watcher)
-{
-    m_watchers.erase(std::remove(m_watchers.begin(), m_watchers.end(), watcher), m_watchers.end());
+    if (holdsPort(port))
+        m_users.tell(*this, port, Change::PortRangeChanged);
 }
 
 CWJIdRegistry* CWJCompInst::ids() const

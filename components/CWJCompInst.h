@@ -4,6 +4,7 @@
 #include "binding/TWJRankedNames.h"
 #include "model/CWJModelObject.h"
 #include "model/CWJOwnedObjects.h"
+#include "model/CWJUsers.h"
 #include "model/TWJFiledById.h"
 #include "wjxmlinterfaceflowreader/IWJCompInst.h"
 
@@ -15,7 +16,6 @@
 class CWJCompBusInterface;
 class CWJDesignRoot;
 class CWJIdRegistry;
-class CWJPortWatcher;
 
 // A component instance, bound to a CompInst element.
 //
@@ -77,12 +77,13 @@ public:
     bool holdsGroup(const IWJPortGroup* group) const;
     // Files a group handed over below one of this instance's bus interfaces.
     void registerGroup(const IWJPortGroup* group);
-    // Files a renamed port under its new name and tells the watchers.
+    // Files a renamed port under its new name and tells the users.
     void portRenamed(IWJPort* port, const std::string& oldKey);
-    // Tells the watchers that the range of port has changed.
+    // Tells the users that the range of port has changed.
     void portRangeChanged(IWJPort* port);
-    void watch(CWJPortWatcher* watcher);
-    void unwatch(CWJPortWatcher* watcher);
+    // The part maps on this instance, filed or not: they follow its ports'
+    // renames, range changes and removals, and let go of it when it goes.
+    CWJUsers& users() { return m_users; }
 
     // Makes an instance made under no parent one of view's (root is the
     // view), with its ids and those of everything below it taken as they are.
@@ -125,7 +126,7 @@ private:
     std::map<std::string, IWJPortGroup*> m_allGroups;
     bool m_groupsIndexed = false;
     std::unordered_set<const IWJPortGroup*> m_groups;
-    std::vector<CWJPortWatcher*> m_watchers;
+    CWJUsers m_users;
 };
 
 #endif

@@ -17,22 +17,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-// Refiles the entry of a part map under its new instance or footprint, by
-// reusing its node.
-template <class End, class Number>
-void moveEntry(std::set<std::pair<const End*, Number>>& index, Number number, const End* from, const End* to)
-{
-    auto node = index.extract({from, number});
-    if (node.empty())
-        return;
-    node.value().first = to;
-    index.insert(std::move(node));
-}
-
-} // namespace
-
 CWJInterfaceView::CWJInterfaceView(xercesc::DOMElement* root) : IWJXMLObject(root)
 {
     registerHandlers();
@@ -151,7 +135,7 @@ void CWJInterfaceView::removeCompInst(IWJCompInst* compInst)
 try {
     if (!holdsCompInst(compInst))
         return;
-    removePartMapsOf(m_partMapsByCompInst, static_cast<const IWJCompInst*>(compInst));
+    removePartMapsAmong(static_cast<CWJCompInst*>(compInst)->users());
     m_compInsts.unfile(static_cast<CWJCompInst*>(compInst)->id(), compInst);
     delete compInst;
 } catch (...) {
@@ -227,7 +211,7 @@ try {
     }
     if (!footprint)
         return;
-    removePartMapsOf(m_partMapsByFootprint, static_cast<const IWJFootPrint*>(footprint));
+    removePartMapsAmong(footprint->users());
     eraseEntry(m_footprintsByName, name, footprint);
     m_footprints.unfile(footprint->id(), footprint);
     delete footprint;
@@ -235,18 +219,20 @@ try {
     noteOutOfMemory(this);
 }
 
-// A removal needs no memory half way.
-template <class End> void CWJInterfaceView::removePartMapsOf(PartMapIndex<End>& index, const End* end)
+// The part maps to delete are found before any is deleted: a deleted part
+// map leaves users.
+void CWJInterfaceView::removePartMapsAmong(const CWJUsers& users)
 {
-    auto entry = index.lower_bound({end, 0});
-    while (entry != index.end() && entry->first == end) {
-        const PartMapNumber number = (entry++)->second;
-        const auto filed = m_partMaps.find(number);
-        IWJPartMap* partMap = filed->second;
-        m_partMapsByCompInst.erase({partMap->compInst(), number});
-        m_partMapsByFootprint.erase({partMap->footprint(), number});
-        m_partMapNumbers.erase(partMap);
-        m_partMaps.erase(filed);
+    std::vector<IWJPartMap*> filed;
+    for (CWJModelObject* user : users.list()) {
+        auto* partMap = static_cast<CWJPartMap*>(user);
+        if (m_partMapNumbers.count(partMap) != 0)
+            filed.push_back(partMap);
+    }
+    for (IWJPartMap* partMap : filed) {
+        const auto number = m_partMapNumbers.find(partMap);
+        m_partMaps.erase(number->second);
+        m_partMapNumbers.erase(number);
         delete partMap;
     }
 }
@@ -254,31 +240,13 @@ template <class End> void CWJInterfaceView::removePartMapsOf(PartMapIndex<End>& 
 void CWJInterfaceView::filePartMap(IWJPartMap* partMap)
 {
     const PartMapNumber number = m_nextPartMapNumber++;
+    m_partMapNumbers.emplace(partMap, number);
     try {
-        m_partMapNumbers.emplace(partMap, number);
-        m_partMapsByCompInst.emplace(partMap->compInst(), number);
-        m_partMapsByFootprint.emplace(partMap->footprint(), number);
         m_partMaps.emplace(number, partMap);
     } catch (...) {
         m_partMapNumbers.erase(partMap);
-        m_partMapsByCompInst.erase({partMap->compInst(), number});
-        m_partMapsByFootprint.erase({partMap->footprint(), number});
         throw;
     }
-}
-
-void CWJInterfaceView::partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to)
-{
-    const auto filed = m_partMapNumbers.find(partMap);
-    if (filed != m_partMapNumbers.end())
-        moveEntry(m_partMapsByCompInst, filed->second, from, to);
-}
-
-void CWJInterfaceView::partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to)
-{
-    const auto filed = m_partMapNumbers.find(partMap);
-    if (filed != m_partMapNumbers.end())
-        moveEntry(m_partMapsByFootprint, filed->second, from, to);
 }
 
 IWJPartMap* CWJInterfaceView::addPartMap(IWJFootPrint* footprint, IWJCompInst* compInst)
@@ -327,12 +295,30 @@ void CWJInterfaceView::setDesignName(const char* text)
     storeTagText(*this, m_designName, "DesignName", text);
 }
 
+// The part maps on an instance are its users; those with none are found by
+// a walk over all.
 IWJPartMap* CWJInterfaceView::findPartMap(IWJCompInst* compInst)
 {
-    const auto entry = m_partMapsByCompInst.lower_bound({compInst, 0});
-    if (entry == m_partMapsByCompInst.end() || entry->first != compInst)
+    if (!compInst) {
+        for (const auto& entry : m_partMaps) {
+            if (!entry.second->compInst())
+                return entry.second;
+        }
         return nullptr;
-    return m_partMaps.find(entry->second)->second;
+    }
+    if (!holdsCompInst(compInst))
+        return nullptr;
+    IWJPartMap* first = nullptr;
+    PartMapNumber firstNumber = 0;
+    for (CWJModelObject* user : static_cast<CWJCompInst*>(compInst)->users().list()) {
+        auto* partMap = static_cast<CWJPartMap*>(user);
+        const auto filed = m_partMapNumbers.find(partMap);
+        if (filed != m_partMapNumbers.end() && (!first || filed->second < firstNumber)) {
+            first = partMap;
+            firstNumber = filed->second;
+        }
+    }
+    return first;
 }
 
 void CWJInterfaceView::AddChild(xercesc::DOMElement*, IWJXMLObject* child)

@@ -10,7 +10,6 @@
 #include <xercesc/dom/DOMDocument.hpp>
 
 #include <map>
-#include <set>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -18,6 +17,7 @@
 
 class CWJCompInst;
 class CWJFootPrint;
+class CWJUsers;
 
 // The design's root, bound to the document element InterfaceExchangeSchema.
 // Owns the component instances, footprints and part maps, the document, and
@@ -55,8 +55,6 @@ public:
     bool holdsFootprint(const IWJFootPrint* footprint) const override;
     IWJCompInst* findCompInst(const char* id) override;
     IWJFootPrint* findFootprint(const char* id) override;
-    void partMapMoved(IWJPartMap* partMap, const IWJCompInst* from, const IWJCompInst* to) override;
-    void partMapMoved(IWJPartMap* partMap, const IWJFootPrint* from, const IWJFootPrint* to) override;
     void footprintRenamed(IWJFootPrint* footprint, const std::string& oldName) override;
 
     // Takes the document over, unless this throws; it is released with the
@@ -72,9 +70,8 @@ public:
 
 private:
     // Part maps are numbered in the order they are filed: the list keeps that
-    // order, and the indexes find the earliest one first.
+    // order.
     using PartMapNumber = unsigned long long;
-    template <class End> using PartMapIndex = std::set<std::pair<const End*, PartMapNumber>>;
 
     void registerHandlers();
     // Files an instance, footprint or part map handed over to it; one that
@@ -82,11 +79,12 @@ private:
     void take(IWJXMLObject* child);
     // Files under its id; an instance it displaces stays owned.
     void fileCompInst(CWJCompInst* compInst);
-    // Files a part map under the next number and by its instance and
-    // footprint; when this throws, it is not filed.
+    // Files a part map under the next number; when this throws, it is not
+    // filed.
     void filePartMap(IWJPartMap* partMap);
-    // Deletes every part map filed under end in index.
-    template <class End> void removePartMapsOf(PartMapIndex<End>& index, const End* end);
+    // Deletes the filed part maps among users (the part maps on an instance
+    // or footprint about to be deleted); the others let go of it as it goes.
+    void removePartMapsAmong(const CWJUsers& users);
     // Files footprint under its id and its name; a footprint it displaces
     // stays owned.
     void fileFootprint(CWJFootPrint* footprint);
@@ -108,9 +106,6 @@ private:
     std::map<PartMapNumber, IWJPartMap*> m_partMaps;
     std::unordered_map<const IWJPartMap*, PartMapNumber> m_partMapNumbers;
     PartMapNumber m_nextPartMapNumber = 0;
-    // The filed part maps by their instance and by their footprint.
-    PartMapIndex<IWJCompInst> m_partMapsByCompInst;
-    PartMapIndex<IWJFootPrint> m_partMapsByFootprint;
     xercesc::DOMDocument* m_document = nullptr;
     std::vector<IWJInterfaceView**> m_holders;
 };

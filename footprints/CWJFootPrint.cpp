@@ -30,6 +30,7 @@ CWJFootPrint::CWJFootPrint(xercesc::DOMElement* element, IWJXMLObject* parent, c
 
 CWJFootPrint::~CWJFootPrint()
 {
+    m_users.tell(*this, nullptr, Change::Deleted);
     m_ownedPins.deleteAll();
     if (GetDomElement()) {
         getDesignData()->RemoveDOMNode(GetDomElement());

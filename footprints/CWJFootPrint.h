@@ -4,6 +4,7 @@
 #include "binding/TWJRankedNames.h"
 #include "model/CWJModelObject.h"
 #include "model/CWJOwnedObjects.h"
+#include "model/CWJUsers.h"
 #include "model/TWJFiledById.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrint.h"
 
@@ -65,6 +66,10 @@ public:
     // Files a renamed pin under its new name.
     void pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey);
 
+    // The part maps onto this footprint, filed or not: they let go of it
+    // when it goes.
+    CWJUsers& users() { return m_users; }
+
 private:
     void registerHandlers();
     // Files a pin handed over to it.
@@ -81,6 +86,7 @@ private:
     // The pins by the key of their name and their rank.
     TWJRankedNames<IWJFootPrintPin> m_pinsByName;
     CWJOwnedObjects m_ownedPins;
+    CWJUsers m_users;
 };
 
 #endif

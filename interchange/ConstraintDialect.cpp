@@ -10,6 +10,8 @@
 #include "TextRules.h"
 #include "XdcDialect.h"
 
+#include <cstring>
+
 namespace {
 
 // A name inside a comment: a line break would end the comment early.
@@ -55,6 +57,26 @@ void ConstraintDialect::place(ConstraintReading* reading, int line, const std::s
         reading->placements.push_back(placement);
 }
 
+void ConstraintDialect::setStandard(ConstraintReading* reading, int line, const std::string& name,
+                                    const std::string& standard)
+{
+    StandardSetting setting;
+    setting.line = line;
+    setting.standard = TextRules::trimmed(standard);
+    setting.pattern = name.find_first_of("*?") != std::string::npos;
+    std::string problem;
+    if (setting.standard.empty()) {
+        reading->error(line, "the IO standard of " + name + " is empty");
+    } else if (setting.pattern) {
+        setting.port = TextRules::trimmed(name);
+        reading->standards.push_back(setting);
+    } else if (!PortBitName::parse(name, &setting.port, &setting.bit, &problem)) {
+        reading->error(line, problem);
+    } else {
+        reading->standards.push_back(setting);
+    }
+}
+
 void ConstraintDialect::readTcl(const std::string& text, ConstraintReading* reading,
                                 const std::function<bool(const TclCommand&)>& placeCommand)
 {
@@ -74,6 +96,15 @@ bool ConstraintDialect::isPlainName(const std::string& name)
             return false;
     }
     return !name.empty();
+}
+
+bool ConstraintDialect::isQuotable(const std::string& text, const char* forbidden)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f || std::strchr(forbidden, c))
+            return false;
+    }
+    return !text.empty() && TextRules::trimmed(text) == text;
 }
 
 void ConstraintDialect::writeHeader(const PinTable& table, std::ostream& out)

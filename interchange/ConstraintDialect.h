@@ -24,6 +24,8 @@ public:
     virtual void read(const std::string& text, ConstraintReading* reading) const = 0;
     // Whether a port or pin name written by write() is read back as it is.
     virtual bool carries(const std::string& name) const = 0;
+    // Whether an IO standard written by write() is read back as it is.
+    virtual bool carriesStandard(const std::string& standard) const = 0;
     // One placement per entry of the table, its groups as comments.
     virtual void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const = 0;
 
@@ -31,6 +33,9 @@ public:
     // Adds the placement of the port or bit name on pin, or the error that
     // keeps it from being one.
     static void place(ConstraintReading* reading, int line, const std::string& name, const std::string& pin);
+    // Adds the standard of the port, bit or pattern name, or the error that
+    // keeps it from being one.
+    static void setStandard(ConstraintReading* reading, int line, const std::string& name, const std::string& standard);
 
     // Reads Tcl text: placeCommand says whether a command was a placement (or
     // an error in one); the others are read past.
@@ -43,6 +48,9 @@ public:
     static void writeGroups(const PinTable& table, std::ostream& out);
     // Letters, digits and "_$./:<>": what every dialect writes without quotes.
     static bool isPlainName(const std::string& name);
+    // Text without control characters, surrounding blanks or any of
+    // forbidden: what a dialect's quotes carry.
+    static bool isQuotable(const std::string& text, const char* forbidden);
 };
 
 #endif

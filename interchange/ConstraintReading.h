@@ -14,15 +14,30 @@ struct Placement {
     int line = 0;
     std::string cell;   // "" when the file does not say
     std::string refdes; // "" when the file does not say
+    std::string type;   // the port's direction, "" when the file does not say
+};
+
+// An IO standard read from a constraint file for a port, one bit of it, or
+// the ports whose names match a pattern with '*' and '?'.
+struct StandardSetting {
+    std::string port; // or the pattern
+    int bit = -1;
+    bool pattern = false;
+    std::string standard;
+    int line = 0;
+    std::string refdes; // "" when the file does not say
 };
 
 // What a dialect's reader found in one file.
 struct ConstraintReading {
     std::vector<Placement> placements;
-    std::vector<std::pair<int, std::string>> errors; // line, message
-    int readPast = 0;                                // statements that place nothing
+    std::vector<StandardSetting> standards;
+    std::vector<std::pair<int, std::string>> errors;   // line, message
+    std::vector<std::pair<int, std::string>> warnings; // line, message
+    int readPast = 0;                                  // statements that place nothing and set no standard
 
     void error(int line, const std::string& message) { errors.emplace_back(line, message); }
+    void warning(int line, const std::string& message) { warnings.emplace_back(line, message); }
 };
 
 #endif

@@ -1,74 +1,11 @@
 #include "CsvDialect.h"
 
+#include "CsvColumns.h"
 #include "PinTable.h"
 #include "PortBitName.h"
 #include "TextRules.h"
 
-#include <map>
-
 namespace {
-
-struct CsvRecord {
-    int line = 0;
-    std::vector<std::string> fields;
-};
-
-// Splits RFC 4180 text into records; a quoted field may hold commas, doubled
-// quotes and line breaks. unclosedLine is the line of a quote never closed.
-std::vector<CsvRecord> records(const std::string& text, int* unclosedLine)
-{
-    std::vector<CsvRecord> result;
-    CsvRecord record{1, {""}};
-    int line = 1;
-    bool quoted = false;
-    *unclosedLine = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\n')
-            ++line;
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
-                record.fields.back() += text[++i];
-            else if (c == '"')
-                quoted = false;
-            else
-                record.fields.back() += c;
-        } else if (c == '"' && record.fields.back().empty()) {
-            quoted = true;
-            *unclosedLine = line;
-        } else if (c == ',') {
-            record.fields.emplace_back();
-        } else if (c == '\n') {
-            result.push_back(record);
-            record = CsvRecord{line, {""}};
-        } else if (c != '\r') {
-            record.fields.back() += c;
-        }
-    }
-    if (quoted)
-        return result;
-    *unclosedLine = 0;
-    if (record.fields.size() > 1 || !record.fields[0].empty())
-        result.push_back(record);
-    return result;
-}
-
-bool isEmpty(const CsvRecord& record)
-{
-    for (const std::string& field : record.fields) {
-        if (!TextRules::trimmed(field).empty())
-            return false;
-    }
-    return true;
-}
-
-// A field as written, without the apostrophe that neutralises a formula.
-std::string fieldText(const std::string& field)
-{
-    if (field.size() >= 2 && field[0] == '\'' && std::string("=+-@").find(field[1]) != std::string::npos)
-        return field.substr(1);
-    return field;
-}
 
 // A field that a spreadsheet would not take for a formula, quoted when it
 // needs to be.
@@ -83,35 +20,10 @@ std::string csvField(const std::string& text)
     return quoted + "\"";
 }
 
-// The columns of a header row, by lower-case name.
-class CsvColumns {
-public:
-    explicit CsvColumns(const CsvRecord& header)
-    {
-        for (std::size_t i = 0; i < header.fields.size(); ++i) {
-            std::string name = TextRules::upper(TextRules::trimmed(fieldText(header.fields[i])));
-            m_columns.emplace(name, i);
-        }
-    }
-
-    bool has(const char* name) const { return m_columns.count(name) != 0; }
-
-    std::string of(const CsvRecord& record, const char* name) const
-    {
-        const auto column = m_columns.find(name);
-        if (column == m_columns.end() || column->second >= record.fields.size())
-            return "";
-        return TextRules::trimmed(fieldText(record.fields[column->second]));
-    }
-
-private:
-    std::map<std::string, std::size_t> m_columns;
-};
-
 void readRow(const CsvColumns& columns, const CsvRecord& record, ConstraintReading* reading)
 {
     const std::string mapping = columns.of(record, "MAPPING");
-    if (isEmpty(record) || (!mapping.empty() && mapping != "pin")) {
+    if (CsvColumns::isEmpty(record) || (!mapping.empty() && mapping != "pin")) {
         ++reading->readPast;
         return;
     }
@@ -130,9 +42,17 @@ void readRow(const CsvColumns& columns, const CsvRecord& record, ConstraintReadi
     else
         ConstraintDialect::place(reading, record.line, bit == -1 ? port : PortBitName::format(port, bit),
                                  columns.of(record, "PIN"));
-    if (reading->placements.size() > before) {
-        reading->placements.back().cell = cell;
-        reading->placements.back().refdes = columns.of(record, "REFDES");
+    if (reading->placements.size() == before)
+        return;
+    Placement& placement = reading->placements.back();
+    placement.cell = cell;
+    placement.refdes = columns.of(record, "REFDES");
+    placement.type = columns.of(record, "TYPE");
+    const std::string standard = columns.of(record, "IOSTANDARD");
+    if (!standard.empty()) {
+        ConstraintDialect::setStandard(reading, record.line, PortBitName::format(placement.port, placement.bit),
+                                       standard);
+        reading->standards.back().refdes = placement.refdes;
     }
 }
 
@@ -141,9 +61,9 @@ void readRow(const CsvColumns& columns, const CsvRecord& record, ConstraintReadi
 void CsvDialect::read(const std::string& text, ConstraintReading* reading) const
 {
     int unclosedLine = 0;
-    const std::vector<CsvRecord> rows = records(text, &unclosedLine);
+    const std::vector<CsvRecord> rows = CsvColumns::records(text, &unclosedLine);
     std::size_t first = 0;
-    while (first < rows.size() && isEmpty(rows[first])) {
+    while (first < rows.size() && CsvColumns::isEmpty(rows[first])) {
         ++reading->readPast;
         ++first;
     }
@@ -166,19 +86,25 @@ bool CsvDialect::carries(const std::string& name) const
            name[0] != '\'';
 }
 
+bool CsvDialect::carriesStandard(const std::string& standard) const
+{
+    return !standard.empty() && TextRules::trimmed(standard) == standard && standard[0] != '\'';
+}
+
 void CsvDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
 {
-    out << "refdes,port,bit,pin,mapping,group\r\n";
+    out << "refdes,port,bit,pin,type,iostandard,mapping,group\r\n";
     const std::string refdes = csvField(table.refdes());
     for (const PinTableEntry& entry : table.entries())
         out << refdes << ',' << csvField(table.cell() + "." + entry.port) << ','
-            << (entry.bit == -1 ? "" : std::to_string(entry.bit)) << ',' << csvField(entry.pin) << ",pin,\r\n";
+            << (entry.bit == -1 ? "" : std::to_string(entry.bit)) << ',' << csvField(entry.pin) << ',' << entry.type
+            << ',' << csvField(entry.ioStandard) << ",pin,\r\n";
     // As in ifx pinmap: a port's pin-group mapping names the port, a group
     // mapping the group.
     for (const PinTableGroup& group : table.groups()) {
         const bool port = group.kind == "pin-group";
         for (const std::string& pin : group.pins)
-            out << refdes << ',' << (port ? csvField(group.name) : "") << ",," << csvField(pin) << ',' << group.kind
+            out << refdes << ',' << (port ? csvField(group.name) : "") << ",," << csvField(pin) << ",,," << group.kind
                 << ',' << (port ? "" : csvField(group.name)) << "\r\n";
     }
 }

@@ -1,12 +1,13 @@
 #include "DesignImporter.h"
 
+#include "IoStandardWriter.h"
+#include "PairMaker.h"
 #include "PortBitName.h"
 #include "TextRules.h"
 
 #include "wjxmlinterfaceflowreader.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 DesignImporter::DesignImporter(IWJInterfaceView* design, const ImportOptions& options, ImportReport* report)
     : m_design(design), m_options(options), m_report(report)
@@ -28,11 +29,24 @@ void DesignImporter::add(const std::string& fileName, const ConstraintReading& r
         m_sources.push_back(Source{file, placement});
         ++m_report->placementsRead;
     }
+    for (const StandardSetting& setting : reading.standards) {
+        if (setting.refdes.empty() || setting.refdes == m_options.refdes) {
+            m_standardSources.push_back(StandardSource{file, setting});
+            ++m_report->standardsRead;
+        }
+    }
+    for (const auto& warning : reading.warnings)
+        m_report->warnings.push_back(fileName + ":" + std::to_string(warning.first) + ": warning: " + warning.second);
 }
 
 std::string DesignImporter::where(const Source& source) const
 {
     return *source.file + ":" + std::to_string(source.placement.line);
+}
+
+std::string DesignImporter::where(const StandardSource& source) const
+{
+    return *source.file + ":" + std::to_string(source.setting.line);
 }
 
 bool DesignImporter::apply()
@@ -49,6 +63,7 @@ bool DesignImporter::apply()
     keepLastPlacements();
     warnAboutAliases();
     planPorts();
+    planStandards();
     if (!m_report->errors.empty())
         return false;
     edit();
@@ -123,8 +138,10 @@ void DesignImporter::planPorts()
         PortPlan& plan = made.first->second;
         if (made.second) {
             plan.name = placement.port;
+            plan.where = where(*source);
             plan.port = m_instance ? m_instance->findPort(placement.port.c_str()) : nullptr;
         }
+        planType(plan, *source);
         if (placement.bit == -1)
             continue;
         if (plan.port) {
@@ -138,6 +155,115 @@ void DesignImporter::planPorts()
         plan.lowest = plan.lowest == -1 ? placement.bit : std::min(plan.lowest, placement.bit);
         plan.highest = std::max(plan.highest, placement.bit);
     }
+}
+
+// A port takes the type its placements give, the same in all of them; an
+// existing port keeps its own, with a warning when the files say otherwise.
+void DesignImporter::planType(PortPlan& plan, const Source& source)
+{
+    const std::string& word = source.placement.type;
+    if (word.empty())
+        return;
+    const std::string port = m_cell + "." + plan.name;
+    const int type = TextRules::portTypeCode(word);
+    if (type == -1) {
+        m_report->errors.push_back(where(source) + ": the type \"" + word + "\" of port " + port +
+                                   " is none of input, output, inout, power, ground");
+    } else if (plan.typedBy && plan.type != type) {
+        m_report->errors.push_back(where(source) + ": port " + port + " is given the type " + word + " here and " +
+                                   TextRules::portTypeWord(plan.type) + " at " + where(*plan.typedBy));
+    } else if (!plan.typedBy) {
+        plan.type = type;
+        plan.typedBy = &source;
+        if (plan.port && plan.port->type() != type)
+            m_report->warnings.push_back(where(source) + ": warning: port " + port + " keeps its type " +
+                                         TextRules::portTypeWord(plan.port->type()) + "; the file gives " + word);
+    }
+}
+
+// Resolves each standard to the ports and bits it names, in file order, so
+// that the last one of a bit wins: a pattern matches the port bits placed,
+// a name a port placed or one of the instance.
+void DesignImporter::planStandards()
+{
+    std::unordered_map<std::string, const StandardSource*> last; // by upper-case port bit name
+    // A pattern looks only at the port bits named as its literal start is,
+    // and only its last use counts: a repeated one would set the same bits.
+    std::vector<std::pair<std::string, const Placement*>> placed; // by upper-case port bit name
+    std::unordered_map<std::string, const StandardSource*> lastUse;
+    for (const StandardSource& source : m_standardSources) {
+        if (source.setting.pattern)
+            lastUse[TextRules::upper(source.setting.port)] = &source;
+    }
+    for (const Source* winner : lastUse.empty() ? std::vector<const Source*>() : m_winners)
+        placed.emplace_back(TextRules::upper(PortBitName::format(winner->placement.port, winner->placement.bit)),
+                            &winner->placement);
+    const auto byName = [](const std::pair<std::string, const Placement*>& a, const std::string& b) {
+        return a.first < b;
+    };
+    std::sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const StandardSource& source : m_standardSources) {
+        const StandardSetting& setting = source.setting;
+        const std::string named = PortBitName::format(setting.port, setting.bit);
+        if (setting.pattern) {
+            const std::string pattern = TextRules::upper(setting.port);
+            if (lastUse[pattern] != &source)
+                continue;
+            const std::string start = pattern.substr(0, pattern.find_first_of("*?"));
+            bool matched = false;
+            for (auto bit = std::lower_bound(placed.begin(), placed.end(), start, byName);
+                 bit != placed.end() && bit->first.compare(0, start.size(), start) == 0; ++bit) {
+                if (TextRules::matchesIgnoringCase(pattern, bit->first)) {
+                    planStandard(source, bit->second->port, bit->second->bit, last);
+                    matched = true;
+                }
+            }
+            if (!matched)
+                m_report->warnings.push_back(where(source) + ": warning: the IO standard " + setting.standard + " of " +
+                                             named + " is read past: no port placed matches it");
+            continue;
+        }
+        auto plan = m_ports.find(TextRules::upper(setting.port));
+        if (plan == m_ports.end()) {
+            IWJPort* port = m_instance ? m_instance->findPort(setting.port.c_str()) : nullptr;
+            if (!port) {
+                m_report->warnings.push_back(where(source) + ": warning: the IO standard " + setting.standard + " of " +
+                                             named + " is read past: no port " + setting.port +
+                                             " is placed or in the design");
+                continue;
+            }
+            plan = m_ports.emplace(TextRules::upper(setting.port), PortPlan()).first;
+            plan->second.name = setting.port;
+            plan->second.port = port;
+            plan->second.where = where(source);
+        }
+        const PortPlan& target = plan->second;
+        const int lsb = target.port ? std::min(target.port->lsb(), target.port->msb()) : target.lowest;
+        const int msb = target.port ? std::max(target.port->lsb(), target.port->msb()) : target.highest;
+        if (setting.bit != -1 && (lsb < 0 || setting.bit < lsb || setting.bit > msb)) {
+            m_report->warnings.push_back(where(source) + ": warning: the IO standard " + setting.standard + " of " +
+                                         named + " is read past: the port has no such bit placed");
+            continue;
+        }
+        planStandard(source, setting.port, setting.bit, last);
+    }
+}
+
+// A standard overriding another one of the bit is said, unless the other
+// came from a pattern, which gives a default.
+void DesignImporter::planStandard(const StandardSource& source, const std::string& port, int bit,
+                                  std::unordered_map<std::string, const StandardSource*>& last)
+{
+    const std::string named = PortBitName::format(port, bit);
+    const auto found = last.emplace(TextRules::upper(named), &source);
+    const StandardSource& earlier = *found.first->second;
+    if (!found.second && !earlier.setting.pattern &&
+        !TextRules::equalIgnoringCase(earlier.setting.standard, source.setting.standard))
+        m_report->warnings.push_back(where(source) + ": warning: the IO standard " + source.setting.standard + " of " +
+                                     named + " overrides " + earlier.setting.standard + " at " + where(earlier));
+    found.first->second = &source;
+    m_standards.push_back(PlannedStandard{TextRules::upper(port), bit, &source});
+    m_ports[TextRules::upper(port)].where = where(source);
 }
 
 void DesignImporter::edit()
@@ -161,7 +287,8 @@ void DesignImporter::edit()
         if (plan.port)
             continue;
         const int pins = plan.lowest == -1 ? 1 : plan.highest - plan.lowest + 1;
-        plan.port = m_instance->addPort(plan.name.c_str(), "", IWJPort::Inout, pins, plan.lowest, plan.highest);
+        plan.port = m_instance->addPort(plan.name.c_str(), "", plan.type == -1 ? IWJPort::Inout : plan.type, pins,
+                                        plan.lowest, plan.highest);
         ++m_report->portsMade;
     }
     IWJFootPrint* pins = map->footprint();
@@ -178,6 +305,13 @@ void DesignImporter::edit()
         }
         map->mapPortToPin(m_ports[TextRules::upper(placement.port)].port, pin, placement.bit);
     }
+    IoStandardWriter standards(m_instance);
+    for (const PlannedStandard& planned : m_standards)
+        standards.set(m_ports[planned.port].port, planned.bit, planned.source->setting.standard);
+    standards.write();
+    PairMaker pairs(m_instance, standards, m_options.pairsByName);
+    for (const auto& entry : m_ports)
+        m_report->pairsMade += pairs.pair(entry.second.port, entry.second.where, &m_report->warnings) ? 1 : 0;
 }
 
 IWJPartMap* DesignImporter::partMap()

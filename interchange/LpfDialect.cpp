@@ -106,16 +106,54 @@ bool readLocate(const LpfStatement& statement, ConstraintReading* reading)
     return true;
 }
 
+// Reads one IOBUF statement; false when it sets no IO_TYPE of a port.
+bool readIoBuffer(const LpfStatement& statement, ConstraintReading* reading)
+{
+    const std::vector<std::string>& words = statement.words;
+    if (!isKeyword(words, 0, "IOBUF"))
+        return false;
+    const bool all = isKeyword(words, 1, "ALLPORTS");
+    if (!all && (!isKeyword(words, 1, "PORT") || words.size() < 3))
+        return false;
+    std::string standard;
+    for (std::size_t i = all ? 2 : 3; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (!TextRules::startsWithIgnoringCase(word, "IO_TYPE"))
+            continue;
+        std::size_t next = i + 1;
+        if (word.size() > 7 && word[7] == '=') {
+            standard = word.size() > 8 ? word.substr(8) : (next < words.size() ? words[next] : "");
+        } else if (word.size() == 7 && next + 1 < words.size() && words[next] == "=") {
+            standard = words[next + 1];
+        } else if (word.size() == 7 && next < words.size() && words[next].size() > 1 && words[next][0] == '=') {
+            standard = words[next].substr(1);
+        } else {
+            continue;
+        }
+        if (statement.unclosedQuote)
+            reading->error(statement.line, "a quote is not closed on its line");
+        else
+            ConstraintDialect::setStandard(reading, statement.line, all ? "*" : words[2], standard);
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void LpfDialect::read(const std::string& text, ConstraintReading* reading) const
 {
     int comments = 0;
     for (const LpfStatement& statement : LpfScanner(text).statements(&comments)) {
-        if (!readLocate(statement, reading))
+        if (!readLocate(statement, reading) && !readIoBuffer(statement, reading))
             ++reading->readPast;
     }
     reading->readPast += comments;
+}
+
+bool LpfDialect::carriesStandard(const std::string& standard) const
+{
+    return isQuotable(standard, "\"");
 }
 
 bool LpfDialect::carries(const std::string& name) const
@@ -126,7 +164,14 @@ bool LpfDialect::carries(const std::string& name) const
 void LpfDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
 {
     writeHeader(table, out);
-    for (const PinTableEntry& entry : table.entries())
-        out << "LOCATE COMP \"" << PortBitName::format(entry.port, entry.bit) << "\" SITE \"" << entry.pin << "\";\n";
+    for (const PinTableEntry& entry : table.entries()) {
+        const std::string name = PortBitName::format(entry.port, entry.bit);
+        out << "LOCATE COMP \"" << name << "\" SITE \"" << entry.pin << "\";";
+        if (!entry.ioStandard.empty())
+            out << " IOBUF PORT \"" << name << "\" IO_TYPE="
+                << (TextRules::isPlainWord(entry.ioStandard) ? entry.ioStandard : "\"" + entry.ioStandard + "\"")
+                << ';';
+        out << '\n';
+    }
     writeGroups(table, out);
 }

@@ -15,17 +15,23 @@ bool readSetIo(const TclCommand& command, ConstraintReading* reading)
     if (words.empty() || words[0] != "set_io")
         return false;
     std::vector<std::string> positional;
+    std::string standard;
     for (std::size_t i = 1; i < words.size(); ++i) {
-        if (words[i] == "-pullup" || words[i] == "-pullup_resistor")
+        if (words[i] == "-io_std" && i + 1 < words.size())
+            standard = TclScript::unwrap(words[++i]);
+        else if (words[i] == "-pullup" || words[i] == "-pullup_resistor")
             ++i;
         else if (words[i][0] != '-')
             positional.push_back(TclScript::unwrap(words[i]));
     }
+    const std::size_t before = reading->placements.size();
     if (positional.size() > 2)
         reading->error(command.line, "set_io takes one port and one pin");
     else
         ConstraintDialect::place(reading, command.line, positional.empty() ? "" : positional[0],
                                  positional.size() < 2 ? "" : positional[1]);
+    if (reading->placements.size() > before && !standard.empty())
+        ConstraintDialect::setStandard(reading, command.line, positional[0], standard);
     return true;
 }
 
@@ -48,10 +54,19 @@ void PcfDialect::read(const std::string& text, ConstraintReading* reading) const
     readTcl(withoutTails, reading, [reading](const TclCommand& command) { return readSetIo(command, reading); });
 }
 
+bool PcfDialect::carriesStandard(const std::string& standard) const
+{
+    return isPlainName(standard);
+}
+
 void PcfDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
 {
     writeHeader(table, out);
-    for (const PinTableEntry& entry : table.entries())
-        out << "set_io " << PortBitName::format(entry.port, entry.bit) << ' ' << entry.pin << "\n";
+    for (const PinTableEntry& entry : table.entries()) {
+        out << "set_io " << PortBitName::format(entry.port, entry.bit) << ' ' << entry.pin;
+        if (!entry.ioStandard.empty())
+            out << " -io_std " << entry.ioStandard;
+        out << "\n";
+    }
     writeGroups(table, out);
 }

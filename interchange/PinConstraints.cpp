@@ -3,6 +3,7 @@
 #include "ConstraintDialect.h"
 #include "DesignImporter.h"
 #include "PinTable.h"
+#include "PortBitName.h"
 #include "TextRules.h"
 
 #include <fstream>
@@ -103,12 +104,24 @@ bool PinConstraints::exportConstraints(IWJInterfaceView* design, const ExportOpt
             return false;
         }
         const ConstraintDialect& dialect = ConstraintDialect::of(options.format);
+        if (!options.ioStandard.empty() && !dialect.carriesStandard(options.ioStandard)) {
+            *error =
+                "the IO standard \"" + options.ioStandard + "\" cannot be written in " + formatName(options.format);
+            return false;
+        }
+        table.setDefaultStandard(options.ioStandard);
         for (const PinTableEntry& entry : table.entries()) {
             for (const std::string* name : {&entry.port, &entry.pin}) {
                 if (!dialect.carries(*name)) {
                     *error = "the name \"" + *name + "\" cannot be written in " + formatName(options.format);
                     return false;
                 }
+            }
+            if (!entry.ioStandard.empty() && !dialect.carriesStandard(entry.ioStandard)) {
+                *error = "the IO standard \"" + entry.ioStandard + "\" of " +
+                         PortBitName::format(entry.port, entry.bit) + " cannot be written in " +
+                         formatName(options.format);
+                return false;
             }
         }
         std::ostringstream out;

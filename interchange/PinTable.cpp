@@ -1,21 +1,13 @@
 #include "PinTable.h"
 
 #include "PortBitName.h"
+#include "TextRules.h"
 
+#include "wjxmlinterchange/IoStandards.h"
 #include "wjxmlinterfaceflowreader.h"
 
 #include <algorithm>
 #include <tuple>
-
-namespace {
-
-std::string localName(IWJPort* port)
-{
-    const char* instanceName = port->instancePortName();
-    return instanceName && *instanceName ? instanceName : port->name();
-}
-
-} // namespace
 
 bool PinTable::collect(IWJInterfaceView* design, const std::string& refdes)
 {
@@ -32,13 +24,16 @@ bool PinTable::collect(IWJInterfaceView* design, const std::string& refdes)
     IWJPartMap* partMap = design->findPartMap(instance);
     if (!partMap)
         return true;
+    const IoStandards standards(instance);
     for (auto maps = partMap->portPinMaps(); maps.isValid(); ++maps) {
         PinTableEntry entry;
         IWJPort* port = maps.key()->port(&entry.bit, nullptr);
         if (!port)
             continue;
-        entry.port = localName(port);
+        entry.port = PortBitName::localName(port);
         entry.pin = maps.value()->name();
+        entry.type = TextRules::portTypeWord(port->type());
+        entry.ioStandard = standards.of(port, entry.bit);
         m_entries.push_back(entry);
     }
     std::sort(m_entries.begin(), m_entries.end(), [](const PinTableEntry& a, const PinTableEntry& b) {
@@ -65,4 +60,12 @@ void PinTable::addGroup(const char* kind, const std::string& name, IWJFootPrintP
     for (auto walk = pins->pins(); walk.isValid(); ++walk)
         group.pins.push_back(walk.value()->name());
     m_groups.push_back(group);
+}
+
+void PinTable::setDefaultStandard(const std::string& standard)
+{
+    for (PinTableEntry& entry : m_entries) {
+        if (entry.ioStandard.empty())
+            entry.ioStandard = standard;
+    }
 }

@@ -7,11 +7,14 @@
 class IWJInterfaceView;
 class IWJFootPrintPinGroup;
 
-// A port, or one bit of it, on one pin, by the port's local name.
+// A port, or one bit of it, on one pin, by the port's local name, with the
+// port's type word and the bit's IO standard ("" when none).
 struct PinTableEntry {
     std::string port;
     int bit = -1;
     std::string pin;
+    std::string type;
+    std::string ioStandard;
 };
 
 // A mapping onto several pins: a port's pin-group mapping ("pin-group") or a
@@ -33,6 +36,8 @@ public:
     const std::string& refdes() const { return m_refdes; }
     const std::string& cell() const { return m_cell; }
     const std::vector<PinTableEntry>& entries() const { return m_entries; }
+    // Gives the entries without an IO standard this one.
+    void setDefaultStandard(const std::string& standard);
     const std::vector<PinTableGroup>& groups() const { return m_groups; }
 
 private:

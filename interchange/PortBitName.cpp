@@ -2,6 +2,8 @@
 
 #include "TextRules.h"
 
+#include "wjxmlinterfaceflowreader.h"
+
 bool PortBitName::parse(const std::string& text, std::string* port, int* bit, std::string* problem)
 {
     const std::string name = TextRules::trimmed(text);
@@ -26,4 +28,10 @@ bool PortBitName::parse(const std::string& text, std::string* port, int* bit, st
 std::string PortBitName::format(const std::string& port, int bit)
 {
     return bit == -1 ? port : port + "[" + std::to_string(bit) + "]";
+}
+
+std::string PortBitName::localName(IWJPort* port)
+{
+    const char* instanceName = port->instancePortName();
+    return instanceName && *instanceName ? instanceName : port->name();
 }

@@ -3,6 +3,8 @@
 
 #include <string>
 
+class IWJPort;
+
 // The names that constraint files give port bits: "x" for the whole port,
 // "x[3]" for bit 3.
 class PortBitName {
@@ -11,6 +13,9 @@ public:
     // false, with problem, when the text is no such name.
     static bool parse(const std::string& text, std::string* port, int* bit, std::string* problem);
     static std::string format(const std::string& port, int bit);
+    // The name a port is found and written by: its instance port name when
+    // it has one, else its name.
+    static std::string localName(IWJPort* port);
 };
 
 #endif

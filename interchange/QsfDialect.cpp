@@ -39,21 +39,57 @@ bool readAssignment(const TclCommand& command, ConstraintReading* reading)
     return true;
 }
 
+// Reads one set_instance_assignment of an IO_STANDARD; false when it sets
+// something else.
+bool readInstanceAssignment(const TclCommand& command, ConstraintReading* reading)
+{
+    const std::vector<std::string>& words = command.words;
+    if (words.empty() || words[0] != "set_instance_assignment")
+        return false;
+    std::string setting;
+    std::string value;
+    std::string name;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        if (words[i][0] != '-')
+            value = TclScript::unwrap(words[i]);
+        else if (words[i] == "-name" && i + 1 < words.size())
+            setting = TclScript::unwrap(words[++i]);
+        else if (words[i] == "-to" && i + 1 < words.size())
+            name = TclScript::unwrap(words[++i]);
+        else if (words[i] != "-disable")
+            ++i;
+    }
+    if (!TextRules::equalIgnoringCase(setting, "IO_STANDARD"))
+        return false;
+    if (name.empty())
+        reading->error(command.line, "the IO_STANDARD assignment has no -to NAME");
+    else
+        ConstraintDialect::setStandard(reading, command.line, name, value);
+    return true;
+}
+
 } // namespace
 
 void QsfDialect::read(const std::string& text, ConstraintReading* reading) const
 {
-    readTcl(text, reading, [reading](const TclCommand& command) { return readAssignment(command, reading); });
+    readTcl(text, reading, [reading](const TclCommand& command) {
+        return readAssignment(command, reading) || readInstanceAssignment(command, reading);
+    });
 }
 
-void QsfDialect::write(const PinTable& table, const ExportOptions& options, std::ostream& out) const
+bool QsfDialect::carriesStandard(const std::string& standard) const
+{
+    return isQuotable(standard, "\"\\$[]");
+}
+
+void QsfDialect::write(const PinTable& table, const ExportOptions&, std::ostream& out) const
 {
     writeHeader(table, out);
     for (const PinTableEntry& entry : table.entries()) {
         const std::string name = PortBitName::format(entry.port, entry.bit);
         out << "set_location_assignment " << kPinPrefix << entry.pin << " -to " << name << "\n";
-        if (!options.ioStandard.empty())
-            out << "set_instance_assignment -name IO_STANDARD \"" << options.ioStandard << "\" -to " << name << "\n";
+        if (!entry.ioStandard.empty())
+            out << "set_instance_assignment -name IO_STANDARD \"" << entry.ioStandard << "\" -to " << name << "\n";
     }
     writeGroups(table, out);
 }

@@ -179,10 +179,13 @@ std::vector<TclCommand> TclScript::commands(const std::string& text, int* unbala
 
 bool TclScript::words(const std::string& text, std::vector<std::string>* words)
 {
+    // A backslash before a line break joins the lines, in braces too.
     std::string oneLine = text;
-    for (char& c : oneLine) {
-        if (c == '\n' || c == '\r')
-            c = ' ';
+    for (std::size_t i = 0; i < oneLine.size(); ++i) {
+        if (oneLine[i] == '\\' && i + 1 < oneLine.size() && oneLine[i + 1] == '\n')
+            oneLine[i] = ' ';
+        if (oneLine[i] == '\n' || oneLine[i] == '\r')
+            oneLine[i] = ' ';
     }
     int unbalancedLine = 0;
     for (const TclCommand& command : commands(oneLine, &unbalancedLine))

@@ -55,3 +55,50 @@ bool TextRules::isPlainWord(const std::string& text)
     }
     return true;
 }
+
+namespace {
+
+const char* const kPortTypes[] = {"input", "output", "inout", "power", "ground"};
+
+} // namespace
+
+std::string TextRules::portTypeWord(int type)
+{
+    return type >= 0 && type < 5 ? kPortTypes[type] : "";
+}
+
+int TextRules::portTypeCode(const std::string& word)
+{
+    for (int code = 0; code < 5; ++code) {
+        if (equalIgnoringCase(word, kPortTypes[code]))
+            return code;
+    }
+    return -1;
+}
+
+bool TextRules::matchesIgnoringCase(const std::string& pattern, const std::string& text)
+{
+    const std::string p = upper(pattern);
+    const std::string t = upper(text);
+    std::size_t at = 0;
+    std::size_t next = 0;
+    std::size_t star = std::string::npos;
+    std::size_t resume = 0;
+    while (at < t.size()) {
+        if (next < p.size() && (p[next] == '?' || p[next] == t[at])) {
+            ++next;
+            ++at;
+        } else if (next < p.size() && p[next] == '*') {
+            star = next++;
+            resume = at;
+        } else if (star != std::string::npos) {
+            next = star + 1;
+            at = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (next < p.size() && p[next] == '*')
+        ++next;
+    return next == p.size();
+}

@@ -14,6 +14,13 @@ public:
     static bool parseBit(const std::string& text, int* bit);
     // True when text is made of letters, digits and underscores only.
     static bool isPlainWord(const std::string& text);
+    // The word of an IWJPort type code ("input", ..., "ground"), "" for
+    // another code; the code of a word in any case, -1 for another word.
+    static std::string portTypeWord(int type);
+    static int portTypeCode(const std::string& word);
+    // Whether text matches pattern in any letter case, '*' standing for any
+    // run of characters and '?' for any one.
+    static bool matchesIgnoringCase(const std::string& pattern, const std::string& text);
 };
 
 #endif

@@ -38,3 +38,5 @@ void CWJModelObject::takeId(CWJIdRegistry* ids) const
     if (ids && !m_id.empty())
         ids->take(m_id);
 }
+
+void CWJModelObject::usedObjectChanged(const CWJModelObject&, IWJPort*, Change) {}

@@ -9,6 +9,7 @@
 
 class CWJIdRegistry;
 class CWJOwnedObjects;
+class IWJPort;
 
 // The library's own part of every bound model object: the element it is
 // bound to, the list of the parent it was made under, which owns it from its
@@ -60,6 +61,16 @@ public:
     // The objects made before this one under its owner: its place in the
     // file while the file is read. 0 without an owner.
     std::size_t rank() const { return m_rank; }
+
+    // What an object that uses another (see CWJUsers) is told about it: one
+    // of its ports was renamed, given another range or removed, or the
+    // object itself is being deleted.
+    enum class Change : unsigned char { PortRenamed, PortRangeChanged, PortRemoved, Deleted };
+    // Follows a change of used; port is the port a port change is about.
+    // Deleted comes from used's destructor and must need no memory; the
+    // others may throw, as the edit that makes them. Does nothing unless a
+    // user overrides it.
+    virtual void usedObjectChanged(const CWJModelObject& used, IWJPort* port, Change change);
 
 protected:
     // Joins owner's list when owner is not null. Needs no memory.

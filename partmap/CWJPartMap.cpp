@@ -80,7 +80,9 @@ CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent)
 CWJPartMap::~CWJPartMap()
 {
     if (m_compInst)
-        m_compInst->unwatch(this);
+        m_compInst->users().forget(this);
+    if (m_footprint)
+        m_footprint->users().forget(this);
     for (CWJFootPrintPinGroup* group : m_watchedPinGroups)
         group->watch(nullptr);
     m_ownedPinGroups.forEach<CWJFootPrintPinGroup>([](CWJFootPrintPinGroup* group) { group->watch(nullptr); });
@@ -127,7 +129,9 @@ try {
     auto* known = static_cast<CWJFootPrint*>(footprint);
     if (m_footprint)
         resolvePinsOn(known);
-    m_view->partMapMoved(this, m_footprint, known);
+    known->users().note(this);
+    if (m_footprint)
+        m_footprint->users().forget(this);
     m_footprint = known;
     getDesignData()->UpdateDOMAttr(GetDomElement(), "PartDefRef:ref", known->id());
 } catch (...) {
@@ -141,13 +145,12 @@ try {
     if (!m_view || !m_view->holdsCompInst(compInst) || compInst == m_compInst)
         return;
     auto* known = static_cast<CWJCompInst*>(compInst);
-    if (m_compInst) {
+    if (m_compInst)
         resolvePortsOn(known);
-        m_compInst->unwatch(this);
-    }
-    m_view->partMapMoved(this, m_compInst, known);
+    known->users().note(this);
+    if (m_compInst)
+        m_compInst->users().forget(this);
     m_compInst = known;
-    m_compInst->watch(this);
     getDesignData()->UpdateDOMAttr(GetDomElement(), "CompInstRef:ref", known->id());
 } catch (...) {
     noteOutOfMemory(this);
@@ -478,6 +481,36 @@ try {
     }
 } catch (...) {
     noteOutOfMemory(this);
+}
+
+void CWJPartMap::usedObjectChanged(const CWJModelObject& used, IWJPort* port, Change change)
+{
+    switch (change) {
+    case Change::PortRenamed: portRenamed(port); break;
+    case Change::PortRangeChanged: portRangeChanged(port); break;
+    case Change::PortRemoved: portRemoved(port); break;
+    case Change::Deleted: letGo(used); break;
+    }
+}
+
+void CWJPartMap::letGo(const CWJModelObject& used)
+{
+    const bool instance = &used == static_cast<const CWJModelObject*>(m_compInst);
+    if (!instance && &used != static_cast<const CWJModelObject*>(m_footprint))
+        return;
+    while (!m_portMappings.empty())
+        dropMapping(m_portMappings.begin());
+    while (!m_groupMappings.empty())
+        dropGroupMapping(m_groupMappings.begin());
+    if (instance) {
+        m_compInst = nullptr;
+        return;
+    }
+    // The groups' pins go with the footprint.
+    m_ownedPinGroups.forEach<CWJFootPrintPinGroup>([](CWJFootPrintPinGroup* group) { group->setPins({}); });
+    for (CWJFootPrintPinGroup* group : m_watchedPinGroups)
+        group->setPins({});
+    m_footprint = nullptr;
 }
 
 // Only the removed port's own mappings go: a port whose name differs only in

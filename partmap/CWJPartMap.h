@@ -3,7 +3,6 @@
 
 #include "binding/CWJChildCursor.h"
 #include "components/CWJPortRefHolder.h"
-#include "components/CWJPortWatcher.h"
 #include "footprints/CWJPinGroupWatcher.h"
 #include "model/CWJModelObject.h"
 #include "model/CWJOwnedObjects.h"
@@ -40,11 +39,7 @@ class CWJPortRef;
 // The part map owns the port references it makes, for its whole life (a
 // host may still hold one after unmapping), and the pin groups made under it.
 // A host's pin group stays the host's; the part map watches it once mapped.
-class CWJPartMap : public IWJPartMap,
-                   public CWJModelObject,
-                   public CWJPortWatcher,
-                   public CWJPortRefHolder,
-                   public CWJPinGroupWatcher {
+class CWJPartMap : public IWJPartMap, public CWJModelObject, public CWJPortRefHolder, public CWJPinGroupWatcher {
 public:
     CWJPartMap(xercesc::DOMElement* element, IWJXMLObject* parent);
     ~CWJPartMap() override;
@@ -71,9 +66,9 @@ public:
 
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
-    void portRenamed(IWJPort* port) override;
-    void portRemoved(IWJPort* port) override;
-    void portRangeChanged(IWJPort* port) override;
+    // Follows the renames, range changes and removals of the instance's
+    // ports, and lets go of the instance or footprint when it is deleted.
+    void usedObjectChanged(const CWJModelObject& used, IWJPort* port, Change change) override;
     void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
     bool acceptsPin(const IWJFootPrintPin* pin) const override;
     void pinGroupChanged(CWJFootPrintPinGroup* group) override;
@@ -145,6 +140,13 @@ private:
     std::vector<std::string> keysOf(IWJPort* port) const;
     void resolvePinsOn(CWJFootPrint* footprint);
     void resolvePortsOn(CWJCompInst* compInst);
+    void portRenamed(IWJPort* port);
+    void portRemoved(IWJPort* port);
+    void portRangeChanged(IWJPort* port);
+    // The instance or footprint used is being deleted while this part map
+    // is on it, which only one never handed over can be (the view deletes
+    // its own first): every mapping goes, and so does used. Needs no memory.
+    void letGo(const CWJModelObject& used);
 
     CWJFootPrint* m_footprint = nullptr;
     CWJCompInst* m_compInst = nullptr;

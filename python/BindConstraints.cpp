@@ -39,7 +39,7 @@ void bindConstraints(py::module_& module)
     module.def(
         "import_constraints",
         [](DesignState& designArgument, const py::object& path, const std::string& refdes, const std::string& cell,
-           const std::string& footprint, bool replace, const std::string& format) {
+           const std::string& footprint, bool replace, bool pairs, const std::string& format) {
             const DesignPtr design = designArgument.shared_from_this();
             ConstraintSource source;
             std::string error;
@@ -47,22 +47,25 @@ void bindConstraints(py::module_& module)
                 throw py::value_error(error);
             ImportReport report;
             const bool imported = PinConstraints::importConstraints(design->edit(), {source},
-                                                                    {refdes, cell, footprint, replace}, &report);
+                                                                    {refdes, cell, footprint, replace, pairs}, &report);
             design->structureChanged();
             if (!imported)
                 throw py::value_error(lines(report.errors));
             py::dict summary;
             summary["placements"] = report.placementsRead;
+            summary["standards"] = report.standardsRead;
             summary["ports_made"] = report.portsMade;
             summary["pins_made"] = report.pinsMade;
+            summary["pairs_made"] = report.pairsMade;
             summary["warnings"] = report.warnings;
             return summary;
         },
         py::arg("design"), py::arg("path"), py::kw_only(), py::arg("refdes"), py::arg("cell") = "",
-        py::arg("footprint") = "", py::arg("replace") = false, py::arg("format") = "",
+        py::arg("footprint") = "", py::arg("replace") = false, py::arg("pairs") = true, py::arg("format") = "",
         "Places the pins a constraint file (.xdc, .qsf, .lpf, .pcf, .csv; format= overrides the extension) "
-        "assigns on the instance refdes, as ifx import does. Raises ValueError with every error, and then "
-        "changes nothing; returns the counts and the warnings.");
+        "assigns on the instance refdes, with their IO standards and differential pairs, as ifx import does "
+        "(pairs=False as --no-pairs). Raises ValueError with every error, and then changes nothing; returns "
+        "the counts and the warnings.");
     module.def(
         "export_constraints",
         [](DesignState& designArgument, const std::string& refdes, const std::string& format,
@@ -79,5 +82,6 @@ void bindConstraints(py::module_& module)
             return text;
         },
         py::arg("design"), py::kw_only(), py::arg("refdes"), py::arg("format"), py::arg("iostandard") = "",
-        "The pin mappings of the instance refdes as a constraint file's text, as ifx export writes it.");
+        "The pin mappings of the instance refdes as a constraint file's text, with their IO standards "
+        "(iostandard= where a port has none), as ifx export writes it.");
 }

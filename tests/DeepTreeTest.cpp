@@ -28,7 +28,7 @@ TEST(DeepTree, AHundredThousandLevelsOfGroupsAreRefusedAtSaveAndReleased)
     group->addPortRef(port, 0, 0);
     EXPECT_EQ(std::string(group->fullName()).size(), std::string("CELL.BUS").size() + 2 * kLevels);
 
-    const std::string path = inputPath("deep-groups.xml");
+    const std::string path = inputPath("deep-groups-saved.xml");
     CWJXMLFlowReader writer(view.get());
     writer.writeXMLFile(path.c_str());
     EXPECT_NE(std::string(writer.lastError()).find("nests elements more than 512 deep"), std::string::npos)

@@ -212,3 +212,27 @@ TEST(Factories, AHostMayDeleteWhatItMadeBeforeHandingItOver)
     EXPECT_EQ(count(view->compInsts()) + count(view->footprints()) + count(view->partMaps()), 3);
     EXPECT_EQ(count(u1->ports()) + count(bus->portGroups()) + count(footprint->pins()), 1);
 }
+
+// A part map never handed over may be on an instance or a footprint that
+// the view removes: it lets go of it and of its mappings on it.
+TEST(Factories, APartMapNotHandedOverLetsGoOfWhatTheViewRemoves)
+{
+    for (const bool removeInstance : {true, false}) {
+        const View view = create();
+        IWJCompInst* u1 = view->addCompInst("C", "U1");
+        IWJPort* port = u1->addPort("P", "", IWJPort::Inout, 1, -1, -1);
+        IWJFootPrint* footprint = view->addFootprint("A", "", "", "", "", "");
+        footprint->addPin("1", "", "", "", "");
+        auto* partMap =
+            dynamic_cast<IWJPartMap*>(CreatePartMapObject(dynamic_cast<IWJXMLObject*>(view.get()), nullptr));
+        partMap->setCompInst(u1);
+        partMap->setFootprint(footprint);
+        partMap->mapPortToPinNames(port, {"1"}, -1);
+        if (removeInstance)
+            view->removeCompInst(u1);
+        else
+            view->removeFootprint("A");
+        EXPECT_TRUE(removeInstance ? partMap->compInst() == nullptr : partMap->footprint() == nullptr);
+        EXPECT_FALSE(partMap->portPinGroupMaps().isValid());
+    }
+}

@@ -116,7 +116,7 @@ TEST(IfxCommandLine, HostileNamesCannotForgeOutput)
     EXPECT_EQ(occurrences(missing, "\n"), 1) << missing;
     EXPECT_EQ(runIfx({"pinmap", path, "--format", "csv"}).out,
               "refdes,port,port_name,type,bit,pin,pin_id,location,padstack,mapping,group,pair,polarity,port_group,"
-              "voltage\r\n'@SUM(A1),\"'=CELL.+P\r\nx\",,input,,'-1+1,1,\"1e300,0\",,pin,,,,,\r\n");
+              "voltage,iostandard\r\n'@SUM(A1),\"'=CELL.+P\r\nx\",,input,,'-1+1,1,\"1e300,0\",,pin,,,,,,\r\n");
     const std::string page = runIfx({"render", path, "-o", "-"}).out;
     EXPECT_EQ(page.find("nan\""), std::string::npos);
     EXPECT_EQ(page.find("inf\""), std::string::npos);

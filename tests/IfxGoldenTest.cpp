@@ -96,5 +96,5 @@ TEST(IfxGolden, CsvQuotesCommasQuotesAndLineBreaks)
     const IfxRun run = runIfx({"pinmap", write(view.get(), "ifx-pinmap-quotes.xml"), "--format=csv"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(run.out.find("\r\n") + 2),
-              "R1,CELL.A,,input,,1,TVN_1,\"say \"\"x,y\"\"\r\nthere\",P,pin,,,,,\r\n");
+              "R1,CELL.A,,input,,1,TVN_1,\"say \"\"x,y\"\"\r\nthere\",P,pin,,,,,,\r\n");
 }

@@ -31,7 +31,7 @@ std::string constraintFile(int placements)
 }
 
 // A design whose one instance has its ports' bits mapped on as many pins,
-// written to a file, and its placements exported.
+// written to a file, and its placements exported with an IO standard each.
 void makeFiles(int placements)
 {
     CWJXMLFlowReader reader;
@@ -50,6 +50,7 @@ void makeFiles(int placements)
     reader.writeXMLFile(designFile(placements).c_str());
     ExportOptions options;
     options.refdes = "U1";
+    options.ioStandard = "LVCMOS33"; // so that the import reads and keeps a standard per placement
     std::string text;
     std::string error;
     PinConstraints::exportConstraints(design.get(), options, &text, &error);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace interchange;
 
 namespace {
@@ -24,26 +26,50 @@ struct FixtureCase {
     const char* refdes;
     std::vector<std::string> placements;
     Counts counts;
+    std::vector<std::string> standards;
+    std::vector<std::string> pairs;
 };
 
 const FixtureCase kFixtures[] = {
     {"board.xdc",
      "U1",
-     {"CLK100MHZ=E3", "LED_R=G6", "ck_rst=C12", "led[0]=H5", "led[1]=J5", "led[2]=T9", "led[3]=T10", "led_rgb[0]=G6",
-      "led_rgb[1]=F6", "led_rgb[2]=E1", "sw[1]=C11", "sw[3]=A10"},
-     {13, 19, 2, 6, 11}},
+     {"CLK100MHZ=E3", "LED_R=G6", "ck_rst=C12", "fan_pwm=W19", "hdmi_tx_n[0]=AB20", "hdmi_tx_n[1]=AC21",
+      "hdmi_tx_p[0]=AA20", "hdmi_tx_p[1]=AB21", "led[0]=H5", "led[1]=J5", "led[2]=T9", "led[3]=T10", "led_rgb[0]=G6",
+      "led_rgb[1]=F6", "led_rgb[2]=E1", "sw[1]=C11", "sw[3]=A10", "sysclk_n=T4", "sysclk_p=R4"},
+     {20, 24, 3, 11, 18},
+     {"CLK100MHZ=LVCMOS33", "ck_rst=LVCMOS33", "fan_pwm=LVCMOS12", "hdmi_tx_n[0]=TMDS_33", "hdmi_tx_n[1]=TMDS_33",
+      "hdmi_tx_p[0]=TMDS_33", "hdmi_tx_p[1]=TMDS_33", "led[0]=LVCMOS33", "led[1]=LVCMOS33", "led[2]=LVCMOS33",
+      "led[3]=LVCMOS33", "sw[1]=LVCMOS33", "sw[3]=LVCMOS33", "sysclk_n=DIFF_SSTL15", "sysclk_p=DIFF_SSTL15"},
+     {"hdmi_tx=hdmi_tx_p/hdmi_tx_n", "sysclk=sysclk_p/sysclk_n"}},
     {"board.qsf",
      "U1",
      {"CLOCK_50=AF14", "HEX0[0]=AE26", "KEY[0]=AA14", "KEY[1]=AA15", "LEDR[0]=V16", "LEDR[1]=W16", "LEDR[2]=V17",
       "LEDR[3]=V18"},
-     {8, 16, 0, 4, 8}},
+     {8, 15, 0, 4, 8},
+     {"CLOCK_50=3.3-V LVTTL", "KEY[0]=2.5 V", "KEY[1]=2.5 V", "LEDR[0]=3.3-V LVTTL", "LEDR[1]=3.3-V LVTTL",
+      "LEDR[2]=3.3-V LVTTL", "LEDR[3]=3.3-V LVTTL"},
+     {}},
     {"board.lpf",
      "U1",
-     {"btn[0]=D6", "btn[1]=R1", "clk_25mhz=G2", "led[0]=B2", "led[4]=D1", "led[5]=E2", "led[6]=E1", "led[7]=H3",
-      "user_rst=D6"},
-     {9, 11, 1, 4, 8}},
-    {"board.pcf", "U1", {"BTN[0]=12", "BTN[1]=11", "BTN_N=10", "CLK=35", "LED_G=41", "LED_R=42"}, {7, 3, 1, 5, 6}},
-    {"board.csv", "U7", {"-RESET=R1", "GPIO[0]=P1", "GPIO[1]=P2", "GPIO[2]=P3", "UART_TX=T,1"}, {5, 5, 0, 3, 5}},
+     {"btn[0]=D6", "btn[1]=R1", "clk_25mhz=G2", "gpdi_dn[0]=B16", "gpdi_dn[1]=C14", "gpdi_dp[0]=A16", "gpdi_dp[1]=A14",
+      "led[0]=B2", "led[4]=D1", "led[5]=E2", "led[6]=E1", "led[7]=H3", "user_rst=D6"},
+     {13, 12, 1, 6, 12},
+     {"btn[0]=LVCMOS33", "btn[1]=LVCMOS33", "clk_25mhz=LVCMOS33", "gpdi_dn[0]=LVCMOS33D", "gpdi_dn[1]=LVCMOS33D",
+      "gpdi_dp[0]=LVCMOS33D", "gpdi_dp[1]=LVCMOS33D", "led[0]=LVCMOS33", "led[4]=LVCMOS33", "led[5]=LVCMOS33",
+      "led[6]=LVCMOS33", "led[7]=LVCMOS33", "user_rst=LVCMOS33"},
+     {"gpdi_d=gpdi_dp/gpdi_dn"}},
+    {"board.pcf",
+     "U1",
+     {"BTN[0]=12", "BTN[1]=11", "BTN_N=10", "CLK=35", "LED_G=41", "LED_R=42"},
+     {7, 3, 1, 5, 6},
+     {"LED_G=SB_LVCMOS"},
+     {}},
+    {"board.csv",
+     "U7",
+     {"-RESET=R1", "GPIO[0]=P1", "GPIO[1]=P2", "GPIO[2]=P3", "UART_TX=T,1"},
+     {5, 5, 0, 3, 5},
+     {},
+     {}},
 };
 
 TEST(ConstraintRead, FixturesGiveTheirPlacements)
@@ -68,6 +94,8 @@ TEST(ConstraintRead, FixturesGiveTheirPlacements)
             << ::testing::PrintToString(report.warnings);
         EXPECT_EQ(report.portsMade, fixture.counts.portsMade);
         EXPECT_EQ(report.pinsMade, fixture.counts.pinsMade);
+        EXPECT_EQ(standards(design.get(), fixture.refdes), fixture.standards);
+        EXPECT_EQ(pairs(design.get(), fixture.refdes), fixture.pairs);
     }
 }
 
@@ -88,6 +116,98 @@ TEST(ConstraintRead, MadeObjectsFollowThePlacements)
     EXPECT_STREQ(design->findPartMap(instance)->footprint()->name(), "SOC_PACKAGE");
 }
 
+// LOC on a port places it as PACKAGE_PIN does; on a cell it places no pin.
+TEST(ConstraintRead, LocPlacesPortsOnly)
+{
+    const testsupport::View design = testsupport::create();
+    const ImportReport report = importText(design.get(), ConstraintFormat::Xdc,
+                                           "set_property LOC E3 [get_ports clk]\n"
+                                           "set_property -dict {loc F4 IOSTANDARD LVCMOS33} [get_ports {d[1]}]\n"
+                                           "set_property LOC MMCME2_ADV_X1Y2 [get_cells pll]\n");
+    EXPECT_EQ(placements(design.get(), "U1"), (std::vector<std::string>{"clk=E3", "d[1]=F4"}));
+    EXPECT_EQ(report.linesReadPast, 1);
+}
+
+// A made port takes the type of its rows; an existing one keeps its own.
+TEST(ConstraintRead, PortsTakeTheTypeOfTheirRowsWhenMade)
+{
+    const testsupport::View design = testsupport::create();
+    importText(design.get(), ConstraintFormat::Csv, "port,pin,type\nq,A1,Output\n");
+    const ImportReport report = importText(design.get(), ConstraintFormat::Csv, "port,pin,type\nq,A2,input\n");
+    EXPECT_EQ(report.warnings.size(), 1u);
+    EXPECT_EQ(testsupport::valueAt(design->compInsts(), "U1")->findPort("q")->type(), IWJPort::Output);
+}
+
+// The voltage groups of U1's IO standards: name to voltage.
+std::map<std::string, std::string> standardGroups(IWJInterfaceView* design)
+{
+    std::map<std::string, std::string> groups;
+    IWJCompInst* instance = testsupport::valueAt(design->compInsts(), "U1");
+    for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses) {
+        for (auto walk = buses.value()->portGroups(); walk.isValid(); ++walk) {
+            EXPECT_EQ(walk.value()->groupType(), IWJPortGroup::VoltageDefn);
+            groups[walk.value()->name()] = walk.value()->voltage();
+        }
+    }
+    return groups;
+}
+
+// One voltage group per standard, in any letter case, with the supply its
+// name implies.
+TEST(ConstraintRead, StandardsAreVoltageGroupsNamedAfterThem)
+{
+    const testsupport::View design = testsupport::create();
+    importText(design.get(), ConstraintFormat::Csv,
+               "port,pin,iostandard\na,A1,LVCMOS33\nb,A2,SSTL135\nc,A3,3.3-V LVTTL\nd,A4,2.5 V\ne,A5,HSTL_I_18\n"
+               "f,A6,LVDS\ng,A7,LVTTL\nh,A8,lvcmos33\ni,A9,SSTL-15 CLASS I\n");
+    EXPECT_EQ(standardGroups(design.get()), (std::map<std::string, std::string>{{"2.5 V", "2.5V"},
+                                                                                {"3.3-V LVTTL", "3.3V"},
+                                                                                {"HSTL_I_18", "1.8V"},
+                                                                                {"LVCMOS33", "3.3V"},
+                                                                                {"LVDS", ""},
+                                                                                {"LVTTL", "3.3V"},
+                                                                                {"SSTL-15 CLASS I", "1.5V"},
+                                                                                {"SSTL135", "1.35V"}}));
+}
+
+// A later import changes standards; no group is left naming an unused one.
+TEST(ConstraintRead, LaterImportsChangeStandards)
+{
+    const testsupport::View design = testsupport::create();
+    importText(design.get(), ConstraintFormat::Pcf, "set_io a A1 -io_std LVCMOS33\nset_io b A2 -io_std LVCMOS33\n");
+    importText(design.get(), ConstraintFormat::Pcf, "set_io a A1 -io_std LVCMOS18\n");
+    EXPECT_EQ(standards(design.get(), "U1"), (std::vector<std::string>{"a=LVCMOS18", "b=LVCMOS33"}));
+    importText(design.get(), ConstraintFormat::Pcf, "set_io b A2 -io_std LVCMOS18\n");
+    EXPECT_EQ(standards(design.get(), "U1"), (std::vector<std::string>{"a=LVCMOS18", "b=LVCMOS18"}));
+    EXPECT_EQ(standardGroups(design.get()), (std::map<std::string, std::string>{{"LVCMOS18", "1.8V"}}));
+}
+
+// Names pair ports unless that is turned off; a differential standard pairs
+// them always, and is said when there is no port to pair with.
+TEST(ConstraintRead, PairsComeFromNamesAndDifferentialStandards)
+{
+    const ConstraintSource source{"in.pcf",
+                                  "set_io clk_p A1\nset_io clk_n A2\nset_io d_p[0] B1 -io_std LVDS\nset_io d_n[0] B2\n"
+                                  "set_io e_P C1 -io_std SB_LVDS_INPUT\nset_io qp D1\nset_io QN D2\nset_io r_n E1\n",
+                                  ConstraintFormat::Pcf};
+    for (const bool byName : {true, false}) {
+        SCOPED_TRACE(byName);
+        const testsupport::View design = testsupport::create();
+        ImportOptions options;
+        options.refdes = "U1";
+        options.pairsByName = byName;
+        ImportReport report;
+        ASSERT_TRUE(PinConstraints::importConstraints(design.get(), {source}, options, &report));
+        const std::vector<std::string> expected =
+            byName ? std::vector<std::string>{"clk=clk_p/clk_n", "d=d_p/d_n", "q=qp/QN"}
+                   : std::vector<std::string>{"d=d_p/d_n"};
+        EXPECT_EQ(pairs(design.get(), "U1"), expected);
+        EXPECT_EQ(report.pairsMade, byName ? 3 : 1);
+        ASSERT_EQ(report.warnings.size(), 1u);
+        EXPECT_EQ(report.warnings[0].rfind("in.pcf:5: warning: port U1.e_P has a differential", 0), 0u);
+    }
+}
+
 struct BadLine {
     ConstraintFormat format;
     const char* text;
@@ -103,6 +223,7 @@ const BadLine kBadLines[] = {
     {ConstraintFormat::Xdc, "set_property PACKAGE_PIN A1 [get_ports {a b}]\n", 1},
     {ConstraintFormat::Xdc, "set_property -dict {PACKAGE_PIN} [get_ports x]\n", 1},
     {ConstraintFormat::Xdc, "set_property PACKAGE_PIN A1 [get_cells x]\n", 1},
+    {ConstraintFormat::Xdc, "set_property LOC [get_ports x]\n", 1},
     {ConstraintFormat::Qsf, "set_location_assignment PIN_ -to x\n", 1},
     {ConstraintFormat::Qsf, "set_location_assignment -to x\n", 1},
     {ConstraintFormat::Qsf, "\nset_location_assignment PIN_A1\n", 2},
@@ -116,6 +237,8 @@ const BadLine kBadLines[] = {
     {ConstraintFormat::Csv, "port,pin,bit\nx,A1,three\n", 2},
     {ConstraintFormat::Csv, "port,pin\n\"x,A1\n", 2},
     {ConstraintFormat::Csv, "name,site\nx,A1\n", 1},
+    {ConstraintFormat::Csv, "port,pin,type\nx,A1,bidir\n", 2},
+    {ConstraintFormat::Csv, "port,pin,type\nx[0],A1,input\nx[1],A2,output\n", 3},
 };
 
 TEST(ConstraintRead, UnreadablePlacementsAreErrorsAndChangeNothing)

@@ -14,16 +14,16 @@ namespace {
 
 // Exports refdes of source in one format, imports that into a new design,
 // exports that in the other format and imports it again.
-std::vector<std::string> throughTwoFormats(IWJInterfaceView* source, const std::string& refdes, ConstraintFormat first,
-                                           ConstraintFormat second)
+testsupport::View throughTwoFormats(IWJInterfaceView* source, const std::string& refdes, ConstraintFormat first,
+                                    ConstraintFormat second)
 {
     const testsupport::View middle = testsupport::create();
     const ImportReport one = importText(middle.get(), first, exportText(source, first, refdes), refdes);
     EXPECT_TRUE(one.errors.empty()) << ::testing::PrintToString(one.errors);
-    const testsupport::View last = testsupport::create();
+    testsupport::View last = testsupport::create();
     const ImportReport two = importText(last.get(), second, exportText(middle.get(), second, refdes), refdes);
     EXPECT_TRUE(two.errors.empty()) << ::testing::PrintToString(two.errors);
-    return placements(last.get(), refdes);
+    return last;
 }
 
 TEST(ConstraintRoundTrip, EveryPairOfFormatsKeepsTheExamplePlacements)
@@ -37,10 +37,56 @@ TEST(ConstraintRoundTrip, EveryPairOfFormatsKeepsTheExamplePlacements)
             for (const ConstraintFormat second : allFormats()) {
                 SCOPED_TRACE(std::string(refdes) + " " + PinConstraints::formatName(first) + " then " +
                              PinConstraints::formatName(second));
-                EXPECT_EQ(throughTwoFormats(board.get(), refdes, first, second), expected);
+                EXPECT_EQ(placements(throughTwoFormats(board.get(), refdes, first, second).get(), refdes), expected);
             }
         }
     }
+}
+
+// The IO standards and differential pairs of board files survive every two
+// formats that can carry their standards (.pcf only bare words).
+TEST(ConstraintRoundTrip, BoardFilesKeepTheirStandardsAndPairs)
+{
+    for (const char* file : {"board.qsf", "board.xdc", "board.lpf"}) {
+        ConstraintSource source;
+        std::string error;
+        ASSERT_TRUE(PinConstraints::loadSource(testsupport::sourcePath(std::string("tests/data/interchange/") + file),
+                                               "", &source, &error));
+        const testsupport::View board = testsupport::create();
+        importText(board.get(), source.format, source.text);
+        for (const ConstraintFormat first : allFormats()) {
+            for (const ConstraintFormat second : allFormats()) {
+                if (source.format == ConstraintFormat::Qsf &&
+                    (first == ConstraintFormat::Pcf || second == ConstraintFormat::Pcf))
+                    continue;
+                SCOPED_TRACE(std::string(file) + " " + PinConstraints::formatName(first) + " then " +
+                             PinConstraints::formatName(second));
+                const testsupport::View last = throughTwoFormats(board.get(), "U1", first, second);
+                EXPECT_EQ(placements(last.get(), "U1"), placements(board.get(), "U1"));
+                EXPECT_EQ(standards(last.get(), "U1"), standards(board.get(), "U1"));
+                EXPECT_EQ(pairs(last.get(), "U1"), pairs(board.get(), "U1"));
+            }
+        }
+    }
+}
+
+// --iostandard fills in only where the design has no standard, and is
+// refused where the format cannot carry it.
+TEST(ConstraintRoundTrip, DefaultStandardFillsTheGaps)
+{
+    const testsupport::View design = testsupport::create();
+    importText(
+        design.get(), ConstraintFormat::Xdc,
+        "set_property -dict {PACKAGE_PIN A1 IOSTANDARD LVDS} [get_ports a]\nset_property LOC B1 [get_ports b]\n");
+    ExportOptions options{"U1", ConstraintFormat::Xdc, "3.3-V LVTTL"};
+    std::string text;
+    std::string error;
+    ASSERT_TRUE(PinConstraints::exportConstraints(design.get(), options, &text, &error)) << error;
+    EXPECT_NE(text.find("PACKAGE_PIN A1 IOSTANDARD LVDS } [get_ports a]"), std::string::npos) << text;
+    EXPECT_NE(text.find("PACKAGE_PIN B1 IOSTANDARD {3.3-V LVTTL} } [get_ports b]"), std::string::npos) << text;
+    options.format = ConstraintFormat::Pcf;
+    EXPECT_FALSE(PinConstraints::exportConstraints(design.get(), options, &text, &error));
+    EXPECT_EQ(error, "the IO standard \"3.3-V LVTTL\" cannot be written in pcf");
 }
 
 // A random design: ports of random names and widths, some bits and whole
@@ -88,7 +134,7 @@ TEST(ConstraintRoundTrip, RandomDesignsKeepTheirPinMappings)
         const ConstraintFormat second = allFormats()[(round / allFormats().size()) % allFormats().size()];
         SCOPED_TRACE(std::to_string(round) + ": " + PinConstraints::formatName(first) + " then " +
                      PinConstraints::formatName(second));
-        EXPECT_EQ(throughTwoFormats(design.get(), "U1", first, second), expected);
+        EXPECT_EQ(placements(throughTwoFormats(design.get(), "U1", first, second).get(), "U1"), expected);
     }
 }
 
@@ -102,9 +148,10 @@ TEST(ConstraintRoundTrip, CsvDoublesQuotesInNames)
     IWJPort* port = instance->addPort("say \"hi\"", "", IWJPort::Input, 1, -1, -1);
     design->addPartMap(footprint, instance)->mapPortToPin(port, footprint->addPin("A\"1", "", "", "", ""), -1);
     const std::string text = exportText(design.get(), ConstraintFormat::Csv, "U1");
-    EXPECT_NE(text.find("\nU1,\"CELL.say \"\"hi\"\"\",,\"A\"\"1\",pin,\r\n"), std::string::npos) << text;
-    EXPECT_EQ(throughTwoFormats(design.get(), "U1", ConstraintFormat::Csv, ConstraintFormat::Csv),
-              placements(design.get(), "U1"));
+    EXPECT_NE(text.find("\nU1,\"CELL.say \"\"hi\"\"\",,\"A\"\"1\",input,,pin,\r\n"), std::string::npos) << text;
+    EXPECT_EQ(
+        placements(throughTwoFormats(design.get(), "U1", ConstraintFormat::Csv, ConstraintFormat::Csv).get(), "U1"),
+        placements(design.get(), "U1"));
 }
 
 // A name that a format would read back otherwise is refused, not written.
@@ -122,7 +169,8 @@ TEST(ConstraintRoundTrip, NamesAFormatCannotCarryAreRefused)
         const bool written = PinConstraints::exportConstraints(design.get(), options, &text, &error);
         EXPECT_EQ(written, format == ConstraintFormat::Lpf) << error;
         if (written) {
-            EXPECT_EQ(throughTwoFormats(design.get(), "U1", format, format), placements(design.get(), "U1"));
+            EXPECT_EQ(placements(throughTwoFormats(design.get(), "U1", format, format).get(), "U1"),
+                      placements(design.get(), "U1"));
         }
     }
 }

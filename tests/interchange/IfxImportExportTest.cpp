@@ -48,7 +48,8 @@ TEST(IfxImport, ExistingDesignKeepsOrReplacesItsPinMappings)
         const IfxRun run = runIfx(arguments);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out,
-                  "U1: 2 placements read, 0 other statements read past, 1 ports and 1 pins made, 0 warnings\n");
+                  "U1: 2 placements and 0 IO standards read, 0 other statements read past, 1 ports, 1 pins and 0 "
+                  "differential pairs made, 0 warnings\n");
         const testsupport::View design = testsupport::read(board, false);
         const std::vector<std::string> after = placements(design.get(), "U1");
         if (replace) {
@@ -73,7 +74,43 @@ TEST(IfxImport, PinMapCsvImportsUnchanged)
     const testsupport::View original = testsupport::read(testsupport::sourcePath("examples/board.xml"), false);
     const testsupport::View imported = testsupport::read(design, false);
     EXPECT_EQ(placements(imported.get(), "U1"), placements(original.get(), "U1"));
-    EXPECT_STREQ(testsupport::valueAt(imported->compInsts(), "U1")->cellName(), "FPGA_BGA56");
+    IWJCompInst* instance = testsupport::valueAt(imported->compInsts(), "U1");
+    EXPECT_STREQ(instance->cellName(), "FPGA_BGA56");
+    for (const char* port : {"CLK_IN", "D", "TDO"})
+        EXPECT_EQ(instance->findPort(port)->type(),
+                  testsupport::valueAt(original->compInsts(), "U1")->findPort(port)->type())
+            << port;
+}
+
+TEST(IfxImport, NoPairsLeavesPairingToStandards)
+{
+    const std::string pins = testsupport::writeInput("pairs.pcf", "set_io clk_p A1\nset_io clk_n A2\n");
+    for (const bool byName : {true, false}) {
+        std::vector<std::string> arguments{"import", testsupport::outputPath(byName ? "named.xml" : "unnamed.xml"),
+                                           pins, "--refdes", "U1"};
+        if (!byName)
+            arguments.push_back("--no-pairs");
+        const IfxRun run = runIfx(arguments);
+        EXPECT_NE(run.out.find(byName ? "and 1 differential pairs made" : "and 0 differential pairs made"),
+                  std::string::npos)
+            << run.out;
+    }
+}
+
+// ifx pinmap shows each placement's IO standard, in text, CSV and JSON.
+TEST(IfxImport, PinMapShowsTheStandards)
+{
+    const std::string design = testsupport::outputPath("standards.xml");
+    const std::string lpf = testsupport::sourcePath("tests/data/interchange/board.lpf");
+    ASSERT_EQ(runIfx({"import", design, lpf, "--refdes", "U1"}).status, 0);
+    EXPECT_NE(runIfx({"pinmap", design}).out.find("U1.gpdi_d  P                              LVCMOS33D\n"),
+              std::string::npos);
+    EXPECT_NE(runIfx({"pinmap", design, "--format", "csv"})
+                  .out.find("\nU1,U1.gpdi_dp,,inout,0,A16,A16,,,pin,,U1.gpdi_d,P,,,"
+                            "LVCMOS33D\r\n"),
+              std::string::npos);
+    EXPECT_NE(runIfx({"pinmap", design, "--format", "json"}).out.find("\"iostandard\": \"LVCMOS33D\""),
+              std::string::npos);
 }
 
 TEST(IfxExport, WritesTheDialectsQuotingHeaderAndGroups)

@@ -1,13 +1,25 @@
 #include "InterchangeSupport.h"
 
+#include "wjxmlinterchange/IoStandards.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 
 namespace interchange {
 
-std::vector<std::string> placements(IWJInterfaceView* design, const std::string& refdes)
+namespace {
+
+std::string localName(IWJPort* port)
+{
+    return *port->instancePortName() ? port->instancePortName() : port->name();
+}
+
+// "PORT[bit]=TEXT" for each pin mapping of refdes, sorted.
+std::vector<std::string> mapped(IWJInterfaceView* design, const std::string& refdes,
+                                const std::function<std::string(IWJPartMap*, IWJPort*, int, IWJFootPrintPin*)>& text)
 {
     std::vector<std::string> result;
     for (auto maps = design->partMaps(); maps.isValid(); ++maps) {
@@ -16,11 +28,41 @@ std::vector<std::string> placements(IWJInterfaceView* design, const std::string&
         for (auto pins = maps.value()->portPinMaps(); pins.isValid(); ++pins) {
             int bit = -1;
             IWJPort* port = pins.key()->port(&bit, nullptr);
-            std::string pin = pins.value()->name();
-            std::transform(pin.begin(), pin.end(), pin.begin(), [](unsigned char c) { return std::toupper(c); });
-            const std::string name = *port->instancePortName() ? port->instancePortName() : port->name();
-            result.push_back(name + (bit == -1 ? "" : "[" + std::to_string(bit) + "]") + "=" + pin);
+            const std::string value = text(maps.value(), port, bit, pins.value());
+            if (!value.empty())
+                result.push_back(localName(port) + (bit == -1 ? "" : "[" + std::to_string(bit) + "]") + "=" + value);
         }
+    }
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+} // namespace
+
+std::vector<std::string> placements(IWJInterfaceView* design, const std::string& refdes)
+{
+    return mapped(design, refdes, [](IWJPartMap*, IWJPort*, int, IWJFootPrintPin* pin) {
+        std::string name = pin->name();
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::toupper(c); });
+        return name;
+    });
+}
+
+std::vector<std::string> standards(IWJInterfaceView* design, const std::string& refdes)
+{
+    return mapped(design, refdes, [](IWJPartMap* map, IWJPort* port, int bit, IWJFootPrintPin*) {
+        return IoStandards(map->compInst()).of(port, bit);
+    });
+}
+
+std::vector<std::string> pairs(IWJInterfaceView* design, const std::string& refdes)
+{
+    std::vector<std::string> result;
+    IWJCompInst* instance = testsupport::valueAt(design->compInsts(), refdes);
+    for (auto walk = instance->differentialPorts(); walk.isValid(); ++walk) {
+        auto* pair = dynamic_cast<IWJDPPort*>(walk.value());
+        result.push_back(localName(pair) + "=" + localName(pair->positivePort(nullptr, nullptr)) + "/" +
+                         localName(pair->negativePort(nullptr, nullptr)));
     }
     std::sort(result.begin(), result.end());
     return result;

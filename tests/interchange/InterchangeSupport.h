@@ -14,6 +14,11 @@ namespace interchange {
 // sorted; pin names upper-cased, as they are found in any case.
 std::vector<std::string> placements(IWJInterfaceView* design, const std::string& refdes);
 
+// The IO standards of the mapped ports and bits of refdes as "PORT[bit]=STD",
+// and its differential pairs as "PAIR=POSITIVE/NEGATIVE", sorted.
+std::vector<std::string> standards(IWJInterfaceView* design, const std::string& refdes);
+std::vector<std::string> pairs(IWJInterfaceView* design, const std::string& refdes);
+
 // Imports one text in format into design; the report is returned.
 ImportReport importText(IWJInterfaceView* design, ConstraintFormat format, const std::string& text,
                         const std::string& refdes = "U1");

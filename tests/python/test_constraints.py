@@ -22,6 +22,11 @@ def test_placements_survive_export_and_import_in_every_format(tmp_path, fmt):
     assert placements(again, "U1") == placements(design, "U1")
 
 
+def test_standards_and_pairs_are_counted():
+    summary = wj.import_constraints(wj.new(design_name="board"), XDC, refdes="U1", pairs=False)
+    assert (summary["standards"], summary["pairs_made"]) == (12, 2)  # both pairs have differential standards
+
+
 def test_a_bad_constraint_file_raises_and_changes_nothing(tmp_path):
     bad = tmp_path / "bad.xdc"
     bad.write_text("set_property PACKAGE_PIN [get_ports x]\n")

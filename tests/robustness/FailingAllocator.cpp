@@ -1,19 +1,30 @@
 #include "FailingAllocator.h"
 
 #include <cstdlib>
+#include <malloc.h>
 #include <new>
 
 namespace {
 
 bool armed = false;
 long long remaining = 0;
+long long live = 0;
+
+void release(void* memory) noexcept
+{
+    if (memory)
+        live -= static_cast<long long>(malloc_usable_size(memory));
+    std::free(memory);
+}
 
 void* allocate(std::size_t size)
 {
     if (armed && --remaining == 0)
         throw std::bad_alloc();
-    if (void* memory = std::malloc(size ? size : 1))
+    if (void* memory = std::malloc(size ? size : 1)) {
+        live += static_cast<long long>(malloc_usable_size(memory));
         return memory;
+    }
     throw std::bad_alloc();
 }
 
@@ -33,6 +44,11 @@ bool disarm()
     return remaining <= 0;
 }
 
+long long liveBytes()
+{
+    return live;
+}
+
 } // namespace failingallocator
 
 void* operator new(std::size_t size)
@@ -47,22 +63,22 @@ void* operator new[](std::size_t size)
 
 void operator delete(void* memory) noexcept
 {
-    std::free(memory);
+    release(memory);
 }
 
 void operator delete[](void* memory) noexcept
 {
-    std::free(memory);
+    release(memory);
 }
 
 void operator delete(void* memory, std::size_t) noexcept
 {
-    std::free(memory);
+    release(memory);
 }
 
 void operator delete[](void* memory, std::size_t) noexcept
 {
-    std::free(memory);
+    release(memory);
 }
 
 // The standard library asks for some memory that it can do without (the
@@ -83,10 +99,10 @@ void* operator new[](std::size_t size, const std::nothrow_t& nothrow) noexcept
 
 void operator delete(void* memory, const std::nothrow_t&) noexcept
 {
-    std::free(memory);
+    release(memory);
 }
 
 void operator delete[](void* memory, const std::nothrow_t&) noexcept
 {
-    std::free(memory);
+    release(memory);
 }

@@ -4,11 +4,13 @@
 #include "check/CheckReport.h"
 #include "check/ComponentChecker.h"
 #include "check/DesignIndex.h"
+#include "check/PackageChecker.h"
 #include "check/PartMapChecker.h"
 #include "check/ValueChecker.h"
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+#include "wjxmlkicad/DevicePins.h"
 
 #include <fstream>
 #include <iostream>
@@ -45,6 +47,8 @@ void CheckCommand::add(CLI::App& app, int& result)
         bool werror = false;
         std::string format = "text";
         std::string waivers;
+        std::string package;
+        std::string refdes;
     };
     auto options = std::make_shared<Options>();
     CLI::App* command =
@@ -53,7 +57,9 @@ void CheckCommand::add(CLI::App& app, int& result)
                          "bits out of range or mapped twice, unmapped ports, incomplete differential pairs, type\n"
                          "words and numbers the format does not know, duplicate pin names, unreadable locations,\n"
                          "ports and voltage groups on another number of pins than they declare, differential\n"
-                         "pairs on pins that are not neighbours.\n"
+                         "pairs on pins that are not neighbours. With --package, the placements of REFDES against\n"
+                         "the device package: pins it lacks, ports on balls that are not user I/O, pairs on balls\n"
+                         "that are no pair, banks of user I/O at several voltages.\n"
                          "Exit 1 when there are errors (or warnings, with --werror).",
                          "ifx check board.xml");
     command->add_option("FILE", options->file, "interface exchange file")->required();
@@ -64,16 +70,26 @@ void CheckCommand::add(CLI::App& app, int& result)
     command->add_option("--waive", options->waivers,
                         "a file of finding keys or patterns (* and ?), one per line: those findings are counted as "
                         "waived, not printed");
-    command->callback(
-        [options, &result] { result = run(options->file, options->format, options->werror, options->waivers); });
+    command->add_option("--package", options->package, "device pin list: FILE.kicad_sym:SYMBOL or FILE.csv")
+        ->needs(command->add_option("--refdes", options->refdes, "the instance checked against --package"));
+    command->callback([options, &result] {
+        result =
+            run(options->file, options->format, options->werror, options->waivers, options->package, options->refdes);
+    });
 }
 
 int CheckCommand::run(const std::string& fileName, const std::string& format, bool warningsAreErrors,
-                      const std::string& waiverFile)
+                      const std::string& waiverFile, const std::string& package, const std::string& refdes)
 {
     std::vector<std::pair<int, std::string>> waivers;
     if (!waiverFile.empty() && !readWaivers(waiverFile, &waivers))
         return 1;
+    DevicePins device;
+    std::string error;
+    if (!package.empty() && !DevicePins::read(package, &device, &error)) {
+        std::cerr << error << '\n';
+        return 1;
+    }
     // Bound, the view's objects give the elements of the document it owns.
     const Design design = DesignReader::read(fileName, true, true);
     if (!design)
@@ -84,6 +100,10 @@ int CheckCommand::run(const std::string& fileName, const std::string& format, bo
     ComponentChecker::check(index, report);
     PartMapChecker::check(root, index, report);
     ValueChecker::check(root, report);
+    if (!package.empty() && !PackageChecker::check(design.get(), device, refdes, report)) {
+        std::cerr << fileName << ": instance " << refdes << " has no part map with pin mappings\n";
+        return 1;
+    }
     std::vector<std::string> patterns;
     for (const auto& waiver : waivers)
         patterns.push_back(waiver.second);

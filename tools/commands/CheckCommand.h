@@ -17,8 +17,11 @@ class CheckCommand {
 public:
     // Registers the command with app; its run sets result.
     static void add(CLI::App& app, int& result);
+    // format is text, json or waivers; waiverFile, when not empty, names the
+    // findings waived. package, when not empty, is a device pin list
+    // (DevicePins::read) that the part map of refdes is checked against too.
     static int run(const std::string& fileName, const std::string& format, bool warningsAreErrors,
-                   const std::string& waiverFile);
+                   const std::string& waiverFile, const std::string& package = "", const std::string& refdes = "");
 };
 
 #endif

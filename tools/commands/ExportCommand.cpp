@@ -1,6 +1,7 @@
 #include "commands/ExportCommand.h"
 
 #include "commands/CommandLine.h"
+#include "commands/KicadExport.h"
 #include "model/DesignReader.h"
 
 #include <fstream>
@@ -15,6 +16,7 @@ void ExportCommand::add(CLI::App& app, int& result)
         std::string format;
         std::string output;
         std::string ioStandard;
+        std::string package;
     };
     auto options = std::make_shared<Options>();
     CLI::App* command =
@@ -24,12 +26,18 @@ void ExportCommand::add(CLI::App& app, int& result)
                          "ifx export board.xml --refdes U1 --format xdc -o pins.xdc");
     command->add_option("DESIGN", options->design, "interface exchange file")->required();
     command->add_option("--refdes", options->refdes, "the instance exported")->required();
-    command->add_option("--format", options->format, "xdc, qsf, lpf, pcf or csv (default: from -o)")
-        ->check(CommandLine::constraintFormats());
+    command
+        ->add_option("--format", options->format, "xdc, qsf, lpf, pcf, csv, kicad_sym or kicad_mod (default: from -o)")
+        ->check(CommandLine::constraintFormats() | CLI::IsMember({"kicad_sym", "kicad_mod"}));
     command->add_option("-o,--output", options->output, "the file written (default: standard output)");
-    command->add_option("--iostandard", options->ioStandard, "the IOSTANDARD of each placement in xdc and qsf");
+    command->add_option("--iostandard", options->ioStandard, "the IO standard of each placement whose port has none");
+    command->add_option("--package", options->package, "kicad_sym: device pin list naming the unmapped pins");
     command->callback([options, &result] {
-        result = run(options->design, options->refdes, options->format, options->output, options->ioStandard);
+        if (KicadExport::handles(options->format, options->output, options->package))
+            result = KicadExport::run(options->design, options->refdes, options->format, options->output,
+                                      options->package, options->ioStandard);
+        else
+            result = run(options->design, options->refdes, options->format, options->output, options->ioStandard);
     });
 }
 

@@ -42,6 +42,7 @@ void ImportCommand::add(CLI::App& app, int& result)
         ImportOptions import;
         std::string format;
         std::string output;
+        bool noPairs = false;
     };
     auto options = std::make_shared<Options>();
     CLI::App* command = CommandLine::add(
@@ -57,10 +58,13 @@ void ImportCommand::add(CLI::App& app, int& result)
     command->add_option("--footprint", options->import.footprint,
                         "the footprint of a new part map (default: CELL_PACKAGE)");
     command->add_flag("--replace", options->import.replace, "clear the part map's pin mappings first");
+    command->add_flag("--no-pairs", options->noPairs,
+                      "pair only ports with a differential IO standard, not ports named x_p and x_n");
     command->add_option("-o,--output", options->output, "write the design here instead of DESIGN");
     command->add_option("--format", options->format, "the format of every constraint file")
         ->check(CommandLine::constraintFormats());
     command->callback([options, &result] {
+        options->import.pairsByName = !options->noPairs;
         result = run(options->design, options->constraintFiles, options->import, options->format, options->output);
     });
 }
@@ -87,8 +91,9 @@ int ImportCommand::run(const std::string& designFile, const std::vector<std::str
         std::cerr << error << '\n';
     if (!imported || !DesignReader::write(design.get(), output.empty() ? designFile : output))
         return 1;
-    std::cout << options.refdes << ": " << report.placementsRead << " placements read, " << report.linesReadPast
-              << " other statements read past, " << report.portsMade << " ports and " << report.pinsMade
-              << " pins made, " << report.warnings.size() << " warnings\n";
+    std::cout << options.refdes << ": " << report.placementsRead << " placements and " << report.standardsRead
+              << " IO standards read, " << report.linesReadPast << " other statements read past, " << report.portsMade
+              << " ports, " << report.pinsMade << " pins and " << report.pairsMade << " differential pairs made, "
+              << report.warnings.size() << " warnings\n";
     return 0;
 }

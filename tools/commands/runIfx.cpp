@@ -5,11 +5,13 @@
 #include "commands/DiffCommand.h"
 #include "commands/EditCommand.h"
 #include "commands/ExportCommand.h"
+#include "commands/FootprintCommand.h"
 #include "commands/ImportCommand.h"
 #include "commands/PinMapCommand.h"
 #include "commands/RenderCommand.h"
 #include "commands/ShowCommand.h"
 #include "commands/ValidateCommand.h"
+#include "text/ManPage.h"
 
 #include <CLI/CLI.hpp>
 
@@ -43,6 +45,16 @@ int runIfx(int argc, char** argv)
     EditCommand::add(app, result);
     ImportCommand::add(app, result);
     ExportCommand::add(app, result);
+    FootprintCommand::add(app, result);
+    // Not in the help: the build makes the manual page with it.
+    app.add_flag_callback(
+           "--man",
+           [&app] {
+               ManPage::write(app, IFX_VERSION, std::cout);
+               throw CLI::Success();
+           },
+           "Print this manual page in roff")
+        ->group("");
 
     try {
         try {

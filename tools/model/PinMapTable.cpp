@@ -4,6 +4,8 @@
 #include "model/PortGroupIndex.h"
 #include "text/NaturalOrder.h"
 
+#include "wjxmlinterchange/IoStandards.h"
+
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -76,17 +78,18 @@ PinMapTable::PinMapTable(IWJInterfaceView* design, const std::string& onlyRefdes
 
 const std::vector<std::string>& PinMapTable::columns()
 {
-    static const std::vector<std::string> names{"refdes", "port",   "port_name", "type",       "bit",
-                                                "pin",    "pin_id", "location",  "padstack",   "mapping",
-                                                "group",  "pair",   "polarity",  "port_group", "voltage"};
+    static const std::vector<std::string> names{"refdes",   "port",       "port_name", "type",      "bit",   "pin",
+                                                "pin_id",   "location",   "padstack",  "mapping",   "group", "pair",
+                                                "polarity", "port_group", "voltage",   "iostandard"};
     return names;
 }
 
 std::vector<std::string> PinMapTable::cells(const PinMapRow& row)
 {
-    return {row.refdes, row.port,  row.portName, row.type,      row.bit == -1 ? "" : std::to_string(row.bit),
-            row.pin,    row.pinId, row.location, row.padstack,  row.mapping,
-            row.group,  row.pair,  row.polarity, row.portGroup, row.voltage};
+    return {row.refdes,    row.port,  row.portName, row.type,      row.bit == -1 ? "" : std::to_string(row.bit),
+            row.pin,       row.pinId, row.location, row.padstack,  row.mapping,
+            row.group,     row.pair,  row.polarity, row.portGroup, row.voltage,
+            row.ioStandard};
 }
 
 bool PinMapTable::sameRefdes(const std::string& a, const std::string& b)
@@ -101,8 +104,9 @@ void PinMapTable::addPartMap(IWJPartMap* partMap, bool allPins)
     IWJCompInst* instance = partMap->compInst();
     const PortGroupIndex groups(instance);
     const std::map<std::string, PairMember> pairs = pairMembers(instance);
+    const IoStandards standards(instance);
     const std::size_t firstRow = m_rows.size();
-    PinMapRow mapping{instance->refdes(), "", "", "", -1, "", "", "", "", "", "", "", "", "", "", partMap};
+    PinMapRow mapping{instance->refdes(), "", "", "", -1, "", "", "", "", "", "", "", "", "", "", "", partMap};
     const auto describePort = [&](IWJPort* port) {
         mapping.port = port ? port->fullName() : "";
         mapping.portName = port && modeltext::localName(port) != port->name() ? port->name() : "";
@@ -112,6 +116,7 @@ void PinMapTable::addPartMap(IWJPartMap* partMap, bool allPins)
         mapping.polarity = pair == pairs.end() ? "" : pair->second.polarity;
         mapping.portGroup = port ? groups.groupOf(mapping.port, mapping.bit) : "";
         mapping.voltage = groups.voltageOf(mapping.portGroup);
+        mapping.ioStandard = port ? standards.of(port, mapping.bit) : "";
     };
     for (auto maps = partMap->portPinMaps(); maps.isValid(); ++maps) {
         describePort(maps.key()->port(&mapping.bit, nullptr));

@@ -21,13 +21,14 @@ struct PinMapRow {
     std::string pinId;
     std::string location;
     std::string padstack;
-    std::string mapping;   // "pin", "pin-group", "group", or "" for an unmapped pin
-    std::string group;     // full name of the port group in a group mapping
-    std::string pair;      // full name of the differential pair holding the port
-    std::string polarity;  // "P" or "N" in a pair
-    std::string portGroup; // full name of the innermost group holding the bit
-    std::string voltage;   // of that group
-    IWJPartMap* partMap;   // the part map the row comes from
+    std::string mapping;    // "pin", "pin-group", "group", or "" for an unmapped pin
+    std::string group;      // full name of the port group in a group mapping
+    std::string pair;       // full name of the differential pair holding the port
+    std::string polarity;   // "P" or "N" in a pair
+    std::string portGroup;  // full name of the innermost group holding the bit
+    std::string voltage;    // of that group
+    std::string ioStandard; // of the bit, or of the whole port
+    IWJPartMap* partMap;    // the part map the row comes from
 };
 
 // The pin assignment of a design, by refdes, then port, bit and pin, or by

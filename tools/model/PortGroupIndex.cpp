@@ -1,5 +1,7 @@
 #include "model/PortGroupIndex.h"
 
+#include "wjxmlinterchange/IoStandards.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -15,8 +17,11 @@ template <typename Member> bool wins(const Member* a, const Member* b)
 
 PortGroupIndex::PortGroupIndex(IWJCompInst* instance)
 {
-    for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses)
-        addGroup(buses.value(), 0);
+    // The IO standards have a column of their own.
+    for (auto buses = instance->busInterfaces(); buses.isValid(); ++buses) {
+        if (!IoStandards::holdsStandards(buses.value()))
+            addGroup(buses.value(), 0);
+    }
     for (auto& entry : m_ports)
         index(entry.second);
 }

@@ -36,15 +36,20 @@ struct ImportOptions {
     std::string footprint;
     /// Clears the part map's pin mappings before the placements are made.
     bool replace = false;
+    /// Pairs ports whose names differ only in a _p/_n, _P/_N or p/n ending;
+    /// when false, only ports with a differential IO standard are paired.
+    bool pairsByName = true;
 };
 
 /// What an import did. Errors and warnings are whole lines,
 /// "file:line: message" and "file:line: warning: message".
 struct ImportReport {
     int placementsRead = 0;
-    int linesReadPast = 0; ///< lines (CSV: records) that place nothing
+    int standardsRead = 0; ///< IO standards of ports, bits or patterns
+    int linesReadPast = 0; ///< lines (CSV: records) that place nothing and set no standard
     int portsMade = 0;
     int pinsMade = 0;
+    int pairsMade = 0;
     std::vector<std::string> errors;
     std::vector<std::string> warnings;
 };
@@ -53,7 +58,8 @@ struct ImportReport {
 struct ExportOptions {
     std::string refdes;
     ConstraintFormat format = ConstraintFormat::Xdc;
-    /// When not empty, the I/O standard of each placement in .xdc and .qsf.
+    /// When not empty, the IO standard of each placement whose port or bit
+    /// has none in the design.
     std::string ioStandard;
 };
 
@@ -76,15 +82,18 @@ public:
 
     /// Places the sources' placements on the instance options.refdes of
     /// design: ports and pins are found by name in any letter case or made,
-    /// the last placement of a port bit wins. When any error is found, the
-    /// design is left untouched and false is returned.
+    /// the last placement of a port bit wins. The IO standards the sources
+    /// set are kept as IoStandards describes, and ports are paired as
+    /// differential pairs (see ImportOptions::pairsByName). When any error
+    /// is found, the design is left untouched and false is returned.
     static bool importConstraints(IWJInterfaceView* design, const std::vector<ConstraintSource>& sources,
                                   const ImportOptions& options, ImportReport* report);
 
     /// Writes the pin mappings of the instance options.refdes into text, one
-    /// placement per pin mapping of a port or bit, sorted by port and bit;
-    /// pin-group and group mappings become comments. False, with error, when
-    /// no instance has that refdes.
+    /// placement per pin mapping of a port or bit, sorted by port and bit,
+    /// each with its IO standard; pin-group and group mappings become
+    /// comments. False, with error, when no instance has that refdes or the
+    /// format cannot carry a name or standard.
     static bool exportConstraints(IWJInterfaceView* design, const ExportOptions& options, std::string* text,
                                   std::string* error);
 };

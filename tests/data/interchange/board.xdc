@@ -29,6 +29,22 @@ set_property -dict { PACKAGE_PIN C2 \
                      IOSTANDARD LVCMOS33 } [get_ports { ck_rst }]
 set_property PACKAGE_PIN C12 [get_ports ck_rst] ; # the board revision B pin
 
+## System clock, differential
+set_property -dict { PACKAGE_PIN R4    IOSTANDARD DIFF_SSTL15 } [get_ports { sysclk_p }]; #IO_L13P_T2_MRCC_34 Sch=sysclk_p
+set_property -dict { PACKAGE_PIN T4    IOSTANDARD DIFF_SSTL15 } [get_ports { sysclk_n }]; #IO_L13N_T2_MRCC_34 Sch=sysclk_n
+
+## HDMI out: the pins by LOC, their standard at once
+set_property -dict { PACKAGE_PIN AA20  IOSTANDARD TMDS_33 } [get_ports { hdmi_tx_p[0] }];
+set_property -dict { PACKAGE_PIN AB20  IOSTANDARD TMDS_33 } [get_ports { hdmi_tx_n[0] }];
+set_property LOC AB21 [get_ports {hdmi_tx_p[1]}]
+set_property LOC AC21 [get_ports {hdmi_tx_n[1]}]
+set_property IOSTANDARD TMDS_33 [get_ports {hdmi_tx_p[1] hdmi_tx_n[1]}]
+
+## Fan control, and a whole bank of 1.8 V
+set_property -dict { PACKAGE_PIN W19   IOSTANDARD LVCMOS12 } [get_ports { fan_pwm }];
+set_property IOSTANDARD LVCMOS18 [get_ports -of_objects [get_iobanks 16]]
+set_property LOC MMCME2_ADV_X1Y1 [get_cells clocks/mmcm]
+
 ## Configuration
 set_property CONFIG_VOLTAGE 3.3 [current_design]
 set_property CFGBVS VCCO [current_design]

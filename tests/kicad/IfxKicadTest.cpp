@@ -1,0 +1,130 @@
+// ifx footprint and ifx export to KiCad as a user runs them; what is
+// exported reads back with the KiCad readers.
+
+#include "IfxRunner.h"
+#include "TestSupport.h"
+
+#include "wjxmlkicad/DevicePins.h"
+#include "wjxmlkicad/KicadFootprint.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string boardCopy(const std::string& name)
+{
+    const std::string path = testsupport::outputPath(name);
+    testsupport::writeFile(path, testsupport::readFile(testsupport::sourcePath("examples/board.xml")));
+    return path;
+}
+
+const std::string kBga = testsupport::sourcePath("tests/data/kicad/BGA-16.kicad_mod");
+
+TEST(IfxFootprint, AddsAFootprintOrPlacesAnInstancesPinsByName)
+{
+    const std::string board = boardCopy("kicad-footprint.xml");
+    IfxRun run = runIfx({"footprint", board, kBga, "--name", "BGA16"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "BGA16: 0 pins placed, 16 pins added, 0 pins without a pad\n");
+    run = runIfx({"footprint", board, kBga, "--refdes", "u1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "BGA56_P0.8: 16 pins placed, 0 pins added, 40 pins without a pad\n");
+    EXPECT_EQ(run.err.rfind(kBga + ": warning: no pad for 40 pins of BGA56_P0.8: A5 A6 A7 B5 ", 0), 0u) << run.err;
+    const testsupport::View design = testsupport::read(board, false);
+    for (auto footprints = design->footprints(); footprints.isValid(); ++footprints) {
+        IWJFootPrintPin* pin = footprints.value()->findPin("B1");
+        if (!pin)
+            continue;
+        EXPECT_STREQ(pin->location(), "-1.2,0.4");
+        EXPECT_STREQ(pin->size(), "0.4");
+        EXPECT_STREQ(pin->shape(), "circle");
+        EXPECT_STREQ(pin->padstack(), "smd");
+        EXPECT_STREQ(footprints.value()->width(), "4.5");
+    }
+    const std::string before = testsupport::readFile(board);
+    for (const std::vector<std::string>& failing :
+         {std::vector<std::string>{"footprint", board, kBga, "--refdes", "U9"},
+          std::vector<std::string>{"footprint", board, kBga, "-o", kBga},
+          std::vector<std::string>{"footprint", board, board}}) {
+        run = runIfx(failing);
+        EXPECT_EQ(run.status, 1) << run.out;
+        EXPECT_NE(run.err, "");
+    }
+    EXPECT_EQ(testsupport::readFile(board), before);
+}
+
+TEST(IfxExportKicad, SymbolAndFootprintReadBackToTheSamePins)
+{
+    const std::string board = testsupport::sourcePath("examples/board.xml");
+    const std::string symbolFile = testsupport::outputPath("U1.kicad_sym");
+    const std::string footprintFile = testsupport::outputPath("U1.kicad_mod");
+    IfxRun run = runIfx({"export", board, "--refdes", "U1", "-o", symbolFile});
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = runIfx({"export", board, "--refdes", "U1", "--format", "kicad_mod", "-o", footprintFile});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    DevicePins device;
+    KicadFootprint footprint;
+    std::string error;
+    ASSERT_TRUE(DevicePins::read(symbolFile, &device, &error)) << error;
+    ASSERT_TRUE(KicadFootprint::read(footprintFile, &footprint, &error)) << error;
+    const testsupport::View design = testsupport::read(board, false);
+    IWJCompInst* u1 = testsupport::valueAt(design->compInsts(), "U1");
+    IWJPartMap* map = design->findPartMap(u1);
+    EXPECT_EQ(device.device, u1->cellName());
+    EXPECT_EQ(footprint.name, map->footprint()->name());
+    ASSERT_EQ(device.pins.size(), 56u);
+    ASSERT_EQ(footprint.pads.size(), 56u);
+    for (const FootprintPad& pad : footprint.pads) {
+        IWJFootPrintPin* pin = map->footprint()->findPin(pad.name.c_str());
+        ASSERT_NE(pin, nullptr) << pad.name;
+        EXPECT_EQ(pad.location, pin->location());
+        EXPECT_EQ(pad.size, pin->size());
+        EXPECT_EQ(pad.shape, pin->shape());
+        EXPECT_NE(device.find(pad.name), nullptr) << pad.name;
+    }
+    EXPECT_EQ(device.find(map->pinForPort(u1->findPort("CLK_IN"), -1)->name())->name, "CLK_IN");
+    EXPECT_EQ(device.find(map->pinForPort(u1->findPort("CLK_IN"), -1)->name())->type, "input");
+    int unmapped = 0;
+    for (const DevicePin& pin : device.pins)
+        unmapped += pin.type == "no_connect" && pin.name == pin.number;
+    EXPECT_GT(unmapped, 0);
+
+    const std::string package =
+        testsupport::writeInput("package.csv", "pin,name,type\nH3,VCCO_34,power_in\nH4,IO_L1P_T0_34,bidirectional\n");
+    run = runIfx({"export", board, "--refdes", "U1", "--package", package, "-o", symbolFile});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(DevicePins::read(symbolFile, &device, &error)) << error;
+    EXPECT_EQ(device.pins.size(), 56u);
+    EXPECT_EQ(device.find("H3")->name + " " + device.find("H3")->type, "VCCO_34 power_in");
+    EXPECT_EQ(device.find("H4")->name + " " + device.find("H4")->type, "IO_L1P_T0_34 no_connect");
+    EXPECT_EQ(device.find("H4")->bank, "34");
+    EXPECT_EQ(device.find("A1")->bank, "1") << "a unit per bank: the balls the package lacks first";
+
+    run = runIfx({"export", board, "--refdes", "U1", "--format", "kicad_sym", "-o", board});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("would replace the input"), std::string::npos) << run.err;
+}
+
+} // namespace
+
+TEST(IfxPackage, CheckFindsPlanningFaultsAndPinmapListsFreeIo)
+{
+    const std::string design = testsupport::sourcePath("tests/data/kicad/package-check.xml");
+    const std::string package = testsupport::sourcePath("tests/data/kicad/FPGA_Test.kicad_sym:XC7TEST-FG16");
+    IfxRun run = runIfx({"check", design, "--refdes", "U1", "--package", package});
+    EXPECT_EQ(run.status, 1) << run.err;
+    const std::string at = design + ":144: error: ";
+    EXPECT_EQ(run.out, at + "XC7TEST.LED is on ball C4 (DONE_0), which is not user I/O\n" + at +
+                           "XC7TEST.TYPO is on pin A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3)\n" + at +
+                           "pair XC7TEST.SW has its positive port on the N ball B2 (IO_L2N_T0_VREF_15)\n" + at +
+                           "pair XC7TEST.TX is on balls B3 (IO_L3P_T0_15) and B4 (IO_L4N_T0_15), which are no "
+                           "differential pair of XC7TEST-FG16\n" +
+                           at +
+                           "bank 14 of XC7TEST-FG16 holds user I/O of several voltages: 1.8V (XC7TEST.RX_N), "
+                           "3.3V (XC7TEST.CLK)\n" +
+                           design + ": 5 errors, 0 warnings\n");
+    run = runIfx({"pinmap", design, "--package", package, "--free", "--format", "csv"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "bank,pin,function,partner\r\n14,E1,IO_L5P_T0_14,E2\r\n14,E2,IO_L5N_T0_14,E1\r\n");
+}
