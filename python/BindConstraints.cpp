@@ -38,14 +38,15 @@ void bindConstraints(py::module_& module)
 {
     module.def(
         "import_constraints",
-        [](const DesignPtr& design, const py::object& path, const std::string& refdes, const std::string& cell,
+        [](DesignState& designArgument, const py::object& path, const std::string& refdes, const std::string& cell,
            const std::string& footprint, bool replace, bool pairs, const std::string& format) {
+            const DesignPtr design = designArgument.shared_from_this();
             ConstraintSource source;
             std::string error;
             if (!PinConstraints::loadSource(pathText(path), format, &source, &error))
                 throw py::value_error(error);
             ImportReport report;
-            const bool imported = PinConstraints::importConstraints(design->view(), {source},
+            const bool imported = PinConstraints::importConstraints(design->edit(), {source},
                                                                     {refdes, cell, footprint, replace, pairs}, &report);
             design->structureChanged();
             if (!imported)
@@ -67,8 +68,9 @@ void bindConstraints(py::module_& module)
         "the counts and the warnings.");
     module.def(
         "export_constraints",
-        [](const DesignPtr& design, const std::string& refdes, const std::string& format,
+        [](DesignState& designArgument, const std::string& refdes, const std::string& format,
            const std::string& iostandard) {
+            const DesignPtr design = designArgument.shared_from_this();
             ExportOptions options;
             options.refdes = refdes;
             options.format = formatNamed(format);

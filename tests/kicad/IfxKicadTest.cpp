@@ -115,15 +115,18 @@ TEST(IfxPackage, CheckFindsPlanningFaultsAndPinmapListsFreeIo)
     IfxRun run = runIfx({"check", design, "--refdes", "U1", "--package", package});
     EXPECT_EQ(run.status, 1) << run.err;
     const std::string at = design + ":144: error: ";
-    EXPECT_EQ(run.out, at + "XC7TEST.LED is on ball C4 (DONE_0), which is not user I/O\n" + at +
-                           "XC7TEST.TYPO is on pin A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3)\n" + at +
-                           "pair XC7TEST.SW has its positive port on the N ball B2 (IO_L2N_T0_VREF_15)\n" + at +
-                           "pair XC7TEST.TX is on balls B3 (IO_L3P_T0_15) and B4 (IO_L4N_T0_15), which are no "
-                           "differential pair of XC7TEST-FG16\n" +
-                           at +
-                           "bank 14 of XC7TEST-FG16 holds user I/O of several voltages: 1.8V (XC7TEST.RX_N), "
-                           "3.3V (XC7TEST.CLK)\n" +
-                           design + ": 5 errors, 0 warnings\n");
+    EXPECT_EQ(
+        run.out,
+        at + "XC7TEST.LED is on ball C4 (DONE_0), which is not user I/O [package-not-io/a2da2021]\n" + at +
+            "XC7TEST.TYPO is on pin A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3) [package-pin/0fa609ef]\n" + at +
+            "pair XC7TEST.SW has its positive port on the N ball B2 (IO_L2N_T0_VREF_15) [package-polarity/8bb6a94c]\n" +
+            at +
+            "pair XC7TEST.TX is on balls B3 (IO_L3P_T0_15) and B4 (IO_L4N_T0_15), which are no "
+            "differential pair of XC7TEST-FG16 [package-pair/68914cba]\n" +
+            at +
+            "bank 14 of XC7TEST-FG16 holds user I/O of several voltages: 1.8V (XC7TEST.RX_N), "
+            "3.3V (XC7TEST.CLK) [package-bank-voltage/1dd46ce2]\n" +
+            design + ": 5 errors, 0 warnings\n");
     run = runIfx({"pinmap", design, "--package", package, "--free", "--format", "csv"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "bank,pin,function,partner\r\n14,E1,IO_L5P_T0_14,E2\r\n14,E2,IO_L5N_T0_14,E1\r\n");

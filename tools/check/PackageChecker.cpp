@@ -42,15 +42,17 @@ bool PackageChecker::check(IWJInterfaceView* design, const DevicePins& package, 
             std::string closest;
             for (const std::string& number : package.closest(row.pin))
                 closest += (closest.empty() ? " (closest: " : ", ") + number;
-            report.error(where, name + " is on pin " + row.pin + ", which " + package.device + " lacks" +
-                                    (closest.empty() ? "" : closest + ")"));
+            report.error("package-pin", where,
+                         name + " is on pin " + row.pin + ", which " + package.device + " lacks" +
+                             (closest.empty() ? "" : closest + ")"));
             continue;
         }
         const DevicePin& pin = *ball->second;
         if (row.type == "power" || row.type == "ground" || row.mapping == "group")
             continue;
         if (!DevicePins::isUserIo(pin)) {
-            report.error(where, name + " is on ball " + pin.number + " (" + pin.name + "), which is not user I/O");
+            report.error("package-not-io", where,
+                         name + " is on ball " + pin.number + " (" + pin.name + "), which is not user I/O");
             continue;
         }
         if (!row.pair.empty())
@@ -66,10 +68,11 @@ bool PackageChecker::check(IWJInterfaceView* design, const DevicePins& package, 
         const DevicePin& p = *positive->second;
         const DevicePin& n = *negative->second;
         if (p.partner != n.number)
-            report.error(where, "pair " + pair + " is on balls " + p.number + " (" + p.name + ") and " + n.number +
-                                    " (" + n.name + "), which are no differential pair of " + package.device);
+            report.error("package-pair", where,
+                         "pair " + pair + " is on balls " + p.number + " (" + p.name + ") and " + n.number + " (" +
+                             n.name + "), which are no differential pair of " + package.device);
         else if (DevicePins::polarityOfName(p.name) == 'N')
-            report.error(where,
+            report.error("package-polarity", where,
                          "pair " + pair + " has its positive port on the N ball " + p.number + " (" + p.name + ")");
     }
     for (const auto& [bank, voltages] : bankVoltages) {
@@ -78,7 +81,7 @@ bool PackageChecker::check(IWJInterfaceView* design, const DevicePins& package, 
         std::string listed;
         for (const auto& [voltage, port] : voltages)
             listed += (listed.empty() ? "" : ", ") + voltage + " (" + port + ")";
-        report.error(where,
+        report.error("package-bank-voltage", where,
                      "bank " + bank + " of " + package.device + " holds user I/O of several voltages: " + listed);
     }
     return !table.rows().empty();

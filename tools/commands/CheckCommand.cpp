@@ -1,5 +1,6 @@
 #include "commands/CheckCommand.h"
 
+#include "PrintableText.h"
 #include "check/CheckReport.h"
 #include "check/ComponentChecker.h"
 #include "check/DesignIndex.h"
@@ -11,8 +12,33 @@
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 #include "wjxmlkicad/DevicePins.h"
 
+#include <fstream>
 #include <iostream>
 #include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The keys or patterns of a waiver file with their lines: one per line,
+// blanks around it ignored, blank lines and # comments skipped.
+bool readWaivers(const std::string& fileName, std::vector<std::pair<int, std::string>>* waivers)
+{
+    std::ifstream in(fileName);
+    if (!in) {
+        std::cerr << wjxml::printable(fileName) << ": the waiver file cannot be read\n";
+        return false;
+    }
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        const std::size_t start = line.find_first_not_of(" \t\r");
+        if (start != std::string::npos && line[start] != '#')
+            waivers->emplace_back(number, line.substr(start, line.find_last_not_of(" \t\r") + 1 - start));
+    }
+    return !in.bad();
+}
+
+} // namespace
 
 void CheckCommand::add(CLI::App& app, int& result)
 {
@@ -20,6 +46,7 @@ void CheckCommand::add(CLI::App& app, int& result)
         std::string file;
         bool werror = false;
         std::string format = "text";
+        std::string waivers;
         std::string package;
         std::string refdes;
     };
@@ -37,19 +64,26 @@ void CheckCommand::add(CLI::App& app, int& result)
                          "ifx check board.xml");
     command->add_option("FILE", options->file, "interface exchange file")->required();
     command->add_flag("--werror", options->werror, "exit 1 on warnings too");
-    command->add_option("--format", options->format, "text or json")
-        ->check(CLI::IsMember({"text", "json"}))
+    command->add_option("--format", options->format, "text, json, or waivers: a waiver file of the findings")
+        ->check(CLI::IsMember({"text", "json", "waivers"}))
         ->default_str("text");
+    command->add_option("--waive", options->waivers,
+                        "a file of finding keys or patterns (* and ?), one per line: those findings are counted as "
+                        "waived, not printed");
     command->add_option("--package", options->package, "device pin list: FILE.kicad_sym:SYMBOL or FILE.csv")
         ->needs(command->add_option("--refdes", options->refdes, "the instance checked against --package"));
     command->callback([options, &result] {
-        result = run(options->file, options->format == "json", options->werror, options->package, options->refdes);
+        result =
+            run(options->file, options->format, options->werror, options->waivers, options->package, options->refdes);
     });
 }
 
-int CheckCommand::run(const std::string& fileName, bool json, bool warningsAreErrors, const std::string& package,
-                      const std::string& refdes)
+int CheckCommand::run(const std::string& fileName, const std::string& format, bool warningsAreErrors,
+                      const std::string& waiverFile, const std::string& package, const std::string& refdes)
 {
+    std::vector<std::pair<int, std::string>> waivers;
+    if (!waiverFile.empty() && !readWaivers(waiverFile, &waivers))
+        return 1;
     DevicePins device;
     std::string error;
     if (!package.empty() && !DevicePins::read(package, &device, &error)) {
@@ -70,8 +104,20 @@ int CheckCommand::run(const std::string& fileName, bool json, bool warningsAreEr
         std::cerr << fileName << ": instance " << refdes << " has no part map with pin mappings\n";
         return 1;
     }
-    if (json)
+    std::vector<std::string> patterns;
+    for (const auto& waiver : waivers)
+        patterns.push_back(waiver.second);
+    const std::vector<bool> used = report.waive(patterns);
+    for (std::size_t i = 0; i < used.size(); ++i) {
+        if (!used[i])
+            std::cerr << wjxml::printable(waiverFile + ':' + std::to_string(waivers[i].first) + ": waiver \"" +
+                                          waivers[i].second + "\" matches no finding")
+                      << '\n';
+    }
+    if (format == "json")
         report.printJson(std::cout, fileName);
+    else if (format == "waivers")
+        report.printWaivers(std::cout, fileName);
     else
         report.print(std::cout, fileName);
     return report.errors() > 0 || (warningsAreErrors && report.warnings() > 0) ? 1 : 0;

@@ -3,6 +3,7 @@
 #include "commands/CheckCommand.h"
 #include "commands/CopyCommand.h"
 #include "commands/DiffCommand.h"
+#include "commands/EditCommand.h"
 #include "commands/ExportCommand.h"
 #include "commands/FootprintCommand.h"
 #include "commands/ImportCommand.h"
@@ -41,6 +42,7 @@ int runIfx(int argc, char** argv)
     DiffCommand::add(app, result);
     RenderCommand::add(app, result);
     CopyCommand::add(app, result);
+    EditCommand::add(app, result);
     ImportCommand::add(app, result);
     ExportCommand::add(app, result);
     FootprintCommand::add(app, result);
