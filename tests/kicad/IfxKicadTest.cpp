@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+
 namespace {
 
 std::string boardCopy(const std::string& name)
@@ -19,6 +22,7 @@ std::string boardCopy(const std::string& name)
 }
 
 const std::string kBga = testsupport::sourcePath("tests/data/kicad/BGA-16.kicad_mod");
+const std::string kPackage = testsupport::sourcePath("tests/data/kicad/FPGA_Test.kicad_sym:XC7TEST-FG16");
 
 TEST(IfxFootprint, AddsAFootprintOrPlacesAnInstancesPinsByName)
 {
@@ -106,12 +110,55 @@ TEST(IfxExportKicad, SymbolAndFootprintReadBackToTheSamePins)
     EXPECT_NE(run.err.find("would replace the input"), std::string::npos) << run.err;
 }
 
+TEST(IfxImportPackage, EveryBallAtItsPadWithSupplyPortsAndPlacementsChecked)
+{
+    const std::string design = testsupport::outputPath("package-import.xml");
+    std::remove(design.c_str());
+    const auto import = [&](const std::string& xdc) {
+        return runIfx({"import", design, testsupport::writeInput("package.xdc", xdc), "--refdes", "U1", "--package",
+                       kPackage, "--footprint-file", kBga, "--supplies"});
+    };
+    const std::pair<std::string, std::string> refused[] = {
+        {"set_property PACKAGE_PIN A11 [get_ports x]",
+         ":1: U1.x is placed on A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3)"},
+        {"\nset_property PACKAGE_PIN c1 [get_ports x]",
+         ":2: U1.x is placed on c1, a ground ball (GND) of XC7TEST-FG16"},
+        {"set_property PACKAGE_PIN D1 [get_ports x]",
+         ":1: U1.x is placed on D1, a no-connect ball (NC) of XC7TEST-FG16"},
+        {"set_property PACKAGE_PIN A3 [get_ports gnd]", "U1: the port GND of the supply is no power or ground port"},
+    };
+    for (const auto& [xdc, error] : refused) {
+        const IfxRun run = import(xdc);
+        EXPECT_EQ(run.status, 1) << xdc;
+        EXPECT_NE(run.err.find(error + "\n"), std::string::npos) << run.err;
+        EXPECT_FALSE(std::ifstream(design).good());
+    }
+    IfxRun run = import("set_property PACKAGE_PIN a1 [get_ports {led[0]}]\nset_property PACKAGE_PIN E2 [get_ports "
+                        "{led[1]}]\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, kBga + ": warning: no pad for 2 pins of U1_PACKAGE: E1 E2\n");
+    EXPECT_EQ(run.out, "U1: 2 placements and 0 IO standards read, 0 other statements read past, 5 ports, 18 pins and "
+                       "0 differential pairs made, 1 warnings\n");
+    const testsupport::View view = testsupport::read(design, false);
+    IWJCompInst* u1 = testsupport::valueAt(view->compInsts(), "U1");
+    IWJPartMap* map = view->findPartMap(u1);
+    EXPECT_STREQ(map->footprint()->findPin("B1")->location(), "-1.2,0.4");
+    EXPECT_STREQ(map->footprint()->findPin("E1")->location(), "");
+    EXPECT_EQ(u1->findPort("GND")->type(), IWJPort::Ground);
+    EXPECT_EQ(u1->findPort("VCCO_14")->type(), IWJPort::Power);
+    EXPECT_EQ(testsupport::count(map->pinGroupForPort(u1->findPort("GND"), -1)->pins()), 2);
+    EXPECT_EQ(u1->findPort("NC"), nullptr);
+    run = import("set_property PACKAGE_PIN A3 [get_ports gnd]");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("\nU1: the port GND of the supply is placed on the one pin A3\n"), std::string::npos);
+}
+
 } // namespace
 
 TEST(IfxPackage, CheckFindsPlanningFaultsAndPinmapListsFreeIo)
 {
     const std::string design = testsupport::sourcePath("tests/data/kicad/package-check.xml");
-    const std::string package = testsupport::sourcePath("tests/data/kicad/FPGA_Test.kicad_sym:XC7TEST-FG16");
+    const std::string& package = kPackage;
     IfxRun run = runIfx({"check", design, "--refdes", "U1", "--package", package});
     EXPECT_EQ(run.status, 1) << run.err;
     const std::string at = design + ":144: error: ";

@@ -5,10 +5,12 @@
 
 #include "wjxmlkicad/DevicePins.h"
 #include "wjxmlkicad/KicadFootprint.h"
+#include "wjxmlkicad/PinFunction.h"
 #include "wjxmlkicad/SExpression.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 
 namespace {
 
@@ -98,6 +100,24 @@ TEST(KicadCsvPins, ColumnsInAnyOrderAndBanksFromNames)
     EXPECT_EQ(error, "p.csv:4: pin A1 is listed on line 2 already");
     EXPECT_FALSE(DevicePins::readCsv("p.csv", "ball,name\n", &device, &error));
     EXPECT_EQ(error, "p.csv:1: the header row must name the columns pin and name");
+}
+
+TEST(KicadPinFunction, ByNameFirstThenType)
+{
+    const std::tuple<const char*, const char*, PinFunction::Kind> cases[] = {
+        {"IO_L1P_T0_14", "power_in", PinFunction::UserIo},
+        {"nc", "", PinFunction::NoConnect},
+        {"DNU_3", "", PinFunction::NoConnect},
+        {"NCE", "", PinFunction::Other},
+        {"DONE_0", "no_connect", PinFunction::NoConnect},
+        {"GNDADC_0", "power_in", PinFunction::Ground},
+        {"vss", "", PinFunction::Ground},
+        {"VCCO_34", "", PinFunction::Power},
+        {"VBATT_0", "power_in", PinFunction::Power},
+        {"TCK_0", "input", PinFunction::Other},
+    };
+    for (const auto& [name, type, kind] : cases)
+        EXPECT_EQ(PinFunction::of(DevicePin{"A1", name, type, "", ""}), kind) << name;
 }
 
 TEST(KicadFootprintFile, PadsBecomePinsWithYUpwardsAndTheOutline)

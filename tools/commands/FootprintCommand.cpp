@@ -57,13 +57,8 @@ int FootprintCommand::run(const std::string& designFile, const std::string& foot
         std::cerr << designFile << ": " << error << '\n';
         return 1;
     }
-    if (!report.pinsLacked.empty()) {
-        std::cerr << footprintFile << ": warning: no pad for " << report.pinsLacked.size() << " pins of "
-                  << report.footprint << ":";
-        for (const std::string& pin : report.pinsLacked)
-            std::cerr << ' ' << pin;
-        std::cerr << '\n';
-    }
+    if (!report.pinsLacked.empty())
+        std::cerr << FootprintApplier::lackedWarning(footprintFile, report) << '\n';
     if (!DesignReader::write(design.get(), target))
         return 1;
     std::cout << report.footprint << ": " << report.pinsPlaced << " pins placed, " << report.pinsAdded

@@ -1,6 +1,7 @@
 #include "commands/ImportCommand.h"
 
 #include "commands/CommandLine.h"
+#include "kicadio/PackageImport.h"
 #include "model/DesignReader.h"
 
 #include <iostream>
@@ -40,6 +41,7 @@ void ImportCommand::add(CLI::App& app, int& result)
         std::string design;
         std::vector<std::string> constraintFiles;
         ImportOptions import;
+        PackageOptions package;
         std::string format;
         std::string output;
         bool noPairs = false;
@@ -60,17 +62,26 @@ void ImportCommand::add(CLI::App& app, int& result)
     command->add_flag("--replace", options->import.replace, "clear the part map's pin mappings first");
     command->add_flag("--no-pairs", options->noPairs,
                       "pair only ports with a differential IO standard, not ports named x_p and x_n");
+    CLI::Option* package = command->add_option("--package", options->package.package,
+                                               "the device's pin list: FILE.kicad_sym:SYMBOL or FILE.csv");
+    command
+        ->add_option("--footprint-file", options->package.footprintFile, "KiCad footprint placing the package's pins")
+        ->needs(package);
+    command->add_flag("--supplies", options->package.supplies, "a power or ground port per supply of the package")
+        ->needs(package);
     command->add_option("-o,--output", options->output, "write the design here instead of DESIGN");
     command->add_option("--format", options->format, "the format of every constraint file")
         ->check(CommandLine::constraintFormats());
     command->callback([options, &result] {
         options->import.pairsByName = !options->noPairs;
-        result = run(options->design, options->constraintFiles, options->import, options->format, options->output);
+        result = run(options->design, options->constraintFiles, options->import, options->package, options->format,
+                     options->output);
     });
 }
 
 int ImportCommand::run(const std::string& designFile, const std::vector<std::string>& constraintFiles,
-                       const ImportOptions& options, const std::string& format, const std::string& output)
+                       const ImportOptions& options, const PackageOptions& package, const std::string& format,
+                       const std::string& output)
 {
     std::vector<ConstraintSource> sources(constraintFiles.size());
     for (std::size_t i = 0; i < constraintFiles.size(); ++i) {
@@ -84,7 +95,9 @@ int ImportCommand::run(const std::string& designFile, const std::vector<std::str
     if (!design)
         return 1;
     ImportReport report;
-    const bool imported = PinConstraints::importConstraints(design.get(), sources, options, &report);
+    const bool imported =
+        PinConstraints::importConstraints(design.get(), sources, options, &report) &&
+        (package.package.empty() || PackageImport::apply(design.get(), sources, options.refdes, package, &report));
     for (const std::string& warning : report.warnings)
         std::cerr << warning << '\n';
     for (const std::string& error : report.errors)

@@ -79,3 +79,12 @@ bool FootprintApplier::apply(IWJInterfaceView* design, const KicadFootprint& fil
     std::sort(report->pinsLacked.begin(), report->pinsLacked.end(), NaturalOrder::before);
     return true;
 }
+
+std::string FootprintApplier::lackedWarning(const std::string& fileName, const FootprintReport& report)
+{
+    std::string text = fileName + ": warning: no pad for " + std::to_string(report.pinsLacked.size()) + " pins of " +
+                       report.footprint + ":";
+    for (const std::string& pin : report.pinsLacked)
+        text += " " + pin;
+    return text;
+}

@@ -29,6 +29,9 @@ public:
     // refdes.
     static bool apply(IWJInterfaceView* design, const KicadFootprint& file, const std::string& name,
                       const std::string& refdes, FootprintReport* report, std::string* error);
+    // "FILE: warning: no pad for N pins of FOOTPRINT: A1 A2 ...", naming the
+    // pins of report that fileName has no pad for.
+    static std::string lackedWarning(const std::string& fileName, const FootprintReport& report);
 };
 
 #endif
