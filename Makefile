@@ -29,6 +29,9 @@
 #               and exporting pin placements against reading and writing a
 #               design file; it also reads many references to one port and
 #               measures the resident growth of edit-and-undo cycles
+#   make test-kicad  installs KiCad's symbol and footprint libraries and
+#               reads every FPGA symbol and every BGA, QFN and QFP footprint
+#               of them; it reports each it cannot read
 #   make docs   builds the HTML reference of the public headers with Doxygen
 #               into build/docs/html, the Python module's with pydoc and the
 #               ifx manual page's; an undocumented public declaration fails
@@ -76,10 +79,13 @@ MUTANT_PACKAGES := ccache
 
 PACKAGE_BUILD ?= build-package
 
+KICAD_PACKAGES := kicad-symbols kicad-footprints
+KICAD_LIBRARIES ?= /usr/share/kicad
+
 DOCS_PACKAGES := doxygen groff
 DOCS          ?= $(BUILD)/docs
-# The public headers of the core and the interchange library.
-DOCS_HEADERS  := include interchange/include
+# The public headers of the core, the interchange library and the KiCad readers.
+DOCS_HEADERS  := include interchange/include kicad/include
 VERSION       := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 # The largest inputs (a million references, 100 000 levels) would take long
@@ -88,7 +94,7 @@ VALGRIND_PACKAGES := valgrind
 VALGRIND_SKIPPED  := HostileInput.AMillion*:SaveFailure.ADesignLargerThanARead*:DeepTree.*
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
-.PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs deps-mutants build build-asan build-tsan build-fuzz demo test test-browser python-imports \
+.PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs deps-kicad deps-mutants build build-asan build-tsan build-fuzz demo test test-browser test-kicad python-imports \
         mutants fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-smoke $(addprefix fuzz-smoke-,$(FUZZ_TARGETS)) \
         fuzz-coverage deps-format format format-check soak valgrind bench docs package clean
 
@@ -141,6 +147,9 @@ deps-valgrind:
 
 deps-docs:
 	$(call install-missing,$(DOCS_PACKAGES))
+
+deps-kicad:
+	$(call install-missing,$(KICAD_PACKAGES))
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPython_EXECUTABLE=$(PYTHON) $(WERROR_OPTION) $(DEBUG_OPTIONS) >/dev/null
@@ -197,6 +206,12 @@ test: build build-asan build-tsan
 test-browser: build deps-browser
 	mkdir -p $(BUILD)/test-output
 	cd $(BUILD) && ctest --output-on-failure -L browser
+
+# Reads KiCad's own libraries, which are not the project's to ship: not part
+# of make test, whose fixtures are written for it.
+test-kicad: build deps-kicad
+	cmake --build $(BUILD) -j$(JOBS) --target kicad_library_check
+	$(BUILD)/kicad/kicad_library_check $(KICAD_LIBRARIES)/symbols $(KICAD_LIBRARIES)/footprints
 
 # The module built for $(PYTHON) must import in python3 on PATH and in Debian's
 # python3 too, when they are of the same Python version.

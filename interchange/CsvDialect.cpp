@@ -1,74 +1,11 @@
 #include "CsvDialect.h"
 
+#include "CsvColumns.h"
 #include "PinTable.h"
 #include "PortBitName.h"
 #include "TextRules.h"
 
-#include <map>
-
 namespace {
-
-struct CsvRecord {
-    int line = 0;
-    std::vector<std::string> fields;
-};
-
-// Splits RFC 4180 text into records; a quoted field may hold commas, doubled
-// quotes and line breaks. unclosedLine is the line of a quote never closed.
-std::vector<CsvRecord> records(const std::string& text, int* unclosedLine)
-{
-    std::vector<CsvRecord> result;
-    CsvRecord record{1, {""}};
-    int line = 1;
-    bool quoted = false;
-    *unclosedLine = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\n')
-            ++line;
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
-                record.fields.back() += text[++i];
-            else if (c == '"')
-                quoted = false;
-            else
-                record.fields.back() += c;
-        } else if (c == '"' && record.fields.back().empty()) {
-            quoted = true;
-            *unclosedLine = line;
-        } else if (c == ',') {
-            record.fields.emplace_back();
-        } else if (c == '\n') {
-            result.push_back(record);
-            record = CsvRecord{line, {""}};
-        } else if (c != '\r') {
-            record.fields.back() += c;
-        }
-    }
-    if (quoted)
-        return result;
-    *unclosedLine = 0;
-    if (record.fields.size() > 1 || !record.fields[0].empty())
-        result.push_back(record);
-    return result;
-}
-
-bool isEmpty(const CsvRecord& record)
-{
-    for (const std::string& field : record.fields) {
-        if (!TextRules::trimmed(field).empty())
-            return false;
-    }
-    return true;
-}
-
-// A field as written, without the apostrophe that neutralises a formula.
-std::string fieldText(const std::string& field)
-{
-    if (field.size() >= 2 && field[0] == '\'' && std::string("=+-@").find(field[1]) != std::string::npos)
-        return field.substr(1);
-    return field;
-}
 
 // A field that a spreadsheet would not take for a formula, quoted when it
 // needs to be.
@@ -83,34 +20,9 @@ std::string csvField(const std::string& text)
     return quoted + "\"";
 }
 
-// The columns of a header row, by lower-case name.
-class CsvColumns {
-public:
-    explicit CsvColumns(const CsvRecord& header)
-    {
-        for (std::size_t i = 0; i < header.fields.size(); ++i) {
-            std::string name = TextRules::upper(TextRules::trimmed(fieldText(header.fields[i])));
-            m_columns.emplace(name, i);
-        }
-    }
-
-    bool has(const char* name) const { return m_columns.count(name) != 0; }
-
-    std::string of(const CsvRecord& record, const char* name) const
-    {
-        const auto column = m_columns.find(name);
-        if (column == m_columns.end() || column->second >= record.fields.size())
-            return "";
-        return TextRules::trimmed(fieldText(record.fields[column->second]));
-    }
-
-private:
-    std::map<std::string, std::size_t> m_columns;
-};
-
 void readRow(const CsvColumns& columns, const CsvRecord& record, ConstraintReading* reading)
 {
-    if (isEmpty(record))
+    if (CsvColumns::isEmpty(record))
         return;
     // With a mapping column, only pin mappings are placements: the rows of
     // unmapped pins have none.
@@ -152,9 +64,9 @@ void readRow(const CsvColumns& columns, const CsvRecord& record, ConstraintReadi
 void CsvDialect::read(const std::string& text, ConstraintReading* reading) const
 {
     int unclosedLine = 0;
-    const std::vector<CsvRecord> rows = records(text, &unclosedLine);
+    const std::vector<CsvRecord> rows = CsvColumns::records(text, &unclosedLine);
     std::size_t first = 0;
-    while (first < rows.size() && isEmpty(rows[first]))
+    while (first < rows.size() && CsvColumns::isEmpty(rows[first]))
         ++first;
     if (first < rows.size()) {
         const CsvColumns columns(rows[first]);

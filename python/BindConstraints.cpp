@@ -38,9 +38,10 @@ void bindConstraints(py::module_& module)
 {
     module.def(
         "import_constraints",
-        [](const DesignPtr& design, const py::object& path, const std::string& refdes, const std::string& cell,
+        [](DesignState& designArgument, const py::object& path, const std::string& refdes, const std::string& cell,
            const std::string& footprint, bool replace, bool pairs, const std::string& format, bool includeCommented,
            bool force, bool noNewPorts, bool noNewPins) {
+            const DesignPtr design = designArgument.shared_from_this();
             ConstraintSource source;
             std::string error;
             if (!PinConstraints::loadSource(pathText(path), format, &source, &error))
@@ -56,7 +57,7 @@ void bindConstraints(py::module_& module)
             options.force = force;
             options.noNewPorts = noNewPorts;
             options.noNewPins = noNewPins;
-            const bool imported = PinConstraints::importConstraints(design->view(), {source}, options, &report);
+            const bool imported = PinConstraints::importConstraints(design->edit(), {source}, options, &report);
             design->structureChanged();
             if (!imported)
                 throw py::value_error(lines(report.errors));
@@ -82,8 +83,9 @@ void bindConstraints(py::module_& module)
         "changes nothing; returns the counts, the names of the ports and pins made and the warnings.");
     module.def(
         "export_constraints",
-        [](const DesignPtr& design, const std::string& refdes, const std::string& format,
+        [](DesignState& designArgument, const std::string& refdes, const std::string& format,
            const std::string& iostandard) {
+            const DesignPtr design = designArgument.shared_from_this();
             ExportOptions options;
             options.refdes = refdes;
             options.format = formatNamed(format);

@@ -1,9 +1,11 @@
 #include "Bindings.h"
 #include "ClassHelpers.h"
 #include "DesignState.h"
+#include "Errors.h"
 #include "KeyedView.h"
 #include "Wrap.h"
 
+#include "edit/EditNames.h"
 #include "wjxmlinterchange/PinConstraints.h"
 
 namespace py = pybind11;
@@ -23,9 +25,10 @@ IWJFootPrint* footprintNamed(IWJInterfaceView* view, const std::string& name)
     return nullptr;
 }
 
-void removeFootprint(const DesignPtr& design, const py::object& which)
+void removeFootprint(DesignState& self, const py::object& which)
 {
-    IWJInterfaceView* view = design->view();
+    const DesignPtr design = self.shared_from_this();
+    IWJInterfaceView* view = design->edit();
     const bool byObject = py::isinstance<FootprintHandle>(which);
     const std::string name =
         byObject ? std::string(which.cast<const FootprintHandle&>().get()->name()) : strArgument(which);
@@ -33,7 +36,7 @@ void removeFootprint(const DesignPtr& design, const py::object& which)
         requireDesign(which.cast<const FootprintHandle&>(), design, "the footprint belongs to another design");
     IWJFootPrint* footprint = footprintNamed(view, libraryText(name));
     if (!footprint)
-        throw py::value_error("the design has no footprint named '" + name + "'");
+        throw NotFound("the design has no footprint named '" + name + "'");
     if (byObject && footprint != which.cast<const FootprintHandle&>().get())
         throw py::value_error("another footprint named '" + name + "' comes first in id order; rename one of them");
     const auto before = design->topLevelObjects();
@@ -42,14 +45,15 @@ void removeFootprint(const DesignPtr& design, const py::object& which)
     design->retireRemoved(before, partMaps);
 }
 
-void removeInstance(const DesignPtr& design, const InstanceHandle& instance)
+void removeInstance(DesignState& self, const InstanceHandle& instance)
 {
+    const DesignPtr design = self.shared_from_this();
     requireDesign(instance, design, "the instance belongs to another design");
     if (!design->holdsInstance(instance.get()))
         throw py::value_error("the instance is not filed in the design: another of the same id took its place");
     const auto before = design->topLevelObjects();
     const auto partMaps = design->partMaps();
-    design->view()->removeCompInst(instance.get());
+    design->edit()->removeCompInst(instance.get());
     design->retireRemoved(before, partMaps);
 }
 
@@ -57,8 +61,10 @@ void removeInstance(const DesignPtr& design, const InstanceHandle& instance)
 
 void bindDesign(py::module_& module)
 {
-    py::class_<DesignState, DesignPtr> cls(module, "Design", "A design read from a file or started empty.");
-    cls.def_property_readonly("bound", &DesignState::bound, "Whether edits are written into the saved document.")
+    auto cls = declared<DesignState, DesignPtr>(module, "Design");
+    cls.def_property_readonly(
+           "bound", [](const DesignState& self) { return self.bound(); },
+           "Whether edits are written into the saved document.")
         .def(
             "save",
             [](DesignState& design, const py::object& path) {
@@ -70,7 +76,8 @@ void bindDesign(py::module_& module)
             },
             py::arg("path"), "Writes the design; on failure raises OSError and leaves an existing file as it was.")
         .def_property_readonly("instances",
-                               [](const DesignPtr& design) {
+                               [](DesignState& self) {
+                                   const DesignPtr design = self.shared_from_this();
                                    return KeyedView(design, [design] {
                                        return keyedEntries(
                                            design->view()->compInsts(),
@@ -78,7 +85,8 @@ void bindDesign(py::module_& module)
                                    });
                                })
         .def_property_readonly("footprints",
-                               [](const DesignPtr& design) {
+                               [](DesignState& self) {
+                                   const DesignPtr design = self.shared_from_this();
                                    return KeyedView(design, [design] {
                                        return keyedEntries(design->view()->footprints(),
                                                            [&design](IWJFootPrint* footprint) {
@@ -87,7 +95,8 @@ void bindDesign(py::module_& module)
                                    });
                                })
         .def_property_readonly("part_maps",
-                               [](const DesignPtr& design) {
+                               [](DesignState& self) {
+                                   const DesignPtr design = self.shared_from_this();
                                    py::list partMaps;
                                    for (IWJPartMap* partMap : design->partMaps())
                                        partMaps.append(wrapPartMap(design, partMap));
@@ -95,9 +104,10 @@ void bindDesign(py::module_& module)
                                })
         .def(
             "add_instance",
-            [](const DesignPtr& design, const std::string& cellName, const std::string& refdes) {
+            [](DesignState& self, const std::string& cellName, const std::string& refdes) {
+                const DesignPtr design = self.shared_from_this();
                 IWJCompInst* instance =
-                    requireMade(design->view()->addCompInst(libraryText(cellName), libraryText(refdes)));
+                    requireMade(design->edit()->addCompInst(libraryText(cellName), libraryText(refdes)));
                 design->structureChanged();
                 return wrapInstance(design, instance);
             },
@@ -106,17 +116,19 @@ void bindDesign(py::module_& module)
              "Removes the instance with its ports, groups and part maps.")
         .def(
             "find_instance",
-            [](const DesignPtr& design, const std::string& refdes) -> py::object {
+            [](DesignState& self, const std::string& refdes) -> py::object {
+                const DesignPtr design = self.shared_from_this();
                 IWJCompInst* instance = PinConstraints::findInstance(design->view(), refdes);
                 return instance ? wrapInstance(design, instance) : py::none();
             },
-            py::arg("refdes"), "The first instance in id order with this refdes in any letter case, or None.")
+            py::arg("refdes"), "The first instance in id order with this refdes, in any letter case, or None.")
         .def(
             "add_footprint",
-            [](const DesignPtr& design, const std::string& name, const py::object& width, const py::object& length,
+            [](DesignState& self, const std::string& name, const py::object& width, const py::object& length,
                const py::object& thickness, const py::object& origin, const py::object& rotation) {
+                const DesignPtr design = self.shared_from_this();
                 std::string texts[5];
-                IWJFootPrint* footprint = requireMade(design->view()->addFootprint(
+                IWJFootPrint* footprint = requireMade(design->edit()->addFootprint(
                     libraryText(name), optionalLibraryText(width, texts[0]), optionalLibraryText(length, texts[1]),
                     optionalLibraryText(thickness, texts[2]), optionalLibraryText(origin, texts[3]),
                     optionalLibraryText(rotation, texts[4])));
@@ -129,28 +141,42 @@ void bindDesign(py::module_& module)
              "Removes a footprint, given by name or as a Footprint, with its pins and part maps.")
         .def(
             "find_footprint",
-            [](const DesignPtr& design, const std::string& name) {
+            [](DesignState& self, const std::string& name) {
+                const DesignPtr design = self.shared_from_this();
                 return wrapFootprint(design, footprintNamed(design->view(), name));
             },
             py::arg("name"), "The first footprint in id order with this name, or None.")
         .def(
             "add_part_map",
-            [](const DesignPtr& design, const FootprintHandle& footprint, const InstanceHandle& instance) {
+            [](DesignState& self, const FootprintHandle& footprint, const InstanceHandle& instance) {
+                const DesignPtr design = self.shared_from_this();
                 requireDesign(footprint, design, "the footprint belongs to another design");
                 requireDesign(instance, design, "the instance belongs to another design");
-                IWJPartMap* partMap = requireMade(design->view()->addPartMap(footprint.get(), instance.get()));
+                IWJPartMap* partMap = requireMade(design->edit()->addPartMap(footprint.get(), instance.get()));
                 design->structureChanged();
                 return wrapPartMap(design, partMap);
             },
             py::arg("footprint"), py::arg("instance"))
         .def(
             "find_part_map",
-            [](const DesignPtr& design, const InstanceHandle& instance) {
+            [](DesignState& self, const InstanceHandle& instance) {
+                const DesignPtr design = self.shared_from_this();
                 requireDesign(instance, design, "the instance belongs to another design");
                 return wrapPartMap(design, design->view()->findPartMap(instance.get()));
             },
             py::arg("instance"), "The first part map of the instance, or None.");
     addTextProperty(cls, "design_name", &IWJInterfaceView::designName, &IWJInterfaceView::setDesignName);
-    addTextProperty(cls, "last_updated_by", &IWJInterfaceView::lastUpdatedBy, &IWJInterfaceView::setLastUpdatedBy);
-    addTextProperty(cls, "last_updated_at", &IWJInterfaceView::lastUpdatedAt, &IWJInterfaceView::setLastUpdatedAt);
+    // A save after edits stamps who changed the design and when, unless the
+    // host set either text itself.
+    using Setter = void (IWJInterfaceView::*)(const char*);
+    const auto stampProperty = [&cls](const char* name, const char* (IWJInterfaceView::*read)(), Setter write) {
+        cls.def_property(
+            name, [read](const DesignState& self) { return modelText((self.get()->*read)()); },
+            [write](DesignState& self, const std::string& value) {
+                (self.edit()->*write)(libraryText(value));
+                self.stampedByHost();
+            });
+    };
+    stampProperty("last_updated_by", &IWJInterfaceView::lastUpdatedBy, &IWJInterfaceView::setLastUpdatedBy);
+    stampProperty("last_updated_at", &IWJInterfaceView::lastUpdatedAt, &IWJInterfaceView::setLastUpdatedAt);
 }

@@ -7,7 +7,7 @@ namespace py = pybind11;
 
 void bindFootprints(py::module_& module)
 {
-    py::class_<FootprintHandle> footprint(module, "Footprint", "A footprint (part definition) with its pins.");
+    auto footprint = declared<FootprintHandle>(module, "Footprint");
     addIdentity<FootprintHandle>(footprint,
                                  [](const FootprintHandle& self) { return std::string(self.get()->name()); });
     addTextProperty(footprint, "name", &IWJFootPrint::name, &IWJFootPrint::setName);
@@ -41,7 +41,7 @@ void bindFootprints(py::module_& module)
             [](const FootprintHandle& self, const std::string& name, const py::object& location,
                const py::object& padstack, const py::object& size, const py::object& shape) {
                 std::string texts[4];
-                IWJFootPrintPin* pin = requireMade(self.get()->addPin(
+                IWJFootPrintPin* pin = requireMade(self.edit()->addPin(
                     libraryText(name), optionalLibraryText(location, texts[0]), optionalLibraryText(padstack, texts[1]),
                     optionalLibraryText(size, texts[2]), optionalLibraryText(shape, texts[3])));
                 self.design().structureChanged();
@@ -50,7 +50,7 @@ void bindFootprints(py::module_& module)
             py::arg("name"), py::arg("location") = py::none(), py::arg("padstack") = py::none(),
             py::arg("size") = py::none(), py::arg("shape") = py::none());
 
-    py::class_<PinHandle> pin(module, "Pin", "A pin of a footprint.");
+    auto pin = declared<PinHandle>(module, "Pin");
     addIdentity<PinHandle>(pin, [](const PinHandle& self) { return std::string(self.get()->name()); });
     addTextProperty(pin, "name", &IWJFootPrintPin::name, &IWJFootPrintPin::setName);
     addTextProperty(pin, "location", &IWJFootPrintPin::location, &IWJFootPrintPin::setLocation);

@@ -56,7 +56,7 @@ template <class H, class... Options> void bindGroupOperations(py::class_<H, Opti
                 requireOwner(port, self.template owner<IWJCompInst>(),
                              "the port is not a port of the group's instance");
                 requireRange(lsb, msb);
-                self.get()->addPortRef(port.get(), lsb, msb);
+                self.edit()->addPortRef(port.get(), lsb, msb);
             },
             py::arg("port"), py::arg("lsb") = -1, py::arg("msb") = -1)
         .def(
@@ -65,7 +65,7 @@ template <class H, class... Options> void bindGroupOperations(py::class_<H, Opti
                int powerPins, int groundPins) {
                 requirePinCount(powerPins);
                 requirePinCount(groundPins);
-                IWJPortGroup* group = requireMade(self.get()->addPortGroup(
+                IWJPortGroup* group = requireMade(self.edit()->addPortGroup(
                     libraryText(name), groupTypeCode(type), libraryText(voltage), powerPins, groundPins));
                 self.design().structureChanged();
                 return wrapGroup(self.template owner<IWJCompInst>(), group);
@@ -84,33 +84,32 @@ template <class H, class... Options> void bindGroupOperations(py::class_<H, Opti
 
 void bindGroups(py::module_& module)
 {
-    py::class_<GroupHandle> group(module, "PortGroup", "A group of port references below a bus interface.");
+    auto group = declared<GroupHandle>(module, "PortGroup");
     addIdentity<GroupHandle>(group, [](const GroupHandle& self) { return std::string(self.get()->fullName()); });
     bindGroupOperations(group);
     addTextProperty(group, "voltage", &IWJPortGroup::voltage, &IWJPortGroup::setVoltage);
     group
         .def_property(
             "type", [](const GroupHandle& self) { return groupTypeWord(self.get()->groupType()); },
-            [](const GroupHandle& self, const py::object& type) { self.get()->setGroupType(groupTypeCode(type)); },
+            [](const GroupHandle& self, const py::object& type) { self.edit()->setGroupType(groupTypeCode(type)); },
             "None, 'bus' or 'voltageDefn'")
         .def_property(
             "num_phys_power_pins", [](const GroupHandle& self) { return self.get()->numPhysPowerPins(); },
             [](const GroupHandle& self, int pins) {
                 requirePinCount(pins);
-                self.get()->setNumPhysPins(pins, self.get()->numPhysGroundPins());
+                self.edit()->setNumPhysPins(pins, self.get()->numPhysGroundPins());
             })
         .def_property(
             "num_phys_ground_pins", [](const GroupHandle& self) { return self.get()->numPhysGroundPins(); },
             [](const GroupHandle& self, int pins) {
                 requirePinCount(pins);
-                self.get()->setNumPhysPins(self.get()->numPhysPowerPins(), pins);
+                self.edit()->setNumPhysPins(self.get()->numPhysPowerPins(), pins);
             })
         .def_property_readonly("bus_interface", [](const GroupHandle& self) {
             return wrapGroup(self.owner<IWJCompInst>(), self.get()->busInterface());
         });
 
-    py::class_<BusInterfaceHandle> busInterface(module, "BusInterface",
-                                                "A bus interface of an instance: the top of its port groups.");
+    auto busInterface = declared<BusInterfaceHandle>(module, "BusInterface");
     addIdentity<BusInterfaceHandle>(busInterface,
                                     [](const BusInterfaceHandle& self) { return std::string(self.get()->fullName()); });
     bindGroupOperations(busInterface);

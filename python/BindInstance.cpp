@@ -31,7 +31,7 @@ py::object addPort(const InstanceHandle& instance, const std::string& name, cons
     requireRange(lsb, msb);
     requirePinCount(pins);
     std::string storage;
-    IWJPort* port = requireMade(instance.get()->addPort(
+    IWJPort* port = requireMade(instance.edit()->addPort(
         libraryText(name), instancePortName(instancePortNameValue, storage), portTypeCode(type), pins, lsb, msb));
     instance.design().structureChanged();
     return wrapPort(instance, port);
@@ -42,7 +42,7 @@ void removePort(const InstanceHandle& instance, const PortHandle& port)
     requireOwner(port, instance, "the port is not a port of this instance");
     if (!instance.design().holdsPort(instance.get(), port.get()))
         throw py::value_error("the port is not filed in the instance: another of the same id took its place");
-    instance.get()->removePort(port.get());
+    instance.edit()->removePort(port.get());
     instance.design().retire(port.get());
     instance.design().structureChanged();
 }
@@ -51,7 +51,7 @@ void removePort(const InstanceHandle& instance, const PortHandle& port)
 
 void bindInstance(py::module_& module)
 {
-    py::class_<InstanceHandle> cls(module, "Instance", "A placed component with its ports and bus interfaces.");
+    auto cls = declared<InstanceHandle>(module, "Instance");
     addIdentity<InstanceHandle>(cls, [](const InstanceHandle& self) { return std::string(self.get()->refdes()); });
     addTextProperty(cls, "refdes", &IWJCompInst::refdes, &IWJCompInst::setRefdes);
     addTextProperty(cls, "cell_name", &IWJCompInst::cellName, &IWJCompInst::setCellName);
@@ -98,7 +98,7 @@ void bindInstance(py::module_& module)
             "add_differential_port",
             [](const InstanceHandle& self, const std::string& name, const py::object& instancePortNameValue) {
                 std::string storage;
-                IWJDPPort* port = requireMade(self.get()->addDifferentialPort(
+                IWJDPPort* port = requireMade(self.edit()->addDifferentialPort(
                     libraryText(name), instancePortName(instancePortNameValue, storage)));
                 self.design().structureChanged();
                 return wrapPort(self, port);
@@ -108,7 +108,7 @@ void bindInstance(py::module_& module)
             "add_bus_interface",
             [](const InstanceHandle& self, const std::string& name, const std::string& definition) {
                 IWJCompBusInterface* busInterface =
-                    requireMade(self.get()->addBusInterface(libraryText(name), libraryText(definition)));
+                    requireMade(self.edit()->addBusInterface(libraryText(name), libraryText(definition)));
                 self.design().structureChanged();
                 return wrapGroup(self, busInterface);
             },

@@ -3,6 +3,8 @@
 #include "PortChecks.h"
 #include "Wrap.h"
 
+#include "edit/PinEdits.h"
+
 #include <algorithm>
 #include <tuple>
 #include <vector>
@@ -57,22 +59,37 @@ IWJFootPrintPin* pinArgument(const FootprintHandle& footprint, const py::handle&
     return handle.get();
 }
 
-// The names of a list of pins, for the library's pin-group mappings, which
-// look pins up by name: each must find the pin it came from. Iterating may
-// run Python code that edits the design, so callers check their other
-// arguments after this.
-std::vector<std::string> pinNames(const FootprintHandle& footprint, const py::object& pins)
+// The pins of a list of Pins or pin names. The library's pin-group mappings
+// look pins up by name, so each name must find the pin it came from.
+// Iterating may run Python code that edits the design, so callers check
+// their other arguments after this.
+std::vector<IWJFootPrintPin*> pinObjects(const FootprintHandle& footprint, const py::object& pins)
 {
     if (py::isinstance<py::str>(pins) || !py::isinstance<py::iterable>(pins))
         throw py::type_error("pins are given as a list of Pins or pin names");
-    std::vector<std::string> names;
+    std::vector<IWJFootPrintPin*> objects;
     for (const py::handle& item : pins) {
-        IWJFootPrintPin* pin = pinArgument(footprint, item);
-        names.emplace_back(pin->name());
-        if (footprint.get()->findPin(pin->name()) != pin)
-            throw py::value_error("pin name '" + names.back() + "' is shared by another pin of the footprint");
+        objects.push_back(pinArgument(footprint, item));
+        if (footprint.get()->findPin(objects.back()->name()) != objects.back())
+            throw py::value_error("pin name '" + std::string(objects.back()->name()) +
+                                  "' is shared by another pin of the footprint");
     }
+    return objects;
+}
+
+std::vector<std::string> pinNames(const FootprintHandle& footprint, const py::object& pins)
+{
+    std::vector<std::string> names;
+    for (IWJFootPrintPin* pin : pinObjects(footprint, pins))
+        names.emplace_back(pin->name());
     return names;
+}
+
+// Raises ValueError when the edit was refused.
+void requireDone(const EditOutcome& outcome, const char* forcing = "")
+{
+    if (!outcome.done())
+        throw py::value_error(outcome.refusal + (outcome.occupied ? forcing : ""));
 }
 
 py::list pinList(const FootprintHandle& footprint, IWJFootPrintPinGroup* group)
@@ -133,53 +150,21 @@ template <class Walk, class ToValue> py::list portRows(const PartMapHandle& part
     return result;
 }
 
-void map(const PartMapHandle& self, const PortHandle& port, const py::object& pin, int bit)
+void map(const PartMapHandle& self, const PortHandle& port, const py::object& pin, int bit, bool force)
 {
     const FootprintHandle footprint = footprintOf(self);
-    if (py::isinstance<py::str>(pin) || py::isinstance<PinHandle>(pin)) {
-        IWJFootPrintPin* mappedPin = pinArgument(footprint, pin);
-        self.get()->mapPortToPin(mappedPort(self, port, bit), mappedPin, bit);
-        return;
-    }
-    const std::vector<std::string> names = pinNames(footprint, pin);
-    self.get()->mapPortToPinNames(mappedPort(self, port, bit), names, bit);
-}
-
-// Whether the port has a mapping of that bit, or, for -1, of itself or of
-// any of its bits.
-bool isMapped(IWJPartMap* partMap, IWJPort* port, int bit)
-{
-    if (partMap->pinForPort(port, bit) || partMap->pinGroupForPort(port, bit))
-        return true;
-    if (bit != -1)
-        return false;
-    int lsb = -1;
-    int msb = -1;
-    for (auto walk = partMap->portPinMaps(); walk.isValid(); ++walk) {
-        if (walk.key()->port(&lsb, &msb) == port)
-            return true;
-    }
-    for (auto walk = partMap->portPinGroupMaps(); walk.isValid(); ++walk) {
-        if (walk.key()->port(&lsb, &msb) == port)
-            return true;
-    }
-    return false;
-}
-
-void unmap(const PartMapHandle& self, const PortHandle& port, int bit)
-{
-    IWJPort* mapped = mappedPort(self, port, bit);
-    if (!isMapped(self.get(), mapped, bit))
-        throw py::value_error("port " + std::string(mapped->fullName()) +
-                              (bit == -1 ? std::string() : " bit " + std::to_string(bit)) + " is not mapped");
-    self.get()->unmapPort(mapped, bit);
+    const bool onePin = py::isinstance<py::str>(pin) || py::isinstance<PinHandle>(pin);
+    const std::vector<IWJFootPrintPin*> pins =
+        onePin ? std::vector<IWJFootPrintPin*>{pinArgument(footprint, pin)} : pinObjects(footprint, pin);
+    requireDone(PinEdits(self.edit()).map({mappedPort(self, port, bit), bit}, pins, force),
+                " (force=True maps it there too)");
 }
 
 } // namespace
 
 void bindPartMaps(py::module_& module)
 {
-    py::class_<PartMapHandle> cls(module, "PartMap", "The mapping of an instance's ports onto a footprint's pins.");
+    auto cls = declared<PartMapHandle>(module, "PartMap");
     addIdentity<PartMapHandle>(cls, [](const PartMapHandle& self) {
         IWJCompInst* instance = self.get()->compInst();
         return std::string(instance && self.design().holdsInstance(instance) ? instance->refdes() : "?");
@@ -198,10 +183,24 @@ void bindPartMaps(py::module_& module)
                                               ? wrapFootprint(self.designPtr(), footprint)
                                               : py::none();
                                })
-        .def("map", &map, py::arg("port"), py::arg("pin"), py::arg("bit") = -1,
-             "Maps a port, or one bit of it, to a pin (a Pin or a pin name) or to a list of pins.")
-        .def("unmap", &unmap, py::arg("port"), py::arg("bit") = -1,
-             "Unmaps one bit, or with -1 the port and every bit of it.")
+        .def("map", &map, py::arg("port"), py::arg("pin"), py::arg("bit") = -1, py::arg("force") = false,
+             "Maps a port, or one bit of it, to a pin (a Pin or a pin name) or to a list of pins. A pin that "
+             "carries another port raises ValueError unless force.")
+        .def(
+            "unmap",
+            [](const PartMapHandle& self, const PortHandle& port, int bit) {
+                requireDone(PinEdits(self.edit()).unmap({mappedPort(self, port, bit), bit}));
+            },
+            py::arg("port"), py::arg("bit") = -1, "Unmaps one bit, or with -1 the port and every bit of it.")
+        .def(
+            "swap",
+            [](const PartMapHandle& self, const py::object& first, const py::object& second) {
+                const FootprintHandle footprint = footprintOf(self);
+                IWJFootPrintPin* one = pinArgument(footprint, first);
+                requireDone(PinEdits(self.edit()).swap(one, pinArgument(footprint, second)));
+            },
+            py::arg("pin1"), py::arg("pin2"),
+            "Exchanges what is mapped to two pins (Pins or names); either may be free.")
         .def(
             "pin_for",
             [](const PartMapHandle& self, const PortHandle& port, int bit) {
@@ -212,9 +211,9 @@ void bindPartMaps(py::module_& module)
             "pins_for",
             [](const PartMapHandle& self, const PortHandle& port, int bit) -> py::object {
                 IWJFootPrintPinGroup* group = self.get()->pinGroupForPort(mappedPort(self, port, bit), bit);
-                return group ? py::object(pinList(footprintOf(self), group)) : py::object(py::none());
+                return group ? pinList(footprintOf(self), group) : py::list();
             },
-            py::arg("port"), py::arg("bit") = -1, "The pins of the port's pin-group mapping, or None.")
+            py::arg("port"), py::arg("bit") = -1, "The pins of the port's pin-group mapping; [] when it has none.")
         .def(
             "assignments",
             [](const PartMapHandle& self) {
@@ -236,7 +235,7 @@ void bindPartMaps(py::module_& module)
             "map_group",
             [](const PartMapHandle& self, const py::object& group, const py::object& pins) {
                 const std::vector<std::string> names = pinNames(footprintOf(self), pins);
-                self.get()->mapPortGroupToPinNames(groupArgument(self, group), names);
+                self.edit()->mapPortGroupToPinNames(groupArgument(self, group), names);
             },
             py::arg("group"), py::arg("pins"), "Maps a port group or bus interface to a list of pins.")
         .def(
@@ -245,14 +244,14 @@ void bindPartMaps(py::module_& module)
                 IWJPortGroup* mapped = groupArgument(self, group);
                 if (!self.get()->pinGroupForPortGroup(mapped))
                     throw py::value_error("group " + std::string(mapped->fullName()) + " is not mapped");
-                self.get()->unmapPortGroup(mapped);
+                self.edit()->unmapPortGroup(mapped);
             },
             py::arg("group"))
         .def(
             "pins_for_group",
             [](const PartMapHandle& self, const py::object& group) -> py::object {
                 IWJFootPrintPinGroup* pins = self.get()->pinGroupForPortGroup(groupArgument(self, group));
-                return pins ? py::object(pinList(footprintOf(self), pins)) : py::object(py::none());
+                return pins ? pinList(footprintOf(self), pins) : py::list();
             },
             py::arg("group"))
         .def(

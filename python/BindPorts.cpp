@@ -29,6 +29,7 @@ void setMember(const DiffPortHandle& pair, MemberSetter setter, const PortHandle
     if (dynamic_cast<IWJDPPort*>(port.get()))
         throw py::value_error("the member of a differential pair is a single-ended port");
     requireRange(lsb, msb);
+    pair.edit();
     (pair.pair()->*setter)(port.get(), lsb, msb);
 }
 
@@ -36,39 +37,38 @@ void setMember(const DiffPortHandle& pair, MemberSetter setter, const PortHandle
 
 void bindPorts(py::module_& module)
 {
-    py::class_<PortHandle> port(module, "Port", "A port of an instance.");
+    auto port = declared<PortHandle>(module, "Port");
     addIdentity<PortHandle>(port, [](const PortHandle& self) { return std::string(self.get()->fullName()); });
     addTextProperty(port, "name", &IWJPort::name, &IWJPort::setName);
     addTextProperty(port, "instance_port_name", &IWJPort::instancePortName, &IWJPort::setInstancePortName);
     port.def_property_readonly("full_name", [](const PortHandle& self) { return modelText(self.get()->fullName()); })
         .def_property(
             "type", [](const PortHandle& self) { return portTypeWord(self.get()->type()); },
-            [](const PortHandle& self, const std::string& word) { self.get()->setType(portTypeCode(word)); },
+            [](const PortHandle& self, const std::string& word) { self.edit()->setType(portTypeCode(word)); },
             "input, output, inout, power, ground or unknown")
         .def_property(
             "num_phys_pins", [](const PortHandle& self) { return self.get()->numPhysPins(); },
             [](const PortHandle& self, int pins) {
                 requirePinCount(pins);
-                self.get()->setNumPhysPins(pins);
+                self.edit()->setNumPhysPins(pins);
             })
         .def_property(
             "lsb", [](const PortHandle& self) { return self.get()->lsb(); },
             [](const PortHandle& self, int lsb) {
                 requireRange(lsb, -1);
-                self.get()->setRange(lsb, self.get()->msb());
+                self.edit()->setRange(lsb, self.get()->msb());
             },
             "-1 for none")
         .def_property(
             "msb", [](const PortHandle& self) { return self.get()->msb(); },
             [](const PortHandle& self, int msb) {
                 requireRange(-1, msb);
-                self.get()->setRange(self.get()->lsb(), msb);
+                self.edit()->setRange(self.get()->lsb(), msb);
             },
             "-1 for none")
         .def_property_readonly("instance", [](const PortHandle& self) { return self.owner<IWJCompInst>(); });
 
-    py::class_<DiffPortHandle, PortHandle> pair(module, "DifferentialPort",
-                                                "A differential pair: a positive and a negative member port.");
+    auto pair = declared<DiffPortHandle, PortHandle>(module, "DifferentialPort");
     pair.def_property_readonly(
             "positive", [](const DiffPortHandle& self) { return member(self, &IWJDPPort::positivePort); },
             "(port, lsb, msb) or None")

@@ -31,7 +31,7 @@ void addTextProperty(pybind11::class_<H, Options...>& cls, const char* name, Get
 {
     cls.def_property(
         name, [read](const H& self) { return modelText((self.get()->*read)()); },
-        [write](const H& self, const std::string& value) { (self.get()->*write)(libraryText(value)); });
+        [write](const H& self, const std::string& value) { (self.edit()->*write)(libraryText(value)); });
 }
 
 #endif

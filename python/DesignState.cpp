@@ -1,6 +1,10 @@
 #include "DesignState.h"
 
 #include "Errors.h"
+#include "ModelHandle.h"
+#include "edit/DesignStamp.h"
+
+#include <pybind11/pybind11.h>
 
 namespace {
 
@@ -43,10 +47,29 @@ std::shared_ptr<DesignState> DesignState::create(const std::string& designName, 
     return std::shared_ptr<DesignState>(new DesignState(std::move(reader), view, true));
 }
 
+IWJInterfaceView* DesignState::edit() const
+{
+    requireEditable(*this);
+    return m_view;
+}
+
+void requireEditable(const DesignState& design)
+{
+    if (!design.bound())
+        throw pybind11::value_error("the design was read with bind=False, whose save writes the file as it was read: "
+                                    "read it with bind=True to edit it");
+    design.noteEdit();
+}
+
 std::string DesignState::write(const std::string& path)
 {
+    if (m_edited && !m_stampedByHost)
+        DesignStamp::stamp(m_view, "Python");
     m_reader->writeXMLFile(path.c_str());
-    return m_reader->lastError();
+    const std::string message = m_reader->lastError();
+    if (message.empty())
+        m_edited = m_stampedByHost = false;
+    return message;
 }
 
 std::shared_ptr<Tracker> DesignState::track(const void* object, const std::shared_ptr<Tracker>& owner)

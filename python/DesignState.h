@@ -29,7 +29,15 @@ public:
     // The view, as the handles of the other classes give their model object.
     IWJInterfaceView* get() const { return m_view; }
     bool bound() const { return m_bound; }
-    // Writes the design; "" on success, else the library's message.
+    // The view for an edit; raises ValueError when the design is unbound.
+    IWJInterfaceView* edit() const;
+    // Notes an edit, for the stamp of the next save.
+    void noteEdit() const { m_edited = true; }
+    // The host set LastUpdatedBy or LastUpdatedAt itself: the next save
+    // keeps what it set.
+    void stampedByHost() { m_stampedByHost = true; }
+    // Writes the design, stamped as changed by this user when it was edited
+    // since the last save; "" on success, else the library's message.
     std::string write(const std::string& path);
 
     // The record of a model object reached through owner (null for
@@ -63,6 +71,8 @@ private:
     IWJInterfaceView* m_view;
     bool m_bound;
     std::uint64_t m_structure = 0;
+    mutable bool m_edited = false;
+    bool m_stampedByHost = false;
     std::unordered_map<const void*, std::shared_ptr<Tracker>> m_trackers;
     std::unordered_set<const IWJPartMap*> m_orphanedPartMaps;
     MemberCache m_topLevel;

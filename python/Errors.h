@@ -10,6 +10,13 @@ public:
     StaleObject() : std::runtime_error("the object was removed from its design") {}
 };
 
+// Raised in Python as NotFoundError (a LookupError and a ValueError) when
+// a name given finds nothing.
+class NotFound : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Raised in Python as ReadError with the library's "file:line:col: message".
 class ReadFailure : public std::runtime_error {
 public:

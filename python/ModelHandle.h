@@ -9,6 +9,9 @@
 
 class DesignState;
 
+// Raises ValueError unless edits of the design are saved.
+void requireEditable(const DesignState& design);
+
 // What a Python object of the module holds: its design, which it keeps
 // alive, the model object, and the record that says whether the model object
 // may still be used. get() is the only way to the model object.
@@ -24,6 +27,14 @@ public:
         if (!m_tracker->alive())
             throw StaleObject();
         return m_object;
+    }
+
+    // The object for an edit: raises ValueError when the design was read
+    // unbound, whose saves would not carry the edit.
+    T* edit() const
+    {
+        requireEditable(*m_design);
+        return get();
     }
 
     bool stale() const { return !m_tracker->alive(); }

@@ -1,8 +1,9 @@
 #include "PortChecks.h"
 
+#include "edit/PinEdits.h"
+
 #include <pybind11/pybind11.h>
 
-#include <algorithm>
 #include <string>
 
 namespace py = pybind11;
@@ -21,16 +22,7 @@ void requirePinCount(int pins)
 
 void requireBit(IWJPort* port, int bit)
 {
-    if (bit == -1)
-        return;
-    const int lsb = port->lsb();
-    const int msb = port->msb();
-    const std::string name = port->fullName();
-    if (lsb == -1 && msb == -1)
-        throw py::value_error("port " + name + " has no bits: map it whole, with bit -1");
-    const int low = lsb == -1 ? msb : msb == -1 ? lsb : std::min(lsb, msb);
-    const int high = std::max(lsb, msb);
-    if (bit < low || bit > high)
-        throw py::value_error("bit " + std::to_string(bit) + " is outside the bits " + std::to_string(low) + ".." +
-                              std::to_string(high) + " of port " + name);
+    const std::string problem = PinEdits::bitProblem(port, bit);
+    if (!problem.empty())
+        throw py::value_error(problem);
 }

@@ -23,6 +23,17 @@ foreach(folder binding model components footprints partmap flowreader)
   endforeach()
 endforeach()
 
+# The KiCad readers stand beside the library and need nothing of it: they
+# include none of its folders or classes.
+file(GLOB_RECURSE sources ${SOURCE_DIR}/kicad/*.h ${SOURCE_DIR}/kicad/*.cpp)
+foreach(source ${sources})
+  file(STRINGS ${source} includes
+       REGEX "^#include \"((binding|model|components|footprints|partmap|flowreader)/|[CIT]WJ|wjxmlinterfaceflowreader)")
+  foreach(include ${includes})
+    list(APPEND failures "${source}: ${include}")
+  endforeach()
+endforeach()
+
 if(failures)
   list(JOIN failures "\n" text)
   message(FATAL_ERROR "Includes from a folder above:\n${text}")

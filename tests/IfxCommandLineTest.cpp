@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 
 using namespace testsupport;
 
@@ -15,7 +16,8 @@ const std::string kExample = sourcePath("examples/board.xml");
 
 TEST(IfxCommandLine, EveryCommandHasHelpWithAnExample)
 {
-    for (const char* command : {"validate", "show", "pinmap", "check", "diff", "copy"}) {
+    for (const char* command :
+         {"validate", "show", "pinmap", "check", "diff", "copy", "map", "unmap", "swap", "set-type"}) {
         SCOPED_TRACE(command);
         const IfxRun run = runIfx({command, "--help"});
         EXPECT_EQ(run.status, 0);
@@ -118,4 +120,30 @@ TEST(IfxCommandLine, HostileNamesCannotForgeOutput)
     const std::string page = runIfx({"render", path, "-o", "-"}).out;
     EXPECT_EQ(page.find("nan\""), std::string::npos);
     EXPECT_EQ(page.find("inf\""), std::string::npos);
+}
+
+// A finding's key stays when lines move; the waiver file --format waivers
+// writes waives every finding, a pattern a kind of them.
+TEST(IfxCommandLine, CheckWaivesFindingsByKeyOrPattern)
+{
+    const std::string design = sourcePath("tests/data/ifx/check-errors.xml");
+    const std::string text = readFile(design);
+    const std::string moved = writeInput(
+        "check-moved.xml", std::regex_replace(text, std::regex("\n<Interface"), "\n<!-- a line -->\n<Interface"));
+    const IfxRun before = runIfx({"check", design});
+    const auto keys = [](const std::string& out) { return std::regex_replace(out, std::regex(".*(\\[|: )"), ""); };
+    EXPECT_EQ(keys(runIfx({"check", moved}).out), keys(before.out));
+    EXPECT_NE(before.out.find(": a short (first at line 95) [short/"), std::string::npos) << before.out;
+
+    const std::string all = writeInput("check-all.waivers", runIfx({"check", design, "--format", "waivers"}).out);
+    const IfxRun waived = runIfx({"check", moved, "--waive", all});
+    EXPECT_EQ(waived.status, 0);
+    EXPECT_EQ(waived.out, inputPath("check-moved.xml") + ": 0 errors, 0 warnings, 16 waived\n");
+
+    const std::string some = writeInput("check-some.waivers", "# shorts are aliases here\nshort/*\n  nothing/*\n");
+    const IfxRun shorts = runIfx({"check", design, "--waive", some});
+    EXPECT_EQ(shorts.status, 1);
+    EXPECT_EQ(shorts.out.find("short/"), std::string::npos);
+    EXPECT_NE(shorts.out.find(": 13 errors, 2 warnings, 1 waived\n"), std::string::npos) << shorts.out;
+    EXPECT_EQ(shorts.err, some + ":3: waiver \"nothing/*\" matches no finding\n");
 }

@@ -97,7 +97,7 @@ TEST(IfxDiff, JsonListsTheChangesOfTheText)
     const std::string changed = exampleWith("ifx-diff-json.xml", kTdo, "");
     const IfxRun text = runIfx({"diff", kExample, changed});
     EXPECT_EQ(text.out, "removed port U1/U1_TDO (FPGA_BGA56.TDO)\n"
-                        "removed pin mapping U1/U1_TDO (FPGA_BGA56.TDO)\n"
+                        "removed pin mapping U1/U1_TDO (FPGA_BGA56.TDO) on pin A6\n"
                         "0 added, 2 removed, 0 changed\n");
     const IfxRun run = runIfx({"diff", kExample, changed, "--json"});
     EXPECT_EQ(run.status, 1);
@@ -105,7 +105,7 @@ TEST(IfxDiff, JsonListsTheChangesOfTheText)
     EXPECT_EQ(diff["same"], false);
     EXPECT_EQ(diff["removed"], nlohmann::json::parse(R"([
         {"kind": "port", "id": "U1/U1_TDO", "name": "FPGA_BGA56.TDO"},
-        {"kind": "pin mapping", "id": "U1/U1_TDO", "name": "FPGA_BGA56.TDO"}])"));
+        {"kind": "pin mapping", "id": "U1/U1_TDO", "name": "FPGA_BGA56.TDO", "pins": ["A6"]}])"));
 
     const std::string voltage =
         exampleWith("ifx-diff-json-voltage.xml", "<Voltage>1.5V</Voltage>", "<Voltage>2V</Voltage>");
@@ -150,6 +150,13 @@ TEST(IfxDiff, ByNameADesignWithNewIdsIsTheSameAndASwapIsOneLine)
     EXPECT_NE(run.out.find("swapped pin mappings J1/SCL and J1/SDA (J1.SCL, J1.SDA): pins \"4\" and \"3\"\n"),
               std::string::npos)
         << run.out;
+
+    // A footprint renamed with the same pins is one change, not each pin removed and added.
+    writeFile(regenerated, std::regex_replace(renamed, std::regex("HDR_2X5_P2.54"), "HDR_2X5_NEW"));
+    run = runIfx({"diff", "--by-name", kExample, regenerated});
+    EXPECT_EQ(run.out, "changed footprint HDR_2X5_NEW (HDR_2X5_NEW): name \"HDR_2X5_P2.54\" -> \"HDR_2X5_NEW\"\n"
+                       "changed part map J1 (J1): footprint \"HDR_2X5_P2.54\" -> \"HDR_2X5_NEW\"\n"
+                       "0 added, 0 removed, 2 changed\n");
 }
 
 TEST(IfxDiff, IdsWithSlashesDoNotCollide)

@@ -59,6 +59,7 @@ TEST(IfxGolden, ShowAndPinMapPrintWhatTheGoldenFilesHold)
         {{"check", "@SRC@/tests/data/ifx/check-warnings.xml"}, "check-warnings.txt", 0},
         {{"check", "--werror", "@SRC@/tests/data/ifx/check-warnings.xml"}, "check-warnings.txt", 1},
         {{"check", "@SRC@/tests/data/ifx/check-values.xml"}, "check-values.txt", 1},
+        {{"check", "@SRC@/tests/data/ifx/check-whole-and-bit.xml"}, "check-whole-and-bit.txt", 1},
         {{"check", "--format", "json", "@SRC@/tests/data/ifx/check-values.xml"}, "check-values.json", 1},
         {{"check", "@SRC@/tests/data/invalid/port-under-root.xml"}, "check-invalid.txt", 1},
         {{"check", "@SRC@/no-such-design.xml"}, "check-missing.txt", 1},

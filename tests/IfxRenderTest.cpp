@@ -237,3 +237,11 @@ TEST(IfxRender, DrawsEachPartMapFromItsOwnMappingsNotFromOthersOfTheSameRefdes)
     EXPECT_EQ(readFile(page).find(" short\""), std::string::npos);
     EXPECT_EQ(runIfx({"check", design}).out, design + ": 0 errors, 0 warnings\n");
 }
+
+// A whole port and its bit on one pin are one signal there, for render as for check.
+TEST(IfxRender, AWholePortAndItsBitOnAPinAreNoShort)
+{
+    const IfxRun run = runIfx({"render", sourcePath("tests/data/ifx/check-whole-and-bit.xml"), "-o", "-"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find(" short\""), std::string::npos);
+}

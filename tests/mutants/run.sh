@@ -68,6 +68,7 @@ targetsFor() {
     binding/* | model/* | components/* | footprints/* | partmap/* | flowreader/*)
       echo "--target wjxmlinterfaceflowreader wjxml_internal_tests" ;;
     interchange/*) echo "--target wjxmlinterchange" ;;
+    kicad/*) echo "--target ifx wjxml_kicad_tests" ;;
     tools/*) echo "--target ifx wjxml_tests" ;;
   esac
 }
@@ -81,7 +82,8 @@ suite() {
   cmake --build "$build" -j"$jobs" $targets > "$log/$name.build.log" 2>&1 || return 2
   rm -rf "$build/test-output" && mkdir -p "$build/test-output"
   : > "$log/$name.test.log"
-  for binary in tests/wjxml_tests interchange/tests/wjxml_interchange_tests tests/internal/wjxml_internal_tests; do
+  for binary in tests/wjxml_tests interchange/tests/wjxml_interchange_tests kicad/tests/wjxml_kicad_tests \
+                tests/internal/wjxml_internal_tests; do
     (cd "$build/$(dirname "$binary")" &&
      timeout 900 "./$(basename "$binary")" --gtest_fail_fast --gtest_brief=1 --gtest_filter="-$unitSkipped") \
       >> "$log/$name.test.log" 2>&1 || return 1

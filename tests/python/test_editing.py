@@ -1,3 +1,5 @@
+import re
+
 import pytest
 
 import wjxmlinterfaceflowreader as wj
@@ -60,11 +62,28 @@ def test_every_setter_writes_through_on_a_bound_design(board, tmp_path, locate, 
     assert getattr(locate(reread(board, tmp_path)), attribute) == value
 
 
-def test_an_unbound_design_saves_the_document_as_read(tmp_path, board):
+def test_an_unbound_design_refuses_edits_its_save_would_drop(tmp_path, board):
     unbound = reread(board, tmp_path, bind=False)
-    unbound.design_name = "changed"
-    assert unbound.design_name == "changed" and not unbound.bound
-    assert reread(unbound, tmp_path).design_name == "fpga_ddr_board"
+    u1 = unbound.find_instance("u1")  # a refdes in any letter case
+    for edit in (lambda: setattr(unbound, "design_name", "changed"), lambda: u1.add_port("P"),
+                 lambda: unbound.find_part_map(u1).swap("A1", "A2"), lambda: setattr(u1.find_port("TDO"), "lsb", 0)):
+        with pytest.raises(ValueError, match="bind=True"):
+            edit()
+    assert not unbound.bound and reread(unbound, tmp_path).design_name == "fpga_ddr_board"
+
+
+@pytest.mark.parametrize("call", [
+    lambda d: wj.export_constraints(None, refdes="U1", format="xdc"),
+    lambda d: wj.import_constraints(None, "x.xdc", refdes="U1"),
+    lambda d: wj.Design.bound.fget(None),
+    lambda d: wj.Design.instances.fget(None),
+    lambda d: d.find_part_map(None),
+    lambda d: d.find_part_map(d.find_instance("U1")).pin_for(None),
+])
+def test_none_for_an_object_raises_type_error_naming_no_cpp_type(board, call):
+    with pytest.raises(TypeError) as raised:
+        call(board)
+    assert "Handle" not in str(raised.value) and "IWJ" not in str(raised.value)
 
 
 @pytest.mark.parametrize("call, error", [
@@ -79,7 +98,7 @@ def test_an_unbound_design_saves_the_document_as_read(tmp_path, board):
     (lambda d, u: u.find_differential_port("DQS0").set_positive(u.find_differential_port("DQS1")), ValueError),
     (lambda d, u: d.instances["J1"].bus_interfaces.values()[0].add_port_ref(u.find_port("TDO")), ValueError),
     (lambda d, u: d.add_part_map(wj.new().add_footprint("F"), u), ValueError),
-    (lambda d, u: d.remove_footprint("no such footprint"), ValueError),
+    (lambda d, u: d.remove_footprint("no such footprint"), LookupError),
     (lambda d, u: d.remove_footprint(42), TypeError),
     (lambda d, u: u.add_port(None), TypeError),
 ])
@@ -88,3 +107,13 @@ def test_wrong_edits_raise_and_change_nothing(board, call, error):
     with pytest.raises(error):
         call(board, board.instances["U1"])
     assert snapshot(board) == before
+
+
+def test_a_save_after_edits_stamps_who_and_when_unless_the_host_did(board, tmp_path):
+    assert reread(board, tmp_path).last_updated_at == "2024-05-14T09:30:00"  # nothing edited
+    board.instances["U1"].find_port("TDO").type = "inout"
+    saved = reread(board, tmp_path)
+    assert re.fullmatch(r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ", saved.last_updated_at)
+    assert "Python" in saved.last_updated_by
+    board.design_name, board.last_updated_by = "renamed", "me"
+    assert reread(board, tmp_path).last_updated_by == "me"

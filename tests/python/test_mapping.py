@@ -39,7 +39,7 @@ def test_group_mapping(u1, pm):
     assert [p.name for p in pm.pins_for_group(lane)] == ["H3", "H4"]
     assert (lane, pm.pins_for_group(lane)) in pm.group_assignments()
     pm.unmap_group(lane)
-    assert pm.pins_for_group(lane) is None
+    assert pm.pins_for_group(lane) == [] and pm.pins_for(u1.find_port("TDO")) == []
 
 
 # Calls that cannot do what they ask: (call on board, U1, its part map; error)
@@ -71,3 +71,16 @@ def test_mapping_calls_that_cannot_do_what_they_ask_raise(board, u1, pm, call, e
     with pytest.raises(error):
         call(board, u1, pm)
     assert (pm.assignments(), pm.pin_group_assignments(), pm.group_assignments()) == before
+
+
+def test_map_refuses_an_occupied_pin_unless_forced_and_swap_exchanges_pins(u1, pm):
+    clock, reset = u1.find_port("CLK_IN"), u1.find_port("RST_N")
+    with pytest.raises(ValueError, match="pin A1 is mapped to U1.CLK_IN"):
+        pm.map(reset, "A1")
+    assert pm.pin_for(reset).name == "A2"
+    pm.map(reset, "A1", force=True)
+    assert (pm.pin_for(clock).name, pm.pin_for(reset).name) == ("A1", "A1")
+    pm.swap("A1", pm.footprint.find_pin("H3"))
+    assert (pm.pin_for(clock).name, pm.pin_for(reset).name) == ("H3", "H3")
+    with pytest.raises(ValueError, match="nothing is mapped"):
+        pm.swap("A1", "A2")

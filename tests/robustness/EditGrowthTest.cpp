@@ -6,6 +6,8 @@
 #include "FailingAllocator.h"
 
 #include "wjxmlinterfaceflowreader.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+#include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <gtest/gtest.h>
 
@@ -68,3 +70,21 @@ TEST(EditGrowth, AnUndoneEditLeavesOnlyWhatTheInterfacesKeep)
 }
 
 } // namespace
+
+// Objects made under no parent and handed to a view are the view's: deleting
+// the view gives back all the memory they took.
+TEST(EditGrowth, AViewReleasesTheLoneObjectsHandedToIt)
+{
+    const auto session = [] {
+        CWJXMLFlowReader reader;
+        std::unique_ptr<IWJInterfaceView> view(reader.CreateInterfaceView("test", "2026-12-07T12:00:00", "lone"));
+        auto* asObject = dynamic_cast<IWJXMLObject*>(view.get());
+        for (IWJXMLObject* lone : {CreateInterfaceCompInst(nullptr, nullptr), CreateFootPrintObject(nullptr, nullptr),
+                                   CreatePartMapObject(nullptr, nullptr)})
+            asObject->AddChild(nullptr, lone);
+    };
+    session();
+    const long long before = failingallocator::liveBytes();
+    session();
+    EXPECT_EQ(failingallocator::liveBytes(), before);
+}

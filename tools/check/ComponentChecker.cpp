@@ -26,14 +26,14 @@ void ComponentChecker::checkPairs()
         for (const Member& member : {Member{"PositivePort", "positive"}, Member{"NegativePort", "negative"}}) {
             const DOMElement* element = Dom::child(pair, member.tag);
             if (!element) {
-                m_report.error(pair, "differential pair " + name + " has no " + member.side + " member");
+                m_report.error("pair-member", pair, "differential pair " + name + " has no " + member.side + " member");
                 continue;
             }
             const std::string ref = Dom::attribute(element, "ref");
             if (!m_instance.ports.count(ref))
-                m_report.error(element, std::string("the ") + member.side + " member \"" + ref +
-                                            "\" of differential pair " + name + " names no port of " +
-                                            m_instance.label);
+                m_report.error("unresolved", element,
+                               std::string("the ") + member.side + " member \"" + ref + "\" of differential pair " +
+                                   name + " names no port of " + m_instance.label);
         }
     }
 }
@@ -43,12 +43,13 @@ void ComponentChecker::checkGroup(const DOMElement* group)
     for (const DOMElement* ref : Dom::items(group, "PortRefs", "PortRef")) {
         const std::string id = Dom::attribute(ref, "ref");
         if (!namesPort(id))
-            m_report.error(ref, "PortRef \"" + id + "\" names no port of " + m_instance.label);
+            m_report.error("unresolved", ref, "PortRef \"" + id + "\" names no port of " + m_instance.label);
     }
     for (const DOMElement* ref : Dom::items(group, "DifferentialPortRefs", "DifferentialPortRef")) {
         const std::string id = Dom::attribute(ref, "ref");
         if (!namesPort(id))
-            m_report.error(ref, "DifferentialPortRef \"" + id + "\" names no differential pair of " + m_instance.label);
+            m_report.error("unresolved", ref,
+                           "DifferentialPortRef \"" + id + "\" names no differential pair of " + m_instance.label);
     }
     for (const DOMElement* child : Dom::items(group, "PortGroups", "PortGroup"))
         checkGroup(child);

@@ -118,6 +118,7 @@ void DesignIndex::noteId(const DOMElement* element)
         return;
     const auto earlier = m_ids.emplace(id, element);
     if (!earlier.second)
-        m_report.error(element, "duplicate id \"" + id + "\" (first at line " +
-                                    std::to_string(Dom::line(earlier.first->second)) + ")");
+        m_report.error("duplicate-id", element,
+                       "duplicate id \"" + id + "\" (first at line " +
+                           std::to_string(Dom::line(earlier.first->second)) + ")");
 }

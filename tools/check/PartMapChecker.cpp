@@ -59,21 +59,21 @@ void PartMapChecker::checkPartMap(const DOMElement* element)
     PartMap partMap{nullptr, nullptr, {}, {}, {}};
     const DOMElement* instanceRef = Dom::child(element, "CompInstRef");
     if (!instanceRef) {
-        m_report.error(element, "the part map names no instance");
+        m_report.error("unresolved", element, "the part map names no instance");
     } else {
         const std::string id = Dom::attribute(instanceRef, "ref");
         partMap.instance = m_index.instance(id);
         if (!partMap.instance)
-            m_report.error(instanceRef, "CompInstRef " + quoted(id) + " names no instance");
+            m_report.error("unresolved", instanceRef, "CompInstRef " + quoted(id) + " names no instance");
     }
     const DOMElement* footprintRef = Dom::child(element, "PartDefRef");
     if (!footprintRef) {
-        m_report.error(element, "the part map names no footprint");
+        m_report.error("unresolved", element, "the part map names no footprint");
     } else {
         const std::string id = Dom::attribute(footprintRef, "ref");
         partMap.footprint = m_index.footprint(id);
         if (!partMap.footprint)
-            m_report.error(footprintRef, "PartDefRef " + quoted(id) + " names no footprint");
+            m_report.error("unresolved", footprintRef, "PartDefRef " + quoted(id) + " names no footprint");
     }
     // Every port of an instance with a part map is expected on a pin.
     if (partMap.instance)
@@ -82,6 +82,8 @@ void PartMapChecker::checkPartMap(const DOMElement* element)
         checkPortMap(partMap, portMap);
     for (const DOMElement* groupMap : Dom::items(element, "GroupMaps", "GroupMap"))
         checkGroupMap(partMap, groupMap);
+    if (partMap.instance && partMap.footprint)
+        checkWholeAndBits(partMap);
     if (partMap.instance && partMap.footprint)
         PinReviewChecker::check(*partMap.instance, *partMap.footprint, partMap.portPins, m_report);
 }
@@ -99,7 +101,7 @@ void PartMapChecker::checkPortMap(PartMap& partMap, const DOMElement* portMap)
     const std::string id = Dom::attribute(portRef, "ref");
     const auto port = instance.ports.find(id);
     if (port == instance.ports.end()) {
-        m_report.error(portRef, "PortRefNoRange " + quoted(id) + " names no port of " + instance.label);
+        m_report.error("unresolved", portRef, "PortRefNoRange " + quoted(id) + " names no port of " + instance.label);
         checkPins(partMap, pins, nullptr, -1);
         return;
     }
@@ -111,13 +113,15 @@ void PartMapChecker::checkPortMap(PartMap& partMap, const DOMElement* portMap)
     int low = 0;
     int high = 0;
     if (bit == -1 && !pinGroup && Dom::child(portMap, "PinRef") && bitsOf(port->second, low, high) && low != high)
-        m_report.error(portRef, "port " + portName(instance, id, -1) + " has bits " + std::to_string(low) + ".." +
-                                    std::to_string(high) + " but is mapped whole to one pin");
+        m_report.error("whole-port-on-one-pin", portRef,
+                       "port " + portName(instance, id, -1) + " has bits " + std::to_string(low) + ".." +
+                           std::to_string(high) + " but is mapped whole to one pin");
     if (pinGroup || Dom::child(portMap, "PinRef")) {
         const auto first = partMap.mappedBits.emplace(std::make_pair(id, bit), portRef);
         if (!first.second)
-            m_report.error(portRef, "port " + portName(instance, id, bit) + " is mapped twice (first at line " +
-                                        std::to_string(Dom::line(first.first->second)) + ")");
+            m_report.error("mapped-twice", portRef,
+                           "port " + portName(instance, id, bit) + " is mapped twice (first at line " +
+                               std::to_string(Dom::line(first.first->second)) + ")");
         Coverage& coverage = m_coverage[&instance];
         if (bit == -1)
             coverage.wholePorts.insert(id);
@@ -137,18 +141,21 @@ bool PartMapChecker::readBit(const DesignIndex::Port& port, const DOMElement* po
     }
     const std::string text = Dom::text(bitElement);
     if (!parseBit(text, bit)) {
-        m_report.error(bitElement, "the Bit " + quoted(text) + " of port " + name + " is not a whole number");
+        m_report.error("not-a-number", bitElement,
+                       "the Bit " + quoted(text) + " of port " + name + " is not a whole number");
         return false;
     }
     int low = 0;
     int high = 0;
     if (!bitsOf(port, low, high)) {
-        m_report.error(bitElement, "bit " + std::to_string(bit) + " is mapped, but port " + name + " has no bits");
+        m_report.error("bit-range", bitElement,
+                       "bit " + std::to_string(bit) + " is mapped, but port " + name + " has no bits");
         return false;
     }
     if (bit < low || bit > high) {
-        m_report.error(bitElement, "bit " + std::to_string(bit) + " is outside the bits " + std::to_string(low) + ".." +
-                                       std::to_string(high) + " of port " + name);
+        m_report.error("bit-range", bitElement,
+                       "bit " + std::to_string(bit) + " is outside the bits " + std::to_string(low) + ".." +
+                           std::to_string(high) + " of port " + name);
         return false;
     }
     return true;
@@ -170,7 +177,8 @@ const DOMElement* PartMapChecker::findGroup(const DesignIndex::Instance& instanc
         const auto bus = instance.busInterfaces.find(id);
         if (bus != instance.busInterfaces.end())
             return bus->second;
-        m_report.error(ref, "BusInterfaceRef " + quoted(id) + " names no bus interface of " + instance.label);
+        m_report.error("unresolved", ref,
+                       "BusInterfaceRef " + quoted(id) + " names no bus interface of " + instance.label);
         return nullptr;
     }
     const DOMElement* ref = Dom::child(groupMap, "PortGroupRef");
@@ -179,7 +187,7 @@ const DOMElement* PartMapChecker::findGroup(const DesignIndex::Instance& instanc
     const std::string id = Dom::attribute(ref, "ref");
     const auto group = instance.groups.find(id);
     if (group == instance.groups.end()) {
-        m_report.error(ref, "PortGroupRef " + quoted(id) + " names no port group of " + instance.label);
+        m_report.error("unresolved", ref, "PortGroupRef " + quoted(id) + " names no port group of " + instance.label);
         return nullptr;
     }
     return group->second;
@@ -193,7 +201,8 @@ void PartMapChecker::checkPins(PartMap& partMap, const DOMElement* element, cons
         const std::string id = Dom::attribute(pinRef, "ref");
         const auto pin = partMap.footprint->pins.find(id);
         if (pin == partMap.footprint->pins.end()) {
-            m_report.error(pinRef, "PinRef " + quoted(id) + " names no pin of footprint " + partMap.footprint->label);
+            m_report.error("unresolved", pinRef,
+                           "PinRef " + quoted(id) + " names no pin of footprint " + partMap.footprint->label);
             continue;
         }
         if (!port)
@@ -203,10 +212,35 @@ void PartMapChecker::checkPins(PartMap& partMap, const DOMElement* element, cons
         const PinUse& first = use.first->second;
         const bool samePortBit = first.port == *port && (first.bit == bit || first.bit == -1 || bit == -1);
         if (!use.second && !samePortBit)
-            m_report.error(pinRef, "pin " + partMap.footprint->pinNames[pin->second] + " is mapped to " +
-                                       portName(*partMap.instance, first.port, first.bit) + " and to " +
-                                       portName(*partMap.instance, *port, bit) + ": a short (first at line " +
-                                       std::to_string(Dom::line(first.where)) + ")");
+            m_report.error("short", pinRef,
+                           "pin " + partMap.footprint->pinNames[pin->second] + " is mapped to " +
+                               portName(*partMap.instance, first.port, first.bit) + " and to " +
+                               portName(*partMap.instance, *port, bit) + ": a short (first at line " +
+                               std::to_string(Dom::line(first.where)) + ")");
+    }
+}
+
+void PartMapChecker::checkWholeAndBits(const PartMap& partMap)
+{
+    const auto names = [&partMap](const std::set<std::string>& pins) {
+        std::string text = pins.size() == 1 ? "pin" : "pins";
+        for (const std::string& pin : pins)
+            text += ' ' + partMap.footprint->pinNames[partMap.footprint->pins.at(pin)];
+        return text;
+    };
+    for (const auto& port : partMap.portPins) {
+        const auto whole = port.second.find(-1);
+        if (whole == port.second.end())
+            continue;
+        for (const auto& bit : port.second) {
+            if (bit.first == -1 ||
+                std::includes(whole->second.begin(), whole->second.end(), bit.second.begin(), bit.second.end()))
+                continue;
+            m_report.error("whole-and-bit", partMap.mappedBits.at({port.first, bit.first}),
+                           "port " + portName(*partMap.instance, port.first, -1) + " is mapped whole to " +
+                               names(whole->second) + " but its bit " + std::to_string(bit.first) + " to " +
+                               names(bit.second) + ", which the whole port is not on");
+        }
     }
 }
 
@@ -243,7 +277,8 @@ void PartMapChecker::reportUnmappedPorts()
                 continue;
             const auto bits = coverage.bits.find(id);
             if (bits == coverage.bits.end()) {
-                m_report.warning(entry.second.element, "port " + portName(instance, id, -1) + " is mapped to no pin");
+                m_report.warning("unmapped", entry.second.element,
+                                 "port " + portName(instance, id, -1) + " is mapped to no pin");
                 continue;
             }
             int low = 0;
@@ -251,9 +286,9 @@ void PartMapChecker::reportUnmappedPorts()
             bitsOf(entry.second, low, high);
             const long long width = static_cast<long long>(high) - low + 1;
             if (static_cast<long long>(bits->second.size()) < width)
-                m_report.warning(entry.second.element, "port " + portName(instance, id, -1) + " has " +
-                                                           std::to_string(bits->second.size()) + " of its " +
-                                                           std::to_string(width) + " bits mapped");
+                m_report.warning("partly-mapped", entry.second.element,
+                                 "port " + portName(instance, id, -1) + " has " + std::to_string(bits->second.size()) +
+                                     " of its " + std::to_string(width) + " bits mapped");
         }
     }
 }

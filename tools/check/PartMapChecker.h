@@ -53,6 +53,9 @@ private:
     // Checks that each PinRef child of element names a pin of the footprint
     // and, when a port is given, that the pin serves no other port bit.
     void checkPins(PartMap& partMap, const xercesc::DOMElement* element, const std::string* port, int bit);
+    // Reports a bit mapped to pins its whole port, mapped too, is not on:
+    // the two mappings contradict each other.
+    void checkWholeAndBits(const PartMap& partMap);
     // Notes the ports of group and of the groups below it as mapped.
     void cover(const DesignIndex::Instance& instance, const xercesc::DOMElement* group);
     void reportUnmappedPorts();

@@ -50,9 +50,10 @@ void PinReviewChecker::checkPinCounts()
             continue;
         const std::size_t pins = pinsOf({entry.first}).size();
         if (pins != static_cast<std::size_t>(declared.pins))
-            m_report.error(declared.element, "port " + m_instance.label + '.' + declared.name + " declares " +
-                                                 pinCount(static_cast<std::size_t>(declared.pins)) +
-                                                 " but is mapped to " + std::to_string(pins));
+            m_report.error("pin-count", declared.element,
+                           "port " + m_instance.label + '.' + declared.name + " declares " +
+                               pinCount(static_cast<std::size_t>(declared.pins)) + " but is mapped to " +
+                               std::to_string(pins));
     }
 }
 
@@ -73,9 +74,9 @@ void PinReviewChecker::checkPairs()
             std::string name = m_instance.label + '.' + nameOf(pair.element);
             if (bit.first != -1)
                 name += '<' + std::to_string(bit.first) + '>';
-            m_report.warning(pair.element, "differential pair " + name + " is mapped to pins " +
-                                               pinName(*bit.second.begin()) + " and " +
-                                               pinName(*other->second.begin()) + ", which are not adjacent");
+            m_report.warning("pair-not-adjacent", pair.element,
+                             "differential pair " + name + " is mapped to pins " + pinName(*bit.second.begin()) +
+                                 " and " + pinName(*other->second.begin()) + ", which are not adjacent");
         }
     }
 }
@@ -103,9 +104,10 @@ void PinReviewChecker::checkVoltageGroup(const DesignIndex::VoltageGroup& group,
     const std::size_t pins = pinsOf(ports).size();
     const std::size_t wanted = static_cast<std::size_t>(declared);
     if (pins < wanted || (pins > wanted && !shared))
-        m_report.warning(group.element, "voltage group " + group.name + " declares " + std::to_string(declared) + ' ' +
-                                            type + (declared == 1 ? " pin" : " pins") + " but its " + type +
-                                            " ports are mapped to " + std::to_string(pins));
+        m_report.warning("voltage-pins", group.element,
+                         "voltage group " + group.name + " declares " + std::to_string(declared) + ' ' + type +
+                             (declared == 1 ? " pin" : " pins") + " but its " + type + " ports are mapped to " +
+                             std::to_string(pins));
 }
 
 std::set<std::string> PinReviewChecker::pinsOf(const std::set<std::string>& ports) const

@@ -52,9 +52,10 @@ void ValueChecker::check(const DOMElement* root, CheckReport& report)
         const std::string name = Dom::childText(instance, "Refdes");
         const auto first = refdes.emplace(PinConstraints::refdesKey(name), instance);
         if (!first.second && !name.empty())
-            report.error(instance, "the refdes " + quoted(name) + " names the instance of line " +
-                                       std::to_string(Dom::line(first.first->second)) +
-                                       " too: letter case does not tell instances apart");
+            report.error("refdes-case", instance,
+                         "the refdes " + quoted(name) + " names the instance of line " +
+                             std::to_string(Dom::line(first.first->second)) +
+                             " too: letter case does not tell instances apart");
     }
     for (const DOMElement* footprint : Dom::items(root, "Footprints", "Footprint"))
         checker.checkFootprint(footprint);
@@ -64,7 +65,7 @@ void ValueChecker::checkInstance(const DOMElement* instance, const std::set<std:
 {
     const std::string label = labelOf(instance, "Refdes");
     if (!mapped.count(Dom::attribute(instance, "id")))
-        m_report.warning(instance, "instance " + label + " has no part map");
+        m_report.warning("no-part-map", instance, "instance " + label + " has no part map");
     for (const DOMElement* port : Dom::items(instance, "Ports", "Port")) {
         const std::string name = label + '.' + labelOf(port, "Name");
         checkWord(port, kPortTypes, "port " + name);
@@ -73,8 +74,9 @@ void ValueChecker::checkInstance(const DOMElement* instance, const std::set<std:
             for (const char* bound : {"lsb", "msb"}) {
                 const std::string value = Dom::attribute(range, bound);
                 if (!value.empty() && !isWholeNumber(value))
-                    m_report.error(range, std::string("the ") + bound + ' ' + quoted(value) + " of port " + name +
-                                              " is not a whole number");
+                    m_report.error("not-a-number", range,
+                                   std::string("the ") + bound + ' ' + quoted(value) + " of port " + name +
+                                       " is not a whole number");
             }
         }
     }
@@ -107,14 +109,16 @@ void ValueChecker::checkFootprint(const DOMElement* footprint)
         const std::string name = labelOf(pin, "Name");
         const auto first = names.emplace(name, pin);
         if (!first.second)
-            m_report.error(pin, "footprint " + label + " has two pins named " + quoted(name) + " (first at line " +
-                                    std::to_string(Dom::line(first.first->second)) + ')');
+            m_report.error("duplicate-pin-name", pin,
+                           "footprint " + label + " has two pins named " + quoted(name) + " (first at line " +
+                               std::to_string(Dom::line(first.first->second)) + ')');
         for (const char* child : {"XY", "Location"}) {
             const std::string location = Dom::childText(pin, child);
             PinPoint point{0, 0};
             if (!location.empty() && !PinPlacement::parseLocation(location, point))
-                m_report.error(Dom::child(pin, child), "the location " + quoted(location) + " of pin " + name +
-                                                           " of footprint " + label + " cannot be read as \"x,y\"");
+                m_report.error("bad-location", Dom::child(pin, child),
+                               "the location " + quoted(location) + " of pin " + name + " of footprint " + label +
+                                   " cannot be read as \"x,y\"");
         }
     }
 }
@@ -126,7 +130,7 @@ void ValueChecker::checkWord(const DOMElement* element, const std::set<std::stri
         std::string allowed;
         for (const std::string& word : words)
             allowed += (allowed.empty() ? "" : ", ") + word;
-        m_report.error(Dom::child(element, "Type"),
+        m_report.error("bad-type", Dom::child(element, "Type"),
                        "the type " + quoted(type) + " of " + what + " is none of " + allowed);
     }
 }
@@ -135,6 +139,6 @@ void ValueChecker::checkCount(const DOMElement* element, const char* child, cons
 {
     const std::string count = Dom::childText(element, child);
     if (!count.empty() && !isWholeNumber(count))
-        m_report.error(Dom::child(element, child),
+        m_report.error("not-a-number", Dom::child(element, child),
                        std::string("the ") + child + ' ' + quoted(count) + " of " + what + " is not a whole number");
 }

@@ -2,6 +2,7 @@
 
 #include "PrintableText.h"
 #include "commands/CommandLine.h"
+#include "commands/KicadExport.h"
 #include "model/DesignReader.h"
 #include "text/OutputFile.h"
 
@@ -16,6 +17,7 @@ void ExportCommand::add(CLI::App& app, int& result)
         std::string format;
         std::string output;
         std::string ioStandard;
+        std::string package;
     };
     auto options = std::make_shared<Options>();
     CLI::App* command =
@@ -25,12 +27,18 @@ void ExportCommand::add(CLI::App& app, int& result)
                          "ifx export board.xml --refdes U1 --format xdc -o pins.xdc");
     command->add_option("DESIGN", options->design, "interface exchange file")->required();
     command->add_option("--refdes", options->refdes, "the instance exported")->required();
-    command->add_option("--format", options->format, "xdc, qsf, lpf, pcf or csv (default: from -o)")
-        ->check(CommandLine::constraintFormats());
+    command
+        ->add_option("--format", options->format, "xdc, qsf, lpf, pcf, csv, kicad_sym or kicad_mod (default: from -o)")
+        ->check(CommandLine::constraintFormats() | CLI::IsMember({"kicad_sym", "kicad_mod"}));
     command->add_option("-o,--output", options->output, "the file written; - or none: standard output");
     command->add_option("--iostandard", options->ioStandard, "the IO standard of each placement whose port has none");
+    command->add_option("--package", options->package, "kicad_sym: device pin list naming the unmapped pins");
     command->callback([options, &result] {
-        result = run(options->design, options->refdes, options->format, options->output, options->ioStandard);
+        if (KicadExport::handles(options->format, options->output, options->package))
+            result = KicadExport::run(options->design, options->refdes, options->format, options->output,
+                                      options->package, options->ioStandard);
+        else
+            result = run(options->design, options->refdes, options->format, options->output, options->ioStandard);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "PrintableText.h"
 #include "commands/CommandLine.h"
+#include "kicadio/PackageImport.h"
 #include "model/DesignReader.h"
 #include "text/OutputFile.h"
 
@@ -67,6 +68,7 @@ void ImportCommand::add(CLI::App& app, int& result)
         std::string design;
         std::vector<std::string> constraintFiles;
         ImportOptions import;
+        PackageOptions package;
         std::string format;
         std::string output;
         bool noPairs = false;
@@ -92,20 +94,32 @@ void ImportCommand::add(CLI::App& app, int& result)
     command->add_flag("--force", options->import.force, "place ports on pins that other ports hold");
     command->add_flag("--include-commented", options->import.includeCommented,
                       "read the placements and IO standards of commented-out lines too");
+    CLI::Option* package = command->add_option("--package", options->package.package,
+                                               "the device's pin list: FILE.kicad_sym:SYMBOL or FILE.csv");
+    command
+        ->add_option("--footprint-file", options->package.footprintFile, "KiCad footprint placing the package's pins")
+        ->needs(package);
+    command->add_flag("--supplies", options->package.supplies, "a power or ground port per supply of the package")
+        ->needs(package);
     command->add_option("-o,--output", options->output, "write the design here instead of DESIGN (-: standard output)");
     command->add_option("--format", options->format, "the format of every constraint file")
         ->check(CommandLine::constraintFormats());
     command->callback([options, &result] {
         options->import.pairsByName = !options->noPairs;
-        result = run(options->design, options->constraintFiles, options->import, options->format, options->output);
+        result = run(options->design, options->constraintFiles, options->import, options->package, options->format,
+                     options->output);
     });
 }
 
 int ImportCommand::run(const std::string& designFile, const std::vector<std::string>& constraintFiles,
-                       const ImportOptions& options, const std::string& format, const std::string& output)
+                       const ImportOptions& options, const PackageOptions& package, const std::string& format,
+                       const std::string& output)
 {
     const std::string written = output.empty() ? designFile : output;
-    if (OutputFile::replacesInput("import", written, constraintFiles))
+    std::vector<std::string> inputs = constraintFiles;
+    if (!package.footprintFile.empty())
+        inputs.push_back(package.footprintFile);
+    if (OutputFile::replacesInput("import", written, inputs))
         return 1;
     std::vector<ConstraintSource> sources(constraintFiles.size());
     for (std::size_t i = 0; i < constraintFiles.size(); ++i) {
@@ -119,7 +133,9 @@ int ImportCommand::run(const std::string& designFile, const std::vector<std::str
     if (!design)
         return 1;
     ImportReport report;
-    const bool imported = PinConstraints::importConstraints(design.get(), sources, options, &report);
+    const bool imported =
+        PinConstraints::importConstraints(design.get(), sources, options, &report) &&
+        (package.package.empty() || PackageImport::apply(design.get(), sources, options.refdes, package, &report));
     printCapped(report.warnings, "warnings");
     printCapped(report.errors, "errors");
     if (!imported || !DesignReader::write(design.get(), written))

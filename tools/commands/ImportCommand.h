@@ -1,6 +1,7 @@
 #ifndef IFX_IMPORTCOMMAND_H
 #define IFX_IMPORTCOMMAND_H
 
+#include "kicadio/PackageImport.h"
 #include "wjxmlinterchange/PinConstraints.h"
 
 #include <string>
@@ -16,10 +17,12 @@ class ImportCommand {
 public:
     // Registers the command with app; its run sets result.
     static void add(CLI::App& app, int& result);
-    // format, when not empty, is the format of every constraint file; output,
-    // when not empty, is written instead of the design file.
+    // With package.package, PackageImport completes the import. format,
+    // when not empty, is the format of every constraint file; output, when
+    // not empty, is written instead of the design file.
     static int run(const std::string& designFile, const std::vector<std::string>& constraintFiles,
-                   const ImportOptions& options, const std::string& format, const std::string& output);
+                   const ImportOptions& options, const PackageOptions& package, const std::string& format,
+                   const std::string& output);
 };
 
 #endif

@@ -8,12 +8,14 @@
 #include "text/CsvWriter.h"
 #include "text/NaturalOrder.h"
 #include "text/TextTable.h"
+#include "wjxmlkicad/DevicePins.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <iostream>
 #include <memory>
+#include <unordered_set>
 
 namespace {
 
@@ -46,6 +48,44 @@ Json rowJson(const PinMapRow& row)
             {"port_group", textOrNull(row.portGroup)},
             {"voltage", textOrNull(row.voltage)},
             {"iostandard", textOrNull(row.ioStandard)}};
+}
+
+// The user I/O balls of the package that no row uses, by bank and ball.
+void printFree(const PinMapTable& table, const DevicePins& package, const std::string& format)
+{
+    std::unordered_set<std::string> used;
+    for (const PinMapRow& row : table.rows())
+        used.insert(DevicePins::numberKey(row.pin));
+    std::vector<const DevicePin*> free;
+    for (const DevicePin& pin : package.pins) {
+        if (DevicePins::isUserIo(pin) && !used.count(DevicePins::numberKey(pin.number)))
+            free.push_back(&pin);
+    }
+    std::sort(free.begin(), free.end(), [](const DevicePin* a, const DevicePin* b) {
+        return a->bank != b->bank ? NaturalOrder::before(a->bank, b->bank) : NaturalOrder::before(a->number, b->number);
+    });
+    const std::vector<std::string> columns{"bank", "pin", "function", "partner"};
+    Json rows = Json::array();
+    CsvWriter csv(std::cout);
+    TextTable text(columns);
+    if (format == "csv")
+        csv.write(columns);
+    for (const DevicePin* pin : free) {
+        const std::vector<std::string> cells{pin->bank, pin->number, pin->name, pin->partner};
+        if (format == "json")
+            rows.push_back({{"bank", pin->bank},
+                            {"pin", pin->number},
+                            {"function", pin->name},
+                            {"partner", textOrNull(pin->partner)}});
+        else if (format == "csv")
+            csv.write(cells);
+        else
+            text.add(cells);
+    }
+    if (format == "json")
+        std::cout << rows.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+    else if (format == "table")
+        text.print(std::cout);
 }
 
 void printJson(const PinMapTable& table)
@@ -101,7 +141,7 @@ void PinMapCommand::add(CLI::App& app, int& result)
 {
     struct Options {
         std::string file;
-        PinMapOptions pinMap{"", "table", false, false};
+        PinMapOptions pinMap{"", "table", false, false, "", false};
         std::string sort = "port";
     };
     auto options = std::make_shared<Options>();
@@ -117,6 +157,12 @@ void PinMapCommand::add(CLI::App& app, int& result)
     command->add_option("--format", options->pinMap.format, "table, csv or json")
         ->check(CLI::IsMember({"table", "csv", "json"}))
         ->capture_default_str();
+    CLI::Option* package =
+        command->add_option("--package", options->pinMap.package, "device pin list: FILE.kicad_sym:SYMBOL or FILE.csv");
+    package->needs(command
+                       ->add_flag("--free", options->pinMap.free,
+                                  "the user I/O balls of --package that no mapping uses, by bank, instead")
+                       ->needs(package));
     command->callback([options, &result] {
         options->pinMap.sortByPin = options->sort == "pin";
         result = run(options->file, options->pinMap);
@@ -125,6 +171,12 @@ void PinMapCommand::add(CLI::App& app, int& result)
 
 int PinMapCommand::run(const std::string& fileName, const PinMapOptions& options)
 {
+    DevicePins package;
+    std::string error;
+    if (!options.package.empty() && !DevicePins::read(options.package, &package, &error)) {
+        std::cerr << error << '\n';
+        return 1;
+    }
     const Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
@@ -146,7 +198,9 @@ int PinMapCommand::run(const std::string& fileName, const PinMapOptions& options
     }
     const PinMapTable table(design.get(), options.refdes, options.allPins,
                             options.sortByPin ? PinMapTable::Order::Pin : PinMapTable::Order::Port);
-    if (options.format == "json")
+    if (options.free)
+        printFree(table, package, options.format);
+    else if (options.format == "json")
         printJson(table);
     else if (options.format == "csv")
         printCsv(table);

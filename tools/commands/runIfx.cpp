@@ -3,7 +3,9 @@
 #include "commands/CheckCommand.h"
 #include "commands/CopyCommand.h"
 #include "commands/DiffCommand.h"
+#include "commands/EditCommand.h"
 #include "commands/ExportCommand.h"
+#include "commands/FootprintCommand.h"
 #include "commands/ImportCommand.h"
 #include "commands/PinMapCommand.h"
 #include "commands/RenderCommand.h"
@@ -40,8 +42,10 @@ int runIfx(int argc, char** argv)
     DiffCommand::add(app, result);
     RenderCommand::add(app, result);
     CopyCommand::add(app, result);
+    EditCommand::add(app, result);
     ImportCommand::add(app, result);
     ExportCommand::add(app, result);
+    FootprintCommand::add(app, result);
     // Not in the help: the build makes the manual page with it.
     app.add_flag_callback(
            "--man",

@@ -3,6 +3,7 @@
 #include "PrintableText.h"
 
 #include <map>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -18,6 +19,15 @@ std::string quoted(const std::string& text)
     return '"' + text + '"';
 }
 
+// "pin H3", "pins 1 2".
+std::string pinWords(const std::vector<std::string>& pins)
+{
+    std::string text = pins.size() == 1 ? "pin" : "pins";
+    for (const std::string& pin : pins)
+        text += ' ' + pin;
+    return text;
+}
+
 } // namespace
 
 // Both record maps are sorted by key, so one merging walk finds every
@@ -30,10 +40,10 @@ DesignDiff::DesignDiff(const KeyedRecords& before, const KeyedRecords& after)
     const auto rightEnd = after.records().end();
     while (left != leftEnd || right != rightEnd) {
         if (right == rightEnd || (left != leftEnd && left->first < right->first)) {
-            m_entries.push_back({Removed, left->first, left->second.name, {}, nullptr});
+            m_entries.push_back({Removed, left->first, left->second.name, {}, left->second.pins, nullptr});
             ++left;
         } else if (left == leftEnd || right->first < left->first) {
-            m_entries.push_back({Added, right->first, right->second.name, {}, nullptr});
+            m_entries.push_back({Added, right->first, right->second.name, {}, right->second.pins, nullptr});
             ++right;
         } else {
             compare(left->first, left->second, right->second);
@@ -42,6 +52,7 @@ DesignDiff::DesignDiff(const KeyedRecords& before, const KeyedRecords& after)
         }
     }
     joinSwaps();
+    joinRenames(before, after);
 }
 
 // Two pin mappings of one part map that trade their pins are one change:
@@ -72,15 +83,78 @@ void DesignDiff::joinSwaps()
     m_entries = std::move(kept);
 }
 
-void DesignDiff::compare(const KeyedRecords::Key& key, const KeyedRecords::Record& before,
-                         const KeyedRecords::Record& after)
+void DesignDiff::joinRenames(const KeyedRecords& before, const KeyedRecords& after)
 {
-    Entry entry{Changed, key, after.name, {}, nullptr};
+    // The fields of the pins (names, not ids) of each footprint removed or
+    // added, sorted.
+    using Pins = std::vector<std::vector<std::pair<std::string, std::string>>>;
+    std::map<std::string, Pins> removedPins;
+    std::map<std::string, Pins> addedPins;
+    for (const Entry& entry : m_entries) {
+        if (entry.key.kind == DesignRecords::FootprintKind && entry.change != Changed)
+            (entry.change == Removed ? removedPins : addedPins)[entry.key.path.front()];
+    }
+    const auto collect = [](const KeyedRecords& records, std::map<std::string, Pins>& into) {
+        for (const auto& record : records.records()) {
+            const auto footprint =
+                record.first.kind == DesignRecords::PinKind ? into.find(record.first.path.front()) : into.end();
+            if (footprint != into.end())
+                footprint->second.push_back(record.second.fields);
+        }
+        for (auto& pins : into)
+            std::sort(pins.second.begin(), pins.second.end());
+    };
+    collect(before, removedPins);
+    collect(after, addedPins);
+
+    std::vector<bool> dropped(m_entries.size(), false);
+    std::set<std::string> renamedBefore;
+    std::set<std::string> renamedAfter;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        const Entry& removed = m_entries[i];
+        if (removed.change != Removed || removed.key.kind != DesignRecords::FootprintKind)
+            continue;
+        const Pins& pins = removedPins[removed.key.path.front()];
+        for (Entry& renamed : m_entries) {
+            if (pins.empty() || renamed.change != Added || renamed.key.kind != DesignRecords::FootprintKind ||
+                addedPins[renamed.key.path.front()] != pins)
+                continue;
+            renamed.change = Changed;
+            renamed.fields = differences(before.records().at(removed.key), after.records().at(renamed.key));
+            if (renamed.fields.empty() || renamed.fields.front().name != "name")
+                renamed.fields.insert(renamed.fields.begin(), {"id", removed.key.text(), renamed.key.text()});
+            renamedBefore.insert(removed.key.path.front());
+            renamedAfter.insert(renamed.key.path.front());
+            dropped[i] = true;
+            break;
+        }
+    }
+    std::vector<Entry> kept;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        const Entry& entry = m_entries[i];
+        const auto& renamed = entry.change == Removed ? renamedBefore : renamedAfter;
+        if (!dropped[i] && !(entry.key.kind == DesignRecords::PinKind && renamed.count(entry.key.path.front())))
+            kept.push_back(std::move(m_entries[i]));
+    }
+    m_entries = std::move(kept);
+}
+
+std::vector<DesignDiff::Field> DesignDiff::differences(const KeyedRecords::Record& before,
+                                                       const KeyedRecords::Record& after)
+{
+    std::vector<Field> fields;
     // Records of one kind have the same fields in the same order.
     for (std::size_t i = 0; i < before.fields.size() && i < after.fields.size(); ++i) {
         if (before.fields[i].second != after.fields[i].second)
-            entry.fields.push_back({after.fields[i].first, before.fields[i].second, after.fields[i].second});
+            fields.push_back({after.fields[i].first, before.fields[i].second, after.fields[i].second});
     }
+    return fields;
+}
+
+void DesignDiff::compare(const KeyedRecords::Key& key, const KeyedRecords::Record& before,
+                         const KeyedRecords::Record& after)
+{
+    Entry entry{Changed, key, after.name, differences(before, after), {}, nullptr};
     if (!entry.fields.empty())
         m_entries.push_back(entry);
 }
@@ -101,6 +175,8 @@ void DesignDiff::print(std::ostream& out) const
             out << ' ' << wjxml::printable(entry.key.text());
         if (!entry.name.empty())
             out << " (" << wjxml::printable(entry.name) << ')';
+        if (!entry.pins.empty())
+            out << " on " << wjxml::printable(pinWords(entry.pins));
         for (std::size_t i = 0; i < entry.fields.size(); ++i) {
             const Field& field = entry.fields[i];
             out << (i == 0 ? ": " : "; ") << field.name << ' ' << wjxml::printable(quoted(field.before)) << " -> "
@@ -123,6 +199,8 @@ nlohmann::ordered_json DesignDiff::json() const
     for (const Entry& entry : m_entries) {
         nlohmann::ordered_json item{
             {"kind", DesignRecords::kindName(entry.key.kind)}, {"id", entry.key.text()}, {"name", entry.name}};
+        if (!entry.pins.empty())
+            item["pins"] = entry.pins;
         if (entry.swappedWith)
             item["swapped with"] = entry.swappedWith->key.text();
         if (entry.change == Changed) {

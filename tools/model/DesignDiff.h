@@ -32,13 +32,17 @@ private:
         Change change;
         KeyedRecords::Key key;
         std::string name;
-        std::vector<Field> fields; // when changed
+        std::vector<Field> fields;     // when changed
+        std::vector<std::string> pins; // of a mapping added or removed
         // The pin mapping that took this one's pin while this one took its.
         std::shared_ptr<Entry> swappedWith;
     };
 
+    static std::vector<Field> differences(const KeyedRecords::Record& before, const KeyedRecords::Record& after);
     void compare(const KeyedRecords::Key& key, const KeyedRecords::Record& before, const KeyedRecords::Record& after);
     void joinSwaps();
+    // A footprint removed and one added with the same pins are one rename.
+    void joinRenames(const KeyedRecords& before, const KeyedRecords& after);
     int count(Change change) const;
 
     std::vector<Entry> m_entries;

@@ -124,7 +124,7 @@ void KeyedRecords::addMapping(int index)
     if (r.kind == Records::GroupMappingKind) {
         const int group = r.target("group");
         add(r.kind, {partMap, pick(group, m_design.textOf(group, "full name"))},
-            {m_design.textOf(group, "full name"), {{"pins", pinList(r.targets("pins"))}}});
+            {m_design.textOf(group, "full name"), {{"pins", pinList(r.targets("pins"))}}, pinNames(r.targets("pins"))});
         return;
     }
     const int instance = m_design.at(r.parent).target("instance");
@@ -134,9 +134,9 @@ void KeyedRecords::addMapping(int index)
     const std::string name = m_byName ? prefix + port : r.text("name");
     if (r.kind == Records::PinMappingKind) {
         const int pin = r.target("pin");
-        add(r.kind, {partMap, port}, {name, {{"pin", pick(pin, m_design.textOf(pin, "name"))}}});
+        add(r.kind, {partMap, port}, {name, {{"pin", pick(pin, m_design.textOf(pin, "name"))}}, pinNames({pin})});
     } else {
-        add(r.kind, {partMap, port}, {name, {{"pins", pinList(r.targets("pins"))}}});
+        add(r.kind, {partMap, port}, {name, {{"pins", pinList(r.targets("pins"))}}, pinNames(r.targets("pins"))});
     }
 }
 
@@ -169,6 +169,15 @@ std::string KeyedRecords::pinList(const std::vector<int>& pins) const
     for (const std::string& name : names)
         append(list, name);
     return list;
+}
+
+std::vector<std::string> KeyedRecords::pinNames(const std::vector<int>& pins) const
+{
+    std::vector<std::string> names;
+    for (const int pin : pins)
+        names.push_back(m_design.textOf(pin, "name"));
+    std::sort(names.begin(), names.end(), NaturalOrder::before);
+    return names;
 }
 
 std::string KeyedRecords::refText(int port, int lsb, int msb) const

@@ -28,6 +28,8 @@ public:
     struct Record {
         std::string name; // what people call the object
         std::vector<std::pair<std::string, std::string>> fields;
+        // A mapping's pins by name, in natural order, for people to read.
+        std::vector<std::string> pins = {};
     };
 
     KeyedRecords(const DesignRecords& design, bool byName);
@@ -43,6 +45,7 @@ private:
     // The port's id, and the range in angle brackets when there is one.
     std::string refText(int port, int lsb, int msb) const;
     std::string pinList(const std::vector<int>& pins) const;
+    std::vector<std::string> pinNames(const std::vector<int>& pins) const;
     // The id of the record, or by name the name given; "" for no record.
     std::string pick(int index, const std::string& name) const;
     // The key of the instance or footprint that holds the record.

@@ -155,7 +155,14 @@ PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const Pi
     }
     if (uses.empty())
         drawn.details.push_back("unmapped");
-    if (portBits.size() > 1) {
+    // A whole port and its bits are one signal on a pin, as ifx check has it.
+    const auto shorts = [](const std::pair<std::string, int>& a, const std::pair<std::string, int>& b) {
+        return a.first != b.first || (a.second != b.second && a.second != -1 && b.second != -1);
+    };
+    bool isShort = false;
+    for (auto a = portBits.begin(); a != portBits.end() && !isShort; ++a)
+        isShort = std::any_of(std::next(a), portBits.end(), [&](const auto& b) { return shorts(*a, b); });
+    if (isShort) {
         drawn.isShort = true;
         drawn.details.push_back("short: mapped to " + std::to_string(portBits.size()) + " different port bits");
     }

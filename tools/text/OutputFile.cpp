@@ -27,8 +27,8 @@ bool OutputFile::replacesInput(const char* command, const std::string& output, c
     for (const std::string& input : inputs) {
         std::error_code ignored;
         if (output != "-" && std::filesystem::equivalent(output, input, ignored)) {
-            std::cerr << wjxml::printable(std::string("ifx ") + command + ": the output " + output + " is the input " +
-                                          input + "; name another file")
+            std::cerr << wjxml::printable(std::string("ifx ") + command + ": the output " + output +
+                                          " would replace the input " + input + "; name another file")
                       << '\n';
             return true;
         }

@@ -28,9 +28,9 @@ public:
 
     /// Bits lsb to msb (lsb <= msb) of a port, with their standard.
     struct Range {
-        int lsb;
-        int msb;
-        std::string standard;
+        int lsb;              ///< the first bit of the range
+        int msb;              ///< the last bit of the range
+        std::string standard; ///< the standard's name, as the group is named
     };
 
     /// Reads the standards of instance.

@@ -1,0 +1,183 @@
+// ifx footprint and ifx export to KiCad as a user runs them; what is
+// exported reads back with the KiCad readers.
+
+#include "IfxRunner.h"
+#include "TestSupport.h"
+
+#include "wjxmlkicad/DevicePins.h"
+#include "wjxmlkicad/KicadFootprint.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+std::string boardCopy(const std::string& name)
+{
+    const std::string path = testsupport::outputPath(name);
+    testsupport::writeFile(path, testsupport::readFile(testsupport::sourcePath("examples/board.xml")));
+    return path;
+}
+
+const std::string kBga = testsupport::sourcePath("tests/data/kicad/BGA-16.kicad_mod");
+const std::string kPackage = testsupport::sourcePath("tests/data/kicad/FPGA_Test.kicad_sym:XC7TEST-FG16");
+
+TEST(IfxFootprint, AddsAFootprintOrPlacesAnInstancesPinsByName)
+{
+    const std::string board = boardCopy("kicad-footprint.xml");
+    IfxRun run = runIfx({"footprint", board, kBga, "--name", "BGA16"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "BGA16: 0 pins placed, 16 pins added, 0 pins without a pad\n");
+    run = runIfx({"footprint", board, kBga, "--refdes", "u1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "BGA56_P0.8: 16 pins placed, 0 pins added, 40 pins without a pad\n");
+    EXPECT_EQ(run.err.rfind(kBga + ": warning: no pad for 40 pins of BGA56_P0.8: A5 A6 A7 B5 ", 0), 0u) << run.err;
+    const testsupport::View design = testsupport::read(board, false);
+    for (auto footprints = design->footprints(); footprints.isValid(); ++footprints) {
+        IWJFootPrintPin* pin = footprints.value()->findPin("B1");
+        if (!pin)
+            continue;
+        EXPECT_STREQ(pin->location(), "-1.2,0.4");
+        EXPECT_STREQ(pin->size(), "0.4");
+        EXPECT_STREQ(pin->shape(), "circle");
+        EXPECT_STREQ(pin->padstack(), "smd");
+        EXPECT_STREQ(footprints.value()->width(), "4.5");
+    }
+    const std::string before = testsupport::readFile(board);
+    for (const std::vector<std::string>& failing :
+         {std::vector<std::string>{"footprint", board, kBga, "--refdes", "U9"},
+          std::vector<std::string>{"footprint", board, kBga, "-o", kBga},
+          std::vector<std::string>{"footprint", board, board}}) {
+        run = runIfx(failing);
+        EXPECT_EQ(run.status, 1) << run.out;
+        EXPECT_NE(run.err, "");
+    }
+    EXPECT_EQ(testsupport::readFile(board), before);
+}
+
+TEST(IfxExportKicad, SymbolAndFootprintReadBackToTheSamePins)
+{
+    const std::string board = testsupport::sourcePath("examples/board.xml");
+    const std::string symbolFile = testsupport::outputPath("U1.kicad_sym");
+    const std::string footprintFile = testsupport::outputPath("U1.kicad_mod");
+    IfxRun run = runIfx({"export", board, "--refdes", "U1", "-o", symbolFile});
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = runIfx({"export", board, "--refdes", "U1", "--format", "kicad_mod", "-o", footprintFile});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    DevicePins device;
+    KicadFootprint footprint;
+    std::string error;
+    ASSERT_TRUE(DevicePins::read(symbolFile, &device, &error)) << error;
+    ASSERT_TRUE(KicadFootprint::read(footprintFile, &footprint, &error)) << error;
+    const testsupport::View design = testsupport::read(board, false);
+    IWJCompInst* u1 = testsupport::valueAt(design->compInsts(), "U1");
+    IWJPartMap* map = design->findPartMap(u1);
+    EXPECT_EQ(device.device, u1->cellName());
+    EXPECT_EQ(footprint.name, map->footprint()->name());
+    ASSERT_EQ(device.pins.size(), 56u);
+    ASSERT_EQ(footprint.pads.size(), 56u);
+    for (const FootprintPad& pad : footprint.pads) {
+        IWJFootPrintPin* pin = map->footprint()->findPin(pad.name.c_str());
+        ASSERT_NE(pin, nullptr) << pad.name;
+        EXPECT_EQ(pad.location, pin->location());
+        EXPECT_EQ(pad.size, pin->size());
+        EXPECT_EQ(pad.shape, pin->shape());
+        EXPECT_NE(device.find(pad.name), nullptr) << pad.name;
+    }
+    EXPECT_EQ(device.find(map->pinForPort(u1->findPort("CLK_IN"), -1)->name())->name, "CLK_IN");
+    EXPECT_EQ(device.find(map->pinForPort(u1->findPort("CLK_IN"), -1)->name())->type, "input");
+    int unmapped = 0;
+    for (const DevicePin& pin : device.pins)
+        unmapped += pin.type == "no_connect" && pin.name == pin.number;
+    EXPECT_GT(unmapped, 0);
+
+    const std::string package =
+        testsupport::writeInput("package.csv", "pin,name,type\nH3,VCCO_34,power_in\nH4,IO_L1P_T0_34,bidirectional\n");
+    run = runIfx({"export", board, "--refdes", "U1", "--package", package, "-o", symbolFile});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(DevicePins::read(symbolFile, &device, &error)) << error;
+    EXPECT_EQ(device.pins.size(), 56u);
+    EXPECT_EQ(device.find("H3")->name + " " + device.find("H3")->type, "VCCO_34 power_in");
+    EXPECT_EQ(device.find("H4")->name + " " + device.find("H4")->type, "IO_L1P_T0_34 no_connect");
+    EXPECT_EQ(device.find("H4")->bank, "34");
+    EXPECT_EQ(device.find("A1")->bank, "1") << "a unit per bank: the balls the package lacks first";
+
+    run = runIfx({"export", board, "--refdes", "U1", "--format", "kicad_sym", "-o", board});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("would replace the input"), std::string::npos) << run.err;
+}
+
+TEST(IfxImportPackage, EveryBallAtItsPadWithSupplyPortsAndPlacementsChecked)
+{
+    const std::string design = testsupport::outputPath("package-import.xml");
+    std::remove(design.c_str());
+    const auto import = [&](const std::string& xdc) {
+        return runIfx({"import", design, testsupport::writeInput("package.xdc", xdc), "--refdes", "U1", "--package",
+                       kPackage, "--footprint-file", kBga, "--supplies"});
+    };
+    const std::pair<std::string, std::string> refused[] = {
+        {"set_property PACKAGE_PIN A11 [get_ports x]",
+         ":1: U1.x is placed on A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3)"},
+        {"\nset_property PACKAGE_PIN c1 [get_ports x]",
+         ":2: U1.x is placed on c1, a ground ball (GND) of XC7TEST-FG16"},
+        {"set_property PACKAGE_PIN D1 [get_ports x]",
+         ":1: U1.x is placed on D1, a no-connect ball (NC) of XC7TEST-FG16"},
+        {"set_property PACKAGE_PIN A3 [get_ports gnd]", "U1: the port GND of the supply is no power or ground port"},
+    };
+    for (const auto& [xdc, error] : refused) {
+        const IfxRun run = import(xdc);
+        EXPECT_EQ(run.status, 1) << xdc;
+        EXPECT_NE(run.err.find(error + "\n"), std::string::npos) << run.err;
+        EXPECT_FALSE(std::ifstream(design).good());
+    }
+    IfxRun run = import("set_property PACKAGE_PIN a1 [get_ports {led[0]}]\nset_property PACKAGE_PIN E2 [get_ports "
+                        "{led[1]}]\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.rfind(kBga + ": warning: no pad for 2 pins of U1_PACKAGE: E1 E2\nU1: 2 placements and 0 IO "
+                                   "standards read, 0 placements commented out, 0 other statements read past, 5 "
+                                   "ports, 18 pins and 0 differential pairs made, 1 warnings\n",
+                            0),
+              0u)
+        << run.err;
+    const testsupport::View view = testsupport::read(design, false);
+    IWJCompInst* u1 = testsupport::valueAt(view->compInsts(), "U1");
+    IWJPartMap* map = view->findPartMap(u1);
+    EXPECT_STREQ(map->footprint()->findPin("B1")->location(), "-1.2,0.4");
+    EXPECT_STREQ(map->footprint()->findPin("E1")->location(), "");
+    EXPECT_EQ(u1->findPort("GND")->type(), IWJPort::Ground);
+    EXPECT_EQ(u1->findPort("VCCO_14")->type(), IWJPort::Power);
+    EXPECT_EQ(testsupport::count(map->pinGroupForPort(u1->findPort("GND"), -1)->pins()), 2);
+    EXPECT_EQ(u1->findPort("NC"), nullptr);
+    run = import("set_property PACKAGE_PIN A3 [get_ports gnd]");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("\nU1: the port GND of the supply is placed on the one pin A3\n"), std::string::npos);
+}
+
+} // namespace
+
+TEST(IfxPackage, CheckFindsPlanningFaultsAndPinmapListsFreeIo)
+{
+    const std::string design = testsupport::sourcePath("tests/data/kicad/package-check.xml");
+    const std::string& package = kPackage;
+    IfxRun run = runIfx({"check", design, "--refdes", "U1", "--package", package});
+    EXPECT_EQ(run.status, 1) << run.err;
+    const std::string at = design + ":144: error: ";
+    EXPECT_EQ(
+        run.out,
+        at + "XC7TEST.LED is on ball C4 (DONE_0), which is not user I/O [package-not-io/a2da2021]\n" + at +
+            "XC7TEST.TYPO is on pin A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3) [package-pin/0fa609ef]\n" + at +
+            "pair XC7TEST.SW has its positive port on the N ball B2 (IO_L2N_T0_VREF_15) [package-polarity/8bb6a94c]\n" +
+            at +
+            "pair XC7TEST.TX is on balls B3 (IO_L3P_T0_15) and B4 (IO_L4N_T0_15), which are no "
+            "differential pair of XC7TEST-FG16 [package-pair/68914cba]\n" +
+            at +
+            "bank 14 of XC7TEST-FG16 holds user I/O of several voltages: 1.8V (XC7TEST.RX_N), "
+            "3.3V (XC7TEST.CLK) [package-bank-voltage/1dd46ce2]\n" +
+            design + ": 5 errors, 0 warnings\n");
+    run = runIfx({"pinmap", design, "--package", package, "--free", "--format", "csv"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "bank,pin,function,partner\r\n14,E1,IO_L5P_T0_14,E2\r\n14,E2,IO_L5N_T0_14,E1\r\n");
+}
