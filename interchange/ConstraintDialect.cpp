@@ -10,21 +10,8 @@
 #include "TextRules.h"
 #include "XdcDialect.h"
 
+#include <algorithm>
 #include <cstring>
-
-namespace {
-
-// A name inside a comment: a line break would end the comment early.
-std::string onOneLine(std::string text)
-{
-    for (char& c : text) {
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    }
-    return text;
-}
-
-} // namespace
 
 const ConstraintDialect& ConstraintDialect::of(ConstraintFormat format)
 {
@@ -51,6 +38,8 @@ void ConstraintDialect::place(ConstraintReading* reading, int line, const std::s
     std::string problem;
     if (!PortBitName::parse(name, &placement.port, &placement.bit, &problem))
         reading->error(line, problem);
+    else if (name.find_first_of("*?") != std::string::npos)
+        reading->error(line, "\"" + name + "\" is a pattern; a placement names one port");
     else if (pin.empty())
         reading->error(line, "the placement of " + name + " names no pin");
     else
@@ -77,16 +66,37 @@ void ConstraintDialect::setStandard(ConstraintReading* reading, int line, const 
     }
 }
 
-void ConstraintDialect::readTcl(const std::string& text, ConstraintReading* reading,
-                                const std::function<bool(const TclCommand&)>& placeCommand)
+void ConstraintDialect::readTcl(const std::string& text, ConstraintReading* reading, const CommandReader& placeCommand)
 {
     int unbalancedLine = 0;
     for (const TclCommand& command : TclScript::commands(text, &unbalancedLine)) {
-        if (command.comment || !placeCommand(command))
+        ConstraintReading placed;
+        if (command.comment)
+            readComment(command.words[0], command.line, reading, placeCommand);
+        else if (!placeCommand(command, &placed))
             ++reading->readPast;
+        else if (std::any_of(command.words.begin(), command.words.end(), TclScript::substitutes))
+            reading->error(command.line,
+                           "the statement takes a value from a Tcl variable, which an import cannot read");
+        else
+            reading->add(placed);
     }
     if (unbalancedLine)
         reading->error(unbalancedLine, "a brace, bracket or quote opened here is never closed");
+}
+
+void ConstraintDialect::readComment(const std::string& comment, int line, ConstraintReading* reading,
+                                    const CommandReader& placeCommand)
+{
+    // "##" begins a comment as well as "#".
+    const std::size_t start = std::min(comment.find_first_not_of('#'), comment.size());
+    int unbalancedLine = 0;
+    for (TclCommand command : TclScript::commands(comment.substr(start), &unbalancedLine)) {
+        command.line += line - 1;
+        ConstraintReading inside;
+        if (!command.comment && placeCommand(command, &inside))
+            reading->addCommented(inside);
+    }
 }
 
 bool ConstraintDialect::isPlainName(const std::string& name)
@@ -107,18 +117,32 @@ bool ConstraintDialect::isQuotable(const std::string& text, const char* forbidde
     return !text.empty() && TextRules::trimmed(text) == text;
 }
 
+bool ConstraintDialect::isPlainValue(const std::string& value)
+{
+    for (const char c : value) {
+        if (!TextRules::isPlainWord(std::string(1, c)) && std::string("_.-+ ").find(c) == std::string::npos)
+            return false;
+    }
+    return !value.empty() && TextRules::trimmed(value) == value;
+}
+
+bool ConstraintDialect::commentCarries(const std::string& text) const
+{
+    return text.find_first_of("\r\n") == std::string::npos;
+}
+
 void ConstraintDialect::writeHeader(const PinTable& table, std::ostream& out)
 {
-    out << "# Pin placements of " << onOneLine(table.refdes()) << " (cell " << onOneLine(table.cell()) << ") in design "
-        << onOneLine(table.design()) << "\n";
+    out << "# Pin placements of " << table.refdes() << " (cell " << table.cell() << ") in design " << table.design()
+        << "\n";
 }
 
 void ConstraintDialect::writeGroups(const PinTable& table, std::ostream& out)
 {
     for (const PinTableGroup& group : table.groups()) {
-        out << "# " << group.kind << " mapping: " << onOneLine(group.name) << " on pins";
+        out << "# " << group.kind << " mapping: " << group.name << " on pins";
         for (const std::string& pin : group.pins)
-            out << ' ' << onOneLine(pin);
+            out << ' ' << pin;
         out << '\n';
     }
 }

@@ -22,8 +22,11 @@ std::string csvField(const std::string& text)
 
 void readRow(const CsvColumns& columns, const CsvRecord& record, ConstraintReading* reading)
 {
-    const std::string mapping = columns.of(record, "MAPPING");
-    if (CsvColumns::isEmpty(record) || (!mapping.empty() && mapping != "pin")) {
+    if (CsvColumns::isEmpty(record))
+        return;
+    // With a mapping column, only pin mappings are placements: the rows of
+    // unmapped pins have none.
+    if (columns.has("MAPPING") && columns.of(record, "MAPPING") != "pin") {
         ++reading->readPast;
         return;
     }
@@ -63,10 +66,8 @@ void CsvDialect::read(const std::string& text, ConstraintReading* reading) const
     int unclosedLine = 0;
     const std::vector<CsvRecord> rows = CsvColumns::records(text, &unclosedLine);
     std::size_t first = 0;
-    while (first < rows.size() && CsvColumns::isEmpty(rows[first])) {
-        ++reading->readPast;
+    while (first < rows.size() && CsvColumns::isEmpty(rows[first]))
         ++first;
-    }
     if (first < rows.size()) {
         const CsvColumns columns(rows[first]);
         if (!columns.has("PORT") || !columns.has("PIN")) {

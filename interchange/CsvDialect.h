@@ -15,6 +15,7 @@ public:
     bool carries(const std::string& name) const override;
     // Any text without surrounding blanks or a leading "'".
     bool carriesStandard(const std::string& standard) const override;
+    bool commentCarries(const std::string&) const override { return true; }
     void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const override;
 };
 

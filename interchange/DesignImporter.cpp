@@ -8,6 +8,7 @@
 #include "wjxmlinterfaceflowreader.h"
 
 #include <algorithm>
+#include <climits>
 
 DesignImporter::DesignImporter(IWJInterfaceView* design, const ImportOptions& options, ImportReport* report)
     : m_design(design), m_options(options), m_report(report)
@@ -21,16 +22,31 @@ void DesignImporter::add(const std::string& fileName, const ConstraintReading& r
     for (const auto& error : reading.errors)
         m_report->errors.push_back(fileName + ":" + std::to_string(error.first) + ": " + error.second);
     m_report->linesReadPast += reading.readPast;
-    for (const Placement& placement : reading.placements) {
-        if (!placement.refdes.empty() && placement.refdes != m_options.refdes) {
+    std::vector<Placement> placements = reading.placements;
+    std::vector<StandardSetting> standards = reading.standards;
+    if (m_options.includeCommented) {
+        const auto byLine = [](const auto& a, const auto& b) { return a.line < b.line; };
+        placements.insert(placements.end(), reading.commented.begin(), reading.commented.end());
+        std::stable_sort(placements.begin(), placements.end(), byLine);
+        standards.insert(standards.end(), reading.commentedStandards.begin(), reading.commentedStandards.end());
+        std::stable_sort(standards.begin(), standards.end(), byLine);
+    } else if (!reading.commented.empty()) {
+        m_report->placementsCommentedOut += static_cast<int>(reading.commented.size());
+        m_report->warnings.push_back(fileName + ": warning: " + std::to_string(reading.commented.size()) +
+                                     " placements are commented out, the first at " + fileName + ":" +
+                                     std::to_string(reading.commented.front().line) +
+                                     "; use --include-commented to read them");
+    }
+    for (const Placement& placement : placements) {
+        if (!placement.refdes.empty() && !TextRules::equalIgnoringCase(placement.refdes, m_options.refdes)) {
             ++m_report->linesReadPast;
             continue;
         }
         m_sources.push_back(Source{file, placement});
         ++m_report->placementsRead;
     }
-    for (const StandardSetting& setting : reading.standards) {
-        if (setting.refdes.empty() || setting.refdes == m_options.refdes) {
+    for (const StandardSetting& setting : standards) {
+        if (setting.refdes.empty() || TextRules::equalIgnoringCase(setting.refdes, m_options.refdes)) {
             m_standardSources.push_back(StandardSource{file, setting});
             ++m_report->standardsRead;
         }
@@ -55,15 +71,16 @@ bool DesignImporter::apply()
         m_report->errors.push_back("the instance to place has no refdes");
         return false;
     }
-    for (auto walk = m_design->compInsts(); walk.isValid() && !m_instance; ++walk) {
-        if (m_options.refdes == walk.value()->refdes())
-            m_instance = walk.value();
-    }
+    m_instance = PinConstraints::findInstance(m_design, m_options.refdes);
     chooseCell();
+    placePairs();
     keepLastPlacements();
     warnAboutAliases();
     planPorts();
+    standardsOfPairs();
     planStandards();
+    checkOccupiedPins();
+    checkNewObjects();
     if (!m_report->errors.empty())
         return false;
     edit();
@@ -87,6 +104,72 @@ void DesignImporter::chooseCell()
             m_report->errors.push_back(where(source) + ": the port " + cell + "." + source.placement.port +
                                        " is not of the cell " + m_cell + " of " + m_options.refdes);
     }
+}
+
+// The port of that name as PortBitName finds it.
+IWJPort* DesignImporter::existingPort(const std::string& name) const
+{
+    return m_instance ? PortBitName::find(m_instance, name) : nullptr;
+}
+
+// The differential pair of that name, when no port has the name.
+IWJDPPort* DesignImporter::pairNamed(const std::string& name) const
+{
+    return m_instance && !existingPort(name) ? dynamic_cast<IWJDPPort*>(m_instance->findDifferentialPort(name.c_str()))
+                                             : nullptr;
+}
+
+// A differential pair's name places its positive member, as the tools place
+// a pair; a bit of a pair, or a pair whose positive member is several bits,
+// cannot be placed so.
+void DesignImporter::placePairs()
+{
+    for (Source& source : m_sources) {
+        Placement& placement = source.placement;
+        IWJDPPort* pair = pairNamed(placement.port);
+        if (!pair)
+            continue;
+        int lsb = -1;
+        int msb = -1;
+        IWJPort* positive = pair->positivePort(&lsb, &msb);
+        if (!positive || placement.bit != -1 || lsb != msb) {
+            m_report->errors.push_back(where(source) + ": " + placement.port +
+                                       " is a differential pair; place its positive and negative ports");
+            continue;
+        }
+        placement.port = PortBitName::localName(positive);
+        placement.bit = lsb;
+    }
+}
+
+// A differential pair's name sets the standard of both its members; a bit
+// of a pair, or a pair of several bits of its ports, is read past.
+void DesignImporter::standardsOfPairs()
+{
+    std::vector<StandardSource> sources;
+    for (const StandardSource& source : m_standardSources) {
+        const StandardSetting& setting = source.setting;
+        IWJDPPort* pair = setting.pattern ? nullptr : pairNamed(setting.port);
+        if (!pair) {
+            sources.push_back(source);
+            continue;
+        }
+        int bits[2][2] = {{-1, -1}, {-1, -1}};
+        IWJPort* members[2] = {pair->positivePort(&bits[0][0], &bits[0][1]),
+                               pair->negativePort(&bits[1][0], &bits[1][1])};
+        if (setting.bit != -1 || !members[0] || !members[1] || bits[0][0] != bits[0][1] || bits[1][0] != bits[1][1]) {
+            m_report->warnings.push_back(where(source) + ": warning: the IO standard " + setting.standard + " of " +
+                                         PortBitName::format(setting.port, setting.bit) + " is read past: " +
+                                         setting.port + " is a differential pair; set it on its ports");
+            continue;
+        }
+        for (int member = 0; member < 2; ++member) {
+            sources.push_back(source);
+            sources.back().setting.port = PortBitName::localName(members[member]);
+            sources.back().setting.bit = bits[member][0];
+        }
+    }
+    m_standardSources.swap(sources);
 }
 
 // The last placement of a port bit wins; an earlier one on another pin is
@@ -139,7 +222,8 @@ void DesignImporter::planPorts()
         if (made.second) {
             plan.name = placement.port;
             plan.where = where(*source);
-            plan.port = m_instance ? m_instance->findPort(placement.port.c_str()) : nullptr;
+            plan.port = existingPort(placement.port);
+            plan.first = source;
         }
         planType(plan, *source);
         if (placement.bit == -1)
@@ -225,7 +309,7 @@ void DesignImporter::planStandards()
         }
         auto plan = m_ports.find(TextRules::upper(setting.port));
         if (plan == m_ports.end()) {
-            IWJPort* port = m_instance ? m_instance->findPort(setting.port.c_str()) : nullptr;
+            IWJPort* port = existingPort(setting.port);
             if (!port) {
                 m_report->warnings.push_back(where(source) + ": warning: the IO standard " + setting.standard + " of " +
                                              named + " is read past: no port " + setting.port +
@@ -266,6 +350,71 @@ void DesignImporter::planStandard(const StandardSource& source, const std::strin
     m_ports[TextRules::upper(port)].where = where(source);
 }
 
+// A pin the part map gives to a port bit that the files do not move would
+// short the two: an error, or with force a warning.
+void DesignImporter::checkOccupiedPins()
+{
+    IWJPartMap* map = m_instance ? m_design->findPartMap(m_instance) : nullptr;
+    if (!map)
+        return;
+    using PortBit = std::pair<IWJPort*, int>;
+    std::unordered_map<std::string, PortBit> occupants; // by upper-case pin name
+    auto occupy = [&occupants](IWJPortRef* ref, IWJFootPrintPin* pin) {
+        PortBit occupant{nullptr, -1};
+        occupant.first = ref->port(&occupant.second, nullptr);
+        if (occupant.first)
+            occupants.emplace(TextRules::upper(pin->name()), occupant);
+    };
+    for (auto maps = map->portPinMaps(); maps.isValid() && !m_options.replace; ++maps)
+        occupy(maps.key(), maps.value());
+    for (auto maps = map->portPinGroupMaps(); maps.isValid(); ++maps) {
+        for (auto pins = maps.value()->pins(); pins.isValid(); ++pins)
+            occupy(maps.key(), pins.value());
+    }
+    std::set<PortBit> moved;
+    for (const Source* source : m_winners)
+        moved.emplace(m_ports[TextRules::upper(source->placement.port)].port, source->placement.bit);
+    for (const Source* source : m_winners) {
+        const Placement& placement = source->placement;
+        const auto occupant = occupants.find(TextRules::upper(placement.pin));
+        if (occupant == occupants.end() || moved.count(occupant->second))
+            continue;
+        const std::string message = "pin " + placement.pin + " is mapped to " +
+                                    PortBitName::format(occupant->second.first->fullName(), occupant->second.second) +
+                                    ", which the files do not move";
+        if (m_options.force)
+            m_report->warnings.push_back(where(*source) + ": warning: " + message);
+        else
+            m_report->errors.push_back(where(*source) + ": " + message + "; --force places " +
+                                       PortBitName::format(placement.port, placement.bit) + " there too");
+    }
+}
+
+// Ports and pins to be made: refused when asked, and a made port's pin
+// count must be a number the file can hold.
+void DesignImporter::checkNewObjects()
+{
+    for (const auto& entry : m_ports) {
+        const PortPlan& plan = entry.second;
+        if (plan.port)
+            continue;
+        if (m_options.noNewPorts)
+            m_report->errors.push_back(where(*plan.first) + ": the design has no port " + plan.name +
+                                       " and --no-new-ports makes none");
+        else if (static_cast<long long>(plan.highest) - plan.lowest >= INT_MAX)
+            m_report->errors.push_back(where(*plan.first) + ": the bits " + std::to_string(plan.lowest) + " to " +
+                                       std::to_string(plan.highest) + " of the new port " + plan.name +
+                                       " are too many pins to count");
+    }
+    IWJPartMap* map = m_instance ? m_design->findPartMap(m_instance) : nullptr;
+    IWJFootPrint* pins = map && map->footprint() ? map->footprint() : footprint(false);
+    for (const Source* source : m_winners) {
+        if (m_options.noNewPins && !(pins && pins->findPin(source->placement.pin.c_str())))
+            m_report->errors.push_back(where(*source) + ": the footprint has no pin " + source->placement.pin +
+                                       " and --no-new-pins makes none");
+    }
+}
+
 void DesignImporter::edit()
 {
     if (!m_instance)
@@ -290,6 +439,7 @@ void DesignImporter::edit()
         plan.port = m_instance->addPort(plan.name.c_str(), "", plan.type == -1 ? IWJPort::Inout : plan.type, pins,
                                         plan.lowest, plan.highest);
         ++m_report->portsMade;
+        m_report->madePorts.push_back(plan.name);
     }
     IWJFootPrint* pins = map->footprint();
     if (!pins) {
@@ -302,6 +452,7 @@ void DesignImporter::edit()
         if (!pin) {
             pin = pins->addPin(placement.pin.c_str(), "", "", "", "");
             ++m_report->pinsMade;
+            m_report->madePins.push_back(placement.pin);
         }
         map->mapPortToPin(m_ports[TextRules::upper(placement.port)].port, pin, placement.bit);
     }
@@ -320,12 +471,13 @@ IWJPartMap* DesignImporter::partMap()
     return map ? map : m_design->addPartMap(footprint(), m_instance);
 }
 
-IWJFootPrint* DesignImporter::footprint()
+// The footprint of a new part map: found by name, else made (or null).
+IWJFootPrint* DesignImporter::footprint(bool make)
 {
     const std::string name = m_options.footprint.empty() ? m_cell + "_PACKAGE" : m_options.footprint;
     for (auto walk = m_design->footprints(); walk.isValid(); ++walk) {
         if (name == walk.value()->name())
             return walk.value();
     }
-    return m_design->addFootprint(name.c_str(), "", "", "", "", "");
+    return make ? m_design->addFootprint(name.c_str(), "", "", "", "", "") : nullptr;
 }

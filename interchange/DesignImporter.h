@@ -7,11 +7,13 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 class IWJCompInst;
+class IWJDPPort;
 class IWJFootPrint;
 class IWJInterfaceView;
 class IWJPartMap;
@@ -50,6 +52,7 @@ private:
     struct PortPlan {
         std::string name;
         IWJPort* port = nullptr;
+        const Source* first = nullptr; // the first placement of a port to be made
         int lowest = -1;
         int highest = -1;
         int type = -1;                   // the IWJPort type code the files give, -1 when none
@@ -61,6 +64,10 @@ private:
     std::string where(const Source& source) const;
     std::string where(const StandardSource& source) const;
     void chooseCell();
+    IWJPort* existingPort(const std::string& name) const;
+    IWJDPPort* pairNamed(const std::string& name) const;
+    void placePairs();
+    void standardsOfPairs();
     void keepLastPlacements();
     void warnAboutAliases();
     void planPorts();
@@ -68,9 +75,11 @@ private:
     void planStandards();
     void planStandard(const StandardSource& source, const std::string& port, int bit,
                       std::unordered_map<std::string, const StandardSource*>& last);
+    void checkOccupiedPins();
+    void checkNewObjects();
     void edit();
     IWJPartMap* partMap();
-    IWJFootPrint* footprint();
+    IWJFootPrint* footprint(bool make = true);
 
     IWJInterfaceView* m_design;
     const ImportOptions& m_options;

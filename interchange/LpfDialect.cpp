@@ -4,6 +4,8 @@
 #include "PortBitName.h"
 #include "TextRules.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -14,12 +16,15 @@ struct LpfStatement {
     bool unclosedQuote = false;
 };
 
-// Splits preference text into statements and counts its comments.
+// A comment's line and its text, from its "#" or "//" on.
+using LpfComment = std::pair<int, std::string>;
+
+// Splits preference text into statements and gathers its comments.
 class LpfScanner {
 public:
     explicit LpfScanner(const std::string& text) : m_text(text) {}
 
-    std::vector<LpfStatement> statements(int* comments)
+    std::vector<LpfStatement> statements(std::vector<LpfComment>* comments)
     {
         std::vector<LpfStatement> result;
         LpfStatement statement;
@@ -31,8 +36,9 @@ public:
             } else if (c == ' ' || c == '\t' || c == '\r') {
                 ++m_at;
             } else if (c == '#' || (c == '/' && m_at + 1 < m_text.size() && m_text[m_at + 1] == '/')) {
-                m_at = std::min(m_text.find('\n', m_at), m_text.size());
-                ++*comments;
+                const std::size_t end = std::min(m_text.find('\n', m_at), m_text.size());
+                comments->emplace_back(m_line, m_text.substr(m_at, end - m_at));
+                m_at = end;
             } else if (c == ';') {
                 ++m_at;
                 end(&statement, &result);
@@ -143,12 +149,22 @@ bool readIoBuffer(const LpfStatement& statement, ConstraintReading* reading)
 
 void LpfDialect::read(const std::string& text, ConstraintReading* reading) const
 {
-    int comments = 0;
+    std::vector<LpfComment> comments;
     for (const LpfStatement& statement : LpfScanner(text).statements(&comments)) {
         if (!readLocate(statement, reading) && !readIoBuffer(statement, reading))
             ++reading->readPast;
     }
-    reading->readPast += comments;
+    for (const LpfComment& comment : comments) {
+        std::vector<LpfComment> inner;
+        const std::string inside =
+            comment.second.substr(std::min(comment.second.find_first_not_of("#/"), comment.second.size()));
+        for (LpfStatement statement : LpfScanner(inside).statements(&inner)) {
+            statement.line = comment.first;
+            ConstraintReading placed;
+            if (readLocate(statement, &placed) || readIoBuffer(statement, &placed))
+                reading->addCommented(placed);
+        }
+    }
 }
 
 bool LpfDialect::carriesStandard(const std::string& standard) const

@@ -23,7 +23,7 @@ bool PairMaker::pair(IWJPort* port, const std::string& where, std::vector<std::s
 {
     PairName name;
     IWJPort* partner =
-        PairName::split(PortBitName::localName(port), &name) ? m_instance->findPort(name.partner.c_str()) : nullptr;
+        PairName::split(PortBitName::localName(port), &name) ? PortBitName::find(m_instance, name.partner) : nullptr;
     const bool differential = m_standards.isDifferential(port) || (partner && m_standards.isDifferential(partner));
     if (m_paired.count(port) || (partner && m_paired.count(partner)) || (!differential && !m_byName))
         return false;
@@ -41,7 +41,7 @@ bool PairMaker::pair(IWJPort* port, const std::string& where, std::vector<std::s
     const int msb = std::min(std::max(positive->lsb(), positive->msb()), std::max(negative->lsb(), negative->msb()));
     const bool sameBits = positive->lsb() == negative->lsb() && positive->msb() == negative->msb();
     std::string problem;
-    if (m_instance->findDifferentialPort(name.pair.c_str()) || m_instance->findPort(name.pair.c_str()))
+    if (m_instance->findDifferentialPort(name.pair.c_str()) || PortBitName::find(m_instance, name.pair))
         problem = "the instance has a port or pair named " + name.pair;
     else if (!sameBits && (lsb < 0 || lsb > msb))
         problem = "they have no bits in common";

@@ -37,21 +37,28 @@ bool readSetIo(const TclCommand& command, ConstraintReading* reading)
 
 } // namespace
 
-// Unlike Tcl, a '#' anywhere on a line begins a comment: the tail comments
-// go, whole-line comments stay for Tcl to read past.
+// Unlike Tcl, the file is read line by line: a '#' anywhere on a line begins
+// a comment that ends with the line, and nothing continues a line.
 void PcfDialect::read(const std::string& text, ConstraintReading* reading) const
 {
-    std::string withoutTails;
-    std::size_t start = 0;
-    while (start < text.size()) {
+    int number = 0;
+    for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         const std::string line = text.substr(start, end - start);
-        const std::size_t hash = line.find('#');
-        const bool tail = hash != std::string::npos && line.find_first_not_of(" \t") < hash;
-        withoutTails += (tail ? line.substr(0, hash) : line) + "\n";
         start = end + 1;
+        ++number;
+        const std::size_t hash = std::min(line.find('#'), line.size());
+        if (hash < line.size())
+            readComment(line.substr(hash), number, reading, readSetIo);
+        int unbalancedLine = 0;
+        for (TclCommand command : TclScript::commands(line.substr(0, hash), &unbalancedLine)) {
+            command.line = number;
+            if (!readSetIo(command, reading))
+                ++reading->readPast;
+        }
+        if (unbalancedLine)
+            reading->error(number, "a brace, bracket or quote is not closed on its line");
     }
-    readTcl(withoutTails, reading, [reading](const TclCommand& command) { return readSetIo(command, reading); });
 }
 
 bool PcfDialect::carriesStandard(const std::string& standard) const

@@ -4,11 +4,15 @@
 #include "DesignImporter.h"
 #include "PinTable.h"
 #include "PortBitName.h"
+#include "SourceText.h"
 #include "TextRules.h"
+
+#include "wjxmlinterfaceflowreader.h"
 
 #include <fstream>
 #include <new>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,6 +24,39 @@ const struct {
                 {"lpf", ConstraintFormat::Lpf},
                 {"pcf", ConstraintFormat::Pcf},
                 {"csv", ConstraintFormat::Csv}};
+
+// What of the table the dialect cannot write so that it reads back as it is,
+// "" when it can write all: names, IO standards (the default one given
+// included) and the texts of comments.
+std::string unwritable(const PinTable& table, const ConstraintDialect& dialect, const ExportOptions& options)
+{
+    const std::string format = PinConstraints::formatName(options.format);
+    const std::string& fallback = options.ioStandard;
+    if (!fallback.empty() && !ConstraintDialect::isPlainValue(fallback))
+        return "the IO standard \"" + fallback + "\" cannot be written as it is";
+    if (!fallback.empty() && !dialect.carriesStandard(fallback))
+        return "the IO standard \"" + fallback + "\" cannot be written in " + format;
+    for (const PinTableEntry& entry : table.entries()) {
+        for (const std::string* name : {&entry.port, &entry.pin}) {
+            if (!dialect.carries(*name))
+                return "the name \"" + *name + "\" cannot be written in " + format;
+        }
+        if (!entry.ioStandard.empty() && !dialect.carriesStandard(entry.ioStandard))
+            return "the IO standard \"" + entry.ioStandard + "\" of " + PortBitName::format(entry.port, entry.bit) +
+                   " cannot be written in " + format;
+    }
+    std::vector<const std::string*> comments{&table.refdes(), &table.cell(), &table.design()};
+    for (const PinTableGroup& group : table.groups()) {
+        comments.push_back(&group.name);
+        for (const std::string& pin : group.pins)
+            comments.push_back(&pin);
+    }
+    for (const std::string* comment : comments) {
+        if (!dialect.commentCarries(*comment))
+            return "the text \"" + *comment + "\" cannot be written in a comment of " + format;
+    }
+    return "";
+}
 
 } // namespace
 
@@ -52,6 +89,20 @@ const char* PinConstraints::formatName(ConstraintFormat format)
     return "";
 }
 
+std::string PinConstraints::refdesKey(const std::string& refdes)
+{
+    return TextRules::upper(refdes);
+}
+
+IWJCompInst* PinConstraints::findInstance(IWJInterfaceView* design, const std::string& refdes)
+{
+    for (auto walk = design->compInsts(); walk.isValid(); ++walk) {
+        if (TextRules::equalIgnoringCase(refdes, walk.value()->refdes()))
+            return walk.value();
+    }
+    return nullptr;
+}
+
 bool PinConstraints::loadSource(const std::string& path, const std::string& formatName, ConstraintSource* source,
                                 std::string* error)
 {
@@ -59,6 +110,11 @@ bool PinConstraints::loadSource(const std::string& path, const std::string& form
         if (formatName.empty() ? !formatFromFileName(path, &source->format)
                                : !PinConstraints::formatFromName(formatName, &source->format)) {
             *error = path + ": the format is not known; name it with xdc, qsf, lpf, pcf or csv";
+            return false;
+        }
+        struct stat info {};
+        if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+            *error = path + ": is a folder, not a constraint file";
             return false;
         }
         std::ifstream in(path, std::ios::binary);
@@ -84,7 +140,13 @@ bool PinConstraints::importConstraints(IWJInterfaceView* design, const std::vect
         DesignImporter importer(design, options, report);
         for (const ConstraintSource& source : sources) {
             ConstraintReading reading;
-            ConstraintDialect::of(source.format).read(source.text, &reading);
+            std::string text;
+            std::string problem;
+            int line = 0;
+            if (SourceText::decode(source.text, &text, &line, &problem))
+                ConstraintDialect::of(source.format).read(text, &reading);
+            else
+                reading.error(line, problem);
             importer.add(source.name, reading);
         }
         return importer.apply();
@@ -104,26 +166,12 @@ bool PinConstraints::exportConstraints(IWJInterfaceView* design, const ExportOpt
             return false;
         }
         const ConstraintDialect& dialect = ConstraintDialect::of(options.format);
-        if (!options.ioStandard.empty() && !dialect.carriesStandard(options.ioStandard)) {
-            *error =
-                "the IO standard \"" + options.ioStandard + "\" cannot be written in " + formatName(options.format);
+        const std::string problem = unwritable(table, dialect, options);
+        if (!problem.empty()) {
+            *error = problem;
             return false;
         }
         table.setDefaultStandard(options.ioStandard);
-        for (const PinTableEntry& entry : table.entries()) {
-            for (const std::string* name : {&entry.port, &entry.pin}) {
-                if (!dialect.carries(*name)) {
-                    *error = "the name \"" + *name + "\" cannot be written in " + formatName(options.format);
-                    return false;
-                }
-            }
-            if (!entry.ioStandard.empty() && !dialect.carriesStandard(entry.ioStandard)) {
-                *error = "the IO standard \"" + entry.ioStandard + "\" of " +
-                         PortBitName::format(entry.port, entry.bit) + " cannot be written in " +
-                         formatName(options.format);
-                return false;
-            }
-        }
         std::ostringstream out;
         dialect.write(table, options, out);
         *text = out.str();

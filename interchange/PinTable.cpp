@@ -4,6 +4,7 @@
 #include "TextRules.h"
 
 #include "wjxmlinterchange/IoStandards.h"
+#include "wjxmlinterchange/PinConstraints.h"
 #include "wjxmlinterfaceflowreader.h"
 
 #include <algorithm>
@@ -11,15 +12,11 @@
 
 bool PinTable::collect(IWJInterfaceView* design, const std::string& refdes)
 {
-    IWJCompInst* instance = nullptr;
-    for (auto walk = design->compInsts(); walk.isValid() && !instance; ++walk) {
-        if (refdes == walk.value()->refdes())
-            instance = walk.value();
-    }
+    IWJCompInst* instance = PinConstraints::findInstance(design, refdes);
     if (!instance)
         return false;
     m_design = design->designName();
-    m_refdes = refdes;
+    m_refdes = instance->refdes();
     m_cell = instance->cellName();
     IWJPartMap* partMap = design->findPartMap(instance);
     if (!partMap)

@@ -35,3 +35,14 @@ std::string PortBitName::localName(IWJPort* port)
     const char* instanceName = port->instancePortName();
     return instanceName && *instanceName ? instanceName : port->name();
 }
+
+IWJPort* PortBitName::find(IWJCompInst* instance, const std::string& name)
+{
+    if (IWJPort* port = instance->findPort(name.c_str()))
+        return port;
+    for (auto walk = instance->ports(); walk.isValid(); ++walk) {
+        if (TextRules::equalIgnoringCase(name, walk.value()->name()))
+            return walk.value();
+    }
+    return nullptr;
+}

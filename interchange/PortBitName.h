@@ -3,6 +3,7 @@
 
 #include <string>
 
+class IWJCompInst;
 class IWJPort;
 
 // The names that constraint files give port bits: "x" for the whole port,
@@ -16,6 +17,9 @@ public:
     // The name a port is found and written by: its instance port name when
     // it has one, else its name.
     static std::string localName(IWJPort* port);
+    // The port of instance with that local name, else with that name, in any
+    // letter case; null when none has it.
+    static IWJPort* find(IWJCompInst* instance, const std::string& name);
 };
 
 #endif

@@ -16,6 +16,7 @@ bool readAssignment(const TclCommand& command, ConstraintReading* reading)
     if (words.empty() || words[0] != "set_location_assignment")
         return false;
     std::string location;
+    std::string extra;
     std::string name;
     bool named = false;
     for (std::size_t i = 1; i < words.size(); ++i) {
@@ -27,12 +28,16 @@ bool readAssignment(const TclCommand& command, ConstraintReading* reading)
             }
         } else if (location.empty()) {
             location = TclScript::unwrap(words[i]);
+        } else {
+            extra = words[i];
         }
     }
     if (!location.empty() && !TextRules::startsWithIgnoringCase(location, kPinPrefix))
         return false;
     if (!named)
         reading->error(command.line, "the location assignment has no -to NAME");
+    else if (!extra.empty())
+        reading->error(command.line, "the location assignment takes one location; " + extra + " is more");
     else
         ConstraintDialect::place(reading, command.line, name,
                                  location.empty() ? "" : location.substr(kPinPrefix.size()));
@@ -72,8 +77,8 @@ bool readInstanceAssignment(const TclCommand& command, ConstraintReading* readin
 
 void QsfDialect::read(const std::string& text, ConstraintReading* reading) const
 {
-    readTcl(text, reading, [reading](const TclCommand& command) {
-        return readAssignment(command, reading) || readInstanceAssignment(command, reading);
+    readTcl(text, reading, [](const TclCommand& command, ConstraintReading* into) {
+        return readAssignment(command, into) || readInstanceAssignment(command, into);
     });
 }
 

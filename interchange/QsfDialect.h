@@ -9,9 +9,18 @@
 class QsfDialect : public ConstraintDialect {
 public:
     void read(const std::string& text, ConstraintReading* reading) const override;
-    bool carries(const std::string& name) const override { return isPlainName(name); }
+    // Names are written bare: Tcl would substitute a variable.
+    bool carries(const std::string& name) const override
+    {
+        return isPlainName(name) && name.find('$') == std::string::npos;
+    }
     // In quotes: any text without quotes, backslashes, brackets and '$'.
     bool carriesStandard(const std::string& standard) const override;
+    // A comment whose last backslash would continue it.
+    bool commentCarries(const std::string& text) const override
+    {
+        return ConstraintDialect::commentCarries(text) && (text.empty() || text.back() != '\\');
+    }
     void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const override;
 };
 

@@ -18,7 +18,9 @@ public:
             command.line = m_line;
             if (m_text[m_at] == '#') {
                 command.comment = true;
+                const std::size_t start = m_at + 1;
                 skipComment();
+                command.words.push_back(m_text.substr(start, m_at - start));
             } else if (!readWords(&command.words)) {
                 *unbalancedLine = m_openedAt;
                 return result;
@@ -174,7 +176,30 @@ std::string withoutBackslashes(const std::string& text)
 
 std::vector<TclCommand> TclScript::commands(const std::string& text, int* unbalancedLine)
 {
-    return TclScanner(text).commands(unbalancedLine);
+    if (text.find('\r') == std::string::npos)
+        return TclScanner(text).commands(unbalancedLine);
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n')
+            lines += text[i];
+    }
+    return TclScanner(lines).commands(unbalancedLine);
+}
+
+bool TclScript::substitutes(const std::string& word)
+{
+    int depth = 0;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (word[i] == '\\')
+            ++i;
+        else if (word[i] == '{')
+            ++depth;
+        else if (word[i] == '}')
+            --depth;
+        else if (word[i] == '$' && depth == 0)
+            return true;
+    }
+    return false;
 }
 
 bool TclScript::words(const std::string& text, std::vector<std::string>* words)

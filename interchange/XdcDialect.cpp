@@ -82,16 +82,22 @@ bool readSetProperty(const TclCommand& command, ConstraintReading* reading)
             positional.push_back(words[i]);
         }
     }
+    std::size_t named = 0; // the words of the property and its value, when no -dict gives them
     if (positional.size() >= 2) {
         // A bracketed word after the name is the objects: the value is missing.
         const bool valued = positional.size() >= 3 && positional[1][0] != '[';
         note(TclScript::unwrap(positional[0]), valued ? TclScript::unwrap(positional[1]) : "", &properties);
+        named = valued ? 2 : 1;
     }
     if (!properties.places && !properties.setsStandard)
         return false;
     std::vector<std::string> names;
     const bool ports = !positional.empty() && portsOf(positional.back(), &names);
-    if (!ports && properties.places && !TextRules::equalIgnoringCase(properties.pinProperty, "LOC")) {
+    if (positional.size() > named + 1) {
+        // PACKAGE_PIN E 3 would place on E and drop the 3.
+        reading->error(command.line,
+                       "set_property takes one value and one [get_ports NAMES]; " + positional[named] + " is more");
+    } else if (!ports && properties.places && !TextRules::equalIgnoringCase(properties.pinProperty, "LOC")) {
         reading->error(command.line, properties.pinProperty + " is set on something other than [get_ports NAME]");
     } else if (!ports && properties.setsStandard) {
         reading->warning(command.line, "IOSTANDARD is set on something other than [get_ports NAMES]; read past");
@@ -113,7 +119,7 @@ bool readSetProperty(const TclCommand& command, ConstraintReading* reading)
 
 void XdcDialect::read(const std::string& text, ConstraintReading* reading) const
 {
-    readTcl(text, reading, [reading](const TclCommand& command) { return readSetProperty(command, reading); });
+    readTcl(text, reading, readSetProperty);
 }
 
 bool XdcDialect::carriesStandard(const std::string& standard) const

@@ -13,6 +13,11 @@ public:
     bool carries(const std::string& name) const override { return isPlainName(name); }
     // In braces: any text without braces and backslashes.
     bool carriesStandard(const std::string& standard) const override;
+    // A comment whose last backslash would continue it.
+    bool commentCarries(const std::string& text) const override
+    {
+        return ConstraintDialect::commentCarries(text) && (text.empty() || text.back() != '\\');
+    }
     void write(const PinTable& table, const ExportOptions& options, std::ostream& out) const override;
 };
 

@@ -39,15 +39,25 @@ void bindConstraints(py::module_& module)
     module.def(
         "import_constraints",
         [](DesignState& designArgument, const py::object& path, const std::string& refdes, const std::string& cell,
-           const std::string& footprint, bool replace, bool pairs, const std::string& format) {
+           const std::string& footprint, bool replace, bool pairs, const std::string& format, bool includeCommented,
+           bool force, bool noNewPorts, bool noNewPins) {
             const DesignPtr design = designArgument.shared_from_this();
             ConstraintSource source;
             std::string error;
             if (!PinConstraints::loadSource(pathText(path), format, &source, &error))
                 throw py::value_error(error);
             ImportReport report;
-            const bool imported = PinConstraints::importConstraints(design->edit(), {source},
-                                                                    {refdes, cell, footprint, replace, pairs}, &report);
+            ImportOptions options;
+            options.refdes = refdes;
+            options.cell = cell;
+            options.footprint = footprint;
+            options.replace = replace;
+            options.pairsByName = pairs;
+            options.includeCommented = includeCommented;
+            options.force = force;
+            options.noNewPorts = noNewPorts;
+            options.noNewPins = noNewPins;
+            const bool imported = PinConstraints::importConstraints(design->edit(), {source}, options, &report);
             design->structureChanged();
             if (!imported)
                 throw py::value_error(lines(report.errors));
@@ -57,15 +67,20 @@ void bindConstraints(py::module_& module)
             summary["ports_made"] = report.portsMade;
             summary["pins_made"] = report.pinsMade;
             summary["pairs_made"] = report.pairsMade;
+            summary["made_ports"] = report.madePorts;
+            summary["made_pins"] = report.madePins;
+            summary["commented_out"] = report.placementsCommentedOut;
             summary["warnings"] = report.warnings;
             return summary;
         },
         py::arg("design"), py::arg("path"), py::kw_only(), py::arg("refdes"), py::arg("cell") = "",
         py::arg("footprint") = "", py::arg("replace") = false, py::arg("pairs") = true, py::arg("format") = "",
+        py::arg("include_commented") = false, py::arg("force") = false, py::arg("no_new_ports") = false,
+        py::arg("no_new_pins") = false,
         "Places the pins a constraint file (.xdc, .qsf, .lpf, .pcf, .csv; format= overrides the extension) "
-        "assigns on the instance refdes, with their IO standards and differential pairs, as ifx import does "
-        "(pairs=False as --no-pairs). Raises ValueError with every error, and then changes nothing; returns "
-        "the counts and the warnings.");
+        "assigns on the instance refdes, with their IO standards and differential pairs, as ifx import does with "
+        "the options of the same names (pairs=False as --no-pairs). Raises ValueError with every error, and then "
+        "changes nothing; returns the counts, the names of the ports and pins made and the warnings.");
     module.def(
         "export_constraints",
         [](DesignState& designArgument, const std::string& refdes, const std::string& format,

@@ -6,6 +6,7 @@
 #include "Wrap.h"
 
 #include "edit/EditNames.h"
+#include "wjxmlinterchange/PinConstraints.h"
 
 namespace py = pybind11;
 
@@ -117,11 +118,8 @@ void bindDesign(py::module_& module)
             "find_instance",
             [](DesignState& self, const std::string& refdes) -> py::object {
                 const DesignPtr design = self.shared_from_this();
-                for (auto walk = design->view()->compInsts(); walk.isValid(); ++walk) {
-                    if (EditNames::sameName(refdes, walk.value()->refdes()))
-                        return wrapInstance(design, walk.value());
-                }
-                return py::none();
+                IWJCompInst* instance = PinConstraints::findInstance(design->view(), refdes);
+                return instance ? wrapInstance(design, instance) : py::none();
             },
             py::arg("refdes"), "The first instance in id order with this refdes, in any letter case, or None.")
         .def(

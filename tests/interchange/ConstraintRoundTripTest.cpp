@@ -154,6 +154,42 @@ TEST(ConstraintRoundTrip, CsvDoublesQuotesInNames)
         placements(design.get(), "U1"));
 }
 
+// Every text an export writes, in comments too, is read back as written or
+// refused: a last backslash continues a Tcl comment, Tcl substitutes a bare
+// '$', a line break ends a comment, and --iostandard must be a plain value.
+TEST(ConstraintRoundTrip, TextsAFormatCannotCarryAreRefused)
+{
+    const struct {
+        const char* design;
+        const char* port;
+        const char* ioStandard;
+        ConstraintFormat format;
+        bool written;
+    } cases[] = {
+        {"board\\", "a", "", ConstraintFormat::Xdc, false},
+        {"board\\", "a", "", ConstraintFormat::Qsf, false},
+        {"board\\", "a", "", ConstraintFormat::Pcf, true},
+        {"two\nlines", "a", "", ConstraintFormat::Lpf, false},
+        {"board", "a$b", "", ConstraintFormat::Qsf, false},
+        {"board", "a$b", "", ConstraintFormat::Xdc, true},
+        {"board", "a", "LVCMOS33} } [get_ports x]; puts INJECTED; #", ConstraintFormat::Xdc, false},
+        {"board", "a", "1.5-V SSTL", ConstraintFormat::Qsf, true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::string(test.design) + " " + test.port + " " + PinConstraints::formatName(test.format));
+        const testsupport::View design = testsupport::create(test.design);
+        importText(design.get(), ConstraintFormat::Lpf, std::string("LOCATE COMP \"") + test.port + "\" SITE \"A1\";");
+        ExportOptions options{"U1", test.format, test.ioStandard};
+        std::string text;
+        std::string error;
+        EXPECT_EQ(PinConstraints::exportConstraints(design.get(), options, &text, &error), test.written) << text;
+        if (test.written) {
+            EXPECT_EQ(placements(throughTwoFormats(design.get(), "U1", test.format, test.format).get(), "U1"),
+                      placements(design.get(), "U1"));
+        }
+    }
+}
+
 // A name that a format would read back otherwise is refused, not written.
 TEST(ConstraintRoundTrip, NamesAFormatCannotCarryAreRefused)
 {

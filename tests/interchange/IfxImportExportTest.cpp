@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <unistd.h>
+
 using namespace interchange;
 
 namespace {
@@ -47,9 +50,9 @@ TEST(IfxImport, ExistingDesignKeepsOrReplacesItsPinMappings)
             arguments.push_back("--replace");
         const IfxRun run = runIfx(arguments);
         ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out,
-                  "U1: 2 placements and 0 IO standards read, 0 other statements read past, 1 ports, 1 pins and 0 "
-                  "differential pairs made, 0 warnings\n");
+        EXPECT_EQ(run.err, "U1: 2 placements and 0 IO standards read, 0 placements commented out, 0 other statements "
+                           "read past, 1 ports, 1 pins and 0 differential pairs made, 0 warnings\n"
+                           "U1: ports made: SPARE\nU1: pins made: Z9\n");
         const testsupport::View design = testsupport::read(board, false);
         const std::vector<std::string> after = placements(design.get(), "U1");
         if (replace) {
@@ -63,9 +66,31 @@ TEST(IfxImport, ExistingDesignKeepsOrReplacesItsPinMappings)
     }
 }
 
+// Every command finds an instance by refdes in any letter case; check
+// reports two refdes that differ in case only.
+TEST(IfxImport, RefdesIsOneInstanceInAnyLetterCase)
+{
+    const std::string board = boardCopy("refdes-case.xml");
+    const std::string pins = testsupport::writeInput("refdes-case.csv", "refdes,port,pin\nu1,CLK_IN,H3\n");
+    ASSERT_EQ(runIfx({"import", board, pins, "--refdes", "u1"}).status, 0);
+    const testsupport::View design = testsupport::read(board, true);
+    EXPECT_EQ(testsupport::count(design->compInsts()), 2);
+    const std::vector<std::string> placed = placements(design.get(), "U1");
+    EXPECT_EQ(std::count(placed.begin(), placed.end(), "CLK_IN=H3"), 1);
+    const IfxRun exported = runIfx({"export", board, "--refdes", "u1", "--format", "pcf"});
+    EXPECT_EQ(exported.out.rfind("# Pin placements of U1 ", 0), 0u) << exported.err;
+    design->addCompInst("OTHER", "j1");
+    const std::string twice = testsupport::write(design.get(), "refdes-twice.xml");
+    const IfxRun checked = runIfx({"check", twice});
+    EXPECT_EQ(checked.status, 1);
+    EXPECT_NE(checked.out.find("error: the refdes \"j1\" names the instance of line"), std::string::npos)
+        << checked.out;
+}
+
 TEST(IfxImport, PinMapCsvImportsUnchanged)
 {
-    const IfxRun table = runIfx({"pinmap", testsupport::sourcePath("examples/board.xml"), "--format", "csv"});
+    const IfxRun table =
+        runIfx({"pinmap", testsupport::sourcePath("examples/board.xml"), "--all-pins", "--format", "csv"});
     ASSERT_EQ(table.status, 0);
     const std::string csv = testsupport::writeInput("pinmap.csv", table.out);
     const std::string design = testsupport::outputPath("from-pinmap.xml");
@@ -91,9 +116,9 @@ TEST(IfxImport, NoPairsLeavesPairingToStandards)
         if (!byName)
             arguments.push_back("--no-pairs");
         const IfxRun run = runIfx(arguments);
-        EXPECT_NE(run.out.find(byName ? "and 1 differential pairs made" : "and 0 differential pairs made"),
+        EXPECT_NE(run.err.find(byName ? "and 1 differential pairs made" : "and 0 differential pairs made"),
                   std::string::npos)
-            << run.out;
+            << run.err;
     }
 }
 
@@ -130,6 +155,51 @@ TEST(IfxExport, WritesTheDialectsQuotingHeaderAndGroups)
                                               "set_instance_assignment -name IO_STANDARD \"1.5 V\" -to D[7]\n"),
               std::string::npos);
     EXPECT_EQ(runIfx({"export", board, "--refdes", "NONE", "--format", "lpf"}).status, 1);
+}
+
+// Outputs never replace an input, are renamed into place (a hard link to the
+// old file keeps it), "-" is standard output; a folder is no input.
+TEST(IfxOutputs, NeverReplaceAnInputAndAreRenamedIntoPlace)
+{
+    const std::string board = boardCopy("outputs.xml");
+    const std::string before = testsupport::readFile(board);
+    const std::string pins = testsupport::writeInput("outputs.pcf", "set_io CLK_IN H3\n");
+    EXPECT_EQ(runIfx({"export", board, "--refdes", "U1", "--format", "xdc", "-o", board}).status, 1);
+    EXPECT_EQ(runIfx({"import", board, pins, "--refdes", "U1", "-o", pins}).status, 1);
+    EXPECT_EQ(runIfx({"copy", board, board}).status, 1);
+    EXPECT_EQ(testsupport::readFile(board), before);
+    const std::string page = testsupport::outputPath("outputs.html");
+    const std::string xdc = testsupport::outputPath("outputs.xdc");
+    for (const std::string& output : {page, xdc}) {
+        testsupport::writeFile(output, "old");
+        const std::string link = output + ".link";
+        std::remove(link.c_str());
+        ASSERT_EQ(::link(output.c_str(), link.c_str()), 0);
+    }
+    EXPECT_EQ(runIfx({"render", board, "-o", page}).status, 0);
+    EXPECT_EQ(runIfx({"export", board, "--refdes", "U1", "-o", xdc}).status, 0);
+    EXPECT_EQ(testsupport::readFile(page + ".link") + testsupport::readFile(xdc + ".link"), "oldold");
+    const IfxRun exported = runIfx({"export", board, "--refdes", "U1", "--format", "pcf", "-o", "-"});
+    EXPECT_NE(exported.out.find("set_io CLK_IN A1\n"), std::string::npos) << exported.out;
+    const IfxRun imported = runIfx({"import", board, pins, "--refdes", "U1", "-o", "-"});
+    EXPECT_EQ(imported.out.substr(imported.out.size() - 27), "</InterfaceExchangeSchema>\n");
+    EXPECT_NE(imported.err.find("U1: 1 placements and 0 IO standards read"), std::string::npos) << imported.err;
+    const IfxRun folder =
+        runIfx({"import", board, testsupport::sourcePath("tests/data"), "--refdes", "U1", "--format", "pcf"});
+    EXPECT_NE(folder.err.find("is a folder"), std::string::npos) << folder.err;
+}
+
+TEST(IfxImport, WarningsAreCapped)
+{
+    std::string text;
+    for (int port = 0; port < 102; ++port)
+        text += "set_io p" + std::to_string(port) + " A1\n";
+    const IfxRun run = runIfx({"import", testsupport::outputPath("capped.xml"),
+                               testsupport::writeInput("capped.pcf", text), "--refdes", "U1"});
+    EXPECT_EQ(testsupport::occurrences(run.err, "warning: pin A1"), 100);
+    EXPECT_NE(run.err.find("\n1 more warnings not reported\n"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\nU1: ports made: p0, p1, p10, p100, p101, p11,"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(", p24 and 82 more\nU1: pins made: A1\n"), std::string::npos) << run.err;
 }
 
 } // namespace

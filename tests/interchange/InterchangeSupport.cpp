@@ -71,9 +71,15 @@ std::vector<std::string> pairs(IWJInterfaceView* design, const std::string& refd
 ImportReport importText(IWJInterfaceView* design, ConstraintFormat format, const std::string& text,
                         const std::string& refdes)
 {
-    ConstraintSource source{std::string("in.") + PinConstraints::formatName(format), text, format};
     ImportOptions options;
     options.refdes = refdes;
+    return importText(design, format, text, options);
+}
+
+ImportReport importText(IWJInterfaceView* design, ConstraintFormat format, const std::string& text,
+                        const ImportOptions& options)
+{
+    ConstraintSource source{std::string("in.") + PinConstraints::formatName(format), text, format};
     ImportReport report;
     const bool imported = PinConstraints::importConstraints(design, {source}, options, &report);
     EXPECT_EQ(imported, report.errors.empty());

@@ -19,9 +19,12 @@ std::vector<std::string> placements(IWJInterfaceView* design, const std::string&
 std::vector<std::string> standards(IWJInterfaceView* design, const std::string& refdes);
 std::vector<std::string> pairs(IWJInterfaceView* design, const std::string& refdes);
 
-// Imports one text in format into design; the report is returned.
+// Imports one text in format into design (named in.FORMAT), on refdes or as
+// options say; the report is returned.
 ImportReport importText(IWJInterfaceView* design, ConstraintFormat format, const std::string& text,
                         const std::string& refdes = "U1");
+ImportReport importText(IWJInterfaceView* design, ConstraintFormat format, const std::string& text,
+                        const ImportOptions& options);
 
 std::string exportText(IWJInterfaceView* design, ConstraintFormat format, const std::string& refdes = "U1");
 

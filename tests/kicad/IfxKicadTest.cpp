@@ -136,9 +136,12 @@ TEST(IfxImportPackage, EveryBallAtItsPadWithSupplyPortsAndPlacementsChecked)
     IfxRun run = import("set_property PACKAGE_PIN a1 [get_ports {led[0]}]\nset_property PACKAGE_PIN E2 [get_ports "
                         "{led[1]}]\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, kBga + ": warning: no pad for 2 pins of U1_PACKAGE: E1 E2\n");
-    EXPECT_EQ(run.out, "U1: 2 placements and 0 IO standards read, 0 other statements read past, 5 ports, 18 pins and "
-                       "0 differential pairs made, 1 warnings\n");
+    EXPECT_EQ(run.err.rfind(kBga + ": warning: no pad for 2 pins of U1_PACKAGE: E1 E2\nU1: 2 placements and 0 IO "
+                                   "standards read, 0 placements commented out, 0 other statements read past, 5 "
+                                   "ports, 18 pins and 0 differential pairs made, 1 warnings\n",
+                            0),
+              0u)
+        << run.err;
     const testsupport::View view = testsupport::read(design, false);
     IWJCompInst* u1 = testsupport::valueAt(view->compInsts(), "U1");
     IWJPartMap* map = view->findPartMap(u1);

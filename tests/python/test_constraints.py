@@ -14,12 +14,13 @@ def placements(design, refdes):
 @pytest.mark.parametrize("fmt", ["xdc", "qsf", "lpf", "pcf", "csv"])
 def test_placements_survive_export_and_import_in_every_format(tmp_path, fmt):
     design = wj.new(design_name="board")
-    assert wj.import_constraints(design, XDC, refdes="U1")["placements"] > 0
+    summary = wj.import_constraints(design, XDC, refdes="U1")
+    assert summary["placements"] > 0 and summary["commented_out"] == 2 and "sw" in summary["made_ports"]
     path = tmp_path / f"pins.{fmt}"
     path.write_text(wj.export_constraints(design, refdes="U1", format=fmt))
     again = wj.new(design_name="again")
     wj.import_constraints(again, path, refdes="U1")
-    assert placements(again, "U1") == placements(design, "U1")
+    assert placements(again, "u1") == placements(design, "U1")
 
 
 def test_standards_and_pairs_are_counted():

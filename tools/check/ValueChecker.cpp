@@ -3,6 +3,7 @@
 #include "check/CheckReport.h"
 #include "check/Dom.h"
 #include "render/PinPlacement.h"
+#include "wjxmlinterchange/PinConstraints.h"
 
 #include <unordered_map>
 
@@ -45,8 +46,17 @@ void ValueChecker::check(const DOMElement* root, CheckReport& report)
         if (const DOMElement* instanceRef = Dom::child(partMap, "CompInstRef"))
             mapped.insert(Dom::attribute(instanceRef, "ref"));
     }
-    for (const DOMElement* instance : Dom::items(root, "CompInsts", "CompInst"))
+    std::unordered_map<std::string, const DOMElement*> refdes;
+    for (const DOMElement* instance : Dom::items(root, "CompInsts", "CompInst")) {
         checker.checkInstance(instance, mapped);
+        const std::string name = Dom::childText(instance, "Refdes");
+        const auto first = refdes.emplace(PinConstraints::refdesKey(name), instance);
+        if (!first.second && !name.empty())
+            report.error("refdes-case", instance,
+                         "the refdes " + quoted(name) + " names the instance of line " +
+                             std::to_string(Dom::line(first.first->second)) +
+                             " too: letter case does not tell instances apart");
+    }
     for (const DOMElement* footprint : Dom::items(root, "Footprints", "Footprint"))
         checker.checkFootprint(footprint);
 }

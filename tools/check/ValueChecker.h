@@ -11,7 +11,8 @@ class CheckReport;
 // Checks the values the library reads without complaint: type words outside
 // the format's words, counts and bounds that are no whole number, pin
 // locations that cannot be read as "x,y", two pins of one footprint with one
-// name, and (a warning) instances without a part map.
+// name, two instances whose refdes differ in letter case at most, and (a
+// warning) instances without a part map.
 class ValueChecker {
 public:
     static void check(const xercesc::DOMElement* root, CheckReport& report);

@@ -2,6 +2,7 @@
 
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
+#include "text/OutputFile.h"
 
 #include <memory>
 #include <utility>
@@ -18,6 +19,8 @@ void CopyCommand::add(CLI::App& app, int& result)
 
 int CopyCommand::run(const std::string& input, const std::string& output)
 {
+    if (OutputFile::replacesInput("copy", output, {input}))
+        return 1;
     const Design design = DesignReader::read(input, true);
     return design && DesignReader::write(design.get(), output) ? 0 : 1;
 }

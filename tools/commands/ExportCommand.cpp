@@ -1,10 +1,11 @@
 #include "commands/ExportCommand.h"
 
+#include "PrintableText.h"
 #include "commands/CommandLine.h"
 #include "commands/KicadExport.h"
 #include "model/DesignReader.h"
+#include "text/OutputFile.h"
 
-#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -29,7 +30,7 @@ void ExportCommand::add(CLI::App& app, int& result)
     command
         ->add_option("--format", options->format, "xdc, qsf, lpf, pcf, csv, kicad_sym or kicad_mod (default: from -o)")
         ->check(CommandLine::constraintFormats() | CLI::IsMember({"kicad_sym", "kicad_mod"}));
-    command->add_option("-o,--output", options->output, "the file written (default: standard output)");
+    command->add_option("-o,--output", options->output, "the file written; - or none: standard output");
     command->add_option("--iostandard", options->ioStandard, "the IO standard of each placement whose port has none");
     command->add_option("--package", options->package, "kicad_sym: device pin list naming the unmapped pins");
     command->callback([options, &result] {
@@ -52,25 +53,16 @@ int ExportCommand::run(const std::string& designFile, const std::string& refdes,
         std::cerr << "ifx export: name the format with --format xdc, qsf, lpf, pcf or csv\n";
         return 2;
     }
+    if (OutputFile::replacesInput("export", output, {designFile}))
+        return 1;
     const Design design = DesignReader::read(designFile);
     if (!design)
         return 1;
     std::string text;
     std::string error;
     if (!PinConstraints::exportConstraints(design.get(), options, &text, &error)) {
-        std::cerr << designFile << ": " << error << '\n';
+        std::cerr << wjxml::printable(designFile + ": " + error) << '\n';
         return 1;
     }
-    if (output.empty()) {
-        std::cout << text;
-        return 0;
-    }
-    std::ofstream out(output, std::ios::binary);
-    out << text;
-    out.close();
-    if (!out) {
-        std::cerr << output << ": the file cannot be written\n";
-        return 1;
-    }
-    return 0;
+    return OutputFile::write(output.empty() ? "-" : output, text) ? 0 : 1;
 }

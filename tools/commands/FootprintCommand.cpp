@@ -45,10 +45,8 @@ int FootprintCommand::run(const std::string& designFile, const std::string& foot
         return 1;
     }
     const std::string target = output.empty() ? designFile : output;
-    if (!OutputFile::inputAt(target, {footprintFile}).empty()) {
-        std::cerr << target << ": the output would replace the input " << footprintFile << '\n';
+    if (OutputFile::replacesInput("footprint", target, {footprintFile}))
         return 1;
-    }
     const Design design = DesignReader::read(designFile, true);
     if (!design)
         return 1;

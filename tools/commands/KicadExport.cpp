@@ -49,5 +49,7 @@ int KicadExport::run(const std::string& designFile, const std::string& refdes, c
         std::cerr << designFile << ": " << error << '\n';
         return 1;
     }
-    return OutputFile::write(output, text, {designFile}) ? 0 : 1;
+    if (OutputFile::replacesInput("export", output, {designFile}))
+        return 1;
+    return OutputFile::write(output.empty() ? "-" : output, text) ? 0 : 1;
 }

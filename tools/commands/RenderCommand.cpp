@@ -6,28 +6,16 @@
 #include "render/Pinout.h"
 #include "render/PinoutPage.h"
 #include "render/PinoutSvg.h"
+#include "text/OutputFile.h"
 
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <set>
 #include <sstream>
 
 namespace {
-
-bool writeText(const std::string& fileName, const std::string& text)
-{
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) {
-        std::cerr << fileName << ": the file could not be written\n";
-        return false;
-    }
-    return true;
-}
 
 // A file name from a refdes: letters, digits, '-' and '_' kept, the rest
 // '_'; a second use of a name gets "-2", then "-3", ...
@@ -44,7 +32,7 @@ std::string fileNameFor(const std::string& refdes, std::set<std::string>& used)
     return unique + ".svg";
 }
 
-bool writeSvgs(const Pinout& pinout, const std::string& folder, bool bottom)
+bool writeSvgs(const Pinout& pinout, const std::string& input, const std::string& folder, bool bottom)
 {
     std::error_code problem;
     std::filesystem::create_directories(folder, problem);
@@ -58,7 +46,8 @@ bool writeSvgs(const Pinout& pinout, const std::string& folder, bool bottom)
         std::ostringstream svg;
         svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
         PinoutSvg::write(svg, map, pinout.groups(), number++, bottom);
-        if (!writeText((std::filesystem::path(folder) / fileNameFor(map.refdes, used)).string(), svg.str()))
+        const std::string fileName = (std::filesystem::path(folder) / fileNameFor(map.refdes, used)).string();
+        if (OutputFile::replacesInput("render", fileName, {input}) || !OutputFile::write(fileName, svg.str()))
             return false;
     }
     return true;
@@ -115,12 +104,10 @@ int RenderCommand::run(const std::string& fileName, const std::string& output, b
         return 1;
     const Pinout pinout(design.get());
     if (svg)
-        return writeSvgs(pinout, output, bottom) ? 0 : 1;
+        return writeSvgs(pinout, fileName, output, bottom) ? 0 : 1;
+    if (OutputFile::replacesInput("render", output, {fileName}))
+        return 1;
     std::ostringstream page;
     PinoutPage::write(page, pinout, bottom);
-    if (output == "-") {
-        std::cout << page.str();
-        return 0;
-    }
-    return writeText(output, page.str()) ? 0 : 1;
+    return OutputFile::write(output, page.str()) ? 0 : 1;
 }

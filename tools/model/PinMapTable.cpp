@@ -3,11 +3,11 @@
 #include "model/ModelText.h"
 #include "model/PortGroupIndex.h"
 #include "text/NaturalOrder.h"
+#include "wjxmlinterchange/PinConstraints.h"
 
 #include "wjxmlinterchange/IoStandards.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <set>
 
@@ -94,9 +94,7 @@ std::vector<std::string> PinMapTable::cells(const PinMapRow& row)
 
 bool PinMapTable::sameRefdes(const std::string& a, const std::string& b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
+    return PinConstraints::refdesKey(a) == PinConstraints::refdesKey(b);
 }
 
 void PinMapTable::addPartMap(IWJPartMap* partMap, bool allPins)

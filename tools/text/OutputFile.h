@@ -4,17 +4,16 @@
 #include <string>
 #include <vector>
 
-// Writes a command's text output: to a temporary file beside the target,
-// flushed and renamed over it, so that a failed write leaves the old file
-// as it was.
+// Writes the files of the commands as the library saves designs: "-" is
+// standard output; a file is written to a temporary file beside it and
+// renamed over it, so a failed write leaves the old file as it was.
 class OutputFile {
 public:
-    // Writes text to path; "" or "-" is standard output. A path that is one
-    // of inputs (the same file under any name) is refused. Problems are
-    // printed on stderr; false then.
-    static bool write(const std::string& path, const std::string& text, const std::vector<std::string>& inputs);
-    // The input that path is (the same file under any name); "" when none.
-    static std::string inputAt(const std::string& path, const std::vector<std::string>& inputs);
+    // Writes text to fileName; false, said on stderr, when it could not.
+    static bool write(const std::string& fileName, const std::string& text);
+    // Whether output names one of inputs (the same file by any path); said on
+    // stderr for command, as an output never replaces an input.
+    static bool replacesInput(const char* command, const std::string& output, const std::vector<std::string>& inputs);
 };
 
 #endif

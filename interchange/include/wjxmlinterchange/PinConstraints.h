@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class IWJCompInst;
 class IWJInterfaceView;
 
 /// The constraint file dialects that carry pin placements.
@@ -39,6 +40,15 @@ struct ImportOptions {
     /// Pairs ports whose names differ only in a _p/_n, _P/_N or p/n ending;
     /// when false, only ports with a differential IO standard are paired.
     bool pairsByName = true;
+    /// Reads the placements and IO standards that comments hold too (a
+    /// master file's commented-out lines); otherwise placements are counted.
+    bool includeCommented = false;
+    /// Places ports on pins that the design maps to other ports, which the
+    /// files do not move; otherwise that is an error.
+    bool force = false;
+    /// Refuses to make ports or pins: a placement must name existing ones.
+    bool noNewPorts = false;
+    bool noNewPins = false;
 };
 
 /// What an import did. Errors and warnings are whole lines,
@@ -46,10 +56,15 @@ struct ImportOptions {
 struct ImportReport {
     int placementsRead = 0;
     int standardsRead = 0; ///< IO standards of ports, bits or patterns
-    int linesReadPast = 0; ///< lines (CSV: records) that place nothing and set no standard
+    /// Statements (CSV: records) that place nothing and set no standard;
+    /// comments are none.
+    int linesReadPast = 0;
+    int placementsCommentedOut = 0; ///< placements in comments, not read
     int portsMade = 0;
     int pinsMade = 0;
     int pairsMade = 0;
+    std::vector<std::string> madePorts; ///< the names of the ports made
+    std::vector<std::string> madePins;  ///< the names of the pins made
     std::vector<std::string> errors;
     std::vector<std::string> warnings;
 };
@@ -74,6 +89,14 @@ public:
     static bool formatFromFileName(const std::string& fileName, ConstraintFormat* format);
     static const char* formatName(ConstraintFormat format);
 
+    /// The one rule by which a refdes names an instance, in every ifx
+    /// command, the import, the export and the Python module: letter case
+    /// aside. Two refdes name one instance when their keys are equal.
+    static std::string refdesKey(const std::string& refdes);
+    /// The first instance of design, in id order, with refdes in any letter
+    /// case; null when none has it.
+    static IWJCompInst* findInstance(IWJInterfaceView* design, const std::string& refdes);
+
     /// Reads the file at path into source; its format is formatName when that
     /// is not empty, else the extension's. False, with error, when the file
     /// cannot be read or the format is unknown.
@@ -81,7 +104,9 @@ public:
                            std::string* error);
 
     /// Places the sources' placements on the instance options.refdes of
-    /// design: ports and pins are found by name in any letter case or made,
+    /// design: a port is found by its local name, then its name, in any
+    /// letter case, then by a differential pair's name (which places the
+    /// pair's positive member), or made; pins are found by name or made;
     /// the last placement of a port bit wins. The IO standards the sources
     /// set are kept as IoStandards describes, and ports are paired as
     /// differential pairs (see ImportOptions::pairsByName). When any error
@@ -93,7 +118,7 @@ public:
     /// placement per pin mapping of a port or bit, sorted by port and bit,
     /// each with its IO standard; pin-group and group mappings become
     /// comments. False, with error, when no instance has that refdes or the
-    /// format cannot carry a name or standard.
+    /// format cannot carry a name, a standard or the text of a comment.
     static bool exportConstraints(IWJInterfaceView* design, const ExportOptions& options, std::string* text,
                                   std::string* error);
 };
