@@ -20,9 +20,9 @@ enum class ConstraintFormat {
 
 /// One constraint file's text, with the name used in messages.
 struct ConstraintSource {
-    std::string name;
-    std::string text;
-    ConstraintFormat format = ConstraintFormat::Xdc;
+    std::string name;                                ///< the file's name, as messages give it
+    std::string text;                                ///< the file's bytes, as read
+    ConstraintFormat format = ConstraintFormat::Xdc; ///< the dialect the text is read in
 };
 
 /// Where the placements of an import land.
@@ -46,33 +46,34 @@ struct ImportOptions {
     /// Places ports on pins that the design maps to other ports, which the
     /// files do not move; otherwise that is an error.
     bool force = false;
-    /// Refuses to make ports or pins: a placement must name existing ones.
+    /// Refuses to make ports: a placement must name an existing port.
     bool noNewPorts = false;
+    /// Refuses to make pins: a placement must name an existing pin.
     bool noNewPins = false;
 };
 
 /// What an import did. Errors and warnings are whole lines,
 /// "file:line: message" and "file:line: warning: message".
 struct ImportReport {
-    int placementsRead = 0;
-    int standardsRead = 0; ///< IO standards of ports, bits or patterns
+    int placementsRead = 0; ///< placements of ports and bits on pins
+    int standardsRead = 0;  ///< IO standards of ports, bits or patterns
     /// Statements (CSV: records) that place nothing and set no standard;
     /// comments are none.
     int linesReadPast = 0;
-    int placementsCommentedOut = 0; ///< placements in comments, not read
-    int portsMade = 0;
-    int pinsMade = 0;
-    int pairsMade = 0;
+    int placementsCommentedOut = 0;     ///< placements in comments, not read
+    int portsMade = 0;                  ///< ports the import made on the instance
+    int pinsMade = 0;                   ///< pins it made on the footprint
+    int pairsMade = 0;                  ///< differential pairs it made
     std::vector<std::string> madePorts; ///< the names of the ports made
     std::vector<std::string> madePins;  ///< the names of the pins made
-    std::vector<std::string> errors;
-    std::vector<std::string> warnings;
+    std::vector<std::string> errors;    ///< any error leaves the design untouched
+    std::vector<std::string> warnings;  ///< what was read past or overridden, the import done
 };
 
 /// What an export writes.
 struct ExportOptions {
-    std::string refdes;
-    ConstraintFormat format = ConstraintFormat::Xdc;
+    std::string refdes;                              ///< the instance exported, in any letter case
+    ConstraintFormat format = ConstraintFormat::Xdc; ///< the dialect written
     /// When not empty, the IO standard of each placement whose port or bit
     /// has none in the design.
     std::string ioStandard;
@@ -87,6 +88,7 @@ public:
     static bool formatFromName(const std::string& name, ConstraintFormat* format);
     /// The format that the file name's extension says.
     static bool formatFromFileName(const std::string& fileName, ConstraintFormat* format);
+    /// The format's name as formatFromName takes it: "xdc", "qsf", ...
     static const char* formatName(ConstraintFormat format);
 
     /// The one rule by which a refdes names an instance, in every ifx

@@ -6,6 +6,7 @@
 /// What a pin of a device package is for, as the board sees it.
 class PinFunction {
 public:
+    /// The kinds of pins, as pin planners tell them apart.
     enum Kind {
         UserIo,    ///< a name starting with IO
         Power,     ///< a supply: a name starting with VCC or VDD, or KiCad's type power_in or power_out
