@@ -64,7 +64,8 @@ void bindDesign(py::module_& module)
     auto cls = declared<DesignState, DesignPtr>(module, "Design");
     cls.def_property_readonly(
            "bound", [](const DesignState& self) { return self.bound(); },
-           "Whether edits are written into the saved document.")
+           "Whether edits are written into the saved document: False for a design read with bind=False, "
+           "which cannot be edited.")
         .def(
             "save",
             [](DesignState& design, const py::object& path) {
@@ -74,34 +75,42 @@ void bindDesign(py::module_& module)
                     throw py::error_already_set();
                 }
             },
-            py::arg("path"), "Writes the design; on failure raises OSError and leaves an existing file as it was.")
-        .def_property_readonly("instances",
-                               [](DesignState& self) {
-                                   const DesignPtr design = self.shared_from_this();
-                                   return KeyedView(design, [design] {
-                                       return keyedEntries(
-                                           design->view()->compInsts(),
-                                           [&design](IWJCompInst* instance) { return wrapInstance(design, instance); });
-                                   });
-                               })
-        .def_property_readonly("footprints",
-                               [](DesignState& self) {
-                                   const DesignPtr design = self.shared_from_this();
-                                   return KeyedView(design, [design] {
-                                       return keyedEntries(design->view()->footprints(),
-                                                           [&design](IWJFootPrint* footprint) {
-                                                               return wrapFootprint(design, footprint);
-                                                           });
-                                   });
-                               })
-        .def_property_readonly("part_maps",
-                               [](DesignState& self) {
-                                   const DesignPtr design = self.shared_from_this();
-                                   py::list partMaps;
-                                   for (IWJPartMap* partMap : design->partMaps())
-                                       partMaps.append(wrapPartMap(design, partMap));
-                                   return partMaps;
-                               })
+            py::arg("path"),
+            "Writes the design to path (a str, bytes or os.PathLike). After edits it first sets "
+            "last_updated_by (the login name and \"(Python)\") and last_updated_at (ISO 8601, UTC), unless "
+            "either was set since the last save. Raises OSError with the library's message when the file "
+            "cannot be written, and then leaves an existing file as it was.")
+        .def_property_readonly(
+            "instances",
+            [](DesignState& self) {
+                const DesignPtr design = self.shared_from_this();
+                return KeyedView(design, [design] {
+                    return keyedEntries(design->view()->compInsts(),
+                                        [&design](IWJCompInst* instance) { return wrapInstance(design, instance); });
+                });
+            },
+            "The instances as a ModelMapping of id to Instance, in id order.")
+        .def_property_readonly(
+            "footprints",
+            [](DesignState& self) {
+                const DesignPtr design = self.shared_from_this();
+                return KeyedView(design, [design] {
+                    return keyedEntries(design->view()->footprints(), [&design](IWJFootPrint* footprint) {
+                        return wrapFootprint(design, footprint);
+                    });
+                });
+            },
+            "The footprints as a ModelMapping of id to Footprint, in id order.")
+        .def_property_readonly(
+            "part_maps",
+            [](DesignState& self) {
+                const DesignPtr design = self.shared_from_this();
+                py::list partMaps;
+                for (IWJPartMap* partMap : design->partMaps())
+                    partMaps.append(wrapPartMap(design, partMap));
+                return partMaps;
+            },
+            "The part maps as a list, in the order they were read or added.")
         .def(
             "add_instance",
             [](DesignState& self, const std::string& cellName, const std::string& refdes) {
@@ -111,9 +120,11 @@ void bindDesign(py::module_& module)
                 design->structureChanged();
                 return wrapInstance(design, instance);
             },
-            py::arg("cell_name"), py::arg("refdes"))
+            py::arg("cell_name"), py::arg("refdes"),
+            "Adds an Instance of the cell with this refdes, its id made from the refdes, and returns it.")
         .def("remove_instance", &removeInstance, py::arg("instance"),
-             "Removes the instance with its ports, groups and part maps.")
+             "Removes the instance with its ports, groups and part maps, which all become stale. Raises "
+             "ValueError for an instance of another design, or one whose id another instance took.")
         .def(
             "find_instance",
             [](DesignState& self, const std::string& refdes) -> py::object {
@@ -136,16 +147,21 @@ void bindDesign(py::module_& module)
                 return wrapFootprint(design, footprint);
             },
             py::arg("name"), py::arg("width") = py::none(), py::arg("length") = py::none(),
-            py::arg("thickness") = py::none(), py::arg("origin") = py::none(), py::arg("rotation") = py::none())
+            py::arg("thickness") = py::none(), py::arg("origin") = py::none(), py::arg("rotation") = py::none(),
+            "Adds a Footprint, its id made from the name, and returns it. The outline texts are kept as given; "
+            "None leaves one out. Raises TypeError for an outline text that is neither str nor None.")
         .def("remove_footprint", &removeFootprint, py::arg("footprint"),
-             "Removes a footprint, given by name or as a Footprint, with its pins and part maps.")
+             "Removes a footprint, given by name or as a Footprint, with its pins and part maps, which all become "
+             "stale. A name takes the first footprint in id order whose name is equal, letter case counting. "
+             "Raises NotFoundError when no footprint has the name, ValueError for a Footprint of another design "
+             "or one behind another of the same name in id order, TypeError for another type.")
         .def(
             "find_footprint",
             [](DesignState& self, const std::string& name) {
                 const DesignPtr design = self.shared_from_this();
                 return wrapFootprint(design, footprintNamed(design->view(), name));
             },
-            py::arg("name"), "The first footprint in id order with this name, or None.")
+            py::arg("name"), "The first footprint in id order with this name, letter case counting, or None.")
         .def(
             "add_part_map",
             [](DesignState& self, const FootprintHandle& footprint, const InstanceHandle& instance) {
@@ -156,7 +172,9 @@ void bindDesign(py::module_& module)
                 design->structureChanged();
                 return wrapPartMap(design, partMap);
             },
-            py::arg("footprint"), py::arg("instance"))
+            py::arg("footprint"), py::arg("instance"),
+            "Adds a PartMap of the instance onto the footprint, listed last by part_maps, and returns it. "
+            "Raises ValueError for an object of another design.")
         .def(
             "find_part_map",
             [](DesignState& self, const InstanceHandle& instance) {
@@ -164,19 +182,27 @@ void bindDesign(py::module_& module)
                 requireDesign(instance, design, "the instance belongs to another design");
                 return wrapPartMap(design, design->view()->findPartMap(instance.get()));
             },
-            py::arg("instance"), "The first part map of the instance, or None.");
-    addTextProperty(cls, "design_name", &IWJInterfaceView::designName, &IWJInterfaceView::setDesignName);
+            py::arg("instance"),
+            "The first part map of the instance in the order of part_maps, or None. Raises ValueError for an "
+            "instance of another design.");
+    addTextProperty(cls, "design_name", &IWJInterfaceView::designName, &IWJInterfaceView::setDesignName,
+                    "The design's name.");
     // A save after edits stamps who changed the design and when, unless the
     // host set either text itself.
     using Setter = void (IWJInterfaceView::*)(const char*);
-    const auto stampProperty = [&cls](const char* name, const char* (IWJInterfaceView::*read)(), Setter write) {
+    const auto stampProperty = [&cls](const char* name, const char* (IWJInterfaceView::*read)(), Setter write,
+                                      const char* doc) {
         cls.def_property(
             name, [read](const DesignState& self) { return modelText((self.get()->*read)()); },
             [write](DesignState& self, const std::string& value) {
                 (self.edit()->*write)(libraryText(value));
                 self.stampedByHost();
-            });
+            },
+            doc);
     };
-    stampProperty("last_updated_by", &IWJInterfaceView::lastUpdatedBy, &IWJInterfaceView::setLastUpdatedBy);
-    stampProperty("last_updated_at", &IWJInterfaceView::lastUpdatedAt, &IWJInterfaceView::setLastUpdatedAt);
+    stampProperty("last_updated_by", &IWJInterfaceView::lastUpdatedBy, &IWJInterfaceView::setLastUpdatedBy,
+                  "Who last updated the design; once set, the next save keeps it instead of stamping.");
+    stampProperty("last_updated_at", &IWJInterfaceView::lastUpdatedAt, &IWJInterfaceView::setLastUpdatedAt,
+                  "When the design was last updated, a text the library does not interpret; once set, the next "
+                  "save keeps it instead of stamping.");
 }

@@ -53,47 +53,65 @@ void bindInstance(py::module_& module)
 {
     auto cls = declared<InstanceHandle>(module, "Instance");
     addIdentity<InstanceHandle>(cls, [](const InstanceHandle& self) { return std::string(self.get()->refdes()); });
-    addTextProperty(cls, "refdes", &IWJCompInst::refdes, &IWJCompInst::setRefdes);
-    addTextProperty(cls, "cell_name", &IWJCompInst::cellName, &IWJCompInst::setCellName);
-    cls.def_property_readonly("design",
-                              [](const InstanceHandle& self) {
-                                  self.get();
-                                  return self.designPtr();
-                              })
-        .def_property_readonly("ports",
-                               [](const InstanceHandle& self) {
-                                   return instanceMapping(
-                                       self, [](IWJCompInst* instance) { return instance->ports(); }, wrapPort);
-                               })
-        .def_property_readonly("differential_ports",
-                               [](const InstanceHandle& self) {
-                                   return instanceMapping(
-                                       self, [](IWJCompInst* instance) { return instance->differentialPorts(); },
-                                       wrapPort);
-                               })
-        .def_property_readonly("bus_interfaces",
-                               [](const InstanceHandle& self) {
-                                   return instanceMapping(
-                                       self, [](IWJCompInst* instance) { return instance->busInterfaces(); },
-                                       [](const InstanceHandle& owner, IWJCompBusInterface* busInterface) {
-                                           return wrapGroup(owner, busInterface);
-                                       });
-                               })
+    addTextProperty(cls, "refdes", &IWJCompInst::refdes, &IWJCompInst::setRefdes,
+                    "The reference designator, such as U1; setting it keeps the id.");
+    addTextProperty(cls, "cell_name", &IWJCompInst::cellName, &IWJCompInst::setCellName,
+                    "The cell name, the first part of the full names of its ports and groups.");
+    cls.def_property_readonly(
+           "design",
+           [](const InstanceHandle& self) {
+               self.get();
+               return self.designPtr();
+           },
+           "The Design that holds the instance.")
+        .def_property_readonly(
+            "ports",
+            [](const InstanceHandle& self) {
+                return instanceMapping(
+                    self, [](IWJCompInst* instance) { return instance->ports(); }, wrapPort);
+            },
+            "The single-ended ports as a ModelMapping of id to Port, in id order.")
+        .def_property_readonly(
+            "differential_ports",
+            [](const InstanceHandle& self) {
+                return instanceMapping(
+                    self, [](IWJCompInst* instance) { return instance->differentialPorts(); }, wrapPort);
+            },
+            "The differential pairs as a ModelMapping of id to DifferentialPort, in id order.")
+        .def_property_readonly(
+            "bus_interfaces",
+            [](const InstanceHandle& self) {
+                return instanceMapping(
+                    self, [](IWJCompInst* instance) { return instance->busInterfaces(); },
+                    [](const InstanceHandle& owner, IWJCompBusInterface* busInterface) {
+                        return wrapGroup(owner, busInterface);
+                    });
+            },
+            "The bus interfaces as a ModelMapping of id to BusInterface, in id order.")
         .def(
             "find_port",
             [](const InstanceHandle& self, const std::string& name) {
                 return wrapHeldPort(self, self.get()->findPort(libraryText(name)));
             },
-            py::arg("name"), "The single-ended port of this local name, ignoring case, or None.")
+            py::arg("name"),
+            "The single-ended port of this local name (the instance port name when it has one, else the "
+            "name), in any ASCII letter case, or None.")
         .def(
             "find_differential_port",
             [](const InstanceHandle& self, const std::string& name) {
                 return wrapHeldPort(self, self.get()->findDifferentialPort(libraryText(name)));
             },
-            py::arg("name"))
+            py::arg("name"), "The differential pair of this local name, in any ASCII letter case, or None.")
         .def("add_port", &addPort, py::arg("name"), py::arg("type") = "input", py::arg("pins") = 1, py::arg("lsb") = -1,
-             py::arg("msb") = -1, py::arg("instance_port_name") = py::none())
-        .def("remove_port", &removePort, py::arg("port"))
+             py::arg("msb") = -1, py::arg("instance_port_name") = py::none(),
+             "Adds a single-ended Port and returns it; its id is made from instance_port_name when that is given "
+             "and not empty, else from name. lsb and msb are bit numbers, -1 for none. Raises ValueError for an "
+             "unknown type word, a negative pin count or a bit number below -1, TypeError for an "
+             "instance_port_name that is neither str nor None.")
+        .def("remove_port", &removePort, py::arg("port"),
+             "Removes a port or differential pair of this instance, which becomes stale, with its pair "
+             "memberships, group references and part map mappings. Raises ValueError for a port of another "
+             "instance, or one whose id another port took.")
         .def(
             "add_differential_port",
             [](const InstanceHandle& self, const std::string& name, const py::object& instancePortNameValue) {
@@ -103,7 +121,9 @@ void bindInstance(py::module_& module)
                 self.design().structureChanged();
                 return wrapPort(self, port);
             },
-            py::arg("name"), py::arg("instance_port_name") = py::none())
+            py::arg("name"), py::arg("instance_port_name") = py::none(),
+            "Adds a DifferentialPort without members and returns it; set them with set_positive and "
+            "set_negative. Its id is made as for add_port.")
         .def(
             "add_bus_interface",
             [](const InstanceHandle& self, const std::string& name, const std::string& definition) {
@@ -112,11 +132,15 @@ void bindInstance(py::module_& module)
                 self.design().structureChanged();
                 return wrapGroup(self, busInterface);
             },
-            py::arg("name"), py::arg("definition") = "")
+            py::arg("name"), py::arg("definition") = "",
+            "Adds a BusInterface, its id made from the name, and returns it.")
         .def(
             "find_port_group",
             [](const InstanceHandle& self, const std::string& path) {
                 return wrapGroup(self, self.get()->findPortGroup(libraryText(path)));
             },
-            py::arg("path"), "The group of this full name (cell name, bus interface, groups, dotted), or None.");
+            py::arg("path"),
+            "The bus interface or group of this full name, \"CELL.BUS\" or \"CELL.BUS.GROUP.SUB\", or None. "
+            "The cell name is not compared; the bus interface and first group match in any ASCII letter case, "
+            "deeper groups exactly.");
 }

@@ -169,29 +169,36 @@ void bindPartMaps(py::module_& module)
         IWJCompInst* instance = self.get()->compInst();
         return std::string(instance && self.design().holdsInstance(instance) ? instance->refdes() : "?");
     });
-    cls.def_property_readonly("instance",
-                              [](const PartMapHandle& self) {
-                                  IWJCompInst* instance = self.get()->compInst();
-                                  return self.design().holdsInstance(instance)
-                                             ? wrapInstance(self.designPtr(), instance)
-                                             : py::none();
-                              })
-        .def_property_readonly("footprint",
-                               [](const PartMapHandle& self) {
-                                   IWJFootPrint* footprint = self.get()->footprint();
-                                   return self.design().holdsFootprint(footprint)
-                                              ? wrapFootprint(self.designPtr(), footprint)
-                                              : py::none();
-                               })
+    cls.def_property_readonly(
+           "instance",
+           [](const PartMapHandle& self) {
+               IWJCompInst* instance = self.get()->compInst();
+               return self.design().holdsInstance(instance) ? wrapInstance(self.designPtr(), instance) : py::none();
+           },
+           "The mapped Instance, or None when the part map has none in the design.")
+        .def_property_readonly(
+            "footprint",
+            [](const PartMapHandle& self) {
+                IWJFootPrint* footprint = self.get()->footprint();
+                return self.design().holdsFootprint(footprint) ? wrapFootprint(self.designPtr(), footprint)
+                                                               : py::none();
+            },
+            "The Footprint mapped onto, or None when the part map has none in the design.")
         .def("map", &map, py::arg("port"), py::arg("pin"), py::arg("bit") = -1, py::arg("force") = false,
-             "Maps a port, or one bit of it, to a pin (a Pin or a pin name) or to a list of pins. A pin that "
-             "carries another port raises ValueError unless force.")
+             "Maps a port, or one bit of it (-1: the whole port), to a pin (a Pin or a pin name) or to a list of "
+             "them, a pin group; the mapping it had is replaced. Raises ValueError, changing nothing, for a pin "
+             "the footprint lacks, given twice or (in a list) whose name another pin shares, a bit outside the "
+             "port's bits, a port with several bits on one pin, a differential pair (map its members), a port "
+             "of another instance, and, unless force, a pin that carries another port or bit; TypeError for "
+             "pins of another type.")
         .def(
             "unmap",
             [](const PartMapHandle& self, const PortHandle& port, int bit) {
                 requireDone(PinEdits(self.edit()).unmap({mappedPort(self, port, bit), bit}));
             },
-            py::arg("port"), py::arg("bit") = -1, "Unmaps one bit, or with -1 the port and every bit of it.")
+            py::arg("port"), py::arg("bit") = -1,
+            "Unmaps one bit, or with -1 the port and every bit of it. Raises ValueError when it is not mapped, for "
+            "a bit outside the port's bits, a differential pair or a port of another instance.")
         .def(
             "swap",
             [](const PartMapHandle& self, const py::object& first, const py::object& second) {
@@ -200,20 +207,25 @@ void bindPartMaps(py::module_& module)
                 requireDone(PinEdits(self.edit()).swap(one, pinArgument(footprint, second)));
             },
             py::arg("pin1"), py::arg("pin2"),
-            "Exchanges what is mapped to two pins (Pins or names); either may be free.")
+            "Exchanges what is mapped to two pins (Pins or names); either may be free. Raises ValueError when "
+            "both are free, for the same pin twice or a pin the footprint lacks; TypeError for another type.")
         .def(
             "pin_for",
             [](const PartMapHandle& self, const PortHandle& port, int bit) {
                 return wrapHeldPin(footprintOf(self), self.get()->pinForPort(mappedPort(self, port, bit), bit));
             },
-            py::arg("port"), py::arg("bit") = -1, "The pin the port or bit is mapped to, or None.")
+            py::arg("port"), py::arg("bit") = -1,
+            "The Pin the port, or with bit one bit of it, is mapped to, or None. Raises ValueError as unmap "
+            "does, except for an unmapped port.")
         .def(
             "pins_for",
             [](const PartMapHandle& self, const PortHandle& port, int bit) -> py::object {
                 IWJFootPrintPinGroup* group = self.get()->pinGroupForPort(mappedPort(self, port, bit), bit);
                 return group ? pinList(footprintOf(self), group) : py::list();
             },
-            py::arg("port"), py::arg("bit") = -1, "The pins of the port's pin-group mapping; [] when it has none.")
+            py::arg("port"), py::arg("bit") = -1,
+            "The pins of the port's (or bit's) pin-group mapping as a list; [] when it has none. Raises "
+            "ValueError as pin_for does.")
         .def(
             "assignments",
             [](const PartMapHandle& self) {
@@ -221,7 +233,7 @@ void bindPartMaps(py::module_& module)
                 return portRows(self, self.get()->portPinMaps(),
                                 [&footprint](IWJFootPrintPin* pin) { return wrapHeldPin(footprint, pin); });
             },
-            "(port, bit or None, pin) for each pin mapping, by port full name and bit.")
+            "(port, bit or None, pin) for each pin mapping, as a list ordered by port full name and bit.")
         .def(
             "pin_group_assignments",
             [](const PartMapHandle& self) {
@@ -230,14 +242,17 @@ void bindPartMaps(py::module_& module)
                     return py::object(pinList(footprint, group));
                 });
             },
-            "(port, bit or None, [pins]) for each pin-group mapping, by port full name and bit.")
+            "(port, bit or None, [pins]) for each pin-group mapping, as a list ordered by port full name and bit.")
         .def(
             "map_group",
             [](const PartMapHandle& self, const py::object& group, const py::object& pins) {
                 const std::vector<std::string> names = pinNames(footprintOf(self), pins);
                 self.edit()->mapPortGroupToPinNames(groupArgument(self, group), names);
             },
-            py::arg("group"), py::arg("pins"), "Maps a port group or bus interface to a list of pins.")
+            py::arg("group"), py::arg("pins"),
+            "Maps a PortGroup or BusInterface of the instance to a list of pins (Pins or pin names). Raises "
+            "ValueError for a group of another instance, a pin the footprint lacks or whose name another pin "
+            "shares; TypeError for a group of another type, or pins given as a str or not iterable.")
         .def(
             "unmap_group",
             [](const PartMapHandle& self, const py::object& group) {
@@ -246,14 +261,18 @@ void bindPartMaps(py::module_& module)
                     throw py::value_error("group " + std::string(mapped->fullName()) + " is not mapped");
                 self.edit()->unmapPortGroup(mapped);
             },
-            py::arg("group"))
+            py::arg("group"),
+            "Unmaps a PortGroup or BusInterface. Raises ValueError when it is not mapped or is a group of "
+            "another instance, TypeError for another type.")
         .def(
             "pins_for_group",
             [](const PartMapHandle& self, const py::object& group) -> py::object {
                 IWJFootPrintPinGroup* pins = self.get()->pinGroupForPortGroup(groupArgument(self, group));
                 return pins ? pinList(footprintOf(self), pins) : py::list();
             },
-            py::arg("group"))
+            py::arg("group"),
+            "The pins a PortGroup or BusInterface is mapped to, as a list; [] when it is not mapped. Raises as "
+            "unmap_group does, except for an unmapped group.")
         .def(
             "group_assignments",
             [](const PartMapHandle& self) {
@@ -269,5 +288,5 @@ void bindPartMaps(py::module_& module)
                     result.append(row.second);
                 return result;
             },
-            "(group, [pins]) for each group mapping, by the group's full name.");
+            "(group, [pins]) for each group mapping, as a list ordered by the group's full name.");
 }

@@ -27,11 +27,11 @@ void addIdentity(pybind11::class_<H, Options...>& cls, std::function<std::string
 
 // A read-write str property over a getter and setter of the model object.
 template <class H, class Getter, class Setter, class... Options>
-void addTextProperty(pybind11::class_<H, Options...>& cls, const char* name, Getter read, Setter write)
+void addTextProperty(pybind11::class_<H, Options...>& cls, const char* name, Getter read, Setter write, const char* doc)
 {
     cls.def_property(
         name, [read](const H& self) { return modelText((self.get()->*read)()); },
-        [write](const H& self, const std::string& value) { (self.edit()->*write)(libraryText(value)); });
+        [write](const H& self, const std::string& value) { (self.edit()->*write)(libraryText(value)); }, doc);
 }
 
 #endif

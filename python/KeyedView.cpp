@@ -22,7 +22,10 @@ py::dict KeyedView::entries()
 
 void bindKeyedView(py::module_& module)
 {
-    py::class_<KeyedView> cls(module, "ModelMapping", "A read-only mapping of id to model object, in id order.");
+    py::class_<KeyedView> cls(module, "ModelMapping",
+                              "A read-only mapping of id to model object, in id order. It follows its design: "
+                              "after an add or remove it lists what is there then, and once its owner is "
+                              "stale it raises StaleObjectError. A missing id raises KeyError.");
     cls.def("__len__", [](KeyedView& view) { return py::len(view.entries()); })
         .def("__iter__", [](KeyedView& view) { return py::iter(view.entries()); })
         .def("__contains__", [](KeyedView& view, const py::object& key) { return view.entries().contains(key); })
@@ -39,10 +42,16 @@ void bindKeyedView(py::module_& module)
                 py::dict entries = view.entries();
                 return entries.contains(key) ? py::object(entries[key]) : fallback;
             },
-            py::arg("key"), py::arg("default") = py::none())
-        .def("keys", [](KeyedView& view) { return py::list(view.entries().attr("keys")()); })
-        .def("values", [](KeyedView& view) { return py::list(view.entries().attr("values")()); })
-        .def("items", [](KeyedView& view) { return py::list(view.entries().attr("items")()); })
+            py::arg("key"), py::arg("default") = py::none(), "The object of this id, or default.")
+        .def(
+            "keys", [](KeyedView& view) { return py::list(view.entries().attr("keys")()); },
+            "The ids as a list, in id order.")
+        .def(
+            "values", [](KeyedView& view) { return py::list(view.entries().attr("values")()); },
+            "The objects as a list, in id order.")
+        .def(
+            "items", [](KeyedView& view) { return py::list(view.entries().attr("items")()); },
+            "(id, object) pairs as a list, in id order.")
         .def("__repr__", [](KeyedView& view) { return "ModelMapping(" + std::string(py::repr(view.entries())) + ")"; });
     py::module_::import("collections.abc").attr("Mapping").attr("register")(cls);
 }
