@@ -70,8 +70,11 @@ TEST(IfxRenderBrowser, ShowsThePageAndHighlightsThePinsOfASearchedPort)
     EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
 
     EXPECT_EQ(titleAfterSearch(page, "CLK_IN"), "highlighted:1");
-    EXPECT_EQ(titleAfterSearch(page, "FPGA_BGA56.D"), "highlighted:8");
-    EXPECT_EQ(titleAfterSearch(page, "d%3C3%3E"), "highlighted:1"); // D<3>, any case
+    EXPECT_EQ(titleAfterSearch(page, "FPGA_BGA56.D%3C"), "highlighted:8"); // FPGA_BGA56.D<
+    EXPECT_EQ(titleAfterSearch(page, "d%3C3%3E"), "highlighted:1");        // D<3>, any case
+    EXPECT_EQ(titleAfterSearch(page, "U1.D%5B3%5D"), "highlighted:1");     // U1.D[3]
+    EXPECT_EQ(titleAfterSearch(page, "d_3"), "highlighted:1");
+    EXPECT_EQ(titleAfterSearch(page, "vcc"), "highlighted:5"); // anywhere in a name: VCCINT, VCCO_DDR
     EXPECT_EQ(titleAfterSearch(page, "GND"), "highlighted:6");
     EXPECT_EQ(titleAfterSearch(page, "LANE0"), "highlighted:11"); // a group: 8 DQ, DM and DQS0 pins
     EXPECT_EQ(titleAfterSearch(page, "A1"), "highlighted:1");

@@ -91,7 +91,8 @@ void RenderCommand::add(CLI::App& app, int& result)
     CLI::App* command = CommandLine::add(
         app, "render",
         "Draw each part map's footprint seen from the top (or --bottom), every pin coloured by the group of the\n"
-        "port it is mapped to, as one HTML page with a search box; or, with --svg, as one SVG file\n"
+        "port it is mapped to (by the port in a design without groups), as one HTML page with a search box; or,\n"
+        "with --svg, as one SVG file\n"
         "per part map in the folder OUT, named after the refdes.",
         "ifx render board.xml -o pinout.html");
     command->add_option("FILE", options->file, "interface exchange file")->required();
