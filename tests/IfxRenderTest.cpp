@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <tuple>
 
@@ -108,6 +109,21 @@ TEST(IfxRender, WritesOnePageAndRefusesAnUnwritablePlace)
     EXPECT_NE(run.err.find("could not be written"), std::string::npos);
     run = runIfx({"render", sourcePath("examples/board.xml")});
     EXPECT_EQ(run.status, 2);
+
+    // A folder named like a file is a mistyped command line; the design read is never replaced.
+    run = runIfx({"render", sourcePath("examples/board.xml"), "--svg", "-o", outputFolder("render-out.SVG")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("render-out.SVG: --svg writes a folder of SVG files"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(outputPath("render-out.SVG")));
+    const std::string design = outputPath("render-design.html");
+    std::filesystem::copy_file(sourcePath("examples/board.xml"), design,
+                               std::filesystem::copy_options::overwrite_existing);
+    for (const std::string& output : {design, design.substr(0, design.rfind('/')) + "/./render-design.html"}) {
+        run = runIfx({"render", design, "-o", output});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("is the design read; the pin-out would replace it"), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(readFile(design) == readFile(sourcePath("examples/board.xml")));
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "commands/RenderCommand.h"
 
+#include "CWJFileSave.h"
+#include "CWJWriteBuffer.h"
 #include "PrintableText.h"
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
@@ -8,24 +10,39 @@
 #include "render/PinoutSvg.h"
 
 #include <cctype>
+#include <climits>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <set>
 #include <sstream>
+#include <vector>
 
 namespace {
 
+// Written as the library saves: into a temporary file beside it, renamed
+// over it once complete.
 bool writeText(const std::string& fileName, const std::string& text)
 {
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) {
-        std::cerr << fileName << ": the file could not be written\n";
+    std::string problem;
+    const auto write = [&text](CWJWriteBuffer& out) {
+        for (std::size_t at = 0; at < text.size() && out.pass(); at += CWJWriteBuffer::kChunk)
+            out.text().append(text, at, CWJWriteBuffer::kChunk);
+    };
+    if (CWJFileSave::save(fileName, ULLONG_MAX, write, problem))
+        return true;
+    std::cerr << wjxml::printable(fileName + ": the file could not be written: " + problem) << '\n';
+    return false;
+}
+
+// Refuses, on stderr, an output that is the design read.
+bool replacesInput(const std::string& output, const std::string& input)
+{
+    std::error_code unknown;
+    if (!std::filesystem::equivalent(output, input, unknown))
         return false;
-    }
+    std::cerr << wjxml::printable("ifx render: " + output + " is the design read; the pin-out would replace it")
+              << '\n';
     return true;
 }
 
@@ -44,34 +61,60 @@ std::string fileNameFor(const std::string& refdes, std::set<std::string>& used)
     return unique + ".svg";
 }
 
-bool writeSvgs(const Pinout& pinout, const std::string& folder, bool bottom)
+bool writeSvgs(const Pinout& pinout, const std::string& folder, const std::string& input, bool bottom)
 {
+    std::set<std::string> used;
+    std::vector<std::string> files;
+    for (const PinoutMap& map : pinout.maps()) {
+        files.push_back((std::filesystem::path(folder) / fileNameFor(map.refdes, used)).string());
+        if (replacesInput(files.back(), input))
+            return false;
+    }
     std::error_code problem;
     std::filesystem::create_directories(folder, problem);
     if (problem) {
         std::cerr << folder << ": the folder could not be made: " << problem.message() << '\n';
         return false;
     }
-    std::set<std::string> used;
-    int number = 0;
-    for (const PinoutMap& map : pinout.maps()) {
+    for (std::size_t number = 0; number < files.size(); ++number) {
         std::ostringstream svg;
         svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-        PinoutSvg::write(svg, map, pinout.groups(), number++, bottom);
-        if (!writeText((std::filesystem::path(folder) / fileNameFor(map.refdes, used)).string(), svg.str()))
+        PinoutSvg::write(svg, pinout.maps()[number], pinout.groups(), static_cast<int>(number), bottom);
+        if (!writeText(files[number], svg.str()))
             return false;
     }
     return true;
 }
 
+std::string lowerCaseExtension(const std::string& fileName)
+{
+    std::string extension = std::filesystem::path(fileName).extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+// Whether a folder that does not exist yet is named like a file: .svg,
+// .html and the like, which a mistyped command line gives.
+bool namedLikeAFile(const std::string& folder)
+{
+    static const std::set<std::string> extensions{".svg", ".html", ".htm", ".xhtml", ".xml", ".png",
+                                                  ".pdf", ".txt",  ".csv", ".json",  ".jpg", ".jpeg"};
+    std::error_code unknown;
+    return extensions.count(lowerCaseExtension(folder)) && !std::filesystem::is_directory(folder, unknown);
+}
+
 // The command line's fault, said on stderr; "" when output can be used.
 std::string outputProblem(const std::string& output, bool svg)
 {
+    if (svg && output == "-")
+        return "--svg writes one file per part map into a folder: '-' is none";
+    if (svg && namedLikeAFile(output))
+        return output + ": --svg writes a folder of SVG files, and this name is a file's; name the folder without "
+                        "the extension, or leave out --svg for one HTML page";
     if (svg)
-        return output == "-" ? "--svg writes one file per part map into a folder: '-' is none" : "";
-    std::string extension = std::filesystem::path(output).extension().string();
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return "";
+    const std::string extension = lowerCaseExtension(output);
     if (output == "-" || extension.empty() || extension == ".html" || extension == ".htm")
         return "";
     return output + ": the pin-out is an HTML page; name it .html or .htm, or use --svg for SVG files";
@@ -116,12 +159,12 @@ int RenderCommand::run(const std::string& fileName, const std::string& output, b
         return 1;
     const Pinout pinout(design.get());
     if (svg)
-        return writeSvgs(pinout, output, bottom) ? 0 : 1;
+        return writeSvgs(pinout, output, fileName, bottom) ? 0 : 1;
     std::ostringstream page;
     PinoutPage::write(page, pinout, bottom);
     if (output == "-") {
         std::cout << page.str();
         return 0;
     }
-    return writeText(output, page.str()) ? 0 : 1;
+    return !replacesInput(output, fileName) && writeText(output, page.str()) ? 0 : 1;
 }
