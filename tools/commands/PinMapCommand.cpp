@@ -125,7 +125,7 @@ void PinMapCommand::add(CLI::App& app, int& result)
 
 int PinMapCommand::run(const std::string& fileName, const PinMapOptions& options)
 {
-    const Design design = DesignReader::read(fileName);
+    Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
     if (!options.refdes.empty()) {
@@ -146,6 +146,7 @@ int PinMapCommand::run(const std::string& fileName, const PinMapOptions& options
     }
     const PinMapTable table(design.get(), options.refdes, options.allPins,
                             options.sortByPin ? PinMapTable::Order::Pin : PinMapTable::Order::Port);
+    design.reset();
     if (options.format == "json")
         printJson(table);
     else if (options.format == "csv")

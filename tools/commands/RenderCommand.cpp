@@ -154,10 +154,11 @@ int RenderCommand::run(const std::string& fileName, const std::string& output, b
         std::cerr << "ifx render: " << wjxml::printable(problem) << '\n';
         return kUsageError;
     }
-    const Design design = DesignReader::read(fileName);
+    Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
     const Pinout pinout(design.get());
+    design.reset();
     if (svg)
         return writeSvgs(pinout, output, fileName, bottom) ? 0 : 1;
     std::ostringstream page;

@@ -88,13 +88,14 @@ std::string bitName(const std::string& port, int bit)
 Pinout::Pinout(IWJInterfaceView* design) : m_designName(design->designName()), m_byPort(!hasGroups(design))
 {
     const PinMapTable table(design, "");
-    std::map<const IWJPartMap*, std::vector<const PinMapRow*>> rowsByPartMap;
+    std::map<int, std::vector<const PinMapRow*>> rowsByPartMap;
     for (const PinMapRow& row : table.rows())
         rowsByPartMap[row.partMap].push_back(&row);
-    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps) {
+    int index = 0;
+    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps, ++index) {
         IWJPartMap* partMap = partMaps.value();
         if (partMap->compInst() && partMap->footprint())
-            addPartMap(partMap, rowsByPartMap[partMap]);
+            addPartMap(partMap, rowsByPartMap[index]);
     }
 }
 
