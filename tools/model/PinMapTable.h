@@ -29,7 +29,7 @@ struct PinMapRow {
     std::string portGroup;  // full name of the innermost group holding the bit
     std::string voltage;    // of that group
     std::string ioStandard; // of the bit, or of the whole port
-    int partMap;            // the index of the part map the row comes from in the design's
+    int partMap;            // of the row's part map among the design's, from 0
 };
 
 // The pin assignment of a design, by refdes, then port, bit and pin, or by

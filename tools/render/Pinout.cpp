@@ -65,7 +65,7 @@ std::string busName(const std::string& port)
     return port[open] == expected ? port.substr(0, open) : port;
 }
 
-// Whether an instance has a bus interface other than its IO standards,
+// Whether any instance has a bus interface other than its IO standards,
 // which colour no pins.
 bool hasGroups(IWJInterfaceView* design)
 {
