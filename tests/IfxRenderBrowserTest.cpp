@@ -91,7 +91,7 @@ TEST(IfxRenderBrowser, ScrollsToTheFirstPinFound)
     const IfxRun run = runIfx({"render", sourcePath("examples/fpga_board.xml"), "-o", page});
     ASSERT_EQ(run.status, 0) << run.err;
     bool scrolled = false;
-    EXPECT_EQ(titleAfterSearch(page, "U1.DDR0_CK", &scrolled), "highlighted:2");
+    EXPECT_EQ(titleAfterSearch(page, "U1.DDR0_CK", &scrolled), "highlighted:3"); // the pair DDR0_CK, and DDR0_CKE
     EXPECT_TRUE(scrolled);
     EXPECT_EQ(titleAfterSearch(page, "NO_SUCH_PORT", &scrolled), "highlighted:0");
     EXPECT_FALSE(scrolled);
