@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
+#include <tuple>
 
 using namespace testsupport;
 
@@ -107,6 +109,21 @@ TEST(IfxRender, WritesOnePageAndRefusesAnUnwritablePlace)
     EXPECT_NE(run.err.find("could not be written"), std::string::npos);
     run = runIfx({"render", sourcePath("examples/board.xml")});
     EXPECT_EQ(run.status, 2);
+
+    // A folder named like a file is a mistyped command line; the design read is never replaced.
+    run = runIfx({"render", sourcePath("examples/board.xml"), "--svg", "-o", outputFolder("render-out.SVG")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("render-out.SVG: --svg writes a folder of SVG files"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(outputPath("render-out.SVG")));
+    const std::string design = outputPath("render-design.html");
+    std::filesystem::copy_file(sourcePath("examples/board.xml"), design,
+                               std::filesystem::copy_options::overwrite_existing);
+    for (const std::string& output : {design, design.substr(0, design.rfind('/')) + "/./render-design.html"}) {
+        run = runIfx({"render", design, "-o", output});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("would replace the input"), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(readFile(design) == readFile(sourcePath("examples/board.xml")));
 }
 
 namespace {
@@ -159,16 +176,24 @@ const std::vector<std::pair<const char*, const char*>> kQfp{
 
 TEST(IfxRender, DrawsAYUpQfpWithPinOneTopLeftFromTheTopAndMirroredFromTheBottom)
 {
+    // Drawn from its locations, and without them around its outline by number.
+    std::vector<std::pair<const char*, const char*>> unlocated = kQfp;
+    for (auto& pin : unlocated)
+        pin.second = "";
+    for (const auto& [name, pins, placed] : {std::make_tuple("qfp12", kQfp, "placed by location"),
+                                             std::make_tuple("qfn12", unlocated, "placed around the outline")}) {
+        const std::string top = renderedSvg(boardFile(name, pins), std::string("render-top-") + name, false);
+        EXPECT_NE(top.find(std::string("seen from the top, ") + placed), std::string::npos) << name;
+        EXPECT_LT(drawnAt(top, "1").y, drawnAt(top, "3").y) << name;             // counted downwards on the left
+        EXPECT_LT(drawnAt(top, "1").x, drawnAt(top, "8").x) << name;             // left of the right side
+        EXPECT_LT(drawnAt(top, "11").y, drawnAt(top, "5").y) << name;            // top side above the bottom
+        EXPECT_LT(drawnAt(top, "4").x, drawnAt(top, "6").x) << name;             // bottom side to the right
+        EXPECT_NEAR(drawnAt(top, "2").y - drawnAt(top, "1").y, 28, 0.1) << name; // one pitch
+        EXPECT_NE(top.find("<text class=\"port\""), std::string::npos) << "port name beside the pin of " << name;
+        EXPECT_NE(top.find("class=\"outline\""), std::string::npos) << name;
+        EXPECT_NE(top.find("class=\"pin1\""), std::string::npos) << name;
+    }
     const std::string design = boardFile("qfp12", kQfp);
-    const std::string top = renderedSvg(design, "render-qfp-top", false);
-    EXPECT_NE(top.find("seen from the top"), std::string::npos);
-    EXPECT_LT(drawnAt(top, "1").y, drawnAt(top, "3").y);             // counted downwards on the left
-    EXPECT_LT(drawnAt(top, "1").x, drawnAt(top, "8").x);             // left of the right side
-    EXPECT_LT(drawnAt(top, "11").y, drawnAt(top, "5").y);            // top side above the bottom
-    EXPECT_NEAR(drawnAt(top, "2").y - drawnAt(top, "1").y, 28, 0.1); // one pitch
-    EXPECT_NE(top.find("<text class=\"port\""), std::string::npos) << "port name beside the QFP's pin";
-    EXPECT_NE(top.find("class=\"outline\""), std::string::npos);
-    EXPECT_NE(top.find("class=\"pin1\""), std::string::npos);
 
     const std::string bottom = renderedSvg(design, "render-qfp-bottom", true);
     EXPECT_NE(bottom.find("seen from the bottom"), std::string::npos);
@@ -203,6 +228,8 @@ TEST(IfxRender, PlacesPinsWithoutLocationsOnTheBallGridRowAOnTopAndEscapesNames)
     IWJPartMap* partMap = view->addPartMap(footprint, instance);
     partMap->mapPortToPinName(port, "J1", 0);
     partMap->mapPortToPinName(port, "AA1", 1);
+    partMap->mapPortToPinName(instance->addPort("SW_0", "", IWJPort::Input, 1, -1, -1), "H2", -1);
+    partMap->mapPortToPinName(instance->addPort("SW_1", "", IWJPort::Input, 1, -1, -1), "Y3", -1);
     const std::string design = write(view.get(), "render-grid.xml");
 
     const std::string folder = outputFolder("render-grid");
@@ -217,6 +244,14 @@ TEST(IfxRender, PlacesPinsWithoutLocationsOnTheBallGridRowAOnTopAndEscapesNames)
     EXPECT_LT(drawnAt(svg, "A1").y, drawnAt(svg, "J1").y);
     EXPECT_LT(drawnAt(svg, "A1").x, drawnAt(svg, "Y3").x);
     EXPECT_EQ(svg.find("<text class=\"port\""), std::string::npos);
+    // Without groups, a colour per port, the one-bit ports of a bus sharing
+    // one; the port's name inside the ball.
+    EXPECT_EQ(pinElement(svg, "J1").substr(0, 18), "<g class=\"pin g0\" ");
+    EXPECT_EQ(pinElement(svg, "AA1").substr(0, 18), "<g class=\"pin g0\" ");
+    EXPECT_EQ(pinElement(svg, "H2").substr(0, 18), "<g class=\"pin g1\" ");
+    EXPECT_EQ(pinElement(svg, "Y3").substr(0, 18), "<g class=\"pin g1\" ");
+    EXPECT_NE(svg.find("\">CELL&lt;&amp;&gt;.SW</text></g>"), std::string::npos);
+    EXPECT_NE(pinElement(svg, "AA1").find("\">DATA&lt;1&gt;</text>"), std::string::npos);
 }
 
 TEST(IfxRender, DrawsEachPartMapFromItsOwnMappingsNotFromOthersOfTheSameRefdes)

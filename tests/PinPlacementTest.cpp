@@ -67,3 +67,53 @@ TEST(PinPlacement, TakesThePitchFromTheNearestNeighboursOfMostPins)
     EXPECT_DOUBLE_EQ(PinPlacement::pitch({{0, 0}, {0.8, 0}, {0, 0.8}, {0.8, 0.8}, {0.4, 0.4}}), std::hypot(0.4, 0.4));
     EXPECT_DOUBLE_EQ(PinPlacement::pitch({{3, 3}}), 1);
 }
+
+// Numbered pins without locations go anticlockwise from the top of the left
+// side: on two sides for a dual package's name or a count that makes no four
+// sides, else on four; an exposed pad in the middle.
+TEST(PinPlacement, PlacesNumberedPinsAroundTheOutline)
+{
+    const struct {
+        std::vector<std::string> names;
+        const char* package;
+        std::vector<PinPoint> points;
+        double width;
+        double length;
+    } cases[] = {
+        {{"1", "2", "3", "4", "5", "6"}, "", {{0, 0}, {0, -1}, {0, -2}, {3, -2}, {3, -1}, {3, 0}}, 2, 3},
+        {{"3", "1", "2"}, "SOT-23", {{3, -1}, {0, 0}, {0, -1}}, 2, 2},
+        {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "EP"},
+         "QFN-12",
+         {{-1, 0},
+          {-1, -1},
+          {-1, -2},
+          {0, -3},
+          {1, -3},
+          {2, -3},
+          {3, -2},
+          {3, -1},
+          {3, 0},
+          {2, 1},
+          {1, 1},
+          {0, 1},
+          {1, -1}},
+         3,
+         3},
+    };
+    for (const auto& example : cases) {
+        const PinPlacement placement(example.names, std::vector<std::string>(example.names.size()), example.package);
+        ASSERT_EQ(placement.method(), PinPlacement::Method::Outline) << example.package;
+        for (std::size_t i = 0; i < example.names.size(); ++i) {
+            EXPECT_DOUBLE_EQ(placement.points()[i].x, example.points[i].x) << example.names[i];
+            EXPECT_DOUBLE_EQ(placement.points()[i].y, example.points[i].y) << example.names[i];
+        }
+        EXPECT_DOUBLE_EQ(placement.outlineWidth(), example.width) << example.package;
+        EXPECT_DOUBLE_EQ(placement.outlineLength(), example.length) << example.package;
+    }
+    // Twelve pins on two sides in a dual package.
+    EXPECT_DOUBLE_EQ(PinPlacement({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"},
+                                  std::vector<std::string>(12), "TSSOP-12")
+                         .points()[6]
+                         .x,
+                     3);
+}

@@ -34,8 +34,12 @@ bool PackageChecker::check(IWJInterfaceView* design, const DevicePins& package, 
     std::map<std::string, std::map<std::string, std::string>> bankVoltages;
     const xercesc::DOMElement* where = nullptr;
     const PinMapTable table(design, refdes);
+    int partMapNumber = -1;
     for (const PinMapRow& row : table.rows()) {
-        where = elementOf(row.partMap);
+        if (row.partMap != partMapNumber) {
+            partMapNumber = row.partMap;
+            where = elementOf(PinMapTable::partMapAt(design, partMapNumber));
+        }
         const std::string name = mappedName(row);
         const auto ball = balls.find(DevicePins::numberKey(row.pin));
         if (ball == balls.end()) {

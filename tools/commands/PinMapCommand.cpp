@@ -177,7 +177,7 @@ int PinMapCommand::run(const std::string& fileName, const PinMapOptions& options
         std::cerr << error << '\n';
         return 1;
     }
-    const Design design = DesignReader::read(fileName);
+    Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
     if (!options.refdes.empty()) {
@@ -198,6 +198,7 @@ int PinMapCommand::run(const std::string& fileName, const PinMapOptions& options
     }
     const PinMapTable table(design.get(), options.refdes, options.allPins,
                             options.sortByPin ? PinMapTable::Order::Pin : PinMapTable::Order::Port);
+    design.reset();
     if (options.free)
         printFree(table, package, options.format);
     else if (options.format == "json")

@@ -14,6 +14,7 @@
 #include <memory>
 #include <set>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -32,35 +33,60 @@ std::string fileNameFor(const std::string& refdes, std::set<std::string>& used)
     return unique + ".svg";
 }
 
-bool writeSvgs(const Pinout& pinout, const std::string& input, const std::string& folder, bool bottom)
+bool writeSvgs(const Pinout& pinout, const std::string& folder, const std::string& input, bool bottom)
 {
+    std::set<std::string> used;
+    std::vector<std::string> files;
+    for (const PinoutMap& map : pinout.maps()) {
+        files.push_back((std::filesystem::path(folder) / fileNameFor(map.refdes, used)).string());
+        if (OutputFile::replacesInput("render", files.back(), {input}))
+            return false;
+    }
     std::error_code problem;
     std::filesystem::create_directories(folder, problem);
     if (problem) {
         std::cerr << folder << ": the folder could not be made: " << problem.message() << '\n';
         return false;
     }
-    std::set<std::string> used;
-    int number = 0;
-    for (const PinoutMap& map : pinout.maps()) {
+    for (std::size_t number = 0; number < files.size(); ++number) {
         std::ostringstream svg;
         svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-        PinoutSvg::write(svg, map, pinout.groups(), number++, bottom);
-        const std::string fileName = (std::filesystem::path(folder) / fileNameFor(map.refdes, used)).string();
-        if (OutputFile::replacesInput("render", fileName, {input}) || !OutputFile::write(fileName, svg.str()))
+        PinoutSvg::write(svg, pinout.maps()[number], pinout.groups(), static_cast<int>(number), bottom);
+        if (!OutputFile::write(files[number], svg.str()))
             return false;
     }
     return true;
 }
 
+std::string lowerCaseExtension(const std::string& fileName)
+{
+    std::string extension = std::filesystem::path(fileName).extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+// Whether a folder that does not exist yet is named like a file: .svg,
+// .html and the like, which a mistyped command line gives.
+bool namedLikeAFile(const std::string& folder)
+{
+    static const std::set<std::string> extensions{".svg", ".html", ".htm", ".xhtml", ".xml", ".png",
+                                                  ".pdf", ".txt",  ".csv", ".json",  ".jpg", ".jpeg"};
+    std::error_code unknown;
+    return extensions.count(lowerCaseExtension(folder)) && !std::filesystem::is_directory(folder, unknown);
+}
+
 // The command line's fault, said on stderr; "" when output can be used.
 std::string outputProblem(const std::string& output, bool svg)
 {
+    if (svg && output == "-")
+        return "--svg writes one file per part map into a folder: '-' is none";
+    if (svg && namedLikeAFile(output))
+        return output + ": --svg writes a folder of SVG files, and this name is a file's; name the folder without "
+                        "the extension, or leave out --svg for one HTML page";
     if (svg)
-        return output == "-" ? "--svg writes one file per part map into a folder: '-' is none" : "";
-    std::string extension = std::filesystem::path(output).extension().string();
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return "";
+    const std::string extension = lowerCaseExtension(output);
     if (output == "-" || extension.empty() || extension == ".html" || extension == ".htm")
         return "";
     return output + ": the pin-out is an HTML page; name it .html or .htm, or use --svg for SVG files";
@@ -80,7 +106,8 @@ void RenderCommand::add(CLI::App& app, int& result)
     CLI::App* command = CommandLine::add(
         app, "render",
         "Draw each part map's footprint seen from the top (or --bottom), every pin coloured by the group of the\n"
-        "port it is mapped to, as one HTML page with a search box; or, with --svg, as one SVG file\n"
+        "port it is mapped to (by the port in a design without groups), as one HTML page with a search box; or,\n"
+        "with --svg, as one SVG file\n"
         "per part map in the folder OUT, named after the refdes.",
         "ifx render board.xml -o pinout.html");
     command->add_option("FILE", options->file, "interface exchange file")->required();
@@ -99,15 +126,18 @@ int RenderCommand::run(const std::string& fileName, const std::string& output, b
         std::cerr << "ifx render: " << wjxml::printable(problem) << '\n';
         return kUsageError;
     }
-    const Design design = DesignReader::read(fileName);
+    Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
     const Pinout pinout(design.get());
+    design.reset();
     if (svg)
-        return writeSvgs(pinout, fileName, output, bottom) ? 0 : 1;
-    if (OutputFile::replacesInput("render", output, {fileName}))
-        return 1;
+        return writeSvgs(pinout, output, fileName, bottom) ? 0 : 1;
     std::ostringstream page;
     PinoutPage::write(page, pinout, bottom);
-    return OutputFile::write(output, page.str()) ? 0 : 1;
+    if (output == "-") {
+        std::cout << page.str();
+        return 0;
+    }
+    return !OutputFile::replacesInput("render", output, {fileName}) && OutputFile::write(output, page.str()) ? 0 : 1;
 }

@@ -72,10 +72,15 @@ void ShowCommand::add(CLI::App& app, int& result)
 
 int ShowCommand::run(const std::string& fileName, bool json)
 {
-    const Design design = DesignReader::read(fileName);
+    Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
-    Json description = DesignDescription::describe(DesignRecords(design.get()));
+    Json description;
+    {
+        const DesignRecords records(design.get());
+        design.reset();
+        description = DesignDescription::describe(records);
+    }
     if (json) {
         std::cout << description.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     } else {

@@ -53,7 +53,8 @@ bool KicadFootprintWriter::write(IWJInterfaceView* design, const std::string& re
                                  std::string* error)
 {
     const PinMapTable table(design, refdes, true);
-    IWJFootPrint* footprint = table.rows().empty() ? nullptr : table.rows()[0].partMap->footprint();
+    IWJPartMap* partMap = table.rows().empty() ? nullptr : PinMapTable::partMapAt(design, table.rows()[0].partMap);
+    IWJFootPrint* footprint = partMap ? partMap->footprint() : nullptr;
     if (!footprint) {
         *error = "no instance " + refdes + " with a part map and footprint";
         return false;

@@ -142,11 +142,11 @@ bool KicadSymbolWriter::write(IWJInterfaceView* design, const std::string& refde
                               std::string* result, std::string* error)
 {
     const PinMapTable table(design, refdes, true);
-    if (table.rows().empty() || !table.rows()[0].partMap->footprint()) {
+    IWJPartMap* partMap = table.rows().empty() ? nullptr : PinMapTable::partMapAt(design, table.rows()[0].partMap);
+    if (!partMap || !partMap->footprint()) {
         *error = "no instance " + refdes + " with a part map and footprint";
         return false;
     }
-    IWJPartMap* partMap = table.rows()[0].partMap;
     const std::string cell = partMap->compInst()->cellName();
     const std::vector<std::vector<SymbolPin>> symbolUnits = units(pinGroups(table, cell, package), package);
     std::ostringstream out;

@@ -194,6 +194,10 @@ int DesignRecords::add(Kind kind, const void* object, std::string id, int parent
     const int index = static_cast<int>(m_records.size());
     if (object)
         m_index.emplace(object, index);
+    // The fields of a record come one by one: what their growth left over
+    // would be a third of the records of a large design.
+    if (!m_records.empty())
+        m_records.back().fields.shrink_to_fit();
     m_records.push_back({kind, std::move(id), parent, {}});
     return index;
 }
@@ -205,8 +209,19 @@ void DesignRecords::put(const char* name, std::string text)
 
 void DesignRecords::refer(const char* name, std::vector<const void*> objects)
 {
-    m_pending.push_back({m_records.size() - 1, m_records.back().fields.size(), std::move(objects)});
-    m_records.back().fields.push_back({name, "", {}});
+    // Most references are to objects recorded already: only the others wait
+    // for the end of the walk.
+    std::vector<int> targets;
+    for (const void* object : objects) {
+        targets.push_back(recordOf(object));
+        if (targets.back() == kElsewhere) {
+            m_pending.push_back({m_records.size() - 1, m_records.back().fields.size(), std::move(objects)});
+            targets.clear();
+            break;
+        }
+    }
+    targets.shrink_to_fit();
+    m_records.back().fields.push_back({name, "", std::move(targets)});
 }
 
 void DesignRecords::resolve()
@@ -216,7 +231,7 @@ void DesignRecords::resolve()
         for (const void* object : pending.objects)
             targets.push_back(recordOf(object));
     }
-    m_pending.clear();
+    m_pending = {};
 }
 
 int DesignRecords::recordOf(const void* object) const

@@ -65,12 +65,16 @@ bool rowBefore(const PinMapRow& a, const PinMapRow& b, PinMapTable::Order order)
 } // namespace
 
 PinMapTable::PinMapTable(IWJInterfaceView* design, const std::string& onlyRefdes, bool allPins, Order order)
-    : m_records(design)
 {
-    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps) {
+    for (auto footprints = design->footprints(); footprints.isValid(); ++footprints) {
+        for (auto pins = footprints.value()->pins(); pins.isValid(); ++pins)
+            m_pinIds.emplace(pins.value(), pins.key());
+    }
+    int index = 0;
+    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps, ++index) {
         IWJCompInst* instance = partMaps.value()->compInst();
         if (instance && (onlyRefdes.empty() || sameRefdes(onlyRefdes, instance->refdes())))
-            addPartMap(partMaps.value(), allPins);
+            addPartMap(partMaps.value(), index, allPins);
     }
     std::stable_sort(m_rows.begin(), m_rows.end(),
                      [order](const PinMapRow& a, const PinMapRow& b) { return rowBefore(a, b, order); });
@@ -97,14 +101,22 @@ bool PinMapTable::sameRefdes(const std::string& a, const std::string& b)
     return PinConstraints::refdesKey(a) == PinConstraints::refdesKey(b);
 }
 
-void PinMapTable::addPartMap(IWJPartMap* partMap, bool allPins)
+IWJPartMap* PinMapTable::partMapAt(IWJInterfaceView* design, int number)
+{
+    auto partMaps = design->partMaps();
+    for (int index = 0; partMaps.isValid() && index < number; ++index)
+        ++partMaps;
+    return partMaps.isValid() ? partMaps.value() : nullptr;
+}
+
+void PinMapTable::addPartMap(IWJPartMap* partMap, int index, bool allPins)
 {
     IWJCompInst* instance = partMap->compInst();
     const PortGroupIndex groups(instance);
     const std::map<std::string, PairMember> pairs = pairMembers(instance);
     const IoStandards standards(instance);
     const std::size_t firstRow = m_rows.size();
-    PinMapRow mapping{instance->refdes(), "", "", "", -1, "", "", "", "", "", "", "", "", "", "", "", partMap};
+    PinMapRow mapping{instance->refdes(), "", "", "", -1, "", "", "", "", "", "", "", "", "", "", "", index};
     const auto describePort = [&](IWJPort* port) {
         mapping.port = port ? port->fullName() : "";
         mapping.portName = port && modeltext::localName(port) != port->name() ? port->name() : "";
@@ -157,7 +169,8 @@ void PinMapTable::addPins(const PinMapRow& mapping, IWJFootPrintPinGroup* pins)
 void PinMapTable::addPin(PinMapRow row, IWJFootPrintPin* pin)
 {
     row.pin = pin->name();
-    row.pinId = m_records.idOf(m_records.recordOf(pin));
+    const auto id = m_pinIds.find(pin);
+    row.pinId = id == m_pinIds.end() ? "" : id->second;
     row.location = pin->location();
     row.padstack = pin->padstack();
     m_rows.push_back(row);

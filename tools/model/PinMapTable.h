@@ -1,9 +1,10 @@
 #ifndef IFX_PINMAPTABLE_H
 #define IFX_PINMAPTABLE_H
 
-#include "model/DesignRecords.h"
+#include "wjxmlinterfaceflowreader.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // One pin of a mapping. A pin mapping puts a port or one of its bits on one
@@ -28,7 +29,7 @@ struct PinMapRow {
     std::string portGroup;  // full name of the innermost group holding the bit
     std::string voltage;    // of that group
     std::string ioStandard; // of the bit, or of the whole port
-    IWJPartMap* partMap;    // the part map the row comes from
+    int partMap;            // of the row's part map among the design's, from 0
 };
 
 // The pin assignment of a design, by refdes, then port, bit and pin, or by
@@ -47,14 +48,17 @@ public:
 
     const std::vector<PinMapRow>& rows() const { return m_rows; }
     static std::vector<std::string> cells(const PinMapRow& row);
+    // The part map of the rows with that number in design, which must be
+    // the design the table was made of; null when there is none.
+    static IWJPartMap* partMapAt(IWJInterfaceView* design, int number);
     static bool sameRefdes(const std::string& a, const std::string& b);
 
 private:
-    void addPartMap(IWJPartMap* partMap, bool allPins);
+    void addPartMap(IWJPartMap* partMap, int index, bool allPins);
     void addPins(const PinMapRow& mapping, IWJFootPrintPinGroup* pins);
     void addPin(PinMapRow row, IWJFootPrintPin* pin);
 
-    DesignRecords m_records;
+    std::unordered_map<const IWJFootPrintPin*, std::string> m_pinIds; // of every footprint's pins
     std::vector<PinMapRow> m_rows;
 };
 

@@ -34,14 +34,39 @@ void skipSpaces(const char*& at)
         ++at;
 }
 
+// Digits without a leading 0, as packages number their pins.
+bool isPinNumber(const std::string& name)
+{
+    return !name.empty() && name.size() <= 6 && name[0] != '0' &&
+           name.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Whether a package of count numbered pins has them on two sides: when its
+// name says a dual package (DIP, SOIC, TSSOP, SOT, DFN, ...), or the pins
+// cannot make four equal sides of at least three.
+bool hasTwoSides(const std::string& package, std::size_t count)
+{
+    std::string upper = package;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (const char* family : {"DIP", "SO", "DFN"}) {
+        if (upper.find(family) != std::string::npos)
+            return true;
+    }
+    return count % 4 != 0 || count < 12;
+}
+
 } // namespace
 
-PinPlacement::PinPlacement(const std::vector<std::string>& names, const std::vector<std::string>& locations)
+PinPlacement::PinPlacement(const std::vector<std::string>& names, const std::vector<std::string>& locations,
+                           const std::string& package)
 {
     if (placeByLocation(locations))
         m_method = Method::Location;
     else if (placeOnGrid(names))
         m_method = Method::Grid;
+    else if (placeAroundOutline(names, package))
+        m_method = Method::Outline;
     else
         placeInNameOrder(names);
 }
@@ -109,6 +134,42 @@ bool PinPlacement::placeOnGrid(const std::vector<std::string>& names)
         if (!gridCell(name, row, column))
             return false;
         m_points.push_back({static_cast<double>(column), -static_cast<double>(row)});
+    }
+    return true;
+}
+
+bool PinPlacement::placeAroundOutline(const std::vector<std::string>& names, const std::string& package)
+{
+    std::vector<std::size_t> numbered;
+    std::vector<std::size_t> others;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        (isPinNumber(names[i]) ? numbered : others).push_back(i);
+    if (numbered.size() < 2 || others.size() * 8 > names.size())
+        return false;
+    std::stable_sort(numbered.begin(), numbered.end(),
+                     [&names](std::size_t a, std::size_t b) { return NaturalOrder::before(names[a], names[b]); });
+    m_points.assign(names.size(), {0, 0});
+    const bool dual = hasTwoSides(package, numbered.size());
+    const std::size_t side = dual ? (numbered.size() + 1) / 2 : numbered.size() / 4;
+    const double last = static_cast<double>(side) - 1;
+    // Across a dual package: at least three pitches, or half its length.
+    const double across = std::max(3.0, std::floor(static_cast<double>(side) / 2));
+    for (std::size_t place = 0; place < numbered.size(); ++place) {
+        const double i = static_cast<double>(place % side);
+        PinPoint& point = m_points[numbered[place]];
+        switch (place / side) {
+        case 0: point = {dual ? 0.0 : -1.0, -i}; break;                                    // left, downwards
+        case 1: point = dual ? PinPoint{across, i - last} : PinPoint{i, -last - 1}; break; // right up, or bottom
+        case 2: point = {last + 1, i - last}; break;                                       // right, upwards
+        default: point = {last - i, 1}; break;                                             // top, leftwards
+        }
+    }
+    m_outlineWidth = dual ? across - 1 : last + 1;
+    m_outlineLength = last + 1;
+    const PinPoint middle{dual ? across / 2 : last / 2, -last / 2};
+    for (std::size_t k = 0; k < others.size(); ++k) {
+        const double offset = static_cast<double>(k) - static_cast<double>(others.size() - 1) / 2;
+        m_points[others[k]] = dual ? PinPoint{middle.x, middle.y - offset} : PinPoint{middle.x + offset, middle.y};
     }
     return true;
 }

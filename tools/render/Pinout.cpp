@@ -4,7 +4,10 @@
 #include "model/PinMapTable.h"
 #include "model/PortGroupIndex.h"
 
+#include "wjxmlinterchange/IoStandards.h"
+
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <set>
@@ -48,6 +51,33 @@ double numberOr0(const char* text)
     return end != text && *end == '\0' && std::isfinite(value) && value > 0 && value < 1e9 ? value : 0;
 }
 
+// A port's name without a bit written into it ("[3]", "<3>", "_3" at its
+// end), so that the one-bit ports of a bus get its colour.
+std::string busName(const std::string& port)
+{
+    std::size_t end = port.size();
+    const char close = end > 0 && (port.back() == ']' || port.back() == '>') ? port.back() : '\0';
+    end -= close ? 1 : 0;
+    const std::size_t open = end > 0 ? port.find_last_not_of("0123456789", end - 1) : std::string::npos;
+    if (open == std::string::npos || open == 0 || open + 1 == end)
+        return port;
+    const char expected = close == ']' ? '[' : (close == '>' ? '<' : '_');
+    return port[open] == expected ? port.substr(0, open) : port;
+}
+
+// Whether any instance has a bus interface other than its IO standards,
+// which colour no pins.
+bool hasGroups(IWJInterfaceView* design)
+{
+    for (auto instances = design->compInsts(); instances.isValid(); ++instances) {
+        for (auto buses = instances.value()->busInterfaces(); buses.isValid(); ++buses) {
+            if (!IoStandards::holdsStandards(buses.value()))
+                return true;
+        }
+    }
+    return false;
+}
+
 std::string bitName(const std::string& port, int bit)
 {
     return bit == -1 ? port : port + '<' + std::to_string(bit) + '>';
@@ -55,16 +85,17 @@ std::string bitName(const std::string& port, int bit)
 
 } // namespace
 
-Pinout::Pinout(IWJInterfaceView* design) : m_designName(design->designName())
+Pinout::Pinout(IWJInterfaceView* design) : m_designName(design->designName()), m_byPort(!hasGroups(design))
 {
     const PinMapTable table(design, "");
-    std::map<const IWJPartMap*, std::vector<const PinMapRow*>> rowsByPartMap;
+    std::map<int, std::vector<const PinMapRow*>> rowsByPartMap;
     for (const PinMapRow& row : table.rows())
         rowsByPartMap[row.partMap].push_back(&row);
-    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps) {
+    int index = 0;
+    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps, ++index) {
         IWJPartMap* partMap = partMaps.value();
         if (partMap->compInst() && partMap->footprint())
-            addPartMap(partMap, rowsByPartMap[partMap]);
+            addPartMap(partMap, rowsByPartMap[index]);
     }
 }
 
@@ -92,23 +123,24 @@ void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>
         if (pin == pinIndex.end())
             continue;
         if (row->port.empty()) {
-            uses[pin->second].push_back({"", "", -1, IWJPort::Unknown, row->group});
+            uses[pin->second].push_back({"", "", -1, IWJPort::Unknown, row->group, ""});
         } else {
             const auto type = types.find(row->port);
             const std::string local = row->port.substr(cellName.size() + 1);
-            uses[pin->second].push_back({row->port, local, row->bit,
-                                         type == types.end() ? IWJPort::Unknown : type->second,
-                                         groups.groupOf(row->port, row->bit)});
+            uses[pin->second].push_back(
+                {row->port, local, row->bit, type == types.end() ? IWJPort::Unknown : type->second,
+                 groups.groupOf(row->port, row->bit), row->pair.empty() ? busName(row->port) : row->pair});
         }
     }
 
-    const PinPlacement placement(names, locations);
+    const PinPlacement placement(names, locations, footprint->name());
+    const bool outline = placement.method() == PinPlacement::Method::Outline;
     PinoutMap map{instance->refdes(),
                   footprint->name(),
                   placement.method(),
                   {},
-                  numberOr0(footprint->width()),
-                  numberOr0(footprint->length()),
+                  outline ? placement.outlineWidth() : numberOr0(footprint->width()),
+                  outline ? placement.outlineLength() : numberOr0(footprint->length()),
                   footprint->rotation(),
                   {}};
     const std::map<std::string, std::string> pairs = pairsOf(instance);
@@ -182,6 +214,8 @@ std::string Pinout::fillOf(const std::vector<Use>& uses)
             return "ground";
         if (!use.group.empty())
             return "g" + std::to_string(groupNumber(use.group));
+        if (m_byPort)
+            return "g" + std::to_string(groupNumber(use.family));
         break;
     }
     // A pin mapped with a group and with a group inside it takes the inner

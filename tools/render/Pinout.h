@@ -15,8 +15,8 @@ struct PinoutPin {
     std::string name;
     std::string id;
     PinPoint at;
-    // "g<n>" for the n-th group of Pinout::groups(), "power", "ground",
-    // "ungrouped" (mapped to a port in no group) or "unmapped".
+    // "g<n>" for the n-th group (or port) of Pinout::groups(), "power",
+    // "ground", "ungrouped" (mapped to a port in no group) or "unmapped".
     std::string fill;
     bool isShort; // mapped to two different port bits
     std::vector<std::string> details;
@@ -37,6 +37,7 @@ struct PinoutMap {
     PinPlacement::Method placement;
     std::vector<PinoutPin> pins; // by pin id
     // The outline's width along x and length along y; 0 when not a number.
+    // Around pins placed by outline, the one the placement drew them around.
     double width;
     double length;
     std::string rotation;
@@ -53,7 +54,9 @@ public:
     const std::string& designName() const { return m_designName; }
     const std::vector<PinoutMap>& maps() const { return m_maps; }
     // The full names of the bus interfaces and port groups that colour pins,
-    // numbered by first use.
+    // numbered by first use; in a design without any, those of the ports,
+    // each bus by its name without the bit ("LED" for LED[0], LED_1, ...),
+    // the members of a differential pair by the pair's.
     const std::vector<std::string>& groups() const { return m_groups; }
 
 private:
@@ -64,6 +67,7 @@ private:
         int bit;
         int type;
         std::string group;
+        std::string family; // the pair or bus of the port, which colours it when no group does
     };
 
     void addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows);
@@ -76,6 +80,7 @@ private:
     std::vector<PinoutMap> m_maps;
     std::vector<std::string> m_groups;
     std::map<std::string, int> m_groupNumbers;
+    bool m_byPort; // colours ports, for want of groups
 };
 
 #endif

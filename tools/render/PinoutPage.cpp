@@ -21,9 +21,9 @@ body.searching .pin:not(.hit){opacity:.2}
 </style>
 )";
 
-// Matches a pin when the query is, ignoring case, its name, or a dotted
-// suffix of the name of a port bit, group or differential pair it carries,
-// with or without the bit: "U1.LED", "CELL.LED", "DDR.LANE0", "LANE0", "DQ".
+// Matches a pin when the query is its name, or is found anywhere in the name
+// of a port bit, group or differential pair it carries ("hdmi" finds
+// U1.hdmi_tx_p<0>), ignoring case, with a bit written as [n], <n> or _n.
 const char* const kScript = R"(<script>
 window.onerror = function (message) { document.title = 'error: ' + message; };
 (function () {
@@ -31,22 +31,20 @@ window.onerror = function (message) { document.title = 'error: ' + message; };
   var search = document.getElementById('search');
   var count = document.getElementById('count');
   var info = document.getElementById('info');
-  function suffixes(word) {
-    var found = [];
-    for (var at = 0; ; at = word.indexOf('.', at) + 1) {
-      found.push(word.slice(at), word.slice(at).split('<')[0]);
-      if (word.indexOf('.', at) === -1) return found;
-    }
+  function normal(text) {
+    return text.toLowerCase().replace(/\[(\d+)\]/g, '<$1>').replace(/_(\d+)(?=$|[^0-9a-z_])/g, '<$1>');
   }
   function matches(pin, query) {
-    var words = pin.getAttribute('data-search').toLowerCase().split('|');
-    for (var i = 0; i < words.length; ++i) {
-      if (suffixes(words[i]).indexOf(query) !== -1) return true;
+    var words = pin.getAttribute('data-search').split('|');
+    if (words[0].toLowerCase() === query.toLowerCase()) return true;
+    var wanted = normal(query);
+    for (var i = 1; i < words.length; ++i) {
+      if (normal(words[i]).indexOf(wanted) !== -1) return true;
     }
     return false;
   }
   function highlight(text) {
-    var query = text.trim().toLowerCase();
+    var query = text.trim();
     var hits = 0;
     var first = null;
     for (var i = 0; i < pins.length; ++i) {

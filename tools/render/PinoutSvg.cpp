@@ -107,7 +107,9 @@ Frame frameOf(const PinoutMap& map, bool bottom, double headingHeight)
     const Box pins = boxOf(map.pins);
     Box box = pins;
     Box body{0, 0, 0, 0};
-    if (map.placement == PinPlacement::Method::Location && map.width > 0 && map.length > 0) {
+    const bool hasOutline =
+        map.placement == PinPlacement::Method::Location || map.placement == PinPlacement::Method::Outline;
+    if (hasOutline && map.width > 0 && map.length > 0) {
         // The outline is centred on the pins: the file does not say where
         // its origin lies within the body.
         const double centreX = (pins.minX + pins.maxX) / 2;
@@ -123,12 +125,18 @@ Frame frameOf(const PinoutMap& map, bool bottom, double headingHeight)
     return {box, pins, body, scale, pitch * scale, room, headingHeight + room, bottom, edgeLabels};
 }
 
+// The size of the pin names' letters.
+double nameFont(double radius)
+{
+    return std::max(6.0, std::min(radius * 0.62, 9.0));
+}
+
 void writeStyle(std::ostream& out, const std::set<std::string>& fills, const std::string& id, double radius)
 {
-    const double font = std::max(6.0, std::min(radius * 0.62, 9.0));
     out << "<style>\n"
         << ".pin circle{stroke:#546e7a;stroke-width:1}\n"
-        << ".pin text{font:" << number(font) << "px sans-serif;text-anchor:middle;dominant-baseline:central;"
+        << ".pin text{font:" << number(nameFont(radius))
+        << "px sans-serif;text-anchor:middle;dominant-baseline:central;"
         << "pointer-events:none;fill:#111}\n"
         << ".pinout .heading{font:bold 15px sans-serif;fill:#111}\n"
         << ".pinout .note{font:12px sans-serif;fill:#b71c1c}\n"
@@ -173,17 +181,33 @@ void writeEdgeLabel(std::ostream& out, const PinoutPin& pin, const Frame& frame,
     out << '>' << markup::escape(pin.label) << "</text>";
 }
 
+// The size of the letters that fit the port name inside a ball below its
+// name, or 0 when that would be too small to read even zoomed in.
+double ballLabelFont(const PinoutPin& pin, double radius)
+{
+    constexpr double kLetterWidth = 0.55; // of sans-serif letters, per pixel of size
+    constexpr double kSmallest = 3;
+    const double font =
+        std::min(nameFont(radius) * 0.8, 1.8 * radius / (kLetterWidth * static_cast<double>(pin.label.size())));
+    return font >= kSmallest ? font : 0;
+}
+
 void writePin(std::ostream& out, const PinoutPin& pin, const Frame& frame, double radius)
 {
     const double x = frame.x(pin.at.x);
     const double y = frame.y(pin.at.y);
+    const double labelFont = frame.edgeLabels || pin.label.empty() ? 0 : ballLabelFont(pin, radius);
     out << "<g class=\"pin " << pin.fill << (pin.isShort ? " short" : "") << "\" data-pin=\""
         << markup::escape(pin.name) << "\" data-search=\"" << markup::escape(pin.searchText) << "\">";
     out << "<title>";
     for (std::size_t i = 0; i < pin.details.size(); ++i)
         out << (i ? "\n" : "") << markup::escape(pin.details[i]);
     out << "</title><circle cx=\"" << number(x) << "\" cy=\"" << number(y) << "\" r=\"" << number(radius)
-        << "\"/><text x=\"" << number(x) << "\" y=\"" << number(y) << "\">" << markup::escape(pin.name) << "</text>";
+        << "\"/><text x=\"" << number(x) << "\" y=\"" << number(labelFont > 0 ? y - radius * 0.32 : y) << "\">"
+        << markup::escape(pin.name) << "</text>";
+    if (labelFont > 0)
+        out << "<text class=\"ball\" x=\"" << number(x) << "\" y=\"" << number(y + radius * 0.42)
+            << "\" style=\"font-size:" << number(labelFont) << "px\">" << markup::escape(pin.label) << "</text>";
     if (frame.edgeLabels && !pin.label.empty())
         writeEdgeLabel(out, pin, frame, x, y, radius);
     out << "</g>\n";
@@ -231,6 +255,7 @@ std::string placementWords(PinPlacement::Method method)
     switch (method) {
     case PinPlacement::Method::Location: return "placed by location";
     case PinPlacement::Method::Grid: return "placed on the ball grid by name";
+    case PinPlacement::Method::Outline: return "placed around the outline by number";
     default: return "placed in name order";
     }
 }

@@ -11,8 +11,8 @@
 // of the file upwards) or from the bottom (x mirrored), its outline, a mark
 // at pin 1, a circle per pin filled by what the pin is mapped to, and a
 // legend. Each pin is one <g class="pin FILL"> holding its circle, its label,
-// on packages with pins on their edges the port name beside it, and a
-// <title> with its details. One pitch between neighbouring pins is 28 pixels
+// the port name beside it on packages with pins on their edges, or inside it
+// elsewhere when small letters fit, and a <title> with its details. One pitch between neighbouring pins is 28 pixels
 // unless the footprint would then be wider than 900.
 class PinoutSvg {
 public:
