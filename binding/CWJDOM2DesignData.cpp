@@ -140,24 +140,39 @@ void recycle(DOMNode* node, CWJSpareElements* spares)
         node->release();
 }
 
+// Whether spares would keep node, an element of a name they want.
+bool wanted(const DOMNode* node, const CWJSpareElements* spares)
+{
+    return spares && node->getNodeType() == DOMNode::ELEMENT_NODE &&
+           spares->wants(static_cast<const DOMElement*>(node));
+}
+
 // Frees a node that has left its document tree, with everything below it
-// and their attributes; with spares, its elements are kept there instead.
-// A tree too deep for Xerces's recursive release, and one whose elements are
-// kept, goes leaf by leaf, at the cost of taking every node out of its parent
-// first. Xerces keeps released nodes for reuse and may need memory for that;
-// when it has none, what is left stays with the document and goes when the
-// document does.
+// and their attributes. With spares, the elements they want are kept there
+// instead: those are taken apart one by one, each node out of its parent
+// (which costs Xerces thousands of instructions a node), while a part of
+// the tree that holds none of them is released whole. A tree too deep for
+// Xerces's recursive release goes node by node throughout. Xerces keeps
+// released nodes for reuse and may need memory for that; when it has none,
+// what is left stays with the document and goes when the document does.
 void releaseDetached(DOMNode* top, CWJSpareElements* spares) noexcept
 {
     try {
-        if (!releaseAttributesBelow(top, kMostRecursiveReleaseDepth) && !spares) {
+        if (!wanted(top, spares))
+            spares = nullptr;
+        const bool deep = releaseAttributesBelow(top, kMostRecursiveReleaseDepth);
+        if (!deep && !spares) {
             top->release();
             return;
         }
         DOMNode* node = top;
         for (;;) {
-            while (DOMNode* last = node->getLastChild())
-                node = last;
+            while (DOMNode* last = node->getLastChild()) {
+                if (deep || wanted(last, spares))
+                    node = last;
+                else
+                    node->removeChild(last)->release();
+            }
             if (node == top)
                 break;
             DOMNode* parent = node->getParentNode();
