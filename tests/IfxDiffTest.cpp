@@ -1,5 +1,7 @@
 #include "IfxRunner.h"
 #include "TestSupport.h"
+#include "model/DesignDiff.h"
+#include "model/DesignRecords.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -169,4 +171,19 @@ TEST(IfxDiff, IdsWithSlashesDoNotCollide)
     const IfxRun run =
         runIfx({"diff", design("ifx-diff-slash-a.xml", "A/B", "C"), design("ifx-diff-slash-b.xml", "A", "B/C")});
     EXPECT_EQ(run.status, 1) << run.out << run.err;
+}
+
+// diff keeps the first design's records packed while it reads the second.
+TEST(IfxDiff, PackedRecordsUnpackAsTheyWere)
+{
+    const View view = read(sourcePath("examples/fpga_board.xml"), false);
+    const DesignRecords design(view.get());
+    for (const bool byName : {false, true}) {
+        const KeyedRecords records(design, byName);
+        const std::string packed = records.pack();
+        const KeyedRecords unpacked(packed);
+        EXPECT_EQ(unpacked.records().size(), records.records().size());
+        EXPECT_TRUE(DesignDiff(records, unpacked).same());
+        EXPECT_EQ(unpacked.pack(), packed);
+    }
 }
