@@ -1,5 +1,7 @@
 #include "IfxRunner.h"
 #include "TestSupport.h"
+#include "model/DesignDiff.h"
+#include "model/DesignRecords.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -72,13 +74,12 @@ TEST(IfxDiff, ReportsEachKindOfChangeByIdWithOldAndNewValues)
         {"<XY>0.0,0.0</XY>", "<XY>0.1,0.0</XY>",
          "changed pin FP_BGA56/BGA56_A1 (A1): location \"0.0,0.0\" -> \"0.1,0.0\"\n"},
         {"<PinRef ref=\"BGA56_A1\"/>", "<PinRef ref=\"BGA56_H3\"/>",
-         "changed pin mapping U1/U1_CLK_IN (FPGA_BGA56.CLK_IN): pin \"BGA56_A1\" -> \"BGA56_H3\"\n"},
+         "changed pin mapping U1/U1_CLK_IN (FPGA_BGA56.CLK_IN): pin A1 -> H3\n"},
         {"<PinRef ref=\"BGA56_A7\"/>", "<PinRef ref=\"BGA56_A7\"/><PinRef ref=\"BGA56_H3\"/>",
-         "changed pin-group mapping U1/U1_VCCAUX (FPGA_BGA56.VCCAUX): pins \"BGA56_A7\" -> \"BGA56_A7, BGA56_H3\"\n"},
+         "changed pin-group mapping U1/U1_VCCAUX (FPGA_BGA56.VCCAUX): pins A7 -> A7 H3\n"},
         {"<BusInterfaceRef ref=\"J1_I2C\"/>\n          <PinGroup>",
          "<BusInterfaceRef ref=\"J1_I2C\"/>\n          <PinGroup>\n            <PinRef ref=\"HDR2X5_5\"/>",
-         "changed group mapping J1/J1_I2C (HDR_2X5.I2C): pins \"HDR2X5_3, HDR2X5_4\" -> \"HDR2X5_3, HDR2X5_4, "
-         "HDR2X5_5\"\n"},
+         "changed group mapping J1/J1_I2C (HDR_2X5.I2C): pins 3 4 -> 3 4 5\n"},
         {"<PartDefRef ref=\"FP_HDR2X5\"/>", "<PartDefRef ref=\"FP_BGA56\"/>",
          "changed part map J1 (J1): footprint \"FP_HDR2X5\" -> \"FP_BGA56\"\n"},
     };
@@ -112,6 +113,20 @@ TEST(IfxDiff, JsonListsTheChangesOfTheText)
     const nlohmann::json changes = nlohmann::json::parse(runIfx({"diff", "--json", kExample, voltage}).out);
     EXPECT_EQ(changes["changed"][0]["fields"],
               nlohmann::json::parse(R"([{"field": "voltage", "old": "1.5V", "new": "2V"}])"));
+
+    // A moved mapping names its pins beside the ids compared.
+    const std::string moved =
+        exampleWith("ifx-diff-json-moved.xml", "<PinRef ref=\"BGA56_A1\"/>", "<PinRef ref=\"BGA56_H3\"/>");
+    EXPECT_EQ(nlohmann::json::parse(runIfx({"diff", "--json", kExample, moved}).out)["changed"][0],
+              nlohmann::json::parse(R"({"kind": "pin mapping", "id": "U1/U1_CLK_IN", "name": "FPGA_BGA56.CLK_IN",
+                  "old pins": ["A1"], "pins": ["H3"],
+                  "fields": [{"field": "pin", "old": "BGA56_A1", "new": "BGA56_H3"}]})"));
+    // When only the pin's id tells the change, the ids are shown.
+    const std::string newId = inputPath("ifx-diff-new-pin-id.xml");
+    writeFile(newId, std::regex_replace(readFile(kExample), std::regex("BGA56_A1\""), "BGA56_Z1\""));
+    EXPECT_NE(runIfx({"diff", kExample, newId})
+                  .out.find("changed pin mapping U1/U1_CLK_IN (FPGA_BGA56.CLK_IN): pin \"BGA56_A1\" -> \"BGA56_Z1\"\n"),
+              std::string::npos);
 }
 
 TEST(IfxDiff, AFileThatCannotBeReadExitsThree)
@@ -139,15 +154,14 @@ TEST(IfxDiff, ByNameADesignWithNewIdsIsTheSameAndASwapIsOneLine)
     std::string moved = std::regex_replace(renamed, std::regex("ref=\"NBGA56_A1\""), "ref=\"NBGA56_H3\"");
     writeFile(regenerated, moved);
     run = runIfx({"diff", "--by-name", kExample, regenerated});
-    EXPECT_EQ(run.out,
-              "changed pin mapping U1/CLK_IN (U1.CLK_IN): pin \"A1\" -> \"H3\"\n0 added, 0 removed, 1 changed\n");
+    EXPECT_EQ(run.out, "changed pin mapping U1/CLK_IN (U1.CLK_IN): pin A1 -> H3\n0 added, 0 removed, 1 changed\n");
 
     moved = std::regex_replace(renamed, std::regex("\"NHDR2X5_3\"/>"), "\"NHDR2X5_X\"/>");
     moved = std::regex_replace(moved, std::regex("\"NHDR2X5_4\"/>"), "\"NHDR2X5_3\"/>");
     moved = std::regex_replace(moved, std::regex("\"NHDR2X5_X\"/>"), "\"NHDR2X5_4\"/>");
     writeFile(regenerated, moved);
     run = runIfx({"diff", "--by-name", kExample, regenerated});
-    EXPECT_NE(run.out.find("swapped pin mappings J1/SCL and J1/SDA (J1.SCL, J1.SDA): pins \"4\" and \"3\"\n"),
+    EXPECT_NE(run.out.find("swapped pin mappings J1/SCL and J1/SDA (J1.SCL, J1.SDA): pins 4 and 3\n"),
               std::string::npos)
         << run.out;
 
@@ -169,4 +183,19 @@ TEST(IfxDiff, IdsWithSlashesDoNotCollide)
     const IfxRun run =
         runIfx({"diff", design("ifx-diff-slash-a.xml", "A/B", "C"), design("ifx-diff-slash-b.xml", "A", "B/C")});
     EXPECT_EQ(run.status, 1) << run.out << run.err;
+}
+
+// diff keeps the first design's records packed while it reads the second.
+TEST(IfxDiff, PackedRecordsUnpackAsTheyWere)
+{
+    const View view = read(sourcePath("examples/fpga_board.xml"), false);
+    const DesignRecords design(view.get());
+    for (const bool byName : {false, true}) {
+        const KeyedRecords records(design, byName);
+        const std::string packed = records.pack();
+        const KeyedRecords unpacked(packed);
+        EXPECT_EQ(unpacked.records().size(), records.records().size());
+        EXPECT_TRUE(DesignDiff(records, unpacked).same());
+        EXPECT_EQ(unpacked.pack(), packed);
+    }
 }

@@ -3,9 +3,11 @@
 #include "commands/CommandLine.h"
 #include "model/DesignDiff.h"
 #include "model/DesignReader.h"
+#include "model/KeyedRecords.h"
 
 #include <iostream>
 #include <memory>
+#include <optional>
 
 void DiffCommand::add(CLI::App& app, int& result)
 {
@@ -32,16 +34,33 @@ void DiffCommand::add(CLI::App& app, int& result)
 int DiffCommand::run(const std::string& before, const std::string& after, bool json, bool byName)
 {
     constexpr int kUnreadable = 3;
-    const Design first = DesignReader::read(before);
-    const Design second = DesignReader::read(after);
-    if (!first || !second)
+    // One design at a time is in memory: the first one's records wait packed
+    // while the second is read. The second is read even when the first
+    // cannot be, so that both problems are told.
+    std::optional<std::string> packed;
+    if (const std::unique_ptr<KeyedRecords> first = keyedRecords(before, byName))
+        packed = first->pack();
+    const std::unique_ptr<KeyedRecords> second = keyedRecords(after, byName);
+    if (!packed || !second)
         return kUnreadable;
-    const DesignRecords firstRecords(first.get());
-    const DesignRecords secondRecords(second.get());
-    const DesignDiff diff(KeyedRecords(firstRecords, byName), KeyedRecords(secondRecords, byName));
+    const KeyedRecords first(*packed);
+    packed.reset();
+    const DesignDiff diff(first, *second);
     if (json)
         std::cout << diff.json().dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
     else
         diff.print(std::cout);
     return diff.same() ? 0 : 1;
+}
+
+// The design goes once its records are made, and they go once they are
+// keyed.
+std::unique_ptr<KeyedRecords> DiffCommand::keyedRecords(const std::string& fileName, bool byName)
+{
+    Design design = DesignReader::read(fileName);
+    if (!design)
+        return nullptr;
+    const DesignRecords records(design.get());
+    design.reset();
+    return std::make_unique<KeyedRecords>(records, byName);
 }

@@ -1,7 +1,10 @@
 #ifndef IFX_DIFFCOMMAND_H
 #define IFX_DIFFCOMMAND_H
 
+#include <memory>
 #include <string>
+
+class KeyedRecords;
 
 namespace CLI {
 class App;
@@ -15,6 +18,11 @@ public:
     // Registers the command with app; its run sets result.
     static void add(CLI::App& app, int& result);
     static int run(const std::string& before, const std::string& after, bool json, bool byName);
+
+private:
+    // The records of the design in fileName as diff compares them, or null
+    // when it cannot be read.
+    static std::unique_ptr<KeyedRecords> keyedRecords(const std::string& fileName, bool byName);
 };
 
 #endif

@@ -19,13 +19,25 @@ std::string quoted(const std::string& text)
     return '"' + text + '"';
 }
 
+// "H3", "1 2", "(none)".
+std::string pinNames(const std::vector<std::string>& pins)
+{
+    std::string text;
+    for (const std::string& pin : pins)
+        text += (text.empty() ? "" : " ") + pin;
+    return text.empty() ? "(none)" : text;
+}
+
 // "pin H3", "pins 1 2".
 std::string pinWords(const std::vector<std::string>& pins)
 {
-    std::string text = pins.size() == 1 ? "pin" : "pins";
-    for (const std::string& pin : pins)
-        text += ' ' + pin;
-    return text;
+    return (pins.size() == 1 ? "pin " : "pins ") + pinNames(pins);
+}
+
+// "pin A1 -> H3", "pins A7 -> A7 H3".
+std::string pinChange(const std::vector<std::string>& before, const std::vector<std::string>& after)
+{
+    return (before.size() > 1 || after.size() > 1 ? "pins " : "pin ") + pinNames(before) + " -> " + pinNames(after);
 }
 
 } // namespace
@@ -40,10 +52,10 @@ DesignDiff::DesignDiff(const KeyedRecords& before, const KeyedRecords& after)
     const auto rightEnd = after.records().end();
     while (left != leftEnd || right != rightEnd) {
         if (right == rightEnd || (left != leftEnd && left->first < right->first)) {
-            m_entries.push_back({Removed, left->first, left->second.name, {}, left->second.pins, nullptr});
+            m_entries.push_back({Removed, left->first, left->second.name, {}, left->second.pins, {}, nullptr});
             ++left;
         } else if (left == leftEnd || right->first < left->first) {
-            m_entries.push_back({Added, right->first, right->second.name, {}, right->second.pins, nullptr});
+            m_entries.push_back({Added, right->first, right->second.name, {}, right->second.pins, {}, nullptr});
             ++right;
         } else {
             compare(left->first, left->second, right->second);
@@ -68,7 +80,7 @@ void DesignDiff::joinSwaps()
         const std::string& partMap = entry.key.path.front();
         const auto partner = moves.find({partMap, entry.fields[0].after, entry.fields[0].before});
         if (partner != moves.end() && !m_entries[partner->second].swappedWith) {
-            m_entries[partner->second].swappedWith = std::make_shared<Entry>(entry);
+            m_entries[partner->second].swappedWith = std::make_shared<Entry>(std::move(m_entries[i]));
             dropped[i] = true;
             moves.erase(partner);
         } else {
@@ -154,9 +166,9 @@ std::vector<DesignDiff::Field> DesignDiff::differences(const KeyedRecords::Recor
 void DesignDiff::compare(const KeyedRecords::Key& key, const KeyedRecords::Record& before,
                          const KeyedRecords::Record& after)
 {
-    Entry entry{Changed, key, after.name, differences(before, after), {}, nullptr};
+    Entry entry{Changed, key, after.name, differences(before, after), after.pins, before.pins, nullptr};
     if (!entry.fields.empty())
-        m_entries.push_back(entry);
+        m_entries.push_back(std::move(entry));
 }
 
 void DesignDiff::print(std::ostream& out) const
@@ -166,8 +178,8 @@ void DesignDiff::print(std::ostream& out) const
             const Entry& other = *entry.swappedWith;
             out << "swapped pin mappings " << wjxml::printable(entry.key.text()) << " and "
                 << wjxml::printable(other.key.text()) << " (" << wjxml::printable(entry.name) << ", "
-                << wjxml::printable(other.name) << "): pins " << wjxml::printable(quoted(entry.fields[0].before))
-                << " and " << wjxml::printable(quoted(entry.fields[0].after)) << '\n';
+                << wjxml::printable(other.name) << "): pins " << wjxml::printable(pinNames(entry.oldPins)) << " and "
+                << wjxml::printable(pinNames(entry.pins)) << '\n';
             continue;
         }
         out << changeWord(entry.change) << ' ' << DesignRecords::kindName(entry.key.kind);
@@ -175,13 +187,18 @@ void DesignDiff::print(std::ostream& out) const
             out << ' ' << wjxml::printable(entry.key.text());
         if (!entry.name.empty())
             out << " (" << wjxml::printable(entry.name) << ')';
-        if (!entry.pins.empty())
+        if (entry.change != Changed && !entry.pins.empty())
             out << " on " << wjxml::printable(pinWords(entry.pins));
-        for (std::size_t i = 0; i < entry.fields.size(); ++i) {
-            const Field& field = entry.fields[i];
-            out << (i == 0 ? ": " : "; ") << field.name << ' ' << wjxml::printable(quoted(field.before)) << " -> "
-                << wjxml::printable(quoted(field.after));
-        }
+        // A mapping's only field is its pins: named when their names tell
+        // the change, by the field's values when only their ids do.
+        if (entry.change == Changed && entry.pins != entry.oldPins)
+            out << ": " << wjxml::printable(pinChange(entry.oldPins, entry.pins));
+        else
+            for (std::size_t i = 0; i < entry.fields.size(); ++i) {
+                const Field& field = entry.fields[i];
+                out << (i == 0 ? ": " : "; ") << field.name << ' ' << wjxml::printable(quoted(field.before)) << " -> "
+                    << wjxml::printable(quoted(field.after));
+            }
         out << '\n';
     }
     if (same())
@@ -199,7 +216,9 @@ nlohmann::ordered_json DesignDiff::json() const
     for (const Entry& entry : m_entries) {
         nlohmann::ordered_json item{
             {"kind", DesignRecords::kindName(entry.key.kind)}, {"id", entry.key.text()}, {"name", entry.name}};
-        if (!entry.pins.empty())
+        if (entry.change == Changed && (!entry.pins.empty() || !entry.oldPins.empty()))
+            item["old pins"] = entry.oldPins;
+        if (!entry.pins.empty() || !entry.oldPins.empty())
             item["pins"] = entry.pins;
         if (entry.swappedWith)
             item["swapped with"] = entry.swappedWith->key.text();

@@ -32,8 +32,9 @@ private:
         Change change;
         KeyedRecords::Key key;
         std::string name;
-        std::vector<Field> fields;     // when changed
-        std::vector<std::string> pins; // of a mapping added or removed
+        std::vector<Field> fields;        // when changed
+        std::vector<std::string> pins;    // of a mapping: its pins, after a change its new pins
+        std::vector<std::string> oldPins; // of a mapping changed: its pins before
         // The pin mapping that took this one's pin while this one took its.
         std::shared_ptr<Entry> swappedWith;
     };

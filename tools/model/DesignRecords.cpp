@@ -1,6 +1,7 @@
 #include "model/DesignRecords.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -24,7 +25,8 @@ const char* DesignRecords::kindName(Kind kind)
 
 const DesignRecords::Field& DesignRecords::Record::field(const char* name) const
 {
-    return *std::find_if(fields.begin(), fields.end(), [name](const Field& field) { return field.name == name; });
+    return *std::find_if(fields.begin(), fields.end(),
+                         [name](const Field& field) { return std::strcmp(field.name, name) == 0; });
 }
 
 DesignRecords::DesignRecords(IWJInterfaceView* design)
@@ -244,7 +246,7 @@ void DesignRecords::sort(std::size_t first, std::size_t end)
 {
     std::vector<std::pair<std::string, Record>> sorted;
     for (std::size_t i = first; i < end; ++i)
-        sorted.emplace_back(line(static_cast<int>(i)), m_records[i]);
+        sorted.emplace_back(line(static_cast<int>(i)), std::move(m_records[i]));
     std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = first; i < end; ++i)
         m_records[i] = std::move(sorted[i - first].second);

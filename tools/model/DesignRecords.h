@@ -42,7 +42,7 @@ public:
     static constexpr int kElsewhere = -2;
 
     struct Field {
-        std::string name;
+        const char* name;         // one of the texts the records are made with
         std::string text;         // a value of the model, exactly
         std::vector<int> targets; // or the records of the objects it refers to
     };

@@ -35,15 +35,70 @@ std::string KeyedRecords::Key::text() const
 }
 
 KeyedRecords::KeyedRecords(const DesignRecords& design, bool byName)
-    : m_design(design), m_byName(byName), m_keys(design.records().size(), Key{Records::DesignKind, {}})
+    : m_design(&design), m_byName(byName), m_keys(design.records().size(), Key{Records::DesignKind, {}})
 {
     for (std::size_t i = 0; i < design.records().size(); ++i)
         addRecord(static_cast<int>(i));
+    // What only the making needed would be two more copies of every key.
+    m_seen = {};
+    m_keys = {};
+}
+
+// Every text ends in a NUL, which no text of a design holds; a count of
+// texts is a text.
+std::string KeyedRecords::pack() const
+{
+    std::string packed;
+    const auto put = [&packed](const std::string& text) { packed.append(text).push_back('\0'); };
+    const auto putAll = [&put](const std::vector<std::string>& texts) {
+        put(std::to_string(texts.size()));
+        for (const std::string& text : texts)
+            put(text);
+    };
+    for (const auto& [key, record] : m_records) {
+        put(std::to_string(key.kind));
+        putAll(key.path);
+        put(record.name);
+        put(std::to_string(record.fields.size()));
+        for (const auto& [name, value] : record.fields) {
+            put(name);
+            put(value);
+        }
+        putAll(record.pins);
+    }
+    return packed;
+}
+
+KeyedRecords::KeyedRecords(const std::string& packed) : m_design(nullptr)
+{
+    std::size_t at = 0;
+    const auto take = [&packed, &at] {
+        const std::size_t end = packed.find('\0', at);
+        std::string text = packed.substr(at, end - at);
+        at = end + 1;
+        return text;
+    };
+    const auto count = [&take] { return static_cast<std::size_t>(std::stoul(take())); };
+    const auto takeAll = [&take, &count] {
+        std::vector<std::string> texts(count());
+        for (std::string& text : texts)
+            text = take();
+        return texts;
+    };
+    while (at < packed.size()) {
+        Key key{static_cast<DesignRecords::Kind>(count()), takeAll()};
+        Record record{take(), {}};
+        record.fields.resize(count());
+        for (auto& field : record.fields)
+            field = {take(), take()};
+        record.pins = takeAll();
+        m_records.emplace_hint(m_records.end(), std::move(key), std::move(record));
+    }
 }
 
 void KeyedRecords::addRecord(int index)
 {
-    const Source& r = m_design.at(index);
+    const Source& r = m_design->at(index);
     Key& key = m_keys[static_cast<std::size_t>(index)];
     switch (r.kind) {
     case Records::DesignKind:
@@ -53,7 +108,7 @@ void KeyedRecords::addRecord(int index)
         key = add(r.kind, {pick(index, r.text("refdes"))}, {r.text("refdes"), copy(r, {"refdes", "cell name"})});
         break;
     case Records::PortKind:
-        key = add(r.kind, {ownerKey(index), pick(index, m_design.localName(index))},
+        key = add(r.kind, {ownerKey(index), pick(index, m_design->localName(index))},
                   {r.text("full name"),
                    {{"name", r.text("name")},
                     {"instance port name", r.text("instance port name")},
@@ -62,7 +117,7 @@ void KeyedRecords::addRecord(int index)
                     {"bits", modeltext::range(r.number("lsb"), r.number("msb"))}}});
         break;
     case Records::DifferentialPairKind:
-        key = add(r.kind, {ownerKey(index), pick(index, m_design.localName(index))},
+        key = add(r.kind, {ownerKey(index), pick(index, m_design->localName(index))},
                   {r.text("full name"),
                    {{"name", r.text("name")},
                     {"instance port name", r.text("instance port name")},
@@ -83,7 +138,7 @@ void KeyedRecords::addRecord(int index)
         key = add(r.kind, {ownerKey(index), pick(index, r.text("full name"))},
                   {r.text("full name"),
                    {{"name", r.text("name")},
-                    {"in", pick(r.parent, m_design.textOf(r.parent, "full name"))},
+                    {"in", pick(r.parent, m_design->textOf(r.parent, "full name"))},
                     {"type", modeltext::groupType(static_cast<IWJPortGroup::IWJPortGroupType>(r.number("type")))},
                     {"voltage", r.text("voltage")},
                     {"power pins", r.text("power pins")},
@@ -106,9 +161,9 @@ void KeyedRecords::addRecord(int index)
         const int footprint = r.target("footprint");
         key = add(
             r.kind,
-            {instance == Records::kNone ? "(no instance)" : pick(instance, m_design.textOf(instance, "refdes"))},
-            {m_design.textOf(instance, "refdes"),
-             {{"footprint", footprint == Records::kNone ? "" : pick(footprint, m_design.textOf(footprint, "name"))}}});
+            {instance == Records::kNone ? "(no instance)" : pick(instance, m_design->textOf(instance, "refdes"))},
+            {m_design->textOf(instance, "refdes"),
+             {{"footprint", footprint == Records::kNone ? "" : pick(footprint, m_design->textOf(footprint, "name"))}}});
         break;
     }
     case Records::PortRefKind:
@@ -119,22 +174,24 @@ void KeyedRecords::addRecord(int index)
 
 void KeyedRecords::addMapping(int index)
 {
-    const Source& r = m_design.at(index);
+    const Source& r = m_design->at(index);
     const std::string& partMap = m_keys[static_cast<std::size_t>(r.parent)].path.back();
     if (r.kind == Records::GroupMappingKind) {
         const int group = r.target("group");
-        add(r.kind, {partMap, pick(group, m_design.textOf(group, "full name"))},
-            {m_design.textOf(group, "full name"), {{"pins", pinList(r.targets("pins"))}}, pinNames(r.targets("pins"))});
+        add(r.kind, {partMap, pick(group, m_design->textOf(group, "full name"))},
+            {m_design->textOf(group, "full name"),
+             {{"pins", pinList(r.targets("pins"))}},
+             pinNames(r.targets("pins"))});
         return;
     }
-    const int instance = m_design.at(r.parent).target("instance");
-    const std::string prefix = instance == Records::kNone ? "" : m_design.textOf(instance, "refdes") + '.';
+    const int instance = m_design->at(r.parent).target("instance");
+    const std::string prefix = instance == Records::kNone ? "" : m_design->textOf(instance, "refdes") + '.';
     const int bit = r.number("lsb");
     const std::string port = refText(r.target("port"), bit, bit);
     const std::string name = m_byName ? prefix + port : r.text("name");
     if (r.kind == Records::PinMappingKind) {
         const int pin = r.target("pin");
-        add(r.kind, {partMap, port}, {name, {{"pin", pick(pin, m_design.textOf(pin, "name"))}}, pinNames({pin})});
+        add(r.kind, {partMap, port}, {name, {{"pin", pick(pin, m_design->textOf(pin, "name"))}}, pinNames({pin})});
     } else {
         add(r.kind, {partMap, port}, {name, {{"pins", pinList(r.targets("pins"))}}, pinNames(r.targets("pins"))});
     }
@@ -152,7 +209,7 @@ void KeyedRecords::addRef(const Source& ref)
         append(list("port refs"), refText(ref.target("port"), ref.number("lsb"), ref.number("msb")));
     } else {
         const int pair = ref.target("pair");
-        append(list("differential pair refs"), pick(pair, m_design.textOf(pair, "full name")));
+        append(list("differential pair refs"), pick(pair, m_design->textOf(pair, "full name")));
     }
 }
 
@@ -162,7 +219,7 @@ std::string KeyedRecords::pinList(const std::vector<int>& pins) const
 {
     std::vector<std::string> names;
     for (const int pin : pins)
-        names.push_back(pick(pin, m_design.textOf(pin, "name")));
+        names.push_back(pick(pin, m_design->textOf(pin, "name")));
     if (m_byName)
         std::sort(names.begin(), names.end(), NaturalOrder::before);
     std::string list;
@@ -174,8 +231,10 @@ std::string KeyedRecords::pinList(const std::vector<int>& pins) const
 std::vector<std::string> KeyedRecords::pinNames(const std::vector<int>& pins) const
 {
     std::vector<std::string> names;
-    for (const int pin : pins)
-        names.push_back(m_design.textOf(pin, "name"));
+    for (const int pin : pins) {
+        if (pin >= 0)
+            names.push_back(m_design->textOf(pin, "name"));
+    }
     std::sort(names.begin(), names.end(), NaturalOrder::before);
     return names;
 }
@@ -185,21 +244,21 @@ std::string KeyedRecords::refText(int port, int lsb, int msb) const
     if (port == Records::kNone)
         return "";
     const std::string range = modeltext::range(lsb, msb);
-    return pick(port, m_design.localName(port)) + (range.empty() ? "" : '<' + range + '>');
+    return pick(port, m_design->localName(port)) + (range.empty() ? "" : '<' + range + '>');
 }
 
 std::string KeyedRecords::pick(int index, const std::string& name) const
 {
     if (m_byName)
         return name;
-    return m_design.idOf(index);
+    return m_design->idOf(index);
 }
 
 std::string KeyedRecords::ownerKey(int index) const
 {
-    while (m_design.at(index).parent != Records::kNone)
-        index = m_design.at(index).parent;
-    const Source& owner = m_design.at(index);
+    while (m_design->at(index).parent != Records::kNone)
+        index = m_design->at(index).parent;
+    const Source& owner = m_design->at(index);
     return pick(index, owner.text(owner.kind == Records::InstanceKind ? "refdes" : "name"));
 }
 

@@ -33,8 +33,12 @@ public:
     };
 
     KeyedRecords(const DesignRecords& design, bool byName);
+    // The records of pack(), which holds them in one text a few bytes longer
+    // than theirs: a design's records kept small while another is read.
+    explicit KeyedRecords(const std::string& packed);
 
     const std::map<Key, Record>& records() const { return m_records; }
+    std::string pack() const;
 
 private:
     using Source = DesignRecords::Record;
@@ -55,8 +59,8 @@ private:
     // of its path, and so on.
     Key add(DesignRecords::Kind kind, std::vector<std::string> path, Record record);
 
-    const DesignRecords& m_design; // read only while the records are made
-    bool m_byName;
+    const DesignRecords* m_design; // read only while the records are made
+    bool m_byName = false;
 
     std::map<Key, Record> m_records;
     std::map<Key, int> m_seen; // records added under each key
