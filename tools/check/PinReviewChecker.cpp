@@ -2,6 +2,7 @@
 
 #include "check/CheckReport.h"
 #include "check/Dom.h"
+#include "model/PinFacts.h"
 
 #include <cstdlib>
 
@@ -129,8 +130,7 @@ bool PinReviewChecker::adjacent(const std::set<std::string>& a, const std::set<s
         m_adjacency = std::make_unique<PinAdjacency>(m_footprint.pinNames, m_footprint.pinLocations);
         m_signal.assign(m_footprint.pinNames.size(), false);
         for (const auto& entry : m_mapped) {
-            const std::string& type = m_instance.ports.at(entry.first).type;
-            if (type == "power" || type == "ground")
+            if (pinfacts::isSupply(m_instance.ports.at(entry.first).type))
                 continue;
             for (const std::string& pin : pinsOf({entry.first}))
                 m_signal[m_footprint.pins.at(pin)] = true;
