@@ -84,8 +84,6 @@ void PartMapChecker::checkPartMap(const DOMElement* element)
         checkGroupMap(partMap, groupMap);
     if (partMap.instance && partMap.footprint)
         checkWholeAndBits(partMap);
-    if (partMap.instance && partMap.footprint)
-        PinReviewChecker::check(*partMap.instance, *partMap.footprint, partMap.portPins, m_report);
 }
 
 void PartMapChecker::checkPortMap(PartMap& partMap, const DOMElement* portMap)

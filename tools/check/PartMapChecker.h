@@ -2,7 +2,6 @@
 #define IFX_PARTMAPCHECKER_H
 
 #include "check/DesignIndex.h"
-#include "check/PinReviewChecker.h"
 #include "model/PinFacts.h"
 
 #include <map>
@@ -13,6 +12,10 @@
 #include <vector>
 
 class CheckReport;
+
+// The pins that the port maps of one part map put each port on: by port id,
+// by bit (-1 for the whole port), the pin ids.
+using PortPins = std::map<std::string, std::map<int, std::set<std::string>>>;
 
 // Checks the part maps: their references, the bits they map, pins mapped to
 // two port bits (shorts), port bits mapped twice, and the ports that the part

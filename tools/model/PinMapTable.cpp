@@ -80,6 +80,20 @@ bool PinMapTable::sameRefdes(const std::string& a, const std::string& b)
     return PinConstraints::refdesKey(a) == PinConstraints::refdesKey(b);
 }
 
+void PinMapTable::eachPartMap(IWJInterfaceView* design,
+                              const std::function<void(IWJPartMap*, const std::vector<const PinMapRow*>&)>& visit) const
+{
+    std::map<int, std::vector<const PinMapRow*>> rowsByPartMap;
+    for (const PinMapRow& row : m_rows)
+        rowsByPartMap[row.partMap].push_back(&row);
+    int index = 0;
+    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps, ++index) {
+        IWJPartMap* partMap = partMaps.value();
+        if (partMap->compInst() && partMap->footprint())
+            visit(partMap, rowsByPartMap[index]);
+    }
+}
+
 IWJPartMap* PinMapTable::partMapAt(IWJInterfaceView* design, int number)
 {
     auto partMaps = design->partMaps();

@@ -57,16 +57,9 @@ std::string bitName(const std::string& port, int bit)
 
 Pinout::Pinout(IWJInterfaceView* design) : m_designName(design->designName()), m_byPort(!hasGroups(design))
 {
-    const PinMapTable table(design, "");
-    std::map<int, std::vector<const PinMapRow*>> rowsByPartMap;
-    for (const PinMapRow& row : table.rows())
-        rowsByPartMap[row.partMap].push_back(&row);
-    int index = 0;
-    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps, ++index) {
-        IWJPartMap* partMap = partMaps.value();
-        if (partMap->compInst() && partMap->footprint())
-            addPartMap(partMap, rowsByPartMap[index]);
-    }
+    PinMapTable(design, "").eachPartMap(design, [this](IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows) {
+        addPartMap(partMap, rows);
+    });
 }
 
 void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows)
