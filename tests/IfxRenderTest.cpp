@@ -273,10 +273,12 @@ TEST(IfxRender, DrawsEachPartMapFromItsOwnMappingsNotFromOthersOfTheSameRefdes)
     EXPECT_EQ(runIfx({"check", design}).out, design + ": 0 errors, 0 warnings\n");
 }
 
-// A whole port and its bit on one pin are one signal there, for render as for check.
-TEST(IfxRender, AWholePortAndItsBitOnAPinAreNoShort)
+// A whole port and its bit on one pin (2) are one signal there; two of its
+// bits on one pin (1, with the whole port) are a short.
+TEST(IfxRender, AWholePortAndItsBitOnAPinAreNoShortButTwoBitsAre)
 {
     const IfxRun run = runIfx({"render", sourcePath("tests/data/ifx/check-whole-and-bit.xml"), "-o", "-"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.find(" short\""), std::string::npos);
+    EXPECT_NE(run.out.find("<g class=\"pin g0 short\" data-pin=\"1\""), std::string::npos);
+    EXPECT_NE(run.out.find("<g class=\"pin g0\" data-pin=\"2\""), std::string::npos);
 }

@@ -1,6 +1,7 @@
 #include "check/PackageChecker.h"
 
 #include "check/CheckReport.h"
+#include "model/PinFacts.h"
 #include "model/PinMapTable.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 #include "wjxmlkicad/DevicePins.h"
@@ -52,7 +53,7 @@ bool PackageChecker::check(IWJInterfaceView* design, const DevicePins& package, 
             continue;
         }
         const DevicePin& pin = *ball->second;
-        if (row.type == "power" || row.type == "ground" || row.mapping == "group")
+        if (pinfacts::isSupply(row.type) || row.mapping == "group")
             continue;
         if (!DevicePins::isUserIo(pin)) {
             report.error("package-not-io", where,

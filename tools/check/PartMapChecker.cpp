@@ -84,8 +84,6 @@ void PartMapChecker::checkPartMap(const DOMElement* element)
         checkGroupMap(partMap, groupMap);
     if (partMap.instance && partMap.footprint)
         checkWholeAndBits(partMap);
-    if (partMap.instance && partMap.footprint)
-        PinReviewChecker::check(*partMap.instance, *partMap.footprint, partMap.portPins, m_report);
 }
 
 void PartMapChecker::checkPortMap(PartMap& partMap, const DOMElement* portMap)
@@ -107,7 +105,9 @@ void PartMapChecker::checkPortMap(PartMap& partMap, const DOMElement* portMap)
     }
     int bit = -1;
     if (!readBit(port->second, portRef, portName(instance, id, -1), bit)) {
-        checkPins(partMap, pins, nullptr, -1);
+        // A bit outside the port's bits is still on its pins, as pinmap and
+        // render show it.
+        checkPins(partMap, pins, bit == -1 ? nullptr : &id, bit);
         return;
     }
     int low = 0;
@@ -208,15 +208,21 @@ void PartMapChecker::checkPins(PartMap& partMap, const DOMElement* element, cons
         if (!port)
             continue;
         partMap.portPins[*port][bit].insert(id);
-        const auto use = partMap.pins.emplace(id, PinUse{*port, bit, pinRef});
-        const PinUse& first = use.first->second;
-        const bool samePortBit = first.port == *port && (first.bit == bit || first.bit == -1 || bit == -1);
-        if (!use.second && !samePortBit)
+        // A repeat adds nothing, and is reported as a port bit mapped twice.
+        PinUses& uses = partMap.pins[id];
+        const pinfacts::PortBit portBit{*port, bit};
+        if (!uses.seen.insert(portBit).second)
+            continue;
+        const auto earlier = std::find_if(uses.inOrder.begin(), uses.inOrder.end(), [&portBit](const PinUse& use) {
+            return pinfacts::shorts(use.portBit, portBit);
+        });
+        if (earlier != uses.inOrder.end())
             m_report.error("short", pinRef,
                            "pin " + partMap.footprint->pinNames[pin->second] + " is mapped to " +
-                               portName(*partMap.instance, first.port, first.bit) + " and to " +
-                               portName(*partMap.instance, *port, bit) + ": a short (first at line " +
-                               std::to_string(Dom::line(first.where)) + ")");
+                               portName(*partMap.instance, earlier->portBit.first, earlier->portBit.second) +
+                               " and to " + portName(*partMap.instance, *port, bit) + ": a short (first at line " +
+                               std::to_string(Dom::line(earlier->where)) + ")");
+        uses.inOrder.push_back({portBit, pinRef});
     }
 }
 

@@ -2,15 +2,20 @@
 #define IFX_PARTMAPCHECKER_H
 
 #include "check/DesignIndex.h"
-#include "check/PinReviewChecker.h"
+#include "model/PinFacts.h"
 
 #include <map>
 #include <set>
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 class CheckReport;
+
+// The pins that the port maps of one part map put each port on: by port id,
+// by bit (-1 for the whole port), the pin ids.
+using PortPins = std::map<std::string, std::map<int, std::set<std::string>>>;
 
 // Checks the part maps: their references, the bits they map, pins mapped to
 // two port bits (shorts), port bits mapped twice, and the ports that the part
@@ -26,18 +31,22 @@ private:
         std::map<std::string, std::set<int>> bits; // by port id
         std::set<const xercesc::DOMElement*> groups;
     };
-    // The first mapping that put a pin to use.
+    // A mapping that put a pin to use.
     struct PinUse {
-        std::string port;
-        int bit;
+        pinfacts::PortBit portBit; // the port by id
         const xercesc::DOMElement* where;
+    };
+    // The distinct port bits on one pin.
+    struct PinUses {
+        std::set<pinfacts::PortBit> seen;
+        std::vector<PinUse> inOrder;
     };
     // One part map being checked.
     struct PartMap {
         const DesignIndex::Instance* instance;
         const DesignIndex::Footprint* footprint;
         std::map<std::pair<std::string, int>, const xercesc::DOMElement*> mappedBits;
-        std::unordered_map<std::string, PinUse> pins;
+        std::unordered_map<std::string, PinUses> pins;
         PortPins portPins;
     };
 
@@ -45,7 +54,8 @@ private:
 
     void checkPartMap(const xercesc::DOMElement* element);
     void checkPortMap(PartMap& partMap, const xercesc::DOMElement* portMap);
-    // The bit a port map names, -1 for none; false when it is no valid bit.
+    // The bit a port map names, -1 for none; false when it is no valid bit,
+    // with bit set when that is a number outside the port's bits.
     bool readBit(const DesignIndex::Port& port, const xercesc::DOMElement* portRef, const std::string& name, int& bit);
     void checkGroupMap(PartMap& partMap, const xercesc::DOMElement* groupMap);
     // The port group or bus interface a group map names, if it can be mapped.

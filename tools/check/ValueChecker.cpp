@@ -2,6 +2,7 @@
 
 #include "check/CheckReport.h"
 #include "check/Dom.h"
+#include "model/ModelText.h"
 #include "render/PinPlacement.h"
 #include "wjxmlinterchange/PinConstraints.h"
 
@@ -11,7 +12,7 @@ using xercesc::DOMElement;
 
 namespace {
 
-const std::set<std::string> kPortTypes{"input", "output", "inout", "power", "ground"};
+const std::set<std::string> kPortTypes(modeltext::portTypes().begin(), modeltext::portTypes().end());
 const std::set<std::string> kGroupTypes{"bus", "voltageDefn"};
 
 bool isWholeNumber(const std::string& text)

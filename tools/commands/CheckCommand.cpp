@@ -6,6 +6,7 @@
 #include "check/DesignIndex.h"
 #include "check/PackageChecker.h"
 #include "check/PartMapChecker.h"
+#include "check/PinReviewChecker.h"
 #include "check/ValueChecker.h"
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
@@ -99,6 +100,7 @@ int CheckCommand::run(const std::string& fileName, const std::string& format, bo
     const DesignIndex index(root, report);
     ComponentChecker::check(index, report);
     PartMapChecker::check(root, index, report);
+    PinReviewChecker::check(design.get(), report);
     ValueChecker::check(root, report);
     if (!package.empty() && !PackageChecker::check(design.get(), device, refdes, report)) {
         std::cerr << fileName << ": instance " << refdes << " has no part map with pin mappings\n";

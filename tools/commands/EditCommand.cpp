@@ -5,6 +5,7 @@
 #include "edit/DesignStamp.h"
 #include "edit/EditNames.h"
 #include "model/DesignReader.h"
+#include "model/ModelText.h"
 
 #include <CLI/CLI.hpp>
 
@@ -137,7 +138,7 @@ void EditCommand::add(CLI::App& app, int& result)
     command->add_option("PORT", setType->port, "the port")->required();
     command->add_option("TYPE", setType->type, "input, output, inout, power or ground")
         ->required()
-        ->check(CLI::IsMember({"input", "output", "inout", "power", "ground"}));
+        ->check(CLI::IsMember(modeltext::portTypes()));
     attach(command, setType, setTypeEdit);
 }
 

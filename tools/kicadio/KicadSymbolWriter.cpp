@@ -1,5 +1,6 @@
 #include "kicadio/KicadSymbolWriter.h"
 
+#include "model/PinFacts.h"
 #include "model/PinMapTable.h"
 #include "text/NaturalOrder.h"
 #include "wjxmlkicad/DevicePins.h"
@@ -36,7 +37,7 @@ std::string electricalType(const PinMapRow& row)
         return row.type;
     if (row.type == "inout")
         return "bidirectional";
-    return row.type == "power" || row.type == "ground" ? "power_in" : "passive";
+    return pinfacts::isSupply(row.type) ? "power_in" : "passive";
 }
 
 std::string at(double x, double y, int angle)

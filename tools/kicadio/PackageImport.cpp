@@ -1,6 +1,7 @@
 #include "kicadio/PackageImport.h"
 
 #include "kicadio/FootprintApplier.h"
+#include "model/PinFacts.h"
 #include "model/PinMapTable.h"
 #include "text/NaturalOrder.h"
 #include "wjxmlkicad/DevicePins.h"
@@ -86,7 +87,7 @@ void checkPlacements(IWJInterfaceView* design, const DevicePins& package, const 
             for (const std::string& number : package.closest(row.pin))
                 closest += (closest.empty() ? " (closest: " : ", ") + number;
             problem += closest.empty() ? "" : closest + ")";
-        } else if (row.type != "power" && row.type != "ground" && row.mapping != "group") {
+        } else if (!pinfacts::isSupply(row.type) && row.mapping != "group") {
             if (const char* kind = refusedKind(PinFunction::of(*ball->second)))
                 problem = std::string(kind) + " ball (" + ball->second->name + ") of " + package.device;
         }

@@ -2,10 +2,16 @@
 
 namespace modeltext {
 
+const std::vector<std::string>& portTypes()
+{
+    static const std::vector<std::string> words{"input", "output", "inout", "power", "ground"};
+    return words;
+}
+
 std::string portType(int type)
 {
-    static const char* const words[] = {"input", "output", "inout", "power", "ground"};
-    return type >= 0 && type < 5 ? words[type] : "";
+    const auto code = static_cast<std::size_t>(type);
+    return type >= 0 && code < portTypes().size() ? portTypes()[code] : "";
 }
 
 std::string groupType(IWJPortGroup::IWJPortGroupType type)

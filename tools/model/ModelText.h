@@ -4,10 +4,14 @@
 #include "wjxmlinterfaceflowreader.h"
 
 #include <string>
+#include <vector>
 
 // How the tool words the model's codes and names.
 namespace modeltext {
 
+// The file's words for the port types, the word of code n at n: "input",
+// "output", "inout", "power", "ground". Every command reads and writes these.
+const std::vector<std::string>& portTypes();
 // The file's word for a port type code; "" for a code without one.
 std::string portType(int type);
 // The file's word for a group type; "" for no type.

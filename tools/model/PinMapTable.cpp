@@ -1,6 +1,7 @@
 #include "model/PinMapTable.h"
 
 #include "model/ModelText.h"
+#include "model/PinFacts.h"
 #include "model/PortGroupIndex.h"
 #include "text/NaturalOrder.h"
 #include "wjxmlinterchange/PinConstraints.h"
@@ -12,28 +13,6 @@
 #include <set>
 
 namespace {
-
-struct PairMember {
-    std::string pair;
-    std::string polarity;
-};
-
-// The differential pair and polarity of each member port, by its full name.
-std::map<std::string, PairMember> pairMembers(IWJCompInst* instance)
-{
-    std::map<std::string, PairMember> members;
-    for (auto walk = instance->differentialPorts(); walk.isValid(); ++walk) {
-        IWJDPPort* pair = dynamic_cast<IWJDPPort*>(walk.value());
-        if (!pair)
-            continue;
-        const std::string name = pair->fullName();
-        if (IWJPort* positive = pair->positivePort(nullptr, nullptr))
-            members[positive->fullName()] = {name, "P"};
-        if (IWJPort* negative = pair->negativePort(nullptr, nullptr))
-            members[negative->fullName()] = {name, "N"};
-    }
-    return members;
-}
 
 // Compares two texts in natural order: -1, 0 or 1.
 int compare(const std::string& a, const std::string& b)
@@ -101,6 +80,20 @@ bool PinMapTable::sameRefdes(const std::string& a, const std::string& b)
     return PinConstraints::refdesKey(a) == PinConstraints::refdesKey(b);
 }
 
+void PinMapTable::eachPartMap(IWJInterfaceView* design,
+                              const std::function<void(IWJPartMap*, const std::vector<const PinMapRow*>&)>& visit) const
+{
+    std::map<int, std::vector<const PinMapRow*>> rowsByPartMap;
+    for (const PinMapRow& row : m_rows)
+        rowsByPartMap[row.partMap].push_back(&row);
+    int index = 0;
+    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps, ++index) {
+        IWJPartMap* partMap = partMaps.value();
+        if (partMap->compInst() && partMap->footprint())
+            visit(partMap, rowsByPartMap[index]);
+    }
+}
+
 IWJPartMap* PinMapTable::partMapAt(IWJInterfaceView* design, int number)
 {
     auto partMaps = design->partMaps();
@@ -113,7 +106,7 @@ void PinMapTable::addPartMap(IWJPartMap* partMap, int index, bool allPins)
 {
     IWJCompInst* instance = partMap->compInst();
     const PortGroupIndex groups(instance);
-    const std::map<std::string, PairMember> pairs = pairMembers(instance);
+    const std::map<std::string, pinfacts::PairMember> pairs = pinfacts::pairMembers(instance);
     const IoStandards standards(instance);
     const std::size_t firstRow = m_rows.size();
     PinMapRow mapping{instance->refdes(), "", "", "", -1, "", "", "", "", "", "", "", "", "", "", "", index};

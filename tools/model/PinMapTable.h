@@ -3,6 +3,7 @@
 
 #include "wjxmlinterfaceflowreader.h"
 
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -47,6 +48,11 @@ public:
                 Order order = Order::Port);
 
     const std::vector<PinMapRow>& rows() const { return m_rows; }
+    // Calls visit with each part map of design that has an instance and a
+    // footprint, and its rows; design must be the design the table was made
+    // of, for all instances.
+    void eachPartMap(IWJInterfaceView* design,
+                     const std::function<void(IWJPartMap*, const std::vector<const PinMapRow*>&)>& visit) const;
     static std::vector<std::string> cells(const PinMapRow& row);
     // The part map of the rows with that number in design, which must be
     // the design the table was made of; null when there is none.

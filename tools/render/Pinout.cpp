@@ -1,8 +1,7 @@
 #include "render/Pinout.h"
 
-#include "model/ModelText.h"
+#include "model/PinFacts.h"
 #include "model/PinMapTable.h"
-#include "model/PortGroupIndex.h"
 
 #include "wjxmlinterchange/IoStandards.h"
 
@@ -14,35 +13,6 @@
 #include <utility>
 
 namespace {
-
-std::map<std::string, int> portTypes(IWJCompInst* instance)
-{
-    std::map<std::string, int> types;
-    for (auto ports = instance->ports(); ports.isValid(); ++ports)
-        types[ports.value()->fullName()] = ports.value()->type();
-    for (auto pairs = instance->differentialPorts(); pairs.isValid(); ++pairs)
-        types[pairs.value()->fullName()] = pairs.value()->type();
-    return types;
-}
-
-// The local name of the differential pair each member port belongs to, by
-// the port's full name.
-std::map<std::string, std::string> pairsOf(IWJCompInst* instance)
-{
-    std::map<std::string, std::string> pairs;
-    const std::size_t cellPrefix = std::string(instance->cellName()).size() + 1;
-    for (auto walk = instance->differentialPorts(); walk.isValid(); ++walk) {
-        IWJDPPort* pair = dynamic_cast<IWJDPPort*>(walk.value());
-        if (!pair)
-            continue;
-        const std::string pairName = std::string(pair->fullName()).substr(cellPrefix);
-        for (IWJPort* member : {pair->positivePort(nullptr, nullptr), pair->negativePort(nullptr, nullptr)}) {
-            if (member)
-                pairs[member->fullName()] = pairName;
-        }
-    }
-    return pairs;
-}
 
 double numberOr0(const char* text)
 {
@@ -87,16 +57,9 @@ std::string bitName(const std::string& port, int bit)
 
 Pinout::Pinout(IWJInterfaceView* design) : m_designName(design->designName()), m_byPort(!hasGroups(design))
 {
-    const PinMapTable table(design, "");
-    std::map<int, std::vector<const PinMapRow*>> rowsByPartMap;
-    for (const PinMapRow& row : table.rows())
-        rowsByPartMap[row.partMap].push_back(&row);
-    int index = 0;
-    for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps, ++index) {
-        IWJPartMap* partMap = partMaps.value();
-        if (partMap->compInst() && partMap->footprint())
-            addPartMap(partMap, rowsByPartMap[index]);
-    }
+    PinMapTable(design, "").eachPartMap(design, [this](IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows) {
+        addPartMap(partMap, rows);
+    });
 }
 
 void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows)
@@ -114,23 +77,18 @@ void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>
         locations.push_back(walk.value()->location());
     }
 
-    const PortGroupIndex groups(instance);
-    const std::string cellName = instance->cellName();
-    const std::map<std::string, int> types = portTypes(instance);
+    const std::size_t cellPrefix = std::string(instance->cellName()).size() + 1;
     std::vector<std::vector<Use>> uses(pins.size());
     for (const PinMapRow* row : rows) {
         const auto pin = pinIndex.find(row->pinId);
         if (pin == pinIndex.end())
             continue;
-        if (row->port.empty()) {
-            uses[pin->second].push_back({"", "", -1, IWJPort::Unknown, row->group, ""});
-        } else {
-            const auto type = types.find(row->port);
-            const std::string local = row->port.substr(cellName.size() + 1);
-            uses[pin->second].push_back(
-                {row->port, local, row->bit, type == types.end() ? IWJPort::Unknown : type->second,
-                 groups.groupOf(row->port, row->bit), row->pair.empty() ? busName(row->port) : row->pair});
-        }
+        if (row->port.empty())
+            uses[pin->second].push_back({"", "", -1, "", row->group, "", ""});
+        else
+            uses[pin->second].push_back({row->port, row->port.substr(cellPrefix), row->bit, row->type, row->portGroup,
+                                         row->pair.empty() ? busName(row->port) : row->pair,
+                                         row->pair.empty() ? "" : row->pair.substr(cellPrefix)});
     }
 
     const PinPlacement placement(names, locations, footprint->name());
@@ -143,17 +101,15 @@ void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>
                   outline ? placement.outlineLength() : numberOr0(footprint->length()),
                   footprint->rotation(),
                   {}};
-    const std::map<std::string, std::string> pairs = pairsOf(instance);
     for (std::size_t i = 0; i < pins.size(); ++i)
-        map.pins.push_back(describe(pins[i].second, pins[i].first, placement.points()[i], uses[i], map.refdes, pairs));
+        map.pins.push_back(describe(pins[i].second, pins[i].first, placement.points()[i], uses[i], map.refdes));
     for (const std::size_t i : placement.unreadable())
         map.unreadable.push_back(names[i] + ": \"" + locations[i] + '"');
     m_maps.push_back(std::move(map));
 }
 
 PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at,
-                           const std::vector<Use>& uses, const std::string& refdes,
-                           const std::map<std::string, std::string>& pairs)
+                           const std::vector<Use>& uses, const std::string& refdes)
 {
     PinoutPin drawn{pin->name(), id, at, fillOf(uses), false, {}, "", pin->name()};
     drawn.details.push_back("pin " + drawn.name + " (id " + id + ")");
@@ -162,7 +118,7 @@ PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const Pi
     if (!location.empty() || !padstack.empty())
         drawn.details.push_back("location " + (location.empty() ? "none" : location) + ", padstack " +
                                 (padstack.empty() ? "none" : padstack));
-    std::set<std::pair<std::string, int>> portBits;
+    std::set<pinfacts::PortBit> portBits;
     for (const Use& use : uses) {
         if (use.port.empty()) {
             drawn.details.push_back("mapped with group " + use.group);
@@ -173,28 +129,19 @@ PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const Pi
         }
         if (drawn.label.empty())
             drawn.label = bitName(use.local, use.bit);
-        const auto pair = pairs.find(use.port);
-        if (pair != pairs.end())
-            drawn.searchText += '|' + use.port.substr(0, use.port.size() - use.local.size()) + pair->second + '|' +
-                                refdes + '.' + pair->second;
+        if (!use.pairLocal.empty())
+            drawn.searchText += '|' + use.port.substr(0, use.port.size() - use.local.size()) + use.pairLocal + '|' +
+                                refdes + '.' + use.pairLocal;
         drawn.searchText += '|' + refdes + '.' + bitName(use.local, use.bit);
         portBits.insert({use.port, use.bit});
         const std::string name = bitName(use.port, use.bit);
-        const std::string type = modeltext::portType(use.type);
-        drawn.details.push_back(name + ": " + (type.empty() ? "no type" : type) +
+        drawn.details.push_back(name + ": " + (use.type.empty() ? "no type" : use.type) +
                                 (use.group.empty() ? "" : ", group " + use.group));
         drawn.searchText += '|' + name + (use.group.empty() ? "" : '|' + use.group);
     }
     if (uses.empty())
         drawn.details.push_back("unmapped");
-    // A whole port and its bits are one signal on a pin, as ifx check has it.
-    const auto shorts = [](const std::pair<std::string, int>& a, const std::pair<std::string, int>& b) {
-        return a.first != b.first || (a.second != b.second && a.second != -1 && b.second != -1);
-    };
-    bool isShort = false;
-    for (auto a = portBits.begin(); a != portBits.end() && !isShort; ++a)
-        isShort = std::any_of(std::next(a), portBits.end(), [&](const auto& b) { return shorts(*a, b); });
-    if (isShort) {
+    if (pinfacts::anyShort(portBits)) {
         drawn.isShort = true;
         drawn.details.push_back("short: mapped to " + std::to_string(portBits.size()) + " different port bits");
     }
@@ -208,9 +155,9 @@ std::string Pinout::fillOf(const std::vector<Use>& uses)
     for (const Use& use : uses) {
         if (use.port.empty())
             continue;
-        if (use.type == IWJPort::Power)
+        if (use.type == "power")
             return "power";
-        if (use.type == IWJPort::Ground)
+        if (use.type == "ground")
             return "ground";
         if (!use.group.empty())
             return "g" + std::to_string(groupNumber(use.group));

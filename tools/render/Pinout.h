@@ -18,7 +18,7 @@ struct PinoutPin {
     // "g<n>" for the n-th group (or port) of Pinout::groups(), "power",
     // "ground", "ungrouped" (mapped to a port in no group) or "unmapped".
     std::string fill;
-    bool isShort; // mapped to two different port bits
+    bool isShort; // mapped to port bits that short each other
     std::vector<std::string> details;
     // Beside the pin on packages with pins on their edges: the local name of
     // the first port bit, or the group, it is mapped to.
@@ -60,19 +60,20 @@ public:
     const std::vector<std::string>& groups() const { return m_groups; }
 
 private:
-    // What one pin is mapped to.
+    // What one pin is mapped to, from a row of the pin map table.
     struct Use {
         std::string port;  // "" for a group mapping
         std::string local; // the port's local name
         int bit;
-        int type;
+        std::string type; // the port type's word
         std::string group;
-        std::string family; // the pair or bus of the port, which colours it when no group does
+        std::string family;    // the pair or bus of the port, which colours it when no group does
+        std::string pairLocal; // the local name of the port's differential pair
     };
 
     void addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows);
     PinoutPin describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at, const std::vector<Use>& uses,
-                       const std::string& refdes, const std::map<std::string, std::string>& pairs);
+                       const std::string& refdes);
     std::string fillOf(const std::vector<Use>& uses);
     int groupNumber(const std::string& group);
 
