@@ -59,14 +59,15 @@ BROWSER_PACKAGES := chromium
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ          ?= build-fuzz
 FUZZ_SECONDS  ?= 300
-FUZZ_TARGETS  := reader edit
+FUZZ_TARGETS  := reader edit kicad
 FUZZ_SMOKE_SECONDS ?= 30
 FUZZ_COVERAGE ?= build-fuzz-coverage
-# Files up to 8 KB, with the words of the format; operation sequences up to
+# Files up to 8 KB, with the words of their formats; operation sequences up to
 # 1 KB, tried at full length from the start (one round trip costs more than
 # many operations).
 FUZZ_OPTIONS_reader := -max_len=8192 -dict=fuzz/reader.dict
 FUZZ_OPTIONS_edit   := -max_len=1024 -len_control=0
+FUZZ_OPTIONS_kicad  := -max_len=8192 -dict=fuzz/kicad.dict
 
 FORMAT_PACKAGES := clang-format
 FORMAT_SOURCES   = $(shell git ls-files '*.cpp' '*.h')

@@ -68,11 +68,15 @@ private:
         return false;
     }
 
+    // Numbers farther out would overflow the extents and middles taken of
+    // them, and no board is so large.
     bool numbers(const SExpression& item, std::size_t count, double* values)
     {
+        constexpr double kFarthest = 1e9;
         for (std::size_t i = 0; i < count; ++i) {
-            if (!KicadFootprint::number(item.text(i + 1), &values[i]))
-                return fail(item, "(" + item.head() + " ...) needs " + std::to_string(count) + " numbers");
+            if (!KicadFootprint::number(item.text(i + 1), &values[i]) || std::fabs(values[i]) > kFarthest)
+                return fail(item, "(" + item.head() + " ...) needs " + std::to_string(count) +
+                                      " numbers, none farther than 1e9 from 0");
         }
         return true;
     }

@@ -1,4 +1,5 @@
 #include "EditFuzzCase.h"
+#include "KicadFuzzCase.h"
 #include "ReaderFuzzCase.h"
 #include "TestSupport.h"
 
@@ -44,6 +45,11 @@ std::string editCase(const std::string& name, const std::string& content)
     return EditFuzzCase(WJ_TEST_OUTPUT_DIR, "fuzz-edit-" + name, sourcePath("examples/board.xml")).run(content);
 }
 
+std::string kicadCase(const std::string& name, const std::string& content)
+{
+    return KicadFuzzCase(WJ_TEST_OUTPUT_DIR, "fuzz-kicad-" + name).run(content);
+}
+
 } // namespace
 
 TEST(FuzzReplay, ReaderCorpus)
@@ -64,4 +70,14 @@ TEST(FuzzReplay, EditCorpus)
 TEST(FuzzReplay, EditRegressions)
 {
     replay("regressions/edit", editCase);
+}
+
+TEST(FuzzReplay, KicadCorpus)
+{
+    replay("corpus/kicad", kicadCase);
+}
+
+TEST(FuzzReplay, KicadRegressions)
+{
+    replay("regressions/kicad", kicadCase);
 }

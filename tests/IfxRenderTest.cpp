@@ -25,16 +25,6 @@ bool isWellFormed(const std::string& path)
     return std::system(("xmllint --noout '" + path + "'").c_str()) == 0;
 }
 
-// The element of the pin with this name, from its start tag to its end.
-std::string pinElement(const std::string& svg, const std::string& pin)
-{
-    const std::size_t tag = svg.find("data-pin=\"" + pin + "\"");
-    if (tag == std::string::npos)
-        return "";
-    const std::size_t start = svg.rfind("<g ", tag);
-    return svg.substr(start, svg.find("</g>", tag) + 4 - start);
-}
-
 // The fill class of the legend line that names group.
 std::string legendFill(const std::string& svg, const std::string& group)
 {

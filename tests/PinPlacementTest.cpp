@@ -1,4 +1,5 @@
 #include "render/PinPlacement.h"
+#include "render/BankOutline.h"
 
 #include <gtest/gtest.h>
 
@@ -116,4 +117,20 @@ TEST(PinPlacement, PlacesNumberedPinsAroundTheOutline)
                          .points()[6]
                          .x,
                      3);
+}
+
+// An L of three cells of one bank beside a cell of another: the border runs
+// inset around the L, shorter at its five outer corners and longer at its
+// inner one, so it is as long as the L's outline less 8 insets.
+TEST(BankOutline, InsetsTheBorderAroundTheCellsOfEachBank)
+{
+    const std::vector<BankBorder> borders =
+        BankOutline::borders({{0, 0}, {0.8, 0}, {0, 0.8}, {0.8, 0.8}, {5, 5}}, {"15", "15", "15", "", "14"}, 0.8, 0.1);
+    ASSERT_EQ(borders.size(), 2u);
+    EXPECT_EQ(borders[0].bank, "14");
+    EXPECT_EQ(borders[1].lines.size(), 8u);
+    double length = 0;
+    for (const auto& [from, to] : borders[1].lines)
+        length += std::hypot(to.x - from.x, to.y - from.y);
+    EXPECT_NEAR(length, 8 * 0.8 - 8 * 0.1, 1e-9);
 }

@@ -94,6 +94,15 @@ int occurrences(const std::string& where, const std::string& text)
     return n;
 }
 
+std::string pinElement(const std::string& svg, const std::string& pin)
+{
+    const std::size_t tag = svg.find("data-pin=\"" + pin + "\"");
+    if (tag == std::string::npos)
+        return "";
+    const std::size_t start = svg.rfind("<g ", tag);
+    return svg.substr(start, svg.find("</g>", tag) + 4 - start);
+}
+
 std::string pinNames(IWJFootPrintPinGroup* group)
 {
     std::string names;

@@ -51,6 +51,9 @@ std::string pinNames(IWJFootPrintPinGroup* group);
 
 // How often text occurs in where, occurrences not overlapping.
 int occurrences(const std::string& where, const std::string& text);
+// The element of the pin with this name in an ifx render drawing, from its
+// start tag to its end; "" when there is none.
+std::string pinElement(const std::string& svg, const std::string& pin);
 
 template <class Handle> int count(Handle walk)
 {

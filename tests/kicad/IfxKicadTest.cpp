@@ -181,3 +181,45 @@ TEST(IfxPackage, CheckFindsPlanningFaultsAndPinmapListsFreeIo)
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "bank,pin,function,partner\r\n14,E1,IO_L5P_T0_14,E2\r\n14,E2,IO_L5N_T0_14,E1\r\n");
 }
+
+TEST(IfxPackage, RenderColoursUnmappedBallsByFunctionAndOutlinesIoBanks)
+{
+    const std::string design = testsupport::outputPath("package-render.xml");
+    std::remove(design.c_str());
+    IfxRun run = runIfx({"import", design,
+                         testsupport::writeInput("render.xdc", "set_property PACKAGE_PIN A1 "
+                                                               "[get_ports led]\n"),
+                         "--refdes", "U1", "--package", kPackage, "--footprint-file", kBga});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string folder = testsupport::outputPath("package-render");
+    run = runIfx({"render", design, "--svg", "-o", folder, "--package", kPackage});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string svg = testsupport::readFile(folder + "/U1.svg");
+    EXPECT_NE(svg.find("placed on the ball grid by name, balls of XC7TEST-FG16</text>"), std::string::npos);
+    EXPECT_NE(testsupport::pinElement(svg, "A1").find("\nfunction IO_L1P_T0_14 (bidirectional), bank 14, partner A2\n"),
+              std::string::npos)
+        << testsupport::pinElement(svg, "A1");
+    EXPECT_EQ(testsupport::pinElement(svg, "A1").find("free-io"), std::string::npos);
+    for (const auto& [ball, fill] : {std::pair<const char*, const char*>{"A2", "free-io"},
+                                     {"C1", "ground-ball"},
+                                     {"C3", "supply"},
+                                     {"D1", "no-connect"},
+                                     {"C4", "other-ball"}}) {
+        EXPECT_EQ(testsupport::pinElement(svg, ball).rfind(std::string("<g class=\"pin ") + fill + "\" ", 0), 0u)
+            << ball;
+        EXPECT_NE(svg.find(std::string("<g class=\"key ") + fill + "\">"), std::string::npos) << fill;
+    }
+    // Banks 14 and 15 hold user I/O; the unit of the supplies is no bank.
+    EXPECT_EQ(testsupport::occurrences(svg, "<path class=\"bank\""), 2);
+    EXPECT_NE(svg.find("<title>bank 15</title></path>"), std::string::npos);
+    EXPECT_NE(svg.find(">bank 14</text></g>"), std::string::npos);
+
+    const std::string checked = testsupport::sourcePath("tests/data/kicad/package-check.xml");
+    run = runIfx({"render", checked, "-o", "-", "--package", kPackage, "--refdes", "u1"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(">1 pin that XC7TEST-FG16 lacks: A11</text>"), std::string::npos);
+    EXPECT_NE(run.out.find(">8 balls of XC7TEST-FG16 not on the footprint</text>"), std::string::npos);
+    run = runIfx({"render", checked, "-o", "-", "--package", kPackage, "--refdes", "U2"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, checked + ": no part map is of an instance with the refdes \"U2\"; the part maps are of U1\n");
+}

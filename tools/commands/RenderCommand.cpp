@@ -3,10 +3,13 @@
 #include "PrintableText.h"
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
+#include "model/PinMapTable.h"
 #include "render/Pinout.h"
+#include "render/PinoutPackage.h"
 #include "render/PinoutPage.h"
 #include "render/PinoutSvg.h"
 #include "text/OutputFile.h"
+#include "wjxmlkicad/DevicePins.h"
 
 #include <cctype>
 #include <filesystem>
@@ -92,49 +95,91 @@ std::string outputProblem(const std::string& output, bool svg)
     return output + ": the pin-out is an HTML page; name it .html or .htm, or use --svg for SVG files";
 }
 
+// Draws the balls of the package on the part maps of refdes (any case), or
+// on the one part map of the design when refdes is "". False, said on
+// stderr, when there is no such part map.
+bool applyPackage(const DevicePins& package, const std::string& refdes, Pinout& pinout, const std::string& fileName)
+{
+    std::string drawn;
+    std::vector<PinoutMap*> chosen;
+    for (PinoutMap& map : pinout.maps()) {
+        drawn += (drawn.empty() ? "" : ", ") + map.refdes;
+        if (refdes.empty() || PinMapTable::sameRefdes(refdes, map.refdes))
+            chosen.push_back(&map);
+    }
+    const std::string known = drawn.empty() ? "the design has no part maps" : "the part maps are of " + drawn;
+    if (chosen.empty() || (refdes.empty() && chosen.size() > 1)) {
+        std::cerr << wjxml::printable(fileName + ": " +
+                                      (refdes.empty()
+                                           ? "name the instance the balls of --package are drawn on "
+                                             "with --refdes: "
+                                           : "no part map is of an instance with the refdes \"" + refdes + "\"; ") +
+                                      known)
+                  << '\n';
+        return false;
+    }
+    for (PinoutMap* map : chosen)
+        PinoutPackage::apply(package, *map);
+    return true;
+}
+
 } // namespace
 
 void RenderCommand::add(CLI::App& app, int& result)
 {
     struct Options {
         std::string file;
-        std::string output;
-        bool svg = false;
-        bool bottom = false;
+        RenderOptions render;
     };
     auto options = std::make_shared<Options>();
     CLI::App* command = CommandLine::add(
         app, "render",
         "Draw each part map's footprint seen from the top (or --bottom), every pin coloured by the group of the\n"
         "port it is mapped to (by the port in a design without groups), as one HTML page with a search box; or,\n"
-        "with --svg, as one SVG file\n"
-        "per part map in the folder OUT, named after the refdes.",
+        "with --svg, as one SVG file per part map in the folder OUT, named after the refdes. With --package, the\n"
+        "unmapped balls of the instance are coloured by what the device package has them for, and its I/O banks\n"
+        "outlined.",
         "ifx render board.xml -o pinout.html");
     command->add_option("FILE", options->file, "interface exchange file")->required();
-    command->add_option("-o,--output", options->output, "the HTML file, or with --svg the folder")->required();
-    command->add_flag("--svg", options->svg, "write one SVG file per part map instead");
-    command->add_flag("--bottom", options->bottom, "draw the footprints seen from below");
-    command->callback(
-        [options, &result] { result = run(options->file, options->output, options->svg, options->bottom); });
+    command->add_option("-o,--output", options->render.output, "the HTML file, or with --svg the folder")->required();
+    command->add_flag("--svg", options->render.svg, "write one SVG file per part map instead");
+    command->add_flag("--bottom", options->render.bottom, "draw the footprints seen from below");
+    command->add_option("--package", options->render.package,
+                        "device pin list (FILE.kicad_sym:SYMBOL or FILE.csv) whose balls colour the unmapped pins "
+                        "by function, with the I/O banks outlined");
+    command
+        ->add_option("--refdes", options->render.refdes,
+                     "the instance drawn with the balls of --package; needed when there are several")
+        ->needs("--package");
+    command->callback([options, &result] { result = run(options->file, options->render); });
 }
 
-int RenderCommand::run(const std::string& fileName, const std::string& output, bool svg, bool bottom)
+int RenderCommand::run(const std::string& fileName, const RenderOptions& options)
 {
     constexpr int kUsageError = 2;
-    const std::string problem = outputProblem(output, svg);
+    const std::string& output = options.output;
+    const std::string problem = outputProblem(output, options.svg);
     if (!problem.empty()) {
         std::cerr << "ifx render: " << wjxml::printable(problem) << '\n';
         return kUsageError;
     }
+    DevicePins package;
+    std::string error;
+    if (!options.package.empty() && !DevicePins::read(options.package, &package, &error)) {
+        std::cerr << wjxml::printable(error) << '\n';
+        return 1;
+    }
     Design design = DesignReader::read(fileName);
     if (!design)
         return 1;
-    const Pinout pinout(design.get());
+    Pinout pinout(design.get());
     design.reset();
-    if (svg)
-        return writeSvgs(pinout, output, fileName, bottom) ? 0 : 1;
+    if (!options.package.empty() && !applyPackage(package, options.refdes, pinout, fileName))
+        return 1;
+    if (options.svg)
+        return writeSvgs(pinout, output, fileName, options.bottom) ? 0 : 1;
     std::ostringstream page;
-    PinoutPage::write(page, pinout, bottom);
+    PinoutPage::write(page, pinout, options.bottom);
     if (output == "-") {
         std::cout << page.str();
         return 0;

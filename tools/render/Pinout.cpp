@@ -100,18 +100,19 @@ void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>
                   outline ? placement.outlineWidth() : numberOr0(footprint->width()),
                   outline ? placement.outlineLength() : numberOr0(footprint->length()),
                   footprint->rotation(),
+                  "",
                   {}};
     for (std::size_t i = 0; i < pins.size(); ++i)
         map.pins.push_back(describe(pins[i].second, pins[i].first, placement.points()[i], uses[i], map.refdes));
     for (const std::size_t i : placement.unreadable())
-        map.unreadable.push_back(names[i] + ": \"" + locations[i] + '"');
+        map.notes.push_back("location of pin " + names[i] + ": \"" + locations[i] + "\" cannot be read");
     m_maps.push_back(std::move(map));
 }
 
 PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at,
                            const std::vector<Use>& uses, const std::string& refdes)
 {
-    PinoutPin drawn{pin->name(), id, at, fillOf(uses), false, {}, "", pin->name()};
+    PinoutPin drawn{pin->name(), id, at, fillOf(uses), false, {}, "", pin->name(), ""};
     drawn.details.push_back("pin " + drawn.name + " (id " + id + ")");
     const std::string location = pin->location();
     const std::string padstack = pin->padstack();

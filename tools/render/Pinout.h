@@ -16,7 +16,9 @@ struct PinoutPin {
     std::string id;
     PinPoint at;
     // "g<n>" for the n-th group (or port) of Pinout::groups(), "power",
-    // "ground", "ungrouped" (mapped to a port in no group) or "unmapped".
+    // "ground", "ungrouped" (mapped to a port in no group) or "unmapped";
+    // an unmapped ball of a device package, what the ball is for
+    // (PinoutPackage).
     std::string fill;
     bool isShort; // mapped to port bits that short each other
     std::vector<std::string> details;
@@ -28,6 +30,9 @@ struct PinoutPin {
     // The full and the refdes-prefixed names of its port bits, the
     // differential pairs of its ports.
     std::string searchText;
+    // The I/O bank of the device package the pin is a ball of, which the
+    // drawing outlines; "" for none.
+    std::string bank;
 };
 
 // One part map: its instance's pins on its footprint.
@@ -41,8 +46,11 @@ struct PinoutMap {
     double width;
     double length;
     std::string rotation;
-    // "NAME: TEXT" for each pin whose location cannot be read.
-    std::vector<std::string> unreadable;
+    // The device package whose balls colour the unmapped pins; "" for none.
+    std::string package;
+    // What the drawing must say of the pins: locations that cannot be read,
+    // pins the package lacks.
+    std::vector<std::string> notes;
 };
 
 // What each pin of each part map is mapped to, from the pin map table, with
@@ -53,6 +61,7 @@ public:
 
     const std::string& designName() const { return m_designName; }
     const std::vector<PinoutMap>& maps() const { return m_maps; }
+    std::vector<PinoutMap>& maps() { return m_maps; }
     // The full names of the bus interfaces and port groups that colour pins,
     // numbered by first use; in a design without any, those of the ports,
     // each bus by its name without the bit ("LED" for LED[0], LED_1, ...),

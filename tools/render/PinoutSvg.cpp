@@ -1,5 +1,6 @@
 #include "render/PinoutSvg.h"
 
+#include "render/BankOutline.h"
 #include "text/Markup.h"
 
 #include <algorithm>
@@ -35,12 +36,29 @@ int groupOf(const std::string& fill)
     return std::stoi(fill.substr(1));
 }
 
+// Hues a golden angle apart stay distinct for many groups.
+int hueOf(int index, double start)
+{
+    return static_cast<int>(std::fmod(index * 137.508 + start, 360.0));
+}
+
 std::string groupColour(int group)
 {
-    // Hues a golden angle apart stay distinct for many groups.
-    const int hue = static_cast<int>(std::fmod(group * 137.508 + 200, 360.0));
-    return "hsl(" + std::to_string(hue) + ",70%," + (group % 2 ? "68%" : "78%") + ")";
+    return "hsl(" + std::to_string(hueOf(group, 200)) + ",70%," + (group % 2 ? "68%" : "78%") + ")";
 }
+
+// Darker than the fills, so that a border shows beside any ball.
+std::string bankColour(int bank)
+{
+    return "hsl(" + std::to_string(hueOf(bank, 20)) + ",85%,35%)";
+}
+
+// The fills of unmapped balls of a device package and what the legend calls them.
+const char* const kBallFills[][2] = {{"free-io", "free user I/O ball"},
+                                     {"supply", "supply ball"},
+                                     {"ground-ball", "ground ball"},
+                                     {"no-connect", "no-connect ball"},
+                                     {"other-ball", "configuration, clock or other ball"}};
 
 struct Box {
     double minX;
@@ -148,7 +166,10 @@ void writeStyle(std::ostream& out, const std::set<std::string>& fills, const std
         << ".ground circle{fill:#263238}.ground text{fill:#fff}\n"
         << ".ungrouped circle{fill:#cfd8dc}\n"
         << "#" << id << " .unmapped circle{fill:url(#hatch-" << id << ")}\n"
-        << ".short circle{stroke:#ff0000;stroke-width:3.5}\n";
+        << ".short circle{stroke:#ff0000;stroke-width:3.5}\n"
+        << ".free-io circle{fill:#fff}.supply circle{fill:#ffcc80}.ground-ball circle{fill:#90a4ae}\n"
+        << ".no-connect circle{fill:#fff;stroke-dasharray:2 2}.other-ball circle{fill:#ce93d8}\n"
+        << ".pinout .bank{fill:none;stroke-width:" << number(std::max(1.0, radius * 0.12)) << "}\n";
     for (const std::string& fill : fills) {
         if (groupOf(fill) >= 0)
             out << '.' << fill << " circle{fill:" << groupColour(groupOf(fill)) << "}\n";
@@ -221,7 +242,7 @@ void writeLegendLine(std::ostream& out, double x, double y, const std::string& f
 }
 
 void writeLegend(std::ostream& out, const std::set<std::string>& fills, bool hasShort,
-                 const std::vector<std::string>& groups, double x)
+                 const std::vector<std::string>& groups, const std::vector<BankBorder>& banks, double x)
 {
     double y = kHeading + kMargin;
     out << "<g class=\"legend\">\n";
@@ -244,9 +265,22 @@ void writeLegend(std::ostream& out, const std::set<std::string>& fills, bool has
             y += kLegendLine;
         }
     }
+    for (const auto& ball : kBallFills) {
+        if (fills.count(ball[0])) {
+            writeLegendLine(out, x, y, ball[0], ball[1]);
+            y += kLegendLine;
+        }
+    }
     if (hasShort) {
         writeLegendLine(out, x, y, "short", "short: pin mapped to two port bits");
+        y += kLegendLine;
     }
+    for (std::size_t i = 0; i < banks.size(); ++i, y += kLegendLine)
+        out << "<g class=\"key bank\"><line x1=\"" << number(x + 1) << "\" y1=\"" << number(y) << "\" x2=\""
+            << number(x + 17) << "\" y2=\"" << number(y)
+            << "\" class=\"bank\" style=\"stroke:" << bankColour(static_cast<int>(i)) << ";stroke-width:3\"/><text x=\""
+            << number(x + 24) << "\" y=\"" << number(y) << "\">bank " << markup::escape(banks[i].bank)
+            << "</text></g>\n";
     out << "</g>\n";
 }
 
@@ -287,7 +321,32 @@ std::string headingOf(const PinoutMap& map, bool bottom)
                           " pins, seen from the " + (bottom ? "bottom" : "top") + ", " + placementWords(map.placement);
     if (!map.rotation.empty() && std::strtod(map.rotation.c_str(), nullptr) != 0)
         heading += ", rotation " + map.rotation + " not applied";
+    if (!map.package.empty())
+        heading += ", balls of " + map.package;
     return heading;
+}
+
+std::vector<BankBorder> bankBorders(const PinoutMap& map, const Frame& frame)
+{
+    std::vector<PinPoint> points;
+    std::vector<std::string> banks;
+    for (const PinoutPin& pin : map.pins) {
+        points.push_back(pin.at);
+        banks.push_back(pin.bank);
+    }
+    const double pitch = frame.pitch / frame.scale;
+    return BankOutline::borders(points, banks, pitch, pitch * 0.035);
+}
+
+void writeBankBorders(std::ostream& out, const std::vector<BankBorder>& borders, const Frame& frame)
+{
+    for (std::size_t i = 0; i < borders.size(); ++i) {
+        out << "<path class=\"bank\" style=\"stroke:" << bankColour(static_cast<int>(i)) << "\" d=\"";
+        for (const auto& [from, to] : borders[i].lines)
+            out << 'M' << number(frame.x(from.x)) << ' ' << number(frame.y(from.y)) << 'L' << number(frame.x(to.x))
+                << ' ' << number(frame.y(to.y));
+        out << "\"><title>bank " << markup::escape(borders[i].bank) << "</title></path>\n";
+    }
 }
 
 } // namespace
@@ -296,8 +355,9 @@ void PinoutSvg::write(std::ostream& out, const PinoutMap& map, const std::vector
                       bool bottom)
 {
     const std::string id = "pinout-" + std::to_string(number);
-    const double headingHeight = kHeading + static_cast<double>(map.unreadable.size()) * kNoteLine;
+    const double headingHeight = kHeading + static_cast<double>(map.notes.size()) * kNoteLine;
     const Frame frame = frameOf(map, bottom, headingHeight);
+    const std::vector<BankBorder> banks = bankBorders(map, frame);
     const double radius = std::max(1.5, frame.pitch * 0.42);
     std::set<std::string> fills;
     bool hasShort = false;
@@ -307,7 +367,7 @@ void PinoutSvg::write(std::ostream& out, const PinoutMap& map, const std::vector
     }
     const double drawingWidth = frame.width() + 2 * frame.left;
     const double legendX = std::max(drawingWidth, 200.0) + 10;
-    const double legendLines = static_cast<double>(fills.size() + (hasShort ? 1 : 0));
+    const double legendLines = static_cast<double>(fills.size() + (hasShort ? 1 : 0) + banks.size());
     const std::string heading = headingOf(map, bottom);
     // The heading's bold 15 px letters take about 9 pixels each.
     const double width = std::max(legendX + kLegendWidth, kMargin + 9.0 * static_cast<double>(heading.size()));
@@ -324,9 +384,9 @@ void PinoutSvg::write(std::ostream& out, const PinoutMap& map, const std::vector
     out << "<text class=\"heading\" x=\"" << ::number(kMargin / 2) << "\" y=\"20\">" << markup::escape(heading)
         << "</text>\n";
     double noteY = kHeading + kNoteLine / 2;
-    for (const std::string& unreadable : map.unreadable) {
-        out << "<text class=\"note\" x=\"" << ::number(kMargin / 2) << "\" y=\"" << ::number(noteY)
-            << "\">location of pin " << markup::escape(unreadable) << " cannot be read</text>\n";
+    for (const std::string& note : map.notes) {
+        out << "<text class=\"note\" x=\"" << ::number(kMargin / 2) << "\" y=\"" << ::number(noteY) << "\">"
+            << markup::escape(note) << "</text>\n";
         noteY += kNoteLine;
     }
     if (frame.body.maxX > frame.body.minX)
@@ -334,11 +394,12 @@ void PinoutSvg::write(std::ostream& out, const PinoutMap& map, const std::vector
             << "\" y=\"" << ::number(frame.y(frame.body.maxY)) << "\" width=\""
             << ::number((frame.body.maxX - frame.body.minX) * frame.scale) << "\" height=\""
             << ::number((frame.body.maxY - frame.body.minY) * frame.scale) << "\"/>\n";
+    writeBankBorders(out, banks, frame);
     writePinOneMark(out, map, frame, radius);
     out << "<g class=\"pins\">\n";
     for (const PinoutPin& pin : map.pins)
         writePin(out, pin, frame, radius);
     out << "</g>\n";
-    writeLegend(out, fills, hasShort, groups, legendX);
+    writeLegend(out, fills, hasShort, groups, banks, legendX);
     out << "</svg>\n";
 }

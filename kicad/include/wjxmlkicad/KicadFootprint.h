@@ -32,7 +32,8 @@ struct KicadFootprint {
 
     /// Reads the file at path. False, with error "path:line:column: message",
     /// when it cannot be read, is no footprint, or a numbered pad lacks its
-    /// position or size or has numbers that cannot be read.
+    /// position or size or has numbers that cannot be read or lie farther
+    /// than 1e9 from 0.
     static bool read(const std::string& path, KicadFootprint* result, std::string* error);
 
     /// Millimetres as the files write them: up to six decimals, no trailing
