@@ -54,6 +54,8 @@ TEST(IfxImport, ExistingDesignKeepsOrReplacesItsPinMappings)
                            "read past, 1 ports, 1 pins and 0 differential pairs made, 0 warnings\n"
                            "U1: ports made: SPARE\nU1: pins made: Z9\n");
         const testsupport::View design = testsupport::read(board, false);
+        EXPECT_NE(std::string(design->lastUpdatedBy()).find("(ifx import)"), std::string::npos);
+        EXPECT_EQ(std::string(design->lastUpdatedAt()).back(), 'Z') << "ISO 8601 in UTC";
         const std::vector<std::string> after = placements(design.get(), "U1");
         if (replace) {
             EXPECT_EQ(after, (std::vector<std::string>{"CLK_IN=H3", "SPARE[2]=Z9"}));

@@ -2,6 +2,7 @@
 
 #include "PrintableText.h"
 #include "commands/CommandLine.h"
+#include "edit/DesignStamp.h"
 #include "kicadio/PackageImport.h"
 #include "model/DesignReader.h"
 #include "text/OutputFile.h"
@@ -138,7 +139,10 @@ int ImportCommand::run(const std::string& designFile, const std::vector<std::str
         (package.package.empty() || PackageImport::apply(design.get(), sources, options.refdes, package, &report));
     printCapped(report.warnings, "warnings");
     printCapped(report.errors, "errors");
-    if (!imported || !DesignReader::write(design.get(), written))
+    if (!imported)
+        return 1;
+    DesignStamp::stamp(design.get(), "ifx import");
+    if (!DesignReader::write(design.get(), written))
         return 1;
     std::cerr << options.refdes << ": " << report.placementsRead << " placements and " << report.standardsRead
               << " IO standards read, " << report.placementsCommentedOut << " placements commented out, "
