@@ -1,6 +1,7 @@
 #include "wjxmlkicad/DevicePins.h"
 
 #include "CsvColumns.h"
+#include "EditDistance.h"
 #include "TextRules.h"
 #include "wjxmlkicad/KicadSymbolLibrary.h"
 #include "wjxmlkicad/SExpression.h"
@@ -48,24 +49,6 @@ std::size_t pairMark(const std::string& name, std::string* pair)
         }
     }
     return std::string::npos;
-}
-
-// The Levenshtein distance of a and b.
-std::size_t editDistance(const std::string& a, const std::string& b)
-{
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
 }
 
 } // namespace

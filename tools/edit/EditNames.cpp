@@ -1,5 +1,6 @@
 #include "edit/EditNames.h"
 
+#include "EditDistance.h"
 #include "model/ModelText.h"
 
 #include <algorithm>
@@ -19,19 +20,7 @@ std::size_t distance(const std::string& a, const std::string& b)
 {
     if (a.find(b) != std::string::npos || b.find(a) != std::string::npos)
         return 1;
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
+    return editDistance(a, b);
 }
 
 // Splits "D[3]", "D<3>" and "D 3" into the port name and the bit.
