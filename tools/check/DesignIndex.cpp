@@ -101,13 +101,10 @@ void DesignIndex::addFootprint(const DOMElement* element)
 {
     noteId(element);
     Footprint& footprint = m_footprints[Dom::attribute(element, "id")];
-    footprint = {orId(Dom::childText(element, "Name"), element), {}, {}, {}};
+    footprint = {orId(Dom::childText(element, "Name"), element), {}};
     for (const DOMElement* pin : Dom::items(element, "Pins", "Pin")) {
         noteId(pin);
-        footprint.pins[Dom::attribute(pin, "id")] = footprint.pinNames.size();
-        footprint.pinNames.push_back(orId(Dom::childText(pin, "Name"), pin));
-        const DOMElement* location = Dom::child(pin, "XY");
-        footprint.pinLocations.push_back(location ? Dom::text(location) : Dom::childText(pin, "Location"));
+        footprint.pins.insert(Dom::attribute(pin, "id"));
     }
 }
 

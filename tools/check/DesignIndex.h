@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class CheckReport;
@@ -42,11 +43,8 @@ public:
         std::vector<VoltageGroup> voltageGroups; // in document order
     };
     struct Footprint {
-        std::string label; // the name, else the id
-        // The pins in document order, and the index of each by id.
-        std::vector<std::string> pinNames;
-        std::vector<std::string> pinLocations;
-        std::unordered_map<std::string, std::size_t> pins;
+        std::string label;                    // the name, else the id
+        std::unordered_set<std::string> pins; // by id
     };
 
     // Files everything below root and reports each id used twice.

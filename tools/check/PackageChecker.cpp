@@ -53,7 +53,7 @@ bool PackageChecker::check(IWJInterfaceView* design, const DevicePins& package, 
             continue;
         }
         const DevicePin& pin = *ball->second;
-        if (pinfacts::isSupply(row.type) || row.mapping == "group")
+        if (PinFacts::isSupply(row.type) || row.mapping == "group")
             continue;
         if (!DevicePins::isUserIo(pin)) {
             report.error("package-not-io", where,

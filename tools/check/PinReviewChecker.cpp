@@ -2,23 +2,19 @@
 
 #include "check/CheckReport.h"
 #include "check/Dom.h"
+#include "check/MappingLines.h"
 #include "model/ModelText.h"
 #include "model/PinFacts.h"
-#include "model/PinMapTable.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 using xercesc::DOMElement;
 
 namespace {
 
-const DOMElement* elementOf(IWJPort* object)
-{
-    return dynamic_cast<IWJXMLObject*>(object)->GetDomElement();
-}
-
-const DOMElement* elementOf(IWJPortGroup* object)
+template <typename Object> const DOMElement* elementOf(Object* object)
 {
     return dynamic_cast<IWJXMLObject*>(object)->GetDomElement();
 }
@@ -30,6 +26,11 @@ std::string nameOf(const DOMElement* element)
     return name.empty() ? Dom::attribute(element, "id") : name;
 }
 
+std::string idOf(IWJPort* port)
+{
+    return Dom::attribute(elementOf(port), "id");
+}
+
 // "1 pin", "2 pins".
 std::string pinCount(std::size_t count)
 {
@@ -38,39 +39,109 @@ std::string pinCount(std::size_t count)
 
 } // namespace
 
-void PinReviewChecker::check(IWJInterfaceView* design, CheckReport& report)
+void PinReviewChecker::check(IWJInterfaceView* design, const MappingLines& lines, CheckReport& report)
 {
-    PinMapTable(design, "")
-        .eachPartMap(design, [&report](IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows) {
-            PinReviewChecker checker(partMap, rows, report);
-            checker.checkPinCounts();
-            checker.checkPairs();
-            for (const auto& group : checker.m_voltageGroups) {
-                checker.checkVoltageGroup(group.first, group.second, IWJPort::Power);
-                checker.checkVoltageGroup(group.first, group.second, IWJPort::Ground);
-            }
-        });
+    std::map<IWJCompInst*, Coverage> coverage;
+    PinFacts::each(design, "", [&](const PinFacts& facts) {
+        cover(facts, coverage[facts.instance()]);
+        if (!facts.partMap()->footprint())
+            return;
+        PinReviewChecker checker(facts, lines, report);
+        checker.checkShorts(facts);
+        checker.checkWholeAndBits();
+        checker.checkPinCounts();
+        checker.checkPairs();
+        for (const auto& group : checker.m_voltageGroups) {
+            checker.checkVoltageGroup(group.first, group.second, IWJPort::Power);
+            checker.checkVoltageGroup(group.first, group.second, IWJPort::Ground);
+        }
+    });
+    // Every port of an instance with a part map is expected on a pin.
+    for (auto instances = design->compInsts(); instances.isValid(); ++instances) {
+        const auto found = coverage.find(instances.value());
+        if (found != coverage.end())
+            reportUnmapped(found->first, found->second, report);
+    }
 }
 
-PinReviewChecker::PinReviewChecker(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows, CheckReport& report)
-    : m_instance(partMap->compInst()), m_report(report), m_label(m_instance->refdes())
+PinReviewChecker::PinReviewChecker(const PinFacts& facts, const MappingLines& lines, CheckReport& report)
+    : m_instance(facts.instance()), m_partMap(elementOf(facts.partMap())), m_lines(lines), m_report(report),
+      m_label(label(m_instance))
 {
-    if (m_label.empty())
-        m_label = Dom::attribute(dynamic_cast<IWJXMLObject*>(m_instance)->GetDomElement(), "id");
     for (auto ports = m_instance->ports(); ports.isValid(); ++ports)
         m_ports[ports.value()->fullName()] = ports.value();
-    for (auto pins = partMap->footprint()->pins(); pins.isValid(); ++pins) {
-        m_pins[pins.key()] = m_pinNames.size();
-        const std::string name = pins.value()->name();
-        m_pinNames.push_back(name.empty() ? pins.key() : name);
-        m_pinLocations.push_back(pins.value()->location());
-    }
-    for (const PinMapRow* row : rows) {
-        if (!row->port.empty())
-            m_mapped[row->port][row->bit].insert(row->pinId);
+    for (const PinFacts::Pin& pin : facts.pins()) {
+        m_pins[pin.id] = m_pinNames.size();
+        const std::string name = pin.pin->name();
+        m_pinNames.push_back(name.empty() ? pin.id : name);
+        m_pinLocations.push_back(pin.pin->location());
+        for (const PinFacts::Use* use : pin.uses) {
+            if (use->port)
+                m_mapped[use->portName][use->bit].insert(pin.id);
+        }
     }
     for (auto buses = m_instance->busInterfaces(); buses.isValid(); ++buses)
         findVoltageGroups(buses.value(), m_label + '.' + nameOf(elementOf(buses.value())));
+}
+
+// Each port bit on a pin that shorts a bit put on the pin before it, in the
+// order in which the file states them.
+void PinReviewChecker::checkShorts(const PinFacts& facts)
+{
+    struct Stated {
+        const PinFacts::Use* use;
+        const DOMElement* where;
+    };
+    for (const PinFacts::Pin& pin : facts.pins()) {
+        if (!pin.isShort)
+            continue;
+        std::vector<Stated> uses;
+        for (const PinFacts::Use* use : pin.uses) {
+            if (use->port)
+                uses.push_back({use, m_lines.pin(m_partMap, idOf(use->port), use->bit, pin.id)});
+        }
+        std::stable_sort(uses.begin(), uses.end(),
+                         [](const Stated& a, const Stated& b) { return Dom::line(a.where) < Dom::line(b.where); });
+        for (auto later = uses.begin(); later != uses.end(); ++later) {
+            const PinFacts::PortBit portBit{later->use->portName, later->use->bit};
+            const auto earlier = std::find_if(uses.begin(), later, [&portBit](const Stated& stated) {
+                return PinFacts::shorts({stated.use->portName, stated.use->bit}, portBit);
+            });
+            if (earlier != later)
+                m_report.error("short", later->where,
+                               "pin " + m_pinNames[m_pins.at(pin.id)] + " is mapped to " +
+                                   portName(earlier->use->port, earlier->use->bit) + " and to " +
+                                   portName(later->use->port, later->use->bit) + ": a short (first at line " +
+                                   std::to_string(Dom::line(earlier->where)) + ")");
+        }
+    }
+}
+
+// A bit mapped to pins its whole port, mapped too, is not on: the two
+// mappings contradict each other.
+void PinReviewChecker::checkWholeAndBits()
+{
+    const auto names = [this](const std::set<std::string>& pins) {
+        std::string text = pins.size() == 1 ? "pin" : "pins";
+        for (const std::string& pin : pins)
+            text += ' ' + m_pinNames[m_pins.at(pin)];
+        return text;
+    };
+    for (const auto& port : m_mapped) {
+        const auto whole = port.second.find(-1);
+        if (whole == port.second.end())
+            continue;
+        IWJPort* mapped = m_ports.at(port.first);
+        for (const auto& bit : port.second) {
+            if (bit.first == -1 ||
+                std::includes(whole->second.begin(), whole->second.end(), bit.second.begin(), bit.second.end()))
+                continue;
+            m_report.error("whole-and-bit", m_lines.port(m_partMap, idOf(mapped), bit.first),
+                           "port " + portName(mapped, -1) + " is mapped whole to " + names(whole->second) +
+                               " but its bit " + std::to_string(bit.first) + " to " + names(bit.second) +
+                               ", which the whole port is not on");
+        }
+    }
 }
 
 void PinReviewChecker::checkPinCounts()
@@ -89,7 +160,7 @@ void PinReviewChecker::checkPinCounts()
         const std::size_t pins = pinsOf({entry.first}).size();
         if (pins != static_cast<std::size_t>(declared->numPhysPins()))
             m_report.error("pin-count", elementOf(declared),
-                           "port " + m_label + '.' + modeltext::localName(declared) + " declares " +
+                           "port " + portName(declared, -1) + " declares " +
                                pinCount(static_cast<std::size_t>(declared->numPhysPins())) + " but is mapped to " +
                                std::to_string(pins));
     }
@@ -187,7 +258,7 @@ bool PinReviewChecker::adjacent(const std::set<std::string>& a, const std::set<s
         m_signal.assign(m_pinNames.size(), false);
         for (const auto& entry : m_mapped) {
             const auto port = m_ports.find(entry.first);
-            if (port != m_ports.end() && pinfacts::isSupply(modeltext::portType(port->second->type())))
+            if (port != m_ports.end() && PinFacts::isSupply(modeltext::portType(port->second->type())))
                 continue;
             for (const std::string& pin : pinsOf({entry.first}))
                 m_signal[m_pins.at(pin)] = true;
@@ -200,4 +271,73 @@ bool PinReviewChecker::adjacent(const std::set<std::string>& a, const std::set<s
         }
     }
     return false;
+}
+
+std::string PinReviewChecker::portName(IWJPort* port, int bit) const
+{
+    const std::string name = m_label + '.' + modeltext::localName(port);
+    return bit == -1 ? name : name + '<' + std::to_string(bit) + '>';
+}
+
+void PinReviewChecker::cover(const PinFacts& facts, Coverage& coverage)
+{
+    for (const PinFacts::Use& use : facts.uses()) {
+        int low = 0;
+        int high = 0;
+        if (!use.port)
+            cover(use.group, coverage);
+        else if (use.bit == -1)
+            coverage.wholePorts.insert(use.port);
+        else if (PinFacts::bitsOf(use.port->lsb(), use.port->msb(), low, high) && use.bit >= low && use.bit <= high)
+            coverage.bits[use.port].insert(use.bit);
+    }
+}
+
+void PinReviewChecker::cover(IWJPortGroup* group, Coverage& coverage)
+{
+    if (!coverage.groups.insert(group).second)
+        return;
+    for (auto refs = group->portRefs(); refs.isValid(); ++refs) {
+        if (IWJPort* port = refs.value()->port(nullptr, nullptr))
+            coverage.wholePorts.insert(port);
+    }
+    for (auto pairs = group->differentialPorts(); pairs.isValid(); ++pairs) {
+        IWJDPPort* pair = dynamic_cast<IWJDPPort*>(pairs.value());
+        for (IWJPort* member : {pair ? pair->positivePort(nullptr, nullptr) : nullptr,
+                                pair ? pair->negativePort(nullptr, nullptr) : nullptr}) {
+            if (member)
+                coverage.wholePorts.insert(member);
+        }
+    }
+    for (auto children = group->portGroups(); children.isValid(); ++children)
+        cover(children.value(), coverage);
+}
+
+void PinReviewChecker::reportUnmapped(IWJCompInst* instance, const Coverage& coverage, CheckReport& report)
+{
+    for (auto ports = instance->ports(); ports.isValid(); ++ports) {
+        IWJPort* port = ports.value();
+        if (coverage.wholePorts.count(port))
+            continue;
+        const std::string name = "port " + label(instance) + '.' + modeltext::localName(port);
+        const auto bits = coverage.bits.find(port);
+        if (bits == coverage.bits.end()) {
+            report.warning("unmapped", elementOf(port), name + " is mapped to no pin");
+            continue;
+        }
+        int low = 0;
+        int high = 0;
+        PinFacts::bitsOf(port->lsb(), port->msb(), low, high);
+        const long long width = static_cast<long long>(high) - low + 1;
+        if (static_cast<long long>(bits->second.size()) < width)
+            report.warning("partly-mapped", elementOf(port),
+                           name + " has " + std::to_string(bits->second.size()) + " of its " + std::to_string(width) +
+                               " bits mapped");
+    }
+}
+
+std::string PinReviewChecker::label(IWJCompInst* instance)
+{
+    const std::string refdes = instance->refdes();
+    return refdes.empty() ? Dom::attribute(elementOf(instance), "id") : refdes;
 }

@@ -4,6 +4,8 @@
 #include "check/PinAdjacency.h"
 #include "wjxmlinterfaceflowreader.h"
 
+#include <xercesc/dom/DOMElement.hpp>
+
 #include <map>
 #include <memory>
 #include <set>
@@ -11,19 +13,34 @@
 #include <vector>
 
 class CheckReport;
-struct PinMapRow;
+class MappingLines;
+class PinFacts;
 
-// Compares what each part map puts on pins, as pinmap lists it, with what its
-// instance declares: each port's count of pins, the pins of each voltage
-// group's supply ports, and that the members of each differential pair sit on
-// neighbouring pins. The design is read bound: its objects give the lines.
+// Reviews what each part map puts on pins, as its pin facts tell it: pins
+// whose port bits short each other, bits on pins that their whole port,
+// mapped too, is not on, and against what the instance declares, each port's
+// count of pins, the pins of each voltage group's supply ports, and that the
+// members of each differential pair sit on neighbouring pins; then the ports
+// of each instance with a part map that no part map puts on a pin. The design
+// is read bound: its objects give the lines, and lines those of the
+// mappings.
 class PinReviewChecker {
 public:
-    static void check(IWJInterfaceView* design, CheckReport& report);
+    static void check(IWJInterfaceView* design, const MappingLines& lines, CheckReport& report);
 
 private:
-    PinReviewChecker(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows, CheckReport& report);
+    // The ports of one instance that its part maps put on pins, whole or by
+    // bits within their range, and the groups mapped to pins.
+    struct Coverage {
+        std::set<IWJPort*> wholePorts;
+        std::map<IWJPort*, std::set<int>> bits;
+        std::set<IWJPortGroup*> groups;
+    };
 
+    PinReviewChecker(const PinFacts& facts, const MappingLines& lines, CheckReport& report);
+
+    void checkShorts(const PinFacts& facts);
+    void checkWholeAndBits();
     void checkPinCounts();
     void checkPairs();
     // The voltage groups of group and below, by their names ("U1.BUS.GROUP").
@@ -32,16 +49,27 @@ private:
     // The distinct pins of the ports (by full name), all bits together.
     std::set<std::string> pinsOf(const std::set<std::string>& ports) const;
     bool adjacent(const std::set<std::string>& a, const std::set<std::string>& b);
+    // "U1.DATA" or "U1.DATA<3>".
+    std::string portName(IWJPort* port, int bit) const;
+
+    static void cover(const PinFacts& facts, Coverage& coverage);
+    // Notes the ports of group and of the groups below it as mapped whole.
+    static void cover(IWJPortGroup* group, Coverage& coverage);
+    static void reportUnmapped(IWJCompInst* instance, const Coverage& coverage, CheckReport& report);
+    // The refdes, else the id.
+    static std::string label(IWJCompInst* instance);
 
     IWJCompInst* m_instance;
+    const xercesc::DOMElement* m_partMap;
+    const MappingLines& m_lines;
     CheckReport& m_report;
-    std::string m_label;                     // the refdes, else the id
+    std::string m_label;
     std::map<std::string, IWJPort*> m_ports; // by full name
     // The footprint's pins, and the index of each by id.
     std::vector<std::string> m_pinNames;
     std::vector<std::string> m_pinLocations;
     std::map<std::string, std::size_t> m_pins;
-    // The pins that the port maps put each port on: by port full name, by
+    // The pins that the mappings put each port on: by port full name, by
     // bit (-1 for the whole port), the pin ids.
     std::map<std::string, std::map<int, std::set<std::string>>> m_mapped;
     std::vector<std::pair<IWJPortGroup*, std::string>> m_voltageGroups;

@@ -4,6 +4,7 @@
 #include "check/CheckReport.h"
 #include "check/ComponentChecker.h"
 #include "check/DesignIndex.h"
+#include "check/MappingLines.h"
 #include "check/PackageChecker.h"
 #include "check/PartMapChecker.h"
 #include "check/PinReviewChecker.h"
@@ -99,8 +100,9 @@ int CheckCommand::run(const std::string& fileName, const std::string& format, bo
     CheckReport report;
     const DesignIndex index(root, report);
     ComponentChecker::check(index, report);
-    PartMapChecker::check(root, index, report);
-    PinReviewChecker::check(design.get(), report);
+    MappingLines lines;
+    PartMapChecker::check(root, index, report, lines);
+    PinReviewChecker::check(design.get(), lines, report);
     ValueChecker::check(root, report);
     if (!package.empty() && !PackageChecker::check(design.get(), device, refdes, report)) {
         std::cerr << fileName << ": instance " << refdes << " has no part map with pin mappings\n";

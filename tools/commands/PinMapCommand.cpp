@@ -3,6 +3,7 @@
 #include "PrintableText.h"
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
+#include "model/PinFacts.h"
 #include "model/PinMapTable.h"
 #include "render/PinPlacement.h"
 #include "text/CsvWriter.h"
@@ -125,11 +126,11 @@ RefdesSearch searchRefdes(IWJInterfaceView* design, const std::string& refdes)
     RefdesSearch search;
     for (auto instances = design->compInsts(); instances.isValid(); ++instances) {
         search.all.push_back(instances.value()->refdes());
-        search.found = search.found || PinMapTable::sameRefdes(refdes, search.all.back());
+        search.found = search.found || PinFacts::sameRefdes(refdes, search.all.back());
     }
     for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps) {
         IWJCompInst* instance = partMaps.value()->compInst();
-        search.mapped = search.mapped || (instance && PinMapTable::sameRefdes(refdes, instance->refdes()));
+        search.mapped = search.mapped || (instance && PinFacts::sameRefdes(refdes, instance->refdes()));
     }
     std::sort(search.all.begin(), search.all.end(), NaturalOrder::before);
     return search;

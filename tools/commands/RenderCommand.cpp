@@ -3,7 +3,7 @@
 #include "PrintableText.h"
 #include "commands/CommandLine.h"
 #include "model/DesignReader.h"
-#include "model/PinMapTable.h"
+#include "model/PinFacts.h"
 #include "render/Pinout.h"
 #include "render/PinoutPackage.h"
 #include "render/PinoutPage.h"
@@ -104,7 +104,7 @@ bool applyPackage(const DevicePins& package, const std::string& refdes, Pinout& 
     std::vector<PinoutMap*> chosen;
     for (PinoutMap& map : pinout.maps()) {
         drawn += (drawn.empty() ? "" : ", ") + map.refdes;
-        if (refdes.empty() || PinMapTable::sameRefdes(refdes, map.refdes))
+        if (refdes.empty() || PinFacts::sameRefdes(refdes, map.refdes))
             chosen.push_back(&map);
     }
     const std::string known = drawn.empty() ? "the design has no part maps" : "the part maps are of " + drawn;

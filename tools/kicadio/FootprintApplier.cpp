@@ -1,6 +1,6 @@
 #include "kicadio/FootprintApplier.h"
 
-#include "model/PinMapTable.h"
+#include "model/PinFacts.h"
 #include "text/NaturalOrder.h"
 
 #include "wjxmlinterfaceflowreader.h"
@@ -25,7 +25,7 @@ IWJFootPrint* footprintOf(IWJInterfaceView* design, const std::string& name, con
     IWJCompInst* instance = nullptr;
     if (!refdes.empty()) {
         for (auto instances = design->compInsts(); instances.isValid() && !instance; ++instances) {
-            if (PinMapTable::sameRefdes(refdes, instances.value()->refdes()))
+            if (PinFacts::sameRefdes(refdes, instances.value()->refdes()))
                 instance = instances.value();
         }
         if (!instance) {

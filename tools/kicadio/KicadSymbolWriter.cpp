@@ -37,7 +37,7 @@ std::string electricalType(const PinMapRow& row)
         return row.type;
     if (row.type == "inout")
         return "bidirectional";
-    return pinfacts::isSupply(row.type) ? "power_in" : "passive";
+    return PinFacts::isSupply(row.type) ? "power_in" : "passive";
 }
 
 std::string at(double x, double y, int angle)

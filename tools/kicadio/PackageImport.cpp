@@ -20,7 +20,7 @@ IWJPartMap* partMapOf(IWJInterfaceView* design, const std::string& refdes)
 {
     for (auto partMaps = design->partMaps(); partMaps.isValid(); ++partMaps) {
         IWJCompInst* instance = partMaps.value()->compInst();
-        if (instance && PinMapTable::sameRefdes(refdes, instance->refdes()))
+        if (instance && PinFacts::sameRefdes(refdes, instance->refdes()))
             return partMaps.value();
     }
     return nullptr;
@@ -87,7 +87,7 @@ void checkPlacements(IWJInterfaceView* design, const DevicePins& package, const 
             for (const std::string& number : package.closest(row.pin))
                 closest += (closest.empty() ? " (closest: " : ", ") + number;
             problem += closest.empty() ? "" : closest + ")";
-        } else if (!pinfacts::isSupply(row.type) && row.mapping != "group") {
+        } else if (!PinFacts::isSupply(row.type) && row.mapping != "group") {
             if (const char* kind = refusedKind(PinFunction::of(*ball->second)))
                 problem = std::string(kind) + " ball (" + ball->second->name + ") of " + package.device;
         }

@@ -3,10 +3,10 @@
 
 #include "wjxmlinterfaceflowreader.h"
 
-#include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
+
+class PinFacts;
 
 // One pin of a mapping. A pin mapping puts a port or one of its bits on one
 // pin; a pin-group mapping puts a port on several pins, one row each; a group
@@ -33,9 +33,10 @@ struct PinMapRow {
     int partMap;            // of the row's part map among the design's, from 0
 };
 
-// The pin assignment of a design, by refdes, then port, bit and pin, or by
-// refdes, then pin, port and bit; names and numbers in natural order. The
-// rows of group mappings follow the port rows of their instance.
+// The pin assignment of a design as its pin facts tell it, by refdes, then
+// port, bit and pin, or by refdes, then pin, port and bit; names and numbers
+// in natural order. The rows of group mappings follow the port rows of their
+// instance.
 class PinMapTable {
 public:
     enum class Order { Port, Pin };
@@ -48,23 +49,14 @@ public:
                 Order order = Order::Port);
 
     const std::vector<PinMapRow>& rows() const { return m_rows; }
-    // Calls visit with each part map of design that has an instance and a
-    // footprint, and its rows; design must be the design the table was made
-    // of, for all instances.
-    void eachPartMap(IWJInterfaceView* design,
-                     const std::function<void(IWJPartMap*, const std::vector<const PinMapRow*>&)>& visit) const;
     static std::vector<std::string> cells(const PinMapRow& row);
     // The part map of the rows with that number in design, which must be
     // the design the table was made of; null when there is none.
     static IWJPartMap* partMapAt(IWJInterfaceView* design, int number);
-    static bool sameRefdes(const std::string& a, const std::string& b);
 
 private:
-    void addPartMap(IWJPartMap* partMap, int index, bool allPins);
-    void addPins(const PinMapRow& mapping, IWJFootPrintPinGroup* pins);
-    void addPin(PinMapRow row, IWJFootPrintPin* pin);
+    void addPartMap(const PinFacts& facts, bool allPins);
 
-    std::unordered_map<const IWJFootPrintPin*, std::string> m_pinIds; // of every footprint's pins
     std::vector<PinMapRow> m_rows;
 };
 

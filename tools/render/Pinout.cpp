@@ -1,15 +1,11 @@
 #include "render/Pinout.h"
 
-#include "model/PinFacts.h"
-#include "model/PinMapTable.h"
-
 #include "wjxmlinterchange/IoStandards.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <set>
 #include <utility>
 
 namespace {
@@ -57,43 +53,23 @@ std::string bitName(const std::string& port, int bit)
 
 Pinout::Pinout(IWJInterfaceView* design) : m_designName(design->designName()), m_byPort(!hasGroups(design))
 {
-    PinMapTable(design, "").eachPartMap(design, [this](IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows) {
-        addPartMap(partMap, rows);
-    });
+    PinFacts::each(design, "", [this](const PinFacts& facts) { addPartMap(facts); });
 }
 
-void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows)
+void Pinout::addPartMap(const PinFacts& facts)
 {
-    IWJCompInst* instance = partMap->compInst();
-    IWJFootPrint* footprint = partMap->footprint();
-    std::vector<std::pair<std::string, IWJFootPrintPin*>> pins;
+    IWJFootPrint* footprint = facts.partMap()->footprint();
+    if (!footprint)
+        return;
     std::vector<std::string> names;
     std::vector<std::string> locations;
-    std::map<std::string, std::size_t> pinIndex;
-    for (auto walk = footprint->pins(); walk.isValid(); ++walk) {
-        pinIndex[walk.key()] = pins.size();
-        pins.emplace_back(walk.key(), walk.value());
-        names.push_back(walk.value()->name());
-        locations.push_back(walk.value()->location());
+    for (const PinFacts::Pin& pin : facts.pins()) {
+        names.push_back(pin.pin->name());
+        locations.push_back(pin.pin->location());
     }
-
-    const std::size_t cellPrefix = std::string(instance->cellName()).size() + 1;
-    std::vector<std::vector<Use>> uses(pins.size());
-    for (const PinMapRow* row : rows) {
-        const auto pin = pinIndex.find(row->pinId);
-        if (pin == pinIndex.end())
-            continue;
-        if (row->port.empty())
-            uses[pin->second].push_back({"", "", -1, "", row->group, "", ""});
-        else
-            uses[pin->second].push_back({row->port, row->port.substr(cellPrefix), row->bit, row->type, row->portGroup,
-                                         row->pair.empty() ? busName(row->port) : row->pair,
-                                         row->pair.empty() ? "" : row->pair.substr(cellPrefix)});
-    }
-
     const PinPlacement placement(names, locations, footprint->name());
     const bool outline = placement.method() == PinPlacement::Method::Outline;
-    PinoutMap map{instance->refdes(),
+    PinoutMap map{facts.instance()->refdes(),
                   footprint->name(),
                   placement.method(),
                   {},
@@ -102,79 +78,84 @@ void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>
                   footprint->rotation(),
                   "",
                   {}};
-    for (std::size_t i = 0; i < pins.size(); ++i)
-        map.pins.push_back(describe(pins[i].second, pins[i].first, placement.points()[i], uses[i], map.refdes));
+    // Full names start with the cell's name and a dot.
+    const std::size_t cellPrefix = std::string(facts.instance()->cellName()).size() + 1;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        map.pins.push_back(describe(facts.pins()[i], placement.points()[i], map.refdes, cellPrefix));
     for (const std::size_t i : placement.unreadable())
         map.notes.push_back("location of pin " + names[i] + ": \"" + locations[i] + "\" cannot be read");
     m_maps.push_back(std::move(map));
 }
 
-PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at,
-                           const std::vector<Use>& uses, const std::string& refdes)
+PinoutPin Pinout::describe(const PinFacts::Pin& pin, const PinPoint& at, const std::string& refdes,
+                           std::size_t cellPrefix)
 {
-    PinoutPin drawn{pin->name(), id, at, fillOf(uses), false, {}, "", pin->name(), ""};
-    drawn.details.push_back("pin " + drawn.name + " (id " + id + ")");
-    const std::string location = pin->location();
-    const std::string padstack = pin->padstack();
+    const std::string name = pin.pin->name();
+    PinoutPin drawn{name, pin.id, at, fillOf(pin.uses), pin.isShort, {}, "", name, ""};
+    drawn.details.push_back("pin " + name + " (id " + pin.id + ")");
+    const std::string location = pin.pin->location();
+    const std::string padstack = pin.pin->padstack();
     if (!location.empty() || !padstack.empty())
         drawn.details.push_back("location " + (location.empty() ? "none" : location) + ", padstack " +
                                 (padstack.empty() ? "none" : padstack));
-    std::set<pinfacts::PortBit> portBits;
-    for (const Use& use : uses) {
-        if (use.port.empty()) {
-            drawn.details.push_back("mapped with group " + use.group);
-            drawn.searchText += '|' + use.group;
+    std::size_t portBits = 0;
+    for (const PinFacts::Use* use : pin.uses) {
+        if (!use->port) {
+            drawn.details.push_back("mapped with group " + use->groupName);
+            drawn.searchText += '|' + use->groupName;
             if (drawn.label.empty())
-                drawn.label = use.group.substr(use.group.rfind('.') + 1);
+                drawn.label = use->groupName.substr(use->groupName.rfind('.') + 1);
             continue;
         }
+        const std::string local = use->portName.substr(cellPrefix);
         if (drawn.label.empty())
-            drawn.label = bitName(use.local, use.bit);
-        if (!use.pairLocal.empty())
-            drawn.searchText += '|' + use.port.substr(0, use.port.size() - use.local.size()) + use.pairLocal + '|' +
-                                refdes + '.' + use.pairLocal;
-        drawn.searchText += '|' + refdes + '.' + bitName(use.local, use.bit);
-        portBits.insert({use.port, use.bit});
-        const std::string name = bitName(use.port, use.bit);
-        drawn.details.push_back(name + ": " + (use.type.empty() ? "no type" : use.type) +
-                                (use.group.empty() ? "" : ", group " + use.group));
-        drawn.searchText += '|' + name + (use.group.empty() ? "" : '|' + use.group);
+            drawn.label = bitName(local, use->bit);
+        if (!use->pair.empty()) {
+            const std::string pairLocal = use->pair.substr(cellPrefix);
+            drawn.searchText += '|' + use->pair + '|' + refdes + '.' + pairLocal;
+        }
+        drawn.searchText += '|' + refdes + '.' + bitName(local, use->bit);
+        ++portBits;
+        const std::string bit = bitName(use->portName, use->bit);
+        drawn.details.push_back(bit + ": " + (use->type.empty() ? "no type" : use->type) +
+                                (use->portGroup.empty() ? "" : ", group " + use->portGroup));
+        drawn.searchText += '|' + bit + (use->portGroup.empty() ? "" : '|' + use->portGroup);
     }
-    if (uses.empty())
+    if (pin.uses.empty())
         drawn.details.push_back("unmapped");
-    if (pinfacts::anyShort(portBits)) {
-        drawn.isShort = true;
-        drawn.details.push_back("short: mapped to " + std::to_string(portBits.size()) + " different port bits");
-    }
+    if (pin.isShort)
+        drawn.details.push_back("short: mapped to " + std::to_string(portBits) + " different port bits");
     return drawn;
 }
 
-std::string Pinout::fillOf(const std::vector<Use>& uses)
+std::string Pinout::fillOf(const std::vector<const PinFacts::Use*>& uses)
 {
     if (uses.empty())
         return "unmapped";
-    for (const Use& use : uses) {
-        if (use.port.empty())
+    for (const PinFacts::Use* use : uses) {
+        if (!use->port)
             continue;
-        if (use.type == "power")
+        if (use->type == "power")
             return "power";
-        if (use.type == "ground")
+        if (use->type == "ground")
             return "ground";
-        if (!use.group.empty())
-            return "g" + std::to_string(groupNumber(use.group));
+        if (!use->portGroup.empty())
+            return "g" + std::to_string(groupNumber(use->portGroup));
         if (m_byPort)
-            return "g" + std::to_string(groupNumber(use.family));
+            return "g" + std::to_string(groupNumber(use->pair.empty() ? busName(use->portName) : use->pair));
         break;
     }
     // A pin mapped with a group and with a group inside it takes the inner
     // one, whose full name has more parts.
-    const Use* innermost = nullptr;
-    for (const Use& use : uses) {
-        if (use.port.empty() && (!innermost || std::count(use.group.begin(), use.group.end(), '.') >
-                                                   std::count(innermost->group.begin(), innermost->group.end(), '.')))
-            innermost = &use;
+    const PinFacts::Use* innermost = nullptr;
+    for (const PinFacts::Use* use : uses) {
+        const auto parts = [](const PinFacts::Use& of) {
+            return std::count(of.groupName.begin(), of.groupName.end(), '.');
+        };
+        if (!use->port && (!innermost || parts(*use) > parts(*innermost)))
+            innermost = use;
     }
-    return innermost ? "g" + std::to_string(groupNumber(innermost->group)) : "ungrouped";
+    return innermost ? "g" + std::to_string(groupNumber(innermost->groupName)) : "ungrouped";
 }
 
 int Pinout::groupNumber(const std::string& group)

@@ -1,14 +1,13 @@
 #ifndef IFX_PINOUT_H
 #define IFX_PINOUT_H
 
+#include "model/PinFacts.h"
 #include "render/PinPlacement.h"
 #include "wjxmlinterfaceflowreader.h"
 
 #include <map>
 #include <string>
 #include <vector>
-
-struct PinMapRow;
 
 // One pin as the pin-out draws it.
 struct PinoutPin {
@@ -53,8 +52,8 @@ struct PinoutMap {
     std::vector<std::string> notes;
 };
 
-// What each pin of each part map is mapped to, from the pin map table, with
-// the group of each mapped port.
+// What each pin of each part map is mapped to, from the pin facts, with the
+// group of each mapped port.
 class Pinout {
 public:
     explicit Pinout(IWJInterfaceView* design);
@@ -69,21 +68,9 @@ public:
     const std::vector<std::string>& groups() const { return m_groups; }
 
 private:
-    // What one pin is mapped to, from a row of the pin map table.
-    struct Use {
-        std::string port;  // "" for a group mapping
-        std::string local; // the port's local name
-        int bit;
-        std::string type; // the port type's word
-        std::string group;
-        std::string family;    // the pair or bus of the port, which colours it when no group does
-        std::string pairLocal; // the local name of the port's differential pair
-    };
-
-    void addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>& rows);
-    PinoutPin describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at, const std::vector<Use>& uses,
-                       const std::string& refdes);
-    std::string fillOf(const std::vector<Use>& uses);
+    void addPartMap(const PinFacts& facts);
+    PinoutPin describe(const PinFacts::Pin& pin, const PinPoint& at, const std::string& refdes, std::size_t cellPrefix);
+    std::string fillOf(const std::vector<const PinFacts::Use*>& uses);
     int groupNumber(const std::string& group);
 
     std::string m_designName;
