@@ -317,9 +317,10 @@ valgrind: build deps-valgrind
 # designs are cached in $(BUILD)/bench-data.
 bench: PACKAGES += libbenchmark-dev
 bench: build
-	cmake --build $(BUILD) --target wjxml_bench interchange_bench -j$(JOBS)
+	cmake --build $(BUILD) --target wjxml_bench interchange_bench ifx -j$(JOBS)
 	$(BUILD)/bench/wjxml_bench --data=$(BUILD)/bench-data
 	PYTHONPATH=$(BUILD)/python $(PYTHON) bench/python_walk.py $(BUILD)/bench-data
+	$(PYTHON) bench/ifx_memory.py $(BUILD)/tools/ifx $(BUILD)/bench-data
 	mkdir -p $(BUILD)/bench-interchange
 	cd $(BUILD)/bench-interchange && $(abspath $(BUILD))/interchange/interchange_bench
 
