@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Imports the pin constraints of public boards, as Debian's source packages ship them, with
 ifx import --package --footprint-file against KiCad's libraries, and checks that the instance gets
-every ball of the device at the footprint's pad positions, that a typo ball is refused with the
-closest names and that a placement on a ground ball is refused.
+every ball of the device at the footprint's pad positions, that ifx render --package gives every
+unmapped ball its function (written beside it on edge packages), that a typo ball is refused with
+the closest names and that a placement on a ground ball is refused.
 
 Usage: public-boards.py IFX KICAD_LIBRARIES WORK_FOLDER
 The source packages are fetched with apt-get into WORK_FOLDER, through a list of Debian's source
@@ -153,6 +154,7 @@ def check(ifx, libraries, work, entry):
     balls = symbol_pins(libraries, symbol)
     problems = []
     design = os.path.splitext(constraints)[0] + ".xml"
+    edges = "Package_BGA" not in footprint
     done, seconds = run_import(ifx, design, constraints, board)
     if done.returncode != 0 or "error" in done.stderr:
         return ["import failed: " + done.stderr.strip()], seconds, "no"
@@ -164,6 +166,11 @@ def check(ifx, libraries, work, entry):
     moved = [pad for pad, at in pads.items() if pad in pins and (pins[pad][0], -pins[pad][1]) not in at]
     if moved:
         problems.append("%d pins off their pads, as %s at %s" % (len(moved), moved[0], pins[moved[0]]))
+    drawn = subprocess.run([ifx, "render", design, "--svg", "-o", design + "-render", "--package", board["symbol"]],
+                           capture_output=True, text=True)
+    svg = open(os.path.join(design + "-render", refdes + ".svg")).read() if drawn.returncode == 0 else ""
+    if drawn.returncode != 0 or 'class="pin unmapped"' in svg or ('class="function"' in svg) != edges:
+        problems.append("the render does not give every unmapped ball its function: " + drawn.stderr.strip())
 
     typo, line, pin = edited(constraints, "-typo", lambda pin: pin + "X")
     done, _ = run_import(ifx, design, typo, board)
