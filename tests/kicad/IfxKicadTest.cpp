@@ -122,7 +122,7 @@ TEST(IfxImportPackage, EveryBallAtItsPadWithSupplyPortsAndPlacementsChecked)
     const std::pair<std::string, std::string> refused[] = {
         {"set_property PACKAGE_PIN A11 [get_ports x]",
          ":1: U1.x is placed on A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3)"},
-        {"\nset_property PACKAGE_PIN c1 [get_ports x]",
+        {"\nset_property PACKAGE_PIN c1 [get_ports x]\nset_property PACKAGE_PIN C1 [get_ports y] ;# C1 is ground\n",
          ":2: U1.x is placed on c1, a ground ball (GND) of XC7TEST-FG16"},
         {"set_property PACKAGE_PIN D1 [get_ports x]",
          ":1: U1.x is placed on D1, a no-connect ball (NC) of XC7TEST-FG16"},
