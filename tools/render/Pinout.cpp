@@ -112,7 +112,7 @@ void Pinout::addPartMap(IWJPartMap* partMap, const std::vector<const PinMapRow*>
 PinoutPin Pinout::describe(IWJFootPrintPin* pin, const std::string& id, const PinPoint& at,
                            const std::vector<Use>& uses, const std::string& refdes)
 {
-    PinoutPin drawn{pin->name(), id, at, fillOf(uses), false, {}, "", pin->name(), ""};
+    PinoutPin drawn{pin->name(), id, at, fillOf(uses), false, {}, "", "", pin->name(), ""};
     drawn.details.push_back("pin " + drawn.name + " (id " + id + ")");
     const std::string location = pin->location();
     const std::string padstack = pin->padstack();
