@@ -72,6 +72,15 @@ TEST(KicadSymbol, ExtendedSymbolHasEveryUnitsPinsWithBanksAndPartners)
         ASSERT_NE(device.find(number), nullptr) << number;
         EXPECT_EQ(pinText(*device.find(number)), expected);
     }
+    // KiCad's markup for bars, subscripts and superscripts is not part of a
+    // pin's function.
+    const std::string marked = testsupport::writeInput(
+        "marked.kicad_sym", "(kicad_symbol_lib (version 20211014) (symbol \"M\" (symbol \"M_1_1\"\n"
+                            "(pin input line (at 0 0 0) (length 2.54) (name \"~{CRESET_B}\") (number \"1\"))\n"
+                            "(pin input line (at 0 0 0) (length 2.54) (name \"V_{REF}^{~{x}}\") (number \"2\")))))");
+    ASSERT_TRUE(DevicePins::read(marked + ":M", &device, &error)) << error;
+    EXPECT_EQ(device.find("1")->name, "CRESET_B");
+    EXPECT_EQ(device.find("2")->name, "VREFx");
     const std::pair<std::string, std::string> failures[] = {
         {data("FPGA_Test.kicad_sym"), ": the library holds 2 symbols: name one as FILE.kicad_sym:SYMBOL"},
         {data("FPGA_Test.kicad_sym:XC7"), ": no symbol \"XC7\" in the library"},
