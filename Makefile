@@ -32,6 +32,9 @@
 #   make test-kicad  installs KiCad's symbol and footprint libraries and
 #               reads every FPGA symbol and every BGA, QFN and QFP footprint
 #               of them; it reports each it cannot read
+#   make test-boards  imports the pin constraints of public boards, from
+#               Debian's source packages, against KiCad's libraries
+#               (tests/kicad/public-boards.py)
 #   make docs   builds the HTML reference of the public headers with Doxygen
 #               into build/docs/html, the Python module's with pydoc and the
 #               ifx manual page's; an undocumented public declaration fails
@@ -95,7 +98,7 @@ VALGRIND_PACKAGES := valgrind
 VALGRIND_SKIPPED  := HostileInput.AMillion*:SaveFailure.ADesignLargerThanARead*:DeepTree.*
 VALGRIND_TESTS    := *-$(VALGRIND_SKIPPED)
 
-.PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs deps-kicad deps-mutants build build-asan build-tsan build-fuzz demo test test-browser test-kicad python-imports \
+.PHONY: all deps deps-browser deps-fuzz deps-valgrind deps-docs deps-kicad deps-mutants build build-asan build-tsan build-fuzz demo test test-browser test-kicad test-boards python-imports \
         mutants fuzz $(addprefix fuzz-,$(FUZZ_TARGETS)) fuzz-smoke $(addprefix fuzz-smoke-,$(FUZZ_TARGETS)) \
         fuzz-coverage deps-format format format-check soak valgrind bench docs package clean
 
@@ -214,6 +217,12 @@ test-kicad: build deps-kicad
 	cmake --build $(BUILD) -j$(JOBS) --target kicad_library_check
 	$(BUILD)/kicad/kicad_library_check $(KICAD_LIBRARIES)/symbols $(KICAD_LIBRARIES)/footprints
 
+# Imports the constraint files of public boards, fetched from Debian's source
+# packages into $(BUILD)/boards, with ifx import --package --footprint-file
+# against KiCad's libraries: not part of make test, it needs the network.
+test-boards: build deps-kicad
+	python3 tests/kicad/public-boards.py $(BUILD)/tools/ifx $(KICAD_LIBRARIES) $(BUILD)/boards
+
 # The module built for $(PYTHON) must import in python3 on PATH and in Debian's
 # python3 too, when they are of the same Python version.
 python-imports:
@@ -317,9 +326,10 @@ valgrind: build deps-valgrind
 # designs are cached in $(BUILD)/bench-data.
 bench: PACKAGES += libbenchmark-dev
 bench: build
-	cmake --build $(BUILD) --target wjxml_bench interchange_bench -j$(JOBS)
+	cmake --build $(BUILD) --target wjxml_bench interchange_bench ifx -j$(JOBS)
 	$(BUILD)/bench/wjxml_bench --data=$(BUILD)/bench-data
 	PYTHONPATH=$(BUILD)/python $(PYTHON) bench/python_walk.py $(BUILD)/bench-data
+	$(PYTHON) bench/ifx_memory.py $(BUILD)/tools/ifx $(BUILD)/bench-data
 	mkdir -p $(BUILD)/bench-interchange
 	cd $(BUILD)/bench-interchange && $(abspath $(BUILD))/interchange/interchange_bench
 

@@ -12,20 +12,40 @@ using namespace xercesc;
 
 namespace {
 
-void escape(std::string& out, const std::string& plain, bool attribute)
+// The entity that stands for c, or null when c stands for itself.
+const char* entityFor(char c, bool attribute)
 {
-    for (const char c : plain) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '\r': out += "&#13;"; break;
-        case '"': out += attribute ? "&quot;" : "\""; break;
-        case '\t': out += attribute ? "&#9;" : "\t"; break;
-        case '\n': out += attribute ? "&#10;" : "\n"; break;
-        default: out += c;
+    switch (c) {
+    case '&': return "&amp;";
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case '\r': return "&#13;";
+    case '"': return attribute ? "&quot;" : nullptr;
+    case '\t': return attribute ? "&#9;" : nullptr;
+    case '\n': return attribute ? "&#10;" : nullptr;
+    default: return nullptr;
+    }
+}
+
+// Escapes the text from offset on in place. Most texts need nothing: they
+// are only looked at.
+void escapeFrom(std::string& out, std::size_t offset, bool attribute)
+{
+    std::size_t first = offset;
+    while (first < out.size() && !entityFor(out[first], attribute))
+        ++first;
+    if (first == out.size())
+        return;
+    const std::string rest = out.substr(first);
+    out.resize(first);
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (const char* entity = entityFor(rest[i], attribute)) {
+            out.append(rest, run, i - run).append(entity);
+            run = i + 1;
         }
     }
+    out.append(rest, run, std::string::npos);
 }
 
 // Converts and escapes the text a piece at a time, so that a long text is
@@ -34,14 +54,13 @@ void escape(std::string& out, const std::string& plain, bool attribute)
 void appendEscaped(CWJWriteBuffer& out, const XMLCh* text, bool attribute)
 {
     const std::size_t length = XMLString::stringLen(text);
-    std::string plain;
     for (std::size_t start = 0; start < length && out.pass();) {
         std::size_t end = std::min(length, start + CWJWriteBuffer::kChunk);
         if (end < length && text[end - 1] >= 0xD800 && text[end - 1] <= 0xDBFF)
             --end;
-        plain.clear();
-        wjxml::appendUtf8(plain, text + start, end - start);
-        escape(out.text(), plain, attribute);
+        const std::size_t offset = out.text().size();
+        wjxml::appendUtf8(out.text(), text + start, end - start);
+        escapeFrom(out.text(), offset, attribute);
         start = end;
     }
 }

@@ -177,8 +177,11 @@ char DevicePins::polarityOfName(const std::string& name)
 
 std::string DevicePins::bankOfName(const std::string& name)
 {
+    // IOB_24 and IOR_66 are the 24th and 66th I/O of the die, on its bottom
+    // and right sides: what follows a side letter counts I/Os, not banks.
     const std::string function = TextRules::upper(name.substr(0, 4));
-    if (function.compare(0, 2, "IO") != 0 && function != "VCCO")
+    const bool sideLetter = function.size() > 2 && std::isalpha(static_cast<unsigned char>(function[2]));
+    if ((function.compare(0, 2, "IO") != 0 || sideLetter) && function != "VCCO")
         return "";
     std::size_t start = name.size();
     while (start > 0 && isDigit(name[start - 1]))

@@ -4,6 +4,26 @@
 
 namespace {
 
+// The text of a name without KiCad's markup: ~{...} draws a bar over the
+// text (an active-low signal), _{...} and ^{...} lower and raise it.
+std::string withoutMarkup(const std::string& name)
+{
+    std::string plain;
+    int open = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if ((c == '~' || c == '_' || c == '^') && i + 1 < name.size() && name[i + 1] == '{') {
+            ++open;
+            ++i;
+        } else if (c == '}' && open > 0) {
+            --open;
+        } else {
+            plain += c;
+        }
+    }
+    return plain;
+}
+
 // Symbols extend symbols at most this deep (KiCad itself allows one level).
 constexpr int kMaximumExtends = 8;
 
@@ -115,7 +135,7 @@ bool KicadSymbolLibrary::collectPins(const SExpression& symbol, int depth, std::
             }
             DevicePin read;
             read.number = numberItem->text(1);
-            read.name = name->text(1);
+            read.name = withoutMarkup(name->text(1));
             read.type = pin.text(1);
             read.bank = DevicePins::bankOfName(read.name);
             if (read.bank.empty() && number != 0)

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <tuple>
 
 namespace {
 
@@ -121,7 +122,7 @@ TEST(IfxImportPackage, EveryBallAtItsPadWithSupplyPortsAndPlacementsChecked)
     const std::pair<std::string, std::string> refused[] = {
         {"set_property PACKAGE_PIN A11 [get_ports x]",
          ":1: U1.x is placed on A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3)"},
-        {"\nset_property PACKAGE_PIN c1 [get_ports x]",
+        {"\nset_property PACKAGE_PIN c1 [get_ports x]\nset_property PACKAGE_PIN C1 [get_ports y] ;# C1 is ground\n",
          ":2: U1.x is placed on c1, a ground ball (GND) of XC7TEST-FG16"},
         {"set_property PACKAGE_PIN D1 [get_ports x]",
          ":1: U1.x is placed on D1, a no-connect ball (NC) of XC7TEST-FG16"},
@@ -164,11 +165,16 @@ TEST(IfxPackage, CheckFindsPlanningFaultsAndPinmapListsFreeIo)
     const std::string& package = kPackage;
     IfxRun run = runIfx({"check", design, "--refdes", "U1", "--package", package});
     EXPECT_EQ(run.status, 1) << run.err;
-    const std::string at = design + ":144: error: ";
+    const std::string line = design + ":152: ";
+    const std::string at = line + "error: ";
     EXPECT_EQ(
         run.out,
-        at + "XC7TEST.LED is on ball C4 (DONE_0), which is not user I/O [package-not-io/a2da2021]\n" + at +
-            "XC7TEST.TYPO is on pin A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3) [package-pin/0fa609ef]\n" + at +
+        line +
+            "warning: XC7TEST.LED is on ball C4 (DONE_0), which is not user I/O but a dedicated pin "
+            "[package-not-io/ea8f6193]\n" +
+            at + "XC7TEST.RST is on ball C3 (VCCINT), which is a power ball, not user I/O [package-not-io/fde58799]\n" +
+            at + "XC7TEST.TYPO is on pin A11, which XC7TEST-FG16 lacks (closest: A1, A2, A3) [package-pin/0fa609ef]\n" +
+            at +
             "pair XC7TEST.SW has its positive port on the N ball B2 (IO_L2N_T0_VREF_15) [package-polarity/8bb6a94c]\n" +
             at +
             "pair XC7TEST.TX is on balls B3 (IO_L3P_T0_15) and B4 (IO_L4N_T0_15), which are no "
@@ -176,7 +182,7 @@ TEST(IfxPackage, CheckFindsPlanningFaultsAndPinmapListsFreeIo)
             at +
             "bank 14 of XC7TEST-FG16 holds user I/O of several voltages: 1.8V (XC7TEST.RX_N), "
             "3.3V (XC7TEST.CLK) [package-bank-voltage/1dd46ce2]\n" +
-            design + ": 5 errors, 0 warnings\n");
+            design + ": 5 errors, 1 warning\n");
     run = runIfx({"pinmap", design, "--package", package, "--free", "--format", "csv"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "bank,pin,function,partner\r\n14,E1,IO_L5P_T0_14,E2\r\n14,E2,IO_L5N_T0_14,E1\r\n");
@@ -213,12 +219,34 @@ TEST(IfxPackage, RenderColoursUnmappedBallsByFunctionAndOutlinesIoBanks)
     EXPECT_EQ(testsupport::occurrences(svg, "<path class=\"bank\""), 2);
     EXPECT_NE(svg.find("<title>bank 15</title></path>"), std::string::npos);
     EXPECT_NE(svg.find(">bank 14</text></g>"), std::string::npos);
+    EXPECT_EQ(svg.find("class=\"function\""), std::string::npos) << "no room beside balls on a grid";
+
+    // Beside the pins on the edges of a QFN: the port of a mapped pin, the
+    // function of an unmapped one.
+    const std::string qfn = testsupport::outputPath("package-render-qfn.xml");
+    const std::string pins = testsupport::writeInput("qfn.csv", "pin,name\n1,IO_1\n2,IO_2\n3,GND\n4,VCC\n5,IO_5\n"
+                                                                "6,IO_6\n7,CDONE\n8,IO_8\n9,GND\n");
+    std::remove(qfn.c_str());
+    run = runIfx({"import", qfn, testsupport::writeInput("qfn.pcf", "set_io led 1\n"), "--refdes", "U1", "--package",
+                  pins, "--footprint-file", testsupport::sourcePath("tests/data/kicad/QFN-8.kicad_mod")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = runIfx({"render", qfn, "--svg", "-o", folder + "-qfn", "--package", pins});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string edges = testsupport::readFile(folder + "-qfn/U1.svg");
+    for (const auto& [pin, fill, text] : {std::tuple<const char*, const char*, const char*>{"1", "g0", "port\" "},
+                                          {"3", "ground-ball", "function\" "},
+                                          {"7", "other-ball", "function\" "}}) {
+        const std::string element = testsupport::pinElement(edges, pin);
+        EXPECT_EQ(element.rfind(std::string("<g class=\"pin ") + fill + "\" ", 0), 0u) << element;
+        EXPECT_NE(element.find(std::string("<text class=\"") + text), std::string::npos) << element;
+    }
+    EXPECT_NE(testsupport::pinElement(edges, "7").find(">CDONE</text>"), std::string::npos);
 
     const std::string checked = testsupport::sourcePath("tests/data/kicad/package-check.xml");
     run = runIfx({"render", checked, "-o", "-", "--package", kPackage, "--refdes", "u1"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(">1 pin that XC7TEST-FG16 lacks: A11</text>"), std::string::npos);
-    EXPECT_NE(run.out.find(">8 balls of XC7TEST-FG16 not on the footprint</text>"), std::string::npos);
+    EXPECT_NE(run.out.find(">7 balls of XC7TEST-FG16 not on the footprint</text>"), std::string::npos);
     run = runIfx({"render", checked, "-o", "-", "--package", kPackage, "--refdes", "U2"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, checked + ": no part map is of an instance with the refdes \"U2\"; the part maps are of U1\n");

@@ -72,6 +72,15 @@ TEST(KicadSymbol, ExtendedSymbolHasEveryUnitsPinsWithBanksAndPartners)
         ASSERT_NE(device.find(number), nullptr) << number;
         EXPECT_EQ(pinText(*device.find(number)), expected);
     }
+    // KiCad's markup for bars, subscripts and superscripts is not part of a
+    // pin's function.
+    const std::string marked = testsupport::writeInput(
+        "marked.kicad_sym", "(kicad_symbol_lib (version 20211014) (symbol \"M\" (symbol \"M_1_1\"\n"
+                            "(pin input line (at 0 0 0) (length 2.54) (name \"~{CRESET_B}\") (number \"1\"))\n"
+                            "(pin input line (at 0 0 0) (length 2.54) (name \"V_{REF}^{~{x}}\") (number \"2\")))))");
+    ASSERT_TRUE(DevicePins::read(marked + ":M", &device, &error)) << error;
+    EXPECT_EQ(device.find("1")->name, "CRESET_B");
+    EXPECT_EQ(device.find("2")->name, "VREFx");
     const std::pair<std::string, std::string> failures[] = {
         {data("FPGA_Test.kicad_sym"), ": the library holds 2 symbols: name one as FILE.kicad_sym:SYMBOL"},
         {data("FPGA_Test.kicad_sym:XC7"), ": no symbol \"XC7\" in the library"},
@@ -89,13 +98,14 @@ TEST(KicadCsvPins, ColumnsInAnyOrderAndBanksFromNames)
     std::string error;
     ASSERT_TRUE(DevicePins::readCsv("p.csv",
                                     "Name,Type,PIN,bank\nIO_L5P_T0_34,,A1,\nio_l5n_t0_34,,\"A2\",\n"
-                                    "VCCO_34,power_in,B1,\nGND,,B2,7\n",
+                                    "VCCO_34,power_in,B1,\nGND,,B2,7\nIOR_66,,C1,\n",
                                     &device, &error))
         << error;
-    ASSERT_EQ(device.pins.size(), 4u);
+    ASSERT_EQ(device.pins.size(), 5u);
     EXPECT_EQ(pinText(device.pins[0]), "A1 IO_L5P_T0_34  bank=34 partner=A2");
     EXPECT_EQ(pinText(device.pins[1]), "A2 io_l5n_t0_34  bank=34 partner=A1");
     EXPECT_EQ(pinText(device.pins[3]), "B2 GND  bank=7 partner=");
+    EXPECT_EQ(pinText(device.pins[4]), "C1 IOR_66  bank= partner=") << "66 counts I/Os of the right side";
     EXPECT_FALSE(DevicePins::readCsv("p.csv", "pin,name\nA1,X\n\nA1,Y\n", &device, &error));
     EXPECT_EQ(error, "p.csv:4: pin A1 is listed on line 2 already");
     EXPECT_FALSE(DevicePins::readCsv("p.csv", "ball,name\n", &device, &error));

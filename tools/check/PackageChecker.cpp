@@ -5,6 +5,7 @@
 #include "model/PinMapTable.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 #include "wjxmlkicad/DevicePins.h"
+#include "wjxmlkicad/PinFunction.h"
 
 #include <map>
 
@@ -21,6 +22,16 @@ std::string mappedName(const PinMapRow& row)
     if (row.port.empty())
         return row.group;
     return row.bit == -1 ? row.port : row.port + "<" + std::to_string(row.bit) + ">";
+}
+
+const char* kindWord(PinFunction::Kind kind)
+{
+    switch (kind) {
+    case PinFunction::Power: return "a power";
+    case PinFunction::Ground: return "a ground";
+    case PinFunction::NoConnect: return "a no-connect";
+    default: return "another";
+    }
 }
 
 } // namespace
@@ -55,9 +66,15 @@ bool PackageChecker::check(IWJInterfaceView* design, const DevicePins& package, 
         const DevicePin& pin = *ball->second;
         if (PinFacts::isSupply(row.type) || row.mapping == "group")
             continue;
-        if (!DevicePins::isUserIo(pin)) {
-            report.error("package-not-io", where,
-                         name + " is on ball " + pin.number + " (" + pin.name + "), which is not user I/O");
+        const PinFunction::Kind function = PinFunction::of(pin);
+        if (function != PinFunction::UserIo) {
+            const std::string placed = name + " is on ball " + pin.number + " (" + pin.name + "), which is ";
+            // A signal on a supply, ground or unconnected ball cannot work;
+            // boards do drive LEDs and clocks from dedicated pins on purpose.
+            if (function == PinFunction::Other)
+                report.warning("package-not-io", where, placed + "not user I/O but a dedicated pin");
+            else
+                report.error("package-not-io", where, placed + kindWord(function) + " ball, not user I/O");
             continue;
         }
         if (!row.pair.empty())

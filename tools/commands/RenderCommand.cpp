@@ -137,8 +137,8 @@ void RenderCommand::add(CLI::App& app, int& result)
         "Draw each part map's footprint seen from the top (or --bottom), every pin coloured by the group of the\n"
         "port it is mapped to (by the port in a design without groups), as one HTML page with a search box; or,\n"
         "with --svg, as one SVG file per part map in the folder OUT, named after the refdes. With --package, the\n"
-        "unmapped balls of the instance are coloured by what the device package has them for, and its I/O banks\n"
-        "outlined.",
+        "unmapped balls of the instance are coloured by what the device package has them for (on packages with\n"
+        "pins on their edges, their functions written beside them), and its I/O banks outlined.",
         "ifx render board.xml -o pinout.html");
     command->add_option("FILE", options->file, "interface exchange file")->required();
     command->add_option("-o,--output", options->render.output, "the HTML file, or with --svg the folder")->required();

@@ -42,25 +42,34 @@ bool namesWord(const std::string& line, const std::string& word)
     return false;
 }
 
-// "file:line" of the last line of the sources naming pin, in any case; ""
+// "file:line" of the last line of the sources naming pin and the port or
+// group placed (by its local name), in any case, else of the last naming
+// pin alone (a comment or another port's placement may name it too); ""
 // when none does.
-std::string lineNaming(const std::vector<ConstraintSource>& sources, const std::string& pin)
+std::string lineNaming(const std::vector<ConstraintSource>& sources, const std::string& pin, const std::string& placed)
 {
     const std::string word = DevicePins::numberKey(pin);
+    const std::string name = DevicePins::numberKey(placed.substr(placed.rfind('.') + 1));
+    std::string naming;
     for (auto source = sources.rbegin(); source != sources.rend(); ++source) {
         std::istringstream lines(DevicePins::numberKey(source->text));
         std::string line;
         int number = 0;
         int found = 0;
+        int withName = 0;
         while (std::getline(lines, line)) {
             ++number;
-            if (namesWord(line, word))
+            if (namesWord(line, word)) {
                 found = number;
+                withName = namesWord(line, name) ? number : withName;
+            }
         }
-        if (found)
-            return source->name + ":" + std::to_string(found);
+        if (withName)
+            return source->name + ":" + std::to_string(withName);
+        if (found && naming.empty())
+            naming = source->name + ":" + std::to_string(found);
     }
-    return "";
+    return naming;
 }
 
 const char* refusedKind(PinFunction::Kind kind)
@@ -93,7 +102,7 @@ void checkPlacements(IWJInterfaceView* design, const DevicePins& package, const 
         }
         if (problem.empty())
             continue;
-        const std::string line = lineNaming(sources, row.pin);
+        const std::string line = lineNaming(sources, row.pin, row.port.empty() ? row.group : row.port);
         const std::string name =
             row.port.empty() ? row.group : row.port + (row.bit == -1 ? "" : "<" + std::to_string(row.bit) + ">");
         report->errors.push_back((line.empty() ? refdes : line) + ": " + name + " is placed on " + row.pin + ", " +

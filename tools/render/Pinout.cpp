@@ -91,7 +91,7 @@ PinoutPin Pinout::describe(const PinFacts::Pin& pin, const PinPoint& at, const s
                            std::size_t cellPrefix)
 {
     const std::string name = pin.pin->name();
-    PinoutPin drawn{name, pin.id, at, fillOf(pin.uses), pin.isShort, {}, "", name, ""};
+    PinoutPin drawn{name, pin.id, at, fillOf(pin.uses), pin.isShort, {}, "", "", name, ""};
     drawn.details.push_back("pin " + name + " (id " + pin.id + ")");
     const std::string location = pin.pin->location();
     const std::string padstack = pin.pin->padstack();

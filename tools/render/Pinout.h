@@ -24,6 +24,9 @@ struct PinoutPin {
     // Beside the pin on packages with pins on their edges: the local name of
     // the first port bit, or the group, it is mapped to.
     std::string label;
+    // Beside an unmapped pin in place of a label: the function of the ball
+    // of the device package it is (PinoutPackage).
+    std::string function;
     // The pin's name, the names of what it is mapped to and of the groups of
     // its ports, joined by "|".
     // The full and the refdes-prefixed names of its port bits, the

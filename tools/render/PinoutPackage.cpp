@@ -63,8 +63,10 @@ void PinoutPackage::apply(const DevicePins& package, PinoutMap& map)
         pin.searchText += '|' + ball.name;
         if (ioBanks.count(ball.bank))
             pin.bank = ball.bank;
-        if (pin.fill == "unmapped")
+        if (pin.fill == "unmapped") {
             pin.fill = fillOf(PinFunction::of(ball));
+            pin.function = ball.name;
+        }
     }
     if (!lacking.empty()) {
         std::string note = counted(lacking.size(), "pin") + " that " + package.device + " lacks:";

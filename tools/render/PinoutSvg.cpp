@@ -161,6 +161,7 @@ void writeStyle(std::ostream& out, const std::set<std::string>& fills, const std
         << ".pinout .outline{fill:none;stroke:#78909c;stroke-width:1.5;stroke-dasharray:6 3}\n"
         << ".pinout .pin1{fill:#d32f2f}\n"
         << ".pinout .pin text.port{font:10px sans-serif;dominant-baseline:central;fill:#111}\n"
+        << ".pinout .pin text.function{font:italic 10px sans-serif;dominant-baseline:central;fill:#607d8b}\n"
         << ".pinout .legend text{font:12px sans-serif;fill:#111;dominant-baseline:central}\n"
         << ".power circle{fill:#e65100}.power text{fill:#fff}\n"
         << ".ground circle{fill:#263238}.ground text{fill:#fff}\n"
@@ -177,8 +178,10 @@ void writeStyle(std::ostream& out, const std::set<std::string>& fills, const std
     out << "</style>\n";
 }
 
-// The port name beside a pin on an edge, pointing away from the body.
-void writeEdgeLabel(std::ostream& out, const PinoutPin& pin, const Frame& frame, double x, double y, double radius)
+// The text of the class ("port" or "function") beside a pin on an edge,
+// pointing away from the body.
+void writeEdgeLabel(std::ostream& out, const PinoutPin& pin, const std::string& text, const char* textClass,
+                    const Frame& frame, double x, double y, double radius)
 {
     const double near = frame.pitch / frame.scale / 4;
     if (!onEdge(pin.at, frame.pins, near))
@@ -188,7 +191,7 @@ void writeEdgeLabel(std::ostream& out, const PinoutPin& pin, const Frame& frame,
     const bool onLeftOfPage = frame.bottom ? right : left;
     const bool onRightOfPage = frame.bottom ? left : right;
     const double gap = radius + 3;
-    out << "<text class=\"port\" ";
+    out << "<text class=\"" << textClass << "\" ";
     if (onLeftOfPage)
         out << "x=\"" << number(x - gap) << "\" y=\"" << number(y) << "\" style=\"text-anchor:end\"";
     else if (onRightOfPage)
@@ -199,7 +202,7 @@ void writeEdgeLabel(std::ostream& out, const PinoutPin& pin, const Frame& frame,
     else
         out << "x=\"" << number(x) << "\" y=\"" << number(y + gap)
             << "\" style=\"text-anchor:end\" transform=\"rotate(-90 " << number(x) << ' ' << number(y + gap) << ")\"";
-    out << '>' << markup::escape(pin.label) << "</text>";
+    out << '>' << markup::escape(text) << "</text>";
 }
 
 // The size of the letters that fit the port name inside a ball below its
@@ -230,7 +233,9 @@ void writePin(std::ostream& out, const PinoutPin& pin, const Frame& frame, doubl
         out << "<text class=\"ball\" x=\"" << number(x) << "\" y=\"" << number(y + radius * 0.42)
             << "\" style=\"font-size:" << number(labelFont) << "px\">" << markup::escape(pin.label) << "</text>";
     if (frame.edgeLabels && !pin.label.empty())
-        writeEdgeLabel(out, pin, frame, x, y, radius);
+        writeEdgeLabel(out, pin, pin.label, "port", frame, x, y, radius);
+    else if (frame.edgeLabels && !pin.function.empty())
+        writeEdgeLabel(out, pin, pin.function, "function", frame, x, y, radius);
     out << "</g>\n";
 }
 

@@ -20,8 +20,9 @@ struct DevicePin {
 /// A symbol gives each pin its number, name and electrical type; a pin that
 /// several units draw is one pin. Its bank is the number that ends an I/O or
 /// I/O supply function name (a name starting with IO or VCCO that ends in
-/// _<digits>: IO_L4N_T0_15 and VCCO_15 are in bank 15), else the number of
-/// the unit that draws the pin ("" for a pin common to all units). A CSV
+/// _<digits>: IO_L4N_T0_15 and VCCO_15 are in bank 15; not IOB_24, whose
+/// number after the side letter counts I/Os), else the number of the unit
+/// that draws the pin ("" for a pin common to all units). A CSV
 /// table has a header row naming its columns pin and name, and optionally
 /// type and bank; a pin without a bank gets one from its name as above.
 ///
