@@ -75,9 +75,12 @@ PinReviewChecker::PinReviewChecker(const PinFacts& facts, const MappingLines& li
         const std::string name = pin.pin->name();
         m_pinNames.push_back(name.empty() ? pin.id : name);
         m_pinLocations.push_back(pin.pin->location());
+        m_signal.push_back(false);
         for (const PinFacts::Use* use : pin.uses) {
-            if (use->port)
-                m_mapped[use->portName][use->bit].insert(pin.id);
+            if (!use->port)
+                continue;
+            m_mapped[use->portName][use->bit].insert(pin.id);
+            m_signal.back() = m_signal.back() || !PinFacts::isSupply(use->type);
         }
     }
     for (auto buses = m_instance->busInterfaces(); buses.isValid(); ++buses)
@@ -253,17 +256,8 @@ std::set<std::string> PinReviewChecker::pinsOf(const std::set<std::string>& port
 
 bool PinReviewChecker::adjacent(const std::set<std::string>& a, const std::set<std::string>& b)
 {
-    if (!m_adjacency) {
+    if (!m_adjacency)
         m_adjacency = std::make_unique<PinAdjacency>(m_pinNames, m_pinLocations);
-        m_signal.assign(m_pinNames.size(), false);
-        for (const auto& entry : m_mapped) {
-            const auto port = m_ports.find(entry.first);
-            if (port != m_ports.end() && PinFacts::isSupply(modeltext::portType(port->second->type())))
-                continue;
-            for (const std::string& pin : pinsOf({entry.first}))
-                m_signal[m_pins.at(pin)] = true;
-        }
-    }
     for (const std::string& p : a) {
         for (const std::string& n : b) {
             if (m_adjacency->adjacent(m_pins.at(p), m_pins.at(n), m_signal))

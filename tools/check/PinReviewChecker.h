@@ -73,10 +73,10 @@ private:
     // bit (-1 for the whole port), the pin ids.
     std::map<std::string, std::map<int, std::set<std::string>>> m_mapped;
     std::vector<std::pair<IWJPortGroup*, std::string>> m_voltageGroups;
-    // Made for the first pair: the footprint's neighbours, and the pins that
-    // the port maps put a signal (no supply) on.
-    std::unique_ptr<PinAdjacency> m_adjacency;
+    // Whether a port that is no supply is on each pin.
     std::vector<bool> m_signal;
+    // The footprint's neighbours, made for the first pair.
+    std::unique_ptr<PinAdjacency> m_adjacency;
 };
 
 #endif
