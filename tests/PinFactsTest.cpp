@@ -93,10 +93,7 @@ TEST(PinFacts, CheckPinmapAndRenderAgreeOnEveryPinOfEveryFixture)
         std::set<RefdesPin> factShorts, pinmapShorts, renderShorts, checkShorts;
         std::map<RefdesPin, std::string> pinNames;
         PinFacts::each(design.get(), "", [&](const PinFacts& partMap) {
-            const std::string refdes = partMap.instance()->refdes();
-            const std::string label =
-                refdes.empty() ? Dom::attribute(dynamic_cast<IWJXMLObject*>(partMap.instance())->GetDomElement(), "id")
-                               : refdes;
+            const std::string label = Dom::label(partMap.instance());
             labels[partMap.index()] = label;
             if (partMap.partMap()->footprint())
                 drawn.push_back(label);

@@ -59,3 +59,9 @@ std::string Dom::childText(const DOMElement* element, const char* name)
     const DOMElement* found = child(element, name);
     return found ? text(found) : std::string();
 }
+
+std::string Dom::label(IWJCompInst* instance)
+{
+    const std::string refdes = instance->refdes();
+    return refdes.empty() ? attribute(of(instance), "id") : refdes;
+}

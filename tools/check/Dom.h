@@ -1,6 +1,9 @@
 #ifndef IFX_DOM_H
 #define IFX_DOM_H
 
+#include "wjxmlinterfaceflowreader.h"
+#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
+
 #include <xercesc/dom/DOMElement.hpp>
 
 #include <string>
@@ -25,6 +28,14 @@ public:
                                                          const char* item);
     // The text of the first child of that name; "" when there is none.
     static std::string childText(const xercesc::DOMElement* element, const char* name);
+
+    // The element an object of a design read bound was read from.
+    template <typename Object> static const xercesc::DOMElement* of(Object* object)
+    {
+        return dynamic_cast<IWJXMLObject*>(object)->GetDomElement();
+    }
+    // An instance as check names it: its refdes, else its id.
+    static std::string label(IWJCompInst* instance);
 };
 
 #endif

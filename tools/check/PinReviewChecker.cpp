@@ -3,9 +3,9 @@
 #include "check/CheckReport.h"
 #include "check/Dom.h"
 #include "check/MappingLines.h"
+#include "check/PortCoverage.h"
 #include "model/ModelText.h"
 #include "model/PinFacts.h"
-#include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,11 +13,6 @@
 using xercesc::DOMElement;
 
 namespace {
-
-template <typename Object> const DOMElement* elementOf(Object* object)
-{
-    return dynamic_cast<IWJXMLObject*>(object)->GetDomElement();
-}
 
 // The Name of an element, else its id, as check names what it reports.
 std::string nameOf(const DOMElement* element)
@@ -28,7 +23,7 @@ std::string nameOf(const DOMElement* element)
 
 std::string idOf(IWJPort* port)
 {
-    return Dom::attribute(elementOf(port), "id");
+    return Dom::attribute(Dom::of(port), "id");
 }
 
 // "1 pin", "2 pins".
@@ -41,9 +36,9 @@ std::string pinCount(std::size_t count)
 
 void PinReviewChecker::check(IWJInterfaceView* design, const MappingLines& lines, CheckReport& report)
 {
-    std::map<IWJCompInst*, Coverage> coverage;
+    PortCoverage coverage;
     PinFacts::each(design, "", [&](const PinFacts& facts) {
-        cover(facts, coverage[facts.instance()]);
+        coverage.add(facts);
         if (!facts.partMap()->footprint())
             return;
         PinReviewChecker checker(facts, lines, report);
@@ -56,17 +51,12 @@ void PinReviewChecker::check(IWJInterfaceView* design, const MappingLines& lines
             checker.checkVoltageGroup(group.first, group.second, IWJPort::Ground);
         }
     });
-    // Every port of an instance with a part map is expected on a pin.
-    for (auto instances = design->compInsts(); instances.isValid(); ++instances) {
-        const auto found = coverage.find(instances.value());
-        if (found != coverage.end())
-            reportUnmapped(found->first, found->second, report);
-    }
+    coverage.report(design, report);
 }
 
 PinReviewChecker::PinReviewChecker(const PinFacts& facts, const MappingLines& lines, CheckReport& report)
-    : m_instance(facts.instance()), m_partMap(elementOf(facts.partMap())), m_lines(lines), m_report(report),
-      m_label(label(m_instance))
+    : m_instance(facts.instance()), m_partMap(Dom::of(facts.partMap())), m_lines(lines), m_report(report),
+      m_label(Dom::label(m_instance))
 {
     for (auto ports = m_instance->ports(); ports.isValid(); ++ports)
         m_ports[ports.value()->fullName()] = ports.value();
@@ -84,7 +74,7 @@ PinReviewChecker::PinReviewChecker(const PinFacts& facts, const MappingLines& li
         }
     }
     for (auto buses = m_instance->busInterfaces(); buses.isValid(); ++buses)
-        findVoltageGroups(buses.value(), m_label + '.' + nameOf(elementOf(buses.value())));
+        findVoltageGroups(buses.value(), m_label + '.' + nameOf(Dom::of(buses.value())));
 }
 
 // Each port bit on a pin that shorts a bit put on the pin before it, in the
@@ -162,7 +152,7 @@ void PinReviewChecker::checkPinCounts()
             continue;
         const std::size_t pins = pinsOf({entry.first}).size();
         if (pins != static_cast<std::size_t>(declared->numPhysPins()))
-            m_report.error("pin-count", elementOf(declared),
+            m_report.error("pin-count", Dom::of(declared),
                            "port " + portName(declared, -1) + " declares " +
                                pinCount(static_cast<std::size_t>(declared->numPhysPins())) + " but is mapped to " +
                                std::to_string(pins));
@@ -185,10 +175,10 @@ void PinReviewChecker::checkPairs()
             const auto other = negative->second.find(bit.first);
             if (other == negative->second.end() || adjacent(bit.second, other->second))
                 continue;
-            std::string name = m_label + '.' + nameOf(elementOf(pair));
+            std::string name = m_label + '.' + nameOf(Dom::of(pair));
             if (bit.first != -1)
                 name += '<' + std::to_string(bit.first) + '>';
-            m_report.warning("pair-not-adjacent", elementOf(pair),
+            m_report.warning("pair-not-adjacent", Dom::of(pair),
                              "differential pair " + name + " is mapped to pins " +
                                  m_pinNames[m_pins.at(*bit.second.begin())] + " and " +
                                  m_pinNames[m_pins.at(*other->second.begin())] + ", which are not adjacent");
@@ -200,7 +190,7 @@ void PinReviewChecker::findVoltageGroups(IWJPortGroup* group, const std::string&
 {
     for (auto children = group->portGroups(); children.isValid(); ++children) {
         IWJPortGroup* child = children.value();
-        const std::string childName = name + '.' + nameOf(elementOf(child));
+        const std::string childName = name + '.' + nameOf(Dom::of(child));
         if (child->groupType() == IWJPortGroup::VoltageDefn)
             m_voltageGroups.emplace_back(child, childName);
         findVoltageGroups(child, childName);
@@ -235,7 +225,7 @@ void PinReviewChecker::checkVoltageGroup(IWJPortGroup* group, const std::string&
     const std::size_t pins = pinsOf(ports).size();
     const std::size_t wanted = static_cast<std::size_t>(declared);
     if (pins < wanted || (pins > wanted && !shared))
-        m_report.warning("voltage-pins", elementOf(group),
+        m_report.warning("voltage-pins", Dom::of(group),
                          "voltage group " + name + " declares " + std::to_string(declared) + ' ' + word +
                              (declared == 1 ? " pin" : " pins") + " but its " + word + " ports are mapped to " +
                              std::to_string(pins));
@@ -271,67 +261,4 @@ std::string PinReviewChecker::portName(IWJPort* port, int bit) const
 {
     const std::string name = m_label + '.' + modeltext::localName(port);
     return bit == -1 ? name : name + '<' + std::to_string(bit) + '>';
-}
-
-void PinReviewChecker::cover(const PinFacts& facts, Coverage& coverage)
-{
-    for (const PinFacts::Use& use : facts.uses()) {
-        int low = 0;
-        int high = 0;
-        if (!use.port)
-            cover(use.group, coverage);
-        else if (use.bit == -1)
-            coverage.wholePorts.insert(use.port);
-        else if (PinFacts::bitsOf(use.port->lsb(), use.port->msb(), low, high) && use.bit >= low && use.bit <= high)
-            coverage.bits[use.port].insert(use.bit);
-    }
-}
-
-void PinReviewChecker::cover(IWJPortGroup* group, Coverage& coverage)
-{
-    if (!coverage.groups.insert(group).second)
-        return;
-    for (auto refs = group->portRefs(); refs.isValid(); ++refs) {
-        if (IWJPort* port = refs.value()->port(nullptr, nullptr))
-            coverage.wholePorts.insert(port);
-    }
-    for (auto pairs = group->differentialPorts(); pairs.isValid(); ++pairs) {
-        IWJDPPort* pair = dynamic_cast<IWJDPPort*>(pairs.value());
-        for (IWJPort* member : {pair ? pair->positivePort(nullptr, nullptr) : nullptr,
-                                pair ? pair->negativePort(nullptr, nullptr) : nullptr}) {
-            if (member)
-                coverage.wholePorts.insert(member);
-        }
-    }
-    for (auto children = group->portGroups(); children.isValid(); ++children)
-        cover(children.value(), coverage);
-}
-
-void PinReviewChecker::reportUnmapped(IWJCompInst* instance, const Coverage& coverage, CheckReport& report)
-{
-    for (auto ports = instance->ports(); ports.isValid(); ++ports) {
-        IWJPort* port = ports.value();
-        if (coverage.wholePorts.count(port))
-            continue;
-        const std::string name = "port " + label(instance) + '.' + modeltext::localName(port);
-        const auto bits = coverage.bits.find(port);
-        if (bits == coverage.bits.end()) {
-            report.warning("unmapped", elementOf(port), name + " is mapped to no pin");
-            continue;
-        }
-        int low = 0;
-        int high = 0;
-        PinFacts::bitsOf(port->lsb(), port->msb(), low, high);
-        const long long width = static_cast<long long>(high) - low + 1;
-        if (static_cast<long long>(bits->second.size()) < width)
-            report.warning("partly-mapped", elementOf(port),
-                           name + " has " + std::to_string(bits->second.size()) + " of its " + std::to_string(width) +
-                               " bits mapped");
-    }
-}
-
-std::string PinReviewChecker::label(IWJCompInst* instance)
-{
-    const std::string refdes = instance->refdes();
-    return refdes.empty() ? Dom::attribute(elementOf(instance), "id") : refdes;
 }

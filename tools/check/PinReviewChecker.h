@@ -21,22 +21,13 @@ class PinFacts;
 // mapped too, is not on, and against what the instance declares, each port's
 // count of pins, the pins of each voltage group's supply ports, and that the
 // members of each differential pair sit on neighbouring pins; then the ports
-// of each instance with a part map that no part map puts on a pin. The design
-// is read bound: its objects give the lines, and lines those of the
-// mappings.
+// left without pins (PortCoverage). The design is read bound: its objects
+// give the lines, and lines those of the mappings.
 class PinReviewChecker {
 public:
     static void check(IWJInterfaceView* design, const MappingLines& lines, CheckReport& report);
 
 private:
-    // The ports of one instance that its part maps put on pins, whole or by
-    // bits within their range, and the groups mapped to pins.
-    struct Coverage {
-        std::set<IWJPort*> wholePorts;
-        std::map<IWJPort*, std::set<int>> bits;
-        std::set<IWJPortGroup*> groups;
-    };
-
     PinReviewChecker(const PinFacts& facts, const MappingLines& lines, CheckReport& report);
 
     void checkShorts(const PinFacts& facts);
@@ -51,13 +42,6 @@ private:
     bool adjacent(const std::set<std::string>& a, const std::set<std::string>& b);
     // "U1.DATA" or "U1.DATA<3>".
     std::string portName(IWJPort* port, int bit) const;
-
-    static void cover(const PinFacts& facts, Coverage& coverage);
-    // Notes the ports of group and of the groups below it as mapped whole.
-    static void cover(IWJPortGroup* group, Coverage& coverage);
-    static void reportUnmapped(IWJCompInst* instance, const Coverage& coverage, CheckReport& report);
-    // The refdes, else the id.
-    static std::string label(IWJCompInst* instance);
 
     IWJCompInst* m_instance;
     const xercesc::DOMElement* m_partMap;
