@@ -93,13 +93,6 @@ void PartMapChecker::checkPortMap(const PartMap& partMap, const DOMElement* port
         checkPins(partMap, pins, nullptr, -1);
         return;
     }
-    int low = 0;
-    int high = 0;
-    if (bit == -1 && !pinGroup && Dom::child(portMap, "PinRef") &&
-        PinFacts::bitsOf(port->second.lsb, port->second.msb, low, high) && low != high)
-        m_report.error("whole-port-on-one-pin", portRef,
-                       "port " + portName(instance, id, -1) + " has bits " + std::to_string(low) + ".." +
-                           std::to_string(high) + " but is mapped whole to one pin");
     if (pinGroup || Dom::child(portMap, "PinRef")) {
         const DOMElement* first = m_lines.notePort(partMap.element, id, bit, portRef);
         if (valid && first != portRef)

@@ -10,9 +10,8 @@ class MappingLines;
 
 // Checks what the part maps of a file say that the model does not keep:
 // references that name nothing, bits that are no number or outside their
-// port, a port with bits mapped whole to one pin, and a port bit mapped by
-// several elements, of which the model keeps the last. Notes in lines where
-// each mapping is stated.
+// port, and a port bit mapped by several elements, of which the model keeps
+// the last. Notes in lines where each mapping is stated.
 class PartMapChecker {
 public:
     static void check(const xercesc::DOMElement* root, const DesignIndex& index, CheckReport& report,

@@ -43,7 +43,7 @@ void PinReviewChecker::check(IWJInterfaceView* design, const MappingLines& lines
             return;
         PinReviewChecker checker(facts, lines, report);
         checker.checkShorts(facts);
-        checker.checkWholeAndBits();
+        checker.checkWholePorts(facts);
         checker.checkPinCounts();
         checker.checkPairs();
         for (const auto& group : checker.m_voltageGroups) {
@@ -110,10 +110,19 @@ void PinReviewChecker::checkShorts(const PinFacts& facts)
     }
 }
 
-// A bit mapped to pins its whole port, mapped too, is not on: the two
-// mappings contradict each other.
-void PinReviewChecker::checkWholeAndBits()
+// A port with bits mapped whole to one pin; a bit mapped to pins its whole
+// port, mapped too, is not on: the two mappings contradict each other.
+void PinReviewChecker::checkWholePorts(const PinFacts& facts)
 {
+    for (const PinFacts::Use& use : facts.uses()) {
+        int low = 0;
+        int high = 0;
+        if (use.mapping == PinFacts::Mapping::Pin && use.bit == -1 &&
+            PinFacts::bitsOf(use.port->lsb(), use.port->msb(), low, high) && low != high)
+            m_report.error("whole-port-on-one-pin", m_lines.port(m_partMap, idOf(use.port), -1),
+                           "port " + portName(use.port, -1) + " has bits " + std::to_string(low) + ".." +
+                               std::to_string(high) + " but is mapped whole to one pin");
+    }
     const auto names = [this](const std::set<std::string>& pins) {
         std::string text = pins.size() == 1 ? "pin" : "pins";
         for (const std::string& pin : pins)

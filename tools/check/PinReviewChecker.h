@@ -17,12 +17,13 @@ class MappingLines;
 class PinFacts;
 
 // Reviews what each part map puts on pins, as its pin facts tell it: pins
-// whose port bits short each other, bits on pins that their whole port,
-// mapped too, is not on, and against what the instance declares, each port's
-// count of pins, the pins of each voltage group's supply ports, and that the
-// members of each differential pair sit on neighbouring pins; then the ports
-// left without pins (PortCoverage). The design is read bound: its objects
-// give the lines, and lines those of the mappings.
+// whose port bits short each other, ports with bits mapped whole to one pin,
+// bits on pins that their whole port, mapped too, is not on; and against what
+// the instance declares, each port's count of pins, the pins of each voltage
+// group's supply ports, and that the members of each differential pair sit on
+// neighbouring pins; then the ports left without pins (PortCoverage). The
+// design is read bound: its objects give the lines, and lines those of the
+// mappings.
 class PinReviewChecker {
 public:
     static void check(IWJInterfaceView* design, const MappingLines& lines, CheckReport& report);
@@ -31,7 +32,7 @@ private:
     PinReviewChecker(const PinFacts& facts, const MappingLines& lines, CheckReport& report);
 
     void checkShorts(const PinFacts& facts);
-    void checkWholeAndBits();
+    void checkWholePorts(const PinFacts& facts);
     void checkPinCounts();
     void checkPairs();
     // The voltage groups of group and below, by their names ("U1.BUS.GROUP").
