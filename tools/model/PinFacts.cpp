@@ -61,7 +61,7 @@ PinFacts::PinFacts(IWJPartMap* partMap, int index) : m_partMap(partMap), m_index
     }
     const auto add = [this, &pinIndex](IWJFootPrintPin* pin, Use use) {
         const auto found = pinIndex.find(pin);
-        if (found == pinIndex.end())
+        if (found == pinIndex.end() || (!use.port && !use.group))
             return;
         use.pin = found->second;
         m_uses.push_back(std::move(use));
