@@ -42,11 +42,12 @@ void bindFootprints(py::module_& module)
         .def(
             "find_pin",
             [](const FootprintHandle& self, const std::string& name) {
-                return wrapHeldPin(self, self.get()->findPin(libraryText(name)));
+                return requireFound(wrapHeldPin(self, self.get()->findPin(libraryText(name))), "pin", name,
+                                    "on footprint \"" + messageText(self.get()->name()) + "\"");
             },
             py::arg("name"),
-            "The pin of this name, in any ASCII letter case, or None; of pins whose names differ only in case, "
-            "the last in the file.")
+            "The pin of this name, in any ASCII letter case; of pins whose names differ only in case, the last "
+            "in the file. Raises NotFoundError when the footprint has none.")
         .def(
             "add_pin",
             [](const FootprintHandle& self, const std::string& name, const py::object& location,

@@ -47,6 +47,12 @@ void removePort(const InstanceHandle& instance, const PortHandle& port)
     instance.design().structureChanged();
 }
 
+// Where a lookup on the instance looked, for its message.
+std::string where(const InstanceHandle& instance)
+{
+    return "on instance \"" + messageText(instance.get()->refdes()) + "\"";
+}
+
 } // namespace
 
 void bindInstance(py::module_& module)
@@ -91,17 +97,21 @@ void bindInstance(py::module_& module)
         .def(
             "find_port",
             [](const InstanceHandle& self, const std::string& name) {
-                return wrapHeldPort(self, self.get()->findPort(libraryText(name)));
+                return requireFound(wrapHeldPort(self, self.get()->findPort(libraryText(name))), "port", name,
+                                    where(self));
             },
             py::arg("name"),
             "The single-ended port of this local name (the instance port name when it has one, else the "
-            "name), in any ASCII letter case, or None.")
+            "name), in any ASCII letter case. Raises NotFoundError when the instance has none.")
         .def(
             "find_differential_port",
             [](const InstanceHandle& self, const std::string& name) {
-                return wrapHeldPort(self, self.get()->findDifferentialPort(libraryText(name)));
+                return requireFound(wrapHeldPort(self, self.get()->findDifferentialPort(libraryText(name))),
+                                    "differential port", name, where(self));
             },
-            py::arg("name"), "The differential pair of this local name, in any ASCII letter case, or None.")
+            py::arg("name"),
+            "The differential pair of this local name, in any ASCII letter case. Raises NotFoundError when the "
+            "instance has none.")
         .def("add_port", &addPort, py::arg("name"), py::arg("type") = "input", py::arg("pins") = 1, py::arg("lsb") = -1,
              py::arg("msb") = -1, py::arg("instance_port_name") = py::none(),
              "Adds a single-ended Port and returns it; its id is made from instance_port_name when that is given "
@@ -137,10 +147,11 @@ void bindInstance(py::module_& module)
         .def(
             "find_port_group",
             [](const InstanceHandle& self, const std::string& path) {
-                return wrapGroup(self, self.get()->findPortGroup(libraryText(path)));
+                return requireFound(wrapGroup(self, self.get()->findPortGroup(libraryText(path))), "port group", path,
+                                    where(self));
             },
             py::arg("path"),
-            "The bus interface or group of this full name, \"CELL.BUS\" or \"CELL.BUS.GROUP.SUB\", or None. "
-            "The cell name is not compared; the bus interface and first group match in any ASCII letter case, "
-            "deeper groups exactly.");
+            "The bus interface or group of this full name, \"CELL.BUS\" or \"CELL.BUS.GROUP.SUB\". The cell "
+            "name is not compared; the bus interface and first group match in any ASCII letter case, deeper "
+            "groups exactly. Raises NotFoundError when the instance has none.");
 }

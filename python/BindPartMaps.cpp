@@ -184,7 +184,7 @@ void bindPartMaps(py::module_& module)
                                                                : py::none();
             },
             "The Footprint mapped onto, or None when the part map has none in the design.")
-        .def("map", &map, py::arg("port"), py::arg("pin"), py::arg("bit") = -1, py::arg("force") = false,
+        .def("map", &map, py::arg("port"), py::arg("pin"), py::arg("bit") = -1, py::arg("force").noconvert() = false,
              "Maps a port, or one bit of it (-1: the whole port), to a pin (a Pin or a pin name) or to a list of "
              "them, a pin group; the mapping it had is replaced. Raises ValueError, changing nothing, for a pin "
              "the footprint lacks, given twice or (in a list) whose name another pin shares, a bit outside the "

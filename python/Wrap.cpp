@@ -2,6 +2,13 @@
 
 namespace py = pybind11;
 
+py::object requireFound(py::object object, const char* kind, const std::string& name, const std::string& where)
+{
+    if (object.is_none())
+        throw NotFound(std::string("no ") + kind + " \"" + name + "\" " + where);
+    return object;
+}
+
 InstanceHandle instanceHandle(const std::shared_ptr<DesignState>& design, IWJCompInst* instance)
 {
     return InstanceHandle(design, instance, design->track(instance, nullptr));

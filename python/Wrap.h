@@ -26,6 +26,11 @@ pybind11::object wrapPin(const FootprintHandle& owner, IWJFootPrintPin* pin);
 pybind11::object wrapHeldPort(const InstanceHandle& owner, IWJPort* port);
 pybind11::object wrapHeldPin(const FootprintHandle& owner, IWJFootPrintPin* pin);
 
+// object unless it is None, which raises NotFoundError: "no KIND "NAME"
+// WHERE", such as no instance "U9" in the design.
+pybind11::object requireFound(pybind11::object object, const char* kind, const std::string& name,
+                              const std::string& where);
+
 InstanceHandle instanceHandle(const std::shared_ptr<DesignState>& design, IWJCompInst* instance);
 FootprintHandle footprintHandle(const std::shared_ptr<DesignState>& design, IWJFootPrint* footprint);
 
