@@ -36,7 +36,7 @@ void removeFootprint(DesignState& self, const py::object& which)
         requireDesign(which.cast<const FootprintHandle&>(), design, "the footprint belongs to another design");
     IWJFootPrint* footprint = footprintNamed(view, libraryText(name));
     if (!footprint)
-        throw NotFound("no footprint \"" + name + "\" in the design");
+        throw NotFound("footprint", name, "in the design");
     if (byObject && footprint != which.cast<const FootprintHandle&>().get())
         throw py::value_error("another footprint named '" + name + "' comes first in id order; rename one of them");
     const auto before = design->topLevelObjects();

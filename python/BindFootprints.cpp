@@ -41,10 +41,7 @@ void bindFootprints(py::module_& module)
             "The pins as a ModelMapping of id to Pin, in id order.")
         .def(
             "find_pin",
-            [](const FootprintHandle& self, const std::string& name) {
-                return requireFound(wrapHeldPin(self, self.get()->findPin(libraryText(name))), "pin", name,
-                                    "on footprint \"" + messageText(self.get()->name()) + "\"");
-            },
+            [](const FootprintHandle& self, const std::string& name) { return wrapPin(self, requirePin(self, name)); },
             py::arg("name"),
             "The pin of this name, in any ASCII letter case; of pins whose names differ only in case, the last "
             "in the file. Raises NotFoundError when the footprint has none.")

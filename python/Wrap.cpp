@@ -1,12 +1,22 @@
 #include "Wrap.h"
 
+#include "PyText.h"
+
 namespace py = pybind11;
 
 py::object requireFound(py::object object, const char* kind, const std::string& name, const std::string& where)
 {
     if (object.is_none())
-        throw NotFound(std::string("no ") + kind + " \"" + name + "\" " + where);
+        throw NotFound(kind, name, where);
     return object;
+}
+
+IWJFootPrintPin* requirePin(const FootprintHandle& footprint, const std::string& name)
+{
+    IWJFootPrintPin* pin = footprint.get()->findPin(libraryText(name));
+    if (!pin || !footprint.design().holdsPin(footprint.get(), pin))
+        throw NotFound("pin", name, "on footprint \"" + messageText(footprint.get()->name()) + "\"");
+    return pin;
 }
 
 InstanceHandle instanceHandle(const std::shared_ptr<DesignState>& design, IWJCompInst* instance)

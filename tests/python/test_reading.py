@@ -44,6 +44,7 @@ MISSES = [
     (lambda d, u: u.find_port_group("FPGA_BGA56.DDR.LANE9"), 'no port group "FPGA_BGA56.DDR.LANE9" on instance "U1"'),
     (lambda d, u: u.bus_interfaces["U1_DDR"].find_port_group("LANE9"), 'no port group "LANE9" below "FPGA_BGA56.DDR"'),
     (lambda d, u: d.footprints["FP_BGA56"].find_pin("Z9"), 'no pin "Z9" on footprint "BGA56_P0.8"'),
+    (lambda d, u: d.find_part_map(u).swap("A1", "Z9"), 'no pin "Z9" on footprint "BGA56_P0.8"'),
 ]
 
 
