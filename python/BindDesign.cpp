@@ -84,21 +84,28 @@ void bindDesign(py::module_& module)
             "instances",
             [](DesignState& self) {
                 const DesignPtr design = self.shared_from_this();
-                return KeyedView(design, [design] {
-                    return keyedEntries(design->view()->compInsts(),
-                                        [&design](IWJCompInst* instance) { return wrapInstance(design, instance); });
-                });
+                return KeyedView(
+                    design,
+                    [design] {
+                        return keyedEntries(design->view()->compInsts(), [&design](IWJCompInst* instance) {
+                            return wrapInstance(design, instance);
+                        });
+                    },
+                    [] { return "the instances of the design"; });
             },
             "The instances as a ModelMapping of id to Instance, in id order.")
         .def_property_readonly(
             "footprints",
             [](DesignState& self) {
                 const DesignPtr design = self.shared_from_this();
-                return KeyedView(design, [design] {
-                    return keyedEntries(design->view()->footprints(), [&design](IWJFootPrint* footprint) {
-                        return wrapFootprint(design, footprint);
-                    });
-                });
+                return KeyedView(
+                    design,
+                    [design] {
+                        return keyedEntries(design->view()->footprints(), [&design](IWJFootPrint* footprint) {
+                            return wrapFootprint(design, footprint);
+                        });
+                    },
+                    [] { return "the footprints of the design"; });
             },
             "The footprints as a ModelMapping of id to Footprint, in id order.")
         .def_property_readonly(

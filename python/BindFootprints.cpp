@@ -33,10 +33,13 @@ void bindFootprints(py::module_& module)
         .def_property_readonly(
             "pins",
             [](const FootprintHandle& self) {
-                return KeyedView(self.designPtr(), [self] {
-                    return keyedEntries(self.get()->pins(),
-                                        [&self](IWJFootPrintPin* pin) { return wrapPin(self, pin); });
-                });
+                return KeyedView(
+                    self.designPtr(),
+                    [self] {
+                        return keyedEntries(self.get()->pins(),
+                                            [&self](IWJFootPrintPin* pin) { return wrapPin(self, pin); });
+                    },
+                    [self] { return "the pins of " + footprintName(self); });
             },
             "The pins as a ModelMapping of id to Pin, in id order.")
         .def(

@@ -9,6 +9,12 @@ namespace py = pybind11;
 
 namespace {
 
+// "FPGA.DDR" for a message.
+std::string groupName(IWJPortGroup* group)
+{
+    return "\"" + messageText(group->fullName()) + "\"";
+}
+
 // What port groups and bus interfaces share; H is the handle of either.
 template <class H, class... Options> void bindGroupOperations(py::class_<H, Options...>& cls)
 {
@@ -52,11 +58,14 @@ template <class H, class... Options> void bindGroupOperations(py::class_<H, Opti
         .def_property_readonly(
             "port_groups",
             [](const H& self) {
-                return KeyedView(self.designPtr(), [self] {
-                    const InstanceHandle instance = self.template owner<IWJCompInst>();
-                    return keyedEntries(self.get()->portGroups(),
-                                        [&instance](IWJPortGroup* group) { return wrapGroup(instance, group); });
-                });
+                return KeyedView(
+                    self.designPtr(),
+                    [self] {
+                        const InstanceHandle instance = self.template owner<IWJCompInst>();
+                        return keyedEntries(self.get()->portGroups(),
+                                            [&instance](IWJPortGroup* group) { return wrapGroup(instance, group); });
+                    },
+                    [self] { return "the port groups of " + groupName(self.get()); });
             },
             "The child groups as a ModelMapping of id to PortGroup, in id order.")
         .def(
@@ -92,7 +101,7 @@ template <class H, class... Options> void bindGroupOperations(py::class_<H, Opti
             [](const H& self, const std::string& path) {
                 return requireFound(
                     wrapGroup(self.template owner<IWJCompInst>(), self.get()->findPortGroup(libraryText(path))),
-                    "port group", path, "below \"" + messageText(self.get()->fullName()) + "\"");
+                    "port group", path, "below " + groupName(self.get()));
             },
             py::arg("path"),
             "The group below this one at a dotted path of group names, such as \"LANE0.SUB\". Names match "

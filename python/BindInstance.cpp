@@ -9,14 +9,18 @@ namespace py = pybind11;
 
 namespace {
 
-// A mapping over one of the instance's keyed collections.
+// A mapping over one of the instance's keyed collections, the instance's
+// "ports", "differential ports" or "bus interfaces".
 template <class Enumerate, class WrapItem>
-KeyedView instanceMapping(const InstanceHandle& instance, Enumerate enumerate, WrapItem wrapItem)
+KeyedView instanceMapping(const InstanceHandle& instance, const char* items, Enumerate enumerate, WrapItem wrapItem)
 {
-    return KeyedView(instance.designPtr(), [instance, enumerate, wrapItem] {
-        return keyedEntries(enumerate(instance.get()),
-                            [&instance, &wrapItem](auto* item) { return wrapItem(instance, item); });
-    });
+    return KeyedView(
+        instance.designPtr(),
+        [instance, enumerate, wrapItem] {
+            return keyedEntries(enumerate(instance.get()),
+                                [&instance, &wrapItem](auto* item) { return wrapItem(instance, item); });
+        },
+        [instance, items] { return std::string("the ") + items + " of " + instanceName(instance); });
 }
 
 const char* instancePortName(const py::object& value, std::string& storage)
@@ -50,7 +54,7 @@ void removePort(const InstanceHandle& instance, const PortHandle& port)
 // Where a lookup on the instance looked, for its message.
 std::string where(const InstanceHandle& instance)
 {
-    return "on instance \"" + messageText(instance.get()->refdes()) + "\"";
+    return "on " + instanceName(instance);
 }
 
 } // namespace
@@ -74,21 +78,22 @@ void bindInstance(py::module_& module)
             "ports",
             [](const InstanceHandle& self) {
                 return instanceMapping(
-                    self, [](IWJCompInst* instance) { return instance->ports(); }, wrapPort);
+                    self, "ports", [](IWJCompInst* instance) { return instance->ports(); }, wrapPort);
             },
             "The single-ended ports as a ModelMapping of id to Port, in id order.")
         .def_property_readonly(
             "differential_ports",
             [](const InstanceHandle& self) {
                 return instanceMapping(
-                    self, [](IWJCompInst* instance) { return instance->differentialPorts(); }, wrapPort);
+                    self, "differential ports", [](IWJCompInst* instance) { return instance->differentialPorts(); },
+                    wrapPort);
             },
             "The differential pairs as a ModelMapping of id to DifferentialPort, in id order.")
         .def_property_readonly(
             "bus_interfaces",
             [](const InstanceHandle& self) {
                 return instanceMapping(
-                    self, [](IWJCompInst* instance) { return instance->busInterfaces(); },
+                    self, "bus interfaces", [](IWJCompInst* instance) { return instance->busInterfaces(); },
                     [](const InstanceHandle& owner, IWJCompBusInterface* busInterface) {
                         return wrapGroup(owner, busInterface);
                     });

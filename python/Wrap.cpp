@@ -11,11 +11,21 @@ py::object requireFound(py::object object, const char* kind, const std::string& 
     return object;
 }
 
+std::string instanceName(const InstanceHandle& instance)
+{
+    return "instance \"" + messageText(instance.get()->refdes()) + "\"";
+}
+
+std::string footprintName(const FootprintHandle& footprint)
+{
+    return "footprint \"" + messageText(footprint.get()->name()) + "\"";
+}
+
 IWJFootPrintPin* requirePin(const FootprintHandle& footprint, const std::string& name)
 {
     IWJFootPrintPin* pin = footprint.get()->findPin(libraryText(name));
     if (!pin || !footprint.design().holdsPin(footprint.get(), pin))
-        throw NotFound("pin", name, "on footprint \"" + messageText(footprint.get()->name()) + "\"");
+        throw NotFound("pin", name, "on " + footprintName(footprint));
     return pin;
 }
 

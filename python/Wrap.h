@@ -26,6 +26,10 @@ pybind11::object wrapPin(const FootprintHandle& owner, IWJFootPrintPin* pin);
 pybind11::object wrapHeldPort(const InstanceHandle& owner, IWJPort* port);
 pybind11::object wrapHeldPin(const FootprintHandle& owner, IWJFootPrintPin* pin);
 
+// instance "U1" and footprint "BGA56", for messages.
+std::string instanceName(const InstanceHandle& instance);
+std::string footprintName(const FootprintHandle& footprint);
+
 // object unless it is None, which raises NotFoundError.
 pybind11::object requireFound(pybind11::object object, const char* kind, const std::string& name,
                               const std::string& where);

@@ -12,8 +12,9 @@ def test_read_gives_the_design_with_collections_in_id_order(board):
     assert list(u1.ports) == sorted(u1.ports) and len(u1.ports) == 20 and "U1_TDO" in u1.ports
     assert [m.instance.refdes for m in board.part_maps] == ["U1", "J1"]
     assert u1.ports.get("nothing") is None and "nothing" not in u1.ports
-    with pytest.raises(KeyError):
+    with pytest.raises(KeyError) as raised:
         u1.ports["nothing"]
+    assert raised.value.args == ('no id "nothing" in the ports of instance "U1"',)
     assert dict(u1.ports.items()) == {k: u1.ports[k] for k in u1.ports.keys()}
 
 
