@@ -133,6 +133,17 @@ bool PinConstraints::loadSource(const std::string& path, const std::string& form
     }
 }
 
+bool PinConstraints::sourceText(const ConstraintSource& source, std::string* text)
+{
+    int line = 0;
+    std::string problem;
+    try {
+        return SourceText::decode(source.text, text, &line, &problem);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 bool PinConstraints::importConstraints(IWJInterfaceView* design, const std::vector<ConstraintSource>& sources,
                                        const ImportOptions& options, ImportReport* report)
 {

@@ -74,9 +74,9 @@ void bindConstraints(py::module_& module)
             return summary;
         },
         py::arg("design"), py::arg("path"), py::kw_only(), py::arg("refdes"), py::arg("cell") = "",
-        py::arg("footprint") = "", py::arg("replace") = false, py::arg("pairs") = true, py::arg("format") = "",
-        py::arg("include_commented") = false, py::arg("force") = false, py::arg("no_new_ports") = false,
-        py::arg("no_new_pins") = false,
+        py::arg("footprint") = "", py::arg("replace").noconvert() = false, py::arg("pairs").noconvert() = true,
+        py::arg("format") = "", py::arg("include_commented").noconvert() = false, py::arg("force").noconvert() = false,
+        py::arg("no_new_ports").noconvert() = false, py::arg("no_new_pins").noconvert() = false,
         "Places the pins a constraint file (.xdc, .qsf, .lpf, .pcf, .csv; format= overrides the extension) "
         "assigns on the instance refdes, with their IO standards and differential pairs, as ifx import does with "
         "the options of the same names (pairs=False as --no-pairs). Raises ValueError with every error, and then "

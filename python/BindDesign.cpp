@@ -36,7 +36,7 @@ void removeFootprint(DesignState& self, const py::object& which)
         requireDesign(which.cast<const FootprintHandle&>(), design, "the footprint belongs to another design");
     IWJFootPrint* footprint = footprintNamed(view, libraryText(name));
     if (!footprint)
-        throw NotFound("the design has no footprint named '" + name + "'");
+        throw NotFound("footprint", name, "in the design");
     if (byObject && footprint != which.cast<const FootprintHandle&>().get())
         throw py::value_error("another footprint named '" + name + "' comes first in id order; rename one of them");
     const auto before = design->topLevelObjects();
@@ -84,21 +84,28 @@ void bindDesign(py::module_& module)
             "instances",
             [](DesignState& self) {
                 const DesignPtr design = self.shared_from_this();
-                return KeyedView(design, [design] {
-                    return keyedEntries(design->view()->compInsts(),
-                                        [&design](IWJCompInst* instance) { return wrapInstance(design, instance); });
-                });
+                return KeyedView(
+                    design,
+                    [design] {
+                        return keyedEntries(design->view()->compInsts(), [&design](IWJCompInst* instance) {
+                            return wrapInstance(design, instance);
+                        });
+                    },
+                    [] { return "the instances of the design"; });
             },
             "The instances as a ModelMapping of id to Instance, in id order.")
         .def_property_readonly(
             "footprints",
             [](DesignState& self) {
                 const DesignPtr design = self.shared_from_this();
-                return KeyedView(design, [design] {
-                    return keyedEntries(design->view()->footprints(), [&design](IWJFootPrint* footprint) {
-                        return wrapFootprint(design, footprint);
-                    });
-                });
+                return KeyedView(
+                    design,
+                    [design] {
+                        return keyedEntries(design->view()->footprints(), [&design](IWJFootPrint* footprint) {
+                            return wrapFootprint(design, footprint);
+                        });
+                    },
+                    [] { return "the footprints of the design"; });
             },
             "The footprints as a ModelMapping of id to Footprint, in id order.")
         .def_property_readonly(
@@ -127,12 +134,14 @@ void bindDesign(py::module_& module)
              "ValueError for an instance of another design, or one whose id another instance took.")
         .def(
             "find_instance",
-            [](DesignState& self, const std::string& refdes) -> py::object {
+            [](DesignState& self, const std::string& refdes) {
                 const DesignPtr design = self.shared_from_this();
-                IWJCompInst* instance = PinConstraints::findInstance(design->view(), refdes);
-                return instance ? wrapInstance(design, instance) : py::none();
+                return requireFound(wrapInstance(design, PinConstraints::findInstance(design->view(), refdes)),
+                                    "instance", refdes, "in the design");
             },
-            py::arg("refdes"), "The first instance in id order with this refdes, in any letter case, or None.")
+            py::arg("refdes"),
+            "The first instance in id order with this refdes, in any letter case. Raises NotFoundError when "
+            "none has it.")
         .def(
             "add_footprint",
             [](DesignState& self, const std::string& name, const py::object& width, const py::object& length,
@@ -159,9 +168,12 @@ void bindDesign(py::module_& module)
             "find_footprint",
             [](DesignState& self, const std::string& name) {
                 const DesignPtr design = self.shared_from_this();
-                return wrapFootprint(design, footprintNamed(design->view(), name));
+                return requireFound(wrapFootprint(design, footprintNamed(design->view(), name)), "footprint", name,
+                                    "in the design");
             },
-            py::arg("name"), "The first footprint in id order with this name, letter case counting, or None.")
+            py::arg("name"),
+            "The first footprint in id order with this name, letter case counting. Raises NotFoundError when "
+            "none has it.")
         .def(
             "add_part_map",
             [](DesignState& self, const FootprintHandle& footprint, const InstanceHandle& instance) {
@@ -180,11 +192,12 @@ void bindDesign(py::module_& module)
             [](DesignState& self, const InstanceHandle& instance) {
                 const DesignPtr design = self.shared_from_this();
                 requireDesign(instance, design, "the instance belongs to another design");
-                return wrapPartMap(design, design->view()->findPartMap(instance.get()));
+                return requireFound(wrapPartMap(design, design->view()->findPartMap(instance.get())),
+                                    "part map of instance", messageText(instance.get()->refdes()), "in the design");
             },
             py::arg("instance"),
-            "The first part map of the instance in the order of part_maps, or None. Raises ValueError for an "
-            "instance of another design.");
+            "The first part map of the instance in the order of part_maps. Raises NotFoundError when the "
+            "instance has none, ValueError for an instance of another design.");
     addTextProperty(cls, "design_name", &IWJInterfaceView::designName, &IWJInterfaceView::setDesignName,
                     "The design's name.");
     // A save after edits stamps who changed the design and when, unless the

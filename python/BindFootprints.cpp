@@ -33,20 +33,21 @@ void bindFootprints(py::module_& module)
         .def_property_readonly(
             "pins",
             [](const FootprintHandle& self) {
-                return KeyedView(self.designPtr(), [self] {
-                    return keyedEntries(self.get()->pins(),
-                                        [&self](IWJFootPrintPin* pin) { return wrapPin(self, pin); });
-                });
+                return KeyedView(
+                    self.designPtr(),
+                    [self] {
+                        return keyedEntries(self.get()->pins(),
+                                            [&self](IWJFootPrintPin* pin) { return wrapPin(self, pin); });
+                    },
+                    [self] { return "the pins of " + footprintName(self); });
             },
             "The pins as a ModelMapping of id to Pin, in id order.")
         .def(
             "find_pin",
-            [](const FootprintHandle& self, const std::string& name) {
-                return wrapHeldPin(self, self.get()->findPin(libraryText(name)));
-            },
+            [](const FootprintHandle& self, const std::string& name) { return wrapPin(self, requirePin(self, name)); },
             py::arg("name"),
-            "The pin of this name, in any ASCII letter case, or None; of pins whose names differ only in case, "
-            "the last in the file.")
+            "The pin of this name, in any ASCII letter case; of pins whose names differ only in case, the last "
+            "in the file. Raises NotFoundError when the footprint has none.")
         .def(
             "add_pin",
             [](const FootprintHandle& self, const std::string& name, const py::object& location,

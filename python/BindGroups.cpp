@@ -9,6 +9,12 @@ namespace py = pybind11;
 
 namespace {
 
+// "FPGA.DDR" for a message.
+std::string groupName(IWJPortGroup* group)
+{
+    return "\"" + messageText(group->fullName()) + "\"";
+}
+
 // What port groups and bus interfaces share; H is the handle of either.
 template <class H, class... Options> void bindGroupOperations(py::class_<H, Options...>& cls)
 {
@@ -52,11 +58,14 @@ template <class H, class... Options> void bindGroupOperations(py::class_<H, Opti
         .def_property_readonly(
             "port_groups",
             [](const H& self) {
-                return KeyedView(self.designPtr(), [self] {
-                    const InstanceHandle instance = self.template owner<IWJCompInst>();
-                    return keyedEntries(self.get()->portGroups(),
-                                        [&instance](IWJPortGroup* group) { return wrapGroup(instance, group); });
-                });
+                return KeyedView(
+                    self.designPtr(),
+                    [self] {
+                        const InstanceHandle instance = self.template owner<IWJCompInst>();
+                        return keyedEntries(self.get()->portGroups(),
+                                            [&instance](IWJPortGroup* group) { return wrapGroup(instance, group); });
+                    },
+                    [self] { return "the port groups of " + groupName(self.get()); });
             },
             "The child groups as a ModelMapping of id to PortGroup, in id order.")
         .def(
@@ -85,16 +94,19 @@ template <class H, class... Options> void bindGroupOperations(py::class_<H, Opti
             py::arg("name"), py::arg("type") = py::none(), py::arg("voltage") = "", py::arg("power_pins") = 0,
             py::arg("ground_pins") = 0,
             "Adds a child PortGroup, its id made from the name, and returns it. type is None, \"bus\" or "
-            "\"voltageDefn\". Raises ValueError for another type or a negative pin count.")
+            "\"voltageDefn\". Raises ValueError for another word or a negative pin count, TypeError for a type "
+            "that is neither str nor None.")
         .def(
             "find_port_group",
             [](const H& self, const std::string& path) {
-                return wrapGroup(self.template owner<IWJCompInst>(), self.get()->findPortGroup(libraryText(path)));
+                return requireFound(
+                    wrapGroup(self.template owner<IWJCompInst>(), self.get()->findPortGroup(libraryText(path))),
+                    "port group", path, "below " + groupName(self.get()));
             },
             py::arg("path"),
-            "The group below this one at a dotted path of group names, such as \"LANE0.SUB\", or None. Names "
-            "match exactly, but a bus interface's first step in any ASCII letter case; only the first match in "
-            "id order of each step is followed.");
+            "The group below this one at a dotted path of group names, such as \"LANE0.SUB\". Names match "
+            "exactly, but a bus interface's first step in any ASCII letter case; only the first match in id "
+            "order of each step is followed. Raises NotFoundError when there is none.");
 }
 
 } // namespace
@@ -110,7 +122,7 @@ void bindGroups(py::module_& module)
         .def_property(
             "type", [](const GroupHandle& self) { return groupTypeWord(self.get()->groupType()); },
             [](const GroupHandle& self, const py::object& type) { self.edit()->setGroupType(groupTypeCode(type)); },
-            "None, \"bus\" or \"voltageDefn\"; setting another value raises ValueError.")
+            "None, \"bus\" or \"voltageDefn\"; setting another str raises ValueError, another type TypeError.")
         .def_property(
             "num_phys_power_pins", [](const GroupHandle& self) { return self.get()->numPhysPowerPins(); },
             [](const GroupHandle& self, int pins) {

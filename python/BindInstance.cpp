@@ -9,14 +9,18 @@ namespace py = pybind11;
 
 namespace {
 
-// A mapping over one of the instance's keyed collections.
+// A mapping over one of the instance's keyed collections, the instance's
+// "ports", "differential ports" or "bus interfaces".
 template <class Enumerate, class WrapItem>
-KeyedView instanceMapping(const InstanceHandle& instance, Enumerate enumerate, WrapItem wrapItem)
+KeyedView instanceMapping(const InstanceHandle& instance, const char* items, Enumerate enumerate, WrapItem wrapItem)
 {
-    return KeyedView(instance.designPtr(), [instance, enumerate, wrapItem] {
-        return keyedEntries(enumerate(instance.get()),
-                            [&instance, &wrapItem](auto* item) { return wrapItem(instance, item); });
-    });
+    return KeyedView(
+        instance.designPtr(),
+        [instance, enumerate, wrapItem] {
+            return keyedEntries(enumerate(instance.get()),
+                                [&instance, &wrapItem](auto* item) { return wrapItem(instance, item); });
+        },
+        [instance, items] { return std::string("the ") + items + " of " + instanceName(instance); });
 }
 
 const char* instancePortName(const py::object& value, std::string& storage)
@@ -47,6 +51,12 @@ void removePort(const InstanceHandle& instance, const PortHandle& port)
     instance.design().structureChanged();
 }
 
+// Where a lookup on the instance looked, for its message.
+std::string where(const InstanceHandle& instance)
+{
+    return "on " + instanceName(instance);
+}
+
 } // namespace
 
 void bindInstance(py::module_& module)
@@ -68,21 +78,22 @@ void bindInstance(py::module_& module)
             "ports",
             [](const InstanceHandle& self) {
                 return instanceMapping(
-                    self, [](IWJCompInst* instance) { return instance->ports(); }, wrapPort);
+                    self, "ports", [](IWJCompInst* instance) { return instance->ports(); }, wrapPort);
             },
             "The single-ended ports as a ModelMapping of id to Port, in id order.")
         .def_property_readonly(
             "differential_ports",
             [](const InstanceHandle& self) {
                 return instanceMapping(
-                    self, [](IWJCompInst* instance) { return instance->differentialPorts(); }, wrapPort);
+                    self, "differential ports", [](IWJCompInst* instance) { return instance->differentialPorts(); },
+                    wrapPort);
             },
             "The differential pairs as a ModelMapping of id to DifferentialPort, in id order.")
         .def_property_readonly(
             "bus_interfaces",
             [](const InstanceHandle& self) {
                 return instanceMapping(
-                    self, [](IWJCompInst* instance) { return instance->busInterfaces(); },
+                    self, "bus interfaces", [](IWJCompInst* instance) { return instance->busInterfaces(); },
                     [](const InstanceHandle& owner, IWJCompBusInterface* busInterface) {
                         return wrapGroup(owner, busInterface);
                     });
@@ -91,17 +102,21 @@ void bindInstance(py::module_& module)
         .def(
             "find_port",
             [](const InstanceHandle& self, const std::string& name) {
-                return wrapHeldPort(self, self.get()->findPort(libraryText(name)));
+                return requireFound(wrapHeldPort(self, self.get()->findPort(libraryText(name))), "port", name,
+                                    where(self));
             },
             py::arg("name"),
             "The single-ended port of this local name (the instance port name when it has one, else the "
-            "name), in any ASCII letter case, or None.")
+            "name), in any ASCII letter case. Raises NotFoundError when the instance has none.")
         .def(
             "find_differential_port",
             [](const InstanceHandle& self, const std::string& name) {
-                return wrapHeldPort(self, self.get()->findDifferentialPort(libraryText(name)));
+                return requireFound(wrapHeldPort(self, self.get()->findDifferentialPort(libraryText(name))),
+                                    "differential port", name, where(self));
             },
-            py::arg("name"), "The differential pair of this local name, in any ASCII letter case, or None.")
+            py::arg("name"),
+            "The differential pair of this local name, in any ASCII letter case. Raises NotFoundError when the "
+            "instance has none.")
         .def("add_port", &addPort, py::arg("name"), py::arg("type") = "input", py::arg("pins") = 1, py::arg("lsb") = -1,
              py::arg("msb") = -1, py::arg("instance_port_name") = py::none(),
              "Adds a single-ended Port and returns it; its id is made from instance_port_name when that is given "
@@ -137,10 +152,11 @@ void bindInstance(py::module_& module)
         .def(
             "find_port_group",
             [](const InstanceHandle& self, const std::string& path) {
-                return wrapGroup(self, self.get()->findPortGroup(libraryText(path)));
+                return requireFound(wrapGroup(self, self.get()->findPortGroup(libraryText(path))), "port group", path,
+                                    where(self));
             },
             py::arg("path"),
-            "The bus interface or group of this full name, \"CELL.BUS\" or \"CELL.BUS.GROUP.SUB\", or None. "
-            "The cell name is not compared; the bus interface and first group match in any ASCII letter case, "
-            "deeper groups exactly.");
+            "The bus interface or group of this full name, \"CELL.BUS\" or \"CELL.BUS.GROUP.SUB\". The cell "
+            "name is not compared; the bus interface and first group match in any ASCII letter case, deeper "
+            "groups exactly. Raises NotFoundError when the instance has none.");
 }

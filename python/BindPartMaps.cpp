@@ -44,14 +44,8 @@ IWJPort* mappedPort(const PartMapHandle& partMap, const PortHandle& port, int bi
 // A pin argument: a Pin of the part map's footprint or the name of one.
 IWJFootPrintPin* pinArgument(const FootprintHandle& footprint, const py::handle& pin)
 {
-    if (py::isinstance<py::str>(pin)) {
-        const std::string name = strArgument(pin);
-        IWJFootPrintPin* found = footprint.get()->findPin(libraryText(name));
-        if (!found)
-            throw py::value_error("footprint " + std::string(footprint.get()->name()) + " has no pin named '" + name +
-                                  "'");
-        return found;
-    }
+    if (py::isinstance<py::str>(pin))
+        return requirePin(footprint, strArgument(pin));
     if (!py::isinstance<PinHandle>(pin))
         throw py::type_error("a pin is given as a Pin or a pin name");
     const PinHandle& handle = pin.cast<const PinHandle&>();
@@ -184,13 +178,13 @@ void bindPartMaps(py::module_& module)
                                                                : py::none();
             },
             "The Footprint mapped onto, or None when the part map has none in the design.")
-        .def("map", &map, py::arg("port"), py::arg("pin"), py::arg("bit") = -1, py::arg("force") = false,
+        .def("map", &map, py::arg("port"), py::arg("pin"), py::arg("bit") = -1, py::arg("force").noconvert() = false,
              "Maps a port, or one bit of it (-1: the whole port), to a pin (a Pin or a pin name) or to a list of "
-             "them, a pin group; the mapping it had is replaced. Raises ValueError, changing nothing, for a pin "
-             "the footprint lacks, given twice or (in a list) whose name another pin shares, a bit outside the "
-             "port's bits, a port with several bits on one pin, a differential pair (map its members), a port "
-             "of another instance, and, unless force, a pin that carries another port or bit; TypeError for "
-             "pins of another type.")
+             "them, a pin group; the mapping it had is replaced. Raises NotFoundError for a pin name the "
+             "footprint lacks, ValueError, changing nothing, for a pin given twice or (in a list) whose name "
+             "another pin shares, a bit outside the port's bits, a port with several bits on one pin, a "
+             "differential pair (map its members), a port of another instance, and, unless force, a pin that "
+             "carries another port or bit; TypeError for pins of another type.")
         .def(
             "unmap",
             [](const PartMapHandle& self, const PortHandle& port, int bit) {
@@ -208,7 +202,8 @@ void bindPartMaps(py::module_& module)
             },
             py::arg("pin1"), py::arg("pin2"),
             "Exchanges what is mapped to two pins (Pins or names); either may be free. Raises ValueError when "
-            "both are free, for the same pin twice or a pin the footprint lacks; TypeError for another type.")
+            "both are free or for the same pin twice, NotFoundError for a pin name the footprint lacks, "
+            "TypeError for another type.")
         .def(
             "pin_for",
             [](const PartMapHandle& self, const PortHandle& port, int bit) {
@@ -251,8 +246,9 @@ void bindPartMaps(py::module_& module)
             },
             py::arg("group"), py::arg("pins"),
             "Maps a PortGroup or BusInterface of the instance to a list of pins (Pins or pin names). Raises "
-            "ValueError for a group of another instance, a pin the footprint lacks or whose name another pin "
-            "shares; TypeError for a group of another type, or pins given as a str or not iterable.")
+            "NotFoundError for a pin name the footprint lacks, ValueError for a group of another instance or a "
+            "pin whose name another pin shares; TypeError for a group of another type, or pins given as a str or not "
+            "iterable.")
         .def(
             "unmap_group",
             [](const PartMapHandle& self, const py::object& group) {

@@ -19,8 +19,12 @@ void addIdentity(pybind11::class_<H, Options...>& cls, std::function<std::string
            "__eq__", [](const H& self, const H& other) { return self == other; }, pybind11::is_operator())
         .def("__hash__", [](const H& self) { return self.hash(); })
         .def("__repr__", [describe](const pybind11::object& object) {
+            if (!pybind11::isinstance<H>(object))
+                throw pybind11::type_error("expected " +
+                                           std::string(pybind11::str(pybind11::type::of<H>().attr("__name__"))) +
+                                           ", not " + typeName(object));
             const H& self = object.cast<const H&>();
-            const std::string kind = pybind11::str(pybind11::type::of(object).attr("__name__"));
+            const std::string kind = typeName(object);
             return "<" + kind + " " + (self.stale() ? std::string("(removed)") : describe(self)) + ">";
         });
 }

@@ -4,8 +4,8 @@
 
 namespace py = pybind11;
 
-KeyedView::KeyedView(std::shared_ptr<DesignState> design, Take take)
-    : m_design(std::move(design)), m_take(std::move(take))
+KeyedView::KeyedView(std::shared_ptr<DesignState> design, Take take, Describe describe)
+    : m_design(std::move(design)), m_take(std::move(take)), m_describe(std::move(describe))
 {
     entries();
 }
@@ -25,15 +25,19 @@ void bindKeyedView(py::module_& module)
     py::class_<KeyedView> cls(module, "ModelMapping",
                               "A read-only mapping of id to model object, in id order. It follows its design: "
                               "after an add or remove it lists what is there then, and once its owner is "
-                              "stale it raises StaleObjectError. A missing id raises KeyError.");
+                              "stale it raises StaleObjectError. A missing id raises KeyError naming the id and the "
+                              "collection.");
     cls.def("__len__", [](KeyedView& view) { return py::len(view.entries()); })
         .def("__iter__", [](KeyedView& view) { return py::iter(view.entries()); })
         .def("__contains__", [](KeyedView& view, const py::object& key) { return view.entries().contains(key); })
         .def("__getitem__",
              [](KeyedView& view, const py::object& key) -> py::object {
                  py::dict entries = view.entries();
-                 if (!entries.contains(key))
-                     throw py::key_error(py::str(py::repr(key)));
+                 if (!entries.contains(key)) {
+                     const char* shape = py::isinstance<py::str>(key) ? "no id \"{}\" in {}" : "no id {!r} in {}";
+                     PyErr_SetObject(PyExc_KeyError, py::str(shape).format(key, view.describe()).ptr());
+                     throw py::error_already_set();
+                 }
                  return entries[key];
              })
         .def(

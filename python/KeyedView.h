@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 class DesignState;
 
@@ -20,14 +21,19 @@ class KeyedView {
 public:
     // Takes the collection as a dict of id to Python object.
     using Take = std::function<pybind11::dict()>;
+    // Names the collection for the message of a missing id, such as: the
+    // ports of instance "U1".
+    using Describe = std::function<std::string()>;
 
-    KeyedView(std::shared_ptr<DesignState> design, Take take);
+    KeyedView(std::shared_ptr<DesignState> design, Take take, Describe describe);
 
     pybind11::dict entries();
+    std::string describe() const { return m_describe(); }
 
 private:
     std::shared_ptr<DesignState> m_design;
     Take m_take;
+    Describe m_describe;
     pybind11::dict m_entries;
     std::uint64_t m_structure = 0;
     bool m_taken = false;

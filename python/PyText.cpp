@@ -14,10 +14,23 @@ py::str modelText(const char* value)
     return py::reinterpret_steal<py::str>(decoded);
 }
 
+std::string messageText(const char* value)
+{
+    PyObject* decoded = PyUnicode_DecodeUTF8(value, static_cast<Py_ssize_t>(std::strlen(value)), "backslashreplace");
+    if (!decoded)
+        throw py::error_already_set();
+    return py::reinterpret_steal<py::str>(decoded);
+}
+
+std::string typeName(const py::handle& value)
+{
+    return py::str(py::type::of(value).attr("__name__"));
+}
+
 std::string strArgument(const py::handle& value)
 {
     if (!py::isinstance<py::str>(value))
-        throw py::type_error("expected a str, not " + std::string(py::str(py::type::of(value).attr("__name__"))));
+        throw py::type_error("expected a str, not " + typeName(value));
     Py_ssize_t size = 0;
     const char* text = PyUnicode_AsUTF8AndSize(value.ptr(), &size);
     if (!text)

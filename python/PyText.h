@@ -11,6 +11,13 @@
 // surrogate escapes instead of failing; null gives "".
 pybind11::str modelText(const char* value);
 
+// A text of the model for a message: bytes that are not UTF-8 come through
+// as \xNN escapes.
+std::string messageText(const char* value);
+
+// The name of value's Python type, such as NoneType or Port.
+std::string typeName(const pybind11::handle& value);
+
 // A str argument as UTF-8: TypeError for another type, UnicodeEncodeError
 // for a str that is not valid Unicode.
 std::string strArgument(const pybind11::handle& value);

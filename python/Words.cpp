@@ -38,12 +38,10 @@ IWJPortGroup::IWJPortGroupType groupTypeCode(const py::object& word)
 {
     if (word.is_none())
         return IWJPortGroup::NoType;
-    if (py::isinstance<py::str>(word)) {
-        const std::string text = strArgument(word);
-        if (text == "bus")
-            return IWJPortGroup::Bus;
-        if (text == "voltageDefn")
-            return IWJPortGroup::VoltageDefn;
-    }
+    const std::string text = strArgument(word);
+    if (text == "bus")
+        return IWJPortGroup::Bus;
+    if (text == "voltageDefn")
+        return IWJPortGroup::VoltageDefn;
     throw py::value_error("unknown group type: expected None, 'bus' or 'voltageDefn'");
 }

@@ -1,6 +1,33 @@
 #include "Wrap.h"
 
+#include "PyText.h"
+
 namespace py = pybind11;
+
+py::object requireFound(py::object object, const char* kind, const std::string& name, const std::string& where)
+{
+    if (object.is_none())
+        throw NotFound(kind, name, where);
+    return object;
+}
+
+std::string instanceName(const InstanceHandle& instance)
+{
+    return "instance \"" + messageText(instance.get()->refdes()) + "\"";
+}
+
+std::string footprintName(const FootprintHandle& footprint)
+{
+    return "footprint \"" + messageText(footprint.get()->name()) + "\"";
+}
+
+IWJFootPrintPin* requirePin(const FootprintHandle& footprint, const std::string& name)
+{
+    IWJFootPrintPin* pin = footprint.get()->findPin(libraryText(name));
+    if (!pin || !footprint.design().holdsPin(footprint.get(), pin))
+        throw NotFound("pin", name, "on " + footprintName(footprint));
+    return pin;
+}
 
 InstanceHandle instanceHandle(const std::shared_ptr<DesignState>& design, IWJCompInst* instance)
 {

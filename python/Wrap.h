@@ -26,6 +26,17 @@ pybind11::object wrapPin(const FootprintHandle& owner, IWJFootPrintPin* pin);
 pybind11::object wrapHeldPort(const InstanceHandle& owner, IWJPort* port);
 pybind11::object wrapHeldPin(const FootprintHandle& owner, IWJFootPrintPin* pin);
 
+// instance "U1" and footprint "BGA56", for messages.
+std::string instanceName(const InstanceHandle& instance);
+std::string footprintName(const FootprintHandle& footprint);
+
+// object unless it is None, which raises NotFoundError.
+pybind11::object requireFound(pybind11::object object, const char* kind, const std::string& name,
+                              const std::string& where);
+// The pin of this name, in any ASCII letter case; of pins whose names differ
+// only in case, the last in the file. Raises NotFoundError when there is none.
+IWJFootPrintPin* requirePin(const FootprintHandle& footprint, const std::string& name);
+
 InstanceHandle instanceHandle(const std::shared_ptr<DesignState>& design, IWJCompInst* instance);
 FootprintHandle footprintHandle(const std::shared_ptr<DesignState>& design, IWJFootPrint* footprint);
 

@@ -37,17 +37,18 @@ PYBIND11_MODULE(wjxmlinterfaceflowreader, module)
         "object. Removing an instance makes its ports, groups and part maps stale with it, removing a footprint "
         "its pins and part maps, removing a port the port: any later use of a stale object raises "
         "StaleObjectError. Every edit (setting a property, an add, a remove, a mapping) of a design read with "
-        "bind=False raises ValueError. Texts holding a NUL raise ValueError (find_instance and find_footprint "
-        "return None for them); None where an object is needed raises TypeError; an object of another design, "
-        "or of another instance or footprint than the call works on, raises ValueError. Texts of the file that "
-        "are not UTF-8 come through with surrogate escapes.";
+        "bind=False raises ValueError. A find_ call that finds nothing raises NotFoundError naming what it "
+        "looked for and where. Texts holding a NUL raise ValueError; None, or an object of another class, "
+        "where an object, a text, a number or a flag is needed raises TypeError (flags take True or False "
+        "only); an object of another design, or of another instance or footprint than the call works on, "
+        "raises ValueError. Texts of the file that are not UTF-8 come through with surrogate escapes.";
     py::register_exception<StaleObject>(module, "StaleObjectError", PyExc_ReferenceError).doc() =
         "An object was used after its model object was removed from its design.";
     py::register_exception<ReadFailure>(module, "ReadError", PyExc_Exception).doc() =
         "A design file could not be read; the message is the library's \"file:line:col: message\".";
     py::register_exception<NotFound>(module, "NotFoundError",
                                      py::make_tuple(py::handle(PyExc_LookupError), py::handle(PyExc_ValueError)))
-        .doc() = "A name given finds nothing in the design.";
+        .doc() = "A lookup (a find_ call, remove_footprint by name) finds nothing in the design.";
     // None where an object is needed reaches a C++ reference as a cast
     // failure whose text names C++ types.
     py::register_exception_translator([](std::exception_ptr failure) {
@@ -71,7 +72,7 @@ PYBIND11_MODULE(wjxmlinterfaceflowreader, module)
 
     module.def(
         "read", [](const py::object& path, bool bind) { return DesignState::read(pathText(path), bind); },
-        py::arg("path"), py::arg("bind") = true,
+        py::arg("path"), py::arg("bind").noconvert() = true,
         "Reads and validates a design file (a str, bytes or os.PathLike path) and returns its Design. With "
         "bind, edits are written into the document that save writes; with bind=False every edit raises "
         "ValueError and save writes the document as it was read. Raises ReadError with the library's "

@@ -34,6 +34,14 @@ std::string writeInput(const std::string& name, const std::string& content)
     return path;
 }
 
+std::string utf16(const std::string& ascii, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : ascii)
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

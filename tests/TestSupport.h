@@ -28,6 +28,8 @@ std::string inputPath(const std::string& name);
 // Writes content to inputPath(name) and returns that path.
 std::string writeInput(const std::string& name, const std::string& content);
 std::string readFile(const std::string& path);
+// ascii as UTF-16 with its byte-order mark, in either byte order.
+std::string utf16(const std::string& ascii, bool bigEndian);
 void writeFile(const std::string& path, const std::string& content);
 
 // Owns a view read or created by a reader.

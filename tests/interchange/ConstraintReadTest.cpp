@@ -371,14 +371,6 @@ TEST(ConstraintRead, CommentedStandardsAreReadWhenAsked)
     }
 }
 
-std::string utf16(const std::string& ascii, bool bigEndian)
-{
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (const char c : ascii)
-        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
-    return bytes;
-}
-
 // A UTF-8 mark is dropped, UTF-16 with its mark read; NUL is an error. Tcl
 // continues CRLF lines and reads braces literally; .pcf is read line by line.
 TEST(ConstraintRead, TextIsReadAsItsToolReadsItOrRefusedWithTheLine)
@@ -390,11 +382,11 @@ TEST(ConstraintRead, TextIsReadAsItsToolReadsItOrRefusedWithTheLine)
     } cases[] = {
         {ConstraintFormat::Csv, "\xEF\xBB\xBFrefdes,port,pin\nU1,a,A1\nU2,b,B1\n", 0},
         {ConstraintFormat::Xdc, "\xEF\xBB\xBFset_property PACKAGE_PIN A1 [get_ports a]\n", 0},
-        {ConstraintFormat::Pcf, utf16("set_io a A1\n", false), 0},
-        {ConstraintFormat::Pcf, utf16("set_io a A1\n", true), 0},
+        {ConstraintFormat::Pcf, testsupport::utf16("set_io a A1\n", false), 0},
+        {ConstraintFormat::Pcf, testsupport::utf16("set_io a A1\n", true), 0},
         {ConstraintFormat::Pcf, std::string("set_io a A1\nset_io a\0b B1\n", 25), 2},
-        {ConstraintFormat::Pcf, utf16("set_io a A1\n", false).substr(2), 1},
-        {ConstraintFormat::Pcf, utf16("set_io a A1\n\n", false) + "x", 3},
+        {ConstraintFormat::Pcf, testsupport::utf16("set_io a A1\n", false).substr(2), 1},
+        {ConstraintFormat::Pcf, testsupport::utf16("set_io a A1\n\n", false) + "x", 3},
         {ConstraintFormat::Xdc, "set_property -dict { PACKAGE_PIN A1 \\\r\n IOSTANDARD X } [get_ports a]\r\n", 0},
         {ConstraintFormat::Xdc, "set_property PACKAGE_PIN A1 [get_ports {a}] ;# $not a variable\n", 0},
         {ConstraintFormat::Pcf, "# ends in \\\nset_io a A1\n", 0},

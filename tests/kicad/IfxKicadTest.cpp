@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -128,11 +129,19 @@ TEST(IfxImportPackage, EveryBallAtItsPadWithSupplyPortsAndPlacementsChecked)
          ":1: U1.x is placed on D1, a no-connect ball (NC) of XC7TEST-FG16"},
         {"set_property PACKAGE_PIN A3 [get_ports gnd]", "U1: the port GND of the supply is no power or ground port"},
     };
+    // The lines of the placements are found in UTF-16 files as in UTF-8.
+    const std::function<std::string(const std::string&)> encodings[] = {
+        [](const std::string& text) { return text; },
+        [](const std::string& text) { return testsupport::utf16(text, false); },
+        [](const std::string& text) { return testsupport::utf16(text, true); },
+    };
     for (const auto& [xdc, error] : refused) {
-        const IfxRun run = import(xdc);
-        EXPECT_EQ(run.status, 1) << xdc;
-        EXPECT_NE(run.err.find(error + "\n"), std::string::npos) << run.err;
-        EXPECT_FALSE(std::ifstream(design).good());
+        for (const auto& encode : encodings) {
+            const IfxRun run = import(encode(xdc));
+            EXPECT_EQ(run.status, 1) << xdc;
+            EXPECT_NE(run.err.find(error + "\n"), std::string::npos) << run.err;
+            EXPECT_FALSE(std::ifstream(design).good());
+        }
     }
     IfxRun run = import("set_property PACKAGE_PIN a1 [get_ports {led[0]}]\nset_property PACKAGE_PIN E2 [get_ports "
                         "{led[1]}]\n");

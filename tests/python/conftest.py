@@ -7,6 +7,7 @@ import wjxmlinterfaceflowreader as wj
 
 SOURCE = pathlib.Path(os.environ.get("WJ_SOURCE_DIR", pathlib.Path(__file__).parents[2]))
 BOARD = SOURCE / "examples" / "board.xml"
+XDC = SOURCE / "tests" / "data" / "interchange" / "board.xdc"
 
 
 @pytest.fixture

@@ -1,9 +1,7 @@
 import pytest
 
 import wjxmlinterfaceflowreader as wj
-from conftest import SOURCE
-
-XDC = SOURCE / "tests" / "data" / "interchange" / "board.xdc"
+from conftest import XDC
 
 
 def placements(design, refdes):

@@ -3,7 +3,7 @@ import re
 import pytest
 
 import wjxmlinterfaceflowreader as wj
-from conftest import reread, snapshot
+from conftest import XDC, reread, snapshot
 
 
 def build_board():
@@ -56,34 +56,49 @@ SETTERS = [(lambda d: d, a, "x") for a in ("design_name", "last_updated_by", "la
 
 
 @pytest.mark.parametrize("locate, attribute, value", SETTERS)
-def test_every_setter_writes_through_on_a_bound_design(board, tmp_path, locate, attribute, value):
+def test_every_setter_writes_through_on_a_bound_design_and_is_refused_on_an_unbound_one(
+        board, tmp_path, locate, attribute, value):
+    unbound = reread(board, tmp_path, bind=False)
+    with pytest.raises(ValueError, match="bind=True"):
+        setattr(locate(unbound), attribute, value)
     setattr(locate(board), attribute, value)
     assert getattr(locate(board), attribute) == value
     assert getattr(locate(reread(board, tmp_path)), attribute) == value
 
 
-def test_an_unbound_design_refuses_edits_its_save_would_drop(tmp_path, board):
+# Every edit other than a setter: (edit of a design, its U1, U1's part map)
+EDITS = [
+    lambda d, u, m: d.add_instance("C", "U5"),
+    lambda d, u, m: d.remove_instance(u),
+    lambda d, u, m: d.add_footprint("F"),
+    lambda d, u, m: d.remove_footprint("BGA56_P0.8"),
+    lambda d, u, m: d.add_part_map(d.footprints["FP_HDR2X5"], u),
+    lambda d, u, m: wj.import_constraints(d, XDC, refdes="U1"),
+    lambda d, u, m: u.add_port("P"),
+    lambda d, u, m: u.remove_port(u.find_port("TDO")),
+    lambda d, u, m: u.add_differential_port("P"),
+    lambda d, u, m: u.add_bus_interface("B"),
+    lambda d, u, m: u.find_differential_port("DQS0").set_negative(u.find_port("TDO")),
+    lambda d, u, m: u.bus_interfaces["U1_DDR"].add_port_ref(u.find_port("TDO")),
+    lambda d, u, m: u.bus_interfaces["U1_DDR"].add_port_group("G"),
+    lambda d, u, m: d.footprints["FP_BGA56"].add_pin("Z1"),
+    lambda d, u, m: m.map(u.find_port("TDO"), "H3"),
+    lambda d, u, m: m.unmap(u.find_port("CLK_IN")),
+    lambda d, u, m: m.swap("A1", "A2"),
+    lambda d, u, m: m.map_group(u.bus_interfaces["U1_DDR"], ["H3"]),
+    lambda d, u, m: m.unmap_group(u.find_port_group("FPGA_BGA56.DDR.LANE0")),
+]
+
+
+@pytest.mark.parametrize("edit", EDITS)
+def test_an_unbound_design_refuses_edits_its_save_would_drop(tmp_path, board, edit):
     unbound = reread(board, tmp_path, bind=False)
-    u1 = unbound.find_instance("u1")  # a refdes in any letter case
-    for edit in (lambda: setattr(unbound, "design_name", "changed"), lambda: u1.add_port("P"),
-                 lambda: unbound.find_part_map(u1).swap("A1", "A2"), lambda: setattr(u1.find_port("TDO"), "lsb", 0)):
-        with pytest.raises(ValueError, match="bind=True"):
-            edit()
-    assert not unbound.bound and reread(unbound, tmp_path).design_name == "fpga_ddr_board"
-
-
-@pytest.mark.parametrize("call", [
-    lambda d: wj.export_constraints(None, refdes="U1", format="xdc"),
-    lambda d: wj.import_constraints(None, "x.xdc", refdes="U1"),
-    lambda d: wj.Design.bound.fget(None),
-    lambda d: wj.Design.instances.fget(None),
-    lambda d: d.find_part_map(None),
-    lambda d: d.find_part_map(d.find_instance("U1")).pin_for(None),
-])
-def test_none_for_an_object_raises_type_error_naming_no_cpp_type(board, call):
-    with pytest.raises(TypeError) as raised:
-        call(board)
-    assert "Handle" not in str(raised.value) and "IWJ" not in str(raised.value)
+    before = snapshot(unbound)
+    u1 = unbound.instances["U1"]
+    with pytest.raises(ValueError, match="bind=True"):
+        edit(unbound, u1, unbound.find_part_map(u1))
+    assert not unbound.bound and snapshot(unbound) == before
+    edit(board, board.instances["U1"], board.find_part_map(board.instances["U1"]))
 
 
 @pytest.mark.parametrize("call, error", [

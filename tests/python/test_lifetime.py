@@ -32,7 +32,7 @@ USES = {
     "port": [lambda o: o.name, lambda o: o.type, lambda o: setattr(o, "lsb", 1), lambda o: o.instance],
     "pair": [lambda o: o.positive, lambda o: o.full_name],
     "bus": [lambda o: o.definition, lambda o: o.port_refs, lambda o: o.add_port_group("G")],
-    "group": [lambda o: o.voltage, lambda o: o.port_groups, lambda o: o.find_port_group("x")],
+    "group": [lambda o: o.voltage, lambda o: o.port_groups, lambda o: o.bus_interface],
     "u1_map": [lambda o: o.assignments(), lambda o: o.footprint],
     "fp": [lambda o: o.name, lambda o: o.pins, lambda o: o.add_pin("Z")],
     "pin": [lambda o: o.location, lambda o: o.footprint, lambda o: setattr(o, "name", "Q")],
@@ -101,7 +101,8 @@ def test_a_script_looping_over_a_design_never_crashes():
                 elif action == 2 and d.footprints and rng.random() < 0.2:
                     d.remove_footprint(rng.choice(d.footprints.values()))
                 elif action == 3:
-                    pm = d.find_part_map(u) or d.add_part_map(d.footprints.values()[0], u)
+                    pm = next((m for m in d.part_maps if m.instance == u), None) or \
+                        d.add_part_map(d.footprints.values()[0], u)
                     port, pin = rng.choice(ports), rng.choice(pm.footprint.pins.values())
                     pm.map(port, pin, rng.choice([-1, 0, port.lsb, port.msb]))
                 elif action == 4:

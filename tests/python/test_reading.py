@@ -12,13 +12,14 @@ def test_read_gives_the_design_with_collections_in_id_order(board):
     assert list(u1.ports) == sorted(u1.ports) and len(u1.ports) == 20 and "U1_TDO" in u1.ports
     assert [m.instance.refdes for m in board.part_maps] == ["U1", "J1"]
     assert u1.ports.get("nothing") is None and "nothing" not in u1.ports
-    with pytest.raises(KeyError):
+    with pytest.raises(KeyError) as raised:
         u1.ports["nothing"]
+    assert raised.value.args == ('no id "nothing" in the ports of instance "U1"',)
     assert dict(u1.ports.items()) == {k: u1.ports[k] for k in u1.ports.keys()}
 
 
 def test_lookups_and_navigation(board):
-    u1 = board.find_instance("U1")
+    u1 = board.find_instance("u1")  # a refdes in any letter case
     data = u1.find_port("d")  # by local name, ignoring case
     assert (data.name, data.full_name, data.type, data.lsb, data.msb, data.instance) == \
         ("DATA", "FPGA_BGA56.D", "inout", 0, 7, u1)
@@ -31,7 +32,28 @@ def test_lookups_and_navigation(board):
     pin = board.find_footprint("BGA56_P0.8").find_pin("a1")
     assert (pin.name, pin.footprint.name, board.find_part_map(u1).pin_for(u1.find_port("CLK_IN"))) == \
         ("A1", "BGA56_P0.8", pin)
-    assert board.find_instance("nobody") is None and u1.find_port("nothing") is None
+
+
+# Lookups that find nothing: (lookup on the board and U1, the message)
+MISSES = [
+    (lambda d, u: d.find_instance("U9"), 'no instance "U9" in the design'),
+    (lambda d, u: d.find_footprint("bga56_p0.8"), 'no footprint "bga56_p0.8" in the design'),
+    (lambda d, u: d.remove_footprint("BGA"), 'no footprint "BGA" in the design'),
+    (lambda d, u: d.find_part_map(d.add_instance("C", "U5")), 'no part map of instance "U5" in the design'),
+    (lambda d, u: u.find_port("nothing"), 'no port "nothing" on instance "U1"'),
+    (lambda d, u: u.find_differential_port("TDO"), 'no differential port "TDO" on instance "U1"'),
+    (lambda d, u: u.find_port_group("FPGA_BGA56.DDR.LANE9"), 'no port group "FPGA_BGA56.DDR.LANE9" on instance "U1"'),
+    (lambda d, u: u.bus_interfaces["U1_DDR"].find_port_group("LANE9"), 'no port group "LANE9" below "FPGA_BGA56.DDR"'),
+    (lambda d, u: d.footprints["FP_BGA56"].find_pin("Z9"), 'no pin "Z9" on footprint "BGA56_P0.8"'),
+    (lambda d, u: d.find_part_map(u).swap("A1", "Z9"), 'no pin "Z9" on footprint "BGA56_P0.8"'),
+]
+
+
+@pytest.mark.parametrize("lookup, message", MISSES)
+def test_a_lookup_that_finds_nothing_raises_lookup_error_naming_what_and_where(board, lookup, message):
+    with pytest.raises(LookupError) as raised:
+        lookup(board, board.instances["U1"])
+    assert isinstance(raised.value, wj.NotFoundError) and str(raised.value) == message
 
 
 @pytest.mark.parametrize("content", [

@@ -52,7 +52,10 @@ std::string lineNaming(const std::vector<ConstraintSource>& sources, const std::
     const std::string name = DevicePins::numberKey(placed.substr(placed.rfind('.') + 1));
     std::string naming;
     for (auto source = sources.rbegin(); source != sources.rend(); ++source) {
-        std::istringstream lines(DevicePins::numberKey(source->text));
+        std::string text;
+        if (!PinConstraints::sourceText(*source, &text))
+            continue;
+        std::istringstream lines(DevicePins::numberKey(text));
         std::string line;
         int number = 0;
         int found = 0;

@@ -105,6 +105,12 @@ public:
     static bool loadSource(const std::string& path, const std::string& formatName, ConstraintSource* source,
                            std::string* error);
 
+    /// The text of source in UTF-8, as the dialects read it: a UTF-8
+    /// byte-order mark is dropped, UTF-16 with its byte-order mark
+    /// converted. False when the bytes are not such text; importConstraints
+    /// names the line.
+    static bool sourceText(const ConstraintSource& source, std::string* text);
+
     /// Places the sources' placements on the instance options.refdes of
     /// design: a port is found by its local name, then its name, in any
     /// letter case, then by a differential pair's name (which places the
