@@ -41,6 +41,13 @@ public:
     // (an IWJXMLObject or a model interface); null for null or an object of
     // another kind.
     template <class T> static CWJModelObject* of(T* object) { return dynamic_cast<CWJModelObject*>(object); }
+    // The library's object behind object when it is of kind, as Class, the
+    // class of that kind; null otherwise.
+    template <class Class, class T> static Class* ofKind(T* object, Kind kind)
+    {
+        CWJModelObject* found = of(object);
+        return found && found->m_kind == kind ? static_cast<Class*>(found) : nullptr;
+    }
 
     // The id of an object that has one; empty otherwise.
     const char* id() const { return m_id.c_str(); }
@@ -63,9 +70,9 @@ public:
     std::size_t rank() const { return m_rank; }
 
     // What an object that uses another (see CWJUsers) is told about it: one
-    // of its ports was renamed, given another range or removed, or the
-    // object itself is being deleted.
-    enum class Change : unsigned char { PortRenamed, PortRangeChanged, PortRemoved, Deleted };
+    // of its ports was renamed, given another range or removed, its pins
+    // changed, or the object itself is being deleted.
+    enum class Change : unsigned char { PortRenamed, PortRangeChanged, PortRemoved, PinsChanged, Deleted };
     // Follows a change of used; port is the port a port change is about.
     // Deleted comes from used's destructor and must need no memory; the
     // others may throw, as the edit that makes them. Does nothing unless a
