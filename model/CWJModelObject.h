@@ -9,6 +9,7 @@
 
 class CWJIdRegistry;
 class CWJOwnedObjects;
+class CWJPortRef;
 class IWJPort;
 
 // The library's own part of every bound model object: the element it is
@@ -78,6 +79,11 @@ public:
     // others may throw, as the edit that makes them. Does nothing unless a
     // user overrides it.
     virtual void usedObjectChanged(const CWJModelObject& used, IWJPort* port, Change change);
+    // A host's change of a port reference this object keeps in its element
+    // (a group, a bus interface, a part map): sets ref to port and the
+    // bounds with CWJPortRef::assign and writes the change, or leaves both as
+    // they are, as it does unless overridden. May throw, as the edit.
+    virtual void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb);
 
 protected:
     // Joins owner's list when owner is not null. Needs no memory.

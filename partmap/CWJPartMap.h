@@ -2,7 +2,6 @@
 #define WJXML_PARTMAP_CWJPARTMAP_H
 
 #include "binding/CWJChildCursor.h"
-#include "components/CWJPortRefHolder.h"
 #include "model/CWJModelObject.h"
 #include "model/CWJOwnedObjects.h"
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
@@ -39,7 +38,7 @@ class CWJPortRef;
 // host may still hold one after unmapping), and the pin groups made under it.
 // It uses those groups, and a host's group once it maps it, which stays the
 // host's.
-class CWJPartMap : public IWJPartMap, public CWJModelObject, public CWJPortRefHolder {
+class CWJPartMap : public IWJPartMap, public CWJModelObject {
 public:
     CWJPartMap(xercesc::DOMElement* element, IWJXMLObject* parent);
     ~CWJPartMap() override;
