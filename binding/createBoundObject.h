@@ -4,17 +4,24 @@
 #include "CWJDOM2DesignData.h"
 #include "OutOfMemory.h"
 
-// The body of every exported factory: a T made under parent, bound to
-// element while the binder binds elements. Nothing escapes the C boundary:
-// when the object cannot be made the read fails and there is no object.
-template <class T> IWJXMLObject* createBoundObject(IWJXMLObject* parent, xercesc::DOMElement* element) noexcept
+// The body of every exported factory: the object make returns for element,
+// which it is handed while the binder binds elements (null otherwise).
+// Nothing escapes the C boundary: when the object cannot be made the read
+// fails and there is no object.
+template <class Make> IWJXMLObject* createBound(xercesc::DOMElement* element, Make make) noexcept
 {
     try {
-        return new T(getDesignData()->bindElements ? element : nullptr, parent);
+        return make(getDesignData()->bindElements ? element : nullptr);
     } catch (...) {
         noteOutOfMemory(nullptr);
         return nullptr;
     }
+}
+
+// A T made under parent.
+template <class T> IWJXMLObject* createBoundObject(IWJXMLObject* parent, xercesc::DOMElement* element) noexcept
+{
+    return createBound(element, [parent](xercesc::DOMElement* bound) -> IWJXMLObject* { return new T(bound, parent); });
 }
 
 #endif

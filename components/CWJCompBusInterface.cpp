@@ -14,7 +14,7 @@
 
 CWJCompBusInterface::CWJCompBusInterface(xercesc::DOMElement* element, IWJXMLObject* parent)
     : TWJPortGroupBase(element, Kind::BusInterface, CWJCompInst::busInterfacesOwnedBy(parent), this, true),
-      m_compInst(dynamic_cast<CWJCompInst*>(parent))
+      m_compInst(ofKind<CWJCompInst>(parent, Kind::CompInst))
 {
     registerHandlers();
 }

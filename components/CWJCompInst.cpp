@@ -142,7 +142,7 @@ try {
     m_differentialPortsById.unfile(id, port);
     portsByName(port).erase(CWJPort::localNameKey(port), CWJPort::rankOf(port));
 
-    auto* object = dynamic_cast<IWJXMLObject*>(port);
+    CWJModelObject* object = CWJModelObject::of(port);
     getDesignData()->RemoveDOMNode(object->GetDomElement());
     object->SetDomElement(nullptr);
     CWJPort::leaveUsers(port);
@@ -396,13 +396,13 @@ void CWJCompInst::joinRoot(IWJInterfaceView* view, CWJDesignRoot* root)
 
 CWJOwnedObjects* CWJCompInst::portsOwnedBy(IWJXMLObject* parent)
 {
-    auto* compInst = dynamic_cast<CWJCompInst*>(parent);
+    auto* compInst = ofKind<CWJCompInst>(parent, Kind::CompInst);
     return compInst ? &compInst->m_ownedPorts : nullptr;
 }
 
 CWJOwnedObjects* CWJCompInst::busInterfacesOwnedBy(IWJXMLObject* parent)
 {
-    auto* compInst = dynamic_cast<CWJCompInst*>(parent);
+    auto* compInst = ofKind<CWJCompInst>(parent, Kind::CompInst);
     return compInst ? &compInst->m_ownedBusInterfaces : nullptr;
 }
 

@@ -15,20 +15,22 @@
 
 namespace {
 
+using Kind = CWJModelObject::Kind;
+
 CWJCompBusInterface* busInterfaceOf(IWJXMLObject* parent)
 {
-    if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(parent))
+    if (auto* busInterface = CWJModelObject::ofKind<CWJCompBusInterface>(parent, Kind::BusInterface))
         return busInterface;
-    if (auto* group = dynamic_cast<CWJPortGroup*>(parent))
+    if (auto* group = CWJModelObject::ofKind<CWJPortGroup>(parent, Kind::PortGroup))
         return static_cast<CWJCompBusInterface*>(group->busInterface());
     return nullptr;
 }
 
 CWJOwnedObjects* groupsOwnedBy(IWJXMLObject* parent)
 {
-    if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(parent))
+    if (auto* busInterface = CWJModelObject::ofKind<CWJCompBusInterface>(parent, Kind::BusInterface))
         return &busInterface->container().ownedGroups();
-    if (auto* group = dynamic_cast<CWJPortGroup*>(parent))
+    if (auto* group = CWJModelObject::ofKind<CWJPortGroup>(parent, Kind::PortGroup))
         return &group->container().ownedGroups();
     return nullptr;
 }
@@ -37,7 +39,7 @@ CWJOwnedObjects* groupsOwnedBy(IWJXMLObject* parent)
 
 CWJPortGroup::CWJPortGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
     : TWJPortGroupBase(element, Kind::PortGroup, groupsOwnedBy(parent), busInterfaceOf(parent), false),
-      m_busInterface(busInterfaceOf(parent)), m_parentGroup(dynamic_cast<CWJPortGroup*>(parent)),
+      m_busInterface(busInterfaceOf(parent)), m_parentGroup(ofKind<CWJPortGroup>(parent, Kind::PortGroup)),
       m_ownerGroup(m_parentGroup)
 {
     registerHandlers();
@@ -147,9 +149,9 @@ void CWJPortGroup::reparent(CWJPortGroup* parentGroup, CWJCompBusInterface* busI
 
 std::string CWJPortGroup::pathOf(IWJPortGroup* group)
 {
-    if (auto* portGroup = dynamic_cast<CWJPortGroup*>(group))
+    if (auto* portGroup = ofKind<CWJPortGroup>(group, Kind::PortGroup))
         return portGroup->path();
-    if (auto* busInterface = dynamic_cast<CWJCompBusInterface*>(group))
+    if (auto* busInterface = ofKind<CWJCompBusInterface>(group, Kind::BusInterface))
         return busInterface->path();
     return std::string();
 }

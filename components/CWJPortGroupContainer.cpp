@@ -5,7 +5,6 @@
 #include "CWJPort.h"
 #include "CWJPortGroup.h"
 #include "CWJPortRef.h"
-#include "CWJPortRefHolder.h"
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/ModelText.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
@@ -88,7 +87,7 @@ CWJPortRef* CWJPortGroupContainer::listPort(IWJPort* port, int lsb, int msb, xer
     CWJPort::noteUser(port, m_holder);
     CWJPortRef* portRef = nullptr;
     if (singleEnded) {
-        m_ownedPortRefs.push_back(std::make_unique<CWJPortRef>(port, lsb, msb, this));
+        m_ownedPortRefs.push_back(std::make_unique<CWJPortRef>(port, lsb, msb, m_holder));
         portRef = m_ownedPortRefs.back().get();
     }
     const auto listed = m_listed.insert(m_listed.end(), {port, portRef, readElement});

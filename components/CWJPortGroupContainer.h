@@ -1,7 +1,6 @@
 #ifndef WJXML_COMPONENTS_CWJPORTGROUPCONTAINER_H
 #define WJXML_COMPONENTS_CWJPORTGROUPCONTAINER_H
 
-#include "CWJPortRefHolder.h"
 #include "binding/CWJChildCursor.h"
 #include "model/CWJOwnedObjects.h"
 #include "wjxmlinterfaceflowreader/CInterfaceObjectIterator.h"
@@ -36,7 +35,7 @@ class IWJXMLObject;
 // the map or filed under a second parent is still released once, by the
 // container it was made under; a reference no longer listed stays valid for
 // the host that holds it.
-class CWJPortGroupContainer final : public CWJPortRefHolder {
+class CWJPortGroupContainer {
 public:
     // holder: the group or bus interface whose element and handlers these
     // are; busInterface: the root of its tree, whose component instance
@@ -81,7 +80,8 @@ public:
     void file(CWJPortGroup* group);
     void unfile(CWJPortGroup* group);
 
-    void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
+    // The holder's changePortRef.
+    void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb);
 
     // How many listed references containers looked at to find or forget
     // references on the calling thread.

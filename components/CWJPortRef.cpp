@@ -1,12 +1,12 @@
 #include "CWJPortRef.h"
 
-#include "CWJPortRefHolder.h"
 #include "binding/OutOfMemory.h"
+#include "model/CWJModelObject.h"
 #include "wjxmlinterfaceflowreader/IWJPort.h"
 
 #include <string>
 
-CWJPortRef::CWJPortRef(IWJPort* port, int lsb, int msb, CWJPortRefHolder* holder)
+CWJPortRef::CWJPortRef(IWJPort* port, int lsb, int msb, CWJModelObject* holder)
     : m_port(port), m_lsb(lsb), m_msb(msb), m_holder(holder)
 {
 }
@@ -23,18 +23,22 @@ int CWJPortRef::msb()
 
 void CWJPortRef::setRange(int lsb, int msb)
 {
-    if (m_holder)
-        m_holder->changePortRef(*this, m_port, lsb, msb);
-    else
-        assign(m_port, lsb, msb);
+    change(m_port, lsb, msb);
 }
 
 void CWJPortRef::setPort(IWJPort* port)
 {
+    change(port, m_lsb, m_msb);
+}
+
+void CWJPortRef::change(IWJPort* port, int lsb, int msb)
+try {
     if (m_holder)
-        m_holder->changePortRef(*this, port, m_lsb, m_msb);
+        m_holder->changePortRef(*this, port, lsb, msb);
     else
-        assign(port, m_lsb, m_msb);
+        assign(port, lsb, msb);
+} catch (...) {
+    noteOutOfMemory(m_holder);
 }
 
 void CWJPortRef::assign(IWJPort* port, int lsb, int msb)

@@ -3,14 +3,14 @@
 
 #include "wjxmlinterfaceflowreader/IWJPortRef.h"
 
-class CWJPortRefHolder;
+class CWJModelObject;
 
 // A reference to a port or to a bit range of it. It has no element and never
-// owns its port; a reference kept by a holder is changed through the holder,
-// which writes the change into its element.
+// owns its port; a reference kept by a holder is changed through the holder
+// (CWJModelObject::changePortRef), which writes the change into its element.
 class CWJPortRef : public IWJPortRef {
 public:
-    CWJPortRef(IWJPort* port, int lsb, int msb, CWJPortRefHolder* holder = nullptr);
+    CWJPortRef(IWJPort* port, int lsb, int msb, CWJModelObject* holder = nullptr);
 
     int lsb() override;
     int msb() override;
@@ -26,10 +26,13 @@ public:
     void release() { m_holder = nullptr; }
 
 private:
+    // A host's change, through the holder if there is one.
+    void change(IWJPort* port, int lsb, int msb);
+
     IWJPort* m_port;
     int m_lsb;
     int m_msb;
-    CWJPortRefHolder* m_holder;
+    CWJModelObject* m_holder;
 };
 
 #endif

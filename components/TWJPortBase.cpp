@@ -12,7 +12,7 @@
 template <class Interface>
 TWJPortBase<Interface>::TWJPortBase(xercesc::DOMElement* element, IWJXMLObject* parent, int portKind)
     : CWJModelObject(element, portKind == 1 ? Kind::DifferentialPort : Kind::Port, CWJCompInst::portsOwnedBy(parent)),
-      m_owner(dynamic_cast<CWJCompInst*>(parent)), m_portKind(portKind)
+      m_owner(ofKind<CWJCompInst>(parent, Kind::CompInst)), m_portKind(portKind)
 {
 }
 

@@ -97,6 +97,12 @@ try {
     noteOutOfMemory(this);
 }
 
+template <class Interface>
+void TWJPortGroupBase<Interface>::changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb)
+{
+    m_container.changePortRef(ref, port, lsb, msb);
+}
+
 template <class Interface> IWJPortGroup* TWJPortGroupBase<Interface>::findPortGroup(const char* path)
 try {
     return groupAt(path);

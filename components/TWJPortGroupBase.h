@@ -34,6 +34,7 @@ public:
     // Only groups reach a group or a bus interface: the schema allows no
     // other object below them.
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
+    void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
 
     void setId(const char* text);
     // The full name, for an edit: throws when memory runs out, failing the

@@ -31,7 +31,7 @@ CWJInterfaceView::CWJInterfaceView(xercesc::DOMElement* root, const char* lastUp
     CWJInterfaceView::setDesignName(designName);
 }
 
-// Destruction needs no memory. Part maps go first: they stop watching their
+// Destruction needs no memory. Part maps go first: they stop using their
 // instances. When the view owns the document, which goes whole after the
 // objects, each object is unbound first.
 CWJInterfaceView::~CWJInterfaceView()

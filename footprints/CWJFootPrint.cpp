@@ -97,7 +97,7 @@ try {
 
 void CWJFootPrint::insertPin(IWJFootPrintPin* pin)
 try {
-    auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
+    auto* own = ofKind<CWJFootPrintPin>(pin, Kind::Pin);
     if (!own || own->footprint() != this)
         return;
     m_pinsById.file(own->id(), pin);
@@ -192,7 +192,7 @@ void CWJFootPrint::joinRoot(CWJDesignRoot* root)
 
 CWJOwnedObjects* CWJFootPrint::pinsOwnedBy(IWJXMLObject* parent)
 {
-    auto* footprint = dynamic_cast<CWJFootPrint*>(parent);
+    auto* footprint = ofKind<CWJFootPrint>(parent, Kind::Footprint);
     return footprint ? &footprint->m_ownedPins : nullptr;
 }
 

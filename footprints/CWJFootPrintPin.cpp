@@ -14,7 +14,7 @@
 
 CWJFootPrintPin::CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent)
     : CWJModelObject(element, Kind::Pin, CWJFootPrint::pinsOwnedBy(parent)),
-      m_footprint(dynamic_cast<CWJFootPrint*>(parent))
+      m_footprint(ofKind<CWJFootPrint>(parent, Kind::Footprint))
 {
     registerHandlers();
 }

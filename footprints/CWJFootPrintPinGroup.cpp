@@ -3,38 +3,23 @@
 #include "binding/CWJDOM2DesignData.h"
 #include "binding/OutOfMemory.h"
 #include "binding/TWJXMLObjFunctor.h"
-#include "binding/createBoundObject.h"
 #include "binding/toUpperKey.h"
 #include "footprints/CWJFootPrint.h"
 #include "footprints/CWJFootPrintPin.h"
-#include "footprints/CWJPinGroupWatcher.h"
 #include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
-#include "wjxmlinterfaceflowreader/IWJPartMap.h"
-#include "wjxmlinterfaceflowreader/WJFactories.h"
 
-#include <new>
-
-namespace {
-
-CWJOwnedObjects* pinGroupsOwnedBy(IWJXMLObject* parent)
+CWJFootPrintPinGroup::CWJFootPrintPinGroup(xercesc::DOMElement* element, CWJOwnedObjects* owner,
+                                           CWJModelObject* partMap, CWJFootPrint* footprint)
+    : CWJModelObject(element, Kind::PinGroup, owner), m_footprint(footprint)
 {
-    auto* watcher = dynamic_cast<CWJPinGroupWatcher*>(parent);
-    return watcher ? &watcher->ownedPinGroups() : nullptr;
-}
-
-} // namespace
-
-CWJFootPrintPinGroup::CWJFootPrintPinGroup(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : CWJModelObject(element, Kind::PinGroup, pinGroupsOwnedBy(parent)), m_partMap(dynamic_cast<IWJPartMap*>(parent)),
-      m_watcher(dynamic_cast<CWJPinGroupWatcher*>(parent))
-{
+    if (partMap)
+        m_users.note(partMap);
     registerHandlers();
 }
 
 CWJFootPrintPinGroup::~CWJFootPrintPinGroup()
 {
-    if (m_watcher)
-        m_watcher->pinGroupDeleted(this);
+    m_users.tell(*this, nullptr, Change::Deleted);
 }
 
 void CWJFootPrintPinGroup::registerHandlers()
@@ -56,19 +41,19 @@ try {
 }
 
 // Pin groups that part maps make hold no element: a failed edit goes to the
-// part map's document.
+// user's document.
 void CWJFootPrintPinGroup::addPin(IWJFootPrintPin* pin)
 try {
-    if (m_watcher && !m_watcher->acceptsPin(pin))
+    const bool used = !m_users.list().empty();
+    if (used && !(m_footprint && m_footprint->holdsPin(pin)))
         return;
-    auto* own = dynamic_cast<CWJFootPrintPin*>(pin);
+    auto* own = ofKind<CWJFootPrintPin>(pin, Kind::Pin);
     if (!own)
         return;
     m_pinsById[own->id()] = pin;
-    if (m_watcher)
-        m_watcher->pinGroupChanged(this);
+    m_users.tell(*this, nullptr, Change::PinsChanged);
 } catch (...) {
-    noteOutOfMemory(dynamic_cast<IWJXMLObject*>(m_partMap));
+    noteOutOfMemory(m_users.list().empty() ? nullptr : m_users.list().front());
 }
 
 IWJFootPrintPin* CWJFootPrintPinGroup::findPin(const char* name)
@@ -94,14 +79,6 @@ void CWJFootPrintPinGroup::setPins(const std::vector<IWJFootPrintPin*>& pins)
 
 void CWJFootPrintPinGroup::addPinRef(const char* ref)
 {
-    auto* footprint = m_partMap ? dynamic_cast<CWJFootPrint*>(m_partMap->footprint()) : nullptr;
-    if (!footprint)
-        return;
-    if (IWJFootPrintPin* pin = footprint->findPinById(ref))
+    if (IWJFootPrintPin* pin = m_footprint ? m_footprint->findPinById(ref) : nullptr)
         m_pinsById[static_cast<CWJFootPrintPin*>(pin)->id()] = pin;
-}
-
-IWJXMLObject* CreateFootPrintPinGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element)
-{
-    return createBoundObject<CWJFootPrintPinGroup>(parent, element);
 }

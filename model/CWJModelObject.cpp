@@ -40,3 +40,5 @@ void CWJModelObject::takeId(CWJIdRegistry* ids) const
 }
 
 void CWJModelObject::usedObjectChanged(const CWJModelObject&, IWJPort*, Change) {}
+
+void CWJModelObject::changePortRef(CWJPortRef&, IWJPort*, int, int) {}

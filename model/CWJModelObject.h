@@ -9,6 +9,7 @@
 
 class CWJIdRegistry;
 class CWJOwnedObjects;
+class CWJPortRef;
 class IWJPort;
 
 // The library's own part of every bound model object: the element it is
@@ -41,6 +42,13 @@ public:
     // (an IWJXMLObject or a model interface); null for null or an object of
     // another kind.
     template <class T> static CWJModelObject* of(T* object) { return dynamic_cast<CWJModelObject*>(object); }
+    // The library's object behind object when it is of kind, as Class, the
+    // class of that kind; null otherwise.
+    template <class Class, class T> static Class* ofKind(T* object, Kind kind)
+    {
+        CWJModelObject* found = of(object);
+        return found && found->m_kind == kind ? static_cast<Class*>(found) : nullptr;
+    }
 
     // The id of an object that has one; empty otherwise.
     const char* id() const { return m_id.c_str(); }
@@ -63,14 +71,19 @@ public:
     std::size_t rank() const { return m_rank; }
 
     // What an object that uses another (see CWJUsers) is told about it: one
-    // of its ports was renamed, given another range or removed, or the
-    // object itself is being deleted.
-    enum class Change : unsigned char { PortRenamed, PortRangeChanged, PortRemoved, Deleted };
+    // of its ports was renamed, given another range or removed, its pins
+    // changed, or the object itself is being deleted.
+    enum class Change : unsigned char { PortRenamed, PortRangeChanged, PortRemoved, PinsChanged, Deleted };
     // Follows a change of used; port is the port a port change is about.
     // Deleted comes from used's destructor and must need no memory; the
     // others may throw, as the edit that makes them. Does nothing unless a
     // user overrides it.
     virtual void usedObjectChanged(const CWJModelObject& used, IWJPort* port, Change change);
+    // A host's change of a port reference this object keeps in its element
+    // (a group, a bus interface, a part map): sets ref to port and the
+    // bounds with CWJPortRef::assign and writes the change, or leaves both as
+    // they are, as it does unless overridden. May throw, as the edit.
+    virtual void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb);
 
 protected:
     // Joins owner's list when owner is not null. Needs no memory.

@@ -1,12 +1,29 @@
 #include "CWJUsers.h"
 
+#include <algorithm>
+
+std::size_t CWJUsers::placeOf(const CWJModelObject* user) const
+{
+    if (!m_places)
+        return static_cast<std::size_t>(std::find(m_users.begin(), m_users.end(), user) - m_users.begin());
+    const auto place = m_places->find(user);
+    return place == m_places->end() ? m_users.size() : place->second;
+}
+
 void CWJUsers::note(CWJModelObject* user)
 {
-    if (m_places.count(user) != 0)
+    if (placeOf(user) != m_users.size())
         return;
     m_users.push_back(user);
     try {
-        m_places.emplace(user, m_users.size() - 1);
+        if (m_places) {
+            m_places->emplace(user, m_users.size() - 1);
+        } else if (m_users.size() > kUnindexed) {
+            auto places = std::make_unique<Places>();
+            for (std::size_t i = 0; i < m_users.size(); ++i)
+                places->emplace(m_users[i], i);
+            m_places = std::move(places);
+        }
     } catch (...) {
         m_users.pop_back();
         throw;
@@ -16,14 +33,15 @@ void CWJUsers::note(CWJModelObject* user)
 // The last user takes the place of the one forgotten.
 void CWJUsers::forget(const CWJModelObject* user)
 {
-    const auto place = m_places.find(user);
-    if (place == m_places.end())
+    const std::size_t index = placeOf(user);
+    if (index == m_users.size())
         return;
-    const std::size_t index = place->second;
-    m_places.erase(place);
+    if (m_places)
+        m_places->erase(user);
     if (index + 1 != m_users.size()) {
         m_users[index] = m_users.back();
-        m_places.find(m_users[index])->second = index;
+        if (m_places)
+            m_places->find(m_users[index])->second = index;
     }
     m_users.pop_back();
 }

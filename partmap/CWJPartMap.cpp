@@ -77,15 +77,23 @@ CWJPartMap::CWJPartMap(DOMElement* element, IWJXMLObject* parent)
     registerHandlers();
 }
 
+template <class Visit> void CWJPartMap::forEachPinGroup(Visit visit)
+{
+    m_ownedPinGroups.forEach<CWJFootPrintPinGroup>(visit);
+    for (CWJFootPrintPinGroup* group : m_hostPinGroups)
+        visit(group);
+}
+
 CWJPartMap::~CWJPartMap()
 {
     if (m_compInst)
         m_compInst->users().forget(this);
     if (m_footprint)
         m_footprint->users().forget(this);
-    for (CWJFootPrintPinGroup* group : m_watchedPinGroups)
-        group->watch(nullptr);
-    m_ownedPinGroups.forEach<CWJFootPrintPinGroup>([](CWJFootPrintPinGroup* group) { group->watch(nullptr); });
+    forEachPinGroup([this](CWJFootPrintPinGroup* group) {
+        group->users().forget(this);
+        group->setFootprint(nullptr);
+    });
     if (GetDomElement()) {
         getDesignData()->RemoveDOMNode(GetDomElement());
         SetDomElement(nullptr);
@@ -133,6 +141,7 @@ try {
     if (m_footprint)
         m_footprint->users().forget(this);
     m_footprint = known;
+    forEachPinGroup([known](CWJFootPrintPinGroup* group) { group->setFootprint(known); });
     getDesignData()->UpdateDOMAttr(GetDomElement(), "PartDefRef:ref", known->id());
 } catch (...) {
     noteOutOfMemory(this);
@@ -159,20 +168,17 @@ try {
 void CWJPartMap::resolvePinsOn(CWJFootPrint* footprint)
 {
     CWJDOM2DesignData* binder = getDesignData();
-    std::vector<CWJFootPrintPinGroup*> groups;
-    m_ownedPinGroups.forEach<CWJFootPrintPinGroup>([&groups](CWJFootPrintPinGroup* group) { groups.push_back(group); });
-    groups.insert(groups.end(), m_watchedPinGroups.begin(), m_watchedPinGroups.end());
-    for (CWJFootPrintPinGroup* group : groups) {
+    forEachPinGroup([footprint](CWJFootPrintPinGroup* group) {
         std::vector<IWJFootPrintPin*> pins;
         for (const auto& entry : group->pinsById()) {
             if (IWJFootPrintPin* pin = footprint->pinNamed(entry.second->name()))
                 pins.push_back(pin);
         }
         group->setPins(pins);
-    }
+    });
     // A group of the host's own class cannot follow: its mappings go.
     const auto foreign = [](IWJFootPrintPinGroup* group) {
-        return group && !dynamic_cast<CWJFootPrintPinGroup*>(group);
+        return group && !ofKind<CWJFootPrintPinGroup>(group, Kind::PinGroup);
     };
     for (auto mapping = m_groupMappings.begin(); mapping != m_groupMappings.end();) {
         if (foreign(mapping->second.pinGroup))
@@ -266,7 +272,7 @@ bool CWJPartMap::usablePinGroup(IWJFootPrintPinGroup* pinGroup)
 {
     if (!pinGroup)
         return false;
-    auto* group = dynamic_cast<CWJFootPrintPinGroup*>(pinGroup);
+    auto* group = ofKind<CWJFootPrintPinGroup>(pinGroup, Kind::PinGroup);
     if (!group) {
         for (auto pins = pinGroup->pins(); pins.isValid(); ++pins) {
             if (!acceptsPin(pins.value()))
@@ -274,24 +280,36 @@ bool CWJPartMap::usablePinGroup(IWJFootPrintPinGroup* pinGroup)
         }
         return true;
     }
-    if (group->watcher() && group->watcher() != this)
+    const std::vector<CWJModelObject*>& users = group->users().list();
+    if (!users.empty() && users.front() != this)
         return false;
     for (const auto& entry : group->pinsById()) {
         if (!acceptsPin(entry.second))
             return false;
     }
-    if (!group->watcher()) {
-        group->watch(this);
-        m_watchedPinGroups.insert(group);
+    if (users.empty()) {
+        m_hostPinGroups.insert(group);
+        try {
+            group->users().note(this);
+        } catch (...) {
+            m_hostPinGroups.erase(group);
+            throw;
+        }
+        group->setFootprint(m_footprint);
     }
     return true;
+}
+
+CWJFootPrintPinGroup* CWJPartMap::newPinGroup(DOMElement* element)
+{
+    return new CWJFootPrintPinGroup(element, &m_ownedPinGroups, this, m_footprint);
 }
 
 CWJFootPrintPinGroup* CWJPartMap::makePinGroup(const std::vector<std::string>& pinNames)
 {
     // Owned from its construction on, and handed over at once: AddChild has
     // nothing to file for it.
-    auto* pinGroup = new CWJFootPrintPinGroup(nullptr, this);
+    CWJFootPrintPinGroup* pinGroup = newPinGroup(nullptr);
     pinGroup->handOverTo(m_ownedPinGroups);
     std::vector<IWJFootPrintPin*> pins;
     for (const std::string& name : pinNames) {
@@ -333,7 +351,7 @@ DOMElement* CWJPartMap::newPortMapElement(IWJPort* port, int bit)
 void CWJPartMap::writePinGroup(DOMElement* parent, IWJFootPrintPinGroup* pinGroup)
 {
     std::set<std::string> ids;
-    if (auto* group = dynamic_cast<CWJFootPrintPinGroup*>(pinGroup)) {
+    if (auto* group = ofKind<CWJFootPrintPinGroup>(pinGroup, Kind::PinGroup)) {
         for (const auto& entry : group->pinsById())
             ids.insert(entry.first);
     } else {
@@ -485,10 +503,15 @@ try {
 
 void CWJPartMap::usedObjectChanged(const CWJModelObject& used, IWJPort* port, Change change)
 {
+    if (used.kind() == Kind::PinGroup) {
+        pinGroupChanged(static_cast<const CWJFootPrintPinGroup&>(used), change);
+        return;
+    }
     switch (change) {
     case Change::PortRenamed: portRenamed(port); break;
     case Change::PortRangeChanged: portRangeChanged(port); break;
     case Change::PortRemoved: portRemoved(port); break;
+    case Change::PinsChanged: break;
     case Change::Deleted: letGo(used); break;
     }
 }
@@ -507,9 +530,10 @@ void CWJPartMap::letGo(const CWJModelObject& used)
         return;
     }
     // The groups' pins go with the footprint.
-    m_ownedPinGroups.forEach<CWJFootPrintPinGroup>([](CWJFootPrintPinGroup* group) { group->setPins({}); });
-    for (CWJFootPrintPinGroup* group : m_watchedPinGroups)
+    forEachPinGroup([](CWJFootPrintPinGroup* group) {
         group->setPins({});
+        group->setFootprint(nullptr);
+    });
     m_footprint = nullptr;
 }
 
@@ -600,23 +624,26 @@ void CWJPartMap::rewritePinGroup(std::vector<DOMElement*>& elements, IWJFootPrin
     }
 }
 
-void CWJPartMap::pinGroupChanged(CWJFootPrintPinGroup* group)
+void CWJPartMap::pinGroupChanged(const CWJFootPrintPinGroup& group, Change change)
 {
-    forEachOnPinGroup(m_portKeysByPinGroup, group, [this, group](const std::string& key) {
-        rewritePinGroup(m_portMappings.find(key)->second.elements, group);
-    });
-    forEachOnPinGroup(m_portGroupsByPinGroup, group, [this, group](IWJPortGroup* portGroup) {
-        rewritePinGroup(m_groupMappings.find(portGroup)->second.elements, group);
-    });
-}
-
-void CWJPartMap::pinGroupDeleted(CWJFootPrintPinGroup* group)
-{
-    m_watchedPinGroups.erase(group);
-    forEachOnPinGroup(m_portKeysByPinGroup, group,
-                      [this](const std::string& key) { dropMapping(m_portMappings.find(key)); });
-    forEachOnPinGroup(m_portGroupsByPinGroup, group,
-                      [this](IWJPortGroup* portGroup) { dropGroupMapping(m_groupMappings.find(portGroup)); });
+    if (change == Change::PinsChanged) {
+        forEachOnPinGroup(m_portKeysByPinGroup, &group, [this](const std::string& key) {
+            PortMapping& mapping = m_portMappings.find(key)->second;
+            rewritePinGroup(mapping.elements, mapping.pinGroup);
+        });
+        forEachOnPinGroup(m_portGroupsByPinGroup, &group, [this](IWJPortGroup* portGroup) {
+            GroupMapping& mapping = m_groupMappings.find(portGroup)->second;
+            rewritePinGroup(mapping.elements, mapping.pinGroup);
+        });
+    } else if (change == Change::Deleted) {
+        const auto host = m_hostPinGroups.find(&group);
+        if (host != m_hostPinGroups.end())
+            m_hostPinGroups.erase(host);
+        forEachOnPinGroup(m_portKeysByPinGroup, &group,
+                          [this](const std::string& key) { dropMapping(m_portMappings.find(key)); });
+        forEachOnPinGroup(m_portGroupsByPinGroup, &group,
+                          [this](IWJPortGroup* portGroup) { dropGroupMapping(m_groupMappings.find(portGroup)); });
+    }
 }
 
 void CWJPartMap::setPinGroup(PortMapping& mapping, const std::string& key, IWJFootPrintPinGroup* pinGroup)
@@ -826,4 +853,14 @@ try {
 IWJXMLObject* CreatePartMapObject(IWJXMLObject* parent, xercesc::DOMElement* element)
 {
     return createBoundObject<CWJPartMap>(parent, element);
+}
+
+// A pin group belongs to the part map it is made under; one made under
+// anything else is its maker's.
+IWJXMLObject* CreateFootPrintPinGroupObject(IWJXMLObject* parent, xercesc::DOMElement* element)
+{
+    auto* partMap = CWJModelObject::ofKind<CWJPartMap>(parent, CWJModelObject::Kind::PartMap);
+    return createBound(element, [partMap](DOMElement* bound) -> IWJXMLObject* {
+        return partMap ? partMap->newPinGroup(bound) : new CWJFootPrintPinGroup(bound, nullptr, nullptr, nullptr);
+    });
 }

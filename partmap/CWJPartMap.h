@@ -2,17 +2,15 @@
 #define WJXML_PARTMAP_CWJPARTMAP_H
 
 #include "binding/CWJChildCursor.h"
-#include "components/CWJPortRefHolder.h"
-#include "footprints/CWJPinGroupWatcher.h"
 #include "model/CWJModelObject.h"
 #include "model/CWJOwnedObjects.h"
 #include "wjxmlinterfaceflowreader/IWJPartMap.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -38,8 +36,9 @@ class CWJPortRef;
 //
 // The part map owns the port references it makes, for its whole life (a
 // host may still hold one after unmapping), and the pin groups made under it.
-// A host's pin group stays the host's; the part map watches it once mapped.
-class CWJPartMap : public IWJPartMap, public CWJModelObject, public CWJPortRefHolder, public CWJPinGroupWatcher {
+// It uses those groups, and a host's group once it maps it, which stays the
+// host's.
+class CWJPartMap : public IWJPartMap, public CWJModelObject {
 public:
     CWJPartMap(xercesc::DOMElement* element, IWJXMLObject* parent);
     ~CWJPartMap() override;
@@ -67,15 +66,15 @@ public:
     void AddChild(xercesc::DOMElement* childElement, IWJXMLObject* child) override;
 
     // Follows the renames, range changes and removals of the instance's
-    // ports, and lets go of the instance or footprint when it is deleted.
+    // ports and the pin changes of its pin groups, and lets go of the
+    // instance, footprint or pin group when it is deleted.
     void usedObjectChanged(const CWJModelObject& used, IWJPort* port, Change change) override;
     void changePortRef(CWJPortRef& ref, IWJPort* port, int lsb, int msb) override;
-    bool acceptsPin(const IWJFootPrintPin* pin) const override;
-    void pinGroupChanged(CWJFootPrintPinGroup* group) override;
-    CWJOwnedObjects& ownedPinGroups() override { return m_ownedPinGroups; }
     // Makes a part map made under no parent one of root's.
     void joinRoot(CWJDesignRoot* root) { m_view = root; }
-    void pinGroupDeleted(CWJFootPrintPinGroup* group) override;
+    // A pin group made under this part map, owned and used by it, bound to
+    // element.
+    CWJFootPrintPinGroup* newPinGroup(xercesc::DOMElement* element);
 
 private:
     // A port or port bit onto a pin or a pin group, with the PortMap elements
@@ -105,12 +104,13 @@ private:
     void readPinRef(const char* id);
 
     bool holdsPort(const IWJPort* port) const;
+    bool acceptsPin(const IWJFootPrintPin* pin) const;
     // The mapping the lookups find for port and bit, or null.
     const PortMapping* findMapping(IWJPort* port, int bit) const;
     // Whether this part map may map the group: it holds only pins of the
-    // footprint and is not another part map's. A group of this library made
-    // by the host is watched from now on; a group of the host's own class is
-    // taken as it is now.
+    // footprint and is not used by another part map. A group of this library
+    // made by the host is used from now on; a group of the host's own class
+    // is taken as it is now.
     bool usablePinGroup(IWJFootPrintPinGroup* pinGroup);
     // A new pin group, owned by this part map, of the footprint's pins with
     // those names; names the footprint lacks are skipped.
@@ -147,6 +147,12 @@ private:
     // is on it, which only one never handed over can be (the view deletes
     // its own first): every mapping goes, and so does used. Needs no memory.
     void letGo(const CWJModelObject& used);
+    // Rewrites the mappings onto a used pin group whose pins changed, or
+    // drops them when it is deleted. Needs no memory for Deleted.
+    void pinGroupChanged(const CWJFootPrintPinGroup& group, Change change);
+    // Runs visit on every pin group this part map uses: those made under it
+    // and the host's it maps.
+    template <class Visit> void forEachPinGroup(Visit visit);
 
     CWJFootPrint* m_footprint = nullptr;
     CWJCompInst* m_compInst = nullptr;
@@ -161,7 +167,8 @@ private:
     std::set<std::pair<const IWJFootPrintPinGroup*, IWJPortGroup*>> m_portGroupsByPinGroup;
     std::vector<std::unique_ptr<CWJPortRef>> m_portRefs;
     CWJOwnedObjects m_ownedPinGroups;
-    std::unordered_set<CWJFootPrintPinGroup*> m_watchedPinGroups;
+    // The host's pin groups it uses.
+    std::set<CWJFootPrintPinGroup*, std::less<>> m_hostPinGroups;
 
     // The mapping element being read: where it sits decides what it maps.
     enum class Reading { Nothing, PortMap, GroupMap };

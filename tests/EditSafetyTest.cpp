@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "model/DesignRecords.h"
 
+#include "wjxmlinterfaceflowreader/WJFactories.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -145,6 +147,48 @@ const EditCase kEdits[] = {
          b.ddr->insertPortGroup(byte);
          byte->insertPortGroup(b.lane);
          EXPECT_EQ(b.u1->findPortGroup("FPGA.DDR.BYTE"), byte);
+     }},
+    {"pin groups a host makes follow the part map that uses them, and may be deleted before handed over",
+     [](Board& b) {
+         const auto made = [](IWJXMLObject* parent) {
+             return dynamic_cast<IWJFootPrintPinGroup*>(CreateFootPrintPinGroupObject(parent, nullptr));
+         };
+         IWJFootPrintPinGroup* own = made(dynamic_cast<IWJXMLObject*>(b.map));
+         b.map->mapPortToPinGroup(b.clk, own, -1);
+         b.map->mapPortGroupToPinGroup(b.lane, own);
+         own->addPin(b.pin(b.f2, "C1"));
+         own->addPin(b.pin(b.f1, "B1"));
+         EXPECT_EQ(pinNames(b.map->pinGroupForPort(b.clk, -1)), "B1 ");
+         delete own;
+         EXPECT_EQ(count(b.map->portPinGroupMaps()) + count(b.map->portGroupPinGroupMaps()), 0);
+         IWJFootPrintPinGroup* lone = made(nullptr);
+         lone->addPin(b.pin(b.f2, "A1"));
+         b.map->mapPortToPinGroup(b.clk, lone, -1);
+         lone->addPin(b.pin(b.f2, "B1"));
+         IWJFootPrintPinGroup* host = made(nullptr);
+         host->addPin(b.pin(b.f1, "A2"));
+         b.map->mapPortToPinGroup(b.clk, host, -1);
+         b.view->addPartMap(b.f1, b.u2)->mapPortToPinGroup(b.u2clk, host, -1);
+         host->addPin(b.pin(b.f1, "B2"));
+         host->addPin(b.pin(b.f2, "C1"));
+         EXPECT_EQ(pinNames(b.map->pinGroupForPort(b.clk, -1)), "A2 B2 ");
+         EXPECT_EQ(count(b.view->findPartMap(b.u2)->portPinGroupMaps()), 0) << "a group has one user";
+         b.map->mapPortToPinNames(b.data, {"A1"}, 3);
+         delete host;
+         EXPECT_EQ(pinNames(lone), "A1 B1 ") << "a group no part map uses takes any pin of the library";
+         delete lone;
+         EXPECT_EQ(count(b.map->portPinGroupMaps()), 1);
+
+         auto* loose =
+             dynamic_cast<IWJPartMap*>(CreatePartMapObject(dynamic_cast<IWJXMLObject*>(b.view.get()), nullptr));
+         loose->setCompInst(b.u1);
+         IWJFootPrintPinGroup* early = made(dynamic_cast<IWJXMLObject*>(loose));
+         loose->mapPortToPinGroup(b.clk, early, -1);
+         early->addPin(b.pin(b.f1, "A1"));
+         loose->setFootprint(b.f1);
+         early->addPin(b.pin(b.f1, "B1"));
+         EXPECT_EQ(pinNames(loose->pinGroupForPort(b.clk, -1)), "B1 ") << "the footprint set later is the group's";
+         delete loose;
      }},
     {"removing a port or a pair keeps what a port of the same name in another case maps",
      [](Board& b) {

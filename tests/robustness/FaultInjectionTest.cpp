@@ -157,6 +157,40 @@ TEST(AllocationFaults, AFailedLookupKeepsTheDesignSaveable)
     }
 }
 
+// A host's change of a reference that a group or a part map keeps in its
+// element goes through that holder, whose failure stops every save.
+TEST(AllocationFaults, AFailedReferenceChangeStopsEverySaveOfTheDesign)
+{
+    // What it changes is found before any allocation fails.
+    const auto changeIn = [](IWJInterfaceView* view) {
+        const Found f = find(view);
+        IWJPortRef* mapped = f.partMap->findPortRef(f.port, -1);
+        IWJPort* data = f.compInst->findPort("D");
+        return [ref = f.ref, mapped, data] {
+            ref->setRange(2, 3);
+            mapped->setPort(data);
+        };
+    };
+    const View edited = read(editedDesign(), true);
+    changeIn(edited.get())();
+    const std::string expected = readFile(write(edited.get(), "fault-reference-expected.xml"));
+    sweep([&](long long k) {
+        View view = read(editedDesign(), true);
+        const auto change = changeIn(view.get());
+        failingallocator::arm(k);
+        change();
+        const bool failed = failingallocator::disarm();
+        const std::string path = outputPath("fault-reference.xml");
+        CWJXMLFlowReader writer(view.get());
+        writer.writeXMLFile(path.c_str());
+        if (*writer.lastError())
+            EXPECT_TRUE(endsWith(writer.lastError(), kOutOfMemory)) << writer.lastError();
+        else
+            EXPECT_EQ(readFile(path), expected);
+        return failed;
+    });
+}
+
 TEST(AllocationFaults, AFailedSaveKeepsTheOldFile)
 {
     const std::string path = outputPath("fault-save.xml");
