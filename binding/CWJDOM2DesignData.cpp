@@ -1,5 +1,6 @@
 #include "CWJDOM2DesignData.h"
 
+#include "AttributeValue.h"
 #include "CWJDesignRoot.h"
 #include "XMLText.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
@@ -310,7 +311,7 @@ void CWJDOM2DesignData::feedContent(DOMElement* element, IWJXMLObject* object, s
             path += ':';
         wjxml::appendUtf8(path, localNameOf(attribute));
         text.clear();
-        wjxml::appendUtf8(text, attribute->getNodeValue());
+        wjxml::appendUtf8(text, attributeValue(attribute));
         object->SetAttribute(path.c_str(), text.c_str());
         path.resize(mark);
     }
@@ -474,7 +475,7 @@ bool CWJDOM2DesignData::MatchAttr(const DOMElement* element, const char* path, c
     if (!attribute)
         return false;
     std::string text;
-    wjxml::appendUtf8(text, attribute->getValue());
+    wjxml::appendUtf8(text, attributeValue(attribute));
     return text == value;
 }
 

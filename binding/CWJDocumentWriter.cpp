@@ -1,5 +1,6 @@
 #include "CWJDocumentWriter.h"
 
+#include "AttributeValue.h"
 #include "CWJWriteBuffer.h"
 #include "XMLText.h"
 
@@ -111,7 +112,7 @@ void appendStartTag(CWJWriteBuffer& out, const DOMElement* element)
         out.text() += ' ';
         wjxml::appendUtf8(out.text(), attribute->getNodeName());
         out.text() += "=\"";
-        appendEscaped(out, attribute->getNodeValue(), true);
+        appendEscaped(out, attributeValue(attribute), true);
         out.text() += '"';
     }
     out.text() += element->getFirstChild() ? ">" : "/>";
