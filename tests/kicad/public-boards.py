@@ -87,9 +87,9 @@ def extract(tarball, path, folder):
     return target
 
 
-def symbol_pins(libraries, spec):
+def symbol_pins(libraries, symbol):
     """{number: name} of the symbol's pins, of all units, those of the symbol it extends when it does."""
-    library, name = spec.split(":")
+    library, name = symbol.split(":")
     text = open(os.path.join(libraries, "symbols", library + ".kicad_sym"), encoding="utf-8").read()
     start = text.index('\n  (symbol "%s"' % name)
     end = text.find('\n  (symbol "', start + 1)
@@ -101,9 +101,9 @@ def symbol_pins(libraries, spec):
     return {number: pin for pin, number in pins}
 
 
-def footprint_pads(libraries, spec):
+def footprint_pads(libraries, footprint):
     """(file, {name: [(x, y)]}) of the footprint's named pads."""
-    library, name = spec.split(":")
+    library, name = footprint.split(":")
     path = os.path.join(libraries, "footprints", library + ".pretty", name + ".kicad_mod")
     pads = {}
     for pad, x, y in re.findall(r'\(pad ' + STRING + r' \w+ \w+ \(at (\S+) ([^\s)]+)', open(path).read()):
