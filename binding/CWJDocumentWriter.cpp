@@ -7,76 +7,90 @@
 #include <xercesc/dom/DOM.hpp>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 using namespace xercesc;
 
 namespace {
 
+// What a text's characters stand for where it is written.
+enum class Escape { None, Text, Attribute };
+
 // The entity that stands for c, or null when c stands for itself.
-const char* entityFor(char c, bool attribute)
+const char* entityFor(char16_t c, Escape escape)
 {
     switch (c) {
     case '&': return "&amp;";
     case '<': return "&lt;";
     case '>': return "&gt;";
     case '\r': return "&#13;";
-    case '"': return attribute ? "&quot;" : nullptr;
-    case '\t': return attribute ? "&#9;" : nullptr;
-    case '\n': return attribute ? "&#10;" : nullptr;
+    case '"': return escape == Escape::Attribute ? "&quot;" : nullptr;
+    case '\t': return escape == Escape::Attribute ? "&#9;" : nullptr;
+    case '\n': return escape == Escape::Attribute ? "&#10;" : nullptr;
     default: return nullptr;
     }
 }
 
-// Escapes the text from offset on in place. Most texts need nothing: they
-// are only looked at.
-void escapeFrom(std::string& out, std::size_t offset, bool attribute)
-{
-    std::size_t first = offset;
-    while (first < out.size() && !entityFor(out[first], attribute))
-        ++first;
-    if (first == out.size())
-        return;
-    const std::string rest = out.substr(first);
-    out.resize(first);
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        if (const char* entity = entityFor(rest[i], attribute)) {
-            out.append(rest, run, i - run).append(entity);
-            run = i + 1;
-        }
-    }
-    out.append(rest, run, std::string::npos);
-}
+// The most bytes one UTF-16 unit becomes: an entity such as "&quot;".
+constexpr std::size_t kMostBytesPerUnit = 6;
 
-// Converts and escapes the text a piece at a time, so that a long text is
-// never held twice more; a piece never ends between the two halves of a
-// surrogate pair.
-void appendEscaped(CWJWriteBuffer& out, const XMLCh* text, bool attribute)
+// Converts length units of text to UTF-8 straight into out, with entities
+// as escape asks, a piece at a time, so that a long text is never held
+// whole; a piece never ends between the two halves of a surrogate pair.
+void appendText(CWJWriteBuffer& out, const XMLCh* text, std::size_t length, Escape escape)
 {
-    const std::size_t length = XMLString::stringLen(text);
     for (std::size_t start = 0; start < length && out.pass();) {
         std::size_t end = std::min(length, start + CWJWriteBuffer::kChunk);
         if (end < length && text[end - 1] >= 0xD800 && text[end - 1] <= 0xDBFF)
             --end;
-        const std::size_t offset = out.text().size();
-        wjxml::appendUtf8(out.text(), text + start, end - start);
-        escapeFrom(out.text(), offset, attribute);
+        char* const begin = out.room(kMostBytesPerUnit * (end - start));
+        char* next = begin;
+        for (std::size_t i = start; i < end;) {
+            const XMLCh unit = text[i];
+            if (unit < 0x80) {
+                // Every character that has an entity sorts at or below '>'.
+                const char* entity = escape != Escape::None && unit <= '>' ? entityFor(unit, escape) : nullptr;
+                if (!entity)
+                    *next++ = static_cast<char>(unit);
+                while (entity && *entity)
+                    *next++ = *entity++;
+                ++i;
+                continue;
+            }
+            char32_t c;
+            i += wjxml::readUtf16(text, end, i, c);
+            next = wjxml::writeUtf8(c, next);
+        }
+        out.commit(static_cast<std::size_t>(next - begin));
         start = end;
     }
 }
 
-void appendCData(std::string& out, const XMLCh* text)
+void appendText(CWJWriteBuffer& out, const XMLCh* text, Escape escape)
+{
+    if (text)
+        appendText(out, text, XMLString::stringLen(text), escape);
+}
+
+template <std::size_t N> void appendLiteral(CWJWriteBuffer& out, const char (&literal)[N])
+{
+    out.append(literal, N - 1);
+}
+
+void appendCData(CWJWriteBuffer& out, const XMLCh* text)
 {
     std::string plain;
     wjxml::appendUtf8(plain, text);
     // "]]>" cannot stand inside a CDATA section: split it across two.
     std::size_t start = 0;
-    out += "<![CDATA[";
-    for (std::size_t end; (end = plain.find("]]>", start)) != std::string::npos; start = end + 2)
-        out.append(plain, start, end + 2 - start).append("]]><![CDATA[");
-    out.append(plain, start, std::string::npos);
-    out += "]]>";
+    appendLiteral(out, "<![CDATA[");
+    for (std::size_t end; (end = plain.find("]]>", start)) != std::string::npos; start = end + 2) {
+        out.append(plain.data() + start, end + 2 - start);
+        appendLiteral(out, "]]><![CDATA[");
+    }
+    out.append(plain.data() + start, plain.size() - start);
+    appendLiteral(out, "]]>");
 }
 
 bool isMarkup(const DOMNode* node)
@@ -104,39 +118,41 @@ bool hasOnlyMarkup(const DOMNode* element)
 
 void appendStartTag(CWJWriteBuffer& out, const DOMElement* element)
 {
-    out.text() += '<';
-    wjxml::appendUtf8(out.text(), element->getNodeName());
+    out.append('<');
+    appendText(out, element->getNodeName(), Escape::None);
     const DOMNamedNodeMap* attributes = element->getAttributes();
     for (XMLSize_t i = 0; attributes && i < attributes->getLength(); ++i) {
         const DOMNode* attribute = attributes->item(i);
-        out.text() += ' ';
-        wjxml::appendUtf8(out.text(), attribute->getNodeName());
-        out.text() += "=\"";
-        appendEscaped(out, attributeValue(attribute), true);
-        out.text() += '"';
+        out.append(' ');
+        appendText(out, attribute->getNodeName(), Escape::None);
+        appendLiteral(out, "=\"");
+        appendText(out, attributeValue(attribute), Escape::Attribute);
+        out.append('"');
     }
-    out.text() += element->getFirstChild() ? ">" : "/>";
+    if (element->getFirstChild())
+        out.append('>');
+    else
+        appendLiteral(out, "/>");
 }
 
-void appendLeaf(CWJWriteBuffer& buffer, const DOMNode* node)
+void appendLeaf(CWJWriteBuffer& out, const DOMNode* node)
 {
-    std::string& out = buffer.text();
     switch (node->getNodeType()) {
-    case DOMNode::TEXT_NODE: appendEscaped(buffer, node->getNodeValue(), false); break;
+    case DOMNode::TEXT_NODE: appendText(out, node->getNodeValue(), Escape::Text); break;
     case DOMNode::CDATA_SECTION_NODE: appendCData(out, node->getNodeValue()); break;
     case DOMNode::COMMENT_NODE:
-        out += "<!--";
-        wjxml::appendUtf8(out, node->getNodeValue());
-        out += "-->";
+        appendLiteral(out, "<!--");
+        appendText(out, node->getNodeValue(), Escape::None);
+        appendLiteral(out, "-->");
         break;
     case DOMNode::PROCESSING_INSTRUCTION_NODE:
-        out += "<?";
-        wjxml::appendUtf8(out, node->getNodeName());
+        appendLiteral(out, "<?");
+        appendText(out, node->getNodeName(), Escape::None);
         if (const XMLCh* data = node->getNodeValue(); data && *data) {
-            out += ' ';
-            wjxml::appendUtf8(out, data);
+            out.append(' ');
+            appendText(out, data, Escape::None);
         }
-        out += "?>";
+        appendLiteral(out, "?>");
         break;
     default: break;
     }
@@ -147,18 +163,20 @@ void appendLeaf(CWJWriteBuffer& buffer, const DOMNode* node)
 // and not with its square.
 constexpr unsigned kMaxIndentLevel = 32;
 
-void appendIndent(std::string& out, unsigned depth)
+void appendIndent(CWJWriteBuffer& out, unsigned depth)
 {
-    out += '\n';
-    out.append(2 * std::min(depth, kMaxIndentLevel), ' ');
+    const std::size_t spaces = 2 * std::min(depth, kMaxIndentLevel);
+    char* const line = out.room(1 + spaces);
+    line[0] = '\n';
+    std::memset(line + 1, ' ', spaces);
+    out.commit(1 + spaces);
 }
 
 } // namespace
 
 void CWJDocumentWriter::write(const DOMDocument* document, CWJWriteBuffer& buffer)
 {
-    std::string& out = buffer.text();
-    out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+    appendLiteral(buffer, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
     // Nodes go on lines of their own only inside an element whose children
     // are all markup (and at the top of the document): there the whitespace
     // added is not content. Everything else is written exactly as it stands.
@@ -172,7 +190,7 @@ void CWJDocumentWriter::write(const DOMDocument* document, CWJWriteBuffer& buffe
     bool block = true;
     while (node && buffer.pass()) {
         if (block)
-            appendIndent(out, depth);
+            appendIndent(buffer, depth);
         if (node->getNodeType() == DOMNode::ELEMENT_NODE) {
             appendStartTag(buffer, static_cast<const DOMElement*>(node));
             if (node->getFirstChild()) {
@@ -190,14 +208,14 @@ void CWJDocumentWriter::write(const DOMDocument* document, CWJWriteBuffer& buffe
             open.pop_back();
             --depth;
             if (block)
-                appendIndent(out, depth);
-            out += "</";
-            wjxml::appendUtf8(out, parent.element->getNodeName());
-            out += '>';
+                appendIndent(buffer, depth);
+            appendLiteral(buffer, "</");
+            appendText(buffer, parent.element->getNodeName(), Escape::None);
+            buffer.append('>');
             block = parent.block;
             node = parent.element;
         }
         node = node->getNextSibling();
     }
-    out += '\n';
+    buffer.append('\n');
 }

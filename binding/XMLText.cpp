@@ -7,21 +7,8 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 void appendCodePoint(std::string& out, char32_t c)
 {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    char bytes[4];
+    out.append(bytes, static_cast<std::size_t>(writeUtf8(c, bytes) - bytes));
 }
 
 bool allowedInXml(char32_t c)
@@ -86,6 +73,38 @@ std::size_t decodeUtf8(const unsigned char* p, char32_t& c)
 
 } // namespace
 
+std::size_t readUtf16(const XMLCh* text, std::size_t length, std::size_t i, char32_t& c)
+{
+    c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < length && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+        return 2;
+    }
+    if (c >= 0xD800 && c <= 0xDFFF)
+        c = kReplacement;
+    return 1;
+}
+
+char* writeUtf8(char32_t c, char* out)
+{
+    if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
 void appendUtf8(std::string& out, const XMLCh* text, std::size_t length)
 {
     // Names, ids and numbers are ASCII: their leading ASCII run is copied
@@ -97,14 +116,9 @@ void appendUtf8(std::string& out, const XMLCh* text, std::size_t length)
     out.resize(start + ascii);
     for (std::size_t i = 0; i < ascii; ++i)
         out[start + i] = static_cast<char>(text[i]);
-    for (std::size_t i = ascii; i < length; ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < length && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = kReplacement;
-        }
+    for (std::size_t i = ascii; i < length;) {
+        char32_t c;
+        i += readUtf16(text, length, i, c);
         appendCodePoint(out, c);
     }
 }

@@ -9,6 +9,13 @@
 // Conversion between the model's 8-bit texts (UTF-8) and the DOM's UTF-16.
 namespace wjxml {
 
+// The character at text[i], of a text of length units: a surrogate pair as
+// one code point, a lone surrogate as U+FFFD. Returns the units it took.
+std::size_t readUtf16(const XMLCh* text, std::size_t length, std::size_t i, char32_t& c);
+
+// Writes c as UTF-8 at out, which has room for 4 bytes; returns the end.
+char* writeUtf8(char32_t c, char* out);
+
 // Appends text, converted to UTF-8, to out. A lone surrogate becomes U+FFFD.
 void appendUtf8(std::string& out, const XMLCh* text);
 void appendUtf8(std::string& out, const XMLCh* text, std::size_t length);

@@ -96,8 +96,9 @@ TEST(Writing, ABuiltDesignIsWrittenAsRecorded)
     expectRecorded(builtDesign().get(), "built");
 }
 
-// A bound read of a file made by hand keeps its root attributes, comments
-// and texts; later children go where the sequence puts them, a pin read with
+// A bound read of a file made by hand keeps its root attributes, comments,
+// processing instructions, CDATA sections, escaped characters and texts;
+// later children go where the sequence puts them, a pin read with
 // XY gets both XY and Location, and a removal by name takes the first
 // footprint of exactly that name in id order.
 TEST(Writing, EditsOfAFileMadeByHandAreWrittenAsRecorded)

@@ -16,7 +16,7 @@ bool OutputFile::write(const std::string& fileName, const std::string& text)
     }
     std::string problem;
     const bool saved = CWJFileSave::save(
-        fileName, ULLONG_MAX, [&text](CWJWriteBuffer& out) { out.text() += text; }, problem);
+        fileName, ULLONG_MAX, [&text](CWJWriteBuffer& out) { out.append(text); }, problem);
     if (!saved)
         std::cerr << wjxml::printable(fileName + ": the file could not be written: " + problem) << '\n';
     return saved;
