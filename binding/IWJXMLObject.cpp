@@ -63,7 +63,7 @@ const IWJXMLObject::ClassHandler* IWJXMLObject::findClassHandler(const char* nam
     if (!m_classHandlers)
         return nullptr;
     for (const ClassHandler& handler : *m_classHandlers) {
-        if (handler.attribute == attribute && std::strcmp(handler.name, name) == 0)
+        if (handler.attribute == attribute && handler.name[0] == name[0] && std::strcmp(handler.name, name) == 0)
             return &handler;
     }
     return nullptr;

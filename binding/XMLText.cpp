@@ -107,15 +107,16 @@ char* writeUtf8(char32_t c, char* out)
 
 void appendUtf8(std::string& out, const XMLCh* text, std::size_t length)
 {
-    // Names, ids and numbers are ASCII: their leading ASCII run is copied
-    // into room made once.
+    // Names, ids and numbers are ASCII: their leading ASCII run is narrowed
+    // a block at a time on the stack and appended, with no room filled first.
     std::size_t ascii = 0;
-    while (ascii < length && text[ascii] < 0x80)
-        ++ascii;
-    const std::size_t start = out.size();
-    out.resize(start + ascii);
-    for (std::size_t i = 0; i < ascii; ++i)
-        out[start + i] = static_cast<char>(text[i]);
+    while (ascii < length && text[ascii] < 0x80) {
+        char block[256];
+        std::size_t count = 0;
+        while (ascii < length && count < sizeof block && text[ascii] < 0x80)
+            block[count++] = static_cast<char>(text[ascii++]);
+        out.append(block, count);
+    }
     for (std::size_t i = ascii; i < length;) {
         char32_t c;
         i += readUtf16(text, length, i, c);
