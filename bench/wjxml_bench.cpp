@@ -34,9 +34,11 @@ namespace {
 const std::string kSchema = WJ_SOURCE_DIR "/schema/InterfaceExchangeSchema.xsd";
 
 // Fewer repetitions for the larger designs keep the whole run within minutes.
+// The largest still runs three times: a single run of it says little (the
+// kernel's page faults, a third of its time, vary widely between runs).
 int repetitionsFor(std::size_t size)
 {
-    return size >= 1000000 ? 1 : size >= 100000 ? 3 : size >= 10000 ? 7 : 9;
+    return size >= 100000 ? 3 : size >= 10000 ? 7 : 9;
 }
 
 std::unique_ptr<IWJInterfaceView> readView(const std::string& file, bool bind)
@@ -48,7 +50,8 @@ std::unique_ptr<IWJInterfaceView> readView(const std::string& file, bool bind)
     return std::unique_ptr<IWJInterfaceView>(reader.getInterfaceView());
 }
 
-// A bound read's view is kept for writeDesign.
+// Each read's view is deleted before the next read, untimed, so that every
+// read starts with nothing of the design in memory.
 void readDesign(benchmark::State& state, BenchCase& design, bool bind)
 {
     CWJXMLFlowReader reader;
@@ -58,22 +61,18 @@ void readDesign(benchmark::State& state, BenchCase& design, bool bind)
         std::unique_ptr<IWJInterfaceView> view(reader.getInterfaceView());
         if (!view)
             state.SkipWithError(reader.lastError());
-        if (bind)
-            design.keepView(std::move(view));
+        view.reset();
         state.ResumeTiming();
     }
 }
 
-// A validated parse's document is kept for serialiseWithXerces.
+// As readDesign, each document is released before the next parse.
 void parseWithXerces(benchmark::State& state, XercesBaseline& xerces, BenchCase& design, bool validate)
 {
     for (auto _ : state) {
         xercesc::DOMDocument* document = xerces.parse(design.file(), validate);
         state.PauseTiming();
-        if (validate)
-            design.keepDocument(document);
-        else
-            document->release();
+        document->release();
         state.ResumeTiming();
     }
 }
@@ -138,8 +137,8 @@ template <class Function> void add(const char* name, std::size_t size, Function 
         ->Unit(benchmark::kMillisecond);
 }
 
-// In this order: the Xerces document and the bound view that the earlier
-// benchmarks keep are released by the later ones that use them.
+// In this order: the serialisation parses the document it writes and the
+// write reads the view it writes, untimed; the edits take that view.
 void registerCase(BenchCase& design, const BenchFiles& files, XercesBaseline& xerces)
 {
     const std::size_t size = design.size();
