@@ -388,10 +388,10 @@ void CWJCompInst::joinRoot(IWJInterfaceView* view, CWJDesignRoot* root)
     takeId(ids());
     m_ownedPorts.forEach<CWJModelObject>([this](const CWJModelObject* port) { port->takeId(ids()); });
     for (const auto& entry : m_busInterfacesById.byId())
-        ids()->take(entry.first);
+        ids()->take(entry.first.c_str());
     indexGroups();
     for (const auto& entry : m_allGroups)
-        ids()->take(entry.first);
+        ids()->take(entry.first.c_str());
 }
 
 CWJOwnedObjects* CWJCompInst::portsOwnedBy(IWJXMLObject* parent)
