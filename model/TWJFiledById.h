@@ -1,9 +1,10 @@
 #ifndef WJXML_MODEL_TWJFILEDBYID_H
 #define WJXML_MODEL_TWJFILEDBYID_H
 
+#include "model/CWJPointerSet.h"
+
 #include <map>
 #include <string>
-#include <unordered_set>
 
 // The filed objects of one kind of a parent, by id: what a lookup by id and
 // an enumerator (in byte order of the ids) find. Filing under a taken id
@@ -16,14 +17,15 @@ public:
     // Files object under id. When this throws, nothing has changed.
     void file(const std::string& id, T* object)
     {
-        m_filed.insert(object);
+        const bool added = m_filed.insert(object);
         try {
             T*& entry = m_byId[id];
             if (entry && entry != object)
                 m_filed.erase(entry);
             entry = object;
         } catch (...) {
-            m_filed.erase(object);
+            if (added)
+                m_filed.erase(object);
             throw;
         }
     }
@@ -38,7 +40,7 @@ public:
         }
     }
 
-    bool holds(const T* object) const { return object && m_filed.count(object) != 0; }
+    bool holds(const T* object) const { return m_filed.contains(object); }
 
     T* find(const std::string& id) const
     {
@@ -50,7 +52,7 @@ public:
 
 private:
     std::map<std::string, T*> m_byId;
-    std::unordered_set<const T*> m_filed;
+    CWJPointerSet m_filed;
 };
 
 #endif
