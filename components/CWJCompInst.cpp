@@ -13,7 +13,6 @@
 #include "binding/TWJXMLObjFunctor.h"
 #include "binding/createBoundObject.h"
 #include "binding/toUpperKey.h"
-#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/IWJInterfaceView.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
@@ -86,8 +85,7 @@ void CWJCompInst::setCellName(const char* cellName)
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::ports()
 try {
-    return CInterfaceObjectMapIterator<std::string, IWJPort*>(
-        new CSTLIOMapIterator<std::string, IWJPort*>(m_portsById.byId()));
+    return CInterfaceObjectMapIterator<std::string, IWJPort*>(m_portsById.enumerate());
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -153,8 +151,7 @@ try {
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::differentialPorts()
 try {
-    return CInterfaceObjectMapIterator<std::string, IWJPort*>(
-        new CSTLIOMapIterator<std::string, IWJPort*>(m_differentialPortsById.byId()));
+    return CInterfaceObjectMapIterator<std::string, IWJPort*>(m_differentialPortsById.enumerate());
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -204,8 +201,7 @@ try {
 
 CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*> CWJCompInst::busInterfaces()
 try {
-    return CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*>(
-        new CSTLIOMapIterator<std::string, IWJCompBusInterface*>(m_busInterfacesById.byId()));
+    return CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*>(m_busInterfacesById.enumerate());
 } catch (...) {
     noteLookupOutOfMemory();
     return {};

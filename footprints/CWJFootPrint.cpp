@@ -8,7 +8,6 @@
 #include "binding/createBoundObject.h"
 #include "binding/toUpperKey.h"
 #include "footprints/CWJFootPrintPin.h"
-#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -54,8 +53,7 @@ void CWJFootPrint::registerHandlers()
 
 CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrint::pins()
 try {
-    return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(
-        new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById.byId()));
+    return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(m_pinsById.enumerate());
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
