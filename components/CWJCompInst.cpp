@@ -138,7 +138,7 @@ try {
     const std::string id = CWJPort::idOf(port);
     m_portsById.unfile(id, port);
     m_differentialPortsById.unfile(id, port);
-    portsByName(port).erase(CWJPort::localNameKey(port), CWJPort::rankOf(port));
+    portsByName(port).erase(CWJPort::localNameKey(port), port);
 
     CWJModelObject* object = CWJModelObject::of(port);
     getDesignData()->RemoveDOMNode(object->GetDomElement());
@@ -328,7 +328,7 @@ void CWJCompInst::insertPort(IWJPort* port)
     if (!port || (port->portKind() != 0 && port->portKind() != 1))
         return;
     (port->portKind() == 1 ? m_differentialPortsById : m_portsById).file(CWJPort::idOf(port), port);
-    portsByName(port).file(CWJPort::localNameKey(port), CWJPort::rankOf(port), port);
+    portsByName(port).file(CWJPort::localNameKey(port), port);
 }
 
 void CWJCompInst::insertBusInterface(CWJCompBusInterface* busInterface)
@@ -357,7 +357,7 @@ void CWJCompInst::portRenamed(IWJPort* port, const std::string& oldKey)
 {
     if (!holdsPort(port))
         return;
-    portsByName(port).rename(oldKey, CWJPort::localNameKey(port), CWJPort::rankOf(port), port);
+    portsByName(port).rename(oldKey, CWJPort::localNameKey(port), port);
     m_users.tell(*this, port, Change::PortRenamed);
 }
 

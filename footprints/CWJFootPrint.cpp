@@ -99,7 +99,7 @@ try {
     if (!own || own->footprint() != this)
         return;
     m_pinsById.file(own->id(), pin);
-    m_pinsByName.file(toUpperKey(pin->name()), own->rank(), pin);
+    m_pinsByName.file(toUpperKey(pin->name()), pin);
 } catch (...) {
     noteOutOfMemory(this);
 }
@@ -218,7 +218,7 @@ void CWJFootPrint::pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey)
 {
     if (!holdsPin(pin))
         return;
-    m_pinsByName.rename(oldKey, toUpperKey(pin->name()), static_cast<CWJFootPrintPin*>(pin)->rank(), pin);
+    m_pinsByName.rename(oldKey, toUpperKey(pin->name()), pin);
 }
 
 IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element)

@@ -35,6 +35,8 @@ public:
     void setId(const char* text);
     // The footprint the pin was made for; null when its parent was none.
     CWJFootPrint* footprint() const { return m_footprint; }
+    // The rank (CWJModelObject::rank) of pin, one of this class.
+    static std::size_t rankOf(IWJFootPrintPin* pin) { return static_cast<CWJFootPrintPin*>(pin)->rank(); }
 
 private:
     void registerHandlers();
