@@ -2,17 +2,21 @@
 
 #include "CWJDOM2DesignData.h"
 #include "CWJIdRegistry.h"
+#include "CWJText.h"
 #include "ModelText.h"
 #include "OutOfMemory.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
-void storeTagText(IWJXMLObject& object, std::string& field, const char* tag, const char* text) noexcept
+template <class Field> void storeTagText(IWJXMLObject& object, Field& field, const char* tag, const char* text) noexcept
 try {
     field = storableText(text);
     getDesignData()->UpdateDOMTag(object.GetDomElement(), tag, field.c_str(), false);
 } catch (...) {
     noteOutOfMemory(&object);
 }
+
+template void storeTagText(IWJXMLObject&, std::string&, const char*, const char*) noexcept;
+template void storeTagText(IWJXMLObject&, CWJText&, const char*, const char*) noexcept;
 
 void storeTagCount(IWJXMLObject& object, int& field, const char* tag, int count) noexcept
 try {
@@ -37,7 +41,7 @@ try {
     noteOutOfMemory(&object);
 }
 
-void storeId(IWJXMLObject& object, CWJIdRegistry* ids, std::string& field, const char* text) noexcept
+void storeId(IWJXMLObject& object, CWJIdRegistry* ids, CWJText& field, const char* text) noexcept
 try {
     field = ids ? ids->makeUniqueId(text) : textOrEmpty(text);
     getDesignData()->UpdateDOMAttr(object.GetDomElement(), "id", field.c_str());

@@ -4,6 +4,7 @@
 #include <string>
 
 class CWJIdRegistry;
+class CWJText;
 class IWJXMLObject;
 
 // How every model object sets a property: the value is stored first, then
@@ -12,8 +13,9 @@ class IWJXMLObject;
 // nothing is thrown.
 
 // Stores text as the document keeps it in field, then writes it as the text
-// of the child tag.
-void storeTagText(IWJXMLObject& object, std::string& field, const char* tag, const char* text) noexcept;
+// of the child tag. Field is a std::string or a CWJText.
+template <class Field>
+void storeTagText(IWJXMLObject& object, Field& field, const char* tag, const char* text) noexcept;
 
 // Writes text as the text of the child tag, as the store functions do.
 void writeTagText(IWJXMLObject& object, const char* tag, const char* text) noexcept;
@@ -37,6 +39,6 @@ void storeTagWord(IWJXMLObject& object, Code& field, Code code, const char* tag,
 
 // Stores in field the id made from text, unique in ids (text itself when
 // there is no registry), then writes it as the attribute id.
-void storeId(IWJXMLObject& object, CWJIdRegistry* ids, std::string& field, const char* text) noexcept;
+void storeId(IWJXMLObject& object, CWJIdRegistry* ids, CWJText& field, const char* text) noexcept;
 
 #endif

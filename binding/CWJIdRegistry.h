@@ -20,7 +20,7 @@ public:
     // handed out again. The result is valid until the thread's next call.
     const char* makeUniqueId(const char* name);
     // Takes id as it is, as a read does.
-    void take(const std::string& id) { addUnfiled(id.c_str()); }
+    void take(const char* id) { addUnfiled(id); }
     // How many candidate ids makeUniqueId has looked up so far.
     unsigned long long candidatesTried() const { return m_candidatesTried; }
 

@@ -13,7 +13,6 @@
 #include "binding/TWJXMLObjFunctor.h"
 #include "binding/createBoundObject.h"
 #include "binding/toUpperKey.h"
-#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/IWJInterfaceView.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
@@ -86,8 +85,7 @@ void CWJCompInst::setCellName(const char* cellName)
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::ports()
 try {
-    return CInterfaceObjectMapIterator<std::string, IWJPort*>(
-        new CSTLIOMapIterator<std::string, IWJPort*>(m_portsById.byId()));
+    return CInterfaceObjectMapIterator<std::string, IWJPort*>(m_portsById.enumerate());
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -140,7 +138,7 @@ try {
     const std::string id = CWJPort::idOf(port);
     m_portsById.unfile(id, port);
     m_differentialPortsById.unfile(id, port);
-    portsByName(port).erase(CWJPort::localNameKey(port), CWJPort::rankOf(port));
+    portsByName(port).erase(CWJPort::localNameKey(port), port);
 
     CWJModelObject* object = CWJModelObject::of(port);
     getDesignData()->RemoveDOMNode(object->GetDomElement());
@@ -153,8 +151,7 @@ try {
 
 CInterfaceObjectMapIterator<std::string, IWJPort*> CWJCompInst::differentialPorts()
 try {
-    return CInterfaceObjectMapIterator<std::string, IWJPort*>(
-        new CSTLIOMapIterator<std::string, IWJPort*>(m_differentialPortsById.byId()));
+    return CInterfaceObjectMapIterator<std::string, IWJPort*>(m_differentialPortsById.enumerate());
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -204,8 +201,7 @@ try {
 
 CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*> CWJCompInst::busInterfaces()
 try {
-    return CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*>(
-        new CSTLIOMapIterator<std::string, IWJCompBusInterface*>(m_busInterfacesById.byId()));
+    return CInterfaceObjectMapIterator<std::string, IWJCompBusInterface*>(m_busInterfacesById.enumerate());
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -332,7 +328,7 @@ void CWJCompInst::insertPort(IWJPort* port)
     if (!port || (port->portKind() != 0 && port->portKind() != 1))
         return;
     (port->portKind() == 1 ? m_differentialPortsById : m_portsById).file(CWJPort::idOf(port), port);
-    portsByName(port).file(CWJPort::localNameKey(port), CWJPort::rankOf(port), port);
+    portsByName(port).file(CWJPort::localNameKey(port), port);
 }
 
 void CWJCompInst::insertBusInterface(CWJCompBusInterface* busInterface)
@@ -361,7 +357,7 @@ void CWJCompInst::portRenamed(IWJPort* port, const std::string& oldKey)
 {
     if (!holdsPort(port))
         return;
-    portsByName(port).rename(oldKey, CWJPort::localNameKey(port), CWJPort::rankOf(port), port);
+    portsByName(port).rename(oldKey, CWJPort::localNameKey(port), port);
     m_users.tell(*this, port, Change::PortRenamed);
 }
 
@@ -388,10 +384,10 @@ void CWJCompInst::joinRoot(IWJInterfaceView* view, CWJDesignRoot* root)
     takeId(ids());
     m_ownedPorts.forEach<CWJModelObject>([this](const CWJModelObject* port) { port->takeId(ids()); });
     for (const auto& entry : m_busInterfacesById.byId())
-        ids()->take(entry.first);
+        ids()->take(entry.first.c_str());
     indexGroups();
     for (const auto& entry : m_allGroups)
-        ids()->take(entry.first);
+        ids()->take(entry.first.c_str());
 }
 
 CWJOwnedObjects* CWJCompInst::portsOwnedBy(IWJXMLObject* parent)

@@ -2,6 +2,7 @@
 #define WJXML_COMPONENTS_CWJCOMPINST_H
 
 #include "binding/TWJRankedNames.h"
+#include "components/CWJPort.h"
 #include "model/CWJModelObject.h"
 #include "model/CWJOwnedObjects.h"
 #include "model/CWJUsers.h"
@@ -97,7 +98,7 @@ public:
     static CWJOwnedObjects* busInterfacesOwnedBy(IWJXMLObject* parent);
 
 private:
-    using PortsByName = TWJRankedNames<IWJPort>;
+    using PortsByName = TWJRankedNames<IWJPort, &CWJPort::rankOf>;
 
     void registerHandlers();
     // Files a port, differential port or bus interface handed over to it.

@@ -38,7 +38,7 @@ template <class Interface> void TWJPortBase<Interface>::setPortKind(int kind)
 // without an owner, the local name alone.
 template <class Interface> const char* TWJPortBase<Interface>::fullName()
 try {
-    const std::string& localName = m_instancePortName.empty() ? m_name : m_instancePortName;
+    const char* localName = m_instancePortName.empty() ? m_name.c_str() : m_instancePortName.c_str();
     static thread_local std::string fullName;
     fullName = m_owner ? std::string(m_owner->cellName()) + '.' + localName : localName;
     return fullName.c_str();
@@ -73,7 +73,7 @@ try {
 
 // Stores text in name, the name or the instance port name, writes it as the
 // text of tag and files the port under its new local name.
-template <class Interface> void TWJPortBase<Interface>::rename(std::string& name, const char* tag, const char* text)
+template <class Interface> void TWJPortBase<Interface>::rename(CWJText& name, const char* tag, const char* text)
 {
     const std::string oldKey = CWJPort::localNameKey(this);
     storeTagText(*this, name, tag, text);

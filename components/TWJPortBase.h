@@ -40,10 +40,10 @@ protected:
     CWJCompInst* m_owner;
 
 private:
-    void rename(std::string& name, const char* tag, const char* text);
+    void rename(CWJText& name, const char* tag, const char* text);
 
-    std::string m_name;
-    std::string m_instancePortName;
+    CWJText m_name;
+    CWJText m_instancePortName;
     std::vector<CWJModelObject*> m_users;
     int m_portKind;
 };

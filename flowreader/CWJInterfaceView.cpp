@@ -8,7 +8,6 @@
 #include "components/CWJCompInst.h"
 #include "footprints/CWJFootPrint.h"
 #include "partmap/CWJPartMap.h"
-#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/CSTLIOVectorIterator.h"
 #include "wjxmlinterfaceflowreader/IWJCompInst.h"
 #include "wjxmlinterfaceflowreader/IWJFootPrint.h"
@@ -82,8 +81,7 @@ void CWJInterfaceView::registerHandlers()
 
 CInterfaceObjectMapIterator<std::string, IWJCompInst*> CWJInterfaceView::compInsts()
 try {
-    return CInterfaceObjectMapIterator<std::string, IWJCompInst*>(
-        new CSTLIOMapIterator<std::string, IWJCompInst*>(m_compInsts.byId()));
+    return CInterfaceObjectMapIterator<std::string, IWJCompInst*>(m_compInsts.enumerate());
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -91,8 +89,7 @@ try {
 
 CInterfaceObjectMapIterator<std::string, IWJFootPrint*> CWJInterfaceView::footprints()
 try {
-    return CInterfaceObjectMapIterator<std::string, IWJFootPrint*>(
-        new CSTLIOMapIterator<std::string, IWJFootPrint*>(m_footprints.byId()));
+    return CInterfaceObjectMapIterator<std::string, IWJFootPrint*>(m_footprints.enumerate());
 } catch (...) {
     noteLookupOutOfMemory();
     return {};

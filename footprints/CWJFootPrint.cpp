@@ -8,7 +8,6 @@
 #include "binding/createBoundObject.h"
 #include "binding/toUpperKey.h"
 #include "footprints/CWJFootPrintPin.h"
-#include "wjxmlinterfaceflowreader/CSTLIOMapIterator.h"
 #include "wjxmlinterfaceflowreader/WJFactories.h"
 
 #include <new>
@@ -54,8 +53,7 @@ void CWJFootPrint::registerHandlers()
 
 CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*> CWJFootPrint::pins()
 try {
-    return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(
-        new CSTLIOMapIterator<std::string, IWJFootPrintPin*>(m_pinsById.byId()));
+    return CInterfaceObjectMapIterator<std::string, IWJFootPrintPin*>(m_pinsById.enumerate());
 } catch (...) {
     noteLookupOutOfMemory();
     return {};
@@ -101,7 +99,7 @@ try {
     if (!own || own->footprint() != this)
         return;
     m_pinsById.file(own->id(), pin);
-    m_pinsByName.file(toUpperKey(pin->name()), own->rank(), pin);
+    m_pinsByName.file(toUpperKey(pin->name()), pin);
 } catch (...) {
     noteOutOfMemory(this);
 }
@@ -220,7 +218,7 @@ void CWJFootPrint::pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey)
 {
     if (!holdsPin(pin))
         return;
-    m_pinsByName.rename(oldKey, toUpperKey(pin->name()), static_cast<CWJFootPrintPin*>(pin)->rank(), pin);
+    m_pinsByName.rename(oldKey, toUpperKey(pin->name()), pin);
 }
 
 IWJXMLObject* CreateFootPrintObject(IWJXMLObject* parent, xercesc::DOMElement* element)

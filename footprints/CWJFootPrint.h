@@ -2,6 +2,7 @@
 #define WJXML_FOOTPRINTS_CWJFOOTPRINT_H
 
 #include "binding/TWJRankedNames.h"
+#include "footprints/CWJFootPrintPin.h"
 #include "model/CWJModelObject.h"
 #include "model/CWJOwnedObjects.h"
 #include "model/CWJUsers.h"
@@ -11,7 +12,6 @@
 #include <string>
 
 class CWJDesignRoot;
-class CWJFootPrintPin;
 class CWJIdRegistry;
 
 // A footprint, bound to a "Footprint" element. It owns every pin made under
@@ -84,7 +84,7 @@ private:
     TWJFiledById<IWJFootPrintPin> m_pinsById;
     CWJDesignRoot* m_root = nullptr;
     // The pins by the key of their name and their rank.
-    TWJRankedNames<IWJFootPrintPin> m_pinsByName;
+    TWJRankedNames<IWJFootPrintPin, &CWJFootPrintPin::rankOf> m_pinsByName;
     CWJOwnedObjects m_ownedPins;
     CWJUsers m_users;
 };

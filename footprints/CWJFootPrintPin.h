@@ -5,7 +5,6 @@
 #include "wjxmlinterfaceflowreader/IWJFootPrintPin.h"
 
 #include <cstddef>
-#include <string>
 
 class CWJFootPrint;
 
@@ -36,17 +35,19 @@ public:
     void setId(const char* text);
     // The footprint the pin was made for; null when its parent was none.
     CWJFootPrint* footprint() const { return m_footprint; }
+    // The rank (CWJModelObject::rank) of pin, one of this class.
+    static std::size_t rankOf(IWJFootPrintPin* pin) { return static_cast<CWJFootPrintPin*>(pin)->rank(); }
 
 private:
     void registerHandlers();
     void readLocation(const char* text);
     void readXY(const char* text);
 
-    std::string m_name;
-    std::string m_padstack;
-    std::string m_shape;
-    std::string m_size;
-    std::string m_location;
+    CWJText m_name;
+    CWJText m_padstack;
+    CWJText m_shape;
+    CWJText m_size;
+    CWJText m_location;
     CWJFootPrint* m_footprint = nullptr;
     // Set once a "Location" child was read: it wins over "XY" in either order.
     bool m_locationRead = false;

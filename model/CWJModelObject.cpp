@@ -36,7 +36,7 @@ bool CWJModelObject::joinOwner(CWJOwnedObjects& owner, Kind kind)
 void CWJModelObject::takeId(CWJIdRegistry* ids) const
 {
     if (ids && !m_id.empty())
-        ids->take(m_id);
+        ids->take(m_id.c_str());
 }
 
 void CWJModelObject::usedObjectChanged(const CWJModelObject&, IWJPort*, Change) {}

@@ -1,11 +1,11 @@
 #ifndef WJXML_MODEL_CWJMODELOBJECT_H
 #define WJXML_MODEL_CWJMODELOBJECT_H
 
+#include "binding/CWJText.h"
 #include "wjxmlinterfaceflowreader/IWJXMLObject.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 class CWJIdRegistry;
 class CWJOwnedObjects;
@@ -89,7 +89,7 @@ protected:
     // Joins owner's list when owner is not null. Needs no memory.
     CWJModelObject(xercesc::DOMElement* element, Kind kind, CWJOwnedObjects* owner);
 
-    std::string m_id;
+    CWJText m_id;
 
 private:
     friend class CWJOwnedObjects;

@@ -1,9 +1,14 @@
 #ifndef WJXML_MODEL_TWJFILEDBYID_H
 #define WJXML_MODEL_TWJFILEDBYID_H
 
+#include "binding/CWJText.h"
+#include "model/CWJPointerSet.h"
+#include "model/TWJTextKeyIterator.h"
+
+#include <functional>
 #include <map>
 #include <string>
-#include <unordered_set>
+#include <utility>
 
 // The filed objects of one kind of a parent, by id: what a lookup by id and
 // an enumerator (in byte order of the ids) find. Filing under a taken id
@@ -16,14 +21,20 @@ public:
     // Files object under id. When this throws, nothing has changed.
     void file(const std::string& id, T* object)
     {
-        m_filed.insert(object);
+        const bool added = m_filed.insert(object);
         try {
-            T*& entry = m_byId[id];
-            if (entry && entry != object)
-                m_filed.erase(entry);
-            entry = object;
+            auto entry = m_byId.lower_bound(id);
+            if (entry == m_byId.end() || !(entry->first == id)) {
+                CWJText key;
+                key = id;
+                entry = m_byId.emplace_hint(entry, std::move(key), nullptr);
+            }
+            if (entry->second && entry->second != object)
+                m_filed.erase(entry->second);
+            entry->second = object;
         } catch (...) {
-            m_filed.erase(object);
+            if (added)
+                m_filed.erase(object);
             throw;
         }
     }
@@ -38,7 +49,7 @@ public:
         }
     }
 
-    bool holds(const T* object) const { return object && m_filed.count(object) != 0; }
+    bool holds(const T* object) const { return m_filed.contains(object); }
 
     T* find(const std::string& id) const
     {
@@ -46,11 +57,15 @@ public:
         return found == m_byId.end() ? nullptr : found->second;
     }
 
-    const std::map<std::string, T*>& byId() const { return m_byId; }
+    using ById = typename TWJTextKeyIterator<T*>::Items;
+
+    const ById& byId() const { return m_byId; }
+    // An enumerator over a copy of the index, for the interfaces.
+    IInterfaceObjectIterMap<std::string, T*>* enumerate() const { return new TWJTextKeyIterator<T*>(m_byId); }
 
 private:
-    std::map<std::string, T*> m_byId;
-    std::unordered_set<const T*> m_filed;
+    ById m_byId;
+    CWJPointerSet m_filed;
 };
 
 #endif
