@@ -252,9 +252,9 @@ void CWJCompInst::take(IWJXMLObject* child)
         return;
     if (object->handOverTo(m_ownedPorts)) {
         if (object->kind() == Kind::DifferentialPort)
-            insertPort(static_cast<CWJDPPort*>(object));
+            filePort(static_cast<CWJDPPort*>(object), object->id());
         else
-            insertPort(static_cast<CWJPort*>(object));
+            filePort(static_cast<CWJPort*>(object), object->id());
     } else if (object->handOverTo(m_ownedBusInterfaces))
         insertBusInterface(static_cast<CWJCompBusInterface*>(object));
 }
@@ -323,11 +323,9 @@ void CWJCompInst::forgetGroupIndex()
     m_groupsIndexed = false;
 }
 
-void CWJCompInst::insertPort(IWJPort* port)
+void CWJCompInst::filePort(IWJPort* port, const char* id)
 {
-    if (!port || (port->portKind() != 0 && port->portKind() != 1))
-        return;
-    (port->portKind() == 1 ? m_differentialPortsById : m_portsById).file(CWJPort::idOf(port), port);
+    (port->portKind() == 1 ? m_differentialPortsById : m_portsById).file(id, port);
     portsByName(port).file(CWJPort::localNameKey(port), port);
 }
 
@@ -390,9 +388,8 @@ void CWJCompInst::joinRoot(IWJInterfaceView* view, CWJDesignRoot* root)
         ids()->take(entry.first.c_str());
 }
 
-CWJOwnedObjects* CWJCompInst::portsOwnedBy(IWJXMLObject* parent)
+CWJOwnedObjects* CWJCompInst::portsOwnedBy(CWJCompInst* compInst)
 {
-    auto* compInst = ofKind<CWJCompInst>(parent, Kind::CompInst);
     return compInst ? &compInst->m_ownedPorts : nullptr;
 }
 

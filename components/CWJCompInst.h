@@ -92,9 +92,10 @@ public:
     // The registry of the ids of the view, or null when the instance belongs
     // to no view.
     CWJIdRegistry* ids() const;
-    // The lists that own the ports, or the bus interfaces, made under
-    // parent; null when parent is not an instance.
-    static CWJOwnedObjects* portsOwnedBy(IWJXMLObject* parent);
+    // The list that owns the ports made under compInst; null without one.
+    static CWJOwnedObjects* portsOwnedBy(CWJCompInst* compInst);
+    // The list that owns the bus interfaces made under parent; null when
+    // parent is not an instance.
     static CWJOwnedObjects* busInterfacesOwnedBy(IWJXMLObject* parent);
 
 private:
@@ -103,9 +104,9 @@ private:
     void registerHandlers();
     // Files a port, differential port or bus interface handed over to it.
     void take(IWJXMLObject* child);
-    // Files a port by its kind, id and local name; ports of other kinds are
-    // not filed.
-    void insertPort(IWJPort* port);
+    // Files port, one of its own (a pair or a plain port), by its kind, id
+    // and local name.
+    void filePort(IWJPort* port, const char* id);
     void insertBusInterface(CWJCompBusInterface* busInterface);
     void indexGroups();
     PortsByName& portsByName(IWJPort* port);

@@ -11,8 +11,14 @@
 
 template <class Interface>
 TWJPortBase<Interface>::TWJPortBase(xercesc::DOMElement* element, IWJXMLObject* parent, int portKind)
-    : CWJModelObject(element, portKind == 1 ? Kind::DifferentialPort : Kind::Port, CWJCompInst::portsOwnedBy(parent)),
-      m_owner(ofKind<CWJCompInst>(parent, Kind::CompInst)), m_portKind(portKind)
+    : TWJPortBase(ofKind<CWJCompInst>(parent, Kind::CompInst), element, portKind)
+{
+}
+
+template <class Interface>
+TWJPortBase<Interface>::TWJPortBase(CWJCompInst* owner, xercesc::DOMElement* element, int portKind)
+    : CWJModelObject(element, portKind == 1 ? Kind::DifferentialPort : Kind::Port, CWJCompInst::portsOwnedBy(owner)),
+      m_owner(owner), m_portKind(portKind)
 {
 }
 

@@ -40,6 +40,7 @@ protected:
     CWJCompInst* m_owner;
 
 private:
+    TWJPortBase(CWJCompInst* owner, xercesc::DOMElement* element, int portKind);
     void rename(CWJText& name, const char* tag, const char* text);
 
     CWJText m_name;

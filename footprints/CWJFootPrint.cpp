@@ -94,11 +94,15 @@ try {
 }
 
 void CWJFootPrint::insertPin(IWJFootPrintPin* pin)
-try {
+{
     auto* own = ofKind<CWJFootPrintPin>(pin, Kind::Pin);
-    if (!own || own->footprint() != this)
-        return;
-    m_pinsById.file(own->id(), pin);
+    if (own && own->footprint() == this)
+        filePin(own);
+}
+
+void CWJFootPrint::filePin(CWJFootPrintPin* pin)
+try {
+    m_pinsById.file(pin->id(), pin);
     m_pinsByName.file(toUpperKey(pin->name()), pin);
 } catch (...) {
     noteOutOfMemory(this);
@@ -178,7 +182,7 @@ void CWJFootPrint::take(IWJXMLObject* child)
 {
     CWJModelObject* object = CWJModelObject::of(child);
     if (object && object->handOverTo(m_ownedPins))
-        insertPin(static_cast<CWJFootPrintPin*>(object));
+        filePin(static_cast<CWJFootPrintPin*>(object));
 }
 
 void CWJFootPrint::joinRoot(CWJDesignRoot* root)
@@ -188,9 +192,8 @@ void CWJFootPrint::joinRoot(CWJDesignRoot* root)
     m_ownedPins.forEach<CWJModelObject>([this](const CWJModelObject* pin) { pin->takeId(ids()); });
 }
 
-CWJOwnedObjects* CWJFootPrint::pinsOwnedBy(IWJXMLObject* parent)
+CWJOwnedObjects* CWJFootPrint::pinsOwnedBy(CWJFootPrint* footprint)
 {
-    auto* footprint = ofKind<CWJFootPrint>(parent, Kind::Footprint);
     return footprint ? &footprint->m_ownedPins : nullptr;
 }
 

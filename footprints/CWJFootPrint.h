@@ -60,9 +60,8 @@ public:
     // Whether pin is one of this footprint's pins as filed by id (what a
     // reload of its id finds); pin is not looked into unless it is ours.
     bool holdsPin(const IWJFootPrintPin* pin) const;
-    // The list that owns the pins made under parent; null when parent is not
-    // a footprint.
-    static CWJOwnedObjects* pinsOwnedBy(IWJXMLObject* parent);
+    // The list that owns the pins made under footprint; null without one.
+    static CWJOwnedObjects* pinsOwnedBy(CWJFootPrint* footprint);
     // Files a renamed pin under its new name.
     void pinRenamed(IWJFootPrintPin* pin, const std::string& oldKey);
 
@@ -74,6 +73,8 @@ private:
     void registerHandlers();
     // Files a pin handed over to it.
     void take(IWJXMLObject* child);
+    // Files pin, one of its own, by id and name.
+    void filePin(CWJFootPrintPin* pin);
 
     std::string m_name;
     std::string m_width;

@@ -13,8 +13,12 @@
 #include <new>
 
 CWJFootPrintPin::CWJFootPrintPin(xercesc::DOMElement* element, IWJXMLObject* parent)
-    : CWJModelObject(element, Kind::Pin, CWJFootPrint::pinsOwnedBy(parent)),
-      m_footprint(ofKind<CWJFootPrint>(parent, Kind::Footprint))
+    : CWJFootPrintPin(ofKind<CWJFootPrint>(parent, Kind::Footprint), element)
+{
+}
+
+CWJFootPrintPin::CWJFootPrintPin(CWJFootPrint* footprint, xercesc::DOMElement* element)
+    : CWJModelObject(element, Kind::Pin, CWJFootPrint::pinsOwnedBy(footprint)), m_footprint(footprint)
 {
     registerHandlers();
 }

@@ -39,6 +39,7 @@ public:
     static std::size_t rankOf(IWJFootPrintPin* pin) { return static_cast<CWJFootPrintPin*>(pin)->rank(); }
 
 private:
+    CWJFootPrintPin(CWJFootPrint* footprint, xercesc::DOMElement* element);
     void registerHandlers();
     void readLocation(const char* text);
     void readXY(const char* text);
