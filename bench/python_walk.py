@@ -27,7 +27,8 @@ def build(path):
             bus = j % 8 == 0
             port = instance.add_port(f"P{j}", type=TYPES[j % 5], pins=8 if bus else 1,
                                      lsb=0 if bus else -1, msb=7 if bus else -1)
-            part_map.map(port, footprint.add_pin(f"{j}", location=f"{j},0"))
+            # A bus needs a pin for each bit: its bit 0 stands for it here.
+            part_map.map(port, footprint.add_pin(f"{j}", location=f"{j},0"), bit=0 if bus else -1)
     design.save(path)
 
 

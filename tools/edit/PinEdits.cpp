@@ -122,13 +122,28 @@ std::string PinEdits::name(const Mapping& mapping) const
     return "group " + std::string(instance->refdes()) + "." + fullName;
 }
 
+template <class Visit> void PinEdits::forEachPortPin(Visit visit) const
+{
+    int lsb = -1;
+    int msb = -1;
+    for (auto walk = m_partMap->portPinMaps(); walk.isValid(); ++walk) {
+        IWJPort* port = walk.key()->port(&lsb, &msb);
+        visit(PortBit{port, lsb}, walk.value());
+    }
+    for (auto walk = m_partMap->portPinGroupMaps(); walk.isValid(); ++walk) {
+        IWJPort* port = walk.key()->port(&lsb, &msb);
+        for (auto pin = walk.value()->pins(); pin.isValid(); ++pin)
+            visit(PortBit{port, lsb}, pin.value());
+    }
+}
+
 bool PinEdits::mapped(PortBit what) const
 {
-    for (const Mapping& mapping : mappings()) {
-        if (!mapping.group && mapping.port.port == what.port && (what.bit == -1 || mapping.port.bit == what.bit))
-            return true;
-    }
-    return false;
+    bool found = false;
+    forEachPortPin([&](PortBit on, IWJFootPrintPin*) {
+        found = found || (on.port == what.port && (what.bit == -1 || on.bit == what.bit));
+    });
+    return found;
 }
 
 EditOutcome PinEdits::map(PortBit what, const std::vector<IWJFootPrintPin*>& pins, bool force)
@@ -144,16 +159,26 @@ EditOutcome PinEdits::map(PortBit what, const std::vector<IWJFootPrintPin*>& pin
         if (std::find(pins.begin(), pin, *pin) != pin)
             outcome.refusal = "pin " + std::string((*pin)->name()) + " is given twice";
     }
+    // One walk over the mappings, without naming or sorting them: a map
+    // call costs what the part map holds, not that times its logarithm.
     std::vector<IWJFootPrintPin*> before;
+    std::vector<std::pair<PortBit, IWJFootPrintPin*>> carried;
+    forEachPortPin([&](PortBit on, IWJFootPrintPin* pin) {
+        if (on.port == what.port && on.bit == what.bit)
+            before.push_back(pin);
+        if (contains(pins, pin) && shorts(on, what))
+            carried.emplace_back(on, pin);
+    });
     std::vector<std::pair<IWJFootPrintPin*, std::string>> others;
-    for (const Mapping& mapping : mappings()) {
-        if (!mapping.group && mapping.port.port == what.port && mapping.port.bit == what.bit)
-            before = mapping.pins;
-        for (IWJFootPrintPin* pin : pins) {
-            if (!mapping.group && contains(mapping.pins, pin) && shorts(mapping.port, what))
-                others.emplace_back(pin, name(mapping));
-        }
-    }
+    for (const auto& [on, pin] : carried)
+        others.emplace_back(pin, portName(on));
+    // By the name of what carries the pin, then in the order the pins were given.
+    const auto place = [&pins](IWJFootPrintPin* pin) {
+        return std::find(pins.begin(), pins.end(), pin) - pins.begin();
+    };
+    std::stable_sort(others.begin(), others.end(), [&place](const auto& a, const auto& b) {
+        return std::make_pair(a.second, place(a.first)) < std::make_pair(b.second, place(b.first));
+    });
     if (outcome.refusal.empty() && !others.empty() && !force) {
         outcome.refusal = "pin " + std::string(others.front().first->name()) + " is mapped to " + others.front().second;
         outcome.occupied = true;

@@ -59,6 +59,9 @@ private:
     };
 
     std::vector<Mapping> mappings() const;
+    // Runs visit(port or bit, pin) on each pin of each mapping of a port or
+    // bit, in no set order.
+    template <class Visit> void forEachPortPin(Visit visit) const;
     bool mapped(PortBit what) const;
     // Rewrites each mapping through change, a pin to its new pin or null
     // (dropped), and reports what moved.
