@@ -63,6 +63,12 @@ CWJText& CWJText::operator=(const std::string& text)
     return *this;
 }
 
+CWJText& CWJText::operator=(std::string_view text)
+{
+    assign(text.data(), text.size());
+    return *this;
+}
+
 std::size_t CWJText::size() const noexcept
 {
     if (isInPlace())

@@ -29,6 +29,7 @@ public:
     CWJText& operator=(CWJText&& other) noexcept;
     CWJText& operator=(const char* text);
     CWJText& operator=(const std::string& text);
+    CWJText& operator=(std::string_view text);
 
     // Never null: "" for an empty text.
     const char* c_str() const noexcept { return isInPlace() ? m_bytes : heapBlock(); }

@@ -33,7 +33,11 @@ public:
         std::memcpy(room(count), bytes, count);
         m_used += count;
     }
-    void append(char byte) { *room(1) = byte, ++m_used; }
+    void append(char byte)
+    {
+        *room(1) = byte;
+        ++m_used;
+    }
     void append(const std::string& bytes) { append(bytes.data(), bytes.size()); }
 
     // False once writing failed: the caller may stop. Writes the bytes out

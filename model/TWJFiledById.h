@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 
 // The filed objects of one kind of a parent, by id: what a lookup by id and
@@ -19,7 +20,7 @@
 template <class T> class TWJFiledById {
 public:
     // Files object under id. When this throws, nothing has changed.
-    void file(const std::string& id, T* object)
+    void file(std::string_view id, T* object)
     {
         const bool added = m_filed.insert(object);
         try {
@@ -40,7 +41,7 @@ public:
     }
 
     // Takes object out of the index; nothing when it is not filed under id.
-    void unfile(const std::string& id, const T* object)
+    void unfile(std::string_view id, const T* object)
     {
         const auto found = m_byId.find(id);
         if (found != m_byId.end() && found->second == object) {
@@ -51,7 +52,7 @@ public:
 
     bool holds(const T* object) const { return m_filed.contains(object); }
 
-    T* find(const std::string& id) const
+    T* find(std::string_view id) const
     {
         const auto found = m_byId.find(id);
         return found == m_byId.end() ? nullptr : found->second;
