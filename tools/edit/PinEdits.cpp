@@ -159,19 +159,16 @@ EditOutcome PinEdits::map(PortBit what, const std::vector<IWJFootPrintPin*>& pin
         if (std::find(pins.begin(), pin, *pin) != pin)
             outcome.refusal = "pin " + std::string((*pin)->name()) + " is given twice";
     }
-    // One walk over the mappings, without naming or sorting them: a map
-    // call costs what the part map holds, not that times its logarithm.
+    // One walk over the mappings, naming only what carries the pins given:
+    // naming and sorting every mapping made each call cost many times more.
     std::vector<IWJFootPrintPin*> before;
-    std::vector<std::pair<PortBit, IWJFootPrintPin*>> carried;
+    std::vector<std::pair<IWJFootPrintPin*, std::string>> others;
     forEachPortPin([&](PortBit on, IWJFootPrintPin* pin) {
         if (on.port == what.port && on.bit == what.bit)
             before.push_back(pin);
         if (contains(pins, pin) && shorts(on, what))
-            carried.emplace_back(on, pin);
+            others.emplace_back(pin, portName(on));
     });
-    std::vector<std::pair<IWJFootPrintPin*, std::string>> others;
-    for (const auto& [on, pin] : carried)
-        others.emplace_back(pin, portName(on));
     // By the name of what carries the pin, then in the order the pins were given.
     const auto place = [&pins](IWJFootPrintPin* pin) {
         return std::find(pins.begin(), pins.end(), pin) - pins.begin();
